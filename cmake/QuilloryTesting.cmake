@@ -1,0 +1,27 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# A GoogleTest program over core code; no display, no Qt.
+function(quillory_core_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quillory_core GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+endfunction()
+
+# A GoogleTest program that builds real windows offscreen.
+function(quillory_ui_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE quillory_ui quillory_test_support
+                                        GTest::gtest)
+  add_dependencies(${name} quillory_data)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# A script that drives the real binary under Xvfb.
+function(quillory_e2e_test name script)
+  add_test(NAME ${name}
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${script}
+                   $<TARGET_FILE:quillory> ${CMAKE_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 180 LABELS e2e)
+endfunction()

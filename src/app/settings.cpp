@@ -1,0 +1,119 @@
+#include "app/settings.h"
+
+#include <string_view>
+
+#include "app/number_parse.h"
+#include "app/text_util.h"
+
+namespace quillory {
+namespace {
+
+constexpr std::string_view kTripleBackslash = "\\\\\\";
+constexpr std::string_view kBrowserSeparator = "///";
+constexpr std::string_view kCrLf = "\r\n";
+
+ExternalBrowser BrowserFromValue(std::string_view value) {
+  ExternalBrowser browser;
+  const std::vector<std::string> parts = Split(value, kBrowserSeparator);
+  for (size_t i = 0; i < parts.size() && i < browser.size(); ++i) {
+    browser[i] = parts[i];
+  }
+  return browser;
+}
+
+void ApplyRecent(std::string_view value, Settings& settings) {
+  const std::vector<std::string> parts = Split(value, kTripleBackslash);
+  for (size_t i = 0; i < parts.size() && i < settings.last_opened.size(); ++i) {
+    settings.last_opened[i] = parts[i];
+  }
+}
+
+void ApplyLine(std::string_view line, Settings& settings) {
+  const size_t equals = line.find('=');
+  if (equals == std::string_view::npos) return;
+  const std::string key = ToLowerAscii(line.substr(0, equals));
+  const std::string_view value = line.substr(equals + 1);
+  if (key == "plugin") {
+    settings.plugins.emplace_back(value);
+  } else if (key == "tidy") {
+    if (ToLowerAscii(TrimBlanks(value)) == "true") settings.tidy = true;
+  } else if (key == "language") {
+    settings.language = value;
+  } else if (key == "ishttpserver") {
+    if (auto number = ParseLeadingInteger(value)) {
+      settings.is_http_server = *number;
+    }
+  } else if (key == "pathtohttpd") {
+    settings.path_to_httpd = value;
+  } else if (key == "open_last_session") {
+    if (auto flag = ParseBoolean(value)) settings.open_last_session = *flag;
+  } else if (key == "lastopened") {
+    ApplyRecent(value, settings);
+  } else if (key == "extern") {
+    settings.external_browsers.push_back(BrowserFromValue(value));
+  } else if (key == "php") {
+    settings.php = value;
+  }
+}
+
+std::string KeyedLines(std::string_view key,
+                       const std::vector<std::string>& values) {
+  std::vector<std::string> lines;
+  for (const std::string& value : values) {
+    lines.push_back(std::string(key) + value);
+  }
+  return Join(lines, kCrLf);
+}
+
+std::vector<std::string> SavedBrowsers(const Settings& settings) {
+  std::vector<std::string> values;
+  for (size_t i = 1; i < settings.external_browsers.size(); ++i) {
+    const ExternalBrowser& browser = settings.external_browsers[i];
+    if (browser[0].empty()) continue;
+    values.push_back(Join(std::vector<std::string>(browser.begin(), browser.end()),
+                          kBrowserSeparator));
+  }
+  return values;
+}
+
+}  // namespace
+
+void ApplySettingsLines(const std::vector<std::string>& elements,
+                        Settings& settings) {
+  for (size_t i = 0; i + 1 < elements.size(); ++i) {
+    if (!elements[i].empty()) ApplyLine(elements[i], settings);
+  }
+}
+
+std::vector<std::string> SettingsFileLines(const Settings& settings) {
+  const std::vector<std::string> recent(settings.last_opened.begin(),
+                                        settings.last_opened.end());
+  return {
+      "Language=" + settings.language,
+      "IsHTTPServer=" + std::to_string(settings.is_http_server),
+      "PathToHTTPD=" + settings.path_to_httpd,
+      "LastOpened=" + Join(recent, kTripleBackslash),
+      std::string("Tidy=") + (settings.tidy ? "true" : "false"),
+      KeyedLines("plugin=", settings.plugins),
+      KeyedLines("extern=", SavedBrowsers(settings)),
+      settings.php.empty() ? "" : "php=" + settings.php,
+      settings.open_last_session ? "open_last_session=1" : "",
+  };
+}
+
+std::string SettingsFileText(const Settings& settings) {
+  std::string text;
+  for (const std::string& line : SettingsFileLines(settings)) {
+    text += line;
+    text += kCrLf;
+  }
+  return text;
+}
+
+int VisibleRecentCount(const Settings& settings) {
+  int count = 0;
+  while (count < kRecentCount && !settings.last_opened[count].empty()) ++count;
+  return count;
+}
+
+}  // namespace quillory

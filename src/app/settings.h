@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillory {
+
+// One external browser: 0 menu caption, 1 open pattern, 2 identifier,
+// 3 program path, 4 topic.
+using ExternalBrowser = std::array<std::string, 5>;
+
+inline constexpr int kRecentCount = 6;
+
+// The user's choices carried between runs in settings.dat.
+struct Settings {
+  std::string language;
+  int32_t is_http_server = 0;
+  std::string path_to_httpd;
+  std::array<std::string, kRecentCount> last_opened;  // 0 the most recent
+  bool tidy = false;
+  std::vector<std::string> plugins;  // name + "\\\" + library file
+  // NOTE: entry 0 is a placeholder, never shown or saved; real ones start at 1.
+  std::vector<ExternalBrowser> external_browsers{ExternalBrowser{}};
+  std::string php;
+  bool open_last_session = false;
+};
+
+// Applies the lines of settings.dat in file order. The element after the
+// final CR LF is not a line and must be left out by the caller's split
+// (pass every element; the last one is ignored here).
+void ApplySettingsLines(const std::vector<std::string>& elements,
+                        Settings& settings);
+
+// The nine lines written at exit, without their CR LF terminators.
+std::vector<std::string> SettingsFileLines(const Settings& settings);
+
+// The whole file: every line followed by CR LF.
+std::string SettingsFileText(const Settings& settings);
+
+// The recent-file menu shows slots up to the first empty one.
+int VisibleRecentCount(const Settings& settings);
+
+}  // namespace quillory
