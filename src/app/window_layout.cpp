@@ -1,0 +1,60 @@
+#include "app/window_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillory {
+namespace {
+
+// Design-time places of the parts whose left and top the rules keep fixed.
+constexpr int kMargin = 60;
+constexpr int kToolbarHeight = 480;
+constexpr int kSidePanelTop = kToolbarHeight;
+constexpr int kSidePanelHeight = 1020;
+constexpr int kTabStripTop = kSidePanelTop + kSidePanelHeight + 30;
+constexpr int kEditorInset = 60;
+constexpr int kTabWidth = 1500;
+constexpr int kCloseButtonSize = 300;
+constexpr int kViewButtonWidth = 1500;
+constexpr int kStatusWidth = 4500;
+
+int TabsPerRow(int strip_width) {
+  const int rounded =
+      static_cast<int>(std::nearbyint(static_cast<double>(strip_width) /
+                                      kTabWidth));
+  return std::max(1, rounded);
+}
+
+}  // namespace
+
+MainLayout LayoutMainWindow(const LayoutInput& in) {
+  MainLayout out;
+  out.toolbar = {kMargin, 0, in.width - kMargin, kToolbarHeight};
+  out.side_panel = {kMargin, kSidePanelTop, in.width - 50 - kMargin,
+                    kSidePanelHeight};
+
+  TwipRect& tabs = out.tab_strip;
+  tabs = {kMargin, kTabStripTop, in.width - kMargin + 200, 0};
+  tabs.height = in.height - 600 - tabs.top;
+  out.tabs_per_row = TabsPerRow(tabs.width);
+
+  TwipRect& editor = out.editor;
+  editor.left = tabs.left + kEditorInset;
+  editor.top = tabs.top + in.tab_row_height * std::max(1, in.tab_rows) + 70;
+  editor.width = in.width - 100 - editor.left;
+  editor.height = in.height - 700 - editor.top;
+
+  out.close_button = {editor.left + editor.width - kCloseButtonSize,
+                      tabs.top + (in.tab_row_height - kCloseButtonSize) / 2,
+                      kCloseButtonSize, kCloseButtonSize};
+  out.view_buttons = {editor.left, in.height - 300 - in.view_button_height,
+                      2 * kViewButtonWidth, in.view_button_height};
+  out.status = {kMargin, in.height - in.status_height + 50, kStatusWidth,
+                in.status_height - 50};
+  const int path_left = out.status.left + kStatusWidth + kMargin;
+  out.path_label = {path_left, out.status.top, in.width - kMargin - path_left,
+                    out.status.height};
+  return out;
+}
+
+}  // namespace quillory

@@ -1,0 +1,93 @@
+#include "app/ui/document_tabs.h"
+
+#include "app/document_kind.h"
+#include "app/ui/kind_icons.h"
+#include "app/ui/slot_tab_bar.h"
+
+namespace quillory {
+
+DocumentTabs::DocumentTabs(SlotTabBar* bar, Editor* editor,
+                           EditingGuards& guards, QObject* parent)
+    : QObject(parent), bar_(bar), editor_(editor), guards_(guards) {
+  for (auto& handle : handles_) handle = editor_->CreateDocument();
+  connect(bar_, &QTabBar::currentChanged, this,
+          &DocumentTabs::OnCurrentChanged);
+}
+
+DocumentTabs::~DocumentTabs() {
+  for (auto handle : handles_) editor_->ReleaseDocument(handle);
+}
+
+int DocumentTabs::NewTab(const std::string& caption) {
+  const std::optional<int> slot = free_.Take();
+  if (!slot) return -1;
+  bar_->setTabVisible(*slot, true);
+  SetCaption(*slot, caption);
+  // Setting the index a hidden tab already holds raises no change signal.
+  if (bar_->currentIndex() == *slot) {
+    OnCurrentChanged(*slot);
+  } else {
+    bar_->setCurrentIndex(*slot);
+  }
+  return *slot;
+}
+
+void DocumentTabs::FreeSlot(int slot) {
+  if (!InUse(slot)) return;
+  const bool saved = documents_[slot].saved;
+  documents_[slot] = Document();
+  documents_[slot].saved = saved;
+  {
+    ScopedFlag quiet(guards_.parsing_now);
+    editor_->ReleaseDocument(handles_[slot]);
+    handles_[slot] = editor_->CreateDocument();
+    if (slot == active_) editor_->ShowDocument(handles_[slot]);
+  }
+  bar_->setTabVisible(slot, false);  // the bar activates a visible neighbour
+  free_.Release(slot);
+  if (free_.Slots().size() == kSlotCount) {
+    active_ = -1;
+    emit AllFreed();
+  }
+}
+
+bool DocumentTabs::InUse(int slot) const {
+  return slot >= 0 && slot < kSlotCount && !free_.Contains(slot);
+}
+
+std::string DocumentTabs::Caption(int slot) const {
+  return bar_->tabText(slot).toStdString();
+}
+
+void DocumentTabs::SetCaption(int slot, const std::string& caption) {
+  bar_->setTabText(slot, QString::fromStdString(caption));
+  bar_->setTabIcon(slot, IconForKind(KindOfCaption(caption)));
+}
+
+void DocumentTabs::OnCurrentChanged(int slot) {
+  if (!InUse(slot)) return;
+  {
+    ScopedFlag quiet(guards_.parsing_now);
+    if (InUse(active_) && active_ != slot) SaveView(active_);
+    active_ = slot;
+    LoadView(slot);
+  }
+  emit Switched(slot);
+}
+
+void DocumentTabs::SaveView(int slot) {
+  Document& document = documents_[slot];
+  document.first_visible_line = editor_->FirstVisibleLine();
+  document.sel_start = editor_->SelectionStart();
+  document.sel_end = editor_->SelectionEnd();
+}
+
+void DocumentTabs::LoadView(int slot) {
+  const Document& document = documents_[slot];
+  editor_->ShowDocument(handles_[slot]);
+  editor_->Select(document.sel_start, document.sel_end);
+  editor_->ScrollLines(document.first_visible_line -
+                       editor_->FirstVisibleLine());
+}
+
+}  // namespace quillory

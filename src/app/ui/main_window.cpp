@@ -1,0 +1,301 @@
+#include "app/ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "app/document_slots.h"
+#include "app/file_bytes.h"
+#include "app/path_caption.h"
+#include "app/text_util.h"
+#include "app/ui/document_tabs.h"
+#include "app/ui/menu_actions.h"
+#include "app/ui/slot_tab_bar.h"
+#include "editor/ui/editor.h"
+
+namespace quillory {
+namespace {
+
+constexpr char kTitle[] = "Quillory";
+
+QRect ToPixels(const TwipRect& r) {
+  return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
+               r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
+    : QMainWindow(parent), environment_(environment) {
+  setObjectName("Form1");
+  setWindowTitle(kTitle);
+  resize(1000, 700);
+  BuildWidgets();
+  BuildMenus();
+  tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
+  connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
+  connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
+  StartUp();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildWidgets() {
+  area_ = new QWidget(this);
+  area_->installEventFilter(this);
+  setCentralWidget(area_);
+
+  panel_ = new QWidget(area_);
+  panel_->setObjectName("Panel");
+  side_panel_ = new QTabWidget(area_);
+  side_panel_->setObjectName("TTab");
+  tab_bar_ = new SlotTabBar(kSlotCount, area_);
+  rich_ = new Editor(area_);
+
+  close_button_ = new QToolButton(area_);
+  close_button_->setObjectName("CLoseB");
+  close_button_->setText("X");
+  close_button_->setAutoRaise(true);
+
+  for (int i = 0; i < 2; ++i) {
+    view_buttons_[i] = new QRadioButton(area_);
+    view_buttons_[i]->setObjectName(QString("Option1_%1").arg(i));
+  }
+  view_buttons_[0]->setText("Source");
+  view_buttons_[1]->setText("Preview");
+  view_buttons_[0]->setChecked(true);
+  view_buttons_[1]->setEnabled(false);
+
+  status_ = new QLabel(area_);
+  status_->setObjectName("Status");
+  opened_path_ = new QLabel(area_);
+  opened_path_->setObjectName("OpenedPath");
+  ShowDocumentViews(false);
+}
+
+void MainWindow::BuildMenus() {
+  for (const MenuSpec& spec : MainMenus()) {
+    QMenu* menu = spec.parent == spec.id
+                      ? menuBar()->addMenu(spec.caption)
+                      : menus_.at(spec.parent)->addMenu(spec.caption);
+    menu->setObjectName(spec.object_name);
+    menus_[spec.id] = menu;
+  }
+  QAction* quit = nullptr;
+  for (const ActionSpec& spec : MainActions()) {
+    QMenu* menu = menus_.at(spec.menu);
+    if (spec.separator_before) menu->addSeparator();
+    QAction* action = menu->addAction(spec.caption);
+    action->setObjectName(spec.object_name);
+    action->setShortcut(QKeySequence(spec.shortcut));
+    action->setCheckable(spec.checkable);
+    if (spec.handler) {
+      connect(action, &QAction::triggered, this, spec.handler);
+    }
+    if (spec.handler == &MainWindow::Quit) quit = action;
+  }
+  BuildRecentEntries(menus_.at(MenuId::kFile), quit);
+
+  // Design-time entries that later copies are made from; hidden until used.
+  browsers_menu_ = menus_.at(MenuId::kBrowsers);
+  browsers_menu_->addAction("")->setObjectName("ext_0");
+  menus_.at(MenuId::kPlugIns)->addAction("")->setObjectName("mplug_0");
+  for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
+    menu->actions().front()->setVisible(false);
+  }
+  UpdateCommandStates();
+}
+
+void MainWindow::BuildRecentEntries(QMenu* file_menu, QAction* before) {
+  for (int k = 0; k < kRecentCount; ++k) {
+    auto* entry = new QAction(file_menu);
+    entry->setObjectName(QString("Recent_%1").arg(k));
+    entry->setVisible(false);
+    file_menu->insertAction(before, entry);
+    recent_entries_[k] = entry;
+  }
+  file_menu->insertSeparator(before);
+}
+
+QAction* MainWindow::Action(const char* object_name) const {
+  return findChild<QAction*>(object_name);
+}
+
+// The order matters: settings are read before the menus that show them are
+// rebuilt.
+void MainWindow::StartUp() {
+  ReadSettingsFile();
+  RebuildRecentMenu();
+  ParseExt();
+}
+
+void MainWindow::ReadSettingsFile() {
+  const std::optional<std::vector<std::string>> lines =
+      ReadLines(environment_.settings_path);
+  if (lines) ApplySettingsLines(*lines, settings_);
+}
+
+// A failed write leaves the old file in place; quitting goes on regardless.
+void MainWindow::WriteSettingsFile() {
+  const std::string text = SettingsFileText(settings_);
+  const std::string temporary = environment_.settings_path + ".new";
+  FILE* file = std::fopen(temporary.c_str(), "wb");
+  if (!file) return;
+  const bool written =
+      std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  if (std::fclose(file) == 0 && written) {
+    std::rename(temporary.c_str(), environment_.settings_path.c_str());
+  } else {
+    std::remove(temporary.c_str());
+  }
+}
+
+void MainWindow::RebuildRecentMenu() {
+  const int shown = VisibleRecentCount(settings_);
+  for (int k = 0; k < kRecentCount; ++k) {
+    const std::string& path = settings_.last_opened[k];
+    recent_entries_[k]->setText(QString::fromStdString(
+        std::string(AfterLast(path, '/'))));
+    recent_entries_[k]->setVisible(k < shown);
+  }
+}
+
+void MainWindow::ParseExt() {
+  QList<QAction*> entries = browsers_menu_->actions();
+  for (int i = 1; i < entries.size(); ++i) delete entries[i];
+  const auto& browsers = settings_.external_browsers;
+  for (size_t i = 1; i < browsers.size(); ++i) {
+    QAction* entry = i == 1 ? browsers_menu_->actions().front()
+                            : browsers_menu_->addAction("");
+    entry->setObjectName(QString("ext_%1").arg(i - 1));
+    entry->setText(QString::fromStdString(browsers[i][0]));
+    entry->setVisible(!browsers[i][0].empty());
+  }
+}
+
+void MainWindow::Init(const std::string& command_line) {
+  const std::string_view name = TrimBlanks(command_line);
+  static_cast<void>(name);
+}
+
+int MainWindow::NewTab(const std::string& caption) {
+  const int slot = tabs_->NewTab(caption);
+  if (slot >= 0) Relayout();
+  return slot;
+}
+
+void MainWindow::Quit() { close(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  WriteSettingsFile();
+  event->accept();
+}
+
+void MainWindow::OnSwitched(int slot) {
+  ShowDocumentViews(true);
+  rich_->setFocus();
+  ShowPathCaption(slot);
+  UpdateTitle();
+  UpdateCommandStates();
+}
+
+void MainWindow::OnAllFreed() {
+  ShowDocumentViews(false);
+  opened_path_->clear();
+  UpdateTitle();
+  UpdateCommandStates();
+  Relayout();
+}
+
+void MainWindow::ShowDocumentViews(bool shown) {
+  for (QWidget* part : {static_cast<QWidget*>(rich_),
+                        static_cast<QWidget*>(close_button_),
+                        static_cast<QWidget*>(side_panel_),
+                        static_cast<QWidget*>(panel_)}) {
+    part->setVisible(shown);
+  }
+  for (QRadioButton* button : view_buttons_) button->setVisible(shown);
+}
+
+void MainWindow::UpdateCommandStates() {
+  const bool has_document = tabs_ && tabs_->ActiveSlot() >= 0;
+  for (const ActionSpec& spec : MainActions()) {
+    QAction* action = Action(spec.object_name);
+    switch (spec.availability) {
+      case Availability::kAlways:
+        action->setEnabled(true);
+        break;
+      case Availability::kWithDocument:
+        action->setEnabled(has_document);
+        break;
+      case Availability::kNotBuilt:
+        action->setEnabled(false);
+        break;
+    }
+  }
+}
+
+void MainWindow::UpdateTitle() {
+  const int slot = tabs_->ActiveSlot();
+  if (slot < 0) {
+    setWindowTitle(kTitle);
+  } else {
+    setWindowTitle(QString(kTitle) + " - " +
+                   QString::fromStdString(tabs_->Caption(slot)));
+  }
+}
+
+void MainWindow::ShowPathCaption(int slot) {
+  const QString path = QString::fromStdString(tabs_->At(slot).file_path);
+  const QFontMetrics metrics(opened_path_->font());
+  const std::optional<EllipsisCut> cut = MiddleEllipsisCut(
+      static_cast<int>(path.size()), opened_path_->width(),
+      metrics.horizontalAdvance(path));
+  opened_path_->setText(cut ? path.left(cut->head_length) + "..." +
+                                  path.mid(cut->tail_start)
+                            : path);
+}
+
+LayoutInput MainWindow::CurrentLayoutInput() const {
+  LayoutInput input;
+  input.width = area_->width() * kTwipsPerPixel;
+  input.height = area_->height() * kTwipsPerPixel;
+  input.tab_row_height = tab_bar_->sizeHint().height() * kTwipsPerPixel;
+  input.view_button_height =
+      view_buttons_[0]->sizeHint().height() * kTwipsPerPixel;
+  input.status_height = status_->sizeHint().height() * kTwipsPerPixel + 60;
+  return input;
+}
+
+void MainWindow::Relayout() {
+  const MainLayout layout = LayoutMainWindow(CurrentLayoutInput());
+  panel_->setGeometry(ToPixels(layout.toolbar));
+  side_panel_->setGeometry(ToPixels(layout.side_panel));
+  const QRect strip = ToPixels(layout.tab_strip);
+  tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
+                        tab_bar_->sizeHint().height());
+  tab_bar_->SetTabsPerRow(layout.tabs_per_row, strip.width());
+  rich_->setGeometry(ToPixels(layout.editor));
+  close_button_->setGeometry(ToPixels(layout.close_button));
+  const QRect buttons = ToPixels(layout.view_buttons);
+  view_buttons_[0]->setGeometry(buttons.left(), buttons.top(),
+                                buttons.width() / 2, buttons.height());
+  view_buttons_[1]->setGeometry(buttons.left() + buttons.width() / 2,
+                                buttons.top(), buttons.width() / 2,
+                                buttons.height());
+  status_->setGeometry(ToPixels(layout.status));
+  opened_path_->setGeometry(ToPixels(layout.path_label));
+  if (tabs_->ActiveSlot() >= 0) ShowPathCaption(tabs_->ActiveSlot());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_ && event->type() == QEvent::Resize) Relayout();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace quillory

@@ -1,0 +1,79 @@
+#include "app/ui/menu_actions.h"
+
+#include <array>
+
+#include "app/ui/main_window.h"
+
+namespace quillory {
+namespace {
+
+using A = Availability;
+using M = MenuId;
+using W = MainWindow;
+
+constexpr std::array kMenus = {
+    MenuSpec{M::kFile, "Menu1", 0, "File", M::kFile},
+    MenuSpec{M::kEdit, "Edit", 38, "Edit", M::kEdit},
+    MenuSpec{M::kTools, "Tools", 1, "Tools", M::kTools},
+    MenuSpec{M::kHtmlTidy, "htmlTidy", -1, "HTML Tidy", M::kTools},
+    MenuSpec{M::kPhp, "PHP", -1, "PHP", M::kTools},
+    MenuSpec{M::kBrowsers, "Browsers", -1, "External browsers", M::kTools},
+    MenuSpec{M::kSettings, "SettingsMnu", 2, "Settings", M::kSettings},
+    MenuSpec{M::kPlugIns, "PlugIns", 92, "Plug-ins", M::kPlugIns},
+    MenuSpec{M::kHelp, "HelpMnu", 3, "Help", M::kHelp},
+};
+
+// clang-format off
+const std::array kActions = {
+  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", nullptr, A::kNotBuilt},
+  ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", nullptr, A::kNotBuilt},
+  ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", nullptr, A::kNotBuilt},
+  ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", nullptr, A::kNotBuilt},
+  ActionSpec{"Save_All", M::kFile, 120, "Save All", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", nullptr, A::kNotBuilt},
+  ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", nullptr, A::kNotBuilt},
+  ActionSpec{"save_session", M::kFile, 134, "Save session", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", &W::Quit, A::kAlways, false, true},
+
+  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", nullptr, A::kNotBuilt},
+  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", nullptr, A::kNotBuilt},
+  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", nullptr, A::kNotBuilt},
+  ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", nullptr, A::kNotBuilt, true, true},
+  ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
+  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", nullptr, A::kNotBuilt},
+
+  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", nullptr, A::kNotBuilt},
+  ActionSpec{"view_browse", M::kTools, 14, "Preview", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Chk", M::kTools, 9, "Check", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ChkByTidy", M::kHtmlTidy, 94, "Check", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ConvToXML", M::kHtmlTidy, 95, "Convert to XML", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ConvToHTML", M::kHtmlTidy, 96, "Convert to HTML", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ConvToXHTML", M::kHtmlTidy, 97, "Convert to XHTML", "", nullptr, A::kNotBuilt},
+  ActionSpec{"TagsToUpperCase", M::kHtmlTidy, 98, "Tags to upper case", "", nullptr, A::kNotBuilt},
+  ActionSpec{"phpCheck", M::kPhp, -1, "Check syntax", "", nullptr, A::kNotBuilt},
+  ActionSpec{"phpEXE", M::kPhp, -1, "Run", "", nullptr, A::kNotBuilt},
+  ActionSpec{"phpHighlight", M::kPhp, -1, "Highlight", "", nullptr, A::kNotBuilt},
+  ActionSpec{"phpCompact", M::kPhp, -1, "Compact", "", nullptr, A::kNotBuilt},
+
+  ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", nullptr, A::kNotBuilt},
+  ActionSpec{"extensions", M::kSettings, 102, "File types", "", nullptr, A::kNotBuilt},
+
+  ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", nullptr, A::kNotBuilt},
+  ActionSpec{"About", M::kHelp, 12, "About", "", nullptr, A::kNotBuilt},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const MenuSpec> MainMenus() { return kMenus; }
+std::span<const ActionSpec> MainActions() { return kActions; }
+
+}  // namespace quillory

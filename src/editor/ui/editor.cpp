@@ -1,0 +1,199 @@
+#include "editor/ui/editor.h"
+
+#include <QAccessible>
+#include <QTimer>
+
+#include "editor/text_encoding.h"
+#include "editor/ui/editor_accessible.h"
+
+namespace quillory {
+namespace {
+
+constexpr int kFontSize = 10;
+
+// NOTE: Qt delivers Scintilla's insert and delete notifications through a
+// path that counts characters from the start of the text on every edit, so
+// each keystroke would cost time in proportion to the caret's position.
+// Only the "before" notifications are requested: they carry what the
+// program needs and take the cheap path.
+constexpr int kModificationMask =
+    QsciScintillaBase::SC_MOD_BEFOREINSERT |
+    QsciScintillaBase::SC_MOD_BEFOREDELETE;
+
+}  // namespace
+
+Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
+  setObjectName("Rich");
+  InstallEditorAccessibility();
+  connect(this,
+          qOverload<int, int, const char*, int, int, int, int, int, int, int>(
+              &QsciScintillaBase::SCN_MODIFIED),
+          this, [this](int, int type, const char*, int, int, int, int, int,
+                       int, int) { OnModification(type); });
+  ConfigureView();
+  ConfigureDocument(true);
+}
+
+Editor::~Editor() = default;
+
+long Editor::Send(unsigned int message, uintptr_t w, intptr_t l) const {
+  return SendScintilla(message, static_cast<unsigned long>(w),
+                       static_cast<long>(l));
+}
+
+long Editor::SendText(unsigned int message, uintptr_t w,
+                      const char* text) const {
+  return Send(message, w, reinterpret_cast<intptr_t>(text));
+}
+
+void* Editor::SendPointer(unsigned int message, uintptr_t w,
+                          intptr_t l) const {
+  return reinterpret_cast<void*>(Send(message, w, l));
+}
+
+void Editor::ConfigureView() {
+  Send(SCI_SETMODEVENTMASK, kModificationMask);
+  Send(SCI_SETCOMMANDEVENTS, 0);
+  SendText(SCI_STYLESETFONT, STYLE_DEFAULT, "DejaVu Sans Mono");
+  Send(SCI_STYLESETSIZE, STYLE_DEFAULT, kFontSize);
+  Send(SCI_STYLECLEARALL);
+  Send(SCI_SETMARGINWIDTHN, 1, 0L);
+  Send(SCI_SETMARGINWIDTHN, 0, 0L);
+  Send(SCI_SETSCROLLWIDTHTRACKING, 1);
+  Send(SCI_SETSCROLLWIDTH, 1);
+}
+
+// Code page, line-end mode and undo are kept per document, so every new or
+// reloaded document is set up again.
+void Editor::ConfigureDocument(bool utf8) {
+  Send(SCI_SETCODEPAGE, utf8 ? SC_CP_UTF8 : 0);
+  Send(SCI_SETEOLMODE, SC_EOL_CRLF);
+  Send(SCI_SETUNDOCOLLECTION, 0);
+  Send(SCI_EMPTYUNDOBUFFER);
+}
+
+std::string Editor::Bytes() const { return BytesInRange(0, Length()); }
+
+std::string Editor::BytesInRange(int start, int end) const {
+  if (end <= start) return {};
+  // The range pointer moves the gap only when the range spans it.
+  const auto* bytes = static_cast<const char*>(
+      SendPointer(SCI_GETRANGEPOINTER, start, end - start));
+  return std::string(bytes, static_cast<size_t>(end - start));
+}
+
+int Editor::Length() const {
+  return static_cast<int>(Send(SCI_GETLENGTH));
+}
+
+void Editor::SetBytes(std::string_view bytes) {
+  Send(SCI_CLEARALL);
+  ConfigureDocument(IsValidUtf8(bytes));
+  Send(SCI_ALLOCATE, bytes.size() + 1);
+  SendText(SCI_APPENDTEXT, bytes.size(), bytes.data());
+  Send(SCI_GOTOPOS, 0);
+  FlushEdit();
+}
+
+void Editor::ReplaceSelection(std::string_view bytes) {
+  Send(SCI_TARGETFROMSELECTION);
+  SendText(SCI_REPLACETARGET, bytes.size(), bytes.data());
+  const long end = Send(SCI_GETTARGETEND);
+  Send(SCI_SETEMPTYSELECTION, end);
+  FlushEdit();
+}
+
+int Editor::Caret() const {
+  return static_cast<int>(Send(SCI_GETCURRENTPOS));
+}
+
+int Editor::SelectionStart() const {
+  return static_cast<int>(Send(SCI_GETSELECTIONSTART));
+}
+
+int Editor::SelectionEnd() const {
+  return static_cast<int>(Send(SCI_GETSELECTIONEND));
+}
+
+void Editor::Select(int anchor, int caret) {
+  Send(SCI_SETSEL, anchor, caret);
+}
+
+int Editor::FirstVisibleLine() const {
+  return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
+}
+
+void Editor::ScrollLines(int delta) {
+  Send(SCI_LINESCROLL, 0, delta);
+}
+
+Editor::DocumentHandle Editor::CreateDocument() {
+  return SendPointer(SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_DEFAULT);
+}
+
+void Editor::ReleaseDocument(DocumentHandle document) {
+  Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<intptr_t>(document));
+}
+
+void Editor::ShowDocument(DocumentHandle document) {
+  Send(SCI_SETDOCPOINTER, 0, reinterpret_cast<intptr_t>(document));
+  // A document created here starts in UTF-8 with LF line ends; one shown
+  // before keeps what it was given.
+  Send(SCI_SETEOLMODE, SC_EOL_CRLF);
+  Send(SCI_SETUNDOCOLLECTION, 0);
+}
+
+Editor::DocumentHandle Editor::CurrentDocument() const {
+  return SendPointer(SCI_GETDOCPOINTER);
+}
+
+int Editor::StyleAt(int position) const {
+  return static_cast<int>(Send(SCI_GETSTYLEAT, position));
+}
+
+void Editor::OnModification(int modification_type) {
+  if ((modification_type & kModificationMask) == 0) return;
+  edit_pending_ = true;
+  // Edits from paths without a hook below (a context-menu paste, say) are
+  // still announced, once the event that made them is done.
+  if (!flush_queued_) {
+    flush_queued_ = true;
+    QTimer::singleShot(0, this, [this] {
+      flush_queued_ = false;
+      FlushEdit();
+    });
+  }
+}
+
+void Editor::FlushEdit() {
+  if (!edit_pending_) return;
+  edit_pending_ = false;
+  emit TextEdited();
+}
+
+void Editor::keyPressEvent(QKeyEvent* event) {
+  QsciScintillaBase::keyPressEvent(event);
+  FlushEdit();
+}
+
+void Editor::inputMethodEvent(QInputMethodEvent* event) {
+  QsciScintillaBase::inputMethodEvent(event);
+  FlushEdit();
+}
+
+void Editor::dropEvent(QDropEvent* event) {
+  QsciScintillaBase::dropEvent(event);
+  FlushEdit();
+}
+
+void Editor::mouseReleaseEvent(QMouseEvent* event) {
+  QsciScintillaBase::mouseReleaseEvent(event);
+  FlushEdit();
+}
+
+void Editor::contextMenuEvent(QContextMenuEvent* event) {
+  QsciScintillaBase::contextMenuEvent(event);
+  FlushEdit();
+}
+
+}  // namespace quillory

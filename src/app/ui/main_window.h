@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+
+#include "app/settings.h"
+#include "app/window_layout.h"
+#include "editor/editing_guards.h"
+#include "platform/app_environment.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QRadioButton;
+class QTabWidget;
+class QToolButton;
+
+namespace quillory {
+
+class DocumentTabs;
+class Editor;
+class SlotTabBar;
+enum class MenuId;
+
+// The program's one main window: menus, the documents' tabs, the editor and
+// the status strip. It wires commands to the parts that do the work and
+// keeps the window's look in step with the open documents.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(const AppEnvironment& environment,
+                      QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The last start-up step: opens what the command line names. The whole
+  // argument text comes as one string.
+  void Init(const std::string& command_line);
+
+  int NewTab(const std::string& caption);
+  void ShowPathCaption(int slot);
+
+  // Commands.
+  void Quit();
+
+  Editor* ActiveEditor() const { return rich_; }
+  DocumentTabs& Tabs() const { return *tabs_; }
+  Settings& CurrentSettings() { return settings_; }
+  EditingGuards& Guards() { return guards_; }
+  const AppEnvironment& Environment() const { return environment_; }
+  QAction* Action(const char* object_name) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildWidgets();
+  void BuildMenus();
+  void BuildRecentEntries(QMenu* file_menu, QAction* before);
+  void StartUp();
+  void ReadSettingsFile();
+  void WriteSettingsFile();
+  void RebuildRecentMenu();
+  void ParseExt();
+  void OnSwitched(int slot);
+  void OnAllFreed();
+  void ShowDocumentViews(bool shown);
+  void UpdateCommandStates();
+  void UpdateTitle();
+  void Relayout();
+  LayoutInput CurrentLayoutInput() const;
+
+  AppEnvironment environment_;
+  Settings settings_;
+  EditingGuards guards_;
+
+  QWidget* area_ = nullptr;
+  QWidget* panel_ = nullptr;
+  QTabWidget* side_panel_ = nullptr;
+  SlotTabBar* tab_bar_ = nullptr;
+  Editor* rich_ = nullptr;
+  QToolButton* close_button_ = nullptr;
+  QRadioButton* view_buttons_[2] = {};
+  QLabel* status_ = nullptr;
+  QLabel* opened_path_ = nullptr;
+  DocumentTabs* tabs_ = nullptr;
+
+  std::map<MenuId, QMenu*> menus_;
+  QAction* recent_entries_[kRecentCount] = {};
+  QMenu* browsers_menu_ = nullptr;
+};
+
+}  // namespace quillory

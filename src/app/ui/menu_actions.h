@@ -1,0 +1,52 @@
+#pragma once
+
+#include <span>
+
+namespace quillory {
+
+class MainWindow;
+
+enum class MenuId {
+  kFile,
+  kEdit,
+  kTools,
+  kHtmlTidy,
+  kPhp,
+  kBrowsers,
+  kSettings,
+  kPlugIns,
+  kHelp,
+};
+
+// When a command can be chosen.
+enum class Availability {
+  kAlways,
+  kWithDocument,  // only while a document is open
+  kNotBuilt,      // shown, but not built yet: stays disabled
+};
+
+struct MenuSpec {
+  MenuId id;
+  const char* object_name;
+  int caption_index;  // entry of the language table, -1 for none
+  const char* caption;
+  MenuId parent;  // itself for a top-level menu
+};
+
+struct ActionSpec {
+  const char* object_name;
+  MenuId menu;
+  int caption_index;  // entry of the language table, -1 for none
+  const char* caption;
+  const char* shortcut;
+  void (MainWindow::*handler)();
+  Availability availability = Availability::kAlways;
+  bool checkable = false;
+  bool separator_before = false;
+};
+
+// In the order they appear.
+std::span<const MenuSpec> MainMenus();
+std::span<const ActionSpec> MainActions();
+
+}  // namespace quillory

@@ -1,0 +1,15 @@
+#include "editor/ui/display_text.h"
+
+#include "editor/text_encoding.h"
+
+namespace quillory {
+
+QString DecodeForDisplay(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  }
+  const std::string utf8 = Windows1252ToUtf8(bytes);
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace quillory

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillory {
+
+// The one editing control (`Rich`). It holds a document's bytes exactly:
+// text goes in and out only through byte-level messages with explicit
+// lengths, never through QString, so NUL bytes and invalid UTF-8 survive.
+// Positions are 0-based byte offsets.
+//
+// Scintilla's own undo and lexing are off: colouring and undo belong to the
+// program. Every change of the text, by the user or through this class, is
+// announced once by TextEdited() after it is complete.
+class Editor : public QsciScintillaBase {
+  Q_OBJECT
+
+ public:
+  // A Scintilla document: text, styles, code page and line-end mode.
+  using DocumentHandle = void*;
+
+  explicit Editor(QWidget* parent = nullptr);
+  ~Editor() override;
+
+  std::string Bytes() const;
+  std::string BytesInRange(int start, int end) const;
+  int Length() const;
+  // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
+  // and as 8-bit text otherwise; the bytes themselves are kept as given.
+  void SetBytes(std::string_view bytes);
+  // Inserts at the caret when nothing is selected; the caret ends after it.
+  void ReplaceSelection(std::string_view bytes);
+
+  int Caret() const;
+  int SelectionStart() const;
+  int SelectionEnd() const;
+  // Selects from `anchor` to `caret`; equal values place the caret.
+  void Select(int anchor, int caret);
+  int FirstVisibleLine() const;
+  void ScrollLines(int delta);
+
+  // A fresh empty document owned by the caller, who releases it.
+  DocumentHandle CreateDocument();
+  void ReleaseDocument(DocumentHandle document);
+  // Shows `document` without copying it; the one shown before keeps its
+  // text and styles in its own handle.
+  void ShowDocument(DocumentHandle document);
+  DocumentHandle CurrentDocument() const;
+
+  // Scintilla style of one byte; colouring sets these.
+  int StyleAt(int position) const;
+
+ signals:
+  void TextEdited();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  long Send(unsigned int message, uintptr_t w = 0, intptr_t l = 0) const;
+  long SendText(unsigned int message, uintptr_t w, const char* text) const;
+  void* SendPointer(unsigned int message, uintptr_t w = 0,
+                    intptr_t l = 0) const;
+  void ConfigureView();
+  void ConfigureDocument(bool utf8);
+  void OnModification(int modification_type);
+  void FlushEdit();
+
+  bool edit_pending_ = false;
+  bool flush_queued_ = false;
+};
+
+}  // namespace quillory

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace quillory {
+
+// Where the program finds its data and keeps its files. Paths end in "/".
+struct AppEnvironment {
+  std::string program_folder;  // beside the executable: languages/, ...
+  std::string user_folder;     // per-user configuration
+  std::string state_folder;    // per-user state (recovery store)
+  std::string temp_folder;
+  std::string settings_path;   // settings.dat, where it can be written
+};
+
+}  // namespace quillory

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/app_environment.h"
+
+namespace quillory {
+
+// Reads the executable's folder and the XDG variables. Needs a
+// QCoreApplication.
+AppEnvironment DetectAppEnvironment();
+
+// The same rules for a given program folder, for tests and tools.
+AppEnvironment AppEnvironmentFor(const std::string& program_folder);
+
+}  // namespace quillory
