@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/document_slots.h"
+#include "app/lang_table.h"
+
+namespace quillory {
+
+// Fixed texts of the file commands; they do not change with the language.
+inline constexpr std::string_view kFileMissingMessage = "File doesn't exist!";
+inline constexpr std::string_view kOpenedStatus = "OK";
+inline constexpr std::string_view kSaveAsStatus = "Подождите";  // UTF-8
+
+// Interface texts the file commands show.
+inline constexpr int kLoadingText = 59;
+inline constexpr int kColouredText = 60;
+inline constexpr int kCloseQuestionText = 79;
+
+// The tab caption of a file opened or saved under `path`, and the caption
+// of its recent-menu entry: the text after the last "/", or the whole path
+// without one.
+std::string_view FileNameOfPath(std::string_view path);
+
+// The status line while a file loads, and once it is coloured:
+// entry 59, then entry 59 + two blanks + entry 60 + "100%".
+std::string LoadingStatus(const LangTable& lang);
+std::string LoadedStatus(const LangTable& lang);
+
+// Save writes to the document's file, or asks for a name first when the
+// document never had one.
+enum class SaveRoute { kWriteToFile, kAskForName };
+SaveRoute SaveRouteFor(const Document& document);
+
+// Closing a document with unsaved changes first asks this question (Yes
+// saves, No discards); empty when the document closes without a question.
+// Never an empty question: without entry 79 an English one is asked.
+std::optional<std::string> CloseQuestion(const Document& document,
+                                         const LangTable& lang);
+
+}  // namespace quillory

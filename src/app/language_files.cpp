@@ -1,0 +1,34 @@
+#include "app/language_files.h"
+
+namespace quillory {
+namespace {
+
+std::string_view FileName(LanguageFile file) {
+  switch (file) {
+    case LanguageFile::kMain:
+      return "main.lng";
+    case LanguageFile::kHelp:
+      return "help.lng";
+    case LanguageFile::kAbout:
+      return "about.lng";
+  }
+  return "main.lng";
+}
+
+}  // namespace
+
+void SettleLanguage(Settings& settings) {
+  if (settings.language.empty()) settings.language = kDefaultLanguage;
+}
+
+std::string LanguageFilePath(std::string_view app_folder,
+                             std::string_view language, LanguageFile file) {
+  std::string path(app_folder);
+  path += "languages/";
+  path += language;
+  path += '/';
+  path += FileName(file);
+  return path;
+}
+
+}  // namespace quillory

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillory {
+
+// A name ending in ".qlp" in any letter case names a list file (a project
+// or a session), which opens every file it lists instead of itself.
+bool IsListFileName(std::string_view file_name);
+
+// The names a list file holds, in the order they are opened: one per piece
+// between CR LF (between LF when the text has no CR at all). A final line
+// end leaves an empty last name, and blank lines give empty names, which
+// are opened like any other and fail as missing files. An empty text
+// lists nothing.
+std::vector<std::string> ListFileEntries(std::string_view text);
+
+// ListFileEntries of the file's bytes; a file that cannot be read lists
+// nothing.
+std::vector<std::string> ReadListFile(const std::string& path);
+
+}  // namespace quillory
