@@ -62,6 +62,7 @@ std::string DocumentTabs::Caption(int slot) const {
 void DocumentTabs::SetCaption(int slot, const std::string& caption) {
   bar_->setTabText(slot, QString::fromStdString(caption));
   bar_->setTabIcon(slot, IconForKind(KindOfCaption(caption)));
+  bar_->setTabToolTip(slot, QString::fromStdString(caption));
 }
 
 void DocumentTabs::OnCurrentChanged(int slot) {

@@ -43,7 +43,8 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
   StartUp();
 }
 
-MainWindow::~MainWindow() = default;
+// The slots hold documents of the editor, so they go before the editor does.
+MainWindow::~MainWindow() { delete tabs_; }
 
 void MainWindow::BuildWidgets() {
   area_ = new QWidget(this);

@@ -1,0 +1,78 @@
+# Helpers for tests that drive the real quillory binary under Xvfb.
+# Source this file; call e2e_setup BINARY BUILD_DIR first.
+set -euo pipefail
+
+e2e_setup() {
+  E2E_BINARY=$1
+  E2E_BUILD=$2
+  E2E_ROOT=$(mktemp -d /tmp/quillory-e2e-XXXXXX)
+  E2E_PROGRAM=$E2E_ROOT/program
+  mkdir -p "$E2E_PROGRAM" "$E2E_ROOT/home"
+  cp "$E2E_BINARY" "$E2E_PROGRAM/quillory"
+  for folder in languages templates plug-ins; do
+    [ -d "$E2E_BUILD/$folder" ] && cp -r "$E2E_BUILD/$folder" "$E2E_PROGRAM/"
+  done
+  export HOME=$E2E_ROOT/home XDG_CONFIG_HOME=$E2E_ROOT/home/config
+  export XDG_STATE_HOME=$E2E_ROOT/home/state XDG_RUNTIME_DIR=$E2E_ROOT/run
+  mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  e2e_start_xvfb
+  trap e2e_cleanup EXIT
+}
+
+e2e_start_xvfb() {
+  local display
+  for display in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
+    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return; }
+      sleep 0.1
+    done
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+  done
+  echo "e2e: could not start Xvfb" >&2
+  exit 1
+}
+
+# Starts quillory with the given arguments and waits for its window.
+e2e_start() {
+  (cd "$E2E_ROOT/home" && exec "$E2E_PROGRAM/quillory" "$@") \
+    >"$E2E_ROOT/quillory.log" 2>&1 &
+  E2E_PID=$!
+  E2E_WINDOW=$(xdotool search --sync --onlyvisible --name "^Quillory" | tail -n 1)
+  xdotool windowfocus --sync "$E2E_WINDOW"
+}
+
+# Waits up to 20 seconds for the program to end; fails if it does not.
+e2e_wait_exit() {
+  for _ in $(seq 1 200); do
+    kill -0 "$E2E_PID" 2>/dev/null || { wait "$E2E_PID" || true; return 0; }
+    sleep 0.1
+  done
+  echo "e2e: quillory did not exit" >&2
+  cat "$E2E_ROOT/quillory.log" >&2
+  return 1
+}
+
+e2e_screenshot() {
+  import -window root "$1"
+}
+
+e2e_cleanup() {
+  [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null || true
+  [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
+  rm -rf "$E2E_ROOT"
+}
+
+# Compares a file with the expected bytes given as a printf format.
+e2e_expect_file() {
+  local file=$1 format=$2
+  if ! cmp -s "$file" <(printf "$format"); then
+    echo "e2e: $file differs from what was expected:" >&2
+    cmp "$file" <(printf "$format") >&2 || true
+    od -c "$file" | head -n 20 >&2
+    return 1
+  fi
+}

@@ -1,0 +1,174 @@
+#include "app/ui/document_tabs.h"
+
+#include <gtest/gtest.h>
+
+#include <QTabBar>
+
+#include "app/ui/main_window.h"
+#include "editor/ui/editor.h"
+#include "support/test_folder.h"
+
+namespace quillory {
+namespace {
+
+std::string NumberedLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += "<p>line " + std::to_string(i) + "</p>\r\n";
+  }
+  return text;
+}
+
+class DocumentTabsTest : public ::testing::Test {
+ protected:
+  DocumentTabsTest() : window_(folder_.ProgramEnvironment()) {
+    window_.resize(900, 600);
+    window_.show();
+  }
+
+  Editor& Rich() { return *window_.ActiveEditor(); }
+  QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
+
+  // A new tab holding `text`, with the whole text in style `style`.
+  int Open(const std::string& caption, const std::string& text,
+           int style = 0) {
+    const int slot = window_.NewTab(caption);
+    Rich().SetBytes(text);
+    Rich().SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
+    Rich().SendScintilla(QsciScintillaBase::SCI_SETSTYLING,
+                         static_cast<unsigned long>(text.size()),
+                         static_cast<long>(style));
+    return slot;
+  }
+
+  testing::TestFolder folder_;
+  MainWindow window_;
+};
+
+TEST_F(DocumentTabsTest, NewTabsTakeSlotsInOrderAndBecomeActive) {
+  EXPECT_EQ(Open("a.html", "A"), 0);
+  EXPECT_EQ(Open("b.css", "B"), 1);
+  EXPECT_EQ(Open("c.js", "C"), 2);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(Bar().currentIndex(), 2);
+  EXPECT_TRUE(Bar().isTabVisible(1));
+  EXPECT_FALSE(Bar().isTabVisible(3));
+  EXPECT_EQ(Bar().tabText(1), "b.css");
+  EXPECT_EQ(window_.windowTitle(), "Quillory - c.js");
+}
+
+TEST_F(DocumentTabsTest, TabIconFollowsTheCaptionsKind) {
+  Open("page.html", "");
+  Open("PAGE.HTML", "");
+  Open("notes.txt", "");
+  EXPECT_FALSE(Bar().tabIcon(0).isNull());
+  EXPECT_TRUE(Bar().tabIcon(1).isNull());
+  EXPECT_TRUE(Bar().tabIcon(2).isNull());
+}
+
+TEST_F(DocumentTabsTest, EleventhDocumentIsRefused) {
+  for (int i = 0; i < 10; ++i) Open(std::to_string(i) + ".html", "x");
+  EXPECT_EQ(window_.NewTab("eleven.html"), -1);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 9);
+  EXPECT_EQ(Rich().Bytes(), "x");
+  for (int i = 0; i < 10; ++i) EXPECT_NE(Bar().tabText(i), "eleven.html");
+}
+
+TEST_F(DocumentTabsTest, SwitchingBackRestoresTextSelectionScrollAndColours) {
+  const std::string first = NumberedLines(500);
+  Open("first.html", first, 3);
+  Rich().Select(120, 140);
+  Rich().ScrollLines(200 - Rich().FirstVisibleLine());
+  const int first_line = Rich().FirstVisibleLine();
+  ASSERT_GT(first_line, 100);
+
+  Open("second.php", "<?php echo 1; ?>", 5);
+  EXPECT_EQ(Rich().Bytes(), "<?php echo 1; ?>");
+  EXPECT_EQ(Rich().StyleAt(3), 5);
+
+  Bar().setCurrentIndex(0);
+  EXPECT_EQ(Rich().Bytes(), first);
+  EXPECT_EQ(Rich().SelectionStart(), 120);
+  EXPECT_EQ(Rich().SelectionEnd(), 140);
+  EXPECT_EQ(Rich().FirstVisibleLine(), first_line);
+  EXPECT_EQ(Rich().StyleAt(0), 3);
+  EXPECT_EQ(Rich().StyleAt(static_cast<int>(first.size()) - 1), 3);
+}
+
+TEST_F(DocumentTabsTest, SwitchDoesNotCountAsAnEdit) {
+  Open("a.html", "one");
+  Open("b.html", "two");
+  int edits = 0;
+  QObject::connect(&Rich(), &Editor::TextEdited, [&] { ++edits; });
+  Bar().setCurrentIndex(0);
+  Bar().setCurrentIndex(1);
+  EXPECT_EQ(edits, 0);
+  EXPECT_FALSE(window_.Guards().parsing_now);
+}
+
+TEST_F(DocumentTabsTest, ClosingTheActiveTabShowsAVisibleNeighbourIntact) {
+  Open("a.html", NumberedLines(50), 2);
+  Rich().Select(10, 30);
+  Open("b.html", "bee");
+  window_.Tabs().FreeSlot(1);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
+  EXPECT_EQ(Rich().Bytes(), NumberedLines(50));
+  EXPECT_EQ(Rich().SelectionStart(), 10);
+  EXPECT_EQ(Rich().SelectionEnd(), 30);
+  EXPECT_EQ(Rich().StyleAt(5), 2);
+  EXPECT_FALSE(Bar().isTabVisible(1));
+  EXPECT_EQ(window_.windowTitle(), "Quillory - a.html");
+}
+
+TEST_F(DocumentTabsTest, FreedSlotIsReusedEmptyAndOldestFirst) {
+  for (int i = 0; i < 10; ++i) Open(std::to_string(i) + ".html", "old");
+  window_.Tabs().FreeSlot(3);
+  window_.Tabs().FreeSlot(7);
+  EXPECT_EQ(window_.NewTab("n1.html"), 3);
+  EXPECT_EQ(Rich().Bytes(), "");
+  EXPECT_EQ(window_.NewTab("n2.html"), 7);
+  EXPECT_EQ(window_.NewTab("n3.html"), -1);
+}
+
+TEST_F(DocumentTabsTest, ClosingEverythingHidesTheEditorAndListsEachSlotOnce) {
+  Open("a.html", "a");
+  window_.Tabs().At(0).saved = true;
+  window_.Tabs().FreeSlot(0);
+  window_.Tabs().FreeSlot(0);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), -1);
+  EXPECT_EQ(window_.Tabs().Free().Slots().size(), 10u);
+  EXPECT_TRUE(window_.Tabs().At(0).saved);
+  EXPECT_FALSE(Rich().isVisible());
+  EXPECT_EQ(window_.windowTitle(), "Quillory");
+  // The slot freed last is handed out last.
+  EXPECT_EQ(Open("b.html", "b"), 1);
+}
+
+}  // namespace
+}  // namespace quillory
+
+namespace quillory {
+namespace {
+
+// Also leaves a picture of the window for a person to look at when
+// QUILLORY_SHOT_DIR names a folder.
+TEST_F(DocumentTabsTest, ThreeDocumentsShowTheirTabsAndTheActiveText) {
+  Open("index.html", "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n"
+       "  <title>Quillory</title>\r\n</head>\r\n<body>\r\n"
+       "  <p>Hello, world.</p>\r\n</body>\r\n</html>\r\n");
+  Open("style.css", "body {\r\n  margin: 0;\r\n}\r\n");
+  Open("contact.php", "<?php\r\n$name = 'Ana';\r\necho \"Hi $name\";\r\n?>\r\n");
+  window_.Tabs().At(2).file_path = "/home/ana/site/contact.php";
+  window_.ShowPathCaption(2);
+  Bar().setCurrentIndex(0);
+  EXPECT_EQ(window_.windowTitle(), "Quillory - index.html");
+  EXPECT_TRUE(Rich().isVisible());
+  EXPECT_GT(Rich().height(), 300);
+  const QByteArray folder = qgetenv("QUILLORY_SHOT_DIR");
+  if (!folder.isEmpty()) {
+    window_.grab().save(QString(folder) + "/three-tabs.png");
+  }
+}
+
+}  // namespace
+}  // namespace quillory
