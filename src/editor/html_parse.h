@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "editor/colouring_range.h"
+#include "editor/format_run.h"
+#include "editor/php_block_index.h"
+#include "editor/php_keywords.h"
+
+namespace quillory {
+
+// The colouring pass: the runs that colour positions s_line..e_line of
+// `text` (1-based, inclusive; kFromCaret derives either from `sel_start` as
+// ResolveColouringRange says). In order: the range reset to plain and not
+// bold; tags; PHP blocks, last first, each followed by its keywords in
+// bold; quoted strings. Runs may reach outside the range: a string may open
+// one position before it and a keyword may run past its end.
+//
+// Without `index` the text is read back to the last "?>" before the range,
+// which for a text without one is its start. With `index` describing this
+// very text (same length; the caller keeps it current through every edit),
+// colouring a line reads only that line and the keywords next to it. An
+// index of another length is ignored. An empty text or range gives no runs.
+std::vector<FormatRun> ParseHTML(std::string_view text, int64_t sel_start,
+                                 int64_t s_line, int64_t e_line,
+                                 const PhpKeywords& keywords,
+                                 const PhpBlockIndex* index = nullptr);
+
+}  // namespace quillory
