@@ -15,6 +15,7 @@
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/qt_dialogs.h"
 
 namespace quillory {
 namespace {
@@ -54,7 +55,7 @@ long ResidentBytes() {
 }
 
 struct Window {
-  Window() : window(AppEnvironmentFor("/tmp/")) {
+  Window() : window(AppEnvironmentFor("/tmp/"), {dialogs, desktop}) {
     window.resize(1000, 700);
     window.show();
   }
@@ -65,6 +66,8 @@ struct Window {
     window.ActiveEditor()->Select(static_cast<int>(bytes / 2),
                                   static_cast<int>(bytes / 2));
   }
+  QtDialogs dialogs;
+  QtDesktop desktop;
   MainWindow window;
 };
 
@@ -81,7 +84,9 @@ void BM_TabSwitchWithRepaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TabSwitchWithRepaint)
-    ->Arg(100 << 10)->Arg(2 << 20)->Arg(20 << 20)
+    ->Arg(100 << 10)
+    ->Arg(2 << 20)
+    ->Arg(20 << 20)
     ->Unit(benchmark::kMillisecond);
 
 // The plain way: the leaving document's text and styles copied out, the
@@ -110,7 +115,9 @@ void BM_CopyTextAndStylesSwitch(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CopyTextAndStylesSwitch)
-    ->Arg(100 << 10)->Arg(2 << 20)->Arg(20 << 20)
+    ->Arg(100 << 10)
+    ->Arg(2 << 20)
+    ->Arg(20 << 20)
     ->Unit(benchmark::kMillisecond);
 
 void BM_OpenDocumentMemory(benchmark::State& state) {
@@ -125,7 +132,9 @@ void BM_OpenDocumentMemory(benchmark::State& state) {
         static_cast<double>(ResidentBytes() - before) / size;
   }
 }
-BENCHMARK(BM_OpenDocumentMemory)->Arg(20 << 20)->Iterations(1)
+BENCHMARK(BM_OpenDocumentMemory)
+    ->Arg(20 << 20)
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 // One character typed and erased with the caret in the middle, through
@@ -151,7 +160,9 @@ void BM_TypeInQuilloryEditor(benchmark::State& state) {
   Editor editor;
   TypeInTheMiddle(state, editor);
 }
-BENCHMARK(BM_TypeInQuilloryEditor)->Arg(100 << 10)->Arg(20 << 20)
+BENCHMARK(BM_TypeInQuilloryEditor)
+    ->Arg(100 << 10)
+    ->Arg(20 << 20)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_TypeInStockScintilla(benchmark::State& state) {
@@ -159,7 +170,9 @@ void BM_TypeInStockScintilla(benchmark::State& state) {
   stock.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
   TypeInTheMiddle(state, stock);
 }
-BENCHMARK(BM_TypeInStockScintilla)->Arg(100 << 10)->Arg(20 << 20)
+BENCHMARK(BM_TypeInStockScintilla)
+    ->Arg(100 << 10)
+    ->Arg(20 << 20)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "app/ui/main_window.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/termination_signals.h"
 
 int main(int argc, char* argv[]) {
@@ -14,7 +15,11 @@ int main(int argc, char* argv[]) {
   QStringList arguments = app.arguments();
   arguments.removeFirst();
 
-  quillory::MainWindow window(quillory::DetectAppEnvironment());
+  quillory::QtDialogs dialogs;
+  quillory::QtDesktop desktop;
+  quillory::MainWindow window(quillory::DetectAppEnvironment(),
+                              {dialogs, desktop});
+  dialogs.SetParent(&window);
   quillory::CloseOnTerminationSignals(&window);
   window.show();
   window.Init(arguments.join(' ').toStdString());

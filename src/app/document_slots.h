@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/document_line_ends.h"
+
 namespace quillory {
 
 inline constexpr int kSlotCount = 10;
@@ -18,6 +20,7 @@ struct Document {
   int32_t first_visible_line = 0;
   int32_t sel_start = 0;  // 0-based byte positions
   int32_t sel_end = 0;
+  LineEnds line_ends = LineEnds::kAsStored;  // how to write the text back
 };
 
 // The free slots, handed out first in, first out: a freed slot goes to the

@@ -6,6 +6,9 @@
 
 namespace quillory {
 
+// The session the program reopens at start, in the per-user folder.
+inline constexpr std::string_view kLastSessionFile = "last_session.qlp";
+
 // A name ending in ".qlp" in any letter case names a list file (a project
 // or a session), which opens every file it lists instead of itself.
 bool IsListFileName(std::string_view file_name);

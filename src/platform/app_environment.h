@@ -10,7 +10,7 @@ struct AppEnvironment {
   std::string user_folder;     // per-user configuration
   std::string state_folder;    // per-user state (recovery store)
   std::string temp_folder;
-  std::string settings_path;   // settings.dat, where it can be written
+  std::string settings_path;  // settings.dat, where it can be written
 };
 
 }  // namespace quillory

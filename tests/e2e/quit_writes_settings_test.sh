@@ -17,5 +17,5 @@ rm "$E2E_PROGRAM/settings.dat"
 e2e_start
 kill -TERM "$E2E_PID"
 e2e_wait_exit
-e2e_expect_file "$E2E_PROGRAM/settings.dat" 'Language=\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\nLastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy=false\r\n\r\n\r\n\r\n\r\n'
+e2e_expect_file "$E2E_PROGRAM/settings.dat" 'Language=english\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\nLastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy=false\r\n\r\n\r\n\r\n\r\n'
 echo "1 passed, 0 failed"

@@ -46,8 +46,8 @@ AppEnvironment TestFolder::ProgramEnvironment(bool with_data) const {
   const std::string program = Path("program/");
   fs::create_directories(program);
   if (with_data && fs::exists(QUILLORY_DATA_DIR)) {
-    fs::copy(QUILLORY_DATA_DIR, program, fs::copy_options::recursive |
-                                             fs::copy_options::skip_existing);
+    fs::copy(QUILLORY_DATA_DIR, program,
+             fs::copy_options::recursive | fs::copy_options::skip_existing);
   }
   fs::create_directories(Path("home/config"));
   AppEnvironment env;

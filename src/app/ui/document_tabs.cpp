@@ -63,6 +63,15 @@ void DocumentTabs::SetCaption(int slot, const std::string& caption) {
   bar_->setTabText(slot, QString::fromStdString(caption));
   bar_->setTabIcon(slot, IconForKind(KindOfCaption(caption)));
   bar_->setTabToolTip(slot, QString::fromStdString(caption));
+  emit CaptionChanged(slot);
+}
+
+void DocumentTabs::SetIcon(int slot, const QIcon& icon) {
+  bar_->setTabIcon(slot, icon);
+}
+
+void DocumentTabs::Activate(int slot) {
+  if (InUse(slot)) bar_->setCurrentIndex(slot);
 }
 
 void DocumentTabs::OnCurrentChanged(int slot) {

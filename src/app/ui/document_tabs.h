@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
 
 #include <array>
@@ -38,7 +39,11 @@ class DocumentTabs : public QObject {
   Document& At(int slot) { return documents_.at(slot); }
   const Document& At(int slot) const { return documents_.at(slot); }
   std::string Caption(int slot) const;
+  // Also gives the tab the picture of the caption's kind.
   void SetCaption(int slot, const std::string& caption);
+  void SetIcon(int slot, const QIcon& icon);
+  // Shows the slot's document; nothing for a slot not in use.
+  void Activate(int slot);
   const FreeTabs& Free() const { return free_; }
 
  signals:
@@ -46,6 +51,7 @@ class DocumentTabs : public QObject {
   void Switched(int slot);
   // After the last slot in use was freed.
   void AllFreed();
+  void CaptionChanged(int slot);
 
  private:
   void OnCurrentChanged(int slot);

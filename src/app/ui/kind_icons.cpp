@@ -1,6 +1,30 @@
 #include "app/ui/kind_icons.h"
 
+#include <QFile>
+#include <QMimeDatabase>
+
+#include "app/file_commands.h"
+
 namespace quillory {
+namespace {
+
+// Without a desktop session Qt knows no icon theme; the freedesktop
+// default one still has a picture for every generic file type.
+QIcon ThemeIcon(const QString& name) {
+  if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor") {
+    QIcon::setThemeName("Adwaita");
+  }
+  return QIcon::fromTheme(name);
+}
+
+QIcon DesktopIconForFile(const std::string& path) {
+  const QMimeType type = QMimeDatabase().mimeTypeForFile(
+      QFile::decodeName(QByteArray::fromStdString(path)));
+  const QIcon specific = ThemeIcon(type.iconName());
+  return specific.isNull() ? ThemeIcon(type.genericIconName()) : specific;
+}
+
+}  // namespace
 
 QIcon IconForKind(DocumentKind kind) {
   switch (kind) {
@@ -16,6 +40,12 @@ QIcon IconForKind(DocumentKind kind) {
       break;
   }
   return {};
+}
+
+QIcon IconForFile(const std::string& path) {
+  const DocumentKind kind = KindOfCaption(FileNameOfPath(path));
+  return kind == DocumentKind::kOther ? DesktopIconForFile(path)
+                                      : IconForKind(kind);
 }
 
 }  // namespace quillory

@@ -9,11 +9,18 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/atomic_write.h"
 #include "app/document_slots.h"
 #include "app/file_bytes.h"
+#include "app/language_files.h"
+#include "app/list_file.h"
 #include "app/path_caption.h"
 #include "app/text_util.h"
+#include "app/ui/about_window.h"
+#include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
+#include "app/ui/help_page_opener.h"
+#include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
 #include "app/ui/slot_tab_bar.h"
 #include "editor/ui/editor.h"
@@ -30,8 +37,9 @@ QRect ToPixels(const TwipRect& r) {
 
 }  // namespace
 
-MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
-    : QMainWindow(parent), environment_(environment) {
+MainWindow::MainWindow(const AppEnvironment& environment,
+                       DesktopServices services, QWidget* parent)
+    : QMainWindow(parent), environment_(environment), services_(services) {
   setObjectName("Form1");
   setWindowTitle(kTitle);
   resize(1000, 700);
@@ -40,6 +48,10 @@ MainWindow::MainWindow(const AppEnvironment& environment, QWidget* parent)
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
+  connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
+    if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
+  });
+  files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
   StartUp();
 }
 
@@ -96,9 +108,10 @@ void MainWindow::BuildMenus() {
     action->setShortcut(QKeySequence(spec.shortcut));
     action->setCheckable(spec.checkable);
     if (spec.handler) {
-      connect(action, &QAction::triggered, this, spec.handler);
+      connect(action, &QAction::triggered, this,
+              [this, handler = spec.handler] { handler(*this); });
     }
-    if (spec.handler == &MainWindow::Quit) quit = action;
+    if (std::string_view(spec.object_name) == "Quit") quit = action;
   }
   BuildRecentEntries(menus_.at(MenuId::kFile), quit);
 
@@ -117,6 +130,8 @@ void MainWindow::BuildRecentEntries(QMenu* file_menu, QAction* before) {
     auto* entry = new QAction(file_menu);
     entry->setObjectName(QString("Recent_%1").arg(k));
     entry->setVisible(false);
+    connect(entry, &QAction::triggered, this,
+            [this, k] { files_->OpenRecent(k); });
     file_menu->insertAction(before, entry);
     recent_entries_[k] = entry;
   }
@@ -127,11 +142,12 @@ QAction* MainWindow::Action(const char* object_name) const {
   return findChild<QAction*>(object_name);
 }
 
-// The order matters: settings are read before the menus that show them are
-// rebuilt.
+// The order matters: settings are read before the menus and texts that
+// depend on them are built.
 void MainWindow::StartUp() {
   ReadSettingsFile();
   RebuildRecentMenu();
+  SetLanguage();
   ParseExt();
 }
 
@@ -141,27 +157,27 @@ void MainWindow::ReadSettingsFile() {
   if (lines) ApplySettingsLines(*lines, settings_);
 }
 
-// A failed write leaves the old file in place; quitting goes on regardless.
+// A failed write leaves the old file in place; quitting goes on regardless,
+// since nobody is left to tell.
 void MainWindow::WriteSettingsFile() {
-  const std::string text = SettingsFileText(settings_);
-  const std::string temporary = environment_.settings_path + ".new";
-  FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) return;
-  const bool written =
-      std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  if (std::fclose(file) == 0 && written) {
-    std::rename(temporary.c_str(), environment_.settings_path.c_str());
-  } else {
-    std::remove(temporary.c_str());
-  }
+  static_cast<void>(WriteTextFile(environment_.settings_path,
+                                  SettingsFileText(settings_),
+                                  WriteMode::kReplace));
+}
+
+void MainWindow::SetLanguage() {
+  SettleLanguage(settings_);
+  const std::string path = LanguageFilePath(
+      environment_.program_folder, settings_.language, LanguageFile::kMain);
+  if (lang_.LoadFromFile(path)) ApplyInterfaceCaptions(*this, lang_);
 }
 
 void MainWindow::RebuildRecentMenu() {
   const int shown = VisibleRecentCount(settings_);
   for (int k = 0; k < kRecentCount; ++k) {
     const std::string& path = settings_.last_opened[k];
-    recent_entries_[k]->setText(QString::fromStdString(
-        std::string(AfterLast(path, '/'))));
+    recent_entries_[k]->setText(
+        QString::fromStdString(std::string(AfterLast(path, '/'))));
     recent_entries_[k]->setVisible(k < shown);
   }
 }
@@ -180,8 +196,13 @@ void MainWindow::ParseExt() {
 }
 
 void MainWindow::Init(const std::string& command_line) {
-  const std::string_view name = TrimBlanks(command_line);
-  static_cast<void>(name);
+  if (command_line.empty() && settings_.open_last_session) {
+    files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
+                     false);
+  }
+  if (!command_line.empty()) {
+    files_->OpenFile(std::string(TrimBlanks(command_line)), true);
+  }
 }
 
 int MainWindow::NewTab(const std::string& caption) {
@@ -190,9 +211,31 @@ int MainWindow::NewTab(const std::string& caption) {
   return slot;
 }
 
+void MainWindow::SetStatus(std::string_view text) {
+  status_->setText(QString::fromUtf8(text.data(), text.size()));
+}
+
+// Colouring arrives with the highlighter; until then the text keeps the
+// default style.
+void MainWindow::ColourWholeText() {}
+
 void MainWindow::Quit() { close(); }
 
+void MainWindow::ShowHelp() {
+  OpenHelpPage(environment_, settings_.language, services_);
+}
+
+// The main window takes no input while the about window is open.
+void MainWindow::ShowAbout() {
+  if (about_) return;
+  about_ = new AboutWindow(environment_, settings_.language, lang_);
+  setEnabled(false);
+  connect(about_, &QObject::destroyed, this, [this] { setEnabled(true); });
+  about_->show();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (about_) about_->close();
   WriteSettingsFile();
   event->accept();
 }
@@ -214,10 +257,9 @@ void MainWindow::OnAllFreed() {
 }
 
 void MainWindow::ShowDocumentViews(bool shown) {
-  for (QWidget* part : {static_cast<QWidget*>(rich_),
-                        static_cast<QWidget*>(close_button_),
-                        static_cast<QWidget*>(side_panel_),
-                        static_cast<QWidget*>(panel_)}) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(close_button_),
+        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
     part->setVisible(shown);
   }
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
@@ -254,9 +296,9 @@ void MainWindow::UpdateTitle() {
 void MainWindow::ShowPathCaption(int slot) {
   const QString path = QString::fromStdString(tabs_->At(slot).file_path);
   const QFontMetrics metrics(opened_path_->font());
-  const std::optional<EllipsisCut> cut = MiddleEllipsisCut(
-      static_cast<int>(path.size()), opened_path_->width(),
-      metrics.horizontalAdvance(path));
+  const std::optional<EllipsisCut> cut =
+      MiddleEllipsisCut(static_cast<int>(path.size()), opened_path_->width(),
+                        metrics.horizontalAdvance(path));
   opened_path_->setText(cut ? path.left(cut->head_length) + "..." +
                                   path.mid(cut->tail_start)
                             : path);

@@ -2,13 +2,19 @@
 
 #include <QMainWindow>
 
-#include <map>
-#include <string>
+#include <QPointer>
 
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/lang_table.h"
 #include "app/settings.h"
 #include "app/window_layout.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
+#include "platform/dialogs.h"
 
 class QAction;
 class QLabel;
@@ -19,6 +25,8 @@ class QToolButton;
 
 namespace quillory {
 
+class AboutWindow;
+class DocumentFiles;
 class DocumentTabs;
 class Editor;
 class SlotTabBar;
@@ -31,8 +39,8 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit MainWindow(const AppEnvironment& environment,
-                      QWidget* parent = nullptr);
+  MainWindow(const AppEnvironment& environment, DesktopServices services,
+             QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // The last start-up step: opens what the command line names. The whole
@@ -41,13 +49,25 @@ class MainWindow : public QMainWindow {
 
   int NewTab(const std::string& caption);
   void ShowPathCaption(int slot);
+  // Loads the interface texts of the language the settings name and
+  // captions the window with them.
+  void SetLanguage();
+  void SetStatus(std::string_view text);
+  void RebuildRecentMenu();
+  void Relayout();
+  // Colours the whole text of the active document after it was loaded.
+  void ColourWholeText();
 
   // Commands.
   void Quit();
+  void ShowHelp();
+  void ShowAbout();
 
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
+  DocumentFiles& Files() const { return *files_; }
   Settings& CurrentSettings() { return settings_; }
+  const LangTable& Lang() const { return lang_; }
   EditingGuards& Guards() { return guards_; }
   const AppEnvironment& Environment() const { return environment_; }
   QAction* Action(const char* object_name) const;
@@ -63,18 +83,18 @@ class MainWindow : public QMainWindow {
   void StartUp();
   void ReadSettingsFile();
   void WriteSettingsFile();
-  void RebuildRecentMenu();
   void ParseExt();
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);
   void UpdateCommandStates();
   void UpdateTitle();
-  void Relayout();
   LayoutInput CurrentLayoutInput() const;
 
   AppEnvironment environment_;
+  DesktopServices services_;
   Settings settings_;
+  LangTable lang_;
   EditingGuards guards_;
 
   QWidget* area_ = nullptr;
@@ -87,6 +107,8 @@ class MainWindow : public QMainWindow {
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
+  std::unique_ptr<DocumentFiles> files_;
+  QPointer<AboutWindow> about_;
 
   std::map<MenuId, QMenu*> menus_;
   QAction* recent_entries_[kRecentCount] = {};

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 
 namespace quillory {
@@ -10,6 +11,12 @@ namespace {
 using A = Availability;
 using M = MenuId;
 using W = MainWindow;
+
+// Commands of the file menu act on the window's document files.
+template <void (DocumentFiles::*kCommand)()>
+void OnFiles(W& window) {
+  (window.Files().*kCommand)();
+}
 
 constexpr std::array kMenus = {
     MenuSpec{M::kFile, "Menu1", 0, "File", M::kFile},
@@ -26,18 +33,18 @@ constexpr std::array kMenus = {
 // clang-format off
 const std::array kActions = {
   ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", nullptr, A::kNotBuilt},
-  ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", nullptr, A::kNotBuilt},
-  ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", nullptr, A::kNotBuilt},
-  ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", nullptr, A::kNotBuilt},
-  ActionSpec{"Save_All", M::kFile, 120, "Save All", "", nullptr, A::kNotBuilt},
-  ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", nullptr, A::kNotBuilt},
-  ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", nullptr, A::kNotBuilt},
+  ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", &OnFiles<&DocumentFiles::Open>, A::kAlways},
+  ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", &OnFiles<&DocumentFiles::Save>, A::kWithDocument},
+  ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", &OnFiles<&DocumentFiles::SaveAs>, A::kWithDocument},
+  ActionSpec{"Save_All", M::kFile, 120, "Save All", "", &OnFiles<&DocumentFiles::SaveAll>, A::kWithDocument},
+  ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", &OnFiles<&DocumentFiles::Close>, A::kWithDocument},
+  ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", &OnFiles<&DocumentFiles::CloseAll>, A::kWithDocument},
   ActionSpec{"save_session", M::kFile, 134, "Save session", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", nullptr, A::kNotBuilt},
   ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", nullptr, A::kNotBuilt},
   ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", nullptr, A::kNotBuilt},
   ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
-  ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", &W::Quit, A::kAlways, false, true},
+  ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 
   ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", nullptr, A::kNotBuilt},
   ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", nullptr, A::kNotBuilt},
@@ -66,8 +73,8 @@ const std::array kActions = {
   ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", nullptr, A::kNotBuilt},
   ActionSpec{"extensions", M::kSettings, 102, "File types", "", nullptr, A::kNotBuilt},
 
-  ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", nullptr, A::kNotBuilt},
-  ActionSpec{"About", M::kHelp, 12, "About", "", nullptr, A::kNotBuilt},
+  ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](W& w) { w.ShowHelp(); }, A::kAlways},
+  ActionSpec{"About", M::kHelp, 12, "About", "", [](W& w) { w.ShowAbout(); }, A::kAlways},
 };
 // clang-format on
 

@@ -33,13 +33,16 @@ struct MenuSpec {
   MenuId parent;  // itself for a top-level menu
 };
 
+// What choosing a command does; null while the command is not built.
+using Command = void (*)(MainWindow&);
+
 struct ActionSpec {
   const char* object_name;
   MenuId menu;
   int caption_index;  // entry of the language table, -1 for none
   const char* caption;
   const char* shortcut;
-  void (MainWindow::*handler)();
+  Command handler;
   Availability availability = Availability::kAlways;
   bool checkable = false;
   bool separator_before = false;

@@ -44,7 +44,8 @@ AppEnvironment AppEnvironmentFor(const std::string& program_folder) {
 }
 
 AppEnvironment DetectAppEnvironment() {
-  return AppEnvironmentFor(QCoreApplication::applicationDirPath().toStdString());
+  return AppEnvironmentFor(
+      QCoreApplication::applicationDirPath().toStdString());
 }
 
 }  // namespace quillory

@@ -6,6 +6,7 @@
 
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
+#include "support/fake_dialogs.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -21,7 +22,8 @@ std::string NumberedLines(int count) {
 
 class DocumentTabsTest : public ::testing::Test {
  protected:
-  DocumentTabsTest() : window_(folder_.ProgramEnvironment()) {
+  DocumentTabsTest()
+      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
     window_.resize(900, 600);
     window_.show();
   }
@@ -30,8 +32,7 @@ class DocumentTabsTest : public ::testing::Test {
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
 
   // A new tab holding `text`, with the whole text in style `style`.
-  int Open(const std::string& caption, const std::string& text,
-           int style = 0) {
+  int Open(const std::string& caption, const std::string& text, int style = 0) {
     const int slot = window_.NewTab(caption);
     Rich().SetBytes(text);
     Rich().SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
@@ -42,6 +43,7 @@ class DocumentTabsTest : public ::testing::Test {
   }
 
   testing::TestFolder folder_;
+  testing::FakeServices fakes_;
   MainWindow window_;
 };
 
@@ -153,11 +155,13 @@ namespace {
 // Also leaves a picture of the window for a person to look at when
 // QUILLORY_SHOT_DIR names a folder.
 TEST_F(DocumentTabsTest, ThreeDocumentsShowTheirTabsAndTheActiveText) {
-  Open("index.html", "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n"
+  Open("index.html",
+       "<!DOCTYPE html>\r\n<html>\r\n<head>\r\n"
        "  <title>Quillory</title>\r\n</head>\r\n<body>\r\n"
        "  <p>Hello, world.</p>\r\n</body>\r\n</html>\r\n");
   Open("style.css", "body {\r\n  margin: 0;\r\n}\r\n");
-  Open("contact.php", "<?php\r\n$name = 'Ana';\r\necho \"Hi $name\";\r\n?>\r\n");
+  Open("contact.php",
+       "<?php\r\n$name = 'Ana';\r\necho \"Hi $name\";\r\n?>\r\n");
   window_.Tabs().At(2).file_path = "/home/ana/site/contact.php";
   window_.ShowPathCaption(2);
   Bar().setCurrentIndex(0);

@@ -9,18 +9,21 @@
 #include "app/ui/document_tabs.h"
 #include "app/ui/menu_actions.h"
 #include "editor/ui/editor.h"
+#include "support/fake_dialogs.h"
 #include "support/test_folder.h"
 
 namespace quillory {
 namespace {
 
 constexpr char kDefaultFile[] =
-    "Language=\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\n"
-    "LastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy=false\r\n\r\n\r\n\r\n\r\n";
+    "Language=english\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\n"
+    "LastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy="
+    "false\r\n\r\n\r\n\r\n\r\n";
 
 TEST(MainWindowStartTest, HiddenPartsUntilADocumentOpens) {
   testing::TestFolder folder;
-  MainWindow window(folder.ProgramEnvironment());
+  testing::FakeServices fakes;
+  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
   window.show();
   EXPECT_EQ(window.windowTitle(), "Quillory");
   EXPECT_FALSE(window.ActiveEditor()->isVisible());
@@ -35,7 +38,8 @@ TEST(MainWindowStartTest, HiddenPartsUntilADocumentOpens) {
 
 TEST(MainWindowMenuTest, EveryCommandExistsByName) {
   testing::TestFolder folder;
-  MainWindow window(folder.ProgramEnvironment());
+  testing::FakeServices fakes;
+  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
   for (const ActionSpec& spec : MainActions()) {
     QAction* action = window.Action(spec.object_name);
     ASSERT_NE(action, nullptr) << spec.object_name;
@@ -52,7 +56,8 @@ TEST(MainWindowMenuTest, EveryCommandExistsByName) {
 TEST(MainWindowSettingsTest, QuitWritesTheNineLinesByteForByte) {
   testing::TestFolder folder;
   {
-    MainWindow window(folder.ProgramEnvironment());
+    testing::FakeServices fakes;
+    MainWindow window(folder.ProgramEnvironment(), fakes.Services());
     window.show();
     window.Action("Quit")->trigger();
   }
@@ -69,7 +74,8 @@ TEST(MainWindowSettingsTest, ReadSettingsSurviveTheRoundTrip) {
       "php=/usr/bin/php\r\nopen_last_session=1\r\n";
   folder.Write("program/settings.dat", file);
   {
-    MainWindow window(folder.ProgramEnvironment());
+    testing::FakeServices fakes;
+    MainWindow window(folder.ProgramEnvironment(), fakes.Services());
     EXPECT_TRUE(window.Action("Recent_1")->isVisible());
     EXPECT_EQ(window.Action("Recent_1")->text(), "two.php");
     EXPECT_FALSE(window.Action("Recent_2")->isVisible());
@@ -92,7 +98,8 @@ TEST(MainWindowSettingsTest, BrokenFilesStartWithDefaultsAndAreRewritten) {
     testing::TestFolder folder;
     folder.Write("program/settings.dat", bytes);
     {
-      MainWindow window(folder.ProgramEnvironment());
+      testing::FakeServices fakes;
+      MainWindow window(folder.ProgramEnvironment(), fakes.Services());
       window.close();
     }
     const std::string written = folder.Read("program/settings.dat");
@@ -106,7 +113,8 @@ TEST(MainWindowSettingsTest, BrokenFilesStartWithDefaultsAndAreRewritten) {
 
 TEST(MainWindowPathTest, LongPathIsCutInTheMiddle) {
   testing::TestFolder folder;
-  MainWindow window(folder.ProgramEnvironment());
+  testing::FakeServices fakes;
+  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
   window.resize(700, 500);
   window.show();
   const int slot = window.NewTab("x.html");

@@ -1,0 +1,198 @@
+#include "app/ui/document_files.h"
+
+#include <QCoreApplication>
+
+#include <optional>
+#include <utility>
+
+#include "app/atomic_write.h"
+#include "app/document_line_ends.h"
+#include "app/file_bytes.h"
+#include "app/file_commands.h"
+#include "app/file_filters.h"
+#include "app/list_file.h"
+#include "app/recent_files.h"
+#include "app/ui/document_tabs.h"
+#include "app/ui/kind_icons.h"
+#include "app/ui/main_window.h"
+#include "editor/ui/editor.h"
+#include "platform/dialogs.h"
+
+namespace quillory {
+namespace {
+
+// Lets the window repaint and take timers between long steps; the user's
+// own input waits, so no command starts in the middle of another.
+void LetPendingEventsRun() {
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
+
+DocumentFiles::DocumentFiles(MainWindow& window, Dialogs& dialogs)
+    : window_(window), dialogs_(dialogs) {}
+
+void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
+  if (IsListFileName(file_name)) {
+    OpenList(file_name, add_to_recent);
+    return;
+  }
+  std::optional<std::string> bytes = ReadFileBytes(file_name);
+  if (!bytes) {
+    dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
+    return;
+  }
+  OpenDocument(file_name, std::move(*bytes), add_to_recent);
+}
+
+void DocumentFiles::OpenList(const std::string& file_name, bool add_to_recent) {
+  if (!lists_in_progress_.insert(file_name).second) return;
+  for (const std::string& entry : ReadListFile(file_name)) {
+    OpenFile(entry, false);
+  }
+  lists_in_progress_.erase(file_name);
+  if (add_to_recent) Remember(file_name);
+  current_list_file_ = file_name;
+}
+
+void DocumentFiles::OpenDocument(const std::string& file_name,
+                                 std::string bytes, bool add_to_recent) {
+  const int slot = window_.NewTab(std::string(FileNameOfPath(file_name)));
+  if (slot < 0) return;
+  if (add_to_recent) Remember(file_name);
+
+  HeldText held = HoldForEditing(std::move(bytes));
+  Document& document = window_.Tabs().At(slot);
+  document.file_path = file_name;
+  document.line_ends = held.line_ends;
+
+  const LangTable& lang = window_.Lang();
+  window_.SetStatus(LoadingStatus(lang));
+  {
+    ScopedFlag parsing(window_.Guards().parsing_now);
+    window_.ActiveEditor()->SetBytes(held.text);
+    held.text = std::string();  // the editor has its own copy now
+    window_.ColourWholeText();
+    window_.SetStatus(LoadedStatus(lang));
+    LetPendingEventsRun();
+    document.saved = true;
+  }
+  window_.Tabs().SetIcon(slot, IconForFile(file_name));
+  window_.SetStatus(kOpenedStatus);
+  window_.ShowPathCaption(slot);
+}
+
+void DocumentFiles::Open() {
+  const std::optional<std::string> chosen =
+      dialogs_.ChooseFileToOpen(OpenFileFilters(window_.Lang()));
+  if (!chosen) return;
+  window_.SetStatus("");
+  OpenFile(*chosen, true);
+}
+
+void DocumentFiles::OpenRecent(int k) {
+  OpenFile(window_.CurrentSettings().last_opened.at(k), false);
+}
+
+void DocumentFiles::Save() { SaveActive(); }
+
+void DocumentFiles::SaveAs() { SaveActiveAs(); }
+
+DocumentFiles::SaveOutcome DocumentFiles::SaveActive() {
+  const int slot = window_.Tabs().ActiveSlot();
+  if (slot < 0) return SaveOutcome::kCancelled;
+  Document& document = window_.Tabs().At(slot);
+  if (SaveRouteFor(document) == SaveRoute::kAskForName) return SaveActiveAs();
+  if (!WriteActive(document.file_path)) return SaveOutcome::kFailed;
+  window_.Tabs().SetIcon(slot, IconForFile(document.file_path));
+  document.saved = true;
+  return SaveOutcome::kSaved;
+}
+
+// A file that could not be written under the new name is neither
+// remembered nor given to the document.
+DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
+  const int slot = window_.Tabs().ActiveSlot();
+  if (slot < 0) return SaveOutcome::kCancelled;
+  window_.SetStatus(kSaveAsStatus);
+  const std::optional<std::string> chosen = dialogs_.ChooseFileToSave(
+      SaveAsFileFilters(window_.Tabs().Caption(slot), window_.Lang()));
+  SaveOutcome outcome = SaveOutcome::kCancelled;
+  if (chosen) {
+    outcome = WriteActive(*chosen) ? SaveOutcome::kSaved : SaveOutcome::kFailed;
+  }
+  if (outcome == SaveOutcome::kSaved) {
+    Remember(*chosen);
+    Document& document = window_.Tabs().At(slot);
+    document.file_path = *chosen;
+    document.saved = true;
+    window_.Tabs().SetCaption(slot, std::string(FileNameOfPath(*chosen)));
+    window_.Tabs().SetIcon(slot, IconForFile(*chosen));
+  }
+  window_.SetStatus("");
+  return outcome;
+}
+
+bool DocumentFiles::WriteActive(const std::string& path) {
+  const Document& document = window_.Tabs().At(window_.Tabs().ActiveSlot());
+  const WriteResult result = WriteTextFile(
+      path, BytesToStore(window_.ActiveEditor()->Bytes(), document.line_ends),
+      WriteMode::kReplace);
+  if (!result.Succeeded()) {
+    dialogs_.ShowMessage(result.error, MessageIcon::kError);
+  }
+  return result.Succeeded();
+}
+
+void DocumentFiles::SaveAll() {
+  const int remembered = window_.Tabs().ActiveSlot();
+  ForEachOpenDocument([this] { SaveActive(); });
+  if (window_.Tabs().InUse(remembered)) window_.Tabs().Activate(remembered);
+}
+
+// Answering Yes and then cancelling the name closes without saving, as
+// the user chose; a save that fails keeps the document open instead, so
+// no text is lost.
+void DocumentFiles::Close() {
+  const int slot = window_.Tabs().ActiveSlot();
+  if (slot < 0) return;
+  const std::optional<std::string> question =
+      CloseQuestion(window_.Tabs().At(slot), window_.Lang());
+  if (question &&
+      dialogs_.AskYesNo(*question, MessageIcon::kWarning) == Answer::kYes &&
+      SaveActive() == SaveOutcome::kFailed) {
+    return;
+  }
+  CloseActive();
+}
+
+void DocumentFiles::CloseActive() {
+  DocumentTabs& tabs = window_.Tabs();
+  const int slot = tabs.ActiveSlot();
+  window_.SetStatus("");
+  tabs.FreeSlot(slot);
+  window_.Relayout();
+}
+
+void DocumentFiles::CloseAll() {
+  ForEachOpenDocument([this] { Close(); });
+}
+
+void DocumentFiles::Remember(const std::string& file_name) {
+  AddRecent(file_name, window_.CurrentSettings());
+  window_.RebuildRecentMenu();
+}
+
+// Visits the tabs in slot order, each made active first, so a command that
+// asks something shows the document it asks about.
+template <typename Command>
+void DocumentFiles::ForEachOpenDocument(Command command) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!window_.Tabs().InUse(slot)) continue;
+    window_.Tabs().Activate(slot);
+    LetPendingEventsRun();
+    command();
+  }
+}
+
+}  // namespace quillory

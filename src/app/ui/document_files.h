@@ -1,0 +1,54 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+namespace quillory {
+
+class Dialogs;
+class MainWindow;
+
+// Moves documents between files and tabs: opening (list files too),
+// saving, saving under a new name and closing. A save that fails says so
+// and leaves the document unsaved and the file on disk as it was.
+class DocumentFiles {
+ public:
+  DocumentFiles(MainWindow& window, Dialogs& dialogs);
+
+  // Opens `file_name` into a new tab, or every file a ".qlp" list names.
+  void OpenFile(const std::string& file_name, bool add_to_recent);
+  // The list file opened last; empty until one is opened.
+  const std::string& CurrentListFile() const { return current_list_file_; }
+
+  // Commands.
+  void Open();
+  void OpenRecent(int k);
+  void Save();
+  void SaveAs();
+  void SaveAll();
+  void Close();
+  void CloseAll();
+
+ private:
+  enum class SaveOutcome { kSaved, kCancelled, kFailed };
+
+  void OpenList(const std::string& file_name, bool add_to_recent);
+  void OpenDocument(const std::string& file_name, std::string bytes,
+                    bool add_to_recent);
+  SaveOutcome SaveActive();
+  SaveOutcome SaveActiveAs();
+  bool WriteActive(const std::string& path);
+  void CloseActive();
+  void Remember(const std::string& file_name);
+  template <typename Command>
+  void ForEachOpenDocument(Command command);
+
+  MainWindow& window_;
+  Dialogs& dialogs_;
+  std::string current_list_file_;
+  // List files being opened, so a list that names itself (or a loop of
+  // lists) is opened once instead of forever.
+  std::set<std::string> lists_in_progress_;
+};
+
+}  // namespace quillory

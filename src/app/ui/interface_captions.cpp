@@ -1,0 +1,64 @@
+#include "app/ui/interface_captions.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/lang_table.h"
+#include "app/ui/menu_actions.h"
+#include "editor/ui/display_text.h"
+
+namespace quillory {
+namespace {
+
+constexpr int kSourceViewText = 13;
+constexpr int kPreviewViewText = 14;
+
+std::optional<QString> Caption(const LangTable& lang, int index) {
+  const std::optional<std::string> entry = lang.Entry(index);
+  if (!entry) return std::nullopt;
+  return DecodeForDisplay(*entry);
+}
+
+template <typename Widget, typename Setter>
+void Recaption(QMainWindow& window, const char* object_name,
+               std::optional<QString> caption, Setter setter) {
+  Widget* widget = window.findChild<Widget*>(object_name);
+  if (widget && caption) (widget->*setter)(*caption);
+}
+
+// The check command names the checker after its entry.
+std::optional<QString> ActionCaption(const LangTable& lang,
+                                     const ActionSpec& spec) {
+  std::optional<QString> caption = Caption(lang, spec.caption_index);
+  if (caption && std::string_view(spec.object_name) == "Chk") {
+    *caption += " HTML-Tidy";
+  }
+  return caption;
+}
+
+}  // namespace
+
+void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
+  for (const MenuSpec& spec : MainMenus()) {
+    Recaption<QMenu>(window, spec.object_name,
+                     Caption(lang, spec.caption_index), &QMenu::setTitle);
+  }
+  for (const ActionSpec& spec : MainActions()) {
+    Recaption<QAction>(window, spec.object_name, ActionCaption(lang, spec),
+                       &QAction::setText);
+  }
+  Recaption<QAbstractButton>(window, "Option1_0",
+                             Caption(lang, kSourceViewText),
+                             &QAbstractButton::setText);
+  Recaption<QAbstractButton>(window, "Option1_1",
+                             Caption(lang, kPreviewViewText),
+                             &QAbstractButton::setText);
+}
+
+}  // namespace quillory

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/file_filters.h"
+
+namespace quillory {
+
+enum class MessageIcon { kNone, kInformation, kWarning, kError };
+enum class Answer { kYes, kNo };
+
+// The questions and choosers a command may put to the user. Each call
+// blocks until the user answers. Texts are UTF-8.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+  virtual Answer AskYesNo(const std::string& text, MessageIcon icon) = 0;
+  // The chosen path, or nothing when the user cancels.
+  virtual std::optional<std::string> ChooseFileToOpen(
+      const std::vector<FileFilter>& filters) = 0;
+  virtual std::optional<std::string> ChooseFileToSave(
+      const std::vector<FileFilter>& filters) = 0;
+};
+
+// Hands files to the desktop: the program registered for their type.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  virtual bool OpenWithDesktop(const std::string& path) = 0;
+};
+
+// What a window asks of the desktop; a test answers with doubles.
+struct DesktopServices {
+  Dialogs& dialogs;
+  Desktop& desktop;
+};
+
+}  // namespace quillory

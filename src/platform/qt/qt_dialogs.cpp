@@ -1,0 +1,75 @@
+#include "platform/qt/qt_dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+#include <QUrl>
+
+namespace quillory {
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kWarning:
+      return QMessageBox::Warning;
+    case MessageIcon::kError:
+      return QMessageBox::Critical;
+    case MessageIcon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// "Caption (*.html *.htm)" entries joined by ";;", as Qt's choosers take them.
+QString FilterText(const std::vector<FileFilter>& filters) {
+  QStringList parts;
+  for (const FileFilter& filter : filters) {
+    const QString patterns =
+        QString::fromStdString(filter.patterns).replace(';', ' ');
+    parts << QString::fromStdString(filter.caption) + " (" + patterns + ")";
+  }
+  return parts.join(";;");
+}
+
+std::optional<std::string> Chosen(const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
+  QMessageBox box(ToQt(icon), "Quillory", QString::fromStdString(text),
+                  QMessageBox::Ok, parent_);
+  box.exec();
+}
+
+Answer QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
+  QMessageBox box(ToQt(icon), "Quillory", QString::fromStdString(text),
+                  QMessageBox::Yes | QMessageBox::No, parent_);
+  return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
+std::optional<std::string> QtDialogs::ChooseFileToOpen(
+    const std::vector<FileFilter>& filters) {
+  return Chosen(QFileDialog::getOpenFileName(parent_, QString(), QString(),
+                                             FilterText(filters)));
+}
+
+// The user already chose to write there; the chooser asks nothing more.
+std::optional<std::string> QtDialogs::ChooseFileToSave(
+    const std::vector<FileFilter>& filters) {
+  return Chosen(QFileDialog::getSaveFileName(
+      parent_, QString(), QString(), FilterText(filters), nullptr,
+      QFileDialog::DontConfirmOverwrite));
+}
+
+bool QtDesktop::OpenWithDesktop(const std::string& path) {
+  return QDesktopServices::openUrl(
+      QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
+}
+
+}  // namespace quillory

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+class QWidget;
+
+namespace quillory {
+
+// Qt's message boxes and file choosers, owned by `parent`'s window.
+class QtDialogs : public Dialogs {
+ public:
+  explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  void SetParent(QWidget* parent) { parent_ = parent; }
+
+  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  Answer AskYesNo(const std::string& text, MessageIcon icon) override;
+  std::optional<std::string> ChooseFileToOpen(
+      const std::vector<FileFilter>& filters) override;
+  std::optional<std::string> ChooseFileToSave(
+      const std::vector<FileFilter>& filters) override;
+
+ private:
+  QWidget* parent_;
+};
+
+// xdg-open through Qt.
+class QtDesktop : public Desktop {
+ public:
+  bool OpenWithDesktop(const std::string& path) override;
+};
+
+}  // namespace quillory

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace quillory::testing {
+
+// Answers dialogs from queues a test fills, and records what was shown.
+// An empty queue answers No, or cancels a chooser.
+class FakeDialogs : public Dialogs {
+ public:
+  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  Answer AskYesNo(const std::string& text, MessageIcon icon) override;
+  std::optional<std::string> ChooseFileToOpen(
+      const std::vector<FileFilter>& filters) override;
+  std::optional<std::string> ChooseFileToSave(
+      const std::vector<FileFilter>& filters) override;
+
+  std::deque<Answer> answers;
+  std::deque<std::optional<std::string>> chosen_files;
+
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::vector<std::vector<FileFilter>> offered_filters;
+};
+
+// Records what would have been opened with the desktop.
+class FakeDesktop : public Desktop {
+ public:
+  bool OpenWithDesktop(const std::string& path) override {
+    opened.push_back(path);
+    return true;
+  }
+  std::vector<std::string> opened;
+};
+
+// Both doubles, handed to a window as its desktop services.
+struct FakeServices {
+  FakeDialogs dialogs;
+  FakeDesktop desktop;
+  DesktopServices Services() { return {dialogs, desktop}; }
+};
+
+}  // namespace quillory::testing
