@@ -2,18 +2,32 @@
 
 #include <QFile>
 #include <QMimeDatabase>
+#include <QStandardPaths>
 
 #include "app/file_commands.h"
 
 namespace quillory {
 namespace {
 
-// Without a desktop session Qt knows no icon theme; the freedesktop
-// default one still has a picture for every generic file type.
-QIcon ThemeIcon(const QString& name) {
-  if (QIcon::themeName().isEmpty() || QIcon::themeName() == "hicolor") {
+// Without a desktop session Qt knows neither an icon theme nor where
+// themes live; the freedesktop default theme still has a picture for every
+// generic file type.
+void EnsureIconTheme() {
+  static const bool ensured = [] {
+    if (!QIcon::themeName().isEmpty()) return true;
+    QStringList paths = QIcon::themeSearchPaths();
+    paths << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                       "icons",
+                                       QStandardPaths::LocateDirectory);
+    QIcon::setThemeSearchPaths(paths);
     QIcon::setThemeName("Adwaita");
-  }
+    return true;
+  }();
+  static_cast<void>(ensured);
+}
+
+QIcon ThemeIcon(const QString& name) {
+  EnsureIconTheme();
   return QIcon::fromTheme(name);
 }
 
