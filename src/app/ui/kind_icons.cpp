@@ -9,12 +9,13 @@
 namespace quillory {
 namespace {
 
-// Without a desktop session Qt knows neither an icon theme nor where
-// themes live; the freedesktop default theme still has a picture for every
-// generic file type.
+// Without a desktop session Qt knows no icon theme (or only hicolor, which
+// has no file types) and perhaps not where themes live; the freedesktop
+// default theme still has a picture for every generic file type.
 void EnsureIconTheme() {
   static const bool ensured = [] {
-    if (!QIcon::themeName().isEmpty()) return true;
+    const QString theme = QIcon::themeName();
+    if (!theme.isEmpty() && theme != "hicolor") return true;
     QStringList paths = QIcon::themeSearchPaths();
     paths << QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
                                        "icons",
