@@ -40,4 +40,14 @@ SaveRoute SaveRouteFor(const Document& document);
 std::optional<std::string> CloseQuestion(const Document& document,
                                          const LangTable& lang);
 
+// The editor lays out a whole line whenever it shows or changes it, at
+// about a megabyte a second, so a longer line makes every keystroke on it
+// stall the window.
+inline constexpr size_t kSlowLineBytes = 1024 * 1024;
+
+// Before a file with a line longer than kSlowLineBytes is shown, the user
+// is asked whether to open it (Yes opens); empty for any other file.
+std::optional<std::string> LongLineQuestion(std::string_view file_name,
+                                            std::string_view bytes);
+
 }  // namespace quillory

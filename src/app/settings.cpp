@@ -70,8 +70,9 @@ std::vector<std::string> SavedBrowsers(const Settings& settings) {
   for (size_t i = 1; i < settings.external_browsers.size(); ++i) {
     const ExternalBrowser& browser = settings.external_browsers[i];
     if (browser[0].empty()) continue;
-    values.push_back(Join(std::vector<std::string>(browser.begin(), browser.end()),
-                          kBrowserSeparator));
+    values.push_back(
+        Join(std::vector<std::string>(browser.begin(), browser.end()),
+             kBrowserSeparator));
   }
   return values;
 }

@@ -19,9 +19,8 @@ constexpr int kViewButtonWidth = 1500;
 constexpr int kStatusWidth = 4500;
 
 int TabsPerRow(int strip_width) {
-  const int rounded =
-      static_cast<int>(std::nearbyint(static_cast<double>(strip_width) /
-                                      kTabWidth));
+  const int rounded = static_cast<int>(
+      std::nearbyint(static_cast<double>(strip_width) / kTabWidth));
   return std::max(1, rounded);
 }
 

@@ -42,6 +42,12 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
     dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
     return;
   }
+  const std::optional<std::string> question =
+      LongLineQuestion(file_name, *bytes);
+  if (question &&
+      dialogs_.AskYesNo(*question, MessageIcon::kWarning) == Answer::kNo) {
+    return;
+  }
   OpenDocument(file_name, std::move(*bytes), add_to_recent);
 }
 

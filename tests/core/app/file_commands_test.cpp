@@ -66,5 +66,25 @@ TEST(CloseQuestionTest, ShortLanguageFileStillAsks) {
   EXPECT_FALSE(question->empty());
 }
 
+TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
+  const std::string at_limit(kSlowLineBytes, 'x');
+  EXPECT_FALSE(LongLineQuestion("a.js", at_limit));
+  EXPECT_FALSE(LongLineQuestion("a.js", at_limit + "\r\n" + at_limit));
+  EXPECT_FALSE(LongLineQuestion("a.js", ""));
+
+  const std::optional<std::string> question =
+      LongLineQuestion("/site/min.js", "a\r\n" + at_limit + "y");
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->rfind("min.js has a line of 1.0 MB.", 0), 0u);
+}
+
+// Scintilla ends a line at a lone CR as well as at LF.
+TEST(LongLineQuestionTest, LoneCrEndsALineAndLoneLfToo) {
+  const std::string half(kSlowLineBytes / 2 + 1, 'x');
+  EXPECT_FALSE(LongLineQuestion("a", half + "\r" + half));
+  EXPECT_FALSE(LongLineQuestion("a", half + "\n" + half));
+  EXPECT_TRUE(LongLineQuestion("a", "\r" + half + half + "\n"));
+}
+
 }  // namespace
 }  // namespace quillory

@@ -32,9 +32,7 @@ class DocumentFilesTest : public ::testing::Test {
   DocumentTabs& Tabs() { return window_.Tabs(); }
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
-  QString StatusText() {
-    return window_.findChild<QLabel*>("Status")->text();
-  }
+  QString StatusText() { return window_.findChild<QLabel*>("Status")->text(); }
   void Trigger(const char* command) { window_.Action(command)->trigger(); }
   std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
   void ChooseNext(const std::optional<std::string>& path) {
@@ -58,8 +56,7 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   Trigger("OpenOld");
 
   ASSERT_EQ(fakes_.dialogs.offered_filters.size(), 1u);
-  EXPECT_EQ(fakes_.dialogs.offered_filters[0],
-            OpenFileFilters(window_.Lang()));
+  EXPECT_EQ(fakes_.dialogs.offered_filters[0], OpenFileFilters(window_.Lang()));
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "index.html");
   EXPECT_EQ(Rich().Bytes(), "<p>hi</p>\r\n");
   EXPECT_EQ(Active().file_path, path);
@@ -81,8 +78,8 @@ TEST_F(DocumentFilesTest, CancelledOpenChangesNothing) {
 TEST_F(DocumentFilesTest, MissingFilesAndFoldersAreReportedAndNotOpened) {
   window_.Files().OpenFile(folder_.Path("nothing.html"), true);
   window_.Files().OpenFile(folder_.Path("tmp"), true);
-  EXPECT_EQ(Messages(), std::vector<std::string>(
-                            2, std::string(kFileMissingMessage)));
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>(2, std::string(kFileMissingMessage)));
   EXPECT_EQ(OpenedCount(), 0);
   EXPECT_EQ(window_.CurrentSettings().last_opened[0], "");
 }
@@ -125,6 +122,16 @@ TEST_F(DocumentFilesTest, ListNamingItselfIsOpenedOnce) {
   window_.Files().OpenFile(list, false);
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DocumentFilesTest, FileWithAVeryLongLineOpensOnlyWhenTheUserAgrees) {
+  const std::string path =
+      folder_.Write("min.js", std::string(kSlowLineBytes + 1, 'x'));
+  AnswerNext(Answer::kNo);
+  window_.Files().OpenFile(path, true);
+  ASSERT_EQ(fakes_.dialogs.questions.size(), 1u);
+  EXPECT_EQ(OpenedCount(), 0);
+  EXPECT_EQ(window_.CurrentSettings().last_opened[0], "");
 }
 
 TEST_F(DocumentFilesTest, EleventhFileIsRefusedSilently) {
@@ -290,8 +297,8 @@ TEST_F(DocumentFilesTest, CloseAllAsksAboutEachUnsavedDocumentInTurn) {
   Trigger("CloseAllWnd");
   EXPECT_EQ(fakes_.dialogs.questions.size(), 2u);
   EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_EQ(Tabs().Free().Slots(), (std::deque<int>{3, 4, 5, 6, 7, 8, 9, 0,
-                                                     1, 2}));
+  EXPECT_EQ(Tabs().Free().Slots(),
+            (std::deque<int>{3, 4, 5, 6, 7, 8, 9, 0, 1, 2}));
   EXPECT_EQ(window_.NewTab("next.html"), 3);
 }
 
@@ -321,7 +328,9 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
       {"crlf.css", "p {\r\n  color: red;\r\n}\r\n"},
       {"mixed.js", "a\r\nb\nc\rd\r\n"},
       {"nul.html", std::string("a\0b\0\0c\r\n", 9)},
-      {"eof.txt", "before\x1a" "after"},
+      {"eof.txt",
+       "before\x1a"
+       "after"},
       {"no-final.html", "line one\r\nline two"},
       {"empty.html", ""},
       {"cr-only.html", "one\rtwo\r"},

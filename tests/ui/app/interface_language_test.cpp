@@ -22,8 +22,8 @@ using testing::TestFolder;
 QString Entry(const TestFolder& folder, const std::string& language,
               int index) {
   LangTable table;
-  table.LoadFromFile(folder.Path("program/languages/" + language +
-                                 "/main.lng"));
+  table.LoadFromFile(
+      folder.Path("program/languages/" + language + "/main.lng"));
   return QString::fromStdString(table.EntryOr(index, "?"));
 }
 
@@ -60,8 +60,7 @@ TEST_F(InterfaceLanguageTest, CaptionsComeFromTheLanguagesTable) {
               Entry(folder_, language, 134));
     EXPECT_EQ(ActionText(*window, "Chk"),
               Entry(folder_, language, 9) + " HTML-Tidy");
-    EXPECT_EQ(ActionText(*window, "view_browse"),
-              Entry(folder_, language, 14));
+    EXPECT_EQ(ActionText(*window, "view_browse"), Entry(folder_, language, 14));
     EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_0")->text(),
               Entry(folder_, language, 13));
     EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_1")->text(),
