@@ -22,8 +22,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
   };
 
   const Figures* Find(const std::string& name) const;
-  void PrintThroughputs() const;
-  void PrintBaselines() const;
+  void PrintThroughputs(const std::string& measured) const;
+  void PrintBaselines(const std::string& measured) const;
+  void PrintOpening() const;
   void PrintLines(const std::string& kind) const;
 
   std::map<std::string, Figures> figures_;
