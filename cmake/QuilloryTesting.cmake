@@ -23,5 +23,8 @@ function(quillory_e2e_test name script)
   add_test(NAME ${name}
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${script}
                    $<TARGET_FILE:quillory> ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 180 LABELS e2e)
+  # NOTE: e2e scripts pick a free Xvfb display by looking, which two
+  # scripts started at once can both pick; they take turns.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 180 LABELS e2e
+                                          RESOURCE_LOCK xvfb_display)
 endfunction()

@@ -1,5 +1,7 @@
 #include "editor/completion_list.h"
 
+#include <algorithm>
+
 #include "app/file_bytes.h"
 #include "app/text_util.h"
 
@@ -76,6 +78,17 @@ std::optional<size_t> StepCompletion(std::optional<size_t> selected,
     return !selected || *selected >= last ? 0 : *selected + 1;
   }
   return !selected || *selected == 0 || *selected > last ? last : *selected - 1;
+}
+
+bool CompletionBroken(std::string_view text, int64_t start, int64_t caret) {
+  if (caret < start) return true;
+  const int64_t size = static_cast<int64_t>(text.size());
+  const std::string_view typed =
+      start >= size ? std::string_view()
+                    : text.substr(start, std::min(caret, size) - start);
+  if (typed.find_first_of("><;)(,\t ") != std::string_view::npos) return true;
+  if (typed.find("\r\n") != std::string_view::npos) return true;
+  return start < 1 || start > size || text[start - 1] != '<';
 }
 
 }  // namespace quillory

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,5 +33,11 @@ enum class ListStep { kDown, kUp };
 // empty list.
 std::optional<size_t> StepCompletion(std::optional<size_t> selected,
                                      size_t entry_count, ListStep step);
+
+// Whether the completion opened at `start` (0-based, just after its "<")
+// closes for a caret at 0-based `caret` in `text`: the caret is before the
+// start; a ">", "<", space, ";", ")", "(", ",", tab or CR LF lies between
+// the start and the caret; or the "<" before the start is gone.
+bool CompletionBroken(std::string_view text, int64_t start, int64_t caret);
 
 }  // namespace quillory

@@ -8,6 +8,7 @@
 #include "editor/format_run.h"
 #include "editor/php_block_index.h"
 #include "editor/php_keywords.h"
+#include "editor/php_pass.h"
 
 namespace quillory {
 
@@ -27,5 +28,27 @@ std::vector<FormatRun> ParseHTML(std::string_view text, int64_t sel_start,
                                  int64_t s_line, int64_t e_line,
                                  const PhpKeywords& keywords,
                                  const PhpBlockIndex* index = nullptr);
+
+// ParseHTML for a caller that colours again and again: it keeps the
+// keywords and reuses its memory, so colouring a large text does not
+// allocate fresh megabytes each time. Holds no text between calls, but
+// keeps the memory its largest text needed.
+class HtmlColourer {
+ public:
+  explicit HtmlColourer(PhpKeywords keywords)
+      : keywords_(std::move(keywords)) {}
+
+  // Exactly ParseHTML's runs; the list stays valid until the next call.
+  const std::vector<FormatRun>& Colour(std::string_view text, int64_t sel_start,
+                                       int64_t s_line, int64_t e_line,
+                                       const PhpBlockIndex* index = nullptr);
+
+  const PhpKeywords& keywords() const { return keywords_; }
+
+ private:
+  PhpKeywords keywords_;
+  std::vector<FormatRun> runs_;
+  PhpPassScratch scratch_;
+};
 
 }  // namespace quillory

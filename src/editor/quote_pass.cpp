@@ -74,7 +74,7 @@ void AddQuoteRuns(std::string_view text, TextRange range,
     }
     if (kind == nullptr) return;
     const int64_t close = std::min(kind->AtOrAfter(open + 1), last);
-    runs.push_back({open, close - open + 1, kStringColour, BoldChange::kKeep});
+    AddRun(runs, open, close, RunKind::kString);
     pos = close + 1;
   }
 }

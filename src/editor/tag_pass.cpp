@@ -22,7 +22,7 @@ void AddTagRuns(std::string_view text, TextRange range,
   while (open != 0) {
     int64_t close = FindByte(text, '>', open, last);
     if (close == 0) close = last;
-    runs.push_back({open, close - open + 1, kTagColour, BoldChange::kKeep});
+    AddRun(runs, open, close, RunKind::kTag);
     // NOTE: a tag cut off at the range's end ends the pass, even when its
     // last byte is itself a "<".
     if (close == last) return;

@@ -23,7 +23,11 @@
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
 #include "app/ui/slot_tab_bar.h"
+#include "editor/gutter_rules.h"
+#include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
+#include "editor/ui/highlighter.h"
+#include "editor/ui/line_gutter.h"
 
 namespace quillory {
 namespace {
@@ -44,6 +48,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   setWindowTitle(kTitle);
   resize(1000, 700);
   BuildWidgets();
+  BuildEditorAids();
   BuildMenus();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
@@ -89,6 +94,30 @@ void MainWindow::BuildWidgets() {
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
   ShowDocumentViews(false);
+}
+
+// The highlighter, the completion list and the gutter, bound to the editor
+// as start-up binds them; typing re-colours the caret's line.
+void MainWindow::BuildEditorAids() {
+  const std::string languages = environment_.program_folder + "languages/";
+  highlighter_ = new HtmlParse(guards_, this);
+  highlighter_->SethWnd(rich_);
+  highlighter_->Initialize(languages + "php.lng");
+  completion_ = new CompletionPopup(rich_, guards_);
+  completion_->Load(languages + "syntaxHTML.lng");
+  LineGutter::Switch(rich_, true, kDefaultNumDigits);
+  connect(rich_, &Editor::TextEdited, this, [this] {
+    if (!guards_.Quiet()) highlighter_->ParseCodeFromRich(*rich_);
+  });
+}
+
+void MainWindow::ColourWholeText() {
+  highlighter_->SetForParsing(*rich_, 1, rich_->Length());
+}
+
+void MainWindow::SetNum() {
+  LineGutter::Switch(rich_, line_numbers_toggle_, kDefaultNumDigits);
+  line_numbers_toggle_ = !line_numbers_toggle_;
 }
 
 void MainWindow::BuildMenus() {
@@ -214,10 +243,6 @@ int MainWindow::NewTab(const std::string& caption) {
 void MainWindow::SetStatus(std::string_view text) {
   status_->setText(QString::fromUtf8(text.data(), text.size()));
 }
-
-// Colouring arrives with the highlighter; until then the text keeps the
-// default style.
-void MainWindow::ColourWholeText() {}
 
 void MainWindow::Quit() { close(); }
 

@@ -27,8 +27,10 @@ namespace quillory {
 
 class AboutWindow;
 class DocumentFiles;
+class CompletionPopup;
 class DocumentTabs;
 class Editor;
+class HtmlParse;
 class SlotTabBar;
 enum class MenuId;
 
@@ -62,6 +64,9 @@ class MainWindow : public QMainWindow {
   void Quit();
   void ShowHelp();
   void ShowAbout();
+  void SetNum();
+
+  HtmlParse& Highlighter() const { return *highlighter_; }
 
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
@@ -80,6 +85,7 @@ class MainWindow : public QMainWindow {
   void BuildWidgets();
   void BuildMenus();
   void BuildRecentEntries(QMenu* file_menu, QAction* before);
+  void BuildEditorAids();
   void StartUp();
   void ReadSettingsFile();
   void WriteSettingsFile();
@@ -109,6 +115,9 @@ class MainWindow : public QMainWindow {
   DocumentTabs* tabs_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
   QPointer<AboutWindow> about_;
+  HtmlParse* highlighter_ = nullptr;
+  CompletionPopup* completion_ = nullptr;
+  bool line_numbers_toggle_ = false;
 
   std::map<MenuId, QMenu*> menus_;
   QAction* recent_entries_[kRecentCount] = {};

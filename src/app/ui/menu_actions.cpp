@@ -51,7 +51,7 @@ const std::array kActions = {
   ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", nullptr, A::kNotBuilt},
   ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", nullptr, A::kNotBuilt, true, true},
-  ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", nullptr, A::kNotBuilt},
+  ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
   ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
   ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", nullptr, A::kNotBuilt},

@@ -141,5 +141,36 @@ TEST(ShippedCompletionListTest, HoldsElementsWithTheirEndTags) {
   EXPECT_GE(entries.size(), 250u);
 }
 
+struct BrokenCase {
+  const char* rule;
+  const char* text;
+  int64_t start;
+  int64_t caret;
+  bool broken;
+};
+
+TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
+  const BrokenCase cases[] = {
+      {"letters keep it open", "x<ta", 2, 4, false},
+      {"caret right after the less-than", "x<", 2, 2, false},
+      {"caret before the start", "x<ta", 2, 1, true},
+      {"space typed", "<d ", 1, 3, true},
+      {"greater-than typed", "<b>", 1, 3, true},
+      {"second less-than", "<a<", 1, 3, true},
+      {"semicolon", "<a;", 1, 3, true},
+      {"parenthesis", "<a(", 1, 3, true},
+      {"comma", "<a,", 1, 3, true},
+      {"tab", "<a\t", 1, 3, true},
+      {"line break", "<a\r\nb", 1, 5, true},
+      {"lone CR is no break", "<a\rb", 1, 4, false},
+      {"break after the caret", "<a\r\n", 1, 2, false},
+      {"less-than deleted", "xta", 2, 3, true},
+      {"text shorter than the start", "<", 3, 3, true},
+  };
+  for (const BrokenCase& c : cases) {
+    EXPECT_EQ(CompletionBroken(c.text, c.start, c.caret), c.broken) << c.rule;
+  }
+}
+
 }  // namespace
 }  // namespace quillory

@@ -11,31 +11,27 @@ namespace quillory {
 // Runs written as the colouring rules speak of them: first and last
 // position, 1-based and inclusive.
 inline FormatRun Reset(int64_t first, int64_t last) {
-  return {first, last - first + 1, kPlainColour, BoldChange::kOff};
+  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kReset};
 }
 inline FormatRun Tag(int64_t first, int64_t last) {
-  return {first, last - first + 1, kTagColour, BoldChange::kKeep};
+  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kTag};
 }
 inline FormatRun Php(int64_t first, int64_t last) {
-  return {first, last - first + 1, kPhpColour, BoldChange::kKeep};
+  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kPhp};
 }
 inline FormatRun Keyword(int64_t first, int64_t length) {
-  return {first, length, kKeywordColour, BoldChange::kOn};
+  return {first, static_cast<uint32_t>(length), RunKind::kKeyword};
 }
 inline FormatRun String(int64_t first, int64_t last) {
-  return {first, last - first + 1, kStringColour, BoldChange::kKeep};
+  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kString};
 }
 
 using Runs = std::vector<FormatRun>;
 
 inline void PrintTo(const FormatRun& run, std::ostream* out) {
-  const char* kind = run.bold == BoldChange::kOff  ? "Reset"
-                     : run.bold == BoldChange::kOn ? "Keyword"
-                     : run.colour == kTagColour    ? "Tag"
-                     : run.colour == kPhpColour    ? "Php"
-                     : run.colour == kStringColour ? "String"
-                                                   : "Other";
-  *out << kind << "(" << run.first << ".." << run.last() << ")";
+  constexpr const char* kNames[] = {"Reset", "Tag", "Php", "Keyword", "String"};
+  *out << kNames[static_cast<int>(run.kind)] << "(" << run.first << ".."
+       << run.last() << ")";
 }
 
 }  // namespace quillory

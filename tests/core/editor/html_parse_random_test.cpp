@@ -32,7 +32,7 @@ class LiteralColouring {
     s = std::max<int64_t>(s, 1);
     e = std::min(e, n_);
     if (s > e) return {};
-    Add(s, e, kPlainColour, BoldChange::kOff);
+    Add(s, e, RunKind::kReset);
     Tags(s, e);
     PhpBlocks(s, e);
     Quotes(s, e);
@@ -57,8 +57,8 @@ class LiteralColouring {
     return 1;
   }
 
-  void Add(int64_t from, int64_t to, BgrColour colour, BoldChange bold) {
-    if (from <= to) runs_.push_back({from, to - from + 1, colour, bold});
+  void Add(int64_t from, int64_t to, RunKind kind) {
+    if (from <= to) runs_.push_back({from, uint32_t(to - from + 1), kind});
   }
 
   void Tags(int64_t s, int64_t e) {
@@ -66,7 +66,7 @@ class LiteralColouring {
     while (p != 0 && p <= e) {
       int64_t q = InStr(p, ">");
       if (q == 0 || q > e) q = e;
-      Add(p, q, kTagColour, BoldChange::kKeep);
+      Add(p, q, RunKind::kTag);
       const int64_t next = InStr(q, "<");
       if (next == 0 || next > e || next == q) break;
       p = next;
@@ -86,8 +86,7 @@ class LiteralColouring {
       int64_t end = InStr(k, "?>");
       if (end == 0) end = n_;
       if ((s < k && e <= k) || (e > end && s >= end)) continue;
-      Add(k - 1 < s ? s + 1 : k, end + 1 > e ? e : end + 1, kPhpColour,
-          BoldChange::kKeep);
+      Add(k - 1 < s ? s + 1 : k, end + 1 > e ? e : end + 1, RunKind::kPhp);
       Keywords(k < s ? s : k, end > e ? e : end);
     }
   }
@@ -98,7 +97,7 @@ class LiteralColouring {
       const int64_t len = static_cast<int64_t>(w.size());
       for (int64_t p = InStr(a, w); p != 0 && p <= b; p = InStr(p + len, w)) {
         if (!IsWord(p - 1) && !IsWord(p + len)) {
-          Add(p, p + len - 1, kKeywordColour, BoldChange::kOn);
+          Add(p, p + len - 1, RunKind::kKeyword);
         }
       }
     }
@@ -128,7 +127,7 @@ class LiteralColouring {
       if (kind < 0) break;
       int64_t c = Unescaped(best + 1, quotes[kind], n_ + 1);
       if (c == 0 || c > e) c = e;
-      Add(best, c, kStringColour, BoldChange::kKeep);
+      Add(best, c, RunKind::kString);
       pos = c + 1;
     }
   }
@@ -216,8 +215,11 @@ std::vector<Request> SomeRequests(RandomText& random, int64_t n) {
           {0, random.Between(-2, n + 2), random.Between(-2, n + 2)}};
 }
 
-void ExpectSameAsLiteral(std::string_view text, const PhpKeywords& keywords,
+// Checks the plain call, the call with `index`, and `colourer`, which has
+// coloured other texts before.
+void ExpectSameAsLiteral(std::string_view text, HtmlColourer& colourer,
                          const PhpBlockIndex& index, RandomText& random) {
+  const PhpKeywords& keywords = colourer.keywords();
   const int64_t n = static_cast<int64_t>(text.size());
   for (const Request& r : SomeRequests(random, n)) {
     const Runs expected = LiteralColouring(text, keywords.words())
@@ -230,24 +232,34 @@ void ExpectSameAsLiteral(std::string_view text, const PhpKeywords& keywords,
               expected);
     ASSERT_EQ(ParseHTML(text, r.sel_start, r.first, r.last, keywords, &index),
               expected);
+    ASSERT_EQ(colourer.Colour(text, r.sel_start, r.first, r.last, &index),
+              expected);
   }
 }
 
 TEST(ParseHtmlRandomTest, ScanAndFreshIndexMatchLiteralReading) {
   RandomText random(20240601);
-  const PhpKeywords keywords(kWords);
-  const PhpKeywords no_keywords;
+  const std::vector<std::string> word_keywords = {"b",
+                                                  "echo",
+                                                  "if",
+                                                  "aa",
+                                                  "a",
+                                                  "b",
+                                                  "\xC0"
+                                                  "a"};
+  HtmlColourer colourers[] = {HtmlColourer(PhpKeywords(kWords)),
+                              HtmlColourer(PhpKeywords()),
+                              HtmlColourer(PhpKeywords(word_keywords))};
   for (int round = 0; round < 3000; ++round) {
-    const std::string text = random.Text(40);
+    const std::string text = random.Text(round % 10 == 0 ? 200 : 40);
     const PhpBlockIndex index(text);
-    ExpectSameAsLiteral(text, round % 5 == 0 ? no_keywords : keywords, index,
-                        random);
+    ExpectSameAsLiteral(text, colourers[round % 3], index, random);
   }
 }
 
 TEST(ParseHtmlRandomTest, IndexKeptThroughEditsMatchesLiteralReading) {
   RandomText random(7);
-  const PhpKeywords keywords(kWords);
+  HtmlColourer colourer{PhpKeywords(kWords)};
   for (int document = 0; document < 100; ++document) {
     std::string text = random.Text(60);
     PhpBlockIndex index(text);
@@ -259,7 +271,7 @@ TEST(ParseHtmlRandomTest, IndexKeptThroughEditsMatchesLiteralReading) {
       const std::string inserted = random.Text(3);
       text.replace(offset, removed, inserted);
       index.Update(text, offset, removed, inserted.size());
-      ExpectSameAsLiteral(text, keywords, index, random);
+      ExpectSameAsLiteral(text, colourer, index, random);
     }
   }
 }

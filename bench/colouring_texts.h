@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace quillory::bench {
+
+// The generated corpus of HTML pages and PHP templates, half of each by
+// bytes, CR LF line ends. `size` is "100k", "2m" or "20m". Read once.
+const std::string& Corpus(const std::string& size);
+
+// Texts that would make a careless colouring pass quadratic. Built once.
+const std::string& OneLessThanLine();       // 20 MB line, one "<", no ">"
+const std::string& MillionEscapedQuotes();  // 1M double quotes, none opens
+const std::string& MillionOneKindQuotes();  // 1M apostrophes, no other kind
+const std::string& UnclosedPhpBlock();      // 20 MB, "<?php" at the start
+const std::string& ShortPhpBlocks();        // 100,000 one-line blocks
+
+}  // namespace quillory::bench

@@ -1,0 +1,116 @@
+#include "editor_colouring.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "colouring_texts.h"
+#include "editor/editing_guards.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/highlighter.h"
+
+namespace quillory::bench {
+namespace {
+
+struct Host {
+  EditingGuards guards;
+  std::unique_ptr<Editor> rich;
+  std::unique_ptr<HtmlParse> highlighter;
+};
+
+std::map<std::string, Host>& Hosts() {
+  static std::map<std::string, Host> hosts;
+  return hosts;
+}
+
+// One shown editor per use, as the main window binds it.
+Host& HostFor(const std::string& use) {
+  Host& host = Hosts()[use];
+  if (!host.rich) {
+    host.rich = std::make_unique<Editor>();
+    host.rich->resize(900, 700);
+    host.rich->show();
+    host.highlighter = std::make_unique<HtmlParse>(host.guards);
+    host.highlighter->SethWnd(host.rich.get());
+    host.highlighter->Initialize(QUILLORY_DATA_DIR "/languages/php.lng");
+  }
+  return host;
+}
+
+void ColourWhole(benchmark::State& state, const std::string* text) {
+  Host& host = HostFor("whole");
+  host.rich->SetBytes(*text);
+  for (auto _ : state) {
+    host.highlighter->SetForParsing(*host.rich, 1, host.rich->Length());
+  }
+  if (host.rich->StyleAt(0) == 0) state.SkipWithError("nothing was coloured");
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text->size()));
+}
+
+// From the bytes in hand to a painted, coloured first screen.
+void OpenToFirstScreen(benchmark::State& state, const std::string* text) {
+  Host& host = HostFor("open");
+  for (auto _ : state) {
+    host.rich->SetBytes(*text);
+    host.highlighter->SetForParsing(*host.rich, 1, host.rich->Length());
+    host.rich->viewport()->repaint();
+  }
+}
+
+int CaretFor(const std::string& text, const std::string& where) {
+  size_t at = where == "start"    ? 0
+              : where == "middle" ? text.size() / 2
+                                  : text.size() - 200;
+  while (at < text.size() && !(text[at] >= 'a' && text[at] <= 'z')) ++at;
+  return static_cast<int>(at);
+}
+
+// A real key press on the editor, then its line coloured as typing does.
+void TypeInEditor(benchmark::State& state, const std::string* text,
+                  std::string where) {
+  Host& host = HostFor("typing " + where);
+  host.rich->SetBytes(*text);
+  host.highlighter->SetForParsing(*host.rich, 1, host.rich->Length());
+  const int caret = CaretFor(*text, where);
+  host.rich->Select(caret, caret);
+  for (auto _ : state) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+    QApplication::sendEvent(host.rich.get(), &press);
+    host.highlighter->ParseCodeFromRich(*host.rich);
+  }
+}
+
+}  // namespace
+
+void RegisterEditorColouring() {
+  for (const char* size : {"100k", "2m", "20m"}) {
+    const std::string at = std::string("/") + size;
+    benchmark::RegisterBenchmark(("EditorColour/whole" + at).c_str(),
+                                 ColourWhole, &Corpus(size))
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0);
+  }
+  benchmark::RegisterBenchmark("EditorOpen/firstscreen/20m", OpenToFirstScreen,
+                               &Corpus("20m"))
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(3);
+  for (const char* size : {"100k", "20m"}) {
+    for (const char* where : {"start", "middle", "end"}) {
+      const std::string name =
+          std::string("EditorTyping/") + where + "/" + size;
+      benchmark::RegisterBenchmark(name.c_str(), TypeInEditor, &Corpus(size),
+                                   std::string(where))
+          ->Unit(benchmark::kMicrosecond)
+          ->Iterations(300);
+    }
+  }
+}
+
+void ReleaseEditors() { Hosts().clear(); }
+
+}  // namespace quillory::bench

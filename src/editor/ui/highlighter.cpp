@@ -1,0 +1,121 @@
+#include "editor/ui/highlighter.h"
+
+#include <algorithm>
+
+#include "editor/run_styles.h"
+#include "editor/ui/editor.h"
+
+namespace quillory {
+namespace {
+
+using Sci = QsciScintillaBase;
+
+std::string_view WholeText(Editor& rich) {
+  // NOTE: the pointer stays valid until the text next changes; colouring
+  // changes only styles.
+  const auto* bytes = reinterpret_cast<const char*>(
+      rich.SendScintilla(Sci::SCI_GETCHARACTERPOINTER));
+  return {bytes, static_cast<size_t>(rich.Length())};
+}
+
+}  // namespace
+
+HtmlParse::HtmlParse(EditingGuards& guards, QObject* parent)
+    : QObject(parent), guards_(guards) {}
+
+void HtmlParse::SethWnd(Editor* rich) {
+  rich_ = rich;
+  for (int style = 0; style < kRunStyleCount; ++style) {
+    rich->SendScintilla(Sci::SCI_STYLESETFORE, style,
+                        static_cast<long>(StyleColour(style)));
+    rich->SendScintilla(Sci::SCI_STYLESETBOLD, style, StyleBold(style));
+  }
+  connect(rich,
+          qOverload<int, int, const char*, int, int, int, int, int, int, int>(
+              &QsciScintillaBase::SCN_MODIFIED),
+          this,
+          [this](int position, int type, const char*, int length, int, int, int,
+                 int, int, int) { OnModified(position, type, length); });
+}
+
+size_t HtmlParse::Initialize(const std::string& php_lng_path) {
+  colourer_ = HtmlColourer(LoadPhpKeywords(php_lng_path));
+  return colourer_.keywords().words().size();
+}
+
+void HtmlParse::ParseCodeFromRich(Editor& rich) {
+  const int caret = rich.SelectionStart();
+  Request(rich, caret, kFromCaret, kFromCaret, caret);
+}
+
+void HtmlParse::SetForParsing(Editor& rich, int64_t s_line, int64_t e_line) {
+  const int caret = rich.SelectionStart();
+  Request(rich, caret + 1, s_line, e_line, caret);
+}
+
+void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
+                        int64_t e_line, int caret) {
+  const ScopedFlag parsing(guards_.parsing_now);
+  const int first_visible = rich.FirstVisibleLine();
+  const std::string_view text = WholeText(rich);
+  ApplyRuns(rich, colourer_.Colour(text, sel_start, s_line, e_line,
+                                   IndexFor(rich, text)));
+  rich.Select(caret, caret);
+  rich.ScrollLines(first_visible - rich.FirstVisibleLine());
+}
+
+void HtmlParse::ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs) {
+  if (runs.empty()) return;
+  const TextRange span = RunsSpan(runs);
+  styles_.resize(static_cast<size_t>(span.last - span.first + 1));
+  // The reset run comes first and covers the range; only the few bytes a
+  // string or keyword reaches outside it keep their present style.
+  const FormatRun& reset = runs.front();
+  for (int64_t at = span.first; at <= span.last; ++at) {
+    if (at == reset.first) at = reset.last() + 1;
+    if (at > span.last) break;
+    styles_[at - span.first] = static_cast<uint8_t>(rich.StyleAt(at - 1));
+  }
+  quillory::ApplyRuns(runs, span, styles_);
+  rich.SendScintilla(Sci::SCI_STARTSTYLING, span.first - 1, 0L);
+  rich.SendScintilla(Sci::SCI_SETSTYLINGEX, styles_.size(),
+                     reinterpret_cast<const char*>(styles_.data()));
+}
+
+// A single edit (or a deletion and an insertion at one place, as replacing
+// the selection makes) moves the index along; anything else rebuilds it,
+// which costs one scan of the text.
+const PhpBlockIndex* HtmlParse::IndexFor(Editor& rich, std::string_view text) {
+  if (&rich != rich_) return nullptr;
+  void* document = rich.CurrentDocument();
+  const bool same_document = std::all_of(
+      pending_.begin(), pending_.end(),
+      [document](const Edit& edit) { return edit.document == document; });
+  const bool merged = pending_.size() == 2 && pending_[0].inserted == 0 &&
+                      pending_[1].removed == 0 &&
+                      pending_[0].offset == pending_[1].offset;
+  if (document != indexed_document_ || !same_document || pending_.size() > 2 ||
+      (pending_.size() == 2 && !merged)) {
+    index_ = PhpBlockIndex(text);
+  } else if (!pending_.empty()) {
+    const Edit& last = pending_.back();
+    index_.Update(text, pending_[0].offset, pending_[0].removed, last.inserted);
+  }
+  pending_.clear();
+  indexed_document_ = document;
+  return &index_;
+}
+
+void HtmlParse::OnModified(int position, int type, int length) {
+  // Three edits already mean a rebuild; more need not be remembered.
+  if (pending_.size() > 2) return;
+  void* document = rich_->CurrentDocument();
+  if (type & Sci::SC_MOD_BEFOREINSERT) {
+    pending_.push_back({document, position, 0, length});
+  }
+  if (type & Sci::SC_MOD_BEFOREDELETE) {
+    pending_.push_back({document, position, length, 0});
+  }
+}
+
+}  // namespace quillory

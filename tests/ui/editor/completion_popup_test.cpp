@@ -1,0 +1,143 @@
+#include "editor/ui/completion_popup.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "app/ui/main_window.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/line_gutter.h"
+#include "support/fake_dialogs.h"
+#include "support/test_folder.h"
+
+namespace quillory {
+namespace {
+
+using Sci = QsciScintillaBase;
+
+class CompletionPopupTest : public ::testing::Test {
+ protected:
+  CompletionPopupTest()
+      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
+    window_.resize(900, 600);
+    window_.show();
+    window_.NewTab("a.html");
+    Rich().SetBytes("<p>\r\n");
+    Rich().Select(5, 5);
+    Rich().setFocus();
+  }
+
+  Editor& Rich() { return *window_.ActiveEditor(); }
+  CompletionPopup& List() {
+    return *window_.findChild<CompletionPopup*>("SyntaxHTML");
+  }
+  QString Current() {
+    return List().currentItem() && List().currentRow() >= 0
+               ? List().currentItem()->text()
+               : QString();
+  }
+
+  testing::TestFolder folder_;
+  testing::FakeServices fakes_;
+  MainWindow window_;
+};
+
+TEST_F(CompletionPopupTest, LessThanOpensTheListUnderTheCaretWithNoChoice) {
+  QTest::keyClick(&Rich(), '<');
+  ASSERT_TRUE(List().isVisible());
+  EXPECT_TRUE(List().CompletionShown());
+  EXPECT_EQ(List().CompletionStart(), 6);
+  EXPECT_EQ(List().currentRow(), -1);
+  const long margin = Rich().SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL);
+  const QPoint caret(
+      Rich().SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, 6L) - margin,
+      Rich().SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, 6L));
+  const QSize gutter = LineGutter::TextSize(&Rich());
+  EXPECT_EQ(List().pos(), Rich().geometry().topLeft() + caret +
+                              QPoint(gutter.width(), gutter.height()));
+}
+
+TEST_F(CompletionPopupTest, TypedLettersSelectIgnoringCaseAndEnterInserts) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClicks(&Rich(), "TA");
+  EXPECT_EQ(Current(), "table>");
+  QTest::keyClick(&Rich(), Qt::Key_Return);
+  EXPECT_FALSE(List().isVisible());
+  EXPECT_FALSE(List().CompletionShown());
+  EXPECT_EQ(Rich().Bytes(), "<p>\r\n<table>");
+  EXPECT_EQ(Rich().Caret(), 12);
+}
+
+TEST_F(CompletionPopupTest, EnterWithNothingChosenRemovesThePrefix) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClicks(&Rich(), "zq");
+  EXPECT_EQ(List().currentRow(), -1);
+  QTest::keyClick(&Rich(), Qt::Key_Return);
+  EXPECT_EQ(Rich().Bytes(), "<p>\r\n<");
+  EXPECT_FALSE(List().isVisible());
+}
+
+TEST_F(CompletionPopupTest, UpAndDownWrapAndLeaveTheCaret) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), Qt::Key_Up);
+  EXPECT_EQ(List().currentRow(), List().count() - 1);
+  QTest::keyClick(&Rich(), Qt::Key_Down);
+  EXPECT_EQ(List().currentRow(), 0);
+  QTest::keyClick(&Rich(), Qt::Key_Up);
+  EXPECT_EQ(List().currentRow(), List().count() - 1);
+  EXPECT_EQ(Rich().Caret(), 6);
+  EXPECT_TRUE(List().isVisible());
+}
+
+TEST_F(CompletionPopupTest, DownWithNothingChosenTakesTheFirst) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), Qt::Key_Down);
+  EXPECT_EQ(List().currentRow(), 0);
+}
+
+TEST_F(CompletionPopupTest, SpaceAfterALetterCloses) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), 'd');
+  EXPECT_TRUE(List().isVisible());
+  QTest::keyClick(&Rich(), ' ');
+  EXPECT_FALSE(List().isVisible());
+  QTest::keyClick(&Rich(), Qt::Key_Return);
+  EXPECT_EQ(Rich().Bytes().substr(0, 8), "<p>\r\n<d ");
+}
+
+TEST_F(CompletionPopupTest, DeletingTheLessThanCloses) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), Qt::Key_Backspace);
+  EXPECT_FALSE(List().isVisible());
+  EXPECT_FALSE(List().CompletionShown());
+}
+
+TEST_F(CompletionPopupTest, CaretMovedBeforeTheStartCloses) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), 'b');
+  Rich().Select(2, 2);
+  QApplication::processEvents();
+  EXPECT_FALSE(List().isVisible());
+}
+
+TEST_F(CompletionPopupTest, DoubleClickInsertsTheEntry) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClicks(&Rich(), "b");
+  QListWidgetItem* entry = List().findItems("br>", Qt::MatchExactly).front();
+  List().scrollToItem(entry);
+  const QPoint middle = List().visualItemRect(entry).center();
+  QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, middle);
+  QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, middle);
+  EXPECT_EQ(Rich().Bytes(), "<p>\r\n<br>");
+  EXPECT_FALSE(List().isVisible());
+}
+
+TEST_F(CompletionPopupTest, LoadedFromTheShippedList) {
+  EXPECT_FALSE(List().findItems("html>", Qt::MatchExactly).isEmpty());
+  EXPECT_FALSE(List().findItems("/html>", Qt::MatchExactly).isEmpty());
+  EXPECT_FALSE(List().findItems("?php", Qt::MatchExactly).isEmpty());
+  EXPECT_TRUE(List().findItems("/br>", Qt::MatchExactly).isEmpty());
+}
+
+}  // namespace
+}  // namespace quillory

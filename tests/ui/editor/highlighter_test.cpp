@@ -1,0 +1,197 @@
+#include "editor/ui/highlighter.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "app/ui/main_window.h"
+#include "editor/html_parse.h"
+#include "editor/run_styles.h"
+#include "editor/ui/editor.h"
+#include "support/fake_dialogs.h"
+#include "support/test_folder.h"
+
+namespace quillory {
+namespace {
+
+constexpr int kPlain = 0;
+constexpr int kKeyword = 1;
+constexpr int kTag = 2;
+constexpr int kPhp = 4;
+constexpr int kString = 6;
+
+std::string ManyLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
+  }
+  return text;
+}
+
+class HighlighterTest : public ::testing::Test {
+ protected:
+  HighlighterTest() : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
+    window_.resize(900, 600);
+    window_.show();
+    window_.NewTab("a.php");
+  }
+
+  Editor& Rich() { return *window_.ActiveEditor(); }
+
+  void Open(const std::string& text) {
+    Rich().SetBytes(text);
+    window_.ColourWholeText();
+  }
+
+  // The style of every byte, as one string of digits.
+  std::string Styles(int from, int to) {
+    std::string styles;
+    for (int at = from; at < to; ++at) {
+      styles += static_cast<char>('0' + Rich().StyleAt(at));
+    }
+    return styles;
+  }
+
+  // The styles the colouring pass gives, without any index, when it
+  // colours 1-based s..e of `text` (kFromCaret: the caret's line) for each
+  // caret in turn, starting from plain text.
+  std::string ExpectedStyles(const std::string& text,
+                             const std::vector<int>& carets, int64_t s,
+                             int64_t e) {
+    const PhpKeywords keywords(
+        LoadPhpKeywords(folder_.Path("program/languages/php.lng")));
+    std::vector<uint8_t> styles(text.size(), 0);
+    for (int caret : carets) {
+      const std::vector<FormatRun> runs =
+          ParseHTML(text, caret, s, e, keywords);
+      if (runs.empty()) continue;
+      const TextRange span = RunsSpan(runs);
+      ApplyRuns(runs, span,
+                std::span(styles).subspan(span.first - 1,
+                                          span.last - span.first + 1));
+    }
+    std::string digits;
+    for (uint8_t style : styles) digits += static_cast<char>('0' + style);
+    return digits;
+  }
+
+  std::string WholeTextStyles(const std::string& text) {
+    return ExpectedStyles(text, {1}, 1, static_cast<int64_t>(text.size()));
+  }
+
+  testing::TestFolder folder_;
+  testing::FakeServices fakes_;
+  MainWindow window_;
+};
+
+TEST_F(HighlighterTest, WholeTextGetsOneStylePerColourAndBold) {
+  Open("<p class=\"x\">hi</p>\r\n<?php echo $a; ?>");
+  EXPECT_EQ(Styles(0, 9), std::string(9, '0' + kTag));
+  EXPECT_EQ(Styles(9, 12), std::string(3, '0' + kString));
+  EXPECT_EQ(Rich().StyleAt(14), kPlain);
+  EXPECT_EQ(Styles(21, 27), std::string(6, '0' + kPhp));
+  EXPECT_EQ(Styles(27, 31), std::string(4, '0' + kKeyword));
+  EXPECT_EQ(Rich().StyleAt(32), kPhp);
+}
+
+TEST_F(HighlighterTest, StylesShowTheFixedColours) {
+  Open("x");
+  const auto fore = [this](int style) {
+    return Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style);
+  };
+  EXPECT_EQ(fore(kTag), 0xFF0000);
+  EXPECT_EQ(fore(kPhp), 0x808000);
+  EXPECT_EQ(fore(kString), 0x777777);
+  EXPECT_EQ(fore(kKeyword), 0);
+  EXPECT_TRUE(
+      Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, kKeyword));
+  EXPECT_FALSE(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, kTag));
+}
+
+// Putting the caret back would scroll to it; the view is held where it was.
+TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
+  Open(ManyLines(400));
+  Rich().Select(5030, 5010);
+  Rich().ScrollLines(120);
+  const int first_visible = Rich().FirstVisibleLine();
+  window_.Highlighter().ParseCodeFromRich(Rich());
+  EXPECT_EQ(Rich().Caret(), 5010);
+  EXPECT_EQ(Rich().SelectionEnd(), 5010);
+  EXPECT_EQ(Rich().FirstVisibleLine(), first_visible);
+
+  Rich().Select(7000, 7040);
+  Rich().ScrollLines(-200);
+  const int scrolled_back = Rich().FirstVisibleLine();
+  ASSERT_LT(scrolled_back, first_visible);
+  window_.Highlighter().SetForParsing(Rich(), 1, Rich().Length());
+  EXPECT_EQ(Rich().Caret(), 7000);
+  EXPECT_EQ(Rich().SelectionEnd(), 7000);
+  EXPECT_EQ(Rich().FirstVisibleLine(), scrolled_back);
+}
+
+TEST_F(HighlighterTest, ParsingNowIsSetOnlyWhileColouring) {
+  Open("<b>x</b>");
+  bool seen_during = false;
+  QObject::connect(&Rich(), &QsciScintillaBase::SCN_UPDATEUI, &window_,
+                   [&](int) { seen_during |= window_.Guards().parsing_now; });
+  window_.Highlighter().ParseCodeFromRich(Rich());
+  EXPECT_FALSE(window_.Guards().parsing_now);
+  window_.Guards().parsing_now = true;
+  window_.Highlighter().ParseCodeFromRich(Rich());
+  EXPECT_TRUE(window_.Guards().parsing_now);
+  window_.Guards().parsing_now = false;
+}
+
+TEST_F(HighlighterTest, TypingRecoloursTheLineInsideAnEarlierPhpBlock) {
+  Open("<?php\r\n\r\nx\r\n?>\r\n<p>");
+  Rich().Select(7, 7);
+  QTest::keyClicks(&Rich(), "if (a) echo 'z';");
+  const std::string text = Rich().Bytes();
+  ASSERT_EQ(text.substr(7, 16), "if (a) echo 'z';");
+  EXPECT_EQ(Styles(7, 9), std::string(2, '0' + kKeyword));
+  EXPECT_EQ(Styles(9, 14), std::string(5, '0' + kPhp));
+  EXPECT_EQ(Styles(14, 18), std::string(4, '0' + kKeyword));
+  EXPECT_EQ(Styles(19, 22), std::string(3, '0' + kString));
+}
+
+// After PHP marks are typed and deleted, colouring each line must give
+// what a colouring that reads the whole text gives: the block index that
+// spares reading has followed every edit.
+TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
+  Open("<p>\r\n\r\n\r\n\r\n</p>\r\n");
+  Rich().Select(5, 5);
+  QTest::keyClicks(&Rich(), "<?php if 'a' ?>");
+  Rich().Select(24, 24);
+  QTest::keyClicks(&Rich(), "<? echo");
+  Rich().Select(12, 12);
+  QTest::keyClick(&Rich(), Qt::Key_Backspace);
+  QTest::keyClick(&Rich(), Qt::Key_Backspace);
+  Rich().Select(33, 33);
+  QTest::keyClicks(&Rich(), "\"q\" else");
+  const std::string text = Rich().Bytes();
+  std::vector<int> line_starts;
+  for (int line = 0; line < 6; ++line) {
+    line_starts.push_back(static_cast<int>(
+        Rich().SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line)));
+  }
+  Rich().SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
+  Rich().SendScintilla(QsciScintillaBase::SCI_SETSTYLING,
+                       static_cast<unsigned long>(text.size()), 0L);
+  for (int start : line_starts) {
+    Rich().Select(start, start);
+    window_.Highlighter().ParseCodeFromRich(Rich());
+  }
+  EXPECT_EQ(Styles(0, Rich().Length()),
+            ExpectedStyles(text, line_starts, kFromCaret, kFromCaret))
+      << text;
+}
+
+TEST_F(HighlighterTest, BytesSurviveColouring) {
+  const std::string text("<a\0\xff\xc0\r'\"\x80<?php\r\n", 16);
+  Open(text);
+  EXPECT_EQ(Rich().Bytes(), text);
+  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
+}
+
+}  // namespace
+}  // namespace quillory

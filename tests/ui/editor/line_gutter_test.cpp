@@ -1,0 +1,148 @@
+#include "editor/ui/line_gutter.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include "editor/gutter_rules.h"
+#include "editor/ui/editor.h"
+
+namespace quillory {
+namespace {
+
+using Sci = QsciScintillaBase;
+
+std::string Lines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += "line\r\n";
+  return text;
+}
+
+// Anti-aliased digits are drawn in shades of the (dark) text colour.
+bool IsInk(const QColor& colour) { return colour.lightness() < 96; }
+
+class LineGutterTest : public ::testing::Test {
+ protected:
+  LineGutterTest() {
+    window_.resize(400, 300);
+    rich_ = new Editor(&window_);
+    rich_->setGeometry(0, 0, 300, 300);
+    other_ = new QWidget(&window_);
+    other_->setFocusPolicy(Qt::StrongFocus);
+    other_->setGeometry(300, 0, 100, 100);
+    window_.show();
+    window_.activateWindow();
+    QApplication::setActiveWindow(&window_);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window_));
+  }
+
+  QImage Grab() {
+    QApplication::processEvents();
+    return LineGutter::Of(rich_)->grab().toImage();
+  }
+
+  // Middle of line `line`'s cell (0-based), at the gutter's left part.
+  QColor CellColour(const QImage& image, int line) {
+    const long position = rich_->SendScintilla(
+        Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long top =
+        rich_->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, position);
+    const long height = rich_->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+    return image.pixelColor(2, static_cast<int>(top + height / 2));
+  }
+
+  QColor Blend(QPalette::ColorRole role, double p) {
+    const QColor system = window_.palette().color(role);
+    const BgrColour bgr = BlendWithWhite(
+        system.red() | system.green() << 8 | system.blue() << 16, p);
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, bgr >> 16);
+  }
+
+  QWidget window_;
+  Editor* rich_;
+  QWidget* other_;
+};
+
+TEST_F(LineGutterTest, SwitchingOnTwiceAttachesOnceAndOffDetaches) {
+  LineGutter::Switch(rich_, true, 4);
+  LineGutter::Switch(rich_, true, 6);
+  EXPECT_EQ(rich_->findChildren<LineGutter*>().size(), 1);
+  EXPECT_EQ(LineGutter::Of(rich_)->NumDigits(), 4);
+  const int tray = LineGutter::Of(rich_)->TrayWidth();
+  EXPECT_EQ(tray, LineGutter::TextSize(rich_).width() + 20);
+  EXPECT_EQ(rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL), tray);
+  LineGutter::Switch(rich_, false, 4);
+  EXPECT_EQ(LineGutter::Of(rich_), nullptr);
+  EXPECT_EQ(rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL), 0);
+  LineGutter::Switch(rich_, false, 4);
+  EXPECT_EQ(rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL), 0);
+}
+
+TEST_F(LineGutterTest, TextSizeFollowsTheDigitCount) {
+  const QSize four = LineGutter::TextSize(rich_);
+  LineGutter::Switch(rich_, true, 8);
+  const QSize eight = LineGutter::TextSize(rich_);
+  EXPECT_NEAR(eight.width(), 2 * four.width(), 2);
+  EXPECT_EQ(eight.height(), four.height());
+  EXPECT_GT(four.width(), 0);
+}
+
+TEST_F(LineGutterTest, SelectedLinesAreHighlightedByFocus) {
+  rich_->SetBytes(Lines(30));
+  LineGutter::Switch(rich_, true, 4);
+  rich_->setFocus();
+  rich_->Select(12, 26);  // lines 3 to 5, 1-based
+  QImage image = Grab();
+  const QColor focused = Blend(QPalette::Highlight, kFocusedBlend);
+  const QColor face = window_.palette().color(QPalette::Button);
+  EXPECT_EQ(CellColour(image, 1), face);
+  for (int line : {2, 3, 4}) EXPECT_EQ(CellColour(image, line), focused);
+  EXPECT_EQ(CellColour(image, 5), face);
+
+  other_->setFocus();
+  image = Grab();
+  const QColor unfocused = Blend(QPalette::Button, kUnfocusedBlend);
+  for (int line : {2, 3, 4}) EXPECT_EQ(CellColour(image, line), unfocused);
+  EXPECT_EQ(CellColour(image, 5), face);
+}
+
+TEST_F(LineGutterTest, NumbersAreDrawnInEveryVisibleCell) {
+  rich_->SetBytes(Lines(200));
+  LineGutter::Switch(rich_, true, 4);
+  rich_->ScrollLines(100);
+  const QImage image = Grab();
+  const long height = rich_->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+  const int rows = static_cast<int>(rich_->viewport()->height() / height);
+  ASSERT_GT(rows, 3);
+  for (int row = 0; row < rows; ++row) {
+    bool inked = false;
+    for (int y = row * height; y < (row + 1) * height; ++y) {
+      for (int x = 0; x < image.width() - 1; ++x) {
+        inked |= IsInk(image.pixelColor(x, y));
+      }
+    }
+    EXPECT_TRUE(inked) << "row " << row;
+  }
+}
+
+TEST_F(LineGutterTest, EmptyDocumentShowsOneNumberedLine) {
+  LineGutter::Switch(rich_, true, 4);
+  const QImage image = Grab();
+  const long height = rich_->SendScintilla(Sci::SCI_TEXTHEIGHT, 0UL);
+  int inked_rows = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width() - 1; ++x) {
+      if (IsInk(image.pixelColor(x, y))) {
+        ++inked_rows;
+        break;
+      }
+    }
+  }
+  EXPECT_GT(inked_rows, 0);
+  EXPECT_LE(inked_rows, height);
+}
+
+}  // namespace
+}  // namespace quillory
