@@ -11,6 +11,7 @@
 #include "core/editor/plain_snapshot_history.h"
 #include "editor/replace_all.h"
 #include "editor/snapshot_history.h"
+#include "editor/status_line.h"
 
 namespace quillory {
 namespace {
@@ -133,6 +134,20 @@ void BM_ReplaceAllOneAtATime(benchmark::State& state) {
 BENCHMARK(BM_ReplaceAllOneAtATime)
     ->Arg(200 * 1000)
     ->Unit(benchmark::kMillisecond);
+
+// Line and column counted from the bytes with the caret at the end: what
+// the status line costs when it is not taken from the control's line index.
+void BM_PlaceOfCaretAtEnd(benchmark::State& state) {
+  const std::string page = Page(state.range(0));
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        PlaceOfCaret(page, static_cast<int64_t>(page.size())));
+  }
+}
+BENCHMARK(BM_PlaceOfCaretAtEnd)
+    ->Arg(100 << 10)
+    ->Arg(20 << 20)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace quillory

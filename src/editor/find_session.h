@@ -7,6 +7,9 @@
 
 namespace quillory {
 
+// The interface text shown when find next finds nothing.
+inline constexpr int kNotFoundEntry = 50;
+
 // The three search options, in the order of the window's option buttons.
 enum class SearchFrom : uint8_t { kTextStart, kCaret, kBackwardsFromCaret };
 
@@ -20,8 +23,8 @@ enum class FindPanel : uint8_t { kFind, kReplace };
 class FindSession {
  public:
   // Selects the next occurrence of `find` in the target and returns true;
-  // returns false when there is none, after which the caller shows the
-  // not-found message and the next search starts again from the other end.
+  // returns false when there is none, after which the caller shows entry
+  // kNotFoundEntry and the next search starts again from the other end.
   bool FindNext(SearchTarget& target, std::string_view find, SearchFrom from,
                 FindPanel panel);
 

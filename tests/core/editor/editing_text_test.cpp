@@ -27,19 +27,13 @@ TEST_P(IndentTest, LineBreakCopiesTheLeadingRun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, IndentTest,
-    testing::Values(IndentRow{"no indent", "text", "\r\n"},
-                    IndentRow{"spaces kept", "  text", "\r\n  "},
-                    IndentRow{"spaces before tabs", "\t \ttext", "\r\n \t\t"},
-                    IndentRow{"blank line", " \t ", "\r\n  \t"},
-                    IndentRow{"empty line", "", "\r\n"},
-                    IndentRow{"run ends at other byte", " x\t", "\r\n "}),
-    [](const auto& info) {
-      std::string name = info.param.rule;
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
+    testing::Values(IndentRow{"NoIndent", "text", "\r\n"},
+                    IndentRow{"SpacesKept", "  text", "\r\n  "},
+                    IndentRow{"SpacesBeforeTabs", "\t \ttext", "\r\n \t\t"},
+                    IndentRow{"BlankLine", " \t ", "\r\n  \t"},
+                    IndentRow{"EmptyLine", "", "\r\n"},
+                    IndentRow{"RunEndsAtOtherByte", " x\t", "\r\n "}),
+    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST(EditingTextTest, TabFollowsTheSelection) {
   EXPECT_EQ(TabbedSelection(""), "\t");

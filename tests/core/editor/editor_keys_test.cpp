@@ -25,45 +25,32 @@ using enum KeyAction;
 INSTANTIATE_TEST_SUITE_P(
     Rows, KeyTableTest,
     testing::Values(
-        KeyRow{"enter inserts completion", {kEnter}, true, {kCompletionInsert}},
-        KeyRow{"down moves completion", {kDown}, true, {kCompletionMove}},
-        KeyRow{"up moves completion", {kUp}, true, {kCompletionMove}},
-        KeyRow{"up without completion passes", {kUp}, false, {kPass}},
+        KeyRow{"EnterInsertsCompletion", {kEnter}, true, {kCompletionInsert}},
+        KeyRow{"DownMovesCompletion", {kDown}, true, {kCompletionMove}},
+        KeyRow{"UpMovesCompletion", {kUp}, true, {kCompletionMove}},
+        KeyRow{"UpWithoutCompletionPasses", {kUp}, false, {kPass}},
+        KeyRow{"ShiftEnterParagraph", {kEnter, true}, false, {kParagraphPair}},
+        KeyRow{"CtrlTabNext", {kTab, false, true}, false, {kNextTab}},
         KeyRow{
-            "shift enter paragraph", {kEnter, true}, false, {kParagraphPair}},
-        KeyRow{"ctrl tab next", {kTab, false, true}, false, {kNextTab}},
-        KeyRow{"ctrl shift tab previous",
-               {kTab, true, true},
-               false,
-               {kPreviousTab}},
+            "CtrlShiftTabPrevious", {kTab, true, true}, false, {kPreviousTab}},
         KeyRow{
-            "ctrl 1 heading", {kDigit1, false, true}, false, {kHeadingPair, 1}},
+            "Ctrl1Heading", {kDigit1, false, true}, false, {kHeadingPair, 1}},
         KeyRow{
-            "ctrl 6 heading", {kDigit6, false, true}, false, {kHeadingPair, 6}},
-        KeyRow{"plain digit passes", {kDigit2}, false, {kPass}},
-        KeyRow{"ctrl v pastes", {kV, false, true}, false, {kPastePlainText}},
-        KeyRow{"ctrl enter br", {kEnter, false, true}, false, {kLineBreakTag}},
-        KeyRow{"ctrl shift enter br",
-               {kEnter, true, true},
-               false,
-               {kLineBreakTag}},
-        KeyRow{"ctrl space nbsp",
-               {kSpace, false, true},
-               false,
-               {kNonBreakingSpace}},
-        KeyRow{"ctrl b bold", {kB, false, true}, false, {kBoldButton}},
-        KeyRow{"enter indents", {kEnter}, false, {kIndentedLineBreak}},
-        KeyRow{"tab", {kTab}, false, {kTabbedSelection}},
-        KeyRow{"shift tab", {kTab, true}, false, {kTabbedSelection}},
-        KeyRow{"plain v passes", {kV}, false, {kPass}},
-        KeyRow{"other passes", {kOther, false, true}, false, {kPass}}),
-    [](const auto& info) {
-      std::string name = info.param.rule;
-      for (char& c : name) {
-        if (c == ' ') c = '_';
-      }
-      return name;
-    });
+            "Ctrl6Heading", {kDigit6, false, true}, false, {kHeadingPair, 6}},
+        KeyRow{"PlainDigitPasses", {kDigit2}, false, {kPass}},
+        KeyRow{"CtrlVPastes", {kV, false, true}, false, {kPastePlainText}},
+        KeyRow{"CtrlEnterBr", {kEnter, false, true}, false, {kLineBreakTag}},
+        KeyRow{
+            "CtrlShiftEnterBr", {kEnter, true, true}, false, {kLineBreakTag}},
+        KeyRow{
+            "CtrlSpaceNbsp", {kSpace, false, true}, false, {kNonBreakingSpace}},
+        KeyRow{"CtrlBBold", {kB, false, true}, false, {kBoldButton}},
+        KeyRow{"EnterIndents", {kEnter}, false, {kIndentedLineBreak}},
+        KeyRow{"Tab", {kTab}, false, {kTabbedSelection}},
+        KeyRow{"ShiftTab", {kTab, true}, false, {kTabbedSelection}},
+        KeyRow{"PlainVPasses", {kV}, false, {kPass}},
+        KeyRow{"OtherPasses", {kOther, false, true}, false, {kPass}}),
+    [](const auto& info) { return std::string(info.param.rule); });
 
 PresentTabs Present(std::initializer_list<int> tabs) {
   PresentTabs present{};
