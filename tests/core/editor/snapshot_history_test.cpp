@@ -152,6 +152,14 @@ TEST(SnapshotHistoryTest, TypedLevelsHoldOnlyWhatChanged) {
   EXPECT_LT(tab.history().HeldBytes(), 40000);
 }
 
+TEST(SnapshotHistoryTest, LongSessionsHoldNoMoreThanTheLastLevels) {
+  Tab tab;
+  for (int i = 0; i < 100; ++i) tab.Type(i, "k", 1);
+  const int64_t after_hundred = tab.history().HeldBytes();
+  for (int i = 100; i < 5000; ++i) tab.Type(i, "k", 1);
+  EXPECT_LE(tab.history().HeldBytes(), after_hundred);
+}
+
 // Random edits, colourings, snapshots, undos and redos, compared step by
 // step with full copies per level.
 class RandomSession {
