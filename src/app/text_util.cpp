@@ -30,7 +30,7 @@ std::string Join(const std::vector<std::string>& pieces,
   return joined;
 }
 
-static char LowerAscii(char c) {
+char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 

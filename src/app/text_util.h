@@ -16,6 +16,7 @@ std::string Join(const std::vector<std::string>& pieces,
                  std::string_view separator);
 
 // ASCII letters folded; other bytes stay as they are.
+char LowerAscii(char c);
 std::string ToLowerAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

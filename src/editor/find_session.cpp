@@ -1,0 +1,40 @@
+#include "editor/find_session.h"
+
+#include "app/text_util.h"
+#include "editor/case_blind_search.h"
+
+namespace quillory {
+
+bool FindSession::FindNext(SearchTarget& target, std::string_view find,
+                           SearchFrom from, FindPanel panel) {
+  if (!started_) {
+    last_ = from == SearchFrom::kTextStart ? 0 : target.Caret();
+    started_ = true;
+  }
+  const std::string_view text = target.Text();
+  const bool backwards = from == SearchFrom::kBackwardsFromCaret;
+  if (backwards) {
+    // NOTE: the find panel's limit lets an occurrence of one or two
+    // characters be found again; the replace panel steps strictly before.
+    const int64_t limit = panel == FindPanel::kFind ? last_ + 1 : last_;
+    last_ = FindBackward(text, find, limit);
+  } else {
+    last_ = FindForward(text, find, last_ + 1);
+  }
+  if (last_ == 0) {
+    last_ = backwards ? static_cast<int64_t>(text.size()) - 1 : 0;
+    return false;
+  }
+  target.Select({last_ - 1, static_cast<int64_t>(find.size())});
+  return true;
+}
+
+bool FindSession::Replace(SearchTarget& target, std::string_view find,
+                          std::string_view replacement, SearchFrom from) {
+  if (EqualsIgnoringCase(target.SelectedText(), find)) {
+    target.ReplaceSelection(replacement);
+  }
+  return FindNext(target, find, from, FindPanel::kReplace);
+}
+
+}  // namespace quillory

@@ -1,0 +1,161 @@
+#include "editor/snapshot_history.h"
+
+#include <algorithm>
+
+namespace quillory {
+
+namespace {
+
+std::deque<DocumentChange> Inverted(const std::deque<DocumentChange>& steps) {
+  std::deque<DocumentChange> inverted;
+  for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+    inverted.push_back(Inverse(*it));
+  }
+  return inverted;
+}
+
+}  // namespace
+
+SnapshotHistory::SnapshotHistory() { Clear(); }
+
+void SnapshotHistory::Clear() {
+  nodes_.clear();
+  free_nodes_.clear();
+  levels_.fill(kNone);
+  position_ = 0;
+  root_ = NewNode();
+}
+
+void SnapshotHistory::Notify(DocumentChange change) {
+  const int old_root = root_;
+  root_ = NewNode();
+  nodes_[old_root].parent = root_;
+  nodes_[old_root].from_parent.push_back(Inverse(std::move(change)));
+  Prune();
+}
+
+void SnapshotHistory::Record() {
+  if (position_ >= kSnapshotLevels) {
+    SetLevel(0, kNone);
+    std::rotate(levels_.begin(), levels_.begin() + 1, levels_.end());
+    SetLevel(kSnapshotLevels - 1, root_);
+  } else {
+    SetLevel(position_, root_);
+    ++position_;
+  }
+  Prune();
+}
+
+std::optional<std::vector<DocumentChange>> SnapshotHistory::Undo() {
+  const int level = position_ - 1;
+  if (level < 0) return std::nullopt;
+  position_ = level;
+  return MoveTo(level);
+}
+
+std::optional<std::vector<DocumentChange>> SnapshotHistory::Redo() {
+  const int level = position_ + 1;
+  if (level >= kSnapshotLevels || levels_[level] == kNone) return std::nullopt;
+  position_ = level;
+  return MoveTo(level);
+}
+
+int64_t SnapshotHistory::HeldBytes() const {
+  int64_t bytes = 0;
+  for (const Node& node : nodes_) {
+    bytes += static_cast<int64_t>(sizeof(Node));
+    for (const DocumentChange& change : node.from_parent) {
+      bytes += static_cast<int64_t>(sizeof(DocumentChange)) +
+               quillory::HeldBytes(change);
+    }
+  }
+  return bytes;
+}
+
+std::vector<DocumentChange> SnapshotHistory::MoveTo(int level) {
+  const std::vector<int> path = PathToRoot(levels_[level]);
+  std::vector<DocumentChange> script;
+  for (size_t i = path.size() - 1; i-- > 0;) {
+    const auto& steps = nodes_[path[i]].from_parent;
+    script.insert(script.end(), steps.begin(), steps.end());
+  }
+  MakeRoot(path);
+  Prune();
+  return script;
+}
+
+std::vector<int> SnapshotHistory::PathToRoot(int node) const {
+  std::vector<int> path;
+  for (int at = node; at != kNone; at = nodes_[at].parent) path.push_back(at);
+  return path;
+}
+
+// NOTE: walking down from the old root, each edge is turned around before the
+// node below it is visited, so the edge read is always still the original.
+void SnapshotHistory::MakeRoot(const std::vector<int>& path) {
+  for (size_t i = path.size() - 1; i-- > 0;) {
+    Node& below = nodes_[path[i]];
+    Node& above = nodes_[path[i + 1]];
+    above.from_parent = Inverted(below.from_parent);
+    above.parent = path[i];
+  }
+  Node& new_root = nodes_[path.front()];
+  new_root.parent = kNone;
+  new_root.from_parent.clear();
+  root_ = path.front();
+}
+
+void SnapshotHistory::SetLevel(int level, int node) {
+  if (levels_[level] != kNone) --nodes_[levels_[level]].level_count;
+  levels_[level] = node;
+  if (node != kNone) ++nodes_[node].level_count;
+}
+
+int SnapshotHistory::NewNode() {
+  if (free_nodes_.empty()) {
+    nodes_.emplace_back();
+    free_nodes_.push_back(static_cast<int>(nodes_.size()) - 1);
+  }
+  const int node = free_nodes_.back();
+  free_nodes_.pop_back();
+  nodes_[node] = Node{};
+  nodes_[node].in_use = true;
+  return node;
+}
+
+void SnapshotHistory::Prune() {
+  while (PruneOnce()) {
+  }
+}
+
+// A state no level names is kept only where paths branch; a leaf of it is
+// dropped and a link in a chain is folded into the edge below it, so the
+// tree never holds more than about two nodes per level.
+bool SnapshotHistory::PruneOnce() {
+  std::vector<int> children(nodes_.size(), 0);
+  std::vector<int> some_child(nodes_.size(), kNone);
+  for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
+    const int parent = nodes_[i].parent;
+    if (!nodes_[i].in_use || parent == kNone) continue;
+    ++children[parent];
+    some_child[parent] = i;
+  }
+  for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
+    Node& node = nodes_[i];
+    if (!node.in_use || i == root_ || node.level_count > 0) continue;
+    if (children[i] > 1) continue;
+    if (children[i] == 1) {
+      Node& child = nodes_[some_child[i]];
+      child.from_parent.insert(child.from_parent.begin(),
+                               node.from_parent.begin(),
+                               node.from_parent.end());
+      child.parent = node.parent;
+    }
+    node = Node{};
+    free_nodes_.push_back(i);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace quillory

@@ -1,0 +1,253 @@
+#include "editor/snapshot_history.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/editor/plain_snapshot_history.h"
+
+namespace quillory {
+namespace {
+
+// A document held as bytes and styles, changed the way the editor changes
+// its own and telling the history each time.
+class Tab {
+ public:
+  void Change(DocumentChange change) {
+    Apply(change, document_);
+    history_.Notify(std::move(change));
+  }
+
+  // Typing: the text goes in with style 0, then its line is coloured.
+  void Type(int64_t at, const std::string& text, char style) {
+    Change({ChangeKind::kText, at, {}, {text, std::string(text.size(), 0)}});
+    Change({ChangeKind::kStyles,
+            at,
+            {"", std::string(text.size(), 0)},
+            {"", std::string(text.size(), style)}});
+    history_.Record();
+  }
+
+  bool Undo() { return Restore(history_.Undo()); }
+  bool Redo() { return Restore(history_.Redo()); }
+
+  const std::string& text() const { return document_.text; }
+  const StyledText& document() const { return document_; }
+  SnapshotHistory& history() { return history_; }
+
+ private:
+  bool Restore(const std::optional<std::vector<DocumentChange>>& script) {
+    if (!script) return false;
+    for (const DocumentChange& change : *script) Apply(change, document_);
+    return true;
+  }
+
+  StyledText document_;
+  SnapshotHistory history_;
+};
+
+TEST(SnapshotHistoryTest, ThreeChangesUndoToEachStateThenStop) {
+  Tab tab;
+  tab.Type(0, "A", 1);
+  tab.Type(1, "B", 1);
+  tab.Type(2, "C", 1);
+  EXPECT_EQ(tab.history().position(), 3);
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.text(), "ABC");  // the first undo only moves the position
+  EXPECT_EQ(tab.history().position(), 2);
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.text(), "AB");
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.text(), "A");
+  EXPECT_EQ(tab.history().position(), 0);
+  EXPECT_FALSE(tab.Undo());
+  EXPECT_EQ(tab.text(), "A");
+}
+
+TEST(SnapshotHistoryTest, RedoClimbsBackAndStopsAtNewest) {
+  Tab tab;
+  tab.Type(0, "A", 1);
+  tab.Type(1, "B", 1);
+  tab.Type(2, "C", 1);
+  for (int i = 0; i < 3; ++i) tab.Undo();
+  ASSERT_TRUE(tab.Redo());
+  EXPECT_EQ(tab.text(), "AB");
+  ASSERT_TRUE(tab.Redo());
+  EXPECT_EQ(tab.text(), "ABC");
+  EXPECT_FALSE(tab.Redo());
+  EXPECT_EQ(tab.history().position(), 2);
+}
+
+TEST(SnapshotHistoryTest, OnlyTheLastTwentyOneStatesSurviveManyChanges) {
+  Tab tab;
+  for (int i = 0; i < 25; ++i) tab.Type(i, std::string(1, 'a' + i), 2);
+  EXPECT_EQ(tab.history().position(), kSnapshotLevels);
+  int undos = 0;
+  while (tab.Undo()) ++undos;
+  EXPECT_EQ(undos, kSnapshotLevels);
+  EXPECT_EQ(tab.text(), "abcde");  // the state after the fifth change
+}
+
+TEST(SnapshotHistoryTest, UndoAtLevelTwentyShowsTheNewestState) {
+  Tab tab;
+  for (int i = 0; i < 30; ++i) tab.Type(i, "x", 2);
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.history().position(), kSnapshotLevels - 1);
+  EXPECT_EQ(tab.text().size(), 30u);
+  EXPECT_FALSE(tab.Redo());  // past level 20 nothing is put back
+}
+
+TEST(SnapshotHistoryTest, ChangeAfterUndoKeepsLevelsAboveForRedo) {
+  Tab tab;
+  for (int i = 0; i < 5; ++i) tab.Type(i, std::string(1, 'A' + i), 1);
+  for (int i = 0; i < 3; ++i) tab.Undo();  // position 2, "ABC"
+  tab.Type(0, "z", 3);                     // overwrites level 2
+  EXPECT_EQ(tab.history().position(), 3);
+  ASSERT_TRUE(tab.Redo());  // level 4, from before the change
+  EXPECT_EQ(tab.text(), "ABCDE");
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.text(), "ABCD");
+  ASSERT_TRUE(tab.Undo());
+  EXPECT_EQ(tab.text(), "zABC");
+  EXPECT_EQ(tab.document().styles, std::string("\3\1\1\1", 4));
+}
+
+TEST(SnapshotHistoryTest, EmptyDocumentIsAFilledLevel) {
+  Tab tab;
+  tab.Type(0, "A", 1);
+  tab.Change({ChangeKind::kText, 0, {"A", "\1"}, {}});
+  tab.history().Record();
+  tab.Undo();
+  tab.Undo();
+  ASSERT_TRUE(tab.Redo());
+  EXPECT_EQ(tab.text(), "");
+}
+
+TEST(SnapshotHistoryTest, ColouringWithoutSnapshotIsUndoneToo) {
+  Tab tab;
+  tab.Type(0, "ab", 1);
+  tab.Change({ChangeKind::kStyles, 0, {"", "\1\1"}, {"", "\5\5"}});
+  tab.Undo();
+  EXPECT_EQ(tab.document().styles, "\1\1");
+}
+
+TEST(SnapshotHistoryTest, ClearForgetsEverything) {
+  Tab tab;
+  tab.Type(0, "A", 1);
+  tab.history().Clear();
+  EXPECT_EQ(tab.history().position(), 0);
+  EXPECT_FALSE(tab.Undo());
+  EXPECT_FALSE(tab.history().LevelFilled(0));
+}
+
+TEST(SnapshotHistoryTest, TypedLevelsHoldOnlyWhatChanged) {
+  Tab tab;
+  tab.Change({ChangeKind::kText,
+              0,
+              {},
+              {std::string(100000, 'x'), std::string(100000, 0)}});
+  tab.history().Clear();  // a freshly loaded document
+  for (int i = 0; i < 40; ++i) tab.Type(50000 + i, "y", 1);
+  EXPECT_LT(tab.history().HeldBytes(), 40000);
+}
+
+TEST(SnapshotHistoryTest, LongSessionsHoldNoMoreThanTheLastLevels) {
+  Tab tab;
+  for (int i = 0; i < 100; ++i) tab.Type(i, "k", 1);
+  const int64_t after_hundred = tab.history().HeldBytes();
+  for (int i = 100; i < 5000; ++i) tab.Type(i, "k", 1);
+  EXPECT_LE(tab.history().HeldBytes(), after_hundred);
+}
+
+// Random edits, colourings, snapshots, undos and redos, compared step by
+// step with full copies per level.
+class RandomSession {
+ public:
+  explicit RandomSession(unsigned seed) : random_(seed) {}
+
+  void Step() {
+    switch (Pick(0, 9)) {
+      case 0:
+      case 1:
+      case 2:
+        EditText();
+        Record();
+        break;
+      case 3:
+        Colour();
+        Record();
+        break;
+      case 4:
+        EditText();
+        break;  // a change with no snapshot after it
+      case 5:
+      case 6:
+        Check(tab_.Undo(), plain_.Undo());
+        break;
+      case 7:
+      case 8:
+        Check(tab_.Redo(), plain_.Redo());
+        break;
+      default:
+        Colour();
+        break;
+    }
+    ASSERT_EQ(tab_.history().position(), plain_.position());
+  }
+
+ private:
+  int Pick(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random_);
+  }
+
+  void EditText() {
+    const int length = static_cast<int>(tab_.text().size());
+    const int at = Pick(0, length);
+    const int removed = Pick(0, std::min(3, length - at));
+    std::string text(Pick(0, 3), 'a' + Pick(0, 25));
+    std::string styles(text.size(), static_cast<char>(Pick(0, 4)));
+    tab_.Change({ChangeKind::kText,
+                 at,
+                 {tab_.text().substr(at, removed),
+                  tab_.document().styles.substr(at, removed)},
+                 {text, styles}});
+  }
+
+  void Colour() {
+    const int length = static_cast<int>(tab_.text().size());
+    const int at = Pick(0, length);
+    const int count = Pick(0, length - at);
+    tab_.Change({ChangeKind::kStyles,
+                 at,
+                 {"", tab_.document().styles.substr(at, count)},
+                 {"", std::string(count, static_cast<char>(Pick(0, 4)))}});
+  }
+
+  void Record() {
+    tab_.history().Record();
+    plain_.Record(tab_.document());
+  }
+
+  void Check(bool restored, const std::optional<StyledText>& expected) {
+    ASSERT_EQ(restored, expected.has_value());
+    if (expected) ASSERT_EQ(tab_.document(), *expected);
+  }
+
+  std::mt19937 random_;
+  Tab tab_;
+  PlainSnapshotHistory plain_;
+};
+
+TEST(SnapshotHistoryTest, RandomSessionsMatchFullCopies) {
+  for (unsigned seed = 1; seed <= 40; ++seed) {
+    SCOPED_TRACE(seed);
+    RandomSession session(seed);
+    for (int step = 0; step < 3000; ++step) {
+      ASSERT_NO_FATAL_FAILURE(session.Step());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quillory
