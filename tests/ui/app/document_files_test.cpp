@@ -11,24 +11,13 @@
 #include "app/ui/document_tabs.h"
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
 
-using testing::FakeServices;
-using testing::TestFolder;
-
-class DocumentFilesTest : public ::testing::Test {
+class DocumentFilesTest : public testing::WindowTest {
  protected:
-  DocumentFilesTest()
-      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-  }
-
-  Editor& Rich() { return *window_.ActiveEditor(); }
   DocumentTabs& Tabs() { return window_.Tabs(); }
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
@@ -44,10 +33,6 @@ class DocumentFilesTest : public ::testing::Test {
     for (int slot = 0; slot < kSlotCount; ++slot) count += Tabs().InUse(slot);
     return count;
   }
-
-  TestFolder folder_;
-  FakeServices fakes_;
-  MainWindow window_;
 };
 
 TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {

@@ -6,8 +6,7 @@
 
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -20,15 +19,8 @@ std::string NumberedLines(int count) {
   return text;
 }
 
-class DocumentTabsTest : public ::testing::Test {
+class DocumentTabsTest : public testing::WindowTest {
  protected:
-  DocumentTabsTest()
-      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-  }
-
-  Editor& Rich() { return *window_.ActiveEditor(); }
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
 
   // A new tab holding `text`, with the whole text in style `style`.
@@ -41,10 +33,6 @@ class DocumentTabsTest : public ::testing::Test {
                          static_cast<long>(style));
     return slot;
   }
-
-  testing::TestFolder folder_;
-  testing::FakeServices fakes_;
-  MainWindow window_;
 };
 
 TEST_F(DocumentTabsTest, NewTabsTakeSlotsInOrderAndBecomeActive) {

@@ -7,27 +7,22 @@
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
 
 using Sci = QsciScintillaBase;
 
-class CompletionPopupTest : public ::testing::Test {
+class CompletionPopupTest : public testing::WindowTest {
  protected:
-  CompletionPopupTest()
-      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
+  CompletionPopupTest() {
     window_.NewTab("a.html");
     Rich().SetBytes("<p>\r\n");
     Rich().Select(5, 5);
     Rich().setFocus();
   }
 
-  Editor& Rich() { return *window_.ActiveEditor(); }
   CompletionPopup& List() {
     return *window_.findChild<CompletionPopup*>("SyntaxHTML");
   }
@@ -36,10 +31,6 @@ class CompletionPopupTest : public ::testing::Test {
                ? List().currentItem()->text()
                : QString();
   }
-
-  testing::TestFolder folder_;
-  testing::FakeServices fakes_;
-  MainWindow window_;
 };
 
 TEST_F(CompletionPopupTest, LessThanOpensTheListUnderTheCaretWithNoChoice) {

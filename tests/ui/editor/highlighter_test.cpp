@@ -8,8 +8,7 @@
 #include "editor/html_parse.h"
 #include "editor/run_styles.h"
 #include "editor/ui/editor.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -28,15 +27,9 @@ std::string ManyLines(int count) {
   return text;
 }
 
-class HighlighterTest : public ::testing::Test {
+class HighlighterTest : public testing::WindowTest {
  protected:
-  HighlighterTest() : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-    window_.NewTab("a.php");
-  }
-
-  Editor& Rich() { return *window_.ActiveEditor(); }
+  HighlighterTest() { window_.NewTab("a.php"); }
 
   void Open(const std::string& text) {
     Rich().SetBytes(text);
@@ -78,10 +71,6 @@ class HighlighterTest : public ::testing::Test {
   std::string WholeTextStyles(const std::string& text) {
     return ExpectedStyles(text, {1}, 1, static_cast<int64_t>(text.size()));
   }
-
-  testing::TestFolder folder_;
-  testing::FakeServices fakes_;
-  MainWindow window_;
 };
 
 TEST_F(HighlighterTest, WholeTextGetsOneStylePerColourAndBold) {

@@ -6,24 +6,12 @@
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
 
-class MainWindowAidsTest : public ::testing::Test {
- protected:
-  MainWindowAidsTest()
-      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-  }
-
-  testing::TestFolder folder_;
-  testing::FakeServices fakes_;
-  MainWindow window_;
-};
+using MainWindowAidsTest = testing::WindowTest;
 
 TEST_F(MainWindowAidsTest, OpeningAFileColoursItsWholeText) {
   const std::string path =
