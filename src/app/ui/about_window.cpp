@@ -31,8 +31,7 @@ AboutWindow::AboutWindow(const AppEnvironment& environment,
           environment.program_folder, language, LanguageFile::kAbout))),
       this);
   text->setObjectName("Label1");
-  text->setTextFormat(Qt::PlainText);
-  text->setWordWrap(true);
+  text->setTextFormat(Qt::PlainText);  // its lines are broken as written
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* second =
       new QLabel(DecodeForDisplay(lang.EntryOr(kSecondLabelText, "")), this);
@@ -47,7 +46,6 @@ AboutWindow::AboutWindow(const AppEnvironment& environment,
   layout->addWidget(text);
   layout->addWidget(second);
   layout->addWidget(ok, 0, Qt::AlignRight);
-  resize(420, sizeHint().height());
 }
 
 }  // namespace quillory

@@ -256,6 +256,8 @@ void MainWindow::ShowAbout() {
   about_ = new AboutWindow(environment_, settings_.language, lang_);
   setEnabled(false);
   connect(about_, &QObject::destroyed, this, [this] { setEnabled(true); });
+  about_->adjustSize();
+  about_->move(frameGeometry().center() - about_->rect().center());
   about_->show();
 }
 
