@@ -20,17 +20,19 @@ e2e_setup() {
   trap e2e_cleanup EXIT
 }
 
+# Xvfb picks a free display itself and writes its number, so runs in
+# parallel (or from other checkouts) never race for the same display.
 e2e_start_xvfb() {
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] && continue
-    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    E2E_XVFB_PID=$!
-    for _ in $(seq 1 50); do
-      [ -e "/tmp/.X11-unix/X$display" ] && { export DISPLAY=":$display"; return; }
-      sleep 0.1
-    done
-    kill "$E2E_XVFB_PID" 2>/dev/null || true
+  local number_file=$E2E_ROOT/display
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp \
+    3>"$number_file" >/dev/null 2>&1 &
+  E2E_XVFB_PID=$!
+  for _ in $(seq 1 100); do
+    if [ -s "$number_file" ] && grep -q '^[0-9]' "$number_file"; then
+      export DISPLAY=":$(head -n 1 "$number_file")"
+      return
+    fi
+    sleep 0.1
   done
   echo "e2e: could not start Xvfb" >&2
   exit 1
