@@ -186,7 +186,8 @@ void TypeAndColourLine(benchmark::State& state, const std::string* source,
   const int64_t caret = CaretIn(text, where);
   for (auto _ : state) {
     text[caret] = text[caret] == 'x' ? 'y' : 'x';
-    index.Update(text, caret, 1, 1);
+    WholeText source(text);
+    index.Update(source, caret, 1, 1);
     std::vector<FormatRun> runs =
         ParseHTML(text, caret + 1, -1, -1, Keywords(), &index);
     benchmark::DoNotOptimize(runs.data());

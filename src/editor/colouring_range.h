@@ -28,4 +28,12 @@ inline constexpr int64_t kFromCaret = -1;
 TextRange ResolveColouringRange(std::string_view text, int64_t sel_start,
                                 int64_t first, int64_t last);
 
+class TextSource;
+
+// The same range for a text read through `source`: reads the caret's line
+// and a few hundred bytes around it, never the whole text unless the line
+// is that long. Given positions are clamped without reading at all.
+TextRange ResolveColouringRange(TextSource& source, int64_t sel_start,
+                                int64_t first, int64_t last);
+
 }  // namespace quillory

@@ -9,6 +9,7 @@
 #include "editor/php_block_index.h"
 #include "editor/php_keywords.h"
 #include "editor/php_pass.h"
+#include "editor/text_source.h"
 
 namespace quillory {
 
@@ -42,11 +43,19 @@ class HtmlColourer {
   const std::vector<FormatRun>& Colour(std::string_view text, int64_t sel_start,
                                        int64_t s_line, int64_t e_line,
                                        const PhpBlockIndex* index = nullptr);
+  // The same runs for a text read through `source`, which `index`
+  // describes: reads the range, a few bytes on either side and, to find the
+  // caret's line, that line; the rest of the text is never asked for. An
+  // index of another length makes it read the whole text.
+  const std::vector<FormatRun>& Colour(TextSource& source, int64_t sel_start,
+                                       int64_t s_line, int64_t e_line,
+                                       const PhpBlockIndex& index);
 
   const PhpKeywords& keywords() const { return keywords_; }
 
  private:
   PhpKeywords keywords_;
+  std::vector<PhpBlock> blocks_;
   std::vector<FormatRun> runs_;
   PhpPassScratch scratch_;
 };

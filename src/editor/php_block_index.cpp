@@ -11,20 +11,22 @@ struct Marks {
   std::vector<int64_t> closes;
 };
 
-// The "<?" and "?>" starting at 1-based first..last.
-Marks FindMarks(std::string_view text, int64_t first, int64_t last) {
+// The "<?" and "?>" starting at 1-based first..last, in `piece`, the bytes
+// of first..last+1 (or to the text's end).
+Marks FindMarks(std::string_view piece, int64_t first, int64_t last) {
   Marks marks;
-  const char* bytes = text.data();
-  const int64_t size = static_cast<int64_t>(text.size());
-  // A mark's "?" is its first or second byte: 0-based first-1 .. last.
-  const int64_t end = std::min(last + 1, size);
-  for (int64_t i = std::max<int64_t>(first - 1, 0); i < end;) {
-    const void* found = std::memchr(bytes + i, '?', end - i);
+  const char* bytes = piece.data();
+  const int64_t size = static_cast<int64_t>(piece.size());
+  const int64_t starts = last - first + 1;  // mark starts: [0, starts)
+  for (int64_t i = 0; i < size;) {
+    const void* found = std::memchr(bytes + i, '?', size - i);
     if (found == nullptr) break;
     const int64_t at = static_cast<const char*>(found) - bytes;
-    if (at >= first && bytes[at - 1] == '<') marks.opens.push_back(at);
-    if (at + 1 <= last && at + 1 < size && bytes[at + 1] == '>') {
-      marks.closes.push_back(at + 1);
+    if (at >= 1 && at - 1 < starts && bytes[at - 1] == '<') {
+      marks.opens.push_back(first + at - 1);
+    }
+    if (at < starts && at + 1 < size && bytes[at + 1] == '>') {
+      marks.closes.push_back(first + at);
     }
     i = at + 1;
   }
@@ -40,21 +42,26 @@ PhpBlockIndex::PhpBlockIndex(std::string_view text) {
   closes_ = GapPositions(std::move(marks.closes), length);
 }
 
-void PhpBlockIndex::Update(std::string_view text, int64_t offset,
-                           int64_t removed, int64_t inserted) {
+void PhpBlockIndex::Update(TextSource& text, int64_t offset, int64_t removed,
+                           int64_t inserted) {
   const int64_t old_length = text_length();
-  const bool fits =
-      offset >= 0 && removed >= 0 && inserted >= 0 &&
-      offset + removed <= old_length &&
-      old_length - removed + inserted == static_cast<int64_t>(text.size());
+  const int64_t length = text.Length();
+  const bool fits = offset >= 0 && removed >= 0 && inserted >= 0 &&
+                    offset + removed <= old_length &&
+                    old_length - removed + inserted == length;
   if (!fits) {
-    *this = PhpBlockIndex(text);
+    *this = PhpBlockIndex(text.All());
     return;
   }
   // Marks starting at 1-based `offset` straddle the change's start; those
   // starting in the removed bytes are gone; both are found again in `text`.
   const int64_t first = std::max<int64_t>(offset, 1);
-  Marks fresh = FindMarks(text, first, offset + inserted);
+  const int64_t last = offset + inserted;
+  Marks fresh;
+  if (first <= last) {
+    fresh =
+        FindMarks(text.Bytes({first, std::min(last + 1, length)}), first, last);
+  }
   const int64_t delta = inserted - removed;
   opens_.Splice(first, offset + removed, delta, fresh.opens);
   closes_.Splice(first, offset + removed, delta, fresh.closes);

@@ -7,6 +7,7 @@
 #include "editor/colouring_range.h"
 #include "editor/gap_positions.h"
 #include "editor/php_blocks.h"
+#include "editor/text_source.h"
 
 namespace quillory {
 
@@ -23,9 +24,10 @@ class PhpBlockIndex {
 
   // `text` is the whole text after one change: at 0-based byte `offset`,
   // `removed` bytes were replaced by `inserted` bytes (either may be 0).
-  // Reads only the bytes next to the change. A change that does not fit the
-  // text the index describes rebuilds the index from `text`.
-  void Update(std::string_view text, int64_t offset, int64_t removed,
+  // Reads only the inserted bytes and one on either side. A change that
+  // does not fit the text the index describes rebuilds the index from all
+  // of `text`.
+  void Update(TextSource& text, int64_t offset, int64_t removed,
               int64_t inserted);
 
   // Length of the text the index describes; ParseHTML uses the index only

@@ -37,6 +37,7 @@ PhpKeywords::PhpKeywords(std::vector<std::string> words)
   table_.assign(std::bit_ceil(2 * words_.size() + 2), 0);
   for (uint32_t i = 0; i < words_.size(); ++i) {
     if (words_[i].empty()) continue;
+    longest_entry_ = std::max(longest_entry_, words_[i].size());
     if (IsWordKeyword(words_[i])) {
       AddWordKeyword(i);
     } else {

@@ -44,6 +44,8 @@ class PhpKeywords {
                          std::vector<KeywordHit>& hits) const;
 
   bool has_other_keywords() const { return !other_words_.empty(); }
+  // Length of the longest entry; no search reads further past its range.
+  size_t longest_entry() const { return longest_entry_; }
 
  private:
   void AddWordKeyword(uint32_t list_index);
@@ -57,7 +59,8 @@ class PhpKeywords {
   std::vector<uint32_t> next_same_;  // per entry: next equal entry + 1, or 0
   std::vector<uint64_t> lengths_by_first_byte_;  // bit n: a word of length n
   std::vector<uint32_t> other_words_;            // list indices
-  size_t max_length_ = 0;
+  size_t max_length_ = 0;                        // of the word keywords
+  size_t longest_entry_ = 0;
 };
 
 // The keyword list from the bytes of a php.lng file: its lines in file

@@ -16,9 +16,8 @@ constexpr int kFontSize = 10;
 // each keystroke would cost time in proportion to the caret's position.
 // Only the "before" notifications are requested: they carry what the
 // program needs and take the cheap path.
-constexpr int kModificationMask =
-    QsciScintillaBase::SC_MOD_BEFOREINSERT |
-    QsciScintillaBase::SC_MOD_BEFOREDELETE;
+constexpr int kModificationMask = QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                                  QsciScintillaBase::SC_MOD_BEFOREDELETE;
 
 }  // namespace
 
@@ -28,8 +27,9 @@ Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
   connect(this,
           qOverload<int, int, const char*, int, int, int, int, int, int, int>(
               &QsciScintillaBase::SCN_MODIFIED),
-          this, [this](int, int type, const char*, int, int, int, int, int,
-                       int, int) { OnModification(type); });
+          this,
+          [this](int, int type, const char*, int, int, int, int, int, int,
+                 int) { OnModification(type); });
   ConfigureView();
   ConfigureDocument(true);
 }
@@ -46,8 +46,7 @@ long Editor::SendText(unsigned int message, uintptr_t w,
   return Send(message, w, reinterpret_cast<intptr_t>(text));
 }
 
-void* Editor::SendPointer(unsigned int message, uintptr_t w,
-                          intptr_t l) const {
+void* Editor::SendPointer(unsigned int message, uintptr_t w, intptr_t l) const {
   return reinterpret_cast<void*>(Send(message, w, l));
 }
 
@@ -75,16 +74,17 @@ void Editor::ConfigureDocument(bool utf8) {
 std::string Editor::Bytes() const { return BytesInRange(0, Length()); }
 
 std::string Editor::BytesInRange(int start, int end) const {
-  if (end <= start) return {};
-  // The range pointer moves the gap only when the range spans it.
-  const auto* bytes = static_cast<const char*>(
-      SendPointer(SCI_GETRANGEPOINTER, start, end - start));
-  return std::string(bytes, static_cast<size_t>(end - start));
+  return std::string(PeekRange(start, end));
 }
 
-int Editor::Length() const {
-  return static_cast<int>(Send(SCI_GETLENGTH));
+std::string_view Editor::PeekRange(int start, int end) const {
+  if (end <= start) return {};
+  const auto* bytes = static_cast<const char*>(
+      SendPointer(SCI_GETRANGEPOINTER, start, end - start));
+  return {bytes, static_cast<size_t>(end - start)};
 }
+
+int Editor::Length() const { return static_cast<int>(Send(SCI_GETLENGTH)); }
 
 void Editor::SetBytes(std::string_view bytes) {
   Send(SCI_CLEARALL);
@@ -103,9 +103,7 @@ void Editor::ReplaceSelection(std::string_view bytes) {
   FlushEdit();
 }
 
-int Editor::Caret() const {
-  return static_cast<int>(Send(SCI_GETCURRENTPOS));
-}
+int Editor::Caret() const { return static_cast<int>(Send(SCI_GETCURRENTPOS)); }
 
 int Editor::SelectionStart() const {
   return static_cast<int>(Send(SCI_GETSELECTIONSTART));
@@ -115,17 +113,13 @@ int Editor::SelectionEnd() const {
   return static_cast<int>(Send(SCI_GETSELECTIONEND));
 }
 
-void Editor::Select(int anchor, int caret) {
-  Send(SCI_SETSEL, anchor, caret);
-}
+void Editor::Select(int anchor, int caret) { Send(SCI_SETSEL, anchor, caret); }
 
 int Editor::FirstVisibleLine() const {
   return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
 }
 
-void Editor::ScrollLines(int delta) {
-  Send(SCI_LINESCROLL, 0, delta);
-}
+void Editor::ScrollLines(int delta) { Send(SCI_LINESCROLL, 0, delta); }
 
 Editor::DocumentHandle Editor::CreateDocument() {
   return SendPointer(SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_DEFAULT);

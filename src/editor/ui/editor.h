@@ -28,6 +28,10 @@ class Editor : public QsciScintillaBase {
 
   std::string Bytes() const;
   std::string BytesInRange(int start, int end) const;
+  // The bytes start..end-1 where they lie, without copying; valid until the
+  // text changes or another range is asked for. Joining the two halves of
+  // the control's buffer costs only when the range spans the last edit.
+  std::string_view PeekRange(int start, int end) const;
   int Length() const;
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.

@@ -10,13 +10,22 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-std::string_view WholeText(Editor& rich) {
-  // NOTE: the pointer stays valid until the text next changes; colouring
-  // changes only styles.
-  const auto* bytes = reinterpret_cast<const char*>(
-      rich.SendScintilla(Sci::SCI_GETCHARACTERPOINTER));
-  return {bytes, static_cast<size_t>(rich.Length())};
-}
+// The editor's text piece by piece. Asking for it as one block would join
+// the halves of the control's gap buffer, which costs time in proportion
+// to the text on every keystroke.
+class EditorText final : public TextSource {
+ public:
+  explicit EditorText(Editor& rich) : rich_(rich) {}
+
+  int64_t Length() const override { return rich_.Length(); }
+  std::string_view Bytes(TextRange range) override {
+    return rich_.PeekRange(static_cast<int>(range.first - 1),
+                           static_cast<int>(range.last));
+  }
+
+ private:
+  Editor& rich_;
+};
 
 }  // namespace
 
@@ -57,9 +66,13 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
                         int64_t e_line, int caret) {
   const ScopedFlag parsing(guards_.parsing_now);
   const int first_visible = rich.FirstVisibleLine();
-  const std::string_view text = WholeText(rich);
-  ApplyRuns(rich, colourer_.Colour(text, sel_start, s_line, e_line,
-                                   IndexFor(rich, text)));
+  EditorText text(rich);
+  // Only the bound editor reports its changes, so only its index is kept.
+  ApplyRuns(rich,
+            &rich == rich_
+                ? colourer_.Colour(text, sel_start, s_line, e_line,
+                                   IndexFor(rich, text))
+                : colourer_.Colour(text.All(), sel_start, s_line, e_line));
   rich.Select(caret, caret);
   rich.ScrollLines(first_visible - rich.FirstVisibleLine());
 }
@@ -85,8 +98,7 @@ void HtmlParse::ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs) {
 // A single edit (or a deletion and an insertion at one place, as replacing
 // the selection makes) moves the index along; anything else rebuilds it,
 // which costs one scan of the text.
-const PhpBlockIndex* HtmlParse::IndexFor(Editor& rich, std::string_view text) {
-  if (&rich != rich_) return nullptr;
+const PhpBlockIndex& HtmlParse::IndexFor(Editor& rich, TextSource& text) {
   void* document = rich.CurrentDocument();
   const bool same_document = std::all_of(
       pending_.begin(), pending_.end(),
@@ -96,14 +108,14 @@ const PhpBlockIndex* HtmlParse::IndexFor(Editor& rich, std::string_view text) {
                       pending_[0].offset == pending_[1].offset;
   if (document != indexed_document_ || !same_document || pending_.size() > 2 ||
       (pending_.size() == 2 && !merged)) {
-    index_ = PhpBlockIndex(text);
+    index_ = PhpBlockIndex(text.All());
   } else if (!pending_.empty()) {
     const Edit& last = pending_.back();
     index_.Update(text, pending_[0].offset, pending_[0].removed, last.inserted);
   }
   pending_.clear();
   indexed_document_ = document;
-  return &index_;
+  return index_;
 }
 
 void HtmlParse::OnModified(int position, int type, int length) {

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <cstdint>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "editor/editing_guards.h"
@@ -50,7 +49,7 @@ class HtmlParse : public QObject {
   void Request(Editor& rich, int64_t sel_start, int64_t s_line, int64_t e_line,
                int caret);
   void ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs);
-  const PhpBlockIndex* IndexFor(Editor& rich, std::string_view text);
+  const PhpBlockIndex& IndexFor(Editor& rich, TextSource& text);
   void OnModified(int position, int type, int length);
 
   EditingGuards& guards_;

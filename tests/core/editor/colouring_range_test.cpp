@@ -4,7 +4,14 @@
 
 #include <string>
 
+#include "core/editor/guarded_text_source.h"
+
 namespace quillory {
+
+void PrintTo(const TextRange& range, std::ostream* out) {
+  *out << range.first << ".." << range.last;
+}
+
 namespace {
 
 struct RangeCase {
@@ -26,6 +33,12 @@ TEST_P(ColouringRangeRule, Resolves) {
       ResolveColouringRange(c.text, c.sel_start, c.first, c.last);
   EXPECT_EQ(range.first, c.expected.first);
   EXPECT_EQ(range.last, c.expected.last);
+  for (char guard : kGuards) {
+    GuardedTextSource source(c.text, guard);
+    EXPECT_EQ(ResolveColouringRange(source, c.sel_start, c.first, c.last),
+              c.expected)
+        << "read in pieces, guard " << guard;
+  }
 }
 
 // a1 b2 \r3 \n4 c5 d6 \r7 \n8 e9 f10
@@ -53,6 +66,31 @@ INSTANTIATE_TEST_SUITE_P(Rules, ColouringRangeRule, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<RangeCase>& info) {
                            return info.param.rule;
                          });
+
+// Lines far longer than the first piece read around the caret.
+TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
+  const std::string text = "a\r\n" + std::string(5000, 'x') + "\r\n" +
+                           std::string(3000, 'y') + "\r\nb";
+  GuardedTextSource source(text, '\n');
+  EXPECT_EQ(ResolveColouringRange(source, 2500, -1, -1), (TextRange{2, 5004}));
+  EXPECT_EQ(ResolveColouringRange(source, 5006, -1, -1),
+            (TextRange{5004, 8006}));
+}
+
+TEST(ColouringRangeTest, CaretLineOfLongTextIsFoundNearTheCaret) {
+  std::string text;
+  for (int i = 0; i < 10000; ++i) text += "<p>line</p>\r\n";
+  GuardedTextSource source(text, 'x');
+  EXPECT_EQ(ResolveColouringRange(source, 70005, -1, -1),
+            (TextRange{70004, 70017}));
+  EXPECT_LE(source.bytes_read(), 1025);
+}
+
+TEST(ColouringRangeTest, GivenRangeIsClampedWithoutReading) {
+  GuardedTextSource source("abc", 'x');
+  EXPECT_EQ(ResolveColouringRange(source, 0, -3, 9), (TextRange{1, 3}));
+  EXPECT_EQ(source.bytes_read(), 0);
+}
 
 TEST(ColouringRangeTest, EmptyTextGivesEmptyRange) {
   EXPECT_TRUE(ResolveColouringRange("", 0, -1, -1).empty());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/editor/format_runs.h"
+#include "core/editor/guarded_text_source.h"
 #include "editor/html_parse.h"
 #include "editor/php_block_index.h"
 #include "editor/php_blocks.h"
@@ -234,6 +235,12 @@ void ExpectSameAsLiteral(std::string_view text, HtmlColourer& colourer,
               expected);
     ASSERT_EQ(colourer.Colour(text, r.sel_start, r.first, r.last, &index),
               expected);
+    for (char guard : kGuards) {
+      GuardedTextSource source(text, guard);
+      ASSERT_EQ(colourer.Colour(source, r.sel_start, r.first, r.last, index),
+                expected)
+          << "read in pieces, guard " << guard;
+    }
   }
 }
 
@@ -270,7 +277,8 @@ TEST(ParseHtmlRandomTest, IndexKeptThroughEditsMatchesLiteralReading) {
           random.Between(0, std::min<int64_t>(n - offset, 6));
       const std::string inserted = random.Text(3);
       text.replace(offset, removed, inserted);
-      index.Update(text, offset, removed, inserted.size());
+      GuardedTextSource source(text, kGuards[edit % kGuards.size()]);
+      index.Update(source, offset, removed, inserted.size());
       ExpectSameAsLiteral(text, colourer, index, random);
     }
   }

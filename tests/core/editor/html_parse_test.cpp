@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/editor/format_runs.h"
+#include "core/editor/guarded_text_source.h"
 
 namespace quillory {
 namespace {
@@ -278,6 +279,28 @@ TEST(ParseHtmlTest, TenMegabyteLineIsColouredAsOneRange) {
   const PhpKeywords keywords(kSomeKeywords);
   const Runs expected = {Reset(1, length), Tag(1, length), String(4, length)};
   EXPECT_EQ(ParseHTML(text, length / 2, -1, -1, keywords), expected);
+}
+
+TEST(ParseHtmlTest, CaretLineOfLongTextIsColouredFromItsOwnBytes) {
+  std::string text = "<?php\r\n";
+  for (int i = 0; i < 20000; ++i) text += "<p class=\"c\">echo $a;</p>\r\n";
+  const int64_t caret = static_cast<int64_t>(text.size()) / 2;
+  const PhpBlockIndex index(text);
+  HtmlColourer colourer{PhpKeywords(kSomeKeywords)};
+  GuardedTextSource source(text, 'a');
+  EXPECT_EQ(colourer.Colour(source, caret, -1, -1, index),
+            ParseHTML(text, caret, -1, -1, colourer.keywords()));
+  EXPECT_LE(source.bytes_read(), 1025 + 40);
+}
+
+TEST(ParseHtmlTest, PiecesWithAnIndexOfAnotherLengthReadTheWholeText) {
+  const std::string text = "<?php echo ?>";
+  const PhpBlockIndex stale("<?php echo ?> and more");
+  HtmlColourer colourer{PhpKeywords(kSomeKeywords)};
+  GuardedTextSource source(text, 'a');
+  EXPECT_EQ(colourer.Colour(source, 0, 1, 13, stale),
+            ParseHTML(text, 0, 1, 13, colourer.keywords()));
+  EXPECT_EQ(source.bytes_read(), 13);
 }
 
 TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {

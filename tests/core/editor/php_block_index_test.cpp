@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/editor/guarded_text_source.h"
+
 namespace quillory {
 namespace {
 
@@ -31,7 +33,8 @@ void ExpectSameAsScan(const PhpBlockIndex& index, std::string_view text) {
 void Edit(std::string& text, PhpBlockIndex& index, int64_t offset,
           int64_t removed, std::string_view inserted) {
   text.replace(offset, removed, inserted);
-  index.Update(text, offset, removed, inserted.size());
+  WholeText source(text);
+  index.Update(source, offset, removed, inserted.size());
 }
 
 TEST(PhpBlockIndexTest, BuiltIndexAnswersLikeScan) {
@@ -82,11 +85,22 @@ TEST(PhpBlockIndexTest, ReplacementAcrossMarksAndFarEdits) {
   ExpectSameAsScan(index, text);
 }
 
+TEST(PhpBlockIndexTest, UpdateReadsOnlyTheInsertedBytesAndTheirNeighbours) {
+  std::string text = std::string(1000, 'x') + "<?a?>" + std::string(1000, 'y');
+  PhpBlockIndex index(text);
+  text.replace(1001, 2, "?b?");
+  GuardedTextSource source(text, '?');
+  index.Update(source, 1001, 2, 3);
+  EXPECT_EQ(source.bytes_read(), 5);
+  EXPECT_EQ(index.BlocksOverlapping({1, 2006}), (Blocks{{1001, 1005}}));
+}
+
 TEST(PhpBlockIndexTest, ChangeThatDoesNotFitRebuilds) {
   std::string text = "<?a?>";
   PhpBlockIndex index(text);
   const std::string other = "xx <?b";
-  index.Update(other, 40, 2, 1);
+  WholeText source(other);
+  index.Update(source, 40, 2, 1);
   ExpectSameAsScan(index, other);
 }
 
