@@ -71,6 +71,12 @@ int CaretFor(const std::string& text, const std::string& where) {
 }
 
 // A real key press on the editor, then its line coloured as typing does.
+void TypeX(Host& host) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
+  QApplication::sendEvent(host.rich.get(), &press);
+  host.highlighter->ParseCodeFromRich(*host.rich);
+}
+
 void TypeInEditor(benchmark::State& state, const std::string* text,
                   std::string where) {
   Host& host = HostFor("typing " + where);
@@ -78,11 +84,10 @@ void TypeInEditor(benchmark::State& state, const std::string* text,
   host.highlighter->SetForParsing(*host.rich, 1, host.rich->Length());
   const int caret = CaretFor(*text, where);
   host.rich->Select(caret, caret);
-  for (auto _ : state) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
-    QApplication::sendEvent(host.rich.get(), &press);
-    host.highlighter->ParseCodeFromRich(*host.rich);
-  }
+  // The first key after the caret jumps moves the control's buffer gap to
+  // it, once; the timed keys are the ones that follow.
+  TypeX(host);
+  for (auto _ : state) TypeX(host);
 }
 
 }  // namespace
