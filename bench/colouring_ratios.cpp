@@ -39,6 +39,7 @@ void RatioReporter::PrintRatios() const {
   PrintLines("Line");
   PrintLines("Typing");
   PrintLines("EditorTyping");
+  PrintLines("EditorLine");
 }
 
 void RatioReporter::PrintThroughputs(const std::string& measured) const {

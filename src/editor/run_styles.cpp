@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace quillory {
 namespace {
@@ -46,6 +47,47 @@ void ApplyRun(const FormatRun& run, uint8_t* styles) {
   }
 }
 
+// How many resets lead `runs`, when they cover one stretch and no reset
+// follows anything else; 0 otherwise.
+size_t LeadingResets(std::span<const FormatRun> runs) {
+  size_t lead = 0;
+  while (lead < runs.size() && runs[lead].kind == RunKind::kReset &&
+         (lead == 0 || runs[lead].first == runs[lead - 1].last() + 1)) {
+    ++lead;
+  }
+  for (size_t i = lead; i < runs.size(); ++i) {
+    if (runs[i].kind == RunKind::kReset) return 0;
+  }
+  return lead;
+}
+
+// NOTE: with the resets first, a byte they cover is bold exactly when a
+// keyword run covers it, whatever lies between; so every run can write its
+// colour whole, without reading the bold bit back, and the keywords are
+// made bold at the end. Only the few bytes outside the resets bring a bold
+// bit of their own, which is put back.
+void ApplyAfterResets(std::span<const FormatRun> runs, size_t lead,
+                      TextRange span, std::span<uint8_t> styles) {
+  const TextRange reset{runs.front().first, runs[lead - 1].last()};
+  std::vector<int64_t> bold_outside;
+  for (int64_t at = span.first; at <= span.last; ++at) {
+    if (at == reset.first) at = reset.last + 1;
+    if (at <= span.last && StyleBold(styles[at - span.first])) {
+      bold_outside.push_back(at);
+    }
+  }
+  for (const FormatRun& run : runs) {
+    std::memset(styles.data() + (run.first - span.first), ColourBits(run.kind),
+                run.length);
+  }
+  for (int64_t at : bold_outside) styles[at - span.first] |= kBoldBit;
+  for (const FormatRun& run : runs.subspan(lead)) {
+    if (run.kind != RunKind::kKeyword) continue;
+    uint8_t* bytes = styles.data() + (run.first - span.first);
+    for (uint32_t i = 0; i < run.length; ++i) bytes[i] |= kBoldBit;
+  }
+}
+
 }  // namespace
 
 BgrColour StyleColour(int style) { return kStyleColours[(style >> 1) & 3]; }
@@ -64,6 +106,9 @@ TextRange RunsSpan(std::span<const FormatRun> runs) {
 
 void ApplyRuns(std::span<const FormatRun> runs, TextRange span,
                std::span<uint8_t> styles) {
+  if (const size_t lead = LeadingResets(runs); lead > 0) {
+    return ApplyAfterResets(runs, lead, span, styles);
+  }
   for (const FormatRun& run : runs) {
     ApplyRun(run, styles.data() + (run.first - span.first));
   }

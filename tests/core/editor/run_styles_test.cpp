@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "core/editor/format_runs.h"
@@ -56,6 +57,51 @@ TEST(RunStylesTest, BytesOutsideTheResetKeepTheirStyle) {
   EXPECT_TRUE(StyleBold(styles[1]));
   EXPECT_FALSE(StyleBold(styles[2]));
   EXPECT_EQ(styles[5], 1);
+}
+
+// Each run byte by byte: the colour replaced, the bold bit as it says.
+std::vector<uint8_t> ApplyLiterally(const Runs& runs,
+                                    std::vector<uint8_t> styles) {
+  for (const FormatRun& run : runs) {
+    for (int64_t at = run.first; at <= run.last(); ++at) {
+      uint8_t& style = styles[at - 1];
+      const int colour = run.kind == RunKind::kTag      ? 1
+                         : run.kind == RunKind::kPhp    ? 2
+                         : run.kind == RunKind::kString ? 3
+                                                        : 0;
+      const bool bold = run.bold() == BoldChange::kOn ||
+                        (run.bold() == BoldChange::kKeep && StyleBold(style));
+      style = static_cast<uint8_t>(colour << 1 | (bold ? 1 : 0));
+    }
+  }
+  return styles;
+}
+
+TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
+  std::mt19937 engine(11);
+  const auto between = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(engine);
+  };
+  const RunKind kinds[] = {RunKind::kReset, RunKind::kTag, RunKind::kPhp,
+                           RunKind::kKeyword, RunKind::kString};
+  for (int round = 0; round < 5000; ++round) {
+    Runs runs;
+    if (round % 4 != 0) {
+      runs.push_back(Reset(between(3, 8), between(9, 20)));
+      if (round % 8 == 1) runs.push_back(Reset(runs[0].last() + 1, 24));
+    }
+    for (int i = between(0, 8); i > 0; --i) {
+      const int first = between(1, 24);
+      const RunKind kind = kinds[between(round % 3 == 0 ? 0 : 1, 4)];
+      runs.push_back(
+          {first, static_cast<uint32_t>(between(1, 25 - first)), kind});
+    }
+    if (runs.empty()) continue;
+    std::vector<uint8_t> before(24);
+    for (uint8_t& style : before) style = static_cast<uint8_t>(between(0, 7));
+    ASSERT_EQ(Apply(runs, before), ApplyLiterally(runs, before))
+        << ::testing::PrintToString(runs);
+  }
 }
 
 TEST(RunStylesTest, NoRunsSpanNothing) {
