@@ -53,7 +53,10 @@ bool LeftToCompletion(KeyAction action) {
 }  // namespace
 
 EditorKeyHandler::EditorKeyHandler(MainWindow& window, ChangeHandler& change)
-    : QObject(&window), window_(window), change_(change) {
+    : QObject(&window),
+      window_(window),
+      change_(change),
+      places_(window.ActiveEditor()) {
   Editor* rich = window_.ActiveEditor();
   rich->installEventFilter(this);
   rich->viewport()->installEventFilter(this);
@@ -158,9 +161,8 @@ void EditorKeyHandler::PastePlainText() {
 void EditorKeyHandler::UpdateStatus() {
   const Editor& rich = *window_.ActiveEditor();
   const int caret = rich.SelectionStart();
-  window_.SetStatus(StatusCaption(
-      window_.Lang(), PlaceOfCaret(rich.ViewOfRange(0, caret), caret),
-      rich.SelectionEnd() - rich.SelectionStart()));
+  window_.SetStatus(StatusCaption(window_.Lang(), places_.PlaceOf(caret),
+                                  rich.SelectionEnd() - rich.SelectionStart()));
 }
 
 }  // namespace quillory

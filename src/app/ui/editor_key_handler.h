@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "editor/editor_keys.h"
+#include "editor/ui/caret_place_finder.h"
 
 class QKeyEvent;
 
@@ -37,6 +38,7 @@ class EditorKeyHandler : public QObject {
 
   MainWindow& window_;
   ChangeHandler& change_;
+  CaretPlaceFinder places_;
 };
 
 }  // namespace quillory

@@ -156,6 +156,7 @@ Editor::DocumentHandle Editor::CreateDocument() {
 }
 
 void Editor::ReleaseDocument(DocumentHandle document) {
+  emit DocumentReleased(document);
   Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<intptr_t>(document));
 }
 

@@ -87,6 +87,8 @@ class Editor : public QsciScintillaBase {
 
  signals:
   void TextEdited();
+  // Before the document's handle is given back and may be reused.
+  void DocumentReleased(void* document);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
