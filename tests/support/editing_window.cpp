@@ -4,17 +4,8 @@
 
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
-#include "editor/ui/editor.h"
 
 namespace quillory::testing {
-
-EditingWindowTest::EditingWindowTest()
-    : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-  window_.resize(900, 600);
-  window_.show();
-}
-
-Editor& EditingWindowTest::Rich() { return *window_.ActiveEditor(); }
 
 std::string EditingWindowTest::Text() { return Rich().Bytes(); }
 

@@ -1,22 +1,15 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "app/ui/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory::testing {
 
-// A shown main window over the shipped data, for tests that edit documents
-// through the real editor control.
-class EditingWindowTest : public ::testing::Test {
+// The shown main window with helpers for tests that edit documents through
+// the real editor control.
+class EditingWindowTest : public WindowTest {
  protected:
-  EditingWindowTest();
-
-  Editor& Rich();
   // The active document's bytes.
   std::string Text();
   // Opens a file holding `bytes` in a new tab, as the open command does;
@@ -24,10 +17,6 @@ class EditingWindowTest : public ::testing::Test {
   int OpenFile(const std::string& name, const std::string& bytes);
   // Types `keys` into the editor, one key event each.
   void Type(const std::string& keys);
-
-  TestFolder folder_;
-  FakeServices fakes_;
-  MainWindow window_;
 };
 
 }  // namespace quillory::testing
