@@ -1,7 +1,5 @@
 #include "app/ui/document_files.h"
 
-#include <QCoreApplication>
-
 #include <optional>
 #include <utility>
 
@@ -15,19 +13,11 @@
 #include "app/ui/document_tabs.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/main_window.h"
+#include "app/ui/pending_events.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 
 namespace quillory {
-namespace {
-
-// Lets the window repaint and take timers between long steps; the user's
-// own input waits, so no command starts in the middle of another.
-void LetPendingEventsRun() {
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-}  // namespace
 
 DocumentFiles::DocumentFiles(MainWindow& window, Dialogs& dialogs)
     : window_(window), dialogs_(dialogs) {}

@@ -37,6 +37,7 @@ void DocumentTabs::FreeSlot(int slot) {
   const bool saved = documents_[slot].saved;
   documents_[slot] = Document();
   documents_[slot].saved = saved;
+  histories_.Free(slot);
   {
     ScopedFlag quiet(guards_.parsing_now);
     editor_->ReleaseDocument(handles_[slot]);
@@ -47,6 +48,7 @@ void DocumentTabs::FreeSlot(int slot) {
   free_.Release(slot);
   if (free_.Slots().size() == kSlotCount) {
     active_ = -1;
+    editor_->SetHistory(nullptr);
     emit AllFreed();
   }
 }
@@ -54,6 +56,16 @@ void DocumentTabs::FreeSlot(int slot) {
 bool DocumentTabs::InUse(int slot) const {
   return slot >= 0 && slot < kSlotCount && !free_.Contains(slot);
 }
+
+PresentTabs DocumentTabs::Present() const {
+  PresentTabs present{};
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    present[slot] = bar_->isTabVisible(slot);
+  }
+  return present;
+}
+
+QIcon DocumentTabs::Icon(int slot) const { return bar_->tabIcon(slot); }
 
 std::string DocumentTabs::Caption(int slot) const {
   return bar_->tabText(slot).toStdString();
@@ -95,6 +107,7 @@ void DocumentTabs::SaveView(int slot) {
 void DocumentTabs::LoadView(int slot) {
   const Document& document = documents_[slot];
   editor_->ShowDocument(handles_[slot]);
+  editor_->SetHistory(&histories_.Of(slot));
   editor_->Select(document.sel_start, document.sel_end);
   editor_->ScrollLines(document.first_visible_line -
                        editor_->FirstVisibleLine());

@@ -8,6 +8,8 @@
 
 #include "app/document_slots.h"
 #include "editor/editing_guards.h"
+#include "editor/editor_keys.h"
+#include "editor/slot_histories.h"
 #include "editor/ui/editor.h"
 
 namespace quillory {
@@ -17,7 +19,8 @@ class SlotTabBar;
 // The ten document slots behind the tab strip. Each slot owns an editor
 // document, so a tab switch swaps documents in the one editor without
 // copying text or colours; caret, selection and scroll are kept in the
-// slot's Document. Knows nothing of files or menus.
+// slot's Document, and each slot has its undo history. Knows nothing of
+// files or menus.
 class DocumentTabs : public QObject {
   Q_OBJECT
 
@@ -30,15 +33,19 @@ class DocumentTabs : public QObject {
   // the caption's kind and makes it active. -1, changing nothing, when all
   // ten are in use.
   int NewTab(const std::string& caption);
-  // Empties the slot and hides its tab; its number goes to the back of the
-  // free list. `Saved` keeps its value.
+  // Empties the slot, clears its history and hides its tab; its number goes
+  // to the back of the free list. `Saved` keeps its value.
   void FreeSlot(int slot);
 
   int ActiveSlot() const { return active_; }
   bool InUse(int slot) const;
   Document& At(int slot) { return documents_.at(slot); }
   const Document& At(int slot) const { return documents_.at(slot); }
+  SnapshotHistory& History(int slot) { return histories_.Of(slot); }
+  // Tabs 0 to 9 that show.
+  PresentTabs Present() const;
   std::string Caption(int slot) const;
+  QIcon Icon(int slot) const;
   // Also gives the tab the picture of the caption's kind.
   void SetCaption(int slot, const std::string& caption);
   void SetIcon(int slot, const QIcon& icon);
@@ -63,6 +70,7 @@ class DocumentTabs : public QObject {
   EditingGuards& guards_;
   std::array<Document, kSlotCount> documents_;
   std::array<Editor::DocumentHandle, kSlotCount> handles_{};
+  SlotHistories histories_;
   FreeTabs free_;
   int active_ = -1;
 };

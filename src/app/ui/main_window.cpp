@@ -17,8 +17,10 @@
 #include "app/path_caption.h"
 #include "app/text_util.h"
 #include "app/ui/about_window.h"
+#include "app/ui/change_handler.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
+#include "app/ui/editor_key_handler.h"
 #include "app/ui/help_page_opener.h"
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
@@ -26,6 +28,7 @@
 #include "editor/gutter_rules.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
+#include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
 
@@ -51,6 +54,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildEditorAids();
   BuildMenus();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
+  BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
@@ -97,7 +101,7 @@ void MainWindow::BuildWidgets() {
 }
 
 // The highlighter, the completion list and the gutter, bound to the editor
-// as start-up binds them; typing re-colours the caret's line.
+// as start-up binds them.
 void MainWindow::BuildEditorAids() {
   const std::string languages = environment_.program_folder + "languages/";
   highlighter_ = new HtmlParse(guards_, this);
@@ -106,9 +110,25 @@ void MainWindow::BuildEditorAids() {
   completion_ = new CompletionPopup(rich_, guards_);
   completion_->Load(languages + "syntaxHTML.lng");
   LineGutter::Switch(rich_, true, kDefaultNumDigits);
-  connect(rich_, &Editor::TextEdited, this, [this] {
-    if (!guards_.Quiet()) highlighter_->ParseCodeFromRich(*rich_);
-  });
+}
+
+// NOTE: the key handler watches the editor after the completion list does,
+// so it sees each key first and can leave the list's keys to it.
+void MainWindow::BuildEditingEvents() {
+  change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
+  keys_ = new EditorKeyHandler(*this, *change_);
+}
+
+void MainWindow::CallRichChange() { change_->OnChange(); }
+
+void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
+
+void MainWindow::ShowFind(FindPanel panel) {
+  if (!find_) {
+    find_ = new FindWindow(
+        {this, rich_, *highlighter_, guards_, services_.dialogs}, lang_);
+  }
+  find_->ShowPanel(panel);
 }
 
 void MainWindow::ColourWholeText() {

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,13 +27,17 @@ class QToolButton;
 namespace quillory {
 
 class AboutWindow;
+class ChangeHandler;
 class DocumentFiles;
 class CompletionPopup;
+class EditorKeyHandler;
+class FindWindow;
 class DocumentTabs;
 class Editor;
 class HtmlParse;
 class SlotTabBar;
 enum class MenuId;
+enum class FindPanel : uint8_t;
 
 // The program's one main window: menus, the documents' tabs, the editor and
 // the status strip. It wires commands to the parts that do the work and
@@ -65,8 +70,15 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void ShowAbout();
   void SetNum();
+  void Wrap();
+  // Brings up the find window with `panel` and the focus in its find text.
+  void ShowFind(FindPanel panel);
+  // Runs the change handling as if the user had typed; for windows that
+  // changed the editor's text.
+  void CallRichChange();
 
   HtmlParse& Highlighter() const { return *highlighter_; }
+  const CompletionPopup& Completion() const { return *completion_; }
 
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
@@ -86,6 +98,7 @@ class MainWindow : public QMainWindow {
   void BuildMenus();
   void BuildRecentEntries(QMenu* file_menu, QAction* before);
   void BuildEditorAids();
+  void BuildEditingEvents();
   void StartUp();
   void ReadSettingsFile();
   void WriteSettingsFile();
@@ -115,8 +128,11 @@ class MainWindow : public QMainWindow {
   DocumentTabs* tabs_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
   QPointer<AboutWindow> about_;
+  QPointer<FindWindow> find_;
   HtmlParse* highlighter_ = nullptr;
   CompletionPopup* completion_ = nullptr;
+  ChangeHandler* change_ = nullptr;
+  EditorKeyHandler* keys_ = nullptr;
   bool line_numbers_toggle_ = false;
 
   std::map<MenuId, QMenu*> menus_;

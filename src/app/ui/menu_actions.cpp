@@ -4,6 +4,8 @@
 
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
+#include "app/ui/snapshot_commands.h"
+#include "editor/find_session.h"
 
 namespace quillory {
 namespace {
@@ -46,11 +48,11 @@ const std::array kActions = {
   ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 
-  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", nullptr, A::kNotBuilt},
-  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", nullptr, A::kNotBuilt},
-  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", nullptr, A::kNotBuilt, false, true},
-  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", nullptr, A::kNotBuilt},
-  ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", nullptr, A::kNotBuilt, true, true},
+  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithDocument},
+  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", &RedoActive, A::kWithDocument},
+  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](W& w) { w.ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
+  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.ShowFind(FindPanel::kReplace); }, A::kWithDocument},
+  ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](W& w) { w.Wrap(); }, A::kWithDocument, true, true},
   ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
   ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},

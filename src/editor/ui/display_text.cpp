@@ -6,10 +6,15 @@ namespace quillory {
 
 QString DecodeForDisplay(std::string_view bytes) {
   if (IsValidUtf8(bytes)) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QString::fromUtf8(bytes.data(),
+                             static_cast<qsizetype>(bytes.size()));
   }
   const std::string utf8 = Windows1252ToUtf8(bytes);
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string EncodeForDocument(const QString& text, bool utf8) {
+  return (utf8 ? text.toUtf8() : text.toLatin1()).toStdString();
 }
 
 }  // namespace quillory

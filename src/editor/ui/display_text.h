@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace quillory {
@@ -9,5 +10,9 @@ namespace quillory {
 // Document bytes as a person reads them: UTF-8 when they are valid UTF-8,
 // otherwise Windows-1252. Only for showing; the bytes stay as they are.
 QString DecodeForDisplay(std::string_view bytes);
+
+// Text a person typed or pasted, as bytes of a document shown as UTF-8
+// (`utf8`) or as 8-bit text, where characters outside Latin-1 become "?".
+std::string EncodeForDocument(const QString& text, bool utf8);
 
 }  // namespace quillory

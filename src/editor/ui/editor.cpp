@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QTimer>
 
+#include "editor/snapshot_history.h"
 #include "editor/text_encoding.h"
 #include "editor/ui/editor_accessible.h"
 
@@ -24,6 +25,13 @@ constexpr int kModificationMask = QsciScintillaBase::SC_MOD_BEFOREINSERT |
 // key, a pause of tens of milliseconds on a large file.
 size_t TypingRoom(size_t text_size) { return text_size / 8 + 4096; }
 
+// The layout SCI_GETSTYLEDTEXT expects.
+struct StyledRange {
+  long first;
+  long end;
+  char* cells;
+};
+
 }  // namespace
 
 Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
@@ -33,8 +41,8 @@ Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
           qOverload<int, int, const char*, int, int, int, int, int, int, int>(
               &QsciScintillaBase::SCN_MODIFIED),
           this,
-          [this](int, int type, const char*, int, int, int, int, int, int,
-                 int) { OnModification(type); });
+          [this](int position, int type, const char*, int length, int, int, int,
+                 int, int, int) { OnModification(type, position, length); });
   ConfigureView();
   ConfigureDocument(true);
 }
@@ -89,6 +97,10 @@ std::string_view Editor::PeekRange(int start, int end) const {
   return {bytes, static_cast<size_t>(end - start)};
 }
 
+std::string Editor::SelectedBytes() const {
+  return BytesInRange(SelectionStart(), SelectionEnd());
+}
+
 int Editor::Length() const { return static_cast<int>(Send(SCI_GETLENGTH)); }
 
 void Editor::SetBytes(std::string_view bytes) {
@@ -108,6 +120,13 @@ void Editor::ReplaceSelection(std::string_view bytes) {
   FlushEdit();
 }
 
+void Editor::ReplaceRange(int start, int end, std::string_view bytes) {
+  Send(SCI_SETTARGETRANGE, start, end);
+  SendText(SCI_REPLACETARGET, bytes.size(), bytes.data());
+  Send(SCI_SETEMPTYSELECTION, Send(SCI_GETTARGETEND));
+  FlushEdit();
+}
+
 int Editor::Caret() const { return static_cast<int>(Send(SCI_GETCURRENTPOS)); }
 
 int Editor::SelectionStart() const {
@@ -120,6 +139,16 @@ int Editor::SelectionEnd() const {
 
 void Editor::Select(int anchor, int caret) { Send(SCI_SETSEL, anchor, caret); }
 
+int Editor::CaretLineStart() const {
+  return static_cast<int>(
+      Send(SCI_POSITIONFROMLINE, Send(SCI_LINEFROMPOSITION, Caret())));
+}
+
+int Editor::CaretLineEnd() const {
+  return static_cast<int>(
+      Send(SCI_GETLINEENDPOSITION, Send(SCI_LINEFROMPOSITION, Caret())));
+}
+
 int Editor::FirstVisibleLine() const {
   return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
 }
@@ -131,6 +160,7 @@ Editor::DocumentHandle Editor::CreateDocument() {
 }
 
 void Editor::ReleaseDocument(DocumentHandle document) {
+  emit DocumentReleased(document);
   Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<intptr_t>(document));
 }
 
@@ -150,8 +180,96 @@ int Editor::StyleAt(int position) const {
   return static_cast<int>(Send(SCI_GETSTYLEAT, position));
 }
 
-void Editor::OnModification(int modification_type) {
+std::string Editor::StylesInRange(int start, int end) const {
+  if (end <= start) return {};
+  // Each cell comes as its byte followed by its style, plus two closing NULs.
+  std::string cells(2 * static_cast<size_t>(end - start) + 2, '\0');
+  StyledRange range{start, end, cells.data()};
+  Send(SCI_GETSTYLEDTEXT, 0, reinterpret_cast<intptr_t>(&range));
+  std::string styles(static_cast<size_t>(end - start), '\0');
+  for (size_t i = 0; i < styles.size(); ++i) styles[i] = cells[2 * i + 1];
+  return styles;
+}
+
+void Editor::SetStyles(int start, std::string_view styles) {
+  if (styles.empty()) return;
+  TellPendingInsertion();
+  const int end = start + static_cast<int>(styles.size());
+  if (HistoryListens()) {
+    history_->Notify({ChangeKind::kStyles,
+                      start,
+                      {{}, StylesInRange(start, end)},
+                      {{}, std::string(styles)}});
+  }
+  Send(SCI_STARTSTYLING, start, 0);
+  SendText(SCI_SETSTYLINGEX, styles.size(), styles.data());
+}
+
+void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
+  TellPendingInsertion();
+  applying_quietly_ = true;
+  for (const DocumentChange& change : changes) {
+    const auto at = static_cast<uintptr_t>(change.position);
+    if (change.kind == ChangeKind::kText) {
+      Send(SCI_SETTARGETRANGE, at, at + change.before.text.size());
+      SendText(SCI_REPLACETARGET, change.after.text.size(),
+               change.after.text.data());
+    }
+    SetStyles(static_cast<int>(at), change.after.styles);
+  }
+  applying_quietly_ = false;
+  FlushEdit();
+}
+
+void Editor::SetWrapped(bool wrapped) {
+  Send(SCI_SETWRAPMODE, wrapped ? SC_WRAP_WORD : SC_WRAP_NONE);
+}
+
+bool Editor::ShowsUtf8() const { return Send(SCI_GETCODEPAGE) == SC_CP_UTF8; }
+
+void Editor::SetHistory(SnapshotHistory* history) {
+  TellPendingInsertion();
+  history_ = history;
+}
+
+bool Editor::HistoryListens() const {
+  return !applying_quietly_ && history_ && history_->LevelFilled(0);
+}
+
+// NOTE: Scintilla announces an insertion before its bytes are in place and
+// without them, so the insertion is told once it is complete: before the
+// next change and before the edit is announced.
+void Editor::TellHistory(int modification_type, int position, int length) {
+  TellPendingInsertion();
+  if (modification_type & SC_MOD_BEFOREINSERT) {
+    pending_insertion_ = {position, length};
+  }
+  if (modification_type & SC_MOD_BEFOREDELETE) {
+    const int end = position + length;
+    history_->Notify(
+        {ChangeKind::kText,
+         position,
+         {BytesInRange(position, end), StylesInRange(position, end)},
+         {}});
+  }
+}
+
+// Inserted bytes start in style 0, as Scintilla gives them.
+void Editor::TellPendingInsertion() {
+  if (!pending_insertion_) return;
+  const auto [position, length] = *pending_insertion_;
+  pending_insertion_.reset();
+  if (!HistoryListens()) return;
+  history_->Notify({ChangeKind::kText,
+                    position,
+                    {},
+                    {BytesInRange(position, position + length),
+                     std::string(static_cast<size_t>(length), '\0')}});
+}
+
+void Editor::OnModification(int modification_type, int position, int length) {
   if ((modification_type & kModificationMask) == 0) return;
+  if (HistoryListens()) TellHistory(modification_type, position, length);
   edit_pending_ = true;
   // Edits from paths without a hook below (a context-menu paste, say) are
   // still announced, once the event that made them is done.
@@ -165,6 +283,7 @@ void Editor::OnModification(int modification_type) {
 }
 
 void Editor::FlushEdit() {
+  TellPendingInsertion();
   if (!edit_pending_) return;
   edit_pending_ = false;
   emit TextEdited();

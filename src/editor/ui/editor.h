@@ -3,10 +3,17 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+#include "editor/styled_change.h"
 
 namespace quillory {
+
+class SnapshotHistory;
 
 // The one editing control (`Rich`). It holds a document's bytes exactly:
 // text goes in and out only through byte-level messages with explicit
@@ -15,7 +22,8 @@ namespace quillory {
 //
 // Scintilla's own undo and lexing are off: colouring and undo belong to the
 // program. Every change of the text, by the user or through this class, is
-// announced once by TextEdited() after it is complete.
+// announced once by TextEdited() after it is complete, and told to the
+// shown document's undo history with the bytes and styles it replaced.
 class Editor : public QsciScintillaBase {
   Q_OBJECT
 
@@ -32,18 +40,24 @@ class Editor : public QsciScintillaBase {
   // text changes or another range is asked for. Joining the two halves of
   // the control's buffer costs only when the range spans the last edit.
   std::string_view PeekRange(int start, int end) const;
+  std::string SelectedBytes() const;
   int Length() const;
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.
   void SetBytes(std::string_view bytes);
   // Inserts at the caret when nothing is selected; the caret ends after it.
   void ReplaceSelection(std::string_view bytes);
+  // Replaces bytes `start` to `end`; the caret ends after the new ones.
+  void ReplaceRange(int start, int end, std::string_view bytes);
 
   int Caret() const;
   int SelectionStart() const;
   int SelectionEnd() const;
   // Selects from `anchor` to `caret`; equal values place the caret.
   void Select(int anchor, int caret);
+  // The first byte and the end of the caret's line, line end excluded.
+  int CaretLineStart() const;
+  int CaretLineEnd() const;
   int FirstVisibleLine() const;
   void ScrollLines(int delta);
 
@@ -57,9 +71,26 @@ class Editor : public QsciScintillaBase {
 
   // Scintilla style of one byte; colouring sets these.
   int StyleAt(int position) const;
+  std::string StylesInRange(int start, int end) const;
+  // Gives the bytes from `start` on the styles in `styles`, one per byte.
+  void SetStyles(int start, std::string_view styles);
+
+  // The history that hears of every change of the shown document; none
+  // while no document is open. A history without levels is not told, as it
+  // keeps nothing of the document anyway.
+  void SetHistory(SnapshotHistory* history);
+  // Applies the changes an undo or redo orders, without telling the
+  // history that ordered them.
+  void ApplyQuietly(const std::vector<DocumentChange>& changes);
+
+  // Wrapped lines end at the window's edge; unwrapped ones run on.
+  void SetWrapped(bool wrapped);
+  bool ShowsUtf8() const;
 
  signals:
   void TextEdited();
+  // Before the document's handle is given back and may be reused.
+  void DocumentReleased(void* document);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -75,11 +106,18 @@ class Editor : public QsciScintillaBase {
                     intptr_t l = 0) const;
   void ConfigureView();
   void ConfigureDocument(bool utf8);
-  void OnModification(int modification_type);
+  void OnModification(int modification_type, int position, int length);
+  bool HistoryListens() const;
+  void TellHistory(int modification_type, int position, int length);
+  void TellPendingInsertion();
   void FlushEdit();
 
   bool edit_pending_ = false;
   bool flush_queued_ = false;
+  SnapshotHistory* history_ = nullptr;
+  bool applying_quietly_ = false;
+  // Position and length of an insertion not yet told to the history.
+  std::optional<std::pair<int, int>> pending_insertion_;
 };
 
 }  // namespace quillory

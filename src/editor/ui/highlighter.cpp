@@ -90,9 +90,9 @@ void HtmlParse::ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs) {
     styles_[at - span.first] = static_cast<uint8_t>(rich.StyleAt(at - 1));
   }
   quillory::ApplyRuns(runs, span, styles_);
-  rich.SendScintilla(Sci::SCI_STARTSTYLING, span.first - 1, 0L);
-  rich.SendScintilla(Sci::SCI_SETSTYLINGEX, styles_.size(),
-                     reinterpret_cast<const char*>(styles_.data()));
+  rich.SetStyles(
+      static_cast<int>(span.first - 1),
+      {reinterpret_cast<const char*>(styles_.data()), styles_.size()});
 }
 
 // A single edit (or a deletion and an insertion at one place, as replacing

@@ -1,0 +1,168 @@
+#include "app/ui/editor_key_handler.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+#include "app/ui/change_handler.h"
+#include "app/ui/document_tabs.h"
+#include "app/ui/main_window.h"
+#include "editor/status_line.h"
+#include "editor/ui/completion_popup.h"
+#include "editor/ui/display_text.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/editor_commands.h"
+#include "editor/ui/highlighter.h"
+
+namespace quillory {
+namespace {
+
+EditorKey KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return EditorKey::kEnter;
+    case Qt::Key_Up:
+      return EditorKey::kUp;
+    case Qt::Key_Down:
+      return EditorKey::kDown;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return EditorKey::kTab;
+    case Qt::Key_Space:
+      return EditorKey::kSpace;
+    case Qt::Key_V:
+      return EditorKey::kV;
+    case Qt::Key_B:
+      return EditorKey::kB;
+    default:
+      break;
+  }
+  if (key >= Qt::Key_1 && key <= Qt::Key_6) {
+    return static_cast<EditorKey>(static_cast<int>(EditorKey::kDigit1) +
+                                  (key - Qt::Key_1));
+  }
+  return EditorKey::kOther;
+}
+
+bool LeftToCompletion(KeyAction action) {
+  return action == KeyAction::kCompletionInsert ||
+         action == KeyAction::kCompletionMove;
+}
+
+}  // namespace
+
+EditorKeyHandler::EditorKeyHandler(MainWindow& window, ChangeHandler& change)
+    : QObject(&window),
+      window_(window),
+      change_(change),
+      places_(window.ActiveEditor()) {
+  Editor* rich = window_.ActiveEditor();
+  rich->installEventFilter(this);
+  rich->viewport()->installEventFilter(this);
+}
+
+bool EditorKeyHandler::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      const KeyAction action = Decide(*static_cast<QKeyEvent*>(event)).action;
+      if (action == KeyAction::kPass || LeftToCompletion(action)) break;
+      event->accept();
+      return true;
+    }
+    case QEvent::KeyPress:
+      UpdateStatus();
+      return Run(Decide(*static_cast<QKeyEvent*>(event)));
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonRelease:
+      UpdateStatus();
+      break;
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+KeyDecision EditorKeyHandler::Decide(const QKeyEvent& event) const {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  const KeyPress press{
+      KeyOf(event.key()),
+      event.key() == Qt::Key_Backtab || modifiers.testFlag(Qt::ShiftModifier),
+      modifiers.testFlag(Qt::ControlModifier)};
+  return DecideKey(press, window_.Completion().CompletionShown());
+}
+
+bool EditorKeyHandler::Run(KeyDecision decision) {
+  Editor& rich = *window_.ActiveEditor();
+  switch (decision.action) {
+    case KeyAction::kPass:
+    case KeyAction::kCompletionInsert:
+    case KeyAction::kCompletionMove:
+      return false;
+    case KeyAction::kParagraphPair:
+      Insert2Tag(rich, "P");
+      break;
+    case KeyAction::kNextTab:
+    case KeyAction::kPreviousTab:
+      SwitchTab(decision.action);
+      break;
+    case KeyAction::kHeadingPair:
+      Insert2Tag(rich, "H" + std::to_string(decision.heading_level));
+      break;
+    case KeyAction::kPastePlainText:
+      PastePlainText();
+      break;
+    case KeyAction::kLineBreakTag:
+      rich.ReplaceSelection("<BR>");
+      break;
+    case KeyAction::kNonBreakingSpace:
+      rich.ReplaceSelection("&nbsp;");
+      break;
+    case KeyAction::kBoldButton:
+      BoldButton(rich);
+      break;
+    case KeyAction::kIndentedLineBreak:
+      BreakLineIndented(rich);
+      break;
+    case KeyAction::kTabbedSelection:
+      TabSelection(rich);
+      break;
+  }
+  return true;
+}
+
+void EditorKeyHandler::SwitchTab(KeyAction direction) {
+  DocumentTabs& tabs = window_.Tabs();
+  const PresentTabs present = tabs.Present();
+  const int current = tabs.ActiveSlot();
+  const std::optional<int> next = direction == KeyAction::kNextTab
+                                      ? NextPresentTab(present, current)
+                                      : PreviousPresentTab(present, current);
+  if (next) tabs.Activate(*next);
+}
+
+// The clipboard's formatting never reaches the document: only its plain
+// text goes in, coloured as a range, and the change handling runs once.
+void EditorKeyHandler::PastePlainText() {
+  Editor& rich = *window_.ActiveEditor();
+  const std::string text =
+      EncodeForDocument(QGuiApplication::clipboard()->text(), rich.ShowsUtf8());
+  {
+    const ScopedFlag parsing(window_.Guards().parsing_now);
+    const int caret = rich.SelectionStart();
+    rich.ReplaceSelection("");
+    rich.ReplaceSelection(text);
+    window_.Highlighter().SetForParsing(
+        rich, caret + 1, caret + static_cast<int64_t>(text.size()));
+  }
+  change_.OnChange();
+}
+
+void EditorKeyHandler::UpdateStatus() {
+  const Editor& rich = *window_.ActiveEditor();
+  const int caret = rich.SelectionStart();
+  window_.SetStatus(StatusCaption(window_.Lang(), places_.PlaceOf(caret),
+                                  rich.SelectionEnd() - rich.SelectionStart()));
+}
+
+}  // namespace quillory

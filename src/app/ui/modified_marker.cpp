@@ -1,0 +1,30 @@
+#include "app/ui/modified_marker.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace quillory {
+namespace {
+
+constexpr int kPictureSize = 16;
+// 150 twips from the picture's corner.
+constexpr int kMarkerOffset = 10;
+constexpr int kMarkerSize = kPictureSize - kMarkerOffset;
+
+}  // namespace
+
+QIcon WithModifiedMarker(const QIcon& tab_picture) {
+  QPixmap scratch(kPictureSize, kPictureSize);
+  scratch.fill(Qt::transparent);
+  QPainter painter(&scratch);
+  tab_picture.paint(&painter, 0, 0, kPictureSize, kPictureSize);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::white, 1));
+  painter.setBrush(QColor(0xd0, 0x20, 0x20));
+  painter.drawEllipse(kMarkerOffset, kMarkerOffset, kMarkerSize - 1,
+                      kMarkerSize - 1);
+  painter.end();
+  return QIcon(scratch);
+}
+
+}  // namespace quillory

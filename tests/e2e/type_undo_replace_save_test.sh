@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Typed text is undone and redone with the menu shortcuts, the replace
+# panel replaces every occurrence ignoring case, and Ctrl+S writes the
+# result byte for byte.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1" "$2"
+
+page="$E2E_ROOT/page.html"
+printf '<p>a cat</p>\r\n' >"$page"
+
+e2e_start "$page"
+xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
+xdotool type --delay 30 'ab'
+xdotool key --clearmodifiers --delay 50 ctrl+z ctrl+z
+xdotool key --clearmodifiers ctrl+y
+xdotool type --delay 30 'cat'
+
+xdotool key --clearmodifiers ctrl+h
+find_window=$(xdotool search --sync --onlyvisible --name "^Find and replace$" | tail -n 1)
+xdotool windowfocus --sync "$find_window"
+xdotool type --delay 30 'CAT'
+xdotool key --clearmodifiers Tab
+xdotool type --delay 30 'dog'
+sleep 0.3
+[ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/find.png"
+# Text3, then find next, replace and replace all in the order they show.
+xdotool key --clearmodifiers --delay 50 Tab Tab Tab space
+sleep 0.3
+xdotool key --clearmodifiers Escape
+
+xdotool windowfocus --sync "$E2E_WINDOW"
+xdotool key --clearmodifiers ctrl+s
+sleep 0.5
+xdotool key --clearmodifiers ctrl+q
+e2e_wait_exit
+
+e2e_expect_file "$page" 'abdog<p>a dog</p>\r\n'
+echo "1 passed, 0 failed"

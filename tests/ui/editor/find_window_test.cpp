@@ -1,0 +1,182 @@
+#include "editor/ui/find_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include "app/ui/document_tabs.h"
+#include "editor/ui/editor.h"
+#include "support/editing_window.h"
+
+namespace quillory {
+namespace {
+
+constexpr int kPlain = 0;
+constexpr int kTag = 2;
+
+class FindWindowTest : public testing::EditingWindowTest {
+ protected:
+  FindWindow* Window() { return window_.findChild<FindWindow*>("FindF"); }
+  template <typename Widget>
+  Widget* Part(const char* name) {
+    return Window()->findChild<Widget*>(name);
+  }
+  void Open(const char* command) { window_.Action(command)->trigger(); }
+  void Fill(const char* edit, const char* text) {
+    Part<QLineEdit>(edit)->setText(text);
+  }
+  void Click(const char* button) {
+    QTest::mouseClick(Part<QPushButton>(button), Qt::LeftButton);
+  }
+  void Choose(int option) {
+    Part<QRadioButton>(("Option1_" + std::to_string(option)).c_str())
+        ->setChecked(true);
+  }
+  std::string Selected() { return Rich().SelectedBytes(); }
+};
+
+TEST_F(FindWindowTest, FindCommandShowsTheFindPanelWithTheFocusInItsText) {
+  OpenFile("a.html", "x");
+  Open("Fnd");
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_TRUE(Window()->isVisible());
+  EXPECT_TRUE(Part<QWidget>("Frame1")->isVisible());
+  EXPECT_FALSE(Part<QWidget>("Frame2")->isVisible());
+  EXPECT_EQ(Window()->focusWidget(), Part<QLineEdit>("Text1"));
+  EXPECT_EQ(Window()->parentWidget(), &window_);
+}
+
+TEST_F(FindWindowTest, ReplaceCommandShowsTheReplacePanelInTheSameWindow) {
+  OpenFile("a.html", "x");
+  Open("Fnd");
+  FindWindow* first = Window();
+  Open("repl");
+  EXPECT_EQ(Window(), first);
+  EXPECT_TRUE(Part<QWidget>("Frame2")->isVisible());
+  EXPECT_FALSE(Part<QWidget>("Frame1")->isVisible());
+  EXPECT_EQ(Window()->focusWidget(), Part<QLineEdit>("Text2"));
+}
+
+TEST_F(FindWindowTest, CaptionsComeFromTheLanguageTable) {
+  OpenFile("a.html", "x");
+  Open("repl");
+  EXPECT_EQ(Window()->windowTitle(), "Find and replace");
+  EXPECT_EQ(Part<QPushButton>("Command3")->text(), "Replace all");
+  EXPECT_EQ(Part<QRadioButton>("Option1_2")->text(), "Backwards");
+  EXPECT_TRUE(Part<QRadioButton>("Option1_0")->isChecked());
+}
+
+TEST_F(FindWindowTest, FindsIgnoringCaseAndSelectsTheOccurrence) {
+  OpenFile("a.html", "<div>a</DIV>");
+  Open("Fnd");
+  Fill("Text1", "DIV");
+  Click("Command1");
+  EXPECT_EQ(Selected(), "div");
+  Click("Command1");
+  EXPECT_EQ(Selected(), "DIV");
+  EXPECT_EQ(Rich().SelectionStart(), 8);
+}
+
+TEST_F(FindWindowTest, PastTheLastOccurrenceSaysSoThenStartsAgain) {
+  OpenFile("a.html", "ab ab");
+  Open("Fnd");
+  Fill("Text1", "ab");
+  Click("Command1");
+  Click("Command1");
+  EXPECT_TRUE(fakes_.dialogs.messages.empty());
+  Click("Command1");
+  ASSERT_EQ(fakes_.dialogs.messages.size(), 1u);
+  EXPECT_EQ(fakes_.dialogs.messages[0], "The text was not found.");
+  Click("Command1");
+  EXPECT_EQ(Rich().SelectionStart(), 0);
+  EXPECT_EQ(Selected(), "ab");
+}
+
+TEST_F(FindWindowTest, BackwardsFromTheCaretFindsTheOneBefore) {
+  OpenFile("a.html", "x1 x2 x3");
+  Rich().Select(5, 5);
+  Open("Fnd");
+  Choose(2);
+  Fill("Text1", "x");
+  Click("Command1");
+  EXPECT_EQ(Rich().SelectionStart(), 3);
+}
+
+TEST_F(FindWindowTest, ReplaceFirstSelectsThenReplacesAndMovesOn) {
+  OpenFile("a.html", "a cat, a cat");
+  Open("repl");
+  Fill("Text2", "CAT");
+  Fill("Text3", "dog");
+  Click("Command2");
+  EXPECT_EQ(Text(), "a cat, a cat");
+  EXPECT_EQ(Rich().SelectionStart(), 2);
+  Click("Command2");
+  EXPECT_EQ(Text(), "a dog, a cat");
+  EXPECT_EQ(Rich().SelectionStart(), 9);
+  EXPECT_EQ(Selected(), "cat");
+}
+
+TEST_F(FindWindowTest, ReplaceAllFromTheCaretLeavesTheTextBeforeIt) {
+  OpenFile("a.html", "ab ab ab ab");
+  Rich().Select(5, 5);
+  Open("repl");
+  Choose(1);
+  Fill("Text2", "AB");
+  Fill("Text3", "abab");
+  Click("Command3");
+  EXPECT_EQ(Text(), "ab ab abab abab");
+}
+
+TEST_F(FindWindowTest, ReplaceAllColoursTheWholeText) {
+  OpenFile("a.html", "[p] x\r\n[b] y\r\n");
+  Open("repl");
+  Fill("Text2", "[");
+  Fill("Text3", "<");
+  Click("Command3");
+  Fill("Text2", "]");
+  Fill("Text3", ">");
+  Click("Command3");
+  EXPECT_EQ(Text(), "<p> x\r\n<b> y\r\n");
+  EXPECT_EQ(Rich().StyleAt(0), kTag);
+  EXPECT_EQ(Rich().StyleAt(7), kTag);
+  EXPECT_EQ(Rich().StyleAt(4), kPlain);
+}
+
+TEST_F(FindWindowTest, ReplaceAllUndoesOneReplacementAtATime) {
+  std::string text;
+  for (int i = 0; i < 30; ++i) text += "a.";
+  OpenFile("a.html", text);
+  Open("repl");
+  Fill("Text2", "a");
+  Fill("Text3", "bb");
+  Click("Command3");
+  std::string all;
+  for (int i = 0; i < 30; ++i) all += "bb.";
+  EXPECT_EQ(Text(), all);
+  window_.Action("Undo")->trigger();
+  window_.Action("Undo")->trigger();
+  // Level 19 is the text with the last replacement not yet made.
+  EXPECT_EQ(Text(), all.substr(0, all.size() - 3) + "a.");
+  const int slot = window_.Tabs().ActiveSlot();
+  EXPECT_EQ(window_.Tabs().History(slot).position(), 19);
+}
+
+TEST_F(FindWindowTest, ClosingTheWindowStartsTheNextSearchAfresh) {
+  OpenFile("a.html", "ab ab");
+  Open("Fnd");
+  Fill("Text1", "ab");
+  Click("Command1");
+  Window()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Window(), nullptr);
+  Open("Fnd");
+  EXPECT_FALSE(Window()->Session().started());
+}
+
+}  // namespace
+}  // namespace quillory
