@@ -1,7 +1,5 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -9,25 +7,15 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/ui/main_window.h"
-#include "editor/ui/editor.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 
-// A shown main window with one HTML document, whose editor and highlighter
-// the insertion windows work on.
-class InsertWindowTest : public ::testing::Test {
+// The shared window fixture with one HTML document open, whose editor and
+// highlighter the insertion windows work on.
+class InsertWindowTest : public testing::WindowTest {
  protected:
-  InsertWindowTest()
-      : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-    window_.NewTab("a.html");
-  }
-
-  Editor& Rich() { return *window_.ActiveEditor(); }
+  InsertWindowTest() { window_.NewTab("a.html"); }
 
   // The value cells of a dialog, text boxes and lists, in row order.
   static QList<QWidget*> ValueCells(QWidget& dialog) {
@@ -43,10 +31,6 @@ class InsertWindowTest : public ::testing::Test {
   static void PressOk(QWidget& dialog) {
     dialog.findChild<QPushButton*>("Command1")->click();
   }
-
-  testing::TestFolder folder_;
-  testing::FakeServices fakes_;
-  MainWindow window_;
 };
 
 }  // namespace quillory
