@@ -1,0 +1,99 @@
+#include "insert/ui/new_tag.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor/ui/display_text.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/highlighter.h"
+
+namespace quillory {
+namespace {
+
+// 25 twips between rows, at 15 twips to a pixel.
+constexpr int kRowGap = 2;
+
+}  // namespace
+
+NewTag::NewTag(Editor& rich, HtmlParse& highlighter, QWidget* parent)
+    : QDialog(parent), rich_(rich), highlighter_(highlighter) {
+  setObjectName("NewTag");
+  setWindowTitle("NewTag");
+  auto* layout = new QVBoxLayout(this);
+  grid_ = new QGridLayout;
+  grid_->setVerticalSpacing(kRowGap);
+  grid_->setColumnStretch(1, 1);
+  layout->addLayout(grid_);
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("Command1");
+  ok->setDefault(true);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  connect(ok, &QPushButton::clicked, this, &NewTag::OnOk);
+}
+
+void NewTag::StartForm(ElementGroup group, int num) {
+  model_.StartForm(group, num);
+  if (model_.title()) setWindowTitle(QString::fromStdString(*model_.title()));
+  ShowRows();
+}
+
+void NewTag::StartFromTree(std::string_view element, std::string_view text) {
+  const std::optional<std::string> at_once =
+      model_.StartFromTree(element, text);
+  setWindowTitle(DecodeForDisplay(element));
+  if (at_once) {
+    Insert(*at_once);
+    return;
+  }
+  ShowRows();
+}
+
+void NewTag::ShowRows() {
+  const std::vector<DialogRow>& rows = model_.rows().rows();
+  for (size_t row = 0; row < rows.size(); ++row) {
+    if (!rows[row].name.empty()) {
+      auto* name = new QLabel(DecodeForDisplay(rows[row].name), this);
+      name->setObjectName("PropName");
+      grid_->addWidget(name, static_cast<int>(row), 0);
+    }
+    grid_->addWidget(ValueCell(row, rows[row]), static_cast<int>(row), 1);
+  }
+}
+
+QWidget* NewTag::ValueCell(size_t row, const DialogRow& cell) {
+  if (cell.cell == ValueCell::kList) {
+    auto* list = new QComboBox(this);
+    list->setObjectName("PropValueC");
+    for (const std::string& choice : cell.choices)
+      list->addItem(DecodeForDisplay(choice));
+    list->setCurrentIndex(cell.selected);
+    connect(list, &QComboBox::currentIndexChanged, this,
+            [this, row](int entry) { model_.rows().Select(row, entry); });
+    return list;
+  }
+  auto* box = new QLineEdit(DecodeForDisplay(cell.text), this);
+  box->setObjectName("PropValue");
+  box->setReadOnly(cell.cell == ValueCell::kLockedTextBox);
+  connect(box, &QLineEdit::textChanged, this, [this, row](const QString& text) {
+    model_.rows().SetText(row, text.toStdString());
+  });
+  return box;
+}
+
+void NewTag::OnOk() {
+  if (const std::optional<std::string> output = model_.Ok()) Insert(*output);
+  accept();
+}
+
+void NewTag::Insert(const std::string& output) {
+  const int start = rich_.SelectionStart();
+  rich_.ReplaceSelection(output);
+  highlighter_.SetForParsing(rich_, start + 1,
+                             start + static_cast<int64_t>(output.size()));
+}
+
+}  // namespace quillory

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string_view>
+
+#include "insert/element_dialog.h"
+
+class QGridLayout;
+class QWidget;
+
+namespace quillory {
+
+class Editor;
+class HtmlParse;
+
+// The element dialog (`NewTag`): renders the rows of an ElementDialog, keeps
+// them in step with what the user types, and on "OK" inserts the markup at
+// the editor's caret and has it coloured. Touches no other document state.
+class NewTag : public QDialog {
+  Q_OBJECT
+
+ public:
+  NewTag(Editor& rich, HtmlParse& highlighter, QWidget* parent = nullptr);
+
+  void StartForm(ElementGroup group, int num);
+  // Inserts at once, without the dialog being shown, a template that has no
+  // marker or an unclosed first one; Hhm() then says so.
+  void StartFromTree(std::string_view element, std::string_view text);
+  bool Hhm() const { return model_.Hhm(); }
+
+ private:
+  void ShowRows();
+  QWidget* ValueCell(size_t row, const DialogRow& cell);
+  void OnOk();
+  void Insert(const std::string& output);
+
+  Editor& rich_;
+  HtmlParse& highlighter_;
+  ElementDialog model_;
+  QGridLayout* grid_ = nullptr;
+};
+
+}  // namespace quillory

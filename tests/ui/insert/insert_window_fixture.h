@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "support/window_test.h"
+
+namespace quillory {
+
+// The shared window fixture with one HTML document open, whose editor and
+// highlighter the insertion windows work on.
+class InsertWindowTest : public testing::WindowTest {
+ protected:
+  InsertWindowTest() { window_.NewTab("a.html"); }
+
+  // The value cells of a dialog, text boxes and lists, in row order.
+  static QList<QWidget*> ValueCells(QWidget& dialog) {
+    QList<QWidget*> cells;
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+      if (child->objectName() == "PropValue" ||
+          child->objectName() == "PropValueC")
+        cells.push_back(child);
+    }
+    return cells;
+  }
+
+  static void PressOk(QWidget& dialog) {
+    dialog.findChild<QPushButton*>("Command1")->click();
+  }
+};
+
+}  // namespace quillory

@@ -1,0 +1,125 @@
+#include "insert/ui/tree_viewer.h"
+
+#include <QPointer>
+#include <QTreeWidget>
+
+#include "insert/ui/new_tag.h"
+#include "insert_window_fixture.h"
+
+namespace quillory {
+namespace {
+
+class TreeViewerTest : public InsertWindowTest {
+ protected:
+  TreeViewerTest() {
+    viewer_ = new TreeViewer(Rich(), window_.Highlighter(), &window_);
+    viewer_->Load(folder_.Write("t.HET",
+                                "T\x01G1\x03"
+                                "f\x04"
+                                "desc\x04"
+                                "f()\x03"
+                                "two\x04"
+                                "only"
+                                "\x03"
+                                "count\x04"
+                                "n\x04"
+                                "count([[[E/array]]])\x02G2\x01"));
+    viewer_->show();
+  }
+
+  QTreeWidget& Folders() {
+    return *viewer_->findChild<QTreeWidget*>("Folders");
+  }
+  QTreeWidget& Elements() {
+    return *viewer_->findChild<QTreeWidget*>("Elements");
+  }
+  void ClickGroup(int g) {
+    QTreeWidgetItem* node = Folders().topLevelItem(0)->child(g);
+    emit Folders().itemClicked(node, 0);
+  }
+  void DoubleClickRow(int r) {
+    emit Elements().itemDoubleClicked(Elements().topLevelItem(r), 0);
+  }
+
+  QPointer<TreeViewer> viewer_;
+};
+
+TEST_F(TreeViewerTest, RootAndGroupsAreShownExpanded) {
+  ASSERT_EQ(Folders().topLevelItemCount(), 1);
+  QTreeWidgetItem* root = Folders().topLevelItem(0);
+  EXPECT_EQ(root->text(0), "T");
+  EXPECT_TRUE(root->isExpanded());
+  ASSERT_EQ(root->childCount(), 2);
+  EXPECT_EQ(root->child(0)->text(0), "G1");
+  EXPECT_EQ(root->child(1)->text(0), "G2");
+}
+
+TEST_F(TreeViewerTest, ClickingAGroupListsItsEntries) {
+  ClickGroup(0);
+  ASSERT_EQ(Elements().topLevelItemCount(), 3);
+  EXPECT_EQ(Elements().topLevelItem(0)->text(0), "f");
+  EXPECT_EQ(Elements().topLevelItem(0)->text(1), "desc");
+  ClickGroup(1);
+  EXPECT_EQ(Elements().topLevelItemCount(), 0);
+}
+
+TEST_F(TreeViewerTest, EntryWithoutParametersGoesInAndCloses) {
+  ClickGroup(0);
+  DoubleClickRow(0);
+  EXPECT_EQ(Rich().Bytes(), "f()");
+  QApplication::processEvents();
+  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
+}
+
+TEST_F(TreeViewerTest, EntryWithoutTemplateInsertsNothingAndCloses) {
+  ClickGroup(0);
+  DoubleClickRow(1);
+  EXPECT_EQ(Rich().Bytes(), "");
+  QApplication::processEvents();
+  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
+}
+
+TEST_F(TreeViewerTest, DoubleClickOpensTheDialogAndOkInserts) {
+  ClickGroup(0);
+  QStringList names;
+  QTimer::singleShot(0, [&names] {
+    auto* dialog = qobject_cast<NewTag*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    for (QLabel* name : dialog->findChildren<QLabel*>("PropName"))
+      names.push_back(name->text());
+    dialog->findChild<QLineEdit*>("PropValue")->setText("$a");
+    PressOk(*dialog);
+  });
+  DoubleClickRow(2);
+  EXPECT_EQ(names, QStringList{"array"});
+  EXPECT_EQ(Rich().Bytes(), "count($a)");
+  QApplication::processEvents();
+  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
+}
+
+TEST_F(TreeViewerTest, CancelledDialogKeepsTheTreeOpen) {
+  ClickGroup(0);
+  QTimer::singleShot(0, [] {
+    qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+  });
+  DoubleClickRow(2);
+  EXPECT_EQ(Rich().Bytes(), "");
+  QApplication::processEvents();
+  ASSERT_FALSE(viewer_.isNull());
+  EXPECT_TRUE(viewer_->isVisible());
+}
+
+TEST_F(TreeViewerTest, MissingFileShowsAnEmptyRoot) {
+  viewer_->Load(folder_.Path("none.HET"));
+  ASSERT_EQ(Folders().topLevelItemCount(), 1);
+  EXPECT_EQ(Folders().topLevelItem(0)->text(0), "");
+  EXPECT_EQ(Folders().topLevelItem(0)->childCount(), 0);
+}
+
+TEST_F(TreeViewerTest, ShippedPhpReferenceLoads) {
+  viewer_->Load(window_.Environment().program_folder + "languages/php.HET");
+  EXPECT_GT(Folders().topLevelItem(0)->childCount(), 20);
+}
+
+}  // namespace
+}  // namespace quillory
