@@ -10,8 +10,11 @@ printf '<p>a cat</p>\r\n' >"$page"
 
 e2e_start "$page"
 xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
-xdotool type --delay 30 'ab'
-xdotool key --clearmodifiers --delay 50 ctrl+z ctrl+z
+# Three levels "a", "ab", "abc": the first undo only moves the position, the
+# next two bring back "a", and redo brings back "ab". The caret stays where
+# the typing left it, inside the tag.
+xdotool type --delay 30 'abc'
+xdotool key --clearmodifiers --delay 50 ctrl+z ctrl+z ctrl+z
 xdotool key --clearmodifiers ctrl+y
 xdotool type --delay 30 'cat'
 
@@ -34,5 +37,5 @@ sleep 0.5
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
-e2e_expect_file "$page" 'abdog<p>a dog</p>\r\n'
+e2e_expect_file "$page" 'ab<dogp>a dog</p>\r\n'
 echo "1 passed, 0 failed"
