@@ -11,6 +11,22 @@ constexpr int kPictureSize = 16;
 constexpr int kMarkerOffset = 10;
 constexpr int kMarkerSize = kPictureSize - kMarkerOffset;
 
+// The marker is drawn once: laying out an antialiased ellipse for every
+// first change of a document cost more than the rest of marking it.
+const QPixmap& MarkerPicture() {
+  static const QPixmap marker = [] {
+    QPixmap picture(kMarkerSize, kMarkerSize);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(QColor(0xd0, 0x20, 0x20));
+    painter.drawEllipse(0, 0, kMarkerSize - 1, kMarkerSize - 1);
+    return picture;
+  }();
+  return marker;
+}
+
 }  // namespace
 
 QIcon WithModifiedMarker(const QIcon& tab_picture) {
@@ -18,11 +34,7 @@ QIcon WithModifiedMarker(const QIcon& tab_picture) {
   scratch.fill(Qt::transparent);
   QPainter painter(&scratch);
   tab_picture.paint(&painter, 0, 0, kPictureSize, kPictureSize);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(Qt::white, 1));
-  painter.setBrush(QColor(0xd0, 0x20, 0x20));
-  painter.drawEllipse(kMarkerOffset, kMarkerOffset, kMarkerSize - 1,
-                      kMarkerSize - 1);
+  painter.drawPixmap(kMarkerOffset, kMarkerOffset, MarkerPicture());
   painter.end();
   return QIcon(scratch);
 }

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "editor/snapshot_history.h"
+#include "editor/style_stretches.h"
 #include "editor/text_encoding.h"
 #include "editor/ui/editor_accessible.h"
 
@@ -24,6 +25,10 @@ constexpr int kModificationMask = QsciScintillaBase::SC_MOD_BEFOREINSERT |
 // control's buffer would be copied whole into a larger one on the first
 // key, a pause of tens of milliseconds on a large file.
 size_t TypingRoom(size_t text_size) { return text_size / 8 + 4096; }
+
+// Stretches of one style at least this long go as one message; below about
+// this length the message costs more than the bytes it saves.
+constexpr size_t kLongStretch = 48;
 
 // The layout SCI_GETSTYLEDTEXT expects.
 struct StyledRange {
@@ -202,7 +207,29 @@ void Editor::SetStyles(int start, std::string_view styles) {
                       {{}, std::string(styles)}});
   }
   Send(SCI_STARTSTYLING, start, 0);
-  SendText(SCI_SETSTYLINGEX, styles.size(), styles.data());
+  SendStyles(styles);
+}
+
+// NOTE: Scintilla writes the bytes of SCI_SETSTYLINGEX with two calls each,
+// while SCI_SETSTYLING fills a stretch of one style in a tight loop for the
+// price of one message; long stretches go the second way, the short ones
+// between them in one SCI_SETSTYLINGEX.
+void Editor::SendStyles(std::string_view styles) {
+  size_t unsent = 0;
+  for (size_t at = 0; at < styles.size();) {
+    const size_t end = StretchEnd(styles, at);
+    if (end - at >= kLongStretch) {
+      if (unsent < at) {
+        SendText(SCI_SETSTYLINGEX, at - unsent, styles.data() + unsent);
+      }
+      Send(SCI_SETSTYLING, end - at, static_cast<unsigned char>(styles[at]));
+      unsent = end;
+    }
+    at = end;
+  }
+  if (unsent < styles.size()) {
+    SendText(SCI_SETSTYLINGEX, styles.size() - unsent, styles.data() + unsent);
+  }
 }
 
 void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {

@@ -106,6 +106,7 @@ class Editor : public QsciScintillaBase {
                     intptr_t l = 0) const;
   void ConfigureView();
   void ConfigureDocument(bool utf8);
+  void SendStyles(std::string_view styles);
   void OnModification(int modification_type, int position, int length);
   bool HistoryListens() const;
   void TellHistory(int modification_type, int position, int length);

@@ -68,12 +68,17 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
   const int first_visible = rich.FirstVisibleLine();
   EditorText text(rich);
   // Only the bound editor reports its changes, so only its index is kept.
-  ApplyRuns(rich,
-            &rich == rich_
-                ? colourer_.Colour(text, sel_start, s_line, e_line,
-                                   IndexFor(rich, text))
-                : colourer_.Colour(text.All(), sel_start, s_line, e_line));
+  const std::vector<FormatRun>& runs =
+      &rich == rich_ ? colourer_.Colour(text, sel_start, s_line, e_line,
+                                        IndexFor(rich, text))
+                     : colourer_.Colour(text.All(), sel_start, s_line, e_line);
+  // NOTE: the caret goes back before the styles change. Placing it lays
+  // out the caret's line to scroll it into view; the edit has just laid
+  // that line out, and new styles would make the control lay it out once
+  // more. Styles never move the caret, and bold keeps the width of every
+  // character, so the order changes nothing else.
   rich.Select(caret, caret);
+  ApplyRuns(rich, runs);
   rich.ScrollLines(first_visible - rich.FirstVisibleLine());
 }
 

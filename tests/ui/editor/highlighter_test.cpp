@@ -182,5 +182,18 @@ TEST_F(HighlighterTest, BytesSurviveColouring) {
   EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
 }
 
+// Long stretches of one style and short ones between them reach the
+// control by different messages; the styles must not tell which.
+TEST_F(HighlighterTest, LongAndShortStretchesColourAlike) {
+  const std::string text = std::string(300, 'a') + "<b>" +
+                           std::string(47, 'c') + "<" + std::string(48, 'd') +
+                           ">'e'\r\n<?php echo \"" + std::string(100, 'f') +
+                           "\" ?>" + ManyLines(20);
+  Open(text);
+  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
+  Open(text + "<i>");
+  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text + "<i>"));
+}
+
 }  // namespace
 }  // namespace quillory
