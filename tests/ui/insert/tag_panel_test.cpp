@@ -1,15 +1,7 @@
 #include "insert/ui/tag_panel.h"
 
-#include <QAction>
-#include <QTabWidget>
-#include <QTest>
-
-#include <fstream>
-#include <sstream>
-
-#include "insert/ui/panel_tool_button.h"
 #include "insert/ui/tree_viewer.h"
-#include "insert_window_fixture.h"
+#include "tag_panel_fixture.h"
 
 namespace quillory {
 namespace {
@@ -27,32 +19,8 @@ struct PressCase {
 
 const std::string kUnchanged = "\x01";
 
-class TagPanelTest : public InsertWindowTest {
+class TagPanelTest : public TagPanelFixture {
  protected:
-  PanelToolButton& Button(const QString& name) {
-    auto* button = window_.findChild<PanelToolButton*>(name);
-    EXPECT_NE(button, nullptr) << name.toStdString();
-    return *button;
-  }
-
-  QTabWidget& TTab() { return *window_.findChild<QTabWidget*>("TTab"); }
-
-  // Brings the button's page to the front, as a user would, and clicks it.
-  void Click(const QString& name) {
-    PanelToolButton& button = Button(name);
-    const int page = TTab().indexOf(button.parentWidget());
-    if (page >= 0) TTab().setCurrentIndex(page);
-    QTest::mouseClick(&button, Qt::LeftButton);
-  }
-
-  static void OkNextDialog() {
-    QTimer::singleShot(0, [] {
-      if (QWidget* dialog = QApplication::activeModalWidget()) {
-        PressOk(*dialog);
-      }
-    });
-  }
-
   void Prepare(Reply reply) {
     if (reply == Reply::kOkTheDialog) OkNextDialog();
     if (reply == Reply::kTypeLabel) fakes_.dialogs.typed_texts.push_back("L");
