@@ -54,9 +54,9 @@ std::vector<PanelToolButton*> BuildPanelPages(QTabWidget& ttab,
   for (auto& [page, holder] : holders) rows[page] = ButtonRow(*holder);
 
   std::vector<PanelToolButton*> buttons;
-  for (const PanelButton& spec : PanelButtons()) {
-    auto* button = new PanelToolButton(spec, holders.at(spec.page));
-    rows.at(spec.page)->addWidget(button);
+  for (const PanelButton& entry : PanelButtons()) {
+    auto* button = new PanelToolButton(entry, holders.at(entry.page));
+    rows.at(entry.page)->addWidget(button);
     buttons.push_back(button);
   }
   for (auto& [page, row] : rows) row->addStretch();

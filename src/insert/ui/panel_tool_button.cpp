@@ -9,39 +9,39 @@ constexpr int kButtonSize = 28;
 constexpr int kIconSize = 20;
 
 // "TImg_3", "LImg_36", "Label2_7": the control array and its index.
-QString ControlName(const PanelButton& spec) {
+QString ControlName(const PanelButton& entry) {
   static constexpr const char* kFamilies[] = {"TImg", "LImg", "Label2"};
   return QString("%1_%2")
-      .arg(kFamilies[static_cast<int>(spec.family)])
-      .arg(spec.index);
+      .arg(kFamilies[static_cast<int>(entry.family)])
+      .arg(entry.index);
 }
 
 }  // namespace
 
-PanelToolButton::PanelToolButton(const PanelButton& spec, QWidget* parent)
-    : QToolButton(parent), spec_(spec) {
-  setObjectName(ControlName(spec));
+PanelToolButton::PanelToolButton(const PanelButton& entry, QWidget* parent)
+    : QToolButton(parent), entry_(entry) {
+  setObjectName(ControlName(entry));
   setAutoRaise(true);
   setFocusPolicy(Qt::NoFocus);
   setMinimumSize(kButtonSize, kButtonSize);
-  if (!spec.tooltip.empty())
-    setToolTip(QString::fromLatin1(spec.tooltip.data(), spec.tooltip.size()));
+  if (!entry.tooltip.empty())
+    setToolTip(QString::fromLatin1(entry.tooltip.data(), entry.tooltip.size()));
   ShowFace();
 }
 
 // Icons are named after their control; text buttons show their caption,
 // and B, I and U show what they do to the text.
 void PanelToolButton::ShowFace() {
-  if (spec_.caption.empty()) {
+  if (entry_.caption.empty()) {
     setIcon(QIcon(":/panel/" + objectName() + ".svg"));
     setIconSize(QSize(kIconSize, kIconSize));
     return;
   }
-  setText(QString::fromLatin1(spec_.caption.data(), spec_.caption.size()));
+  setText(QString::fromLatin1(entry_.caption.data(), entry_.caption.size()));
   QFont face = font();
-  face.setBold(spec_.caption == "B");
-  face.setItalic(spec_.caption == "I");
-  face.setUnderline(spec_.caption == "U");
+  face.setBold(entry_.caption == "B");
+  face.setItalic(entry_.caption == "I");
+  face.setUnderline(entry_.caption == "U");
   setFont(face);
 }
 

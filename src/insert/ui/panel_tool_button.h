@@ -15,9 +15,9 @@ class PanelToolButton : public QToolButton {
  public:
   enum class BorderStyle { kNone = 0, kSingle = 1 };
 
-  PanelToolButton(const PanelButton& spec, QWidget* parent);
+  PanelToolButton(const PanelButton& entry, QWidget* parent);
 
-  const PanelButton& Spec() const { return spec_; }
+  const PanelButton& Entry() const { return entry_; }
   BorderStyle Border() const { return border_; }
 
  protected:
@@ -28,7 +28,7 @@ class PanelToolButton : public QToolButton {
  private:
   void ShowFace();
 
-  const PanelButton& spec_;
+  const PanelButton& entry_;
   BorderStyle border_ = BorderStyle::kNone;
 };
 

@@ -19,16 +19,16 @@ TagPanel::TagPanel(TagPanelContext context, QTabWidget& ttab, QWidget& toolbar,
     : QObject(parent), context_(std::move(context)) {
   buttons_ = BuildPanelPages(ttab, toolbar);
   for (PanelToolButton* button : buttons_) {
-    const PanelButton& spec = button->Spec();
+    const PanelButton& entry = button->Entry();
     connect(button, &PanelToolButton::clicked, this,
-            [this, &spec] { Dispatch(spec.family, spec.index); });
+            [this, &entry] { Dispatch(entry.family, entry.index); });
   }
 }
 
 void TagPanel::BindCommand(PanelAction action, QAction* command) {
   commands_[action] = command;
   for (PanelToolButton* button : buttons_) {
-    if (button->Spec().action != action) continue;
+    if (button->Entry().action != action) continue;
     button->setEnabled(command->isEnabled());
     connect(command, &QAction::changed, button,
             [button, command] { button->setEnabled(command->isEnabled()); });

@@ -46,6 +46,7 @@ QtFontChooser::QtFontChooser(const FontChoice& start, FontChooserExtras extras,
   fonts_ = new QFontDialog(FontOf(start), this);
   fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts_->setWindowFlags(Qt::Widget);
+  fonts_->setSizeGripEnabled(false);
 
   auto* colour_row = new QHBoxLayout;
   colour_row->addWidget(new QLabel("Colour:", this));

@@ -1,7 +1,7 @@
 #include "platform/qt/qt_font_chooser.h"
 
-#include <QToolButton>
 #include <gtest/gtest.h>
+#include <QToolButton>
 
 namespace quillory {
 namespace {
