@@ -124,7 +124,7 @@ constexpr std::array<PanelButton, 66> kButtons = {{
     {kLabel2, 4, kFrames, "set", "Frameset", kPair, "frameset"},
     {kLabel2, 5, kPhp, "?", "PHP tag", kWrap, "<?php", "?>"},
     {kLabel2, 6, kPhp, "?=", "PHP Output", kWrap, "<?=", "?>"},
-    {kLabel2, 7, kCommon, "B", "", kPair, "B"},
+    {kLabel2, 7, kCommon, "B", "", kBold, "B"},
     {kLabel2, 8, kCommon, "I", "", kPair, "I"},
     {kLabel2, 9, kCommon, "U", "", kPair, "U"},
 }};

@@ -28,6 +28,7 @@ enum class PanelAction {
   kInsert,         // replaces the selection with `text`
   kWrap,           // `text`, the selection, `closing`
   kPair,           // an element pair of tag `text` around the selection
+  kBold,           // a pair of `text` too; the editor's bold shortcut shares it
   kElementDialog,  // the element dialog of `group` and `num`
   kSelectList,     // the select dialog, then the option line and end tag
   kFieldset,       // asks for a label, then inserts a fieldset

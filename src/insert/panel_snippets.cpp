@@ -12,6 +12,7 @@ std::optional<std::string> SnippetFor(const PanelButton& button,
     case PanelAction::kWrap:
       return std::string(button.text).append(selected).append(button.closing);
     case PanelAction::kPair:
+    case PanelAction::kBold:
       return TagPairText(button.text, selected);
     default:
       return std::nullopt;

@@ -5,11 +5,14 @@
 #include <vector>
 
 #include "app/file_filters.h"
+#include "insert/font_choice.h"
 
 namespace quillory {
 
 enum class MessageIcon { kNone, kInformation, kWarning, kError };
 enum class Answer { kYes, kNo };
+// What the font chooser offers besides face, size, bold and italic.
+enum class FontChooserExtras { kNone, kColourAndEffects };
 
 // The questions and choosers a command may put to the user. Each call
 // blocks until the user answers. Texts are UTF-8.
@@ -24,6 +27,13 @@ class Dialogs {
       const std::vector<FileFilter>& filters) = 0;
   virtual std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) = 0;
+  // A one-line prompt opened with `default_text`; nothing when cancelled.
+  virtual std::optional<std::string> AskText(
+      const std::string& title, const std::string& prompt,
+      const std::string& default_text) = 0;
+  // The font chooser opened showing `start`; nothing when cancelled.
+  virtual std::optional<FontChoice> ChooseFont(const FontChoice& start,
+                                               FontChooserExtras extras) = 0;
 };
 
 // Hands files to the desktop: the program registered for their type.

@@ -1,6 +1,17 @@
 #include "support/fake_dialogs.h"
 
 namespace quillory::testing {
+namespace {
+
+template <typename T>
+std::optional<T> Next(std::deque<std::optional<T>>& queue) {
+  if (queue.empty()) return std::nullopt;
+  std::optional<T> next = queue.front();
+  queue.pop_front();
+  return next;
+}
+
+}  // namespace
 
 void FakeDialogs::ShowMessage(const std::string& text, MessageIcon) {
   messages.push_back(text);
@@ -22,10 +33,21 @@ std::optional<std::string> FakeDialogs::ChooseFileToOpen(
 std::optional<std::string> FakeDialogs::ChooseFileToSave(
     const std::vector<FileFilter>& filters) {
   offered_filters.push_back(filters);
-  if (chosen_files.empty()) return std::nullopt;
-  std::optional<std::string> chosen = chosen_files.front();
-  chosen_files.pop_front();
-  return chosen;
+  return Next(chosen_files);
+}
+
+std::optional<std::string> FakeDialogs::AskText(
+    const std::string& title, const std::string& prompt,
+    const std::string& default_text) {
+  prompts.push_back({title, prompt, default_text});
+  return Next(typed_texts);
+}
+
+std::optional<FontChoice> FakeDialogs::ChooseFont(const FontChoice& start,
+                                                  FontChooserExtras extras) {
+  offered_fonts.push_back(start);
+  offered_extras.push_back(extras);
+  return Next(chosen_fonts);
 }
 
 }  // namespace quillory::testing

@@ -19,13 +19,24 @@ class FakeDialogs : public Dialogs {
       const std::vector<FileFilter>& filters) override;
   std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) override;
+  std::optional<std::string> AskText(const std::string& title,
+                                     const std::string& prompt,
+                                     const std::string& default_text) override;
+  std::optional<FontChoice> ChooseFont(const FontChoice& start,
+                                       FontChooserExtras extras) override;
 
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> chosen_files;
+  std::deque<std::optional<std::string>> typed_texts;
+  std::deque<std::optional<FontChoice>> chosen_fonts;
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::vector<std::vector<FileFilter>> offered_filters;
+  // Title, prompt and default text of each prompt.
+  std::vector<std::vector<std::string>> prompts;
+  std::vector<FontChoice> offered_fonts;
+  std::vector<FontChooserExtras> offered_extras;
 };
 
 // Records what would have been opened with the desktop.

@@ -31,6 +31,7 @@
 #include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
+#include "insert/ui/tag_panel.h"
 
 namespace quillory {
 namespace {
@@ -53,6 +54,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildWidgets();
   BuildEditorAids();
   BuildMenus();
+  BuildTagPanel();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
@@ -117,6 +119,18 @@ void MainWindow::BuildEditorAids() {
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
   keys_ = new EditorKeyHandler(*this, *change_);
+}
+
+// The toolbar icons run the menu's own commands, so both stay one command.
+void MainWindow::BuildTagPanel() {
+  auto* tag_panel =
+      new TagPanel({this, *rich_, *highlighter_, services_.dialogs,
+                    environment_.program_folder},
+                   *side_panel_, *panel_, this);
+  tag_panel->BindCommand(PanelAction::kNew, Action("OpnNew"));
+  tag_panel->BindCommand(PanelAction::kOpen, Action("OpenOld"));
+  tag_panel->BindCommand(PanelAction::kSave, Action("SaveHtml"));
+  tag_panel->BindCommand(PanelAction::kPrint, Action("Prnt"));
 }
 
 void MainWindow::CallRichChange() { change_->OnChange(); }

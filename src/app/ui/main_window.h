@@ -99,6 +99,7 @@ class MainWindow : public QMainWindow {
   void BuildRecentEntries(QMenu* file_menu, QAction* before);
   void BuildEditorAids();
   void BuildEditingEvents();
+  void BuildTagPanel();
   void StartUp();
   void ReadSettingsFile();
   void WriteSettingsFile();

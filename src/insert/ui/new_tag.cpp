@@ -9,7 +9,7 @@
 
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
-#include "editor/ui/highlighter.h"
+#include "insert/ui/coloured_insert.h"
 
 namespace quillory {
 namespace {
@@ -90,10 +90,7 @@ void NewTag::OnOk() {
 }
 
 void NewTag::Insert(const std::string& output) {
-  const int start = rich_.SelectionStart();
-  rich_.ReplaceSelection(output);
-  highlighter_.SetForParsing(rich_, start + 1,
-                             start + static_cast<int64_t>(output.size()));
+  InsertColoured(rich_, highlighter_, output);
 }
 
 }  // namespace quillory

@@ -2,9 +2,12 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
+
+#include "platform/qt/qt_font_chooser.h"
 
 namespace quillory {
 namespace {
@@ -65,6 +68,24 @@ std::optional<std::string> QtDialogs::ChooseFileToSave(
   return Chosen(QFileDialog::getSaveFileName(
       parent_, QString(), QString(), FilterText(filters), nullptr,
       QFileDialog::DontConfirmOverwrite));
+}
+
+std::optional<std::string> QtDialogs::AskText(const std::string& title,
+                                              const std::string& prompt,
+                                              const std::string& default_text) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(
+      parent_, QString::fromStdString(title), QString::fromStdString(prompt),
+      QLineEdit::Normal, QString::fromStdString(default_text), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
+}
+
+std::optional<FontChoice> QtDialogs::ChooseFont(const FontChoice& start,
+                                                FontChooserExtras extras) {
+  QtFontChooser chooser(start, extras, parent_);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return chooser.Chosen();
 }
 
 bool QtDesktop::OpenWithDesktop(const std::string& path) {

@@ -66,6 +66,7 @@ TEST(PanelButtonsTest, ReferenceTreesAndFont) {
   EXPECT_EQ(FindPanelButton(kLImg, 31)->text, "languages/JS.HET");
   EXPECT_EQ(FindPanelButton(kLImg, 31)->page, PanelPage::kScript);
   EXPECT_EQ(FindPanelButton(kLImg, 36)->action, PanelAction::kFont);
+  EXPECT_EQ(FindPanelButton(kLabel2, 7)->action, PanelAction::kBold);
 }
 
 TEST(PanelButtonsTest, TextButtonCaptionsAndTooltips) {
