@@ -47,6 +47,15 @@ e2e_start() {
   xdotool windowfocus --sync "$E2E_WINDOW"
 }
 
+# Writes page.html in the test folder with the bytes of a printf format,
+# opens it and waits for its window; E2E_PAGE names the file.
+e2e_open_page() {
+  E2E_PAGE="$E2E_ROOT/page.html"
+  printf "$1" >"$E2E_PAGE"
+  e2e_start "$E2E_PAGE"
+  xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
+}
+
 # Waits up to 20 seconds for the program to end; fails if it does not.
 e2e_wait_exit() {
   for _ in $(seq 1 200); do

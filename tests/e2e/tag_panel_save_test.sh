@@ -5,11 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
-page="$E2E_ROOT/page.html"
-printf 'hello\r\n' >"$page"
-
-e2e_start "$page"
-xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
+e2e_open_page 'hello\r\n'
 
 # Positions inside the window: the toolbar row sits under the menu bar,
 # the panel's page tabs under it and the page's buttons under those.
@@ -26,5 +22,5 @@ click_at 137 35   # TImg 16, Save
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
-e2e_expect_file "$page" '<br><B>hello</B>\r\n'
+e2e_expect_file "$E2E_PAGE" '<br><B>hello</B>\r\n'
 echo "1 passed, 0 failed"
