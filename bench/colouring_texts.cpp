@@ -72,4 +72,12 @@ const std::string& ShortPhpBlocks() {
   return text;
 }
 
+int CaretFor(const std::string& text, const std::string& where) {
+  size_t at = where == "start"    ? 0
+              : where == "middle" ? text.size() / 2
+                                  : text.size() - 200;
+  while (at < text.size() && !(text[at] >= 'a' && text[at] <= 'z')) ++at;
+  return static_cast<int>(at);
+}
+
 }  // namespace quillory::bench

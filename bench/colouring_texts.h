@@ -15,4 +15,8 @@ const std::string& MillionOneKindQuotes();  // 1M apostrophes, no other kind
 const std::string& UnclosedPhpBlock();      // 20 MB, "<?php" at the start
 const std::string& ShortPhpBlocks();        // 100,000 one-line blocks
 
+// Where typing is measured in `text`: "start", "middle" or "end" (200 bytes
+// before it), moved on to the next letter so a key lands inside a word.
+int CaretFor(const std::string& text, const std::string& where);
+
 }  // namespace quillory::bench

@@ -21,6 +21,7 @@
 #include "editor/ui/find_window.h"
 #include "platform/qt/app_environment.h"
 #include "platform/qt/qt_dialogs.h"
+#include "qt_bench_main.h"
 
 namespace quillory {
 namespace {
@@ -51,14 +52,6 @@ struct Session {
   MainWindow window;
 };
 
-int CaretFor(const std::string& text, const std::string& where) {
-  size_t at = where == "start"    ? 0
-              : where == "middle" ? text.size() / 2
-                                  : text.size() - 200;
-  while (at < text.size() && !(text[at] >= 'a' && text[at] <= 'z')) ++at;
-  return static_cast<int>(at);
-}
-
 void PressX(Editor& rich) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_X, Qt::NoModifier, "x");
@@ -71,7 +64,7 @@ void TypedCharacter(benchmark::State& state, const std::string* text,
                     std::string where) {
   Session session;
   session.Open(*text);
-  const int caret = CaretFor(*text, where);
+  const int caret = bench::CaretFor(*text, where);
   session.Rich().Select(caret, caret);
   for (auto _ : state) {
     session.Slot().saved = true;
@@ -82,7 +75,7 @@ void TypedCharacter(benchmark::State& state, const std::string* text,
 void KeyToRepaint(benchmark::State& state, const std::string* text) {
   Session session;
   session.Open(*text);
-  const int caret = CaretFor(*text, "middle");
+  const int caret = bench::CaretFor(*text, "middle");
   session.Rich().Select(caret, caret);
   for (auto _ : state) {
     PressX(session.Rich());
@@ -140,13 +133,5 @@ void RegisterAll() {
 }  // namespace quillory
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  quillory::RegisterAll();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quillory::bench::RunQtBenchmarks(argc, argv, quillory::RegisterAll);
 }

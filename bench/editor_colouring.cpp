@@ -62,14 +62,6 @@ void OpenToFirstScreen(benchmark::State& state, const std::string* text) {
   }
 }
 
-int CaretFor(const std::string& text, const std::string& where) {
-  size_t at = where == "start"    ? 0
-              : where == "middle" ? text.size() / 2
-                                  : text.size() - 200;
-  while (at < text.size() && !(text[at] >= 'a' && text[at] <= 'z')) ++at;
-  return static_cast<int>(at);
-}
-
 // A real key press on the editor, then its line coloured as typing does.
 void TypeX(Host& host) {
   QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x");

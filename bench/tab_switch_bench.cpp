@@ -16,6 +16,7 @@
 #include "editor/ui/editor.h"
 #include "platform/qt/app_environment.h"
 #include "platform/qt/qt_dialogs.h"
+#include "qt_bench_main.h"
 
 namespace quillory {
 namespace {
@@ -179,12 +180,5 @@ BENCHMARK(BM_TypeInStockScintilla)
 }  // namespace quillory
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return quillory::bench::RunQtBenchmarks(argc, argv);
 }
