@@ -24,8 +24,13 @@ PanelToolButton::PanelToolButton(const PanelButton& entry, QWidget* parent)
   setAutoRaise(true);
   setFocusPolicy(Qt::NoFocus);
   setMinimumSize(kButtonSize, kButtonSize);
-  if (!entry.tooltip.empty())
-    setToolTip(QString::fromLatin1(entry.tooltip.data(), entry.tooltip.size()));
+  if (!entry.tooltip.empty()) {
+    const QString tip =
+        QString::fromLatin1(entry.tooltip.data(), entry.tooltip.size());
+    setToolTip(tip);
+    // An icon alone tells a screen reader nothing; the tip says what it does.
+    setAccessibleName(tip);
+  }
   ShowFace();
 }
 

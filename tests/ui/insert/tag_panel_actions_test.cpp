@@ -48,6 +48,7 @@ TEST_F(TagPanelActionsTest, PagesInTheirOrderAndTheToolbarRow) {
 TEST_F(TagPanelActionsTest, CaptionsAndTooltips) {
   EXPECT_EQ(Button("TImg_1").toolTip(), "Button element(submit,reset,button)");
   EXPECT_EQ(Button("LImg_19").toolTip(), "Horizonal Line");
+  EXPECT_EQ(Button("LImg_19").accessibleName(), "Horizonal Line");
   EXPECT_EQ(Button("Label2_6").text(), "?=");
   EXPECT_EQ(Button("Label2_6").toolTip(), "PHP Output");
   EXPECT_EQ(Button("LImg_29").toolTip(), "");
