@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "app/text_file.h"
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -136,16 +136,16 @@ class Mount {
 
 class AtomicWriteTest : public ::testing::Test {
  protected:
-  ScratchFolder folder_;
+  testing::TestFolder folder_;
 };
 
 class RoundTripTest : public ::testing::TestWithParam<RoundTripRow> {
  protected:
-  ScratchFolder folder_;
+  testing::TestFolder folder_;
 };
 
 TEST_P(RoundTripTest, NewFileHoldsExactlyTheBytes) {
-  const std::string path = folder_.File("new.html");
+  const std::string path = folder_.Path("new.html");
   ASSERT_TRUE(
       WriteTextFile(path, GetParam().bytes, WriteMode::kReplace).Succeeded());
   EXPECT_EQ(ReadTextFile(path), GetParam().bytes);
@@ -153,14 +153,14 @@ TEST_P(RoundTripTest, NewFileHoldsExactlyTheBytes) {
 
 TEST_P(RoundTripTest, ReplacedFileHoldsExactlyTheBytes) {
   const std::string path =
-      folder_.Put("old.html", std::string(5000, 'x') + "\r\nold tail");
+      folder_.Write("old.html", std::string(5000, 'x') + "\r\nold tail");
   ASSERT_TRUE(
       WriteTextFile(path, GetParam().bytes, WriteMode::kReplace).Succeeded());
   EXPECT_EQ(ReadTextFile(path), GetParam().bytes);
 }
 
 TEST_P(RoundTripTest, AppendKeepsBothPartsExactly) {
-  const std::string path = folder_.Put("list.qlp", "first\r\n");
+  const std::string path = folder_.Write("list.qlp", "first\r\n");
   ASSERT_TRUE(
       WriteTextFile(path, GetParam().bytes, WriteMode::kAppend).Succeeded());
   EXPECT_EQ(ReadTextFile(path), "first\r\n" + GetParam().bytes);
@@ -171,16 +171,16 @@ INSTANTIATE_TEST_SUITE_P(EveryKindOfText, RoundTripTest,
                          [](const auto& info) { return info.param.rule; });
 
 TEST_F(AtomicWriteTest, LeavesNoTemporaryFileBehind) {
-  folder_.Put("page.html", "old");
+  folder_.Write("page.html", "old");
   ASSERT_TRUE(
-      WriteTextFile(folder_.File("page.html"), "new", WriteMode::kReplace)
+      WriteTextFile(folder_.Path("page.html"), "new", WriteMode::kReplace)
           .Succeeded());
-  EXPECT_EQ(NamesIn(folder_.path()), std::vector<std::string>{"page.html"});
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicWriteTest, KeepsTheOldPermissionBits) {
   for (const mode_t mode : {0600, 0640, 0755, 02644}) {
-    const std::string path = folder_.Put("page.html", "old");
+    const std::string path = folder_.Write("page.html", "old");
     ASSERT_EQ(::chmod(path.c_str(), mode), 0);
     ASSERT_TRUE(WriteTextFile(path, "new", WriteMode::kReplace).Succeeded());
     EXPECT_EQ(ModeOf(path), mode) << std::oct << mode;
@@ -190,15 +190,15 @@ TEST_F(AtomicWriteTest, KeepsTheOldPermissionBits) {
 TEST_F(AtomicWriteTest, NewFileGetsReadWriteLessTheUmask) {
   const mode_t old_mask = ::umask(027);
   const WriteResult result =
-      WriteTextFile(folder_.File("new.html"), "x", WriteMode::kReplace);
+      WriteTextFile(folder_.Path("new.html"), "x", WriteMode::kReplace);
   ::umask(old_mask);
   ASSERT_TRUE(result.Succeeded());
-  EXPECT_EQ(ModeOf(folder_.File("new.html")), 0640u);
+  EXPECT_EQ(ModeOf(folder_.Path("new.html")), 0640u);
 }
 
 TEST_F(AtomicWriteTest, KeepsTheOwnerAndGroupWhereAllowed) {
   if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file away";
-  const std::string path = folder_.Put("page.html", "old");
+  const std::string path = folder_.Write("page.html", "old");
   ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
   ASSERT_TRUE(WriteTextFile(path, "new", WriteMode::kReplace).Succeeded());
   struct stat info {};
@@ -208,77 +208,77 @@ TEST_F(AtomicWriteTest, KeepsTheOwnerAndGroupWhereAllowed) {
 }
 
 TEST_F(AtomicWriteTest, SymbolicLinkIsWrittenThroughToItsTarget) {
-  folder_.Put("real.html", "old");
-  fs::create_symlink("real.html", folder_.File("link.html"));
+  folder_.Write("real.html", "old");
+  fs::create_symlink("real.html", folder_.Path("link.html"));
   ASSERT_TRUE(
-      WriteTextFile(folder_.File("link.html"), "new", WriteMode::kReplace)
+      WriteTextFile(folder_.Path("link.html"), "new", WriteMode::kReplace)
           .Succeeded());
-  EXPECT_TRUE(fs::is_symlink(folder_.File("link.html")));
-  EXPECT_EQ(folder_.Bytes("real.html"), "new");
+  EXPECT_TRUE(fs::is_symlink(folder_.Path("link.html")));
+  EXPECT_EQ(folder_.Read("real.html"), "new");
 }
 
 TEST_F(AtomicWriteTest, ChainOfLinksIntoAnotherFolderReachesTheLastTarget) {
-  fs::create_directory(folder_.File("site"));
-  folder_.Put("site/real.html", "old");
-  fs::create_symlink(folder_.File("site/real.html"), folder_.File("middle"));
-  fs::create_symlink("middle", folder_.File("first"));
-  ASSERT_TRUE(WriteTextFile(folder_.File("first"), "new", WriteMode::kReplace)
+  fs::create_directory(folder_.Path("site"));
+  folder_.Write("site/real.html", "old");
+  fs::create_symlink(folder_.Path("site/real.html"), folder_.Path("middle"));
+  fs::create_symlink("middle", folder_.Path("first"));
+  ASSERT_TRUE(WriteTextFile(folder_.Path("first"), "new", WriteMode::kReplace)
                   .Succeeded());
-  EXPECT_EQ(folder_.Bytes("site/real.html"), "new");
-  EXPECT_TRUE(fs::is_symlink(folder_.File("middle")));
-  EXPECT_EQ(NamesIn(folder_.File("site")),
+  EXPECT_EQ(folder_.Read("site/real.html"), "new");
+  EXPECT_TRUE(fs::is_symlink(folder_.Path("middle")));
+  EXPECT_EQ(NamesIn(folder_.Path("site")),
             std::vector<std::string>{"real.html"});
 }
 
 TEST_F(AtomicWriteTest, DanglingLinkCreatesItsTarget) {
-  fs::create_symlink("missing.html", folder_.File("link.html"));
+  fs::create_symlink("missing.html", folder_.Path("link.html"));
   ASSERT_TRUE(
-      WriteTextFile(folder_.File("link.html"), "new", WriteMode::kReplace)
+      WriteTextFile(folder_.Path("link.html"), "new", WriteMode::kReplace)
           .Succeeded());
-  EXPECT_TRUE(fs::is_symlink(folder_.File("link.html")));
-  EXPECT_EQ(folder_.Bytes("missing.html"), "new");
+  EXPECT_TRUE(fs::is_symlink(folder_.Path("link.html")));
+  EXPECT_EQ(folder_.Read("missing.html"), "new");
 }
 
 TEST_F(AtomicWriteTest, LinkLoopIsRefused) {
-  fs::create_symlink("b", folder_.File("a"));
-  fs::create_symlink("a", folder_.File("b"));
+  fs::create_symlink("b", folder_.Path("a"));
+  fs::create_symlink("a", folder_.Path("b"));
   const WriteResult result =
-      WriteTextFile(folder_.File("a"), "new", WriteMode::kReplace);
+      WriteTextFile(folder_.Path("a"), "new", WriteMode::kReplace);
   EXPECT_FALSE(result.Succeeded());
-  EXPECT_NE(result.error.find(folder_.File("a")), std::string::npos);
+  EXPECT_NE(result.error.find(folder_.Path("a")), std::string::npos);
 }
 
 TEST_F(AtomicWriteTest, HardLinkedNameKeepsTheOldBytes) {
-  const std::string path = folder_.Put("page.html", "old");
-  fs::create_hard_link(path, folder_.File("other-name.html"));
+  const std::string path = folder_.Write("page.html", "old");
+  fs::create_hard_link(path, folder_.Path("other-name.html"));
   ASSERT_TRUE(WriteTextFile(path, "new", WriteMode::kReplace).Succeeded());
-  EXPECT_EQ(folder_.Bytes("page.html"), "new");
-  EXPECT_EQ(folder_.Bytes("other-name.html"), "old");
+  EXPECT_EQ(folder_.Read("page.html"), "new");
+  EXPECT_EQ(folder_.Read("other-name.html"), "old");
   EXPECT_EQ(fs::hard_link_count(path), 1u);
 }
 
 TEST_F(AtomicWriteTest, AppendToMissingFileCreatesIt) {
   ASSERT_TRUE(
-      WriteTextFile(folder_.File("new.qlp"), "\r\n/a.html", WriteMode::kAppend)
+      WriteTextFile(folder_.Path("new.qlp"), "\r\n/a.html", WriteMode::kAppend)
           .Succeeded());
-  EXPECT_EQ(folder_.Bytes("new.qlp"), "\r\n/a.html");
+  EXPECT_EQ(folder_.Read("new.qlp"), "\r\n/a.html");
 }
 
 TEST_F(AtomicWriteTest, AppendThroughLinkKeepsPermissions) {
-  const std::string path = folder_.Put("project.qlp", "/a.html");
+  const std::string path = folder_.Write("project.qlp", "/a.html");
   ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
-  fs::create_symlink("project.qlp", folder_.File("link.qlp"));
+  fs::create_symlink("project.qlp", folder_.Path("link.qlp"));
   ASSERT_TRUE(
-      WriteTextFile(folder_.File("link.qlp"), "\r\n/b.html", WriteMode::kAppend)
+      WriteTextFile(folder_.Path("link.qlp"), "\r\n/b.html", WriteMode::kAppend)
           .Succeeded());
-  EXPECT_EQ(folder_.Bytes("project.qlp"), "/a.html\r\n/b.html");
+  EXPECT_EQ(folder_.Read("project.qlp"), "/a.html\r\n/b.html");
   EXPECT_EQ(ModeOf(path), 0604u);
 }
 
 TEST_F(AtomicWriteTest, BackslashIsPartOfTheName) {
-  ASSERT_TRUE(WriteTextFile(folder_.File("a\\b.html"), "x", WriteMode::kReplace)
+  ASSERT_TRUE(WriteTextFile(folder_.Path("a\\b.html"), "x", WriteMode::kReplace)
                   .Succeeded());
-  EXPECT_EQ(NamesIn(folder_.path()), std::vector<std::string>{"a\\b.html"});
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"a\\b.html"});
 }
 
 // Each failure must name the file, say why, keep the old bytes and leave
@@ -290,96 +290,96 @@ void ExpectRefused(const std::string& error, const std::string& path,
 }
 
 TEST_F(AtomicWriteTest, FolderThatIsARegularFileFails) {
-  folder_.Put("plain", "not a folder");
-  const std::string path = folder_.File("plain/page.html");
+  folder_.Write("plain", "not a folder");
+  const std::string path = folder_.Path("plain/page.html");
   ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
                 "Not a directory");
-  EXPECT_EQ(folder_.Bytes("plain"), "not a folder");
+  EXPECT_EQ(folder_.Read("plain"), "not a folder");
 }
 
 TEST_F(AtomicWriteTest, MissingFolderFails) {
-  const std::string path = folder_.File("missing/page.html");
+  const std::string path = folder_.Path("missing/page.html");
   ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
                 "No such file or directory");
 }
 
 TEST_F(AtomicWriteTest, FolderAsTargetFails) {
-  fs::create_directory(folder_.File("site"));
+  fs::create_directory(folder_.Path("site"));
   ExpectRefused(
-      WriteTextFile(folder_.File("site"), "new", WriteMode::kReplace).error,
-      folder_.File("site"), "Is a directory");
-  EXPECT_TRUE(fs::is_directory(folder_.File("site")));
+      WriteTextFile(folder_.Path("site"), "new", WriteMode::kReplace).error,
+      folder_.Path("site"), "Is a directory");
+  EXPECT_TRUE(fs::is_directory(folder_.Path("site")));
 }
 
 TEST_F(AtomicWriteTest, NamedPipeIsNotReplaced) {
-  ASSERT_EQ(::mkfifo(folder_.File("pipe").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo(folder_.Path("pipe").c_str(), 0644), 0);
   ExpectRefused(
-      WriteTextFile(folder_.File("pipe"), "new", WriteMode::kReplace).error,
-      folder_.File("pipe"), "not a regular file");
-  EXPECT_TRUE(fs::is_fifo(folder_.File("pipe")));
+      WriteTextFile(folder_.Path("pipe"), "new", WriteMode::kReplace).error,
+      folder_.Path("pipe"), "not a regular file");
+  EXPECT_TRUE(fs::is_fifo(folder_.Path("pipe")));
 }
 
 TEST_F(AtomicWriteTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-  fs::create_directory(folder_.File("site"));
-  const std::string path = folder_.Put("site/page.html", "old");
-  GiveToNobody(folder_.path(), 0755);
+  fs::create_directory(folder_.Path("site"));
+  const std::string path = folder_.Write("site/page.html", "old");
+  GiveToNobody(folder_.Path(""), 0755);
   GiveToNobody(path, 0644);
-  GiveToNobody(folder_.File("site"), 0555);
+  GiveToNobody(folder_.Path("site"), 0555);
   ExpectRefused(WriteAsUnprivileged(path, "new", WriteMode::kReplace), path,
                 "Permission denied");
-  EXPECT_EQ(folder_.Bytes("site/page.html"), "old");
-  EXPECT_EQ(NamesIn(folder_.File("site")),
+  EXPECT_EQ(folder_.Read("site/page.html"), "old");
+  EXPECT_EQ(NamesIn(folder_.Path("site")),
             std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicWriteTest, FileWithoutWritePermissionIsNotReplaced) {
-  const std::string path = folder_.Put("page.html", "old");
-  GiveToNobody(folder_.path(), 0755);
+  const std::string path = folder_.Write("page.html", "old");
+  GiveToNobody(folder_.Path(""), 0755);
   GiveToNobody(path, 0444);
   ExpectRefused(WriteAsUnprivileged(path, "new", WriteMode::kReplace), path,
                 "Permission denied");
-  EXPECT_EQ(folder_.Bytes("page.html"), "old");
-  EXPECT_EQ(NamesIn(folder_.path()), std::vector<std::string>{"page.html"});
+  EXPECT_EQ(folder_.Read("page.html"), "old");
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicWriteTest, AppendToUnreadableFileDoesNotDropItsBytes) {
-  const std::string path = folder_.Put("project.qlp", "/a.html");
-  GiveToNobody(folder_.path(), 0755);
+  const std::string path = folder_.Write("project.qlp", "/a.html");
+  GiveToNobody(folder_.Path(""), 0755);
   GiveToNobody(path, 0200);
   ExpectRefused(WriteAsUnprivileged(path, "\r\n/b.html", WriteMode::kAppend),
                 path, "cannot be read");
-  EXPECT_EQ(folder_.Bytes("project.qlp"), "/a.html");
+  EXPECT_EQ(folder_.Read("project.qlp"), "/a.html");
 }
 
 TEST_F(AtomicWriteTest, ReadOnlyMountFailsAndKeepsTheOldFile) {
-  fs::create_directory(folder_.File("site"));
-  const std::string path = folder_.Put("site/page.html", "old");
-  Mount mount(folder_.File("site"));
+  fs::create_directory(folder_.Path("site"));
+  const std::string path = folder_.Write("site/page.html", "old");
+  Mount mount(folder_.Path("site"));
   if (!mount.ReadOnlyBind()) GTEST_SKIP() << "mounting is not permitted";
   ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
                 "Read-only file system");
-  EXPECT_EQ(folder_.Bytes("site/page.html"), "old");
+  EXPECT_EQ(folder_.Read("site/page.html"), "old");
 }
 
 TEST_F(AtomicWriteTest, FullDiskFailsAndKeepsTheOldFile) {
-  fs::create_directory(folder_.File("disk"));
-  Mount mount(folder_.File("disk"));
+  fs::create_directory(folder_.Path("disk"));
+  Mount mount(folder_.Path("disk"));
   if (!mount.Tmpfs("size=64k")) GTEST_SKIP() << "mounting is not permitted";
   const std::string old_bytes(16 * 1024, 'o');
-  const std::string path = folder_.Put("disk/page.html", old_bytes);
+  const std::string path = folder_.Write("disk/page.html", old_bytes);
   ExpectRefused(
       WriteTextFile(path, std::string(256 * 1024, 'n'), WriteMode::kReplace)
           .error,
       path, "No space left on device");
   EXPECT_EQ(ReadTextFile(path), old_bytes);
-  EXPECT_EQ(NamesIn(folder_.File("disk")),
+  EXPECT_EQ(NamesIn(folder_.Path("disk")),
             std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicWriteTest, ShortWriteFailsAndKeepsTheOldFile) {
   // A file-size limit makes the system accept only part of a write, then
   // refuse the rest: the same shape as a disk filling up midway.
-  const std::string path = folder_.Put("page.html", "old");
+  const std::string path = folder_.Write("page.html", "old");
   rlimit old_limit{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
   rlimit small = old_limit;
@@ -391,8 +391,8 @@ TEST_F(AtomicWriteTest, ShortWriteFailsAndKeepsTheOldFile) {
   ::setrlimit(RLIMIT_FSIZE, &old_limit);
   ::signal(SIGXFSZ, old_handler);
   ExpectRefused(result.error, path, "File too large");
-  EXPECT_EQ(folder_.Bytes("page.html"), "old");
-  EXPECT_EQ(NamesIn(folder_.path()), std::vector<std::string>{"page.html"});
+  EXPECT_EQ(folder_.Read("page.html"), "old");
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
 }
 
 }  // namespace

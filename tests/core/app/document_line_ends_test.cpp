@@ -6,7 +6,7 @@
 
 #include "app/atomic_write.h"
 #include "app/text_file.h"
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -32,8 +32,8 @@ TEST_P(HoldForEditingTest, SavingUnchangedGivesBackTheStoredBytes) {
 }
 
 TEST_P(HoldForEditingTest, FileOpenedAndSavedUnchangedKeepsEveryByte) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("page.html", GetParam().stored);
+  testing::TestFolder folder;
+  const std::string path = folder.Write("page.html", GetParam().stored);
   const HeldText held = HoldForEditing(ReadTextFile(path));
   ASSERT_TRUE(WriteTextFile(path, BytesToStore(held.text, held.line_ends),
                             WriteMode::kReplace)

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -26,35 +24,22 @@ TEST(SplitLinesTest, MixedLineEndsSplitOnlyAtCrLf) {
 
 class ReadFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("quillory-bytes-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const std::string path = (folder_ / name).string();
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-  }
-
-  std::filesystem::path folder_;
+  testing::TestFolder folder_;
 };
 
 TEST_F(ReadFileTest, ReadsEveryByte) {
   const std::string bytes("a\0b\x1a\xff\r\n", 7);
-  EXPECT_EQ(ReadFileBytes(Write("x.bin", bytes)), bytes);
+  EXPECT_EQ(ReadFileBytes(folder_.Write("x.bin", bytes)), bytes);
 }
 
 TEST_F(ReadFileTest, MissingFileAndFolderGiveNothing) {
-  EXPECT_EQ(ReadFileBytes((folder_ / "missing").string()), std::nullopt);
-  EXPECT_EQ(ReadFileBytes(folder_.string()), std::nullopt);
-  EXPECT_EQ(ReadLines(folder_.string()), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(folder_.Path("missing")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(folder_.Path("")), std::nullopt);
+  EXPECT_EQ(ReadLines(folder_.Path("")), std::nullopt);
 }
 
 TEST_F(ReadFileTest, EmptyFileGivesNoLines) {
-  EXPECT_EQ(ReadLines(Write("empty", "")), Lines{});
+  EXPECT_EQ(ReadLines(folder_.Write("empty", "")), Lines{});
 }
 
 }  // namespace

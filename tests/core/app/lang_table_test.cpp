@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -94,17 +94,17 @@ TEST(LangTableTest, IndexOutsideTheTableGivesNothingOrTheFallback) {
 }
 
 TEST(LangTableTest, LoadsFromFile) {
-  ScratchFolder folder;
+  testing::TestFolder folder;
   LangTable table;
-  ASSERT_TRUE(table.LoadFromFile(folder.Put("main.lng", "File\r\nEdit\r\n")));
+  ASSERT_TRUE(table.LoadFromFile(folder.Write("main.lng", "File\r\nEdit\r\n")));
   EXPECT_EQ(AllEntries(table), (Entries{"File", "Edit"}));
 }
 
 TEST(LangTableTest, MissingFileKeepsThePreviousEntries) {
-  ScratchFolder folder;
+  testing::TestFolder folder;
   LangTable table = TableOf("Old\r\n");
-  EXPECT_FALSE(table.LoadFromFile(folder.File("missing/main.lng")));
-  EXPECT_FALSE(table.LoadFromFile(folder.path()));
+  EXPECT_FALSE(table.LoadFromFile(folder.Path("missing/main.lng")));
+  EXPECT_FALSE(table.LoadFromFile(folder.Path("")));
   EXPECT_EQ(AllEntries(table), Entries{"Old"});
 }
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -62,15 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.rule; });
 
 TEST(ReadListFileTest, ReadsTheNamesFromTheFile) {
-  ScratchFolder folder;
+  testing::TestFolder folder;
   const std::string path =
-      folder.Put("site.qlp", "/x/a.html\r\n/x/b.php\r\n/x/c.css");
+      folder.Write("site.qlp", "/x/a.html\r\n/x/b.php\r\n/x/c.css");
   EXPECT_EQ(ReadListFile(path), (Names{"/x/a.html", "/x/b.php", "/x/c.css"}));
 }
 
 TEST(ReadListFileTest, MissingFileListsNothing) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadListFile(folder.File("missing.qlp")), Names{});
+  testing::TestFolder folder;
+  EXPECT_EQ(ReadListFile(folder.Path("missing.qlp")), Names{});
 }
 
 }  // namespace

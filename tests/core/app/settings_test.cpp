@@ -73,16 +73,15 @@ TEST(SettingsReadTest, HttpServerTakesTheRoundedLeadingNumber) {
                          Row{"3.5", 4}, Row{"-2.5", -2}, Row{"2.51", 3},
                          Row{"abc", 0}, Row{"", 0}, Row{"-7", -7}}) {
     SCOPED_TRACE(row.value);
-    EXPECT_EQ(Read(std::string("IsHTTPServer=") + row.value + "\r\n")
-                  .is_http_server,
-              row.expected);
+    EXPECT_EQ(
+        Read(std::string("IsHTTPServer=") + row.value + "\r\n").is_http_server,
+        row.expected);
   }
 }
 
 TEST(SettingsReadTest, HttpServerOverflowLeavesTheOldValue) {
-  EXPECT_EQ(Read("IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n")
-                .is_http_server,
-            5);
+  EXPECT_EQ(
+      Read("IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n").is_http_server, 5);
 }
 
 TEST(SettingsReadTest, OpenLastSessionReadsWordsAndNumbers) {
@@ -90,17 +89,15 @@ TEST(SettingsReadTest, OpenLastSessionReadsWordsAndNumbers) {
   EXPECT_TRUE(Read("open_last_session=True\r\n").open_last_session);
   EXPECT_TRUE(Read("open_last_session=-3\r\n").open_last_session);
   EXPECT_FALSE(Read("open_last_session=0\r\n").open_last_session);
-  EXPECT_FALSE(
-      Read("open_last_session=1\r\nopen_last_session=FALSE\r\n")
-          .open_last_session);
+  EXPECT_FALSE(Read("open_last_session=1\r\nopen_last_session=FALSE\r\n")
+                   .open_last_session);
   // Neither a word nor a number: unchanged.
   EXPECT_TRUE(Read("open_last_session=1\r\nopen_last_session=maybe\r\n")
                   .open_last_session);
 }
 
 TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
-  const Settings settings =
-      Read("LastOpened=/a.html\\\\\\\\\\\\/c.html\r\n");
+  const Settings settings = Read("LastOpened=/a.html\\\\\\\\\\\\/c.html\r\n");
   EXPECT_EQ(settings.last_opened[0], "/a.html");
   EXPECT_EQ(settings.last_opened[1], "");
   EXPECT_EQ(settings.last_opened[2], "/c.html");

@@ -4,25 +4,25 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
 
 TEST(ReadTextFileTest, KeepsEveryByte) {
-  ScratchFolder folder;
+  testing::TestFolder folder;
   const std::string bytes("a\r\nb\nc\rd\0e\x1A\xFF", 12);
-  EXPECT_EQ(ReadTextFile(folder.Put("page.html", bytes)), bytes);
+  EXPECT_EQ(ReadTextFile(folder.Write("page.html", bytes)), bytes);
 }
 
 TEST(ReadTextFileTest, MissingFileGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadTextFile(folder.File("missing.html")), "");
+  testing::TestFolder folder;
+  EXPECT_EQ(ReadTextFile(folder.Path("missing.html")), "");
 }
 
 TEST(ReadTextFileTest, FolderGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadTextFile(folder.path()), "");
+  testing::TestFolder folder;
+  EXPECT_EQ(ReadTextFile(folder.Path("")), "");
 }
 
 struct JoinedRow {
@@ -34,8 +34,8 @@ struct JoinedRow {
 class ReadLinesJoinedTest : public ::testing::TestWithParam<JoinedRow> {};
 
 TEST_P(ReadLinesJoinedTest, JoinsLinesWithCrLf) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadLinesJoined(folder.Put("template.html", GetParam().bytes)),
+  testing::TestFolder folder;
+  EXPECT_EQ(ReadLinesJoined(folder.Write("template.html", GetParam().bytes)),
             GetParam().joined);
 }
 
@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.rule; });
 
 TEST(ReadLinesJoinedMissingTest, MissingFileGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadLinesJoined(folder.File("missing.html")), "");
+  testing::TestFolder folder;
+  EXPECT_EQ(ReadLinesJoined(folder.Path("missing.html")), "");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_bytes.h"
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -58,14 +58,14 @@ INSTANTIATE_TEST_SUITE_P(Rules, CompletionLoadRule,
                          });
 
 TEST(CompletionListTest, MissingFileGivesNoEntries) {
-  ScratchFolder folder;
-  EXPECT_EQ(LoadCompletionList(folder.File("syntaxHTML.lng")), Entries{});
-  EXPECT_EQ(LoadCompletionList(folder.path()), Entries{});
+  testing::TestFolder folder;
+  EXPECT_EQ(LoadCompletionList(folder.Path("syntaxHTML.lng")), Entries{});
+  EXPECT_EQ(LoadCompletionList(folder.Path("")), Entries{});
 }
 
 TEST(CompletionListTest, LoadsFile) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("syntaxHTML.lng", "b|2\r\nbr|1\r\n");
+  testing::TestFolder folder;
+  const std::string path = folder.Write("syntaxHTML.lng", "b|2\r\nbr|1\r\n");
   EXPECT_EQ(LoadCompletionList(path), (Entries{"b>", "/b>", "br>"}));
 }
 

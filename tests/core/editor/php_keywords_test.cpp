@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/scratch_folder.h"
+#include "app/file_bytes.h"
 #include "editor/word_bytes.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -47,15 +48,15 @@ TEST(PhpKeywordListTest, LoneCrStaysInsideTheWord) {
 }
 
 TEST(PhpKeywordListTest, EmptyOrMissingFileGivesNoKeywords) {
-  ScratchFolder folder;
-  EXPECT_TRUE(LoadPhpKeywords(folder.Put("php.lng", "")).words().empty());
-  EXPECT_TRUE(LoadPhpKeywords(folder.File("missing.lng")).words().empty());
-  EXPECT_TRUE(LoadPhpKeywords(folder.path()).words().empty());
+  testing::TestFolder folder;
+  EXPECT_TRUE(LoadPhpKeywords(folder.Write("php.lng", "")).words().empty());
+  EXPECT_TRUE(LoadPhpKeywords(folder.Path("missing.lng")).words().empty());
+  EXPECT_TRUE(LoadPhpKeywords(folder.Path("")).words().empty());
 }
 
 TEST(PhpKeywordListTest, LoadsFileInOrder) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("php.lng", "while\r\nfor\r\n");
+  testing::TestFolder folder;
+  const std::string path = folder.Write("php.lng", "while\r\nfor\r\n");
   EXPECT_EQ(LoadPhpKeywords(path).words(), (Words{"while", "for", ""}));
 }
 

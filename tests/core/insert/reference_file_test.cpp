@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -99,12 +99,12 @@ TEST(ReferenceFileTest, MissingFileGivesNothing) {
 }
 
 TEST(ReferenceFileTest, LoadTakesLfLineEndsAsCrLf) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("a.HET",
-                                      "T\x01G\x03"
-                                      "f\x04"
-                                      "d\x04"
-                                      "a\nb\x01\n");
+  testing::TestFolder folder;
+  const std::string path = folder.Write("a.HET",
+                                        "T\x01G\x03"
+                                        "f\x04"
+                                        "d\x04"
+                                        "a\nb\x01\n");
   const ReferenceFile file = LoadReferenceFile(path);
   EXPECT_EQ(file.groups[0].entries[0].template_text, "a\r\nb");
 }
