@@ -139,52 +139,32 @@ class AtomicWriteTest : public ::testing::Test {
   testing::TestFolder folder_;
 };
 
-class RoundTripTest : public ::testing::TestWithParam<RoundTripRow> {
- protected:
-  testing::TestFolder folder_;
-};
-
-TEST_P(RoundTripTest, NewFileHoldsExactlyTheBytes) {
-  const std::string path = folder_.Path("new.html");
-  ASSERT_TRUE(
-      WriteTextFile(path, GetParam().bytes, WriteMode::kReplace).Succeeded());
-  EXPECT_EQ(ReadTextFile(path), GetParam().bytes);
+// Each kind of text into a new file, over a longer old file, and appended.
+TEST_F(AtomicWriteTest, EveryKindOfTextRoundTripsExactly) {
+  for (const RoundTripRow& row : RoundTripRows()) {
+    SCOPED_TRACE(row.rule);
+    const std::string fresh = folder_.Path(std::string(row.rule) + ".html");
+    ASSERT_TRUE(
+        WriteTextFile(fresh, row.bytes, WriteMode::kReplace).Succeeded());
+    EXPECT_EQ(ReadTextFile(fresh), row.bytes);
+    const std::string old =
+        folder_.Write("old.html", std::string(5000, 'x') + "\r\nold tail");
+    ASSERT_TRUE(WriteTextFile(old, row.bytes, WriteMode::kReplace).Succeeded());
+    EXPECT_EQ(ReadTextFile(old), row.bytes);
+    const std::string list = folder_.Write("list.qlp", "first\r\n");
+    ASSERT_TRUE(WriteTextFile(list, row.bytes, WriteMode::kAppend).Succeeded());
+    EXPECT_EQ(ReadTextFile(list), "first\r\n" + row.bytes);
+  }
 }
 
-TEST_P(RoundTripTest, ReplacedFileHoldsExactlyTheBytes) {
-  const std::string path =
-      folder_.Write("old.html", std::string(5000, 'x') + "\r\nold tail");
-  ASSERT_TRUE(
-      WriteTextFile(path, GetParam().bytes, WriteMode::kReplace).Succeeded());
-  EXPECT_EQ(ReadTextFile(path), GetParam().bytes);
-}
-
-TEST_P(RoundTripTest, AppendKeepsBothPartsExactly) {
-  const std::string path = folder_.Write("list.qlp", "first\r\n");
-  ASSERT_TRUE(
-      WriteTextFile(path, GetParam().bytes, WriteMode::kAppend).Succeeded());
-  EXPECT_EQ(ReadTextFile(path), "first\r\n" + GetParam().bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryKindOfText, RoundTripTest,
-                         ::testing::ValuesIn(RoundTripRows()),
-                         [](const auto& info) { return info.param.rule; });
-
-TEST_F(AtomicWriteTest, LeavesNoTemporaryFileBehind) {
-  folder_.Write("page.html", "old");
-  ASSERT_TRUE(
-      WriteTextFile(folder_.Path("page.html"), "new", WriteMode::kReplace)
-          .Succeeded());
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
-}
-
-TEST_F(AtomicWriteTest, KeepsTheOldPermissionBits) {
+TEST_F(AtomicWriteTest, KeepsThePermissionBitsAndLeavesNoTemporaryFile) {
   for (const mode_t mode : {0600, 0640, 0755, 02644}) {
     const std::string path = folder_.Write("page.html", "old");
     ASSERT_EQ(::chmod(path.c_str(), mode), 0);
     ASSERT_TRUE(WriteTextFile(path, "new", WriteMode::kReplace).Succeeded());
     EXPECT_EQ(ModeOf(path), mode) << std::oct << mode;
   }
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
 }
 
 TEST_F(AtomicWriteTest, NewFileGetsReadWriteLessTheUmask) {
@@ -207,36 +187,27 @@ TEST_F(AtomicWriteTest, KeepsTheOwnerAndGroupWhereAllowed) {
   EXPECT_EQ(info.st_gid, 4322u);
 }
 
-TEST_F(AtomicWriteTest, SymbolicLinkIsWrittenThroughToItsTarget) {
+// A link, a chain of links into another folder and a dangling link: each
+// link stays and its last target gets the bytes.
+TEST_F(AtomicWriteTest, LinksAreWrittenThroughToTheirLastTarget) {
   folder_.Write("real.html", "old");
   fs::create_symlink("real.html", folder_.Path("link.html"));
-  ASSERT_TRUE(
-      WriteTextFile(folder_.Path("link.html"), "new", WriteMode::kReplace)
-          .Succeeded());
-  EXPECT_TRUE(fs::is_symlink(folder_.Path("link.html")));
-  EXPECT_EQ(folder_.Read("real.html"), "new");
-}
-
-TEST_F(AtomicWriteTest, ChainOfLinksIntoAnotherFolderReachesTheLastTarget) {
-  fs::create_directory(folder_.Path("site"));
-  folder_.Write("site/real.html", "old");
-  fs::create_symlink(folder_.Path("site/real.html"), folder_.Path("middle"));
+  folder_.Write("site/deep.html", "old");
+  fs::create_symlink(folder_.Path("site/deep.html"), folder_.Path("middle"));
   fs::create_symlink("middle", folder_.Path("first"));
-  ASSERT_TRUE(WriteTextFile(folder_.Path("first"), "new", WriteMode::kReplace)
-                  .Succeeded());
-  EXPECT_EQ(folder_.Read("site/real.html"), "new");
+  fs::create_symlink("missing.html", folder_.Path("dangling.html"));
+  for (const char* name : {"link.html", "first", "dangling.html"}) {
+    ASSERT_TRUE(WriteTextFile(folder_.Path(name), "new", WriteMode::kReplace)
+                    .Succeeded())
+        << name;
+    EXPECT_TRUE(fs::is_symlink(folder_.Path(name))) << name;
+  }
+  EXPECT_EQ(folder_.Read("real.html"), "new");
+  EXPECT_EQ(folder_.Read("site/deep.html"), "new");
+  EXPECT_EQ(folder_.Read("missing.html"), "new");
   EXPECT_TRUE(fs::is_symlink(folder_.Path("middle")));
   EXPECT_EQ(NamesIn(folder_.Path("site")),
-            std::vector<std::string>{"real.html"});
-}
-
-TEST_F(AtomicWriteTest, DanglingLinkCreatesItsTarget) {
-  fs::create_symlink("missing.html", folder_.Path("link.html"));
-  ASSERT_TRUE(
-      WriteTextFile(folder_.Path("link.html"), "new", WriteMode::kReplace)
-          .Succeeded());
-  EXPECT_TRUE(fs::is_symlink(folder_.Path("link.html")));
-  EXPECT_EQ(folder_.Read("missing.html"), "new");
+            std::vector<std::string>{"deep.html"});
 }
 
 TEST_F(AtomicWriteTest, LinkLoopIsRefused) {
@@ -257,14 +228,12 @@ TEST_F(AtomicWriteTest, HardLinkedNameKeepsTheOldBytes) {
   EXPECT_EQ(fs::hard_link_count(path), 1u);
 }
 
-TEST_F(AtomicWriteTest, AppendToMissingFileCreatesIt) {
+TEST_F(AtomicWriteTest, AppendCreatesAMissingFileAndFollowsLinks) {
   ASSERT_TRUE(
       WriteTextFile(folder_.Path("new.qlp"), "\r\n/a.html", WriteMode::kAppend)
           .Succeeded());
   EXPECT_EQ(folder_.Read("new.qlp"), "\r\n/a.html");
-}
 
-TEST_F(AtomicWriteTest, AppendThroughLinkKeepsPermissions) {
   const std::string path = folder_.Write("project.qlp", "/a.html");
   ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
   fs::create_symlink("project.qlp", folder_.Path("link.qlp"));
@@ -289,70 +258,53 @@ void ExpectRefused(const std::string& error, const std::string& path,
   EXPECT_NE(error.find(reason), std::string::npos) << error;
 }
 
-TEST_F(AtomicWriteTest, FolderThatIsARegularFileFails) {
+TEST_F(AtomicWriteTest, TargetsThatCannotBeFilesAreRefusedAndLeftAlone) {
   folder_.Write("plain", "not a folder");
-  const std::string path = folder_.Path("plain/page.html");
-  ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
-                "Not a directory");
-  EXPECT_EQ(folder_.Read("plain"), "not a folder");
-}
-
-TEST_F(AtomicWriteTest, MissingFolderFails) {
-  const std::string path = folder_.Path("missing/page.html");
-  ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
-                "No such file or directory");
-}
-
-TEST_F(AtomicWriteTest, FolderAsTargetFails) {
   fs::create_directory(folder_.Path("site"));
-  ExpectRefused(
-      WriteTextFile(folder_.Path("site"), "new", WriteMode::kReplace).error,
-      folder_.Path("site"), "Is a directory");
-  EXPECT_TRUE(fs::is_directory(folder_.Path("site")));
-}
-
-TEST_F(AtomicWriteTest, NamedPipeIsNotReplaced) {
   ASSERT_EQ(::mkfifo(folder_.Path("pipe").c_str(), 0644), 0);
-  ExpectRefused(
-      WriteTextFile(folder_.Path("pipe"), "new", WriteMode::kReplace).error,
-      folder_.Path("pipe"), "not a regular file");
+  const std::pair<const char*, const char*> rows[] = {
+      {"plain/page.html", "Not a directory"},
+      {"missing/page.html", "No such file or directory"},
+      {"site", "Is a directory"},
+      {"pipe", "not a regular file"}};
+  for (const auto& [name, reason] : rows) {
+    const std::string path = folder_.Path(name);
+    ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
+                  reason);
+  }
+  EXPECT_EQ(folder_.Read("plain"), "not a folder");
+  EXPECT_TRUE(fs::is_empty(folder_.Path("site")));
   EXPECT_TRUE(fs::is_fifo(folder_.Path("pipe")));
+  EXPECT_EQ(NamesIn(folder_.Path("")),
+            (std::vector<std::string>{"pipe", "plain", "site"}));
 }
 
-TEST_F(AtomicWriteTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-  fs::create_directory(folder_.Path("site"));
-  const std::string path = folder_.Write("site/page.html", "old");
+TEST_F(AtomicWriteTest, MissingPermissionsKeepTheOldFiles) {
+  const std::string page = folder_.Write("site/page.html", "old");
+  const std::string locked = folder_.Write("locked.html", "old");
+  const std::string list = folder_.Write("project.qlp", "/a.html");
   GiveToNobody(folder_.Path(""), 0755);
-  GiveToNobody(path, 0644);
+  GiveToNobody(page, 0644);
   GiveToNobody(folder_.Path("site"), 0555);
-  ExpectRefused(WriteAsUnprivileged(path, "new", WriteMode::kReplace), path,
+  GiveToNobody(locked, 0444);
+  GiveToNobody(list, 0200);
+  ExpectRefused(WriteAsUnprivileged(page, "new", WriteMode::kReplace), page,
                 "Permission denied");
+  ExpectRefused(WriteAsUnprivileged(locked, "new", WriteMode::kReplace), locked,
+                "Permission denied");
+  // Appending must not drop bytes it could not read.
+  ExpectRefused(WriteAsUnprivileged(list, "\r\n/b.html", WriteMode::kAppend),
+                list, "cannot be read");
   EXPECT_EQ(folder_.Read("site/page.html"), "old");
+  EXPECT_EQ(folder_.Read("locked.html"), "old");
+  EXPECT_EQ(folder_.Read("project.qlp"), "/a.html");
   EXPECT_EQ(NamesIn(folder_.Path("site")),
             std::vector<std::string>{"page.html"});
-}
-
-TEST_F(AtomicWriteTest, FileWithoutWritePermissionIsNotReplaced) {
-  const std::string path = folder_.Write("page.html", "old");
-  GiveToNobody(folder_.Path(""), 0755);
-  GiveToNobody(path, 0444);
-  ExpectRefused(WriteAsUnprivileged(path, "new", WriteMode::kReplace), path,
-                "Permission denied");
-  EXPECT_EQ(folder_.Read("page.html"), "old");
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
-}
-
-TEST_F(AtomicWriteTest, AppendToUnreadableFileDoesNotDropItsBytes) {
-  const std::string path = folder_.Write("project.qlp", "/a.html");
-  GiveToNobody(folder_.Path(""), 0755);
-  GiveToNobody(path, 0200);
-  ExpectRefused(WriteAsUnprivileged(path, "\r\n/b.html", WriteMode::kAppend),
-                path, "cannot be read");
-  EXPECT_EQ(folder_.Read("project.qlp"), "/a.html");
+  EXPECT_EQ(NamesIn(folder_.Path("")),
+            (std::vector<std::string>{"locked.html", "project.qlp", "site"}));
 }
 
 TEST_F(AtomicWriteTest, ReadOnlyMountFailsAndKeepsTheOldFile) {
-  fs::create_directory(folder_.Path("site"));
   const std::string path = folder_.Write("site/page.html", "old");
   Mount mount(folder_.Path("site"));
   if (!mount.ReadOnlyBind()) GTEST_SKIP() << "mounting is not permitted";
