@@ -5,14 +5,10 @@
 namespace quillory {
 namespace {
 
-TEST(SettleLanguageTest, EmptyLanguageBecomesEnglish) {
+TEST(SettleLanguageTest, EmptyLanguageBecomesEnglishAChosenOneStays) {
   Settings settings;
   SettleLanguage(settings);
   EXPECT_EQ(settings.language, "english");
-}
-
-TEST(SettleLanguageTest, ChosenLanguageStays) {
-  Settings settings;
   settings.language = "russian";
   SettleLanguage(settings);
   EXPECT_EQ(settings.language, "russian");
