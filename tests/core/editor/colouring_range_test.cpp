@@ -15,31 +15,11 @@ void PrintTo(const TextRange& range, std::ostream* out) {
 namespace {
 
 struct RangeCase {
-  std::string rule;
+  const char* rule;
   std::string text;
-  int64_t sel_start;
-  int64_t first;
-  int64_t last;
+  int64_t sel_start, first, last;
   TextRange expected;
 };
-
-void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.rule; }
-
-class ColouringRangeRule : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(ColouringRangeRule, Resolves) {
-  const RangeCase& c = GetParam();
-  const TextRange range =
-      ResolveColouringRange(c.text, c.sel_start, c.first, c.last);
-  EXPECT_EQ(range.first, c.expected.first);
-  EXPECT_EQ(range.last, c.expected.last);
-  for (char guard : kGuards) {
-    GuardedTextSource source(c.text, guard);
-    EXPECT_EQ(ResolveColouringRange(source, c.sel_start, c.first, c.last),
-              c.expected)
-        << "read in pieces, guard " << guard;
-  }
-}
 
 // a1 b2 \r3 \n4 c5 d6 \r7 \n8 e9 f10
 const std::string kThreeLines = "ab\r\ncd\r\nef";
@@ -62,10 +42,20 @@ const RangeCase kCases[] = {
     {"FirstPastLastIsEmpty", kThreeLines, 0, 6, 5, {6, 5}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, ColouringRangeRule, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<RangeCase>& info) {
-                           return info.param.rule;
-                         });
+// Each row read whole and in pieces that stray guards would spoil.
+TEST(ColouringRangeTest, ResolvesByTheRules) {
+  for (const RangeCase& c : kCases) {
+    SCOPED_TRACE(c.rule);
+    EXPECT_EQ(ResolveColouringRange(c.text, c.sel_start, c.first, c.last),
+              c.expected);
+    for (char guard : kGuards) {
+      GuardedTextSource source(c.text, guard);
+      EXPECT_EQ(ResolveColouringRange(source, c.sel_start, c.first, c.last),
+                c.expected)
+          << "guard " << guard;
+    }
+  }
+}
 
 // Lines far longer than the first piece read around the caret.
 TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
