@@ -10,7 +10,7 @@ void TypeOneKey(SnapshotHistory& history) {
   history.Record();
 }
 
-TEST(SlotHistoriesTest, EachSlotKeepsItsOwnLevels) {
+TEST(SlotHistoriesTest, EachSlotKeepsItsOwnLevelsUntilFreed) {
   SlotHistories histories;
   TypeOneKey(histories.Of(2));
   TypeOneKey(histories.Of(2));
@@ -18,12 +18,6 @@ TEST(SlotHistoriesTest, EachSlotKeepsItsOwnLevels) {
   EXPECT_EQ(histories.Of(2).position(), 2);
   EXPECT_EQ(histories.Of(5).position(), 1);
   EXPECT_EQ(histories.Of(0).position(), 0);
-}
-
-TEST(SlotHistoriesTest, FreeingASlotClearsOnlyIt) {
-  SlotHistories histories;
-  TypeOneKey(histories.Of(2));
-  TypeOneKey(histories.Of(5));
   histories.Free(2);
   EXPECT_FALSE(histories.Of(2).Undo());
   EXPECT_FALSE(histories.Of(2).LevelFilled(0));
