@@ -5,30 +5,21 @@
 namespace quillory {
 namespace {
 
-TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValue) {
+TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValueWithItsOwnChoices) {
   DialogRows rows;
   rows.SetChoices({"GET", "POST"});
   rows.AddPropertyRow("Method", "POST", 0, ValueCell::kList);
+  rows.AddPropertyRow("Method", "", 1, ValueCell::kList);
+  rows.SetChoices({"c"});
+  rows.AddPropertyRow("", "c", 2, ValueCell::kList);
   EXPECT_EQ(rows.rows()[0].selected, 1);
   EXPECT_EQ(rows.Value(0), "POST");
-}
-
-TEST(DialogRowsTest, ListWithoutAnEqualEntryHasNoSelection) {
-  DialogRows rows;
-  rows.SetChoices({"GET", "POST"});
-  rows.AddPropertyRow("Method", "", 0, ValueCell::kList);
-  EXPECT_EQ(rows.rows()[0].selected, -1);
+  EXPECT_EQ(rows.rows()[1].selected, -1);
+  EXPECT_EQ(rows.Value(1), "");
+  EXPECT_EQ(rows.rows()[1].choices, (std::vector<std::string>{"GET", "POST"}));
+  EXPECT_EQ(rows.Value(2), "c");
+  rows.Select(0, 5);  // outside the entries
   EXPECT_EQ(rows.Value(0), "");
-}
-
-TEST(DialogRowsTest, ListKeepsTheChoicesInForceWhenAdded) {
-  DialogRows rows;
-  rows.SetChoices({"a", "b"});
-  rows.AddPropertyRow("", "a", 0, ValueCell::kList);
-  rows.SetChoices({"c"});
-  EXPECT_EQ(rows.rows()[0].choices, (std::vector<std::string>{"a", "b"}));
-  rows.AddPropertyRow("", "c", 1, ValueCell::kList);
-  EXPECT_EQ(rows.Value(1), "c");
 }
 
 TEST(DialogRowsTest, AddingAnExistingRowReplacesIt) {
@@ -45,14 +36,6 @@ TEST(DialogRowsTest, LockedTextBoxIgnoresTyping) {
   rows.AddPropertyRow("Type", "file", 0, ValueCell::kLockedTextBox);
   rows.SetText(0, "text");
   EXPECT_EQ(rows.Value(0), "file");
-}
-
-TEST(DialogRowsTest, SelectOutsideTheEntriesClearsTheSelection) {
-  DialogRows rows;
-  rows.SetChoices({"a"});
-  rows.AddPropertyRow("", "a", 0, ValueCell::kList);
-  rows.Select(0, 5);
-  EXPECT_EQ(rows.Value(0), "");
 }
 
 TEST(DialogRowsTest, MissingRowsReadEmptyAndIgnoreChanges) {
