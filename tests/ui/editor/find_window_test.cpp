@@ -11,7 +11,7 @@
 
 #include "app/ui/document_tabs.h"
 #include "editor/ui/editor.h"
-#include "support/editing_window.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 constexpr int kPlain = 0;
 constexpr int kTag = 2;
 
-class FindWindowTest : public testing::EditingWindowTest {
+class FindWindowTest : public testing::WindowTest {
  protected:
   FindWindow* Window() { return window_.findChild<FindWindow*>("FindF"); }
   template <typename Widget>
