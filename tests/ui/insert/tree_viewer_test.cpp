@@ -116,10 +116,5 @@ TEST_F(TreeViewerTest, MissingFileShowsAnEmptyRoot) {
   EXPECT_EQ(Folders().topLevelItem(0)->childCount(), 0);
 }
 
-TEST_F(TreeViewerTest, ShippedPhpReferenceLoads) {
-  viewer_->Load(window_.Environment().program_folder + "languages/php.HET");
-  EXPECT_GT(Folders().topLevelItem(0)->childCount(), 20);
-}
-
 }  // namespace
 }  // namespace quillory
