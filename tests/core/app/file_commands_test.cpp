@@ -16,13 +16,6 @@ LangTable TableWith(int index, std::string_view entries) {
   return table;
 }
 
-TEST(FileNameOfPathTest, TextAfterTheLastSlash) {
-  EXPECT_EQ(FileNameOfPath("/home/u/site/index.html"), "index.html");
-  EXPECT_EQ(FileNameOfPath("index.html"), "index.html");
-  EXPECT_EQ(FileNameOfPath("/home/u/"), "");
-  EXPECT_EQ(FileNameOfPath("/w/a b\\c.html"), "a b\\c.html");
-}
-
 TEST(LoadingStatusTest, ComposesTheTwoEntries) {
   const LangTable table = TableWith(59, "Loading...\r\nHighlighting: \r\n");
   EXPECT_EQ(LoadingStatus(table), "Loading...");

@@ -14,48 +14,9 @@ void PrintTo(const TextRange& range, std::ostream* out) {
 
 namespace {
 
-struct RangeCase {
-  const char* rule;
-  std::string text;
-  int64_t sel_start, first, last;
-  TextRange expected;
-};
-
-// a1 b2 \r3 \n4 c5 d6 \r7 \n8 e9 f10
-const std::string kThreeLines = "ab\r\ncd\r\nef";
-
-const RangeCase kCases[] = {
-    {"CaretInFirstLineStartsAtOne", kThreeLines, 1, -1, -1, {1, 3}},
-    {"CaretBelowTwoStartsAtOne", kThreeLines, 0, -1, -1, {1, 3}},
-    {"NegativeCaretSearchesLineEndFromOne", kThreeLines, -1, -1, -1, {1, 3}},
-    {"CaretAtLineStartTakesCrLfBefore", kThreeLines, 4, -1, -1, {3, 7}},
-    {"CaretAtLineEndTakesCrAfter", kThreeLines, 6, -1, -1, {3, 7}},
-    {"CrLfMustLieWhollyBeforeCaret", kThreeLines, 3, -1, -1, {1, 3}},
-    {"LastLineEndsAtTextEnd", kThreeLines, 9, -1, -1, {7, 10}},
-    {"CaretPastTextEnd", kThreeLines, 50, -1, -1, {7, 10}},
-    {"LoneCrAndLfAreNoLineBreaks", "a\rb\nc", 3, -1, -1, {1, 5}},
-    {"LfCrIsNoLineBreak", "a\n\rb\r\nc", 4, -1, -1, {1, 5}},
-    {"GivenRangeIsKept", kThreeLines, 0, 2, 8, {2, 8}},
-    {"GivenStartWithDerivedEnd", kThreeLines, 5, 2, -1, {2, 7}},
-    {"DerivedStartWithGivenEnd", kThreeLines, 5, -1, 9, {3, 9}},
-    {"GivenRangeIsClamped", kThreeLines, 0, -7, 40, {1, 10}},
-    {"FirstPastLastIsEmpty", kThreeLines, 0, 6, 5, {6, 5}},
-};
-
-// Each row read whole and in pieces that stray guards would spoil.
-TEST(ColouringRangeTest, ResolvesByTheRules) {
-  for (const RangeCase& c : kCases) {
-    SCOPED_TRACE(c.rule);
-    EXPECT_EQ(ResolveColouringRange(c.text, c.sel_start, c.first, c.last),
-              c.expected);
-    for (char guard : kGuards) {
-      GuardedTextSource source(c.text, guard);
-      EXPECT_EQ(ResolveColouringRange(source, c.sel_start, c.first, c.last),
-                c.expected)
-          << "guard " << guard;
-    }
-  }
-}
+// The rules themselves are checked through the colouring pass, against a
+// literal reading of them, in html_parse_random_test; these cases are about
+// how little of a long text is read.
 
 // Lines far longer than the first piece read around the caret.
 TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {

@@ -13,7 +13,6 @@
 namespace quillory {
 namespace {
 
-constexpr int kPlain = 0;
 constexpr int kKeyword = 1;
 constexpr int kTag = 2;
 constexpr int kPhp = 4;
@@ -64,16 +63,6 @@ class HighlighterTest : public testing::WindowTest {
     return ExpectedStyles(text, {1}, 1, static_cast<int64_t>(text.size()));
   }
 };
-
-TEST_F(HighlighterTest, WholeTextGetsOneStylePerColourAndBold) {
-  Open("<p class=\"x\">hi</p>\r\n<?php echo $a; ?>");
-  EXPECT_EQ(Styles(0, 9), std::string(9, '0' + kTag));
-  EXPECT_EQ(Styles(9, 12), std::string(3, '0' + kString));
-  EXPECT_EQ(Rich().StyleAt(14), kPlain);
-  EXPECT_EQ(Styles(21, 27), std::string(6, '0' + kPhp));
-  EXPECT_EQ(Styles(27, 31), std::string(4, '0' + kKeyword));
-  EXPECT_EQ(Rich().StyleAt(32), kPhp);
-}
 
 TEST_F(HighlighterTest, StylesShowTheFixedColours) {
   Open("x");
