@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/editor/plain_snapshot_history.h"
+#include "editor/slot_histories.h"
 
 namespace quillory {
 namespace {
@@ -93,25 +94,6 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
     EXPECT_EQ(tab.text(), row.text);
     EXPECT_EQ(tab.history().position(), row.position);
   }
-}
-
-TEST(SnapshotHistoryTest, EmptyDocumentIsAFilledLevel) {
-  Tab tab;
-  tab.Type(0, "A", 1);
-  tab.Change({ChangeKind::kText, 0, {"A", "\1"}, {}});
-  tab.history().Record();
-  tab.Undo();
-  tab.Undo();
-  ASSERT_TRUE(tab.Redo());
-  EXPECT_EQ(tab.text(), "");
-}
-
-TEST(SnapshotHistoryTest, ColouringWithoutSnapshotIsUndoneToo) {
-  Tab tab;
-  tab.Type(0, "ab", 1);
-  tab.Change({ChangeKind::kStyles, 0, {"", "\1\1"}, {"", "\5\5"}});
-  tab.Undo();
-  EXPECT_EQ(tab.document().styles, "\1\1");
 }
 
 TEST(SnapshotHistoryTest, ClearForgetsEverything) {
@@ -229,6 +211,24 @@ TEST(SnapshotHistoryTest, RandomSessionsMatchFullCopies) {
       ASSERT_NO_FATAL_FAILURE(session.Step());
     }
   }
+}
+
+TEST(SlotHistoriesTest, EachSlotKeepsItsOwnLevelsUntilFreed) {
+  SlotHistories histories;
+  const auto type_one_key = [&](int slot) {
+    histories.Of(slot).Notify({ChangeKind::kText, 0, {}, {"a", {'\0'}}});
+    histories.Of(slot).Record();
+  };
+  type_one_key(2);
+  type_one_key(2);
+  type_one_key(5);
+  EXPECT_EQ(histories.Of(2).position(), 2);
+  EXPECT_EQ(histories.Of(5).position(), 1);
+  EXPECT_EQ(histories.Of(0).position(), 0);
+  histories.Free(2);
+  EXPECT_FALSE(histories.Of(2).Undo());
+  EXPECT_FALSE(histories.Of(2).LevelFilled(0));
+  EXPECT_TRUE(histories.Of(5).LevelFilled(0));
 }
 
 }  // namespace
