@@ -82,9 +82,10 @@ TEST(ElementFormsTest, EveryElementsRows) {
 
 TEST(ElementFormsTest, ContainersAreFormAndTextareaOnly) {
   for (int num = 0; num <= 9; ++num) {
-    const auto spec = FindElementSpec(ElementGroup::kForm, num);
-    if (!spec) continue;
-    EXPECT_EQ(spec->container == Container::kYes, num == 0 || num == 5) << num;
+    const auto element = FindElementSpec(ElementGroup::kForm, num);
+    if (!element) continue;
+    EXPECT_EQ(element->container == Container::kYes, num == 0 || num == 5)
+        << num;
   }
   EXPECT_EQ(FindElementSpec(ElementGroup::kImage, 0)->container,
             Container::kNo);

@@ -67,15 +67,16 @@ TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
 
 TEST_F(MainWindowTest, EveryCommandExistsByName) {
   auto window = Start();
-  for (const ActionSpec& spec : MainActions()) {
-    QAction* action = window->Action(spec.object_name);
-    ASSERT_NE(action, nullptr) << spec.object_name;
-    EXPECT_EQ(action->isEnabled(), spec.availability == Availability::kAlways)
-        << spec.object_name;
+  for (const ActionSpec& command : MainActions()) {
+    QAction* action = window->Action(command.object_name);
+    ASSERT_NE(action, nullptr) << command.object_name;
+    EXPECT_EQ(action->isEnabled(),
+              command.availability == Availability::kAlways)
+        << command.object_name;
   }
-  for (const MenuSpec& spec : MainMenus()) {
-    EXPECT_NE(window->findChild<QMenu*>(spec.object_name), nullptr)
-        << spec.object_name;
+  for (const MenuSpec& menu : MainMenus()) {
+    EXPECT_NE(window->findChild<QMenu*>(menu.object_name), nullptr)
+        << menu.object_name;
   }
   EXPECT_EQ(window->Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
 }
