@@ -81,14 +81,6 @@ TEST_F(MainWindowTest, EveryCommandExistsByName) {
   EXPECT_EQ(window->Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
-TEST_F(MainWindowTest, QuitWritesTheNineLinesByteForByte) {
-  auto window = Start();
-  window->show();
-  window->Action("Quit")->trigger();
-  window.reset();
-  EXPECT_EQ(SettingsFile(), kDefaultFile);
-}
-
 TEST_F(MainWindowTest, ReadSettingsSurviveTheRoundTrip) {
   const std::string file =
       "Language=russian\r\nIsHTTPServer=1\r\nPathToHTTPD=/srv/www\r\n"
