@@ -64,13 +64,18 @@ TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
     if (row.caret >= 0) EXPECT_EQ(Rich().Caret(), row.caret);
   }
   // Keys the table passes on reach the control.
-  Rich().SetBytes("");
-  Type("a b");
+  Rich().SetBytes("ab\r\n");
+  Rich().Select(4, 4);
+  Type("c d");
   Key(Qt::Key_Left);
   Key(Qt::Key_Backspace);
   Key(Qt::Key_V);
   Key(Qt::Key_2);
-  EXPECT_EQ(Text(), "av2b");
+  Key(Qt::Key_Up);
+  Key(Qt::Key_End, kCtrl);
+  Key(Qt::Key_Up);
+  Type("!");
+  EXPECT_EQ(Text(), "ab!\r\ncv2d");
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
