@@ -4,7 +4,8 @@ include(GoogleTest)
 # A GoogleTest program over core code; no display, no Qt.
 function(quillory_core_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE quillory_core GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE quillory_core quillory_test_folder
+                                        GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
 endfunction()
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTabBar>
+
+#include <string>
+
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "support/fake_dialogs.h"
@@ -10,15 +14,25 @@
 namespace quillory::testing {
 
 // A shown main window on a fresh program folder with the shipped data, its
-// dialogs answered by doubles.
+// dialogs answered by doubles, and helpers to edit documents through the
+// real editor control.
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
-    window_.resize(900, 600);
-    window_.show();
-  }
+  WindowTest();
 
   Editor& Rich() { return *window_.ActiveEditor(); }
+  QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
+  // The active document's bytes.
+  std::string Text() { return Rich().Bytes(); }
+  // Opens a file holding `bytes` in a new tab, as the open command does;
+  // the editor has the focus. Returns the slot.
+  int OpenFile(const std::string& name, const std::string& bytes);
+  // Types `keys` into the editor, one key event each.
+  void Type(const std::string& keys);
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void Trigger(const char* command);
+  // `count` lines of tagged text, each different.
+  static std::string NumberedLines(int count);
 
   TestFolder folder_;
   FakeServices fakes_;

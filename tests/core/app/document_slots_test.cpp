@@ -7,56 +7,36 @@
 namespace quillory {
 namespace {
 
-std::vector<int> TakeAll(FreeTabs& free) {
-  std::vector<int> taken;
-  while (auto slot = free.Take()) taken.push_back(*slot);
-  return taken;
-}
-
-TEST(FreeTabsTest, StartsWithEverySlotInOrder) {
-  FreeTabs free;
-  EXPECT_EQ(TakeAll(free), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-  EXPECT_EQ(free.Take(), std::nullopt);
-}
-
-TEST(FreeTabsTest, OnlyFreeSlotIsTakenNext) {
-  FreeTabs free;
-  TakeAll(free);
-  free.Release(3);
-  EXPECT_EQ(free.Take(), 3);
-}
-
-TEST(FreeTabsTest, FreedSlotsComeBackInTheOrderTheyWereFreed) {
-  FreeTabs free;
-  TakeAll(free);
-  free.Release(3);
-  free.Release(7);
-  EXPECT_EQ(TakeAll(free), (std::vector<int>{3, 7}));
-}
-
-TEST(FreeTabsTest, OldestFreeSlotWinsOverLowest) {
-  FreeTabs free;
-  for (int i = 0; i < 4; ++i) free.Take();  // 0..3 in use, 4..9 free
-  free.Release(2);
-  EXPECT_EQ(free.Take(), 4);
-}
-
-TEST(FreeTabsTest, ReleasingTwiceListsTheSlotOnce) {
-  FreeTabs free;
-  free.Take();
-  free.Release(0);
-  free.Release(0);
-  free.Release(5);  // already free
-  EXPECT_EQ(free.Slots().size(), 10u);
-  EXPECT_EQ(TakeAll(free), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
-}
-
-TEST(FreeTabsTest, OutOfRangeSlotsAreNeverListed) {
-  FreeTabs free;
-  TakeAll(free);
-  free.Release(-1);
-  free.Release(10);
-  EXPECT_TRUE(free.Empty());
+TEST(FreeTabsTest, HandsOutTheOldestFreeSlotFirst) {
+  struct Row {
+    const char* rule;
+    int taken;  // slots taken from a fresh list before the releases
+    std::vector<int> released;
+    std::vector<int> handed_out;  // every slot then taken, in order
+  };
+  const Row rows[] = {
+      {"fresh list is every slot in order",
+       0,
+       {},
+       {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+      {"freed slots come back in the order freed", 10, {3, 7}, {3, 7}},
+      {"oldest free slot wins over lowest", 4, {2}, {4, 5, 6, 7, 8, 9, 2}},
+      {"releasing twice lists the slot once",
+       1,
+       {0, 0, 5},
+       {1, 2, 3, 4, 5, 6, 7, 8, 9, 0}},
+      {"out of range slots are never listed", 10, {-1, 10}, {}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.rule);
+    FreeTabs free;
+    for (int i = 0; i < row.taken; ++i) free.Take();
+    for (int slot : row.released) free.Release(slot);
+    std::vector<int> handed_out;
+    while (auto slot = free.Take()) handed_out.push_back(*slot);
+    EXPECT_EQ(handed_out, row.handed_out);
+    EXPECT_TRUE(free.Empty());
+  }
 }
 
 }  // namespace

@@ -39,35 +39,27 @@ TEST(OpenFileFiltersTest, MissingEntriesLeaveEmptyCaptions) {
       (FileFilter{"", "*.html;*.htm;*.js;*.css;*.php;*.phtml;*.php3;*.qlp"}));
 }
 
-struct SaveAsRow {
-  const char* rule;
-  std::string caption;
-  FileFilter first;
-};
-
-class SaveAsFileFiltersTest : public ::testing::TestWithParam<SaveAsRow> {};
-
-TEST_P(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
-  EXPECT_EQ(SaveAsFileFilters(GetParam().caption, NumberedTable()),
-            (Filters{GetParam().first, {"T58", "*.*"}}));
+TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
+  const std::pair<const char*, FileFilter> rows[] = {
+      {"index.html", {"T54", "*.html"}},
+      {"index.htm", {"T54", "*.htm"}},
+      {"app.js", {"T55", "*.js"}},
+      {"site.css", {"T56", "*.css"}},
+      {"a.php", {"T57", "*.php"}},
+      {"a.phtml", {"T57", "*.phtml"}},
+      {"a.php3", {"T57", "*.php3"}},
+      {"A.HTML", {"T58", "*.HTML"}},  // upper case is another type
+      {"notes.txt", {"T58", "*.txt"}},
+      {"a.min.js", {"T55", "*.js"}},      // the last dot counts
+      {"unknown.css", {"T56", "*.css"}},  // a new document's caption
+      {"README", {"T58", "*"}},
+  };
+  for (const auto& [caption, first] : rows) {
+    EXPECT_EQ(SaveAsFileFilters(caption, NumberedTable()),
+              (Filters{first, {"T58", "*.*"}}))
+        << caption;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ExtensionRules, SaveAsFileFiltersTest,
-    ::testing::Values(
-        SaveAsRow{"Html", "index.html", {"T54", "*.html"}},
-        SaveAsRow{"Htm", "index.htm", {"T54", "*.htm"}},
-        SaveAsRow{"JavaScript", "app.js", {"T55", "*.js"}},
-        SaveAsRow{"Css", "site.css", {"T56", "*.css"}},
-        SaveAsRow{"Php", "a.php", {"T57", "*.php"}},
-        SaveAsRow{"Phtml", "a.phtml", {"T57", "*.phtml"}},
-        SaveAsRow{"Php3", "a.php3", {"T57", "*.php3"}},
-        SaveAsRow{"UpperCaseIsOther", "A.HTML", {"T58", "*.HTML"}},
-        SaveAsRow{"OtherExtension", "notes.txt", {"T58", "*.txt"}},
-        SaveAsRow{"LastDotCounts", "a.min.js", {"T55", "*.js"}},
-        SaveAsRow{"UntitledTemplateCaption", "unknown.css", {"T56", "*.css"}},
-        SaveAsRow{"NoDotGivesStar", "README", {"T58", "*"}}),
-    [](const auto& info) { return info.param.rule; });
 
 }  // namespace
 }  // namespace quillory

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -18,74 +18,48 @@ Entries AllEntries(const LangTable& table) {
   return entries;
 }
 
-LangTable TableOf(std::string_view bytes) {
+TEST(LangTableTest, TakesTheCompleteLines) {
+  struct Row {
+    const char* rule;
+    std::string bytes;
+    Entries entries;
+  };
+  const Row rows[] = {
+      {"every line ended by CR LF", "File\r\nTools\r\n", {"File", "Tools"}},
+      {"last line without CR LF is lost", "File\r\nTools", {"File"}},
+      {"entries are not trimmed", " Line: \r\n\t\r\n", {" Line: ", "\t"}},
+      {"empty lines keep later numbers",
+       "a\r\n\r\n\r\nd\r\n",
+       {"a", "", "", "d"}},
+      {"lone LF stays in its entry", "a\nb\r\nc\r\n", {"a\nb", "c"}},
+      {"LF-only file is taken as CR LF", "a\nb\n", {"a", "b"}},
+      {"markers are kept as written", "x<BR>y\r\n", {"x<BR>y"}},
+      {"UTF-8 bytes are kept", "Файл\r\n", {"Файл"}},
+  };
+  for (const Row& row : rows) {
+    LangTable table;
+    EXPECT_TRUE(table.LoadFromBytes("Old\r\nOlder\r\n"));
+    EXPECT_TRUE(table.LoadFromBytes(row.bytes)) << row.rule;
+    EXPECT_EQ(AllEntries(table), row.entries) << row.rule;
+  }
+}
+
+TEST(LangTableTest, NothingToLoadKeepsThePreviousEntries) {
+  testing::TestFolder folder;
   LangTable table;
-  EXPECT_TRUE(table.LoadFromBytes(bytes));
-  return table;
-}
-
-struct LoadRow {
-  const char* rule;
-  std::string bytes;
-  Entries entries;
-};
-
-class LangTableLoadTest : public ::testing::TestWithParam<LoadRow> {};
-
-TEST_P(LangTableLoadTest, TakesTheCompleteLines) {
-  EXPECT_EQ(AllEntries(TableOf(GetParam().bytes)), GetParam().entries);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LoadRules, LangTableLoadTest,
-    ::testing::Values(
-        LoadRow{"EveryLineEndedByCrLf", "File\r\nTools\r\n", {"File", "Tools"}},
-        LoadRow{"LastLineWithoutCrLfIsLost", "File\r\nTools", {"File"}},
-        LoadRow{"EntriesAreNotTrimmed", " Line: \r\n\t\r\n", {" Line: ", "\t"}},
-        LoadRow{"EmptyLinesKeepLaterNumbers",
-                "a\r\n\r\n\r\nd\r\n",
-                {"a", "", "", "d"}},
-        LoadRow{"LoneLfInsideCrLfFileStaysInTheEntry",
-                "a\nb\r\nc\r\n",
-                {"a\nb", "c"}},
-        LoadRow{"LfOnlyFileIsTakenAsCrLf", "a\nb\n", {"a", "b"}},
-        LoadRow{"MarkersAreKeptAsWritten", "x<BR>y\r\n", {"x<BR>y"}},
-        LoadRow{"Utf8BytesAreKept", "Файл\r\n", {"Файл"}}),
-    [](const auto& info) { return info.param.rule; });
-
-struct KeepRow {
-  const char* rule;
-  std::string bytes;
-};
-
-class LangTableKeepTest : public ::testing::TestWithParam<KeepRow> {};
-
-TEST_P(LangTableKeepTest, KeepsThePreviousEntries) {
-  LangTable table = TableOf("Old\r\n");
-  EXPECT_FALSE(table.LoadFromBytes(GetParam().bytes));
+  EXPECT_EQ(table.Size(), 0);
+  EXPECT_EQ(table.Entry(0), std::nullopt);
+  ASSERT_TRUE(table.LoadFromFile(folder.Write("main.lng", "Old\r\n")));
+  EXPECT_FALSE(table.LoadFromBytes(""));
+  EXPECT_FALSE(table.LoadFromBytes("File"));
+  EXPECT_FALSE(table.LoadFromFile(folder.Path("missing/main.lng")));
+  EXPECT_FALSE(table.LoadFromFile(folder.Path("")));
   EXPECT_EQ(AllEntries(table), Entries{"Old"});
 }
 
-INSTANTIATE_TEST_SUITE_P(NothingToLoad, LangTableKeepTest,
-                         ::testing::Values(KeepRow{"EmptyFile", ""},
-                                           KeepRow{"SingleLineWithoutLineEnd",
-                                                   "File"}),
-                         [](const auto& info) { return info.param.rule; });
-
-TEST(LangTableTest, StartsEmpty) {
-  const LangTable table;
-  EXPECT_EQ(table.Size(), 0);
-  EXPECT_EQ(table.Entry(0), std::nullopt);
-}
-
-TEST(LangTableTest, NewLoadReplacesTheWholeTable) {
-  LangTable table = TableOf("a\r\nb\r\nc\r\n");
-  ASSERT_TRUE(table.LoadFromBytes("x\r\n"));
-  EXPECT_EQ(AllEntries(table), Entries{"x"});
-}
-
 TEST(LangTableTest, IndexOutsideTheTableGivesNothingOrTheFallback) {
-  const LangTable table = TableOf("zero\r\none\r\n");
+  LangTable table;
+  table.LoadFromBytes("zero\r\none\r\n");
   EXPECT_EQ(table.Entry(1), "one");
   EXPECT_EQ(table.Entry(2), std::nullopt);
   EXPECT_EQ(table.Entry(-1), std::nullopt);
@@ -93,44 +67,20 @@ TEST(LangTableTest, IndexOutsideTheTableGivesNothingOrTheFallback) {
   EXPECT_EQ(table.EntryOr(134, "fallback"), "fallback");
 }
 
-TEST(LangTableTest, LoadsFromFile) {
-  ScratchFolder folder;
-  LangTable table;
-  ASSERT_TRUE(table.LoadFromFile(folder.Put("main.lng", "File\r\nEdit\r\n")));
-  EXPECT_EQ(AllEntries(table), (Entries{"File", "Edit"}));
+TEST(WithLineBreaksTest, ReplacesOnlyTheTwoSpellingsOfTheMarker) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"a<BR>b", "a\r\nb"},
+      {"a<br>b", "a\r\nb"},
+      {"<br>a<BR><BR>", "\r\na\r\n\r\n"},
+      {"a<Br>b<bR>", "a<Br>b<bR>"},
+      {"a<br/>b", "a<br/>b"},
+      {"a<BR", "a<BR"},
+      {"plain", "plain"},
+  };
+  for (const auto& [entry, shown] : rows) {
+    EXPECT_EQ(WithLineBreaks(entry), shown) << entry;
+  }
 }
-
-TEST(LangTableTest, MissingFileKeepsThePreviousEntries) {
-  ScratchFolder folder;
-  LangTable table = TableOf("Old\r\n");
-  EXPECT_FALSE(table.LoadFromFile(folder.File("missing/main.lng")));
-  EXPECT_FALSE(table.LoadFromFile(folder.path()));
-  EXPECT_EQ(AllEntries(table), Entries{"Old"});
-}
-
-struct MarkerRow {
-  const char* rule;
-  std::string entry;
-  std::string shown;
-};
-
-class WithLineBreaksTest : public ::testing::TestWithParam<MarkerRow> {};
-
-TEST_P(WithLineBreaksTest, ReplacesTheMarkers) {
-  EXPECT_EQ(WithLineBreaks(GetParam().entry), GetParam().shown);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    MarkerRules, WithLineBreaksTest,
-    ::testing::Values(
-        MarkerRow{"UpperCaseMarker", "a<BR>b", "a\r\nb"},
-        MarkerRow{"LowerCaseMarker", "a<br>b", "a\r\nb"},
-        MarkerRow{"BothSpellingsInOneText", "<br>a<BR><BR>", "\r\na\r\n\r\n"},
-        MarkerRow{"MixedCaseIsNoMarker", "a<Br>b<bR>", "a<Br>b<bR>"},
-        MarkerRow{"SelfClosingIsNoMarker", "a<br/>b", "a<br/>b"},
-        MarkerRow{"PartialMarkerAtTheEnd", "a<BR", "a<BR"},
-        MarkerRow{"NoMarker", "plain", "plain"}),
-    [](const auto& info) { return info.param.rule; });
 
 }  // namespace
 }  // namespace quillory

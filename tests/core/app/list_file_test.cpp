@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -13,64 +13,51 @@ namespace {
 using Names = std::vector<std::string>;
 
 TEST(IsListFileNameTest, ExtensionIsComparedIgnoringCase) {
-  EXPECT_TRUE(IsListFileName("/home/u/site.qlp"));
-  EXPECT_TRUE(IsListFileName("/home/u/SITE.QLP"));
-  EXPECT_TRUE(IsListFileName("last_session.qlp"));
-  EXPECT_TRUE(IsListFileName(".qlp"));
-  EXPECT_FALSE(IsListFileName("qlp"));
-  EXPECT_FALSE(IsListFileName("site.qlp.html"));
-  EXPECT_FALSE(IsListFileName("site.qlpx"));
-  EXPECT_FALSE(IsListFileName(""));
+  for (const char* name :
+       {"/home/u/site.qlp", "/home/u/SITE.QLP", "last_session.qlp", ".qlp"}) {
+    EXPECT_TRUE(IsListFileName(name)) << name;
+  }
+  for (const char* name : {"qlp", "site.qlp.html", "site.qlpx", ""}) {
+    EXPECT_FALSE(IsListFileName(name)) << name;
+  }
 }
 
-struct EntriesRow {
-  const char* rule;
-  std::string text;
-  Names names;
-};
-
-class ListFileEntriesTest : public ::testing::TestWithParam<EntriesRow> {};
-
-TEST_P(ListFileEntriesTest, GivesTheNamesInOrder) {
-  EXPECT_EQ(ListFileEntries(GetParam().text), GetParam().names);
+TEST(ListFileEntriesTest, GivesTheNamesInOrder) {
+  struct Row {
+    const char* rule;
+    std::string text;
+    Names names;
+  };
+  const Row rows[] = {
+      {"empty file lists nothing", "", {}},
+      {"one path without line end", "/a.html", {"/a.html"}},
+      {"paths between CR LF", "/a.html\r\n/b b.css", {"/a.html", "/b b.css"}},
+      {"final CR LF leaves an empty name", "/a.html\r\n", {"/a.html", ""}},
+      {"appended to an empty project", "\r\n/a.html", {"", "/a.html"}},
+      {"unnamed document is an empty line",
+       "/a.html\r\n\r\n/c.js",
+       {"/a.html", "", "/c.js"}},
+      {"LF-only list is split at LF",
+       "/a.html\n/b.html",
+       {"/a.html", "/b.html"}},
+      {"lone LF in a CR LF list stays in the name",
+       "/a\n.html\r\n/b",
+       {"/a\n.html", "/b"}},
+      {"names are not trimmed",
+       " /a.html \r\n\"/b.html\"",
+       {" /a.html ", "\"/b.html\""}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ListFileEntries(row.text), row.names) << row.rule;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ListRules, ListFileEntriesTest,
-    ::testing::Values(
-        EntriesRow{"EmptyFileListsNothing", "", {}},
-        EntriesRow{"OnePathWithoutLineEnd", "/a.html", {"/a.html"}},
-        EntriesRow{
-            "PathsBetweenCrLf", "/a.html\r\n/b b.css", {"/a.html", "/b b.css"}},
-        EntriesRow{
-            "FinalCrLfLeavesAnEmptyName", "/a.html\r\n", {"/a.html", ""}},
-        EntriesRow{"AppendedToEmptyProjectStartsWithEmptyName",
-                   "\r\n/a.html",
-                   {"", "/a.html"}},
-        EntriesRow{"UnnamedDocumentIsAnEmptyLine",
-                   "/a.html\r\n\r\n/c.js",
-                   {"/a.html", "", "/c.js"}},
-        EntriesRow{"LfOnlyListIsSplitAtLf",
-                   "/a.html\n/b.html",
-                   {"/a.html", "/b.html"}},
-        EntriesRow{"LoneLfInsideCrLfListStaysInTheName",
-                   "/a\n.html\r\n/b",
-                   {"/a\n.html", "/b"}},
-        EntriesRow{"NamesAreNotTrimmed",
-                   " /a.html \r\n\"/b.html\"",
-                   {" /a.html ", "\"/b.html\""}}),
-    [](const auto& info) { return info.param.rule; });
 
 TEST(ReadListFileTest, ReadsTheNamesFromTheFile) {
-  ScratchFolder folder;
+  testing::TestFolder folder;
   const std::string path =
-      folder.Put("site.qlp", "/x/a.html\r\n/x/b.php\r\n/x/c.css");
+      folder.Write("site.qlp", "/x/a.html\r\n/x/b.php\r\n/x/c.css");
   EXPECT_EQ(ReadListFile(path), (Names{"/x/a.html", "/x/b.php", "/x/c.css"}));
-}
-
-TEST(ReadListFileTest, MissingFileListsNothing) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadListFile(folder.File("missing.qlp")), Names{});
+  EXPECT_EQ(ReadListFile(folder.Path("missing.qlp")), Names{});
 }
 
 }  // namespace

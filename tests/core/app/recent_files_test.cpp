@@ -12,70 +12,59 @@ namespace {
 using Slots = std::array<std::string, kRecentCount>;
 using Captions = std::vector<std::string>;
 
-TEST(AddRecentTest, FirstFileGoesToSlotZero) {
+Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {
   Settings settings;
-  AddRecent("/w/a.html", settings);
-  EXPECT_EQ(settings.last_opened, (Slots{"/w/a.html", "", "", "", "", ""}));
+  settings.last_opened = before;
+  for (const std::string& path : paths) AddRecent(path, settings);
+  return settings;
 }
 
-TEST(AddRecentTest, NewestFirstAndTheSeventhPushesTheOldestOut) {
-  Settings settings;
-  for (const char* name : {"/1", "/2", "/3", "/4", "/5", "/6", "/7"}) {
-    AddRecent(name, settings);
+TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
+  struct Row {
+    const char* rule;
+    Slots before;
+    std::vector<std::string> added;
+    Slots after;
+  };
+  const Row rows[] = {
+      {"first file goes to slot zero",
+       {},
+       {"/w/a.html"},
+       {"/w/a.html", "", "", "", "", ""}},
+      {"the seventh pushes the oldest out",
+       {},
+       {"/1", "/2", "/3", "/4", "/5", "/6", "/7"},
+       {"/7", "/6", "/5", "/4", "/3", "/2"}},
+      {"a path already listed stays in its old slot too",
+       {},
+       {"/a", "/b", "/a"},
+       {"/a", "/b", "/a", "", "", ""}},
+      {"empty slots move down like any other",
+       {"/a", "", "/c", "", "", "/f"},
+       {"/new"},
+       {"/new", "/a", "", "/c", "", ""}},
+      {"any text is taken as it is",
+       {},
+       {"", " /with blanks/\"q\".html "},
+       {" /with blanks/\"q\".html ", "", "", "", "", ""}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(AfterAdding(row.before, row.added).last_opened, row.after)
+        << row.rule;
   }
-  EXPECT_EQ(settings.last_opened, (Slots{"/7", "/6", "/5", "/4", "/3", "/2"}));
 }
 
-TEST(AddRecentTest, PathAlreadyListedStaysInItsOldSlotToo) {
-  Settings settings;
-  AddRecent("/a", settings);
-  AddRecent("/b", settings);
-  AddRecent("/a", settings);
-  EXPECT_EQ(settings.last_opened, (Slots{"/a", "/b", "/a", "", "", ""}));
-}
-
-TEST(AddRecentTest, EmptySlotsMoveDownLikeAnyOther) {
-  Settings settings;
-  settings.last_opened = {"/a", "", "/c", "", "", "/f"};
-  AddRecent("/new", settings);
-  EXPECT_EQ(settings.last_opened, (Slots{"/new", "/a", "", "/c", "", ""}));
-}
-
-TEST(AddRecentTest, AnyTextIsTakenAsItIs) {
-  Settings settings;
-  AddRecent("", settings);
-  AddRecent(" /with blanks/\"q\".html ", settings);
-  EXPECT_EQ(settings.last_opened[0], " /with blanks/\"q\".html ");
-  EXPECT_EQ(settings.last_opened[1], "");
-}
-
-TEST(RecentMenuCaptionsTest, CaptionIsTheTextAfterTheLastSlash) {
-  Settings settings;
-  settings.last_opened = {
-      "/home/u/site/index.html", "relative.css", "/home/u/dir/", "", "", ""};
-  EXPECT_EQ(RecentMenuCaptions(settings),
-            (Captions{"index.html", "relative.css", ""}));
-}
-
-TEST(RecentMenuCaptionsTest, StopsAtTheFirstEmptySlot) {
-  Settings settings;
-  settings.last_opened = {"/a.html", "", "/c.html", "/d.html", "", ""};
-  EXPECT_EQ(RecentMenuCaptions(settings), Captions{"a.html"});
-}
-
-TEST(RecentMenuCaptionsTest, AllSixSlotsShowWhenFull) {
-  Settings settings;
-  for (const char* name : {"/1", "/2", "/3", "/4", "/5", "/6", "/7"}) {
-    AddRecent(name, settings);
-  }
-  EXPECT_EQ(RecentMenuCaptions(settings),
+TEST(RecentMenuCaptionsTest, TextAfterTheLastSlashUpToTheFirstEmptySlot) {
+  EXPECT_EQ(
+      RecentMenuCaptions(AfterAdding({"/home/u/site/index.html", "relative.css",
+                                      "/home/u/dir/", "", "/e.html", ""},
+                                     {})),
+      (Captions{"index.html", "relative.css", ""}));
+  EXPECT_EQ(RecentMenuCaptions(
+                AfterAdding({}, {"/1", "/2", "/3", "/4", "/5", "/6", "/7"})),
             (Captions{"7", "6", "5", "4", "3", "2"}));
-}
-
-TEST(RecentMenuCaptionsTest, BackslashIsPartOfTheName) {
-  Settings settings;
-  AddRecent("/w/a\\b.html", settings);
-  EXPECT_EQ(RecentMenuCaptions(settings), Captions{"a\\b.html"});
+  EXPECT_EQ(RecentMenuCaptions(AfterAdding({}, {"/w/a\\b.html"})),
+            Captions{"a\\b.html"});
 }
 
 }  // namespace

@@ -23,29 +23,76 @@ TEST(SettingsReadTest, MissingFileLeavesDefaults) {
   EXPECT_TRUE(settings.plugins.empty());
 }
 
-TEST(SettingsReadTest, LastLineWithoutLineEndIsIgnored) {
-  const Settings settings = Read("Language=russian\r\nphp=/usr/bin/php");
-  EXPECT_EQ(settings.language, "russian");
-  EXPECT_EQ(settings.php, "");
+// One field of the settings read from `file`, written as in the file.
+std::string Field(std::string_view file, std::string_view key) {
+  const Settings settings = Read(file);
+  if (key == "Language") return settings.language;
+  if (key == "php") return settings.php;
+  if (key == "PathToHTTPD") return settings.path_to_httpd;
+  if (key == "Tidy") return settings.tidy ? "true" : "false";
+  if (key == "IsHTTPServer") return std::to_string(settings.is_http_server);
+  return settings.open_last_session ? "1" : "0";
 }
 
-TEST(SettingsReadTest, KeysIgnoreCaseButNotBlanks) {
-  const Settings settings =
-      Read("LANGUAGE=german\r\nphp =/bin/php\r\nPHP=/usr/bin/php\r\n");
-  EXPECT_EQ(settings.language, "german");
-  EXPECT_EQ(settings.php, "/usr/bin/php");
+TEST(SettingsReadTest, EachFieldByItsRules) {
+  struct Row {
+    std::string file;
+    const char* key;
+    const char* value;
+  };
+  const Row rows[] = {
+      // A last line without a line end is ignored; LF-only files read alike.
+      {"Language=russian\r\nphp=/usr/bin/php", "Language", "russian"},
+      {"Language=russian\r\nphp=/usr/bin/php", "php", ""},
+      {"Language=russian\nphp=/usr/bin/php\n", "php", "/usr/bin/php"},
+      // Keys ignore case but not blanks; values are not trimmed.
+      {"LANGUAGE=german\r\n", "Language", "german"},
+      {"PHP=/usr/bin/php\r\nphp =/bin/php\r\n", "php", "/usr/bin/php"},
+      {"PathToHTTPD= /srv/a=b \r\n", "PathToHTTPD", " /srv/a=b "},
+      {"Language=a\r\nLanguage=b\r\n", "Language", "b"},
+      // Malformed and binary lines are skipped.
+      {"no equals sign\r\n\r\n=\r\n" + std::string("\0\x01\xff=junk\r\n", 10) +
+           "Language=english\r\n",
+       "Language", "english"},
+      // Tidy is true only for the word; a later other value does not clear
+      // it.
+      {"Tidy=TRUE \r\n", "Tidy", "true"},
+      {"tidy=  true\r\n", "Tidy", "true"},
+      {"Tidy=yes\r\n", "Tidy", "false"},
+      {"Tidy=1\r\n", "Tidy", "false"},
+      {"Tidy=true\r\nTidy=false\r\n", "Tidy", "true"},
+      // The HTTP server takes the rounded leading number; an overflow
+      // leaves the old value.
+      {"IsHTTPServer=1\r\n", "IsHTTPServer", "1"},
+      {"IsHTTPServer= 42abc\r\n", "IsHTTPServer", "42"},
+      {"IsHTTPServer=2.5\r\n", "IsHTTPServer", "2"},
+      {"IsHTTPServer=3.5\r\n", "IsHTTPServer", "4"},
+      {"IsHTTPServer=-2.5\r\n", "IsHTTPServer", "-2"},
+      {"IsHTTPServer=2.51\r\n", "IsHTTPServer", "3"},
+      {"IsHTTPServer=abc\r\n", "IsHTTPServer", "0"},
+      {"IsHTTPServer=\r\n", "IsHTTPServer", "0"},
+      {"IsHTTPServer=-7\r\n", "IsHTTPServer", "-7"},
+      {"IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n", "IsHTTPServer", "5"},
+      // The session flag reads words and numbers; anything else leaves it.
+      {"open_last_session=1\r\n", "open_last_session", "1"},
+      {"open_last_session=True\r\n", "open_last_session", "1"},
+      {"open_last_session=-3\r\n", "open_last_session", "1"},
+      {"open_last_session=0\r\n", "open_last_session", "0"},
+      {"open_last_session=1\r\nopen_last_session=FALSE\r\n",
+       "open_last_session", "0"},
+      {"open_last_session=1\r\nopen_last_session=maybe\r\n",
+       "open_last_session", "1"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(Field(row.file, row.key), row.value)
+        << ::testing::PrintToString(row.file);
+  }
 }
 
-TEST(SettingsReadTest, ValuesAreNotTrimmedAndMayHoldEquals) {
-  const Settings settings = Read("PathToHTTPD= /srv/a=b \r\n");
-  EXPECT_EQ(settings.path_to_httpd, " /srv/a=b ");
-}
-
-TEST(SettingsReadTest, LaterLinesOverwriteButPluginsAndBrowsersAccumulate) {
+TEST(SettingsReadTest, PluginsAndBrowsersAccumulate) {
   const Settings settings = Read(
-      "Language=a\r\nLanguage=b\r\nplugin=x\\\\\\x.so\r\nplugin=y\\\\\\y.so\r\n"
+      "plugin=x\\\\\\x.so\r\nplugin=y\\\\\\y.so\r\n"
       "extern=Firefox///%1///firefox///\r\nextern=Chromium\r\n");
-  EXPECT_EQ(settings.language, "b");
   EXPECT_EQ(settings.plugins,
             (std::vector<std::string>{"x\\\\\\x.so", "y\\\\\\y.so"}));
   ASSERT_EQ(settings.external_browsers.size(), 3u);
@@ -55,52 +102,8 @@ TEST(SettingsReadTest, LaterLinesOverwriteButPluginsAndBrowsersAccumulate) {
             (ExternalBrowser{"Chromium", "", "", "", ""}));
 }
 
-TEST(SettingsReadTest, TidyIsTrueOnlyForTheWordTrue) {
-  EXPECT_TRUE(Read("Tidy=TRUE \r\n").tidy);
-  EXPECT_TRUE(Read("tidy=  true\r\n").tidy);
-  EXPECT_FALSE(Read("Tidy=yes\r\n").tidy);
-  EXPECT_FALSE(Read("Tidy=1\r\n").tidy);
-  // A later non-true value does not clear it.
-  EXPECT_TRUE(Read("Tidy=true\r\nTidy=false\r\n").tidy);
-}
-
-TEST(SettingsReadTest, HttpServerTakesTheRoundedLeadingNumber) {
-  struct Row {
-    const char* value;
-    int32_t expected;
-  };
-  for (const Row& row : {Row{"1", 1}, Row{" 42abc", 42}, Row{"2.5", 2},
-                         Row{"3.5", 4}, Row{"-2.5", -2}, Row{"2.51", 3},
-                         Row{"abc", 0}, Row{"", 0}, Row{"-7", -7}}) {
-    SCOPED_TRACE(row.value);
-    EXPECT_EQ(Read(std::string("IsHTTPServer=") + row.value + "\r\n")
-                  .is_http_server,
-              row.expected);
-  }
-}
-
-TEST(SettingsReadTest, HttpServerOverflowLeavesTheOldValue) {
-  EXPECT_EQ(Read("IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n")
-                .is_http_server,
-            5);
-}
-
-TEST(SettingsReadTest, OpenLastSessionReadsWordsAndNumbers) {
-  EXPECT_TRUE(Read("open_last_session=1\r\n").open_last_session);
-  EXPECT_TRUE(Read("open_last_session=True\r\n").open_last_session);
-  EXPECT_TRUE(Read("open_last_session=-3\r\n").open_last_session);
-  EXPECT_FALSE(Read("open_last_session=0\r\n").open_last_session);
-  EXPECT_FALSE(
-      Read("open_last_session=1\r\nopen_last_session=FALSE\r\n")
-          .open_last_session);
-  // Neither a word nor a number: unchanged.
-  EXPECT_TRUE(Read("open_last_session=1\r\nopen_last_session=maybe\r\n")
-                  .open_last_session);
-}
-
 TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
-  const Settings settings =
-      Read("LastOpened=/a.html\\\\\\\\\\\\/c.html\r\n");
+  const Settings settings = Read("LastOpened=/a.html\\\\\\\\\\\\/c.html\r\n");
   EXPECT_EQ(settings.last_opened[0], "/a.html");
   EXPECT_EQ(settings.last_opened[1], "");
   EXPECT_EQ(settings.last_opened[2], "/c.html");
@@ -113,17 +116,6 @@ TEST(SettingsReadTest, RecentPartsBeyondTheSixthAreIgnored) {
   const Settings settings = Read(line + "\r\n");
   EXPECT_EQ(settings.last_opened[5], "5");
   EXPECT_EQ(VisibleRecentCount(settings), 6);
-}
-
-TEST(SettingsReadTest, MalformedAndBinaryLinesAreSkipped) {
-  std::string file = "no equals sign\r\n\r\n=\r\n";
-  file += std::string("\0\x01\xff=junk\r\n", 10);
-  file += "Language=english\r\n";
-  EXPECT_EQ(Read(file).language, "english");
-}
-
-TEST(SettingsReadTest, LfOnlyFileIsReadLikeCrLf) {
-  EXPECT_EQ(Read("Language=russian\nphp=/usr/bin/php\n").php, "/usr/bin/php");
 }
 
 TEST(SettingsWriteTest, DefaultsGiveNineLinesTheLastFourEmpty) {

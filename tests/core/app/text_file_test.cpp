@@ -1,63 +1,62 @@
 #include "app/text_file.h"
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "app/file_bytes.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
 
-TEST(ReadTextFileTest, KeepsEveryByte) {
-  ScratchFolder folder;
-  const std::string bytes("a\r\nb\nc\rd\0e\x1A\xFF", 12);
-  EXPECT_EQ(ReadTextFile(folder.Put("page.html", bytes)), bytes);
+using Lines = std::vector<std::string>;
+
+TEST(SplitLinesTest, SplitsOnlyAtCrLfUnlessEveryLineEndIsLf) {
+  EXPECT_EQ(SplitLines("a\r\nb\r\n"), (Lines{"a", "b", ""}));
+  EXPECT_EQ(SplitLines("a\r\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b", ""}));
+  EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a\nb", "c\rd"}));
 }
 
-TEST(ReadTextFileTest, MissingFileGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadTextFile(folder.File("missing.html")), "");
+TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {
+  testing::TestFolder folder;
+  const std::string bytes("a\0b\x1a\xff\r\n", 7);
+  EXPECT_EQ(ReadFileBytes(folder.Write("x.bin", bytes)), bytes);
+  EXPECT_EQ(ReadLines(folder.Write("empty", "")), Lines{});
+  EXPECT_EQ(ReadFileBytes(folder.Path("missing")), std::nullopt);
+  EXPECT_EQ(ReadFileBytes(folder.Path("")), std::nullopt);
+  EXPECT_EQ(ReadLines(folder.Path("")), std::nullopt);
+  EXPECT_EQ(ReadTextFile(folder.Path("missing.html")), "");
+  EXPECT_EQ(ReadTextFile(folder.Path("")), "");
+  EXPECT_EQ(ReadLinesJoined(folder.Path("missing.html")), "");
 }
 
-TEST(ReadTextFileTest, FolderGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadTextFile(folder.path()), "");
-}
-
-struct JoinedRow {
-  const char* rule;
-  std::string bytes;
-  std::string joined;
-};
-
-class ReadLinesJoinedTest : public ::testing::TestWithParam<JoinedRow> {};
-
-TEST_P(ReadLinesJoinedTest, JoinsLinesWithCrLf) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadLinesJoined(folder.Put("template.html", GetParam().bytes)),
-            GetParam().joined);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LineRules, ReadLinesJoinedTest,
-    ::testing::Values(
-        JoinedRow{"EmptyFileHasNoLines", "", ""},
-        JoinedRow{"FinalCrLfStartsNoLine", "a\r\nb\r\n", "a\r\nb"},
-        JoinedRow{"LastLineWithoutEndIsKept", "a\r\nb", "a\r\nb"},
-        JoinedRow{"LoneCrEndsALine", "a\rb\r", "a\r\nb"},
-        JoinedRow{"LoneLfStaysInsideItsLine", "a\nb\r\nc", "a\nb\r\nc"},
-        JoinedRow{"LfOnlyFileIsOneLine", "a\nb\n", "a\nb\n"},
-        JoinedRow{"BlankLinesAreKept", "a\r\n\r\n\r\nb", "a\r\n\r\n\r\nb"},
-        JoinedRow{"OnlyALineEndIsOneEmptyLine", "\r\n", ""},
-        JoinedRow{"TwoLineEndsAreTwoEmptyLines", "\r\n\r\n", "\r\n"},
-        JoinedRow{"NulAndByte26Stay", std::string("a\0\x1A\r\n", 5),
-                  std::string("a\0\x1A", 3)}),
-    [](const auto& info) { return info.param.rule; });
-
-TEST(ReadLinesJoinedMissingTest, MissingFileGivesEmptyText) {
-  ScratchFolder folder;
-  EXPECT_EQ(ReadLinesJoined(folder.File("missing.html")), "");
+TEST(ReadLinesJoinedTest, JoinsLinesWithCrLf) {
+  struct Row {
+    const char* rule;
+    std::string bytes;
+    std::string joined;
+  };
+  const Row rows[] = {
+      {"empty file has no lines", "", ""},
+      {"final CR LF starts no line", "a\r\nb\r\n", "a\r\nb"},
+      {"last line without end is kept", "a\r\nb", "a\r\nb"},
+      {"lone CR ends a line", "a\rb\r", "a\r\nb"},
+      {"lone LF stays inside its line", "a\nb\r\nc", "a\nb\r\nc"},
+      {"LF-only file is one line", "a\nb\n", "a\nb\n"},
+      {"blank lines are kept", "a\r\n\r\n\r\nb", "a\r\n\r\n\r\nb"},
+      {"only a line end is one empty line", "\r\n", ""},
+      {"two line ends are two empty lines", "\r\n\r\n", "\r\n"},
+      {"NUL and byte 26 stay", std::string("a\0\x1A\r\n", 5),
+       std::string("a\0\x1A", 3)},
+  };
+  testing::TestFolder folder;
+  for (const Row& row : rows) {
+    EXPECT_EQ(ReadLinesJoined(folder.Write("t.html", row.bytes)), row.joined)
+        << row.rule;
+  }
 }
 
 }  // namespace

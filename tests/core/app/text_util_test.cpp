@@ -44,6 +44,7 @@ TEST(AfterLastTest, WholeTextWithoutSeparator) {
   EXPECT_EQ(AfterLast("/home/me/a.html", '/'), "a.html");
   EXPECT_EQ(AfterLast("a.html", '/'), "a.html");
   EXPECT_EQ(AfterLast("/dir/", '/'), "");
+  EXPECT_EQ(AfterLast("/w/a b\\c.html", '/'), "a b\\c.html");
 }
 
 }  // namespace

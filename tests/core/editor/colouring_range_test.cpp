@@ -14,58 +14,9 @@ void PrintTo(const TextRange& range, std::ostream* out) {
 
 namespace {
 
-struct RangeCase {
-  std::string rule;
-  std::string text;
-  int64_t sel_start;
-  int64_t first;
-  int64_t last;
-  TextRange expected;
-};
-
-void PrintTo(const RangeCase& c, std::ostream* out) { *out << c.rule; }
-
-class ColouringRangeRule : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(ColouringRangeRule, Resolves) {
-  const RangeCase& c = GetParam();
-  const TextRange range =
-      ResolveColouringRange(c.text, c.sel_start, c.first, c.last);
-  EXPECT_EQ(range.first, c.expected.first);
-  EXPECT_EQ(range.last, c.expected.last);
-  for (char guard : kGuards) {
-    GuardedTextSource source(c.text, guard);
-    EXPECT_EQ(ResolveColouringRange(source, c.sel_start, c.first, c.last),
-              c.expected)
-        << "read in pieces, guard " << guard;
-  }
-}
-
-// a1 b2 \r3 \n4 c5 d6 \r7 \n8 e9 f10
-const std::string kThreeLines = "ab\r\ncd\r\nef";
-
-const RangeCase kCases[] = {
-    {"CaretInFirstLineStartsAtOne", kThreeLines, 1, -1, -1, {1, 3}},
-    {"CaretBelowTwoStartsAtOne", kThreeLines, 0, -1, -1, {1, 3}},
-    {"NegativeCaretSearchesLineEndFromOne", kThreeLines, -1, -1, -1, {1, 3}},
-    {"CaretAtLineStartTakesCrLfBefore", kThreeLines, 4, -1, -1, {3, 7}},
-    {"CaretAtLineEndTakesCrAfter", kThreeLines, 6, -1, -1, {3, 7}},
-    {"CrLfMustLieWhollyBeforeCaret", kThreeLines, 3, -1, -1, {1, 3}},
-    {"LastLineEndsAtTextEnd", kThreeLines, 9, -1, -1, {7, 10}},
-    {"CaretPastTextEnd", kThreeLines, 50, -1, -1, {7, 10}},
-    {"LoneCrAndLfAreNoLineBreaks", "a\rb\nc", 3, -1, -1, {1, 5}},
-    {"LfCrIsNoLineBreak", "a\n\rb\r\nc", 4, -1, -1, {1, 5}},
-    {"GivenRangeIsKept", kThreeLines, 0, 2, 8, {2, 8}},
-    {"GivenStartWithDerivedEnd", kThreeLines, 5, 2, -1, {2, 7}},
-    {"DerivedStartWithGivenEnd", kThreeLines, 5, -1, 9, {3, 9}},
-    {"GivenRangeIsClamped", kThreeLines, 0, -7, 40, {1, 10}},
-    {"FirstPastLastIsEmpty", kThreeLines, 0, 6, 5, {6, 5}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rules, ColouringRangeRule, ::testing::ValuesIn(kCases),
-                         [](const ::testing::TestParamInfo<RangeCase>& info) {
-                           return info.param.rule;
-                         });
+// The rules themselves are checked through the colouring pass, against a
+// literal reading of them, in html_parse_random_test; these cases are about
+// how little of a long text is read.
 
 // Lines far longer than the first piece read around the caret.
 TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_bytes.h"
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -15,18 +15,10 @@ namespace {
 using Entries = std::vector<std::string>;
 
 struct LoadCase {
-  std::string rule;
+  const char* rule;
   std::string file;
   Entries expected;
 };
-
-void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.rule; }
-
-class CompletionLoadRule : public ::testing::TestWithParam<LoadCase> {};
-
-TEST_P(CompletionLoadRule, Loads) {
-  EXPECT_EQ(ParseCompletionList(GetParam().file), GetParam().expected);
-}
 
 const LoadCase kLoadCases[] = {
     {"KindOneGivesStartTagOnly", "br|1\r\n", {"br>"}},
@@ -51,69 +43,46 @@ const LoadCase kLoadCases[] = {
     {"EmptyFileGivesNoEntries", "", {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rules, CompletionLoadRule,
-                         ::testing::ValuesIn(kLoadCases),
-                         [](const ::testing::TestParamInfo<LoadCase>& info) {
-                           return info.param.rule;
-                         });
-
-TEST(CompletionListTest, MissingFileGivesNoEntries) {
-  ScratchFolder folder;
-  EXPECT_EQ(LoadCompletionList(folder.File("syntaxHTML.lng")), Entries{});
-  EXPECT_EQ(LoadCompletionList(folder.path()), Entries{});
+TEST(CompletionListTest, LoadsByTheRules) {
+  for (const LoadCase& c : kLoadCases) {
+    EXPECT_EQ(ParseCompletionList(c.file), c.expected) << c.rule;
+  }
+  testing::TestFolder folder;
+  EXPECT_EQ(
+      LoadCompletionList(folder.Write("syntaxHTML.lng", "b|2\r\nbr|1\r\n")),
+      (Entries{"b>", "/b>", "br>"}));
+  EXPECT_EQ(LoadCompletionList(folder.Path("missing.lng")), Entries{});
+  EXPECT_EQ(LoadCompletionList(folder.Path("")), Entries{});
 }
 
-TEST(CompletionListTest, LoadsFile) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("syntaxHTML.lng", "b|2\r\nbr|1\r\n");
-  EXPECT_EQ(LoadCompletionList(path), (Entries{"b>", "/b>", "br>"}));
-}
-
-const Entries kList = {"?php",    "a>",     "/a>", "table>",
-                       "/table>", "tbody>", "td>", "\xC9t\xE9>"};
-
-TEST(CompletionPrefixTest, IgnoresLetterCase) {
-  EXPECT_EQ(FindCompletionByPrefix(kList, "TA"), 3u);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "tB"), 5u);
-}
-
-TEST(CompletionPrefixTest, TakesFirstMatchInListOrder) {
-  EXPECT_EQ(FindCompletionByPrefix(kList, "t"), 3u);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "/"), 2u);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "?"), 0u);
-}
-
-TEST(CompletionPrefixTest, WholeEntryAndLongerPrefix) {
-  EXPECT_EQ(FindCompletionByPrefix(kList, "td>"), 6u);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "td>x"), std::nullopt);
-}
-
-TEST(CompletionPrefixTest, EmptyPrefixOrNoMatchSelectsNothing) {
-  EXPECT_EQ(FindCompletionByPrefix(kList, ""), std::nullopt);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "zz"), std::nullopt);
+// The first entry in list order that starts with the prefix, ASCII letters
+// folded.
+TEST(CompletionPrefixTest, FindsTheFirstEntryStartingWithThePrefix) {
+  const Entries list = {"?php",    "a>",     "/a>", "table>",
+                        "/table>", "tbody>", "td>", "\xC9t\xE9>"};
+  const std::pair<const char*, std::optional<size_t>> rows[] = {
+      {"TA", 3},  {"tB", 5},    {"t", 3},      {"/", 2},
+      {"?", 0},   {"td>", 6},   {"td>x", {}},  {"", {}},
+      {"zz", {}}, {"\xC9T", 7}, {"\xE9t", {}},
+  };
+  for (const auto& [prefix, found] : rows) {
+    EXPECT_EQ(FindCompletionByPrefix(list, prefix), found) << prefix;
+  }
   EXPECT_EQ(FindCompletionByPrefix({}, "a"), std::nullopt);
 }
 
-TEST(CompletionPrefixTest, FoldsOnlyAsciiLetters) {
-  EXPECT_EQ(FindCompletionByPrefix(kList, "\xC9T"), 7u);
-  EXPECT_EQ(FindCompletionByPrefix(kList, "\xE9t"), std::nullopt);
-}
-
+// Down and up wrap around; with nothing chosen they go to the first or the
+// last entry.
 TEST(CompletionStepTest, DownAndUpWrapAround) {
-  EXPECT_EQ(StepCompletion(2, 3, ListStep::kDown), 0u);
-  EXPECT_EQ(StepCompletion(0, 3, ListStep::kUp), 2u);
-  EXPECT_EQ(StepCompletion(0, 3, ListStep::kDown), 1u);
-  EXPECT_EQ(StepCompletion(2, 3, ListStep::kUp), 1u);
-}
-
-TEST(CompletionStepTest, NothingSelectedGoesToFirstOrLast) {
-  EXPECT_EQ(StepCompletion(std::nullopt, 3, ListStep::kDown), 0u);
-  EXPECT_EQ(StepCompletion(std::nullopt, 3, ListStep::kUp), 2u);
-}
-
-TEST(CompletionStepTest, EmptyListSelectsNothing) {
-  EXPECT_EQ(StepCompletion(std::nullopt, 0, ListStep::kDown), std::nullopt);
-  EXPECT_EQ(StepCompletion(0, 0, ListStep::kUp), std::nullopt);
+  using enum ListStep;
+  EXPECT_EQ(StepCompletion(2, 3, kDown), 0u);
+  EXPECT_EQ(StepCompletion(0, 3, kUp), 2u);
+  EXPECT_EQ(StepCompletion(0, 3, kDown), 1u);
+  EXPECT_EQ(StepCompletion(2, 3, kUp), 1u);
+  EXPECT_EQ(StepCompletion(std::nullopt, 3, kDown), 0u);
+  EXPECT_EQ(StepCompletion(std::nullopt, 3, kUp), 2u);
+  EXPECT_EQ(StepCompletion(std::nullopt, 0, kDown), std::nullopt);
+  EXPECT_EQ(StepCompletion(0, 0, kUp), std::nullopt);
 }
 
 TEST(ShippedCompletionListTest, HoldsElementsWithTheirEndTags) {

@@ -5,35 +5,20 @@
 namespace quillory {
 namespace {
 
-TEST(EditingTextTest, TagPairWithoutSelectionIsEmpty) {
-  EXPECT_EQ(TagPairText("P", ""), "<P></P>");
-}
-
 TEST(EditingTextTest, TagPairWrapsTheSelection) {
+  EXPECT_EQ(TagPairText("P", ""), "<P></P>");
   EXPECT_EQ(TagPairText("H2", "Title"), "<H2>Title</H2>");
 }
 
-struct IndentRow {
-  const char* rule;
-  const char* line;
-  const char* expected;
-};
-
-class IndentTest : public testing::TestWithParam<IndentRow> {};
-
-TEST_P(IndentTest, LineBreakCopiesTheLeadingRun) {
-  EXPECT_EQ(IndentedLineBreak(GetParam().line), GetParam().expected);
+TEST(EditingTextTest, LineBreakCopiesTheLeadingRunSpacesBeforeTabs) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"text", "\r\n"},     {"  text", "\r\n  "}, {"\t \ttext", "\r\n \t\t"},
+      {" \t ", "\r\n  \t"}, {"", "\r\n"},         {" x\t", "\r\n "},
+  };
+  for (const auto& [line, expected] : rows) {
+    EXPECT_EQ(IndentedLineBreak(line), expected) << line;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IndentTest,
-    testing::Values(IndentRow{"NoIndent", "text", "\r\n"},
-                    IndentRow{"SpacesKept", "  text", "\r\n  "},
-                    IndentRow{"SpacesBeforeTabs", "\t \ttext", "\r\n \t\t"},
-                    IndentRow{"BlankLine", " \t ", "\r\n  \t"},
-                    IndentRow{"EmptyLine", "", "\r\n"},
-                    IndentRow{"RunEndsAtOtherByte", " x\t", "\r\n "}),
-    [](const auto& info) { return std::string(info.param.rule); });
 
 TEST(EditingTextTest, TabFollowsTheSelection) {
   EXPECT_EQ(TabbedSelection(""), "\t");

@@ -12,45 +12,37 @@ struct KeyRow {
   KeyDecision expected;
 };
 
-class KeyTableTest : public testing::TestWithParam<KeyRow> {};
-
-TEST_P(KeyTableTest, DecidesAsTheTableSays) {
-  EXPECT_EQ(DecideKey(GetParam().press, GetParam().completion_shown),
-            GetParam().expected);
-}
-
 using enum EditorKey;
 using enum KeyAction;
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, KeyTableTest,
-    testing::Values(
-        KeyRow{"EnterInsertsCompletion", {kEnter}, true, {kCompletionInsert}},
-        KeyRow{"DownMovesCompletion", {kDown}, true, {kCompletionMove}},
-        KeyRow{"UpMovesCompletion", {kUp}, true, {kCompletionMove}},
-        KeyRow{"UpWithoutCompletionPasses", {kUp}, false, {kPass}},
-        KeyRow{"ShiftEnterParagraph", {kEnter, true}, false, {kParagraphPair}},
-        KeyRow{"CtrlTabNext", {kTab, false, true}, false, {kNextTab}},
-        KeyRow{
-            "CtrlShiftTabPrevious", {kTab, true, true}, false, {kPreviousTab}},
-        KeyRow{
-            "Ctrl1Heading", {kDigit1, false, true}, false, {kHeadingPair, 1}},
-        KeyRow{
-            "Ctrl6Heading", {kDigit6, false, true}, false, {kHeadingPair, 6}},
-        KeyRow{"PlainDigitPasses", {kDigit2}, false, {kPass}},
-        KeyRow{"CtrlVPastes", {kV, false, true}, false, {kPastePlainText}},
-        KeyRow{"CtrlEnterBr", {kEnter, false, true}, false, {kLineBreakTag}},
-        KeyRow{
-            "CtrlShiftEnterBr", {kEnter, true, true}, false, {kLineBreakTag}},
-        KeyRow{
-            "CtrlSpaceNbsp", {kSpace, false, true}, false, {kNonBreakingSpace}},
-        KeyRow{"CtrlBBold", {kB, false, true}, false, {kBoldButton}},
-        KeyRow{"EnterIndents", {kEnter}, false, {kIndentedLineBreak}},
-        KeyRow{"Tab", {kTab}, false, {kTabbedSelection}},
-        KeyRow{"ShiftTab", {kTab, true}, false, {kTabbedSelection}},
-        KeyRow{"PlainVPasses", {kV}, false, {kPass}},
-        KeyRow{"OtherPasses", {kOther, false, true}, false, {kPass}}),
-    [](const auto& info) { return std::string(info.param.rule); });
+TEST(KeyTableTest, DecidesAsTheTableSays) {
+  const KeyRow rows[] = {
+      {"EnterInsertsCompletion", {kEnter}, true, {kCompletionInsert}},
+      {"DownMovesCompletion", {kDown}, true, {kCompletionMove}},
+      {"UpMovesCompletion", {kUp}, true, {kCompletionMove}},
+      {"UpWithoutCompletionPasses", {kUp}, false, {kPass}},
+      {"ShiftEnterParagraph", {kEnter, true}, false, {kParagraphPair}},
+      {"CtrlTabNext", {kTab, false, true}, false, {kNextTab}},
+      {"CtrlShiftTabPrevious", {kTab, true, true}, false, {kPreviousTab}},
+      {"Ctrl1Heading", {kDigit1, false, true}, false, {kHeadingPair, 1}},
+      {"Ctrl6Heading", {kDigit6, false, true}, false, {kHeadingPair, 6}},
+      {"PlainDigitPasses", {kDigit2}, false, {kPass}},
+      {"CtrlVPastes", {kV, false, true}, false, {kPastePlainText}},
+      {"CtrlEnterBr", {kEnter, false, true}, false, {kLineBreakTag}},
+      {"CtrlShiftEnterBr", {kEnter, true, true}, false, {kLineBreakTag}},
+      {"CtrlSpaceNbsp", {kSpace, false, true}, false, {kNonBreakingSpace}},
+      {"CtrlBBold", {kB, false, true}, false, {kBoldButton}},
+      {"EnterIndents", {kEnter}, false, {kIndentedLineBreak}},
+      {"Tab", {kTab}, false, {kTabbedSelection}},
+      {"ShiftTab", {kTab, true}, false, {kTabbedSelection}},
+      {"PlainVPasses", {kV}, false, {kPass}},
+      {"OtherPasses", {kOther, false, true}, false, {kPass}},
+  };
+  for (const KeyRow& row : rows) {
+    EXPECT_EQ(DecideKey(row.press, row.completion_shown), row.expected)
+        << row.rule;
+  }
+}
 
 PresentTabs Present(std::initializer_list<int> tabs) {
   PresentTabs present{};
@@ -58,20 +50,11 @@ PresentTabs Present(std::initializer_list<int> tabs) {
   return present;
 }
 
-TEST(TabSwitchTest, NextGoesUpwards) {
+TEST(TabSwitchTest, NextAndPreviousPresentTabsWrapAround) {
   EXPECT_EQ(NextPresentTab(Present({1, 4, 7}), 1), 4);
-}
-
-TEST(TabSwitchTest, NextFromTheLastWrapsToTheFirst) {
   EXPECT_EQ(NextPresentTab(Present({1, 4, 7}), 7), 1);
-}
-
-TEST(TabSwitchTest, PreviousFromTheFirstWrapsToTheLast) {
   EXPECT_EQ(PreviousPresentTab(Present({1, 4, 7}), 1), 7);
   EXPECT_EQ(PreviousPresentTab(Present({1, 4, 7}), 7), 4);
-}
-
-TEST(TabSwitchTest, ALoneTabHasNowhereToGo) {
   EXPECT_EQ(NextPresentTab(Present({3}), 3), std::nullopt);
   EXPECT_EQ(PreviousPresentTab(Present({3}), 3), std::nullopt);
 }

@@ -7,37 +7,45 @@
 namespace quillory {
 namespace {
 
-TEST(FindSessionTest, ForwardFindsTextInAnyCase) {
-  FakeSearchTarget target("<p><div></DIV>");
-  FindSession session;
-  ASSERT_TRUE(session.FindNext(target, "DIV", SearchFrom::kTextStart,
-                               FindPanel::kFind));
-  EXPECT_EQ(target.selection(), (TextSelection{4, 3}));
-  EXPECT_EQ(session.last(), 5);
+void PrintTo(const TextSelection& s, std::ostream* out) {
+  *out << "{" << s.start << ", " << s.length << "}";
 }
 
-TEST(FindSessionTest, PastTheLastOccurrenceItFailsThenWrapsToTheFirst) {
-  FakeSearchTarget target("ab ab");
-  FindSession session;
-  const auto find = [&] {
-    return session.FindNext(target, "ab", SearchFrom::kTextStart,
-                            FindPanel::kFind);
+// Each row searches again and again; a failed search is nullopt, and the
+// next one starts afresh from the other end.
+TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
+  using enum SearchFrom;
+  using Found = std::vector<std::optional<TextSelection>>;
+  struct Row {
+    std::string text;
+    int64_t caret;
+    std::string find;
+    SearchFrom from;
+    FindPanel panel;
+    Found found;
   };
-  ASSERT_TRUE(find());
-  ASSERT_TRUE(find());
-  EXPECT_EQ(target.selection(), (TextSelection{3, 2}));
-  EXPECT_FALSE(find());
-  EXPECT_EQ(session.last(), 0);
-  ASSERT_TRUE(find());
-  EXPECT_EQ(target.selection(), (TextSelection{0, 2}));
-}
-
-TEST(FindSessionTest, FirstSearchFromCaretStartsAfterIt) {
-  FakeSearchTarget target("ab ab ab", 1);
-  FindSession session;
-  ASSERT_TRUE(
-      session.FindNext(target, "ab", SearchFrom::kCaret, FindPanel::kFind));
-  EXPECT_EQ(target.selection(), (TextSelection{3, 2}));
+  const Row rows[] = {
+      Row("<p><div></DIV>", 0, "DIV", kTextStart, FindPanel::kFind,
+          {{{4, 3}}, {{10, 3}}, {}, {{4, 3}}}),
+      Row("ab ab", 0, "ab", kTextStart, FindPanel::kFind,
+          {{{0, 2}}, {{3, 2}}, {}, {{0, 2}}}),
+      // The first search from the caret starts after it.
+      Row("ab ab ab", 1, "ab", kCaret, FindPanel::kFind, {{{3, 2}}}),
+      Row("abc abc abc", 8, "abc", kBackwardsFromCaret, FindPanel::kReplace,
+          {{{4, 3}}, {{0, 3}}, {}, {{4, 3}}}),
+      // An empty find leaves an empty selection where the search starts.
+      Row("abc", 2, "", kCaret, FindPanel::kFind, {{{2, 0}}}),
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text + " / " + row.find);
+    FakeSearchTarget target(row.text, row.caret);
+    FindSession session;
+    for (const auto& expected : row.found) {
+      ASSERT_EQ(session.FindNext(target, row.find, row.from, row.panel),
+                expected.has_value());
+      if (expected) EXPECT_EQ(target.selection(), *expected);
+    }
+  }
 }
 
 TEST(FindSessionTest, OptionsCountOnlyAtTheFirstSearch) {
@@ -48,23 +56,6 @@ TEST(FindSessionTest, OptionsCountOnlyAtTheFirstSearch) {
   ASSERT_TRUE(
       session.FindNext(target, "ab", SearchFrom::kCaret, FindPanel::kFind));
   EXPECT_EQ(target.selection(), (TextSelection{6, 2}));  // not from caret 0
-}
-
-TEST(FindSessionTest, BackwardFromCaretThenWrapsToTheEnd) {
-  FakeSearchTarget target("abc abc abc", 8);
-  FindSession session;
-  const auto find = [&] {
-    return session.FindNext(target, "abc", SearchFrom::kBackwardsFromCaret,
-                            FindPanel::kReplace);
-  };
-  ASSERT_TRUE(find());
-  EXPECT_EQ(target.selection(), (TextSelection{4, 3}));
-  ASSERT_TRUE(find());
-  EXPECT_EQ(target.selection(), (TextSelection{0, 3}));
-  EXPECT_FALSE(find());
-  EXPECT_EQ(session.last(), 10);
-  ASSERT_TRUE(find());
-  EXPECT_EQ(target.selection(), (TextSelection{4, 3}));
 }
 
 // With last = 3 (the occurrence at 3..4), the find panel's limit 4 still

@@ -139,48 +139,18 @@ class LiteralColouring {
   Runs runs_;
 };
 
-const std::vector<std::string> kPieces = {"<",
-                                          ">",
-                                          "?",
-                                          "\"",
-                                          "'",
-                                          "`",
-                                          "\\",
-                                          "\r\n",
-                                          "\r",
-                                          "\n",
-                                          " ",
-                                          "a",
-                                          "b",
-                                          "_",
-                                          "1",
-                                          "\xC0",
-                                          "\xFF",
-                                          "\x80",
-                                          std::string(1, '\0'),
-                                          "$",
-                                          "-",
-                                          "<?",
-                                          "?>",
-                                          "<?php",
-                                          "echo",
-                                          "if",
-                                          "aa",
-                                          "\\\"",
-                                          "x$x",
-                                          "<a href=\"x\">"};
+using std::string_literals::operator""s;
 
-const std::vector<std::string> kWords = {"echo",
-                                         "if",
-                                         "aa",
-                                         "echo",
-                                         "",
-                                         "$x",
-                                         "a-",
-                                         "??",
-                                         "\xC0"
-                                         "a",
-                                         "b"};
+// Octal \300 is byte 0xC0, a word byte that a hex escape would run into.
+const std::vector<std::string> kPieces = {
+    "<",    ">",    "?",  "\"",   "'",    "`",
+    "\\",   "\r\n", "\r", "\n",   " ",    "a",
+    "b",    "_",    "1",  "\xC0", "\xFF", "\x80",
+    "\0"s,  "$",    "-",  "<?",   "?>",   "<?php",
+    "echo", "if",   "aa", "\\\"", "x$x",  "<a href=\"x\">"};
+
+const std::vector<std::string> kWords = {"echo", "if", "aa", "echo",  "",
+                                         "$x",   "a-", "??", "\300a", "b"};
 
 class RandomText {
  public:
@@ -246,14 +216,8 @@ void ExpectSameAsLiteral(std::string_view text, HtmlColourer& colourer,
 
 TEST(ParseHtmlRandomTest, ScanAndFreshIndexMatchLiteralReading) {
   RandomText random(20240601);
-  const std::vector<std::string> word_keywords = {"b",
-                                                  "echo",
-                                                  "if",
-                                                  "aa",
-                                                  "a",
-                                                  "b",
-                                                  "\xC0"
-                                                  "a"};
+  const std::vector<std::string> word_keywords = {"b", "echo", "if",   "aa",
+                                                  "a", "b",    "\300a"};
   HtmlColourer colourers[] = {HtmlColourer(PhpKeywords(kWords)),
                               HtmlColourer(PhpKeywords()),
                               HtmlColourer(PhpKeywords(word_keywords))};

@@ -29,60 +29,36 @@ void ExpectSameAsScan(const PhpBlockIndex& index, std::string_view text) {
   }
 }
 
-// Replaces like an editor does and tells the index.
-void Edit(std::string& text, PhpBlockIndex& index, int64_t offset,
-          int64_t removed, std::string_view inserted) {
-  text.replace(offset, removed, inserted);
-  WholeText source(text);
-  index.Update(source, offset, removed, inserted.size());
-}
+struct Edit {
+  int64_t offset, removed;
+  std::string inserted;
+};
 
-TEST(PhpBlockIndexTest, BuiltIndexAnswersLikeScan) {
-  const std::string text = "a<?php b ?> <? c <?d?>?> <?e";
-  ExpectSameAsScan(PhpBlockIndex(text), text);
-}
-
-TEST(PhpBlockIndexTest, EmptyIndexDescribesEmptyText) {
+// Each row's edits, applied like an editor does and told to the index,
+// must leave an index that answers like a scan of the edited text.
+TEST(PhpBlockIndexTest, IndexFollowsEditsThatMakeAndBreakMarks) {
+  const std::pair<std::string, std::vector<Edit>> rows[] = {
+      {"a<?php b ?> <? c <?d?>?> <?e", {}},
+      {"ab ?> cd", {{1, 0, "<"}, {2, 0, "?"}}},  // typing an opener
+      {"<?a?>", {{1, 0, "x"}}},                  // between the mark bytes
+      {"<x?a?x>", {{1, 1, ""}, {4, 1, ""}}},     // deletions join marks
+      {"<?a?> text <?b?> more <?c?>",
+       {{3, 12, "?><?"}, {19, 0, " <?d"}, {0, 0, "<?z?>"}, {26, 2, ""}}},
+  };
+  for (const auto& [start, edits] : rows) {
+    SCOPED_TRACE(start);
+    std::string text = start;
+    PhpBlockIndex index(text);
+    for (const Edit& edit : edits) {
+      const int64_t offset =
+          edit.offset >= 0 ? edit.offset : text.size() + 1 + edit.offset;
+      text.replace(offset, edit.removed, edit.inserted);
+      WholeText source(text);
+      index.Update(source, offset, edit.removed, edit.inserted.size());
+    }
+    ExpectSameAsScan(index, text);
+  }
   EXPECT_EQ(PhpBlockIndex().text_length(), 0);
-}
-
-TEST(PhpBlockIndexTest, TypingAnOpenerByteByByte) {
-  std::string text = "ab ?> cd";
-  PhpBlockIndex index(text);
-  Edit(text, index, 1, 0, "<");
-  Edit(text, index, 2, 0, "?");
-  EXPECT_EQ(text, "a<?b ?> cd");
-  EXPECT_EQ(index.BlocksOverlapping({1, 10}), (Blocks{{2, 6}}));
-  ExpectSameAsScan(index, text);
-}
-
-TEST(PhpBlockIndexTest, InsertionBetweenMarkBytesBreaksTheMark) {
-  std::string text = "<?a?>";
-  PhpBlockIndex index(text);
-  Edit(text, index, 1, 0, "x");
-  EXPECT_EQ(index.BlocksOverlapping({1, 6}), Blocks{});
-  ExpectSameAsScan(index, text);
-}
-
-TEST(PhpBlockIndexTest, DeletionJoiningBytesMakesAMark) {
-  std::string text = "<x?a?x>";
-  PhpBlockIndex index(text);
-  Edit(text, index, 1, 1, "");
-  Edit(text, index, 4, 1, "");
-  EXPECT_EQ(text, "<?a?>");
-  EXPECT_EQ(index.BlocksOverlapping({1, 5}), (Blocks{{1, 4}}));
-  ExpectSameAsScan(index, text);
-}
-
-TEST(PhpBlockIndexTest, ReplacementAcrossMarksAndFarEdits) {
-  std::string text = "<?a?> text <?b?> more <?c?>";
-  PhpBlockIndex index(text);
-  Edit(text, index, 3, 12, "?><?");
-  ExpectSameAsScan(index, text);
-  Edit(text, index, text.size(), 0, " <?d");
-  Edit(text, index, 0, 0, "<?z?>");
-  Edit(text, index, text.size() - 2, 2, "");
-  ExpectSameAsScan(index, text);
 }
 
 TEST(PhpBlockIndexTest, UpdateReadsOnlyTheInsertedBytesAndTheirNeighbours) {

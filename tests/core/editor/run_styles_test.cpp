@@ -29,52 +29,26 @@ TEST(RunStylesTest, EachColourAndBoldPairHasItsOwnStyle) {
   EXPECT_FALSE(StyleBold(0));
 }
 
-TEST(RunStylesTest, LaterRunsOverrideAndKeepBoldWhereTheySay) {
-  // Reset 1..8, keyword 2..4 (black bold), string 3..6 (grey, bold kept).
-  const Runs runs = {Reset(1, 8), Keyword(2, 3), String(3, 6)};
-  const std::vector<uint8_t> styles = Apply(runs, std::vector<uint8_t>(8, 5));
-  ASSERT_EQ(styles.size(), 8u);
-  const auto colour = [&](int at) { return StyleColour(styles[at - 1]); };
-  const auto bold = [&](int at) { return StyleBold(styles[at - 1]); };
-  EXPECT_EQ(colour(1), 0u);
-  EXPECT_FALSE(bold(1));
-  EXPECT_EQ(colour(2), 0u);
-  EXPECT_TRUE(bold(2));
-  EXPECT_EQ(colour(3), ColourOf(RunKind::kString));
-  EXPECT_TRUE(bold(3));
-  EXPECT_EQ(colour(6), ColourOf(RunKind::kString));
-  EXPECT_FALSE(bold(6));
-  EXPECT_EQ(colour(7), 0u);
-}
+using Look = std::pair<BgrColour, bool>;  // colour and bold
 
-TEST(RunStylesTest, BytesOutsideTheResetKeepTheirStyle) {
-  // A string opening one position before the range.
-  const Runs runs = {Reset(3, 5), String(2, 4)};
-  EXPECT_EQ(RunsSpan(runs), (TextRange{2, 5}));
-  const std::vector<uint8_t> styles = Apply(runs, {1, 1, 1, 1, 1, 1});
-  EXPECT_EQ(styles[0], 1);
-  EXPECT_EQ(StyleColour(styles[1]), ColourOf(RunKind::kString));
-  EXPECT_TRUE(StyleBold(styles[1]));
-  EXPECT_FALSE(StyleBold(styles[2]));
-  EXPECT_EQ(styles[5], 1);
+std::vector<Look> LooksOf(const std::vector<uint8_t>& styles) {
+  std::vector<Look> looks;
+  for (uint8_t style : styles)
+    looks.push_back({StyleColour(style), StyleBold(style)});
+  return looks;
 }
 
 // Each run byte by byte: the colour replaced, the bold bit as it says.
-std::vector<uint8_t> ApplyLiterally(const Runs& runs,
-                                    std::vector<uint8_t> styles) {
+std::vector<Look> ApplyLiterally(const Runs& runs, std::vector<Look> looks) {
   for (const FormatRun& run : runs) {
     for (int64_t at = run.first; at <= run.last(); ++at) {
-      uint8_t& style = styles[at - 1];
-      const int colour = run.kind == RunKind::kTag      ? 1
-                         : run.kind == RunKind::kPhp    ? 2
-                         : run.kind == RunKind::kString ? 3
-                                                        : 0;
-      const bool bold = run.bold() == BoldChange::kOn ||
-                        (run.bold() == BoldChange::kKeep && StyleBold(style));
-      style = static_cast<uint8_t>(colour << 1 | (bold ? 1 : 0));
+      Look& look = looks[at - 1];
+      look = {ColourOf(run.kind),
+              run.bold() == BoldChange::kOn ||
+                  (run.bold() == BoldChange::kKeep && look.second)};
     }
   }
-  return styles;
+  return looks;
 }
 
 TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
@@ -99,13 +73,24 @@ TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
     if (runs.empty()) continue;
     std::vector<uint8_t> before(24);
     for (uint8_t& style : before) style = static_cast<uint8_t>(between(0, 7));
-    ASSERT_EQ(Apply(runs, before), ApplyLiterally(runs, before))
+    ASSERT_EQ(LooksOf(Apply(runs, before)),
+              ApplyLiterally(runs, LooksOf(before)))
         << ::testing::PrintToString(runs);
   }
 }
 
 TEST(RunStylesTest, NoRunsSpanNothing) {
   EXPECT_TRUE(RunsSpan(Runs{}).empty());
+}
+
+// A whole text's runs are megabytes, so a run stays at 16 bytes.
+TEST(FormatRunTest, RunTooLongForOneEntryIsSplitIntoLikeRuns) {
+  std::vector<FormatRun> runs;
+  const int64_t longest = 0xFFFFFFFF;
+  AddRun(runs, 5, 5 + longest, RunKind::kTag);
+  EXPECT_EQ(runs, (Runs{{5, 0xFFFFFFFF, RunKind::kTag},
+                        {5 + longest, 1, RunKind::kTag}}));
+  EXPECT_EQ(sizeof(FormatRun), 16u);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/editor/plain_snapshot_history.h"
+#include "editor/slot_histories.h"
 
 namespace quillory {
 namespace {
@@ -47,89 +48,52 @@ class Tab {
   SnapshotHistory history_;
 };
 
-TEST(SnapshotHistoryTest, ThreeChangesUndoToEachStateThenStop) {
-  Tab tab;
-  tab.Type(0, "A", 1);
-  tab.Type(1, "B", 1);
-  tab.Type(2, "C", 1);
-  EXPECT_EQ(tab.history().position(), 3);
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.text(), "ABC");  // the first undo only moves the position
-  EXPECT_EQ(tab.history().position(), 2);
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.text(), "AB");
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.text(), "A");
-  EXPECT_EQ(tab.history().position(), 0);
-  EXPECT_FALSE(tab.Undo());
-  EXPECT_EQ(tab.text(), "A");
-}
-
-TEST(SnapshotHistoryTest, RedoClimbsBackAndStopsAtNewest) {
-  Tab tab;
-  tab.Type(0, "A", 1);
-  tab.Type(1, "B", 1);
-  tab.Type(2, "C", 1);
-  for (int i = 0; i < 3; ++i) tab.Undo();
-  ASSERT_TRUE(tab.Redo());
-  EXPECT_EQ(tab.text(), "AB");
-  ASSERT_TRUE(tab.Redo());
-  EXPECT_EQ(tab.text(), "ABC");
-  EXPECT_FALSE(tab.Redo());
-  EXPECT_EQ(tab.history().position(), 2);
-}
-
-TEST(SnapshotHistoryTest, OnlyTheLastTwentyOneStatesSurviveManyChanges) {
-  Tab tab;
-  for (int i = 0; i < 25; ++i) tab.Type(i, std::string(1, 'a' + i), 2);
-  EXPECT_EQ(tab.history().position(), kSnapshotLevels);
-  int undos = 0;
-  while (tab.Undo()) ++undos;
-  EXPECT_EQ(undos, kSnapshotLevels);
-  EXPECT_EQ(tab.text(), "abcde");  // the state after the fifth change
-}
-
-TEST(SnapshotHistoryTest, UndoAtLevelTwentyShowsTheNewestState) {
-  Tab tab;
-  for (int i = 0; i < 30; ++i) tab.Type(i, "x", 2);
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.history().position(), kSnapshotLevels - 1);
-  EXPECT_EQ(tab.text().size(), 30u);
-  EXPECT_FALSE(tab.Redo());  // past level 20 nothing is put back
-}
-
-TEST(SnapshotHistoryTest, ChangeAfterUndoKeepsLevelsAboveForRedo) {
-  Tab tab;
-  for (int i = 0; i < 5; ++i) tab.Type(i, std::string(1, 'A' + i), 1);
-  for (int i = 0; i < 3; ++i) tab.Undo();  // position 2, "ABC"
-  tab.Type(0, "z", 3);                     // overwrites level 2
-  EXPECT_EQ(tab.history().position(), 3);
-  ASSERT_TRUE(tab.Redo());  // level 4, from before the change
-  EXPECT_EQ(tab.text(), "ABCDE");
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.text(), "ABCD");
-  ASSERT_TRUE(tab.Undo());
-  EXPECT_EQ(tab.text(), "zABC");
-  EXPECT_EQ(tab.document().styles, std::string("\3\1\1\1", 4));
-}
-
-TEST(SnapshotHistoryTest, EmptyDocumentIsAFilledLevel) {
-  Tab tab;
-  tab.Type(0, "A", 1);
-  tab.Change({ChangeKind::kText, 0, {"A", "\1"}, {}});
-  tab.history().Record();
-  tab.Undo();
-  tab.Undo();
-  ASSERT_TRUE(tab.Redo());
-  EXPECT_EQ(tab.text(), "");
-}
-
-TEST(SnapshotHistoryTest, ColouringWithoutSnapshotIsUndoneToo) {
-  Tab tab;
-  tab.Type(0, "ab", 1);
-  tab.Change({ChangeKind::kStyles, 0, {"", "\1\1"}, {"", "\5\5"}});
-  tab.Undo();
-  EXPECT_EQ(tab.document().styles, "\1\1");
+// Each row types its letters at the end, one change and snapshot each;
+// "<" is undo and ">" redo. The levels hold the states after each change,
+// so the first undo only moves the position.
+TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
+  struct Row {
+    std::string keys;
+    std::string text;
+    int position;
+  };
+  const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
+  const Row rows[] = {
+      {"ABC", "ABC", 3},
+      {"ABC<", "ABC", 2},
+      {"ABC<<", "AB", 1},
+      {"ABC<<<", "A", 0},
+      {"ABC<<<<", "A", 0},
+      {"ABC<<<>", "AB", 1},
+      {"ABC<<<>>", "ABC", 2},
+      {"ABC<<<>>>", "ABC", 2},
+      // Only the last 21 states survive: the fifth is the oldest.
+      {alphabet.substr(0, 25), alphabet.substr(0, 25), kSnapshotLevels},
+      {alphabet.substr(0, 25) + std::string(30, '<'), "abcde", 0},
+      // Undo at the top level shows the newest state; past it nothing is put
+      // back.
+      {alphabet + "<", alphabet, kSnapshotLevels - 1},
+      {alphabet + "<>", alphabet, kSnapshotLevels - 1},
+      // A change after undos overwrites one level and keeps those above.
+      {"ABCDE<<<z", "ABCz", 3},
+      {"ABCDE<<<z>", "ABCDE", 4},
+      {"ABCDE<<<z><<", "ABCz", 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.keys);
+    Tab tab;
+    for (char key : row.keys) {
+      if (key == '<') {
+        tab.Undo();
+      } else if (key == '>') {
+        tab.Redo();
+      } else {
+        tab.Type(tab.text().size(), std::string(1, key), 1);
+      }
+    }
+    EXPECT_EQ(tab.text(), row.text);
+    EXPECT_EQ(tab.history().position(), row.position);
+  }
 }
 
 TEST(SnapshotHistoryTest, ClearForgetsEverything) {
@@ -247,6 +211,24 @@ TEST(SnapshotHistoryTest, RandomSessionsMatchFullCopies) {
       ASSERT_NO_FATAL_FAILURE(session.Step());
     }
   }
+}
+
+TEST(SlotHistoriesTest, EachSlotKeepsItsOwnLevelsUntilFreed) {
+  SlotHistories histories;
+  const auto type_one_key = [&](int slot) {
+    histories.Of(slot).Notify({ChangeKind::kText, 0, {}, {"a", {'\0'}}});
+    histories.Of(slot).Record();
+  };
+  type_one_key(2);
+  type_one_key(2);
+  type_one_key(5);
+  EXPECT_EQ(histories.Of(2).position(), 2);
+  EXPECT_EQ(histories.Of(5).position(), 1);
+  EXPECT_EQ(histories.Of(0).position(), 0);
+  histories.Free(2);
+  EXPECT_FALSE(histories.Of(2).Undo());
+  EXPECT_FALSE(histories.Of(2).LevelFilled(0));
+  EXPECT_TRUE(histories.Of(5).LevelFilled(0));
 }
 
 }  // namespace

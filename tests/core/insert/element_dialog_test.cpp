@@ -2,137 +2,111 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace quillory {
 namespace {
 
-ElementDialog Started(ElementGroup group, int num) {
-  ElementDialog dialog;
-  dialog.StartForm(group, num);
-  return dialog;
+// A change to one row: its text, or with `entry` >= 0 its list selection.
+struct Change {
+  size_t row;
+  std::string text;
+  int entry = -1;
+};
+
+Change Pick(size_t row, int entry) { return {row, "", entry}; }
+
+// Each builder's markup for rows left as built or changed as given.
+TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
+  using enum ElementGroup;
+  struct Row {
+    ElementGroup group;
+    int num;
+    std::vector<Change> changes;
+    std::optional<std::string> markup;
+  };
+  const Row rows[] = {
+      {kForm, 0, {}, "<Form >\r\n\r\n</Form>"},
+      {kForm, 1, {}, "<Input Type=\"Submit\">"},
+      {kForm, 3, {{1, "q"}}, "<Input Name=\"q\" Type=\"text\">"},
+      // Values with quotes go in as typed.
+      {kForm, 4, {{2, "a\"b"}}, "<Input Value=\"a\"b\" Type=\"hidden\">"},
+      // An edited element name is used as typed.
+      {kForm,
+       5,
+       {{0, "TEXTAREA"}},
+       "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>"},
+      {kForm, 6, {}, "<Input Type=\"file\" Size=\"10\">"},
+      {kForm, 7, {Pick(4, 1)}, "<Input Type=\"radio\" selected>"},
+      {kForm,
+       8,
+       {{1, "c"}, {3, "1"}, Pick(4, 1)},
+       "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>"},
+      {kForm, 9, {{1, "s"}}, "<Select Name=\"s\">"},
+      {kForm, 10, {}, std::nullopt},
+      // Images have no closing tag.
+      {kImage,
+       0,
+       {{1, "a.png"}, Pick(5, 2), {9, "x:1"}},
+       "<Img Src=\"a.png\" Align=\"right\" Style=\"x:1\">"},
+      {kTableOrLink,
+       0,
+       {{1, "2"}, {2, "1"}},
+       "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>\r\n"
+       "</tr>\r\n</table>"},
+      // Table attributes are bare and lower case.
+      {kTableOrLink,
+       0,
+       {{1, "1"},
+        {3, "100%"},
+        {4, "20"},
+        Pick(5, 2),
+        {6, "1"},
+        {7, "color: red"}},
+       "<table width=100% height=20 align=center border=1 "
+       "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>"},
+      // Counts are rounded leading numbers; others give no rows.
+      {kTableOrLink,
+       0,
+       {{1, " 1.5 rows"}, {2, "0.5"}},
+       "<table>\r\n<tr>\r\n</tr>\r\n<tr>\r\n</tr>\r\n</table>"},
+      {kTableOrLink, 0, {{1, "many"}, {2, "3"}}, "<table>\r\n</table>"},
+      {kTableOrLink, 0, {{1, "-2"}, {2, "3"}}, "<table>\r\n</table>"},
+      {kTableOrLink, 0, {{1, "2000000000"}}, std::nullopt},
+      {kTableOrLink, 0, {{1, "2000000000"}, {2, "2000000000"}}, std::nullopt},
+      {kTableOrLink, 1, {{2, "Home"}}, "<a>Home</a>"},
+      {kTableOrLink,
+       1,
+       {{6, "s"}, Pick(5, 1), {4, "t"}, {3, "n"}, {1, "/x"}},
+       "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
+       "style=\"s\"></a>"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message()
+                 << static_cast<int>(row.group) << " " << row.num);
+    ElementDialog dialog;
+    dialog.StartForm(row.group, row.num);
+    for (const Change& change : row.changes) {
+      if (change.entry >= 0) {
+        dialog.rows().Select(change.row, change.entry);
+      } else {
+        dialog.rows().SetText(change.row, change.text);
+      }
+    }
+    EXPECT_EQ(dialog.Ok(), row.markup);
+  }
 }
 
-TEST(ElementDialogTest, TextLineWithDefaultType) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 3);
-  dialog.rows().SetText(1, "q");
-  EXPECT_EQ(dialog.Ok(), "<Input Name=\"q\" Type=\"text\">");
-}
-
-TEST(ElementDialogTest, EmptyFormIsAContainer) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 0);
-  EXPECT_EQ(dialog.Ok(), "<Form >\r\n\r\n</Form>");
-}
-
-TEST(ElementDialogTest, FormTitleOnlyForFormElements) {
-  EXPECT_EQ(Started(ElementGroup::kForm, 0).title(), "Insert form element");
-  EXPECT_FALSE(Started(ElementGroup::kImage, 0).title());
-  EXPECT_FALSE(Started(ElementGroup::kTableOrLink, 0).title());
-}
-
-TEST(ElementDialogTest, CheckBoxWithBareChecked) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 8);
-  dialog.rows().SetText(1, "c");
-  dialog.rows().SetText(3, "1");
-  dialog.rows().Select(4, 1);
-  EXPECT_EQ(dialog.Ok(),
-            "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>");
-}
-
-TEST(ElementDialogTest, RadioWithBareSelected) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 7);
-  dialog.rows().Select(4, 1);
-  EXPECT_EQ(dialog.Ok(), "<Input Type=\"radio\" selected>");
-}
-
-TEST(ElementDialogTest, EditedElementNameIsUsedAsTyped) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 5);
-  dialog.rows().SetText(0, "TEXTAREA");
-  EXPECT_EQ(dialog.Ok(),
-            "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>");
-}
-
-TEST(ElementDialogTest, ImageHasNoClosingTag) {
-  ElementDialog dialog = Started(ElementGroup::kImage, 0);
-  dialog.rows().SetText(1, "a.png");
-  dialog.rows().Select(5, 2);
-  dialog.rows().SetText(9, "x:1");
-  EXPECT_EQ(dialog.Ok(), "<Img Src=\"a.png\" Align=\"right\" Style=\"x:1\">");
-}
-
-TEST(ElementDialogTest, ValuesWithQuotesGoInAsTyped) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 4);
-  dialog.rows().SetText(2, "a\"b");
-  EXPECT_EQ(dialog.Ok(), "<Input Value=\"a\"b\" Type=\"hidden\">");
-}
-
-TEST(ElementDialogTest, TwoByOneTable) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 0);
-  dialog.rows().SetText(1, "2");
-  dialog.rows().SetText(2, "1");
-  EXPECT_EQ(dialog.Ok(),
-            "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>"
-            "\r\n</tr>\r\n</table>");
-}
-
-TEST(ElementDialogTest, TableAttributesAreBareAndLowerCase) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 0);
-  dialog.rows().SetText(1, "1");
-  dialog.rows().SetText(3, "100%");
-  dialog.rows().SetText(4, "20");
-  dialog.rows().Select(5, 2);
-  dialog.rows().SetText(6, "1");
-  dialog.rows().SetText(7, "color: red");
-  EXPECT_EQ(dialog.Ok(),
-            "<table width=100% height=20 align=center border=1 "
-            "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>");
-}
-
-TEST(ElementDialogTest, TableCountsAreRoundedLeadingNumbers) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 0);
-  dialog.rows().SetText(1, " 1.5 rows");
-  dialog.rows().SetText(2, "0.5");
-  EXPECT_EQ(dialog.Ok(),
-            "<table>\r\n<tr>\r\n</tr>\r\n<tr>\r\n</tr>\r\n</table>");
-}
-
-TEST(ElementDialogTest, NonNumericOrNegativeCountsGiveNoRows) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 0);
-  dialog.rows().SetText(1, "many");
-  dialog.rows().SetText(2, "3");
-  EXPECT_EQ(dialog.Ok(), "<table>\r\n</table>");
-  dialog.rows().SetText(1, "-2");
-  EXPECT_EQ(dialog.Ok(), "<table>\r\n</table>");
-}
-
-TEST(ElementDialogTest, HugeTableGivesNothing) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 0);
-  dialog.rows().SetText(1, "2000000000");
-  EXPECT_EQ(dialog.Ok(), std::nullopt);
-  dialog.rows().SetText(2, "2000000000");
-  EXPECT_EQ(dialog.Ok(), std::nullopt);
-}
-
-TEST(ElementDialogTest, LinkWithOnlyText) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 1);
-  dialog.rows().SetText(2, "Home");
-  EXPECT_EQ(dialog.Ok(), "<a>Home</a>");
-}
-
-TEST(ElementDialogTest, LinkAttributesInTheirOrder) {
-  ElementDialog dialog = Started(ElementGroup::kTableOrLink, 1);
-  dialog.rows().SetText(6, "s");
-  dialog.rows().Select(5, 1);
-  dialog.rows().SetText(4, "t");
-  dialog.rows().SetText(3, "n");
-  dialog.rows().SetText(1, "/x");
-  EXPECT_EQ(dialog.Ok(),
-            "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
-            "style=\"s\"></a>");
-}
-
-TEST(ElementDialogTest, UnknownNumbersBuildNothing) {
-  ElementDialog dialog = Started(ElementGroup::kForm, 10);
-  EXPECT_TRUE(dialog.rows().rows().empty());
-  EXPECT_EQ(dialog.Ok(), std::nullopt);
+TEST(ElementDialogTest, FormTitleOnlyForFormElementsNoRowsForUnknowns) {
+  const auto started = [](ElementGroup group, int num) {
+    auto dialog = std::make_unique<ElementDialog>();
+    dialog->StartForm(group, num);
+    return dialog;
+  };
+  EXPECT_EQ(started(ElementGroup::kForm, 0)->title(), "Insert form element");
+  EXPECT_FALSE(started(ElementGroup::kImage, 0)->title());
+  EXPECT_FALSE(started(ElementGroup::kTableOrLink, 0)->title());
+  EXPECT_TRUE(started(ElementGroup::kForm, 10)->rows().rows().empty());
 }
 
 TEST(ElementDialogTest, TemplateRowsAndOutput) {
@@ -156,23 +130,55 @@ TEST(ElementDialogTest, TemplateDefaultFillsItsRow) {
   EXPECT_EQ(dialog.Ok(), "g(10)");
 }
 
+// No marker, or an unclosed first one: the template goes in at once.
 TEST(ElementDialogTest, TemplateWithoutMarkersGoesInAtOnce) {
-  ElementDialog dialog;
-  EXPECT_EQ(dialog.StartFromTree("time", "time()"), "time()");
-  EXPECT_TRUE(dialog.Hhm());
-  EXPECT_TRUE(dialog.rows().rows().empty());
+  for (const char* text : {"time()", "", "f([[[E/x"}) {
+    ElementDialog dialog;
+    EXPECT_EQ(dialog.StartFromTree("f", text), text);
+    EXPECT_TRUE(dialog.Hhm());
+    EXPECT_TRUE(dialog.rows().rows().empty());
+  }
 }
 
-TEST(ElementDialogTest, EmptyTemplateGoesInAtOnceAsNothing) {
-  ElementDialog dialog;
-  EXPECT_EQ(dialog.StartFromTree("x", ""), "");
-  EXPECT_TRUE(dialog.Hhm());
+TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValueWithItsOwnChoices) {
+  DialogRows rows;
+  rows.SetChoices({"GET", "POST"});
+  rows.AddPropertyRow("Method", "POST", 0, ValueCell::kList);
+  rows.AddPropertyRow("Method", "", 1, ValueCell::kList);
+  rows.SetChoices({"c"});
+  rows.AddPropertyRow("", "c", 2, ValueCell::kList);
+  EXPECT_EQ(rows.rows()[0].selected, 1);
+  EXPECT_EQ(rows.Value(0), "POST");
+  EXPECT_EQ(rows.rows()[1].selected, -1);
+  EXPECT_EQ(rows.Value(1), "");
+  EXPECT_EQ(rows.rows()[1].choices, (std::vector<std::string>{"GET", "POST"}));
+  EXPECT_EQ(rows.Value(2), "c");
+  rows.Select(0, 5);  // outside the entries
+  EXPECT_EQ(rows.Value(0), "");
 }
 
-TEST(ElementDialogTest, UnclosedFirstMarkerGoesInUnchanged) {
-  ElementDialog dialog;
-  EXPECT_EQ(dialog.StartFromTree("f", "f([[[E/x"), "f([[[E/x");
-  EXPECT_TRUE(dialog.Hhm());
+TEST(DialogRowsTest, AddingAnExistingRowReplacesIt) {
+  DialogRows rows;
+  rows.AddPropertyRow("Old", "1", 0, ValueCell::kTextBox);
+  rows.AddPropertyRow("New", "2", 0, ValueCell::kTextBox);
+  ASSERT_EQ(rows.rows().size(), 1u);
+  EXPECT_EQ(rows.rows()[0].name, "New");
+  EXPECT_EQ(rows.Value(0), "2");
+}
+
+TEST(DialogRowsTest, LockedTextBoxIgnoresTyping) {
+  DialogRows rows;
+  rows.AddPropertyRow("Type", "file", 0, ValueCell::kLockedTextBox);
+  rows.SetText(0, "text");
+  EXPECT_EQ(rows.Value(0), "file");
+}
+
+TEST(DialogRowsTest, MissingRowsReadEmptyAndIgnoreChanges) {
+  DialogRows rows;
+  rows.SetText(3, "x");
+  rows.Select(3, 0);
+  EXPECT_EQ(rows.Value(3), "");
+  EXPECT_TRUE(rows.rows().empty());
 }
 
 }  // namespace

@@ -2,111 +2,55 @@
 
 #include <gtest/gtest.h>
 
-#include "core/scratch_folder.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
 
-TEST(ReferenceFileTest, TitleGroupsAndEntries) {
-  const ReferenceFile file = ParseReferenceFile(
-      "T\x01G1\x03"
-      "f\x04"
-      "desc\x04"
-      "f()\x02G2\x01");
-  EXPECT_EQ(file.title, "T");
-  ASSERT_EQ(file.groups.size(), 2u);
-  EXPECT_EQ(file.groups[0].name, "G1");
-  ASSERT_EQ(file.groups[0].entries.size(), 1u);
-  EXPECT_EQ(file.groups[0].entries[0].name, "f");
-  EXPECT_EQ(file.groups[0].entries[0].description, "desc");
-  EXPECT_EQ(file.groups[0].entries[0].template_text, "f()");
-  EXPECT_EQ(file.groups[1].name, "G2");
-  EXPECT_TRUE(file.groups[1].entries.empty());
+using std::string_literals::operator""s;
+
+// A parsed file written as "title|group{[name/description/template]...}|...".
+std::string Describe(const ReferenceFile& file) {
+  std::string text = file.title;
+  for (const ReferenceGroup& group : file.groups) {
+    text += "|" + group.name + "{";
+    for (const ReferenceEntry& entry : group.entries) {
+      text += "[" + entry.name + "/" + entry.description + "/" +
+              entry.template_text + "]";
+    }
+    text += "}";
+  }
+  return text;
 }
 
-TEST(ReferenceFileTest, ShortEntriesGetEmptyFields) {
-  const ReferenceFile file = ParseReferenceFile(
-      "T\x01G\x03"
-      "a\x04"
-      "b\x03"
-      "c\x03\x01");
-  const auto& entries = file.groups[0].entries;
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].description, "b");
-  EXPECT_EQ(entries[0].template_text, "");
-  EXPECT_EQ(entries[1].name, "c");
-  EXPECT_EQ(entries[1].description, "");
-  EXPECT_EQ(entries[2].name, "");
+// In the files \001 ends the title and the body, \002 a group, \003 starts
+// an entry and \004 ends a field. Missing pieces are empty, extra ones
+// ignored.
+TEST(ReferenceFileTest, ParsesTitleGroupsAndEntries) {
+  const std::pair<std::string, std::string> rows[] = {
+      {"T\001G1\003f\004desc\004f()\002G2\001", "T|G1{[f/desc/f()]}|G2{}"},
+      {"T\001G\003a\004b\003c\003\001", "T|G{[a/b/][c//][//]}"},
+      {"T\001G\003a\004b\004c\004d\001", "T|G{[a/b/c]}"},
+      {"T\001G\001\r\nH\002I\001", "T|G{}"},       // after the body end
+      {"T\001G1\003f\004de", "T|G1{[f/de/]}"},     // truncated
+      {"T\001\002G2\002\001", "T|{}|G2{}|{}"},     // empty groups keep places
+      {"just text\002\003", "just text\002\003"},  // no title end
+      {"", ""},
+      {"T\001\001", "T"},
+      {"T\001G\003n\0\xff\004d"s, "T|G{[n\0\xff/d/]}"s},
+  };
+  for (const auto& [text, parsed] : rows) {
+    EXPECT_EQ(Describe(ParseReferenceFile(text)), parsed)
+        << ::testing::PrintToString(text);
+  }
 }
 
-TEST(ReferenceFileTest, ExtraFieldsAreIgnored) {
-  const ReferenceFile file = ParseReferenceFile(
-      "T\x01G\x03"
-      "a\x04"
-      "b\x04"
-      "c\x04"
-      "d\x01");
-  EXPECT_EQ(file.groups[0].entries[0].template_text, "c");
-}
-
-TEST(ReferenceFileTest, TextAfterTheSecondTitleEndIsIgnored) {
-  const ReferenceFile file = ParseReferenceFile("T\x01G\x01\r\nH\x02I\x01");
-  ASSERT_EQ(file.groups.size(), 1u);
-  EXPECT_EQ(file.groups[0].name, "G");
-}
-
-TEST(ReferenceFileTest, TruncatedFileKeepsWhatIsThere) {
-  const ReferenceFile file = ParseReferenceFile(
-      "T\x01G1\x03"
-      "f\x04"
-      "de");
-  ASSERT_EQ(file.groups.size(), 1u);
-  EXPECT_EQ(file.groups[0].entries[0].description, "de");
-}
-
-TEST(ReferenceFileTest, EmptyGroupsStayInTheirPlaces) {
-  const ReferenceFile file = ParseReferenceFile("T\x01\x02G2\x02\x01");
-  ASSERT_EQ(file.groups.size(), 3u);
-  EXPECT_EQ(file.groups[0].name, "");
-  EXPECT_EQ(file.groups[1].name, "G2");
-  EXPECT_EQ(file.groups[2].name, "");
-}
-
-TEST(ReferenceFileTest, NoTitleEndGivesATitleOnly) {
-  const ReferenceFile file = ParseReferenceFile("just text\x02\x03");
-  EXPECT_EQ(file.title, "just text\x02\x03");
-  EXPECT_TRUE(file.groups.empty());
-}
-
-TEST(ReferenceFileTest, EmptyTextAndEmptyBody) {
-  EXPECT_TRUE(ParseReferenceFile("").groups.empty());
-  EXPECT_TRUE(ParseReferenceFile("T\x01\x01").groups.empty());
-}
-
-TEST(ReferenceFileTest, BinaryBytesAreKept) {
-  const std::string text(
-      "T\x01G\x03n\0\xff\x04"
-      "d",
-      11);
-  const ReferenceFile file = ParseReferenceFile(text);
-  EXPECT_EQ(file.groups[0].entries[0].name, std::string("n\0\xff", 3));
-}
-
-TEST(ReferenceFileTest, MissingFileGivesNothing) {
-  const ReferenceFile file = LoadReferenceFile("/nonexistent/x.HET");
-  EXPECT_EQ(file.title, "");
-  EXPECT_TRUE(file.groups.empty());
-}
-
-TEST(ReferenceFileTest, LoadTakesLfLineEndsAsCrLf) {
-  ScratchFolder folder;
-  const std::string path = folder.Put("a.HET",
-                                      "T\x01G\x03"
-                                      "f\x04"
-                                      "d\x04"
-                                      "a\nb\x01\n");
-  const ReferenceFile file = LoadReferenceFile(path);
-  EXPECT_EQ(file.groups[0].entries[0].template_text, "a\r\nb");
+TEST(ReferenceFileTest, LoadTakesLfLineEndsAsCrLfAndMissingFilesAsEmpty) {
+  testing::TestFolder folder;
+  EXPECT_EQ(Describe(LoadReferenceFile(
+                folder.Write("a.HET", "T\001G\003f\004d\004a\nb\001\n"))),
+            "T|G{[f/d/a\r\nb]}");
+  EXPECT_EQ(Describe(LoadReferenceFile(folder.Path("missing.HET"))), "");
 }
 
 }  // namespace

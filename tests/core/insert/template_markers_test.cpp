@@ -5,122 +5,81 @@
 namespace quillory {
 namespace {
 
-std::string Fill(const NumberedTemplate& numbered,
-                 const std::vector<std::string>& values) {
-  std::vector<std::string> names;
-  for (const TemplateParameter& parameter : numbered.parameters)
-    names.push_back(ParameterRowName(parameter));
-  std::vector<ParameterAnswer> answers;
-  for (size_t n = 0; n < values.size(); ++n)
-    answers.push_back({names[n], values[n]});
-  return FillMarkers(numbered.text, numbered.parameters, answers);
+// The numbered text, then each parameter written back in marker form:
+// E or O for required or optional, the prefix, "/", label, "/|/", default.
+std::string Describe(const std::optional<NumberedTemplate>& numbered) {
+  if (!numbered) return "goes in as it is";
+  std::string text = numbered->text;
+  for (const TemplateParameter& p : numbered->parameters) {
+    text += std::string(" ") + (p.optional ? "O" : "E") + p.prefix + "/" +
+            p.label + "/|/" + p.default_value;
+  }
+  return text;
 }
 
-TEST(TemplateMarkersTest, NumbersRequiredAndOptionalMarkers) {
-  const auto numbered = NumberMarkers("f([[[E/x]]][[[EO,/y]]])");
-  ASSERT_TRUE(numbered);
-  EXPECT_EQ(numbered->text, "f([[[%0]]][[[%1]]])");
-  ASSERT_EQ(numbered->parameters.size(), 2u);
-  EXPECT_EQ(ParameterRowName(numbered->parameters[0]), "x");
-  EXPECT_EQ(ParameterRowName(numbered->parameters[1]), "y - Optional");
-  EXPECT_EQ(numbered->parameters[0].prefix, "");
-  EXPECT_EQ(numbered->parameters[1].prefix, ",");
+TEST(TemplateMarkersTest, NumbersTheMarkersLeftToRight) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"f([[[E/x]]][[[EO,/y]]])", "f([[[%0]]][[[%1]]]) E/x/|/ O,/y/|/"},
+      {"g([[[E/n/|/10]]])", "g([[[%0]]]) E/n/|/10"},
+      {"h([[[E/a]]][[[EO,/b/|/0]]])", "h([[[%0]]][[[%1]]]) E/a/|/ O,/b/|/0"},
+      {"m([[[EO/$as_float/|/false]]])", "m([[[%0]]]) O/$as_float/|/false"},
+      // A marker without flags keeps the previous kind; the first is
+      // required; O wins even without E.
+      {"[[[EO/a]]][[[/b]]][[[E/c]]][[[x/d]]]",
+       "[[[%0]]][[[%1]]][[[%2]]][[[%3]]] O/a/|/ O/b/|/ E/c/|/ E/d/|/"},
+      {"[[[/a]]]", "[[[%0]]] E/a/|/"},
+      {"[[[XO,/a]]]", "[[[%0]]] O,/a/|/"},
+      // Without a slash in the marker the label and prefix are empty.
+      {"[[[E,x]]]", "[[[%0]]] E//|/"},
+      {"[[[E/a/b]]]c]]]", "[[[%0]]]c]]] E/a/b/|/"},  // to the first close
+      {"f([[[E/x]]], [[[E/y)", "f([[[%0]]], [[[E/y) E/x/|/"},  // unclosed later
+      {"time()", "goes in as it is"},
+      {"", "goes in as it is"},
+      {"a ]]] b", "goes in as it is"},
+      {"f([[[E/x)", "goes in as it is"},  // unclosed first marker
+  };
+  for (const auto& [text, numbered] : rows) {
+    EXPECT_EQ(Describe(NumberMarkers(text)), numbered) << text;
+  }
+  // A slash after the marker is not its label's.
+  const auto slash_after = NumberMarkers("[[[E]]] a/b");
+  EXPECT_EQ(slash_after->text, "[[[%0]]] a/b");
+  EXPECT_EQ(slash_after->parameters[0].label, "");
 }
 
-TEST(TemplateMarkersTest, EmptyOptionalAnswerDropsItsMarkerAndPrefix) {
-  const auto numbered = NumberMarkers("f([[[E/x]]][[[EO,/y]]])");
-  EXPECT_EQ(Fill(*numbered, {"1", ""}), "f(1)");
-  EXPECT_EQ(Fill(*numbered, {"1", "2"}), "f(1,2)");
-}
-
-TEST(TemplateMarkersTest, EmptyRequiredAnswerKeepsItsPrefix) {
-  const auto numbered = NumberMarkers("f([[[E/a]]][[[E,/b]]])");
-  EXPECT_EQ(Fill(*numbered, {"", ""}), "f(,)");
-}
-
-TEST(TemplateMarkersTest, DefaultFollowsTheSeparator) {
-  const auto numbered = NumberMarkers("g([[[E/n/|/10]]])");
-  ASSERT_TRUE(numbered);
-  EXPECT_EQ(numbered->parameters[0].label, "n");
-  EXPECT_EQ(numbered->parameters[0].default_value, "10");
-}
-
-TEST(TemplateMarkersTest, OptionalWithDefaultAndPrefix) {
-  const auto numbered = NumberMarkers("h([[[E/a]]][[[EO,/b/|/0]]])");
-  const TemplateParameter& b = numbered->parameters[1];
-  EXPECT_TRUE(b.optional);
-  EXPECT_EQ(b.prefix, ",");
-  EXPECT_EQ(b.label, "b");
-  EXPECT_EQ(b.default_value, "0");
-}
-
-TEST(TemplateMarkersTest, OptionalWithoutPrefix) {
-  const auto numbered = NumberMarkers("m([[[EO/$as_float/|/false]]])");
-  EXPECT_EQ(numbered->parameters[0].prefix, "");
-  EXPECT_EQ(numbered->parameters[0].label, "$as_float");
-}
-
-TEST(TemplateMarkersTest, MarkerWithoutFlagsKeepsThePreviousKind) {
-  const auto numbered = NumberMarkers("[[[EO/a]]][[[/b]]][[[E/c]]][[[x/d]]]");
-  ASSERT_EQ(numbered->parameters.size(), 4u);
-  EXPECT_TRUE(numbered->parameters[1].optional);
-  EXPECT_FALSE(numbered->parameters[3].optional);
-}
-
-TEST(TemplateMarkersTest, FirstMarkerWithoutFlagsIsRequired) {
-  const auto numbered = NumberMarkers("[[[/a]]]");
-  EXPECT_FALSE(numbered->parameters[0].optional);
-}
-
-TEST(TemplateMarkersTest, OWinsEvenWithoutE) {
-  const auto numbered = NumberMarkers("[[[XO,/a]]]");
-  EXPECT_TRUE(numbered->parameters[0].optional);
-  EXPECT_EQ(numbered->parameters[0].prefix, ",");
-}
-
-TEST(TemplateMarkersTest, NoMarkerGoesInAsItIs) {
-  EXPECT_FALSE(NumberMarkers("time()"));
-  EXPECT_FALSE(NumberMarkers(""));
-  EXPECT_FALSE(NumberMarkers("a ]]] b"));
-}
-
-TEST(TemplateMarkersTest, UnclosedFirstMarkerGoesInAsItIs) {
-  EXPECT_FALSE(NumberMarkers("f([[[E/x)"));
-}
-
-TEST(TemplateMarkersTest, UnclosedLaterMarkerStaysLiteral) {
-  const auto numbered = NumberMarkers("f([[[E/x]]], [[[E/y)");
-  ASSERT_EQ(numbered->parameters.size(), 1u);
-  EXPECT_EQ(numbered->text, "f([[[%0]]], [[[E/y)");
-  EXPECT_EQ(Fill(*numbered, {"1"}), "f(1, [[[E/y)");
-}
-
-TEST(TemplateMarkersTest, MarkerWithoutSlashHasEmptyLabelAndPrefix) {
-  const auto numbered = NumberMarkers("[[[E,x]]]");
-  EXPECT_EQ(numbered->parameters[0].label, "");
-  EXPECT_EQ(numbered->parameters[0].prefix, "");
-}
-
-TEST(TemplateMarkersTest, SlashAfterTheMarkerGivesEmptyLabel) {
-  const auto numbered = NumberMarkers("[[[E]]] a/b");
-  EXPECT_EQ(numbered->parameters[0].label, "");
-  EXPECT_EQ(numbered->text, "[[[%0]]] a/b");
-}
-
-TEST(TemplateMarkersTest, LabelRunsToTheFirstClose) {
-  const auto numbered = NumberMarkers("[[[E/a/b]]]c]]]");
-  EXPECT_EQ(numbered->parameters[0].label, "a/b");
-  EXPECT_EQ(numbered->text, "[[[%0]]]c]]]");
-}
-
-TEST(TemplateMarkersTest, AnswersWithQuotesGoInAsTyped) {
-  const auto numbered = NumberMarkers("echo [[[E/s]]];");
-  EXPECT_EQ(Fill(*numbered, {"\"a\""}), "echo \"a\";");
-}
-
-TEST(TemplateMarkersTest, OptionalRowIsKnownByItsName) {
-  const auto numbered = NumberMarkers("f([[[E/x - Optional]]])");
-  EXPECT_EQ(Fill(*numbered, {""}), "f()");
+// Rows are known by their names; an empty answer to an optional one drops
+// its marker and prefix, any other answer goes in as typed after its prefix.
+TEST(TemplateMarkersTest, FillsTheAnswersInPlaceOfTheMarkers) {
+  struct Row {
+    const char* text;
+    std::vector<std::string> answers;
+    const char* filled;
+  };
+  const Row rows[] = {
+      {"f([[[E/x]]][[[EO,/y]]])", {"1", ""}, "f(1)"},
+      {"f([[[E/x]]][[[EO,/y]]])", {"1", "2"}, "f(1,2)"},
+      {"f([[[E/a]]][[[E,/b]]])", {"", ""}, "f(,)"},
+      {"f([[[E/x]]], [[[E/y)", {"1"}, "f(1, [[[E/y)"},
+      {"echo [[[E/s]]];", {"\"a\""}, "echo \"a\";"},
+      {"f([[[E/x - Optional]]])", {""}, "f()"},
+  };
+  for (const Row& row : rows) {
+    const auto numbered = NumberMarkers(row.text);
+    ASSERT_TRUE(numbered) << row.text;
+    std::vector<std::string> names;
+    std::vector<ParameterAnswer> answers;
+    for (const TemplateParameter& parameter : numbered->parameters) {
+      names.push_back(ParameterRowName(parameter));
+    }
+    for (size_t n = 0; n < row.answers.size(); ++n) {
+      answers.push_back({names[n], row.answers[n]});
+    }
+    EXPECT_EQ(FillMarkers(numbered->text, numbered->parameters, answers),
+              row.filled)
+        << row.text;
+  }
+  EXPECT_EQ(ParameterRowName({"y", "", true, ","}), "y - Optional");
+  EXPECT_EQ(ParameterRowName({"x", "", false, ""}), "x");
 }
 
 }  // namespace

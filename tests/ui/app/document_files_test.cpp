@@ -4,13 +4,10 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTabBar>
 
 #include "app/file_commands.h"
 #include "app/file_filters.h"
 #include "app/ui/document_tabs.h"
-#include "app/ui/main_window.h"
-#include "editor/ui/editor.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -20,14 +17,18 @@ class DocumentFilesTest : public testing::WindowTest {
  protected:
   DocumentTabs& Tabs() { return window_.Tabs(); }
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
-  QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
   QString StatusText() { return window_.findChild<QLabel*>("Status")->text(); }
-  void Trigger(const char* command) { window_.Action(command)->trigger(); }
   std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
   void ChooseNext(const std::optional<std::string>& path) {
     fakes_.dialogs.chosen_files.push_back(path);
   }
   void AnswerNext(Answer answer) { fakes_.dialogs.answers.push_back(answer); }
+  void Open(const std::string& path, bool remember = false) {
+    window_.Files().OpenFile(path, remember);
+  }
+  std::string Recent(int slot) {
+    return window_.CurrentSettings().last_opened[slot];
+  }
   int OpenedCount() {
     int count = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) count += Tabs().InUse(slot);
@@ -36,44 +37,43 @@ class DocumentFilesTest : public testing::WindowTest {
 };
 
 TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
+  Trigger("OpenOld");  // cancelled
+  EXPECT_EQ(OpenedCount(), 0);
   const std::string path = folder_.Write("site/index.html", "<p>hi</p>\r\n");
   ChooseNext(path);
   Trigger("OpenOld");
 
-  ASSERT_EQ(fakes_.dialogs.offered_filters.size(), 1u);
-  EXPECT_EQ(fakes_.dialogs.offered_filters[0], OpenFileFilters(window_.Lang()));
+  ASSERT_EQ(fakes_.dialogs.offered_filters.size(), 2u);
+  EXPECT_EQ(fakes_.dialogs.offered_filters[1], OpenFileFilters(window_.Lang()));
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "index.html");
-  EXPECT_EQ(Rich().Bytes(), "<p>hi</p>\r\n");
+  EXPECT_EQ(Text(), "<p>hi</p>\r\n");
   EXPECT_EQ(Active().file_path, path);
   EXPECT_TRUE(Active().saved);
   EXPECT_EQ(StatusText(), "OK");
   EXPECT_EQ(window_.windowTitle(), "Quillory - index.html");
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], path);
+  EXPECT_EQ(Recent(0), path);
   EXPECT_TRUE(window_.Action("Recent_0")->isVisible());
   EXPECT_EQ(window_.Action("Recent_0")->text(), "index.html");
   EXPECT_TRUE(window_.Action("SaveHtml")->isEnabled());
-}
-
-TEST_F(DocumentFilesTest, CancelledOpenChangesNothing) {
-  Trigger("OpenOld");
-  EXPECT_EQ(OpenedCount(), 0);
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(DocumentFilesTest, MissingFilesAndFoldersAreReportedAndNotOpened) {
-  window_.Files().OpenFile(folder_.Path("nothing.html"), true);
-  window_.Files().OpenFile(folder_.Path("tmp"), true);
+TEST_F(DocumentFilesTest, AnyNameOpensMissingFilesAndFoldersAreReported) {
+  Open(folder_.Write("my \"odd\" 'page'.html", "x"));
+  EXPECT_EQ(Bar().tabText(0), "my \"odd\" 'page'.html");
+  // Types other than the editor's get the desktop's picture.
+  Open(folder_.Write("notes.txt", "n"));
+  Open(folder_.Write("PAGE.HTML", "n"));
+  EXPECT_FALSE(Bar().tabIcon(1).isNull());
+  EXPECT_FALSE(Bar().tabIcon(2).isNull());
+  EXPECT_TRUE(Messages().empty());
+
+  Open(folder_.Path("nothing.html"), true);
+  Open(folder_.Path("tmp"), true);
   EXPECT_EQ(Messages(),
             std::vector<std::string>(2, std::string(kFileMissingMessage)));
-  EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], "");
-}
-
-TEST_F(DocumentFilesTest, NamesWithBlanksAndQuotesOpen) {
-  const std::string path = folder_.Write("my \"odd\" 'page'.html", "x");
-  window_.Files().OpenFile(path, false);
-  EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "my \"odd\" 'page'.html");
-  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(OpenedCount(), 3);
+  EXPECT_EQ(Recent(0), "");
 }
 
 TEST_F(DocumentFilesTest, ListFileOpensEveryLineAndReportsTheEmptyLastOne) {
@@ -81,47 +81,42 @@ TEST_F(DocumentFilesTest, ListFileOpensEveryLineAndReportsTheEmptyLastOne) {
   const std::string b = folder_.Write("b.css", "B");
   const std::string list =
       folder_.Write("project.QLP", a + "\r\n" + b + "\r\n");
-  window_.Files().OpenFile(list, true);
-
+  Open(list, true);
   EXPECT_EQ(OpenedCount(), 2);
   EXPECT_EQ(Bar().tabText(0), "a.html");
   EXPECT_EQ(Bar().tabText(1), "b.css");
   EXPECT_EQ(Messages().size(), 1u);  // the piece after the last line end
   EXPECT_EQ(window_.Files().CurrentListFile(), list);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], list);
-  EXPECT_NE(window_.CurrentSettings().last_opened[1], a);
+  EXPECT_EQ(Recent(0), list);
+  EXPECT_NE(Recent(1), a);
+
+  // A list naming itself is opened once; an empty one opens nothing but is
+  // remembered.
+  const std::string loop = folder_.Path("loop.qlp");
+  folder_.Write("loop.qlp", a + "\r\n" + loop);
+  Open(loop);
+  EXPECT_EQ(OpenedCount(), 3);
+  const std::string empty = folder_.Write("empty.qlp", "");
+  Open(empty, true);
+  EXPECT_EQ(OpenedCount(), 3);
+  EXPECT_EQ(window_.Files().CurrentListFile(), empty);
+  EXPECT_EQ(Recent(0), empty);
+  EXPECT_EQ(Messages().size(), 1u);
 }
 
-TEST_F(DocumentFilesTest, EmptyListOpensNothingButIsRemembered) {
-  const std::string list = folder_.Write("empty.qlp", "");
-  window_.Files().OpenFile(list, true);
-  EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_EQ(window_.Files().CurrentListFile(), list);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], list);
-}
-
-TEST_F(DocumentFilesTest, ListNamingItselfIsOpenedOnce) {
-  const std::string a = folder_.Write("a.html", "A");
-  const std::string list = folder_.Path("loop.qlp");
-  folder_.Write("loop.qlp", a + "\r\n" + list);
-  window_.Files().OpenFile(list, false);
-  EXPECT_EQ(OpenedCount(), 1);
-  EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(DocumentFilesTest, FileWithAVeryLongLineOpensOnlyWhenTheUserAgrees) {
+TEST_F(DocumentFilesTest, VeryLongLineOpensOnlyWhenTheUserAgrees) {
   const std::string path =
       folder_.Write("min.js", std::string(kSlowLineBytes + 1, 'x'));
   AnswerNext(Answer::kNo);
-  window_.Files().OpenFile(path, true);
+  Open(path, true);
   ASSERT_EQ(fakes_.dialogs.questions.size(), 1u);
   EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], "");
+  EXPECT_EQ(Recent(0), "");
 }
 
 TEST_F(DocumentFilesTest, EleventhFileIsRefusedSilently) {
   const std::string path = folder_.Write("a.html", "A");
-  for (int i = 0; i < 11; ++i) window_.Files().OpenFile(path, false);
+  for (int i = 0; i < 11; ++i) Open(path);
   EXPECT_EQ(OpenedCount(), 10);
   EXPECT_TRUE(Messages().empty());
 }
@@ -129,25 +124,17 @@ TEST_F(DocumentFilesTest, EleventhFileIsRefusedSilently) {
 TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.html", "B");
-  window_.Files().OpenFile(a, true);
-  window_.Files().OpenFile(b, true);
+  Open(a, true);
+  Open(b, true);
   Trigger("Recent_1");
-  EXPECT_EQ(Rich().Bytes(), "A");
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], b);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[1], a);
+  EXPECT_EQ(Text(), "A");
+  EXPECT_EQ(Recent(0), b);
+  EXPECT_EQ(Recent(1), a);
 }
 
-TEST_F(DocumentFilesTest, OtherFileTypesGetTheDesktopsPicture) {
-  window_.Files().OpenFile(folder_.Write("notes.txt", "n"), false);
-  window_.Files().OpenFile(folder_.Write("PAGE.HTML", "n"), false);
-  EXPECT_FALSE(Bar().tabIcon(0).isNull());
-  EXPECT_FALSE(Bar().tabIcon(1).isNull());
-}
-
-TEST_F(DocumentFilesTest, SaveWritesTheEditorsBytesBack) {
-  const std::string path = folder_.Write("page.html", "one\ntwo\n");
-  window_.Files().OpenFile(path, false);
-  EXPECT_EQ(Rich().Bytes(), "one\r\ntwo\r\n");
+TEST_F(DocumentFilesTest, SaveWritesTheEditorsBytesBackWithTheFilesLineEnds) {
+  Open(folder_.Write("page.html", "one\ntwo\n"));
+  EXPECT_EQ(Text(), "one\r\ntwo\r\n");
   Rich().Select(3, 3);
   Rich().ReplaceSelection("!");
   Active().saved = false;
@@ -172,13 +159,12 @@ TEST_F(DocumentFilesTest, SaveOfAnUnnamedDocumentAsksForAName) {
   EXPECT_TRUE(Active().saved);
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "named.html");
   EXPECT_EQ(window_.windowTitle(), "Quillory - named.html");
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], path);
+  EXPECT_EQ(Recent(0), path);
 }
 
 TEST_F(DocumentFilesTest, SaveAsOffersTheFilterOfTheCaptionsType) {
-  window_.Files().OpenFile(folder_.Write("style.css", "p{}"), false);
-  const std::string path = folder_.Path("copy.css");
-  ChooseNext(path);
+  Open(folder_.Write("style.css", "p{}"));
+  ChooseNext(folder_.Path("copy.css"));
   Trigger("SaveHtmlAs");
   ASSERT_EQ(fakes_.dialogs.offered_filters.size(), 1u);
   EXPECT_EQ(fakes_.dialogs.offered_filters[0],
@@ -194,7 +180,7 @@ TEST_F(DocumentFilesTest, SaveAsOffersTheFilterOfTheCaptionsType) {
 // stays as it was, and nothing on disk changes.
 TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   const std::string path = folder_.Write("page.html", "old");
-  window_.Files().OpenFile(path, false);
+  Open(path);
   Rich().SetBytes("new");
   Active().saved = false;
   folder_.Write("blocker", "a file, not a folder");
@@ -207,7 +193,7 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   EXPECT_FALSE(Active().saved);
   EXPECT_EQ(Active().file_path, path);
   EXPECT_EQ(Bar().tabText(0), "page.html");
-  EXPECT_NE(window_.CurrentSettings().last_opened[0], impossible);
+  EXPECT_NE(Recent(0), impossible);
 
   Active().file_path = impossible;
   Trigger("SaveHtml");
@@ -217,11 +203,11 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
 }
 
 TEST_F(DocumentFilesTest, SaveAllSavesEveryTabAndReturnsToTheActiveOne) {
-  window_.Files().OpenFile(folder_.Write("a.html", "A"), false);
+  Open(folder_.Write("a.html", "A"));
   Rich().SetBytes("A2");
   window_.NewTab("Untitled.html");
   Rich().SetBytes("U");
-  window_.Files().OpenFile(folder_.Write("c.js", "C"), false);
+  Open(folder_.Write("c.js", "C"));
   Tabs().Activate(1);
   ChooseNext(folder_.Path("u.html"));
   Trigger("Save_All");
@@ -233,7 +219,7 @@ TEST_F(DocumentFilesTest, SaveAllSavesEveryTabAndReturnsToTheActiveOne) {
 }
 
 TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
-  window_.Files().OpenFile(folder_.Write("a.html", "A"), false);
+  Open(folder_.Write("a.html", "A"));
   Trigger("ClsW");
   EXPECT_TRUE(fakes_.dialogs.questions.empty());
   EXPECT_EQ(OpenedCount(), 0);
@@ -241,7 +227,7 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   EXPECT_EQ(window_.windowTitle(), "Quillory");
   EXPECT_FALSE(window_.Action("ClsW")->isEnabled());
 
-  window_.Files().OpenFile(folder_.Path("a.html"), false);
+  Open(folder_.Path("a.html"));
   Rich().SetBytes("changed");
   Active().saved = false;
   AnswerNext(Answer::kNo);
@@ -253,7 +239,7 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
 }
 
 TEST_F(DocumentFilesTest, CloseWithYesSavesFirstUnlessTheSaveFails) {
-  window_.Files().OpenFile(folder_.Write("a.html", "A"), false);
+  Open(folder_.Write("a.html", "A"));
   Rich().SetBytes("A2");
   Active().saved = false;
   AnswerNext(Answer::kYes);
@@ -276,7 +262,7 @@ TEST_F(DocumentFilesTest, CloseWithYesSavesFirstUnlessTheSaveFails) {
 }
 
 TEST_F(DocumentFilesTest, CloseAllAsksAboutEachUnsavedDocumentInTurn) {
-  window_.Files().OpenFile(folder_.Write("a.html", "A"), false);
+  Open(folder_.Write("a.html", "A"));
   window_.NewTab("one.html");
   window_.NewTab("two.html");
   Trigger("CloseAllWnd");
@@ -287,26 +273,25 @@ TEST_F(DocumentFilesTest, CloseAllAsksAboutEachUnsavedDocumentInTurn) {
   EXPECT_EQ(window_.NewTab("next.html"), 3);
 }
 
-TEST_F(DocumentFilesTest, InitOpensTheWholeTrimmedCommandLine) {
-  const std::string path = folder_.Write("with blanks  inside.html", "x");
-  window_.Init("  " + path + " ");
-  EXPECT_EQ(Bar().tabText(0), "with blanks  inside.html");
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], path);
-}
-
-TEST_F(DocumentFilesTest, InitReopensTheLastSessionWithoutACommandLine) {
+TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   const std::string a = folder_.Write("a.html", "A");
   folder_.Write("home/config/last_session.qlp", a);
   window_.CurrentSettings().open_last_session = true;
+  const std::string path = folder_.Write("with blanks  inside.html", "x");
+  window_.Init("  " + path + " ");  // the whole line, trimmed
+  EXPECT_EQ(OpenedCount(), 1);
+  EXPECT_EQ(Bar().tabText(0), "with blanks  inside.html");
+  EXPECT_EQ(Recent(0), path);
+  Trigger("ClsW");
   window_.Init("");
   EXPECT_EQ(OpenedCount(), 1);
-  EXPECT_EQ(window_.CurrentSettings().last_opened[0], "");
+  EXPECT_EQ(Text(), "A");
 }
 
 // Every kind of file comes back byte for byte when opened and saved
 // unchanged.
 TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
-  const std::vector<std::pair<std::string, std::string>> files = {
+  const std::pair<std::string, std::string> files[] = {
       {"utf8.html", "<p>Grüße, 日本語 — ok</p>\r\n"},
       {"cp1252.html", "<p>caf\xe9 \x80 \x93quoted\x94 \x9f\xff</p>\r\n"},
       {"lf.php", "<?php\necho 1;\n?>\n"},
@@ -321,7 +306,7 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
       {"cr-only.html", "one\rtwo\r"},
   };
   for (const auto& [name, bytes] : files) {
-    window_.Files().OpenFile(folder_.Write("in/" + name, bytes), false);
+    Open(folder_.Write("in/" + name, bytes));
     Trigger("SaveHtml");
     EXPECT_EQ(folder_.Read("in/" + name), bytes) << name;
     Trigger("ClsW");

@@ -11,8 +11,7 @@
 
 #include "app/ui/document_tabs.h"
 #include "editor/ui/completion_popup.h"
-#include "editor/ui/editor.h"
-#include "support/editing_window.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -21,57 +20,65 @@ constexpr int kTag = 2;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 
-class EditorKeyHandlerTest : public testing::EditingWindowTest {
+class EditorKeyHandlerTest : public testing::WindowTest {
  protected:
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(&Rich(), key, modifiers);
-  }
   QString Status() { return window_.findChild<QLabel*>("Status")->text(); }
 };
 
-TEST_F(EditorKeyHandlerTest, ShiftEnterInsertsAParagraphPair) {
-  OpenFile("a.html", "ab");
-  Rich().Select(1, 1);
-  Key(Qt::Key_Return, kShift);
-  EXPECT_EQ(Text(), "a<P></P>b");
-  EXPECT_EQ(Rich().Caret(), 8);
-}
-
-TEST_F(EditorKeyHandlerTest, CtrlShiftEnterIsALineBreakTagNotAParagraph) {
+// Each row of the key table that edits, pressed as a real key on a
+// selection from `from` to `to`.
+TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
+  struct Row {
+    std::string text;
+    int from, to;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::string expected;
+    int caret = -1;  // -1: not checked
+  };
+  const Row rows[] = {
+      {"ab", 1, 1, Qt::Key_Return, kShift, "a<P></P>b", 8},
+      {"", 0, 0, Qt::Key_Return, kCtrl | kShift, "<BR>"},
+      {"a-b", 1, 2, Qt::Key_Return, kCtrl, "a<BR>b"},
+      {"a-b", 1, 2, Qt::Key_Space, kCtrl, "a&nbsp;b"},
+      {"", 0, 0, Qt::Key_1, kCtrl, "<H1></H1>"},
+      {"", 0, 0, Qt::Key_3, kCtrl, "<H3></H3>"},
+      {"", 0, 0, Qt::Key_4, kCtrl, "<H4></H4>"},
+      {"", 0, 0, Qt::Key_5, kCtrl, "<H5></H5>"},
+      {"", 0, 0, Qt::Key_6, kCtrl, "<H6></H6>"},
+      {"a title b", 2, 7, Qt::Key_2, kCtrl, "a <H2>title</H2> b"},
+      {"word", 0, 0, Qt::Key_B, kCtrl, "<B></B>word"},
+      {"word", 0, 4, Qt::Key_B, kCtrl, "<B>word</B>"},
+      // Enter copies the indent, spaces before tabs.
+      {"\t \tabc", 6, 6, Qt::Key_Return, {}, "\t \tabc\r\n \t\t", 11},
+      {"abcd", 1, 3, Qt::Key_Tab, {}, "abc\td"},
+      {"abcd", 0, 1, Qt::Key_Backtab, kShift, "a\tbcd"},
+  };
   OpenFile("a.html", "");
-  Key(Qt::Key_Return, kCtrl | kShift);
-  EXPECT_EQ(Text(), "<BR>");
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.expected);
+    Rich().SetBytes(row.text);
+    Rich().Select(row.from, row.to);
+    Key(row.key, row.modifiers);
+    EXPECT_EQ(Text(), row.expected);
+    if (row.caret >= 0) EXPECT_EQ(Rich().Caret(), row.caret);
+  }
+  // Keys the table passes on reach the control.
+  Rich().SetBytes("ab\r\n");
+  Rich().Select(4, 4);
+  Type("c d");
+  Key(Qt::Key_Left);
+  Key(Qt::Key_Backspace);
+  Key(Qt::Key_V);
+  Key(Qt::Key_2);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_End, kCtrl);
+  Key(Qt::Key_Up);
+  Type("!");
+  EXPECT_EQ(Text(), "ab!\r\ncv2d");
 }
 
-TEST_F(EditorKeyHandlerTest, CtrlDigitsInsertHeadingPairs) {
-  OpenFile("a.html", "");
-  const Qt::Key digits[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3,
-                            Qt::Key_4, Qt::Key_5, Qt::Key_6};
-  for (Qt::Key digit : digits) Key(digit, kCtrl);
-  EXPECT_EQ(Text(), "<H1></H1><H2></H2><H3></H3><H4></H4><H5></H5><H6></H6>");
-}
-
-TEST_F(EditorKeyHandlerTest, CtrlTwoWrapsTheSelectionInAnH2Pair) {
-  OpenFile("a.html", "a title b");
-  Rich().Select(2, 7);
-  Key(Qt::Key_2, kCtrl);
-  EXPECT_EQ(Text(), "a <H2>title</H2> b");
-}
-
-TEST_F(EditorKeyHandlerTest, CtrlTabGoesToTheNextPresentTabAndWraps) {
-  OpenFile("a.html", "A");
-  OpenFile("b.html", "B");
-  OpenFile("c.html", "C");
-  window_.Tabs().FreeSlot(1);
-  window_.Tabs().Activate(2);
-  Key(Qt::Key_Tab, kCtrl);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
-  Key(Qt::Key_Tab, kCtrl);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
-  EXPECT_EQ(Text(), "C");
-}
-
-TEST_F(EditorKeyHandlerTest, CtrlShiftTabGoesToThePreviousPresentTabAndWraps) {
+TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
   OpenFile("a.html", "A");
   OpenFile("b.html", "B");
   OpenFile("c.html", "C");
@@ -80,6 +87,13 @@ TEST_F(EditorKeyHandlerTest, CtrlShiftTabGoesToThePreviousPresentTabAndWraps) {
   EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
   Key(Qt::Key_Backtab, kCtrl | kShift);
   EXPECT_EQ(window_.Tabs().ActiveSlot(), 1);
+  window_.Tabs().FreeSlot(1);
+  window_.Tabs().Activate(2);
+  Key(Qt::Key_Tab, kCtrl);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
+  Key(Qt::Key_Tab, kCtrl);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(Text(), "C");
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {
@@ -95,46 +109,12 @@ TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {
   EXPECT_EQ(window_.Tabs().History(0).position(), 1);
 }
 
-TEST_F(EditorKeyHandlerTest, CtrlEnterAndCtrlSpaceReplaceTheSelection) {
-  OpenFile("a.html", "a-b");
-  Rich().Select(1, 2);
-  Key(Qt::Key_Space, kCtrl);
-  EXPECT_EQ(Text(), "a&nbsp;b");
-  Key(Qt::Key_Return, kCtrl);
-  EXPECT_EQ(Text(), "a&nbsp;<BR>b");
-}
-
-TEST_F(EditorKeyHandlerTest, CtrlBInsertsOrWrapsABoldPair) {
-  OpenFile("a.html", "word");
-  Key(Qt::Key_B, kCtrl);
-  EXPECT_EQ(Text(), "<B></B>word");
-  Rich().Select(7, 11);
-  Key(Qt::Key_B, kCtrl);
-  EXPECT_EQ(Text(), "<B></B><B>word</B>");
-}
-
-TEST_F(EditorKeyHandlerTest, EnterIndentsWithSpacesBeforeTabs) {
-  OpenFile("a.html", "\t \tabc");
-  Rich().Select(6, 6);
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Text(), "\t \tabc\r\n \t\t");
-  EXPECT_EQ(Rich().Caret(), 11);
-}
-
-TEST_F(EditorKeyHandlerTest, TabAndShiftTabFollowTheSelectionWithATab) {
-  OpenFile("a.html", "abcd");
-  Rich().Select(1, 3);
-  Key(Qt::Key_Tab);
-  EXPECT_EQ(Text(), "abc\td");
-  Rich().Select(0, 1);
-  Key(Qt::Key_Backtab, kShift);
-  EXPECT_EQ(Text(), "a\tbc\td");
-}
-
 TEST_F(EditorKeyHandlerTest, EnterAndArrowsBelongToAShownCompletionList) {
   OpenFile("a.html", "");
   Type("<");
   ASSERT_TRUE(window_.Completion().CompletionShown());
+  Key(Qt::Key_Down);
+  Key(Qt::Key_Up);
   Key(Qt::Key_Down);
   Key(Qt::Key_Return);
   EXPECT_FALSE(window_.Completion().CompletionShown());
@@ -142,15 +122,7 @@ TEST_F(EditorKeyHandlerTest, EnterAndArrowsBelongToAShownCompletionList) {
   EXPECT_GT(Text().size(), 1u);
 }
 
-TEST_F(EditorKeyHandlerTest, OtherKeysReachTheControl) {
-  OpenFile("a.html", "");
-  Type("a b");
-  Key(Qt::Key_Left);
-  Key(Qt::Key_Backspace);
-  EXPECT_EQ(Text(), "ab");
-}
-
-TEST_F(EditorKeyHandlerTest, StatusLineShowsLineColumnAndSelection) {
+TEST_F(EditorKeyHandlerTest, StatusLineFollowsKeysAndClicks) {
   OpenFile("a.html", "ab\r\ncdef\r\n");
   Rich().Select(6, 6);
   Key(Qt::Key_Right);
@@ -158,10 +130,7 @@ TEST_F(EditorKeyHandlerTest, StatusLineShowsLineColumnAndSelection) {
   Rich().Select(4, 6);
   Key(Qt::Key_Shift);
   EXPECT_EQ(Status(), "Line: 2  Column: 0  Selected: 2 characters");
-}
-
-TEST_F(EditorKeyHandlerTest, ClickUpdatesTheStatusLine) {
-  OpenFile("a.html", "abc");
+  Rich().SetBytes("abc");
   Rich().Select(0, 0);
   QTest::mouseClick(Rich().viewport(), Qt::LeftButton);
   EXPECT_TRUE(Status().startsWith("Line: 1  Column: "));
@@ -169,10 +138,10 @@ TEST_F(EditorKeyHandlerTest, ClickUpdatesTheStatusLine) {
 
 TEST_F(EditorKeyHandlerTest, WrapCommandWrapsAtTheWindowEdge) {
   OpenFile("a.html", "a");
-  window_.Action("Wrap")->trigger();
+  Trigger("Wrap");
   EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE),
             QsciScintillaBase::SC_WRAP_WORD);
-  window_.Action("Wrap")->trigger();
+  Trigger("Wrap");
   EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE),
             QsciScintillaBase::SC_WRAP_NONE);
 }

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 
+#include <memory>
+
+#include "app/lang_table.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/menu_actions.h"
-#include "editor/ui/editor.h"
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
 
@@ -20,89 +24,91 @@ constexpr char kDefaultFile[] =
     "LastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy="
     "false\r\n\r\n\r\n\r\n\r\n";
 
-TEST(MainWindowStartTest, HiddenPartsUntilADocumentOpens) {
-  testing::TestFolder folder;
-  testing::FakeServices fakes;
-  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-  window.show();
-  EXPECT_EQ(window.windowTitle(), "Quillory");
-  EXPECT_FALSE(window.ActiveEditor()->isVisible());
-  EXPECT_FALSE(window.findChild<QWidget*>("CLoseB")->isVisible());
-  EXPECT_FALSE(window.findChild<QWidget*>("TTab")->isVisible());
-  EXPECT_FALSE(window.findChild<QWidget*>("Option1_0")->isVisible());
-  window.NewTab("a.html");
-  EXPECT_TRUE(window.ActiveEditor()->isVisible());
-  EXPECT_TRUE(window.findChild<QWidget*>("CLoseB")->isVisible());
-  EXPECT_TRUE(window.findChild<QWidget*>("Option1_1")->isVisible());
+// Windows started, and closed, on a program folder whose settings file a
+// test writes first.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<MainWindow> Start(std::optional<std::string> settings = {}) {
+    if (settings) folder_.Write("program/settings.dat", *settings);
+    return std::make_unique<MainWindow>(environment_, fakes_.Services());
+  }
+  std::string SettingsFile() { return folder_.Read("program/settings.dat"); }
+  QString Entry(const std::string& language, int index) {
+    LangTable table;
+    table.LoadFromFile(
+        folder_.Path("program/languages/" + language + "/main.lng"));
+    return QString::fromStdString(table.EntryOr(index, "?"));
+  }
+  static QString MenuTitle(MainWindow& window, const char* name) {
+    return window.findChild<QMenu*>(name)->title();
+  }
+  static QString Text(MainWindow& window, const char* action) {
+    return window.Action(action)->text();
+  }
+
+  testing::TestFolder folder_;
+  AppEnvironment environment_ = folder_.ProgramEnvironment();
+  testing::FakeServices fakes_;
+};
+
+TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
+  auto window = Start();
+  window->show();
+  EXPECT_EQ(window->windowTitle(), "Quillory");
+  EXPECT_FALSE(window->ActiveEditor()->isVisible());
+  EXPECT_FALSE(window->findChild<QWidget*>("CLoseB")->isVisible());
+  EXPECT_FALSE(window->findChild<QWidget*>("TTab")->isVisible());
+  EXPECT_FALSE(window->findChild<QWidget*>("Option1_0")->isVisible());
+  window->NewTab("a.html");
+  EXPECT_TRUE(window->ActiveEditor()->isVisible());
+  EXPECT_TRUE(window->findChild<QWidget*>("CLoseB")->isVisible());
+  EXPECT_TRUE(window->findChild<QWidget*>("Option1_1")->isVisible());
 }
 
-TEST(MainWindowMenuTest, EveryCommandExistsByName) {
-  testing::TestFolder folder;
-  testing::FakeServices fakes;
-  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-  for (const ActionSpec& spec : MainActions()) {
-    QAction* action = window.Action(spec.object_name);
-    ASSERT_NE(action, nullptr) << spec.object_name;
-    EXPECT_EQ(action->isEnabled(), spec.availability == Availability::kAlways)
-        << spec.object_name;
+TEST_F(MainWindowTest, EveryCommandExistsByName) {
+  auto window = Start();
+  for (const ActionSpec& command : MainActions()) {
+    QAction* action = window->Action(command.object_name);
+    ASSERT_NE(action, nullptr) << command.object_name;
+    EXPECT_EQ(action->isEnabled(),
+              command.availability == Availability::kAlways)
+        << command.object_name;
   }
-  for (const MenuSpec& spec : MainMenus()) {
-    EXPECT_NE(window.findChild<QMenu*>(spec.object_name), nullptr)
-        << spec.object_name;
+  for (const MenuSpec& menu : MainMenus()) {
+    EXPECT_NE(window->findChild<QMenu*>(menu.object_name), nullptr)
+        << menu.object_name;
   }
-  EXPECT_EQ(window.Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
+  EXPECT_EQ(window->Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
-TEST(MainWindowSettingsTest, QuitWritesTheNineLinesByteForByte) {
-  testing::TestFolder folder;
-  {
-    testing::FakeServices fakes;
-    MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-    window.show();
-    window.Action("Quit")->trigger();
-  }
-  EXPECT_EQ(folder.Read("program/settings.dat"), kDefaultFile);
-}
-
-TEST(MainWindowSettingsTest, ReadSettingsSurviveTheRoundTrip) {
-  testing::TestFolder folder;
+TEST_F(MainWindowTest, ReadSettingsSurviveTheRoundTrip) {
   const std::string file =
       "Language=russian\r\nIsHTTPServer=1\r\nPathToHTTPD=/srv/www\r\n"
       "LastOpened=/a/one.html\\\\\\/b/two.php\\\\\\\\\\\\\\\\\\\\\\\\\r\n"
       "Tidy=true\r\nplugin=up\\\\\\libup.so\r\n"
       "extern=Firefox///%1///firefox///firefox///\r\n"
       "php=/usr/bin/php\r\nopen_last_session=1\r\n";
-  folder.Write("program/settings.dat", file);
-  {
-    testing::FakeServices fakes;
-    MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-    EXPECT_TRUE(window.Action("Recent_1")->isVisible());
-    EXPECT_EQ(window.Action("Recent_1")->text(), "two.php");
-    EXPECT_FALSE(window.Action("Recent_2")->isVisible());
-    EXPECT_EQ(window.Action("ext_0")->text(), "Firefox");
-    EXPECT_TRUE(window.Action("ext_0")->isVisible());
-    window.close();
-  }
-  EXPECT_EQ(folder.Read("program/settings.dat"), file);
+  auto window = Start(file);
+  EXPECT_TRUE(window->Action("Recent_1")->isVisible());
+  EXPECT_EQ(Text(*window, "Recent_1"), "two.php");
+  EXPECT_FALSE(window->Action("Recent_2")->isVisible());
+  EXPECT_EQ(Text(*window, "ext_0"), "Firefox");
+  EXPECT_TRUE(window->Action("ext_0")->isVisible());
+  window->close();
+  window.reset();
+  EXPECT_EQ(SettingsFile(), file);
 }
 
-TEST(MainWindowSettingsTest, BrokenFilesStartWithDefaultsAndAreRewritten) {
-  const std::string huge_garbage(10 * 1024 * 1024, '\xff');
+TEST_F(MainWindowTest, BrokenSettingsStartWithDefaultsAndAreRewritten) {
   const std::string cases[] = {
       "",
       std::string("\0\0\0\x1a\x01\x02", 6),
-      huge_garbage,
+      std::string(10 * 1024 * 1024, '\xff'),
       "====\r\n=x\r\nLanguage\r\nIsHTTPServer=abc\r\nphp=/bin/php\r\n",
   };
   for (const std::string& bytes : cases) {
-    testing::TestFolder folder;
-    folder.Write("program/settings.dat", bytes);
-    {
-      testing::FakeServices fakes;
-      MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-      window.close();
-    }
-    const std::string written = folder.Read("program/settings.dat");
+    Start(bytes)->close();
+    const std::string written = SettingsFile();
     if (bytes.find("php=") != std::string::npos) {
       EXPECT_NE(written.find("\r\nphp=/bin/php\r\n"), std::string::npos);
     } else {
@@ -111,25 +117,98 @@ TEST(MainWindowSettingsTest, BrokenFilesStartWithDefaultsAndAreRewritten) {
   }
 }
 
-TEST(MainWindowPathTest, LongPathIsCutInTheMiddle) {
-  testing::TestFolder folder;
-  testing::FakeServices fakes;
-  MainWindow window(folder.ProgramEnvironment(), fakes.Services());
-  window.resize(700, 500);
-  window.show();
-  const int slot = window.NewTab("x.html");
-  auto* label = window.findChild<QLabel*>("OpenedPath");
-  window.Tabs().At(slot).file_path = "/short/x.html";
-  window.ShowPathCaption(slot);
+TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
+  auto window = Start();
+  window->resize(700, 500);
+  window->show();
+  const int slot = window->NewTab("x.html");
+  auto* label = window->findChild<QLabel*>("OpenedPath");
+  window->Tabs().At(slot).file_path = "/short/x.html";
+  window->ShowPathCaption(slot);
   EXPECT_EQ(label->text(), "/short/x.html");
   const std::string long_path = "/" + std::string(400, 'd') + "/x.html";
-  window.Tabs().At(slot).file_path = long_path;
-  window.ShowPathCaption(slot);
+  window->Tabs().At(slot).file_path = long_path;
+  window->ShowPathCaption(slot);
   const QString shown = label->text();
   EXPECT_TRUE(shown.contains("..."));
   EXPECT_TRUE(shown.startsWith("/ddd"));
   EXPECT_TRUE(shown.endsWith("/x.html"));
   EXPECT_LT(shown.size(), static_cast<qsizetype>(long_path.size()));
+}
+
+TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
+  for (const std::string language : {"english", "russian"}) {
+    auto window = Start("Language=" + language + "\r\n");
+    EXPECT_EQ(MenuTitle(*window, "Menu1"), Entry(language, 0));
+    EXPECT_EQ(MenuTitle(*window, "HelpMnu"), Entry(language, 3));
+    EXPECT_EQ(MenuTitle(*window, "PlugIns"), Entry(language, 92));
+    EXPECT_EQ(Text(*window, "OpenOld"), Entry(language, 5));
+    EXPECT_EQ(Text(*window, "CloseAllWnd"), Entry(language, 121));
+    EXPECT_EQ(Text(*window, "save_session"), Entry(language, 134));
+    EXPECT_EQ(Text(*window, "Chk"), Entry(language, 9) + " HTML-Tidy");
+    EXPECT_EQ(Text(*window, "view_browse"), Entry(language, 14));
+    EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_0")->text(),
+              Entry(language, 13));
+    EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_1")->text(),
+              Entry(language, 14));
+  }
+  EXPECT_NE(Entry("english", 0), Entry("russian", 0));
+}
+
+TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
+  auto window = Start("Language=\r\n");
+  EXPECT_EQ(window->CurrentSettings().language, "english");
+  const QString quit = Text(*window, "Quit");
+  EXPECT_EQ(quit, Entry("english", 7));
+
+  window->CurrentSettings().language = "klingon";  // no such folder
+  window->SetLanguage();
+  EXPECT_EQ(Text(*window, "Quit"), quit);
+  EXPECT_EQ(window->Lang().Size(), 135);
+
+  // A short table changes only the captions it has.
+  folder_.Write("program/languages/short/main.lng",
+                "Fichier\r\nOutils\r\nlast line lost");
+  window->CurrentSettings().language = "short";
+  window->SetLanguage();
+  EXPECT_EQ(MenuTitle(*window, "Menu1"), "Fichier");
+  EXPECT_EQ(MenuTitle(*window, "SettingsMnu"), Entry("english", 2));
+  EXPECT_EQ(Text(*window, "Quit"), quit);
+  EXPECT_EQ(window->Lang().Size(), 2);
+}
+
+TEST_F(MainWindowTest, HelpWritesAFreshPageAndHandsItToTheDesktop) {
+  auto window = Start("Language=english\r\n");
+  window->Action("HELP")->trigger();
+  window->Action("HELP")->trigger();
+  const std::vector<std::string>& opened = fakes_.desktop.opened;
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_NE(opened[0], opened[1]);
+  for (const std::string& page : opened) {
+    EXPECT_EQ(page.rfind(environment_.temp_folder, 0), 0u) << page;
+    EXPECT_EQ(folder_.Read(page.substr(folder_.Path("").size())),
+              folder_.Read("program/languages/english/help.lng") + "\r\n");
+  }
+}
+
+TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
+  auto window = Start("Language=russian\r\n");
+  window->show();
+  window->Action("About")->trigger();
+  QWidget* about = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "AboutWindow" && top->isVisible()) about = top;
+  }
+  ASSERT_NE(about, nullptr);
+  EXPECT_FALSE(window->isEnabled());
+  EXPECT_TRUE(about->isEnabled());
+  EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(),
+            QString::fromStdString(
+                folder_.Read("program/languages/russian/about.lng")));
+  EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), Entry("russian", 87));
+  about->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window->isEnabled());
 }
 
 }  // namespace

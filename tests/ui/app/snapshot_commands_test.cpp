@@ -2,98 +2,43 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QTest>
-
 #include <random>
 
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "core/editor/plain_snapshot_history.h"
 #include "editor/snapshot_history.h"
-#include "editor/ui/editor.h"
-#include "support/editing_window.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
 
-constexpr int kTag = 2;
-
-std::string NumberedLines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) {
-    text += "<p>line " + std::to_string(i) + "</p>\r\n";
-  }
-  return text;
-}
-
-class SnapshotCommandsTest : public testing::EditingWindowTest {
+class SnapshotCommandsTest : public testing::WindowTest {
  protected:
-  void Undo() { window_.Action("Undo")->trigger(); }
-  void Redo() { window_.Action("Redo")->trigger(); }
   int Position() {
     return window_.Tabs().History(window_.Tabs().ActiveSlot()).position();
   }
   std::string Styles() { return Rich().StylesInRange(0, Rich().Length()); }
 };
 
-TEST_F(SnapshotCommandsTest, UndoWalksBackThroughTheLevelsAndStopsAtZero) {
+// The first undo only moves the position; undo stops at the oldest level
+// and redo at the newest. Ctrl+Z and Ctrl+Y reach the commands.
+TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   OpenFile("a.html", "");
   Type("abc");
-  Undo();
-  EXPECT_EQ(Text(), "abc");
+  const std::pair<const char*, const char*> steps[] = {
+      {"Undo", "abc"}, {"Undo", "ab"},  {"Undo", "a"},  {"Undo", "a"},
+      {"Redo", "ab"},  {"Redo", "abc"}, {"Redo", "abc"}};
+  for (const auto& [command, text] : steps) {
+    Trigger(command);
+    EXPECT_EQ(Text(), text) << command;
+  }
   EXPECT_EQ(Position(), 2);
-  Undo();
-  EXPECT_EQ(Text(), "ab");
-  Undo();
+  Key(Qt::Key_Z, Qt::ControlModifier);
+  Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Text(), "a");
-  EXPECT_EQ(Position(), 0);
-  Undo();
-  EXPECT_EQ(Text(), "a");
-  EXPECT_EQ(Position(), 0);
-}
-
-TEST_F(SnapshotCommandsTest, RedoComesBackUpAndStopsAtTheNewestLevel) {
-  OpenFile("a.html", "");
-  Type("abc");
-  for (int i = 0; i < 3; ++i) Undo();
-  Redo();
+  Key(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(Text(), "ab");
-  Redo();
-  EXPECT_EQ(Text(), "abc");
-  Redo();
-  EXPECT_EQ(Text(), "abc");
-  EXPECT_EQ(Position(), 2);
-}
-
-TEST_F(SnapshotCommandsTest, ShortcutsReachTheCommandsFromTheEditor) {
-  OpenFile("a.html", "");
-  Type("ab");
-  QTest::keyClick(&Rich(), Qt::Key_Z, Qt::ControlModifier);
-  QTest::keyClick(&Rich(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Text(), "a");
-  QTest::keyClick(&Rich(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(Text(), "ab");
-}
-
-TEST_F(SnapshotCommandsTest, AfterTwentyFiveChangesOnlyTheLastTwentyOneRemain) {
-  OpenFile("a.html", "");
-  Type(std::string(25, 'x'));
-  for (int i = 0; i < 30; ++i) Undo();
-  EXPECT_EQ(Text(), std::string(5, 'x'));
-}
-
-TEST_F(SnapshotCommandsTest, UndoBringsBackTheColoursOfTheLevel) {
-  OpenFile("a.html", "");
-  Type("<p>");
-  const std::string coloured = Styles();
-  ASSERT_EQ(Rich().StyleAt(0), kTag);
-  Rich().Select(0, Rich().Length());
-  Type("z");
-  Undo();
-  Undo();
-  EXPECT_EQ(Text(), "<p>");
-  EXPECT_EQ(Styles(), coloured);
 }
 
 TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
@@ -102,42 +47,26 @@ TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
   Rich().ScrollLines(250 - Rich().FirstVisibleLine());
   Type("ab");
   const int first_visible = Rich().FirstVisibleLine();
-  Undo();
-  Undo();
+  Trigger("Undo");
+  Trigger("Undo");
   EXPECT_EQ(Rich().Caret(), 6002);
   EXPECT_EQ(Rich().FirstVisibleLine(), first_visible);
 }
 
-TEST_F(SnapshotCommandsTest, ANewChangeAfterUndoKeepsTheLevelsAboveForRedo) {
-  OpenFile("a.html", "");
-  Type("abcd");  // levels a, ab, abc, abcd
-  Undo();
-  Undo();
-  Undo();     // position 1, showing "ab"
-  Type("X");  // level 1 becomes abX, position 2
-  Redo();
-  EXPECT_EQ(Text(), "abcd");
-}
-
-TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistory) {
+TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistoryClearedWhenClosed) {
   OpenFile("a.html", "");
   Type("ab");
   OpenFile("b.html", "");
   Type("xyz");
   window_.Tabs().Activate(0);
-  Undo();
-  Undo();
+  Trigger("Undo");
+  Trigger("Undo");
   EXPECT_EQ(Text(), "a");
   window_.Tabs().Activate(1);
   EXPECT_EQ(Position(), 3);
-}
 
-TEST_F(SnapshotCommandsTest, ClosingASlotClearsItsHistory) {
-  OpenFile("a.html", "");
-  Type("ab");
+  window_.Tabs().Activate(0);
   window_.Files().Close();
-  const int slot = window_.NewTab("b.html");
-  ASSERT_EQ(slot, 1);
   for (int i = 0; i < 9; ++i) window_.NewTab("c.html");
   window_.Tabs().Activate(0);
   EXPECT_EQ(window_.Tabs().History(0).position(), 0);
@@ -169,10 +98,10 @@ TEST_F(SnapshotCommandsTest, RandomEditingMatchesFullCopies) {
     }
     if (choice < 8) {
       expected = plain.Undo();
-      Undo();
+      Trigger("Undo");
     } else {
       expected = plain.Redo();
-      Redo();
+      Trigger("Redo");
     }
     ASSERT_EQ(Position(), plain.position()) << "step " << step;
     const StyledText now{Text(), Styles()};

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTest>
 
 #include "app/ui/document_tabs.h"
-#include "editor/ui/editor.h"
-#include "support/editing_window.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -19,14 +16,13 @@ namespace {
 constexpr int kPlain = 0;
 constexpr int kTag = 2;
 
-class FindWindowTest : public testing::EditingWindowTest {
+class FindWindowTest : public testing::WindowTest {
  protected:
   FindWindow* Window() { return window_.findChild<FindWindow*>("FindF"); }
   template <typename Widget>
   Widget* Part(const char* name) {
     return Window()->findChild<Widget*>(name);
   }
-  void Open(const char* command) { window_.Action(command)->trigger(); }
   void Fill(const char* edit, const char* text) {
     Part<QLineEdit>(edit)->setText(text);
   }
@@ -40,67 +36,52 @@ class FindWindowTest : public testing::EditingWindowTest {
   std::string Selected() { return Rich().SelectedBytes(); }
 };
 
-TEST_F(FindWindowTest, FindCommandShowsTheFindPanelWithTheFocusInItsText) {
+// Find and replace are two panels of one window; each puts the focus in
+// its find text.
+TEST_F(FindWindowTest, CommandsShowTheirPanelsInOneWindow) {
   OpenFile("a.html", "x");
-  Open("Fnd");
-  ASSERT_NE(Window(), nullptr);
-  EXPECT_TRUE(Window()->isVisible());
+  Trigger("Fnd");
+  FindWindow* first = Window();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
   EXPECT_TRUE(Part<QWidget>("Frame1")->isVisible());
   EXPECT_FALSE(Part<QWidget>("Frame2")->isVisible());
-  EXPECT_EQ(Window()->focusWidget(), Part<QLineEdit>("Text1"));
-  EXPECT_EQ(Window()->parentWidget(), &window_);
-}
-
-TEST_F(FindWindowTest, ReplaceCommandShowsTheReplacePanelInTheSameWindow) {
-  OpenFile("a.html", "x");
-  Open("Fnd");
-  FindWindow* first = Window();
-  Open("repl");
+  EXPECT_EQ(first->focusWidget(), Part<QLineEdit>("Text1"));
+  EXPECT_EQ(first->parentWidget(), &window_);
+  Trigger("repl");
   EXPECT_EQ(Window(), first);
   EXPECT_TRUE(Part<QWidget>("Frame2")->isVisible());
   EXPECT_FALSE(Part<QWidget>("Frame1")->isVisible());
-  EXPECT_EQ(Window()->focusWidget(), Part<QLineEdit>("Text2"));
-}
-
-TEST_F(FindWindowTest, CaptionsComeFromTheLanguageTable) {
-  OpenFile("a.html", "x");
-  Open("repl");
-  EXPECT_EQ(Window()->windowTitle(), "Find and replace");
+  EXPECT_EQ(first->focusWidget(), Part<QLineEdit>("Text2"));
+  EXPECT_EQ(first->windowTitle(), "Find and replace");
   EXPECT_EQ(Part<QPushButton>("Command3")->text(), "Replace all");
   EXPECT_EQ(Part<QRadioButton>("Option1_2")->text(), "Backwards");
   EXPECT_TRUE(Part<QRadioButton>("Option1_0")->isChecked());
 }
 
-TEST_F(FindWindowTest, FindsIgnoringCaseAndSelectsTheOccurrence) {
+// Past the last occurrence it says so, then starts again from the top.
+TEST_F(FindWindowTest, FindsIgnoringCaseThenSaysNotFoundThenWraps) {
   OpenFile("a.html", "<div>a</DIV>");
-  Open("Fnd");
+  Trigger("Fnd");
   Fill("Text1", "DIV");
   Click("Command1");
   EXPECT_EQ(Selected(), "div");
   Click("Command1");
   EXPECT_EQ(Selected(), "DIV");
   EXPECT_EQ(Rich().SelectionStart(), 8);
-}
-
-TEST_F(FindWindowTest, PastTheLastOccurrenceSaysSoThenStartsAgain) {
-  OpenFile("a.html", "ab ab");
-  Open("Fnd");
-  Fill("Text1", "ab");
-  Click("Command1");
-  Click("Command1");
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
   Click("Command1");
   ASSERT_EQ(fakes_.dialogs.messages.size(), 1u);
   EXPECT_EQ(fakes_.dialogs.messages[0], "The text was not found.");
   Click("Command1");
-  EXPECT_EQ(Rich().SelectionStart(), 0);
-  EXPECT_EQ(Selected(), "ab");
+  EXPECT_EQ(Rich().SelectionStart(), 1);
+  EXPECT_EQ(Selected(), "div");
 }
 
 TEST_F(FindWindowTest, BackwardsFromTheCaretFindsTheOneBefore) {
   OpenFile("a.html", "x1 x2 x3");
   Rich().Select(5, 5);
-  Open("Fnd");
+  Trigger("Fnd");
   Choose(2);
   Fill("Text1", "x");
   Click("Command1");
@@ -109,7 +90,7 @@ TEST_F(FindWindowTest, BackwardsFromTheCaretFindsTheOneBefore) {
 
 TEST_F(FindWindowTest, ReplaceFirstSelectsThenReplacesAndMovesOn) {
   OpenFile("a.html", "a cat, a cat");
-  Open("repl");
+  Trigger("repl");
   Fill("Text2", "CAT");
   Fill("Text3", "dog");
   Click("Command2");
@@ -124,7 +105,7 @@ TEST_F(FindWindowTest, ReplaceFirstSelectsThenReplacesAndMovesOn) {
 TEST_F(FindWindowTest, ReplaceAllFromTheCaretLeavesTheTextBeforeIt) {
   OpenFile("a.html", "ab ab ab ab");
   Rich().Select(5, 5);
-  Open("repl");
+  Trigger("repl");
   Choose(1);
   Fill("Text2", "AB");
   Fill("Text3", "abab");
@@ -134,7 +115,7 @@ TEST_F(FindWindowTest, ReplaceAllFromTheCaretLeavesTheTextBeforeIt) {
 
 TEST_F(FindWindowTest, ReplaceAllColoursTheWholeText) {
   OpenFile("a.html", "[p] x\r\n[b] y\r\n");
-  Open("repl");
+  Trigger("repl");
   Fill("Text2", "[");
   Fill("Text3", "<");
   Click("Command3");
@@ -151,15 +132,15 @@ TEST_F(FindWindowTest, ReplaceAllUndoesOneReplacementAtATime) {
   std::string text;
   for (int i = 0; i < 30; ++i) text += "a.";
   OpenFile("a.html", text);
-  Open("repl");
+  Trigger("repl");
   Fill("Text2", "a");
   Fill("Text3", "bb");
   Click("Command3");
   std::string all;
   for (int i = 0; i < 30; ++i) all += "bb.";
   EXPECT_EQ(Text(), all);
-  window_.Action("Undo")->trigger();
-  window_.Action("Undo")->trigger();
+  Trigger("Undo");
+  Trigger("Undo");
   // Level 19 is the text with the last replacement not yet made.
   EXPECT_EQ(Text(), all.substr(0, all.size() - 3) + "a.");
   const int slot = window_.Tabs().ActiveSlot();
@@ -168,13 +149,13 @@ TEST_F(FindWindowTest, ReplaceAllUndoesOneReplacementAtATime) {
 
 TEST_F(FindWindowTest, ClosingTheWindowStartsTheNextSearchAfresh) {
   OpenFile("a.html", "ab ab");
-  Open("Fnd");
+  Trigger("Fnd");
   Fill("Text1", "ab");
   Click("Command1");
   Window()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(Window(), nullptr);
-  Open("Fnd");
+  Trigger("Fnd");
   EXPECT_FALSE(Window()->Session().started());
 }
 

@@ -13,19 +13,10 @@
 namespace quillory {
 namespace {
 
-constexpr int kPlain = 0;
 constexpr int kKeyword = 1;
 constexpr int kTag = 2;
 constexpr int kPhp = 4;
 constexpr int kString = 6;
-
-std::string ManyLines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) {
-    text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
-  }
-  return text;
-}
 
 class HighlighterTest : public testing::WindowTest {
  protected:
@@ -73,16 +64,6 @@ class HighlighterTest : public testing::WindowTest {
   }
 };
 
-TEST_F(HighlighterTest, WholeTextGetsOneStylePerColourAndBold) {
-  Open("<p class=\"x\">hi</p>\r\n<?php echo $a; ?>");
-  EXPECT_EQ(Styles(0, 9), std::string(9, '0' + kTag));
-  EXPECT_EQ(Styles(9, 12), std::string(3, '0' + kString));
-  EXPECT_EQ(Rich().StyleAt(14), kPlain);
-  EXPECT_EQ(Styles(21, 27), std::string(6, '0' + kPhp));
-  EXPECT_EQ(Styles(27, 31), std::string(4, '0' + kKeyword));
-  EXPECT_EQ(Rich().StyleAt(32), kPhp);
-}
-
 TEST_F(HighlighterTest, StylesShowTheFixedColours) {
   Open("x");
   const auto fore = [this](int style) {
@@ -99,7 +80,7 @@ TEST_F(HighlighterTest, StylesShowTheFixedColours) {
 
 // Putting the caret back would scroll to it; the view is held where it was.
 TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
-  Open(ManyLines(400));
+  Open(NumberedLines(400));
   Rich().Select(5030, 5010);
   Rich().ScrollLines(120);
   const int first_visible = Rich().FirstVisibleLine();
@@ -175,24 +156,21 @@ TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
       << text;
 }
 
-TEST_F(HighlighterTest, BytesSurviveColouring) {
-  const std::string text("<a\0\xff\xc0\r'\"\x80<?php\r\n", 16);
-  Open(text);
-  EXPECT_EQ(Rich().Bytes(), text);
-  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
-}
-
-// Long stretches of one style and short ones between them reach the
-// control by different messages; the styles must not tell which.
-TEST_F(HighlighterTest, LongAndShortStretchesColourAlike) {
-  const std::string text = std::string(300, 'a') + "<b>" +
-                           std::string(47, 'c') + "<" + std::string(48, 'd') +
-                           ">'e'\r\n<?php echo \"" + std::string(100, 'f') +
-                           "\" ?>" + ManyLines(20);
-  Open(text);
-  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
-  Open(text + "<i>");
-  EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text + "<i>"));
+// Bytes of every kind survive colouring. Long stretches of one style and
+// short ones between them reach the control by different messages; the
+// styles must not tell which.
+TEST_F(HighlighterTest, WholeTextStylesAreThoseOfTheColouringPass) {
+  const std::string stretches =
+      std::string(300, 'a') + "<b>" + std::string(47, 'c') + "<" +
+      std::string(48, 'd') + ">'e'\r\n<?php echo \"" + std::string(100, 'f') +
+      "\" ?>" + NumberedLines(20);
+  for (const std::string& text :
+       {std::string("<a\0\xff\xc0\r'\"\x80<?php\r\n", 16), stretches,
+        stretches + "<i>"}) {
+    Open(text);
+    EXPECT_EQ(Rich().Bytes(), text);
+    EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "insert/ui/new_tag.h"
 
-
 #include "editor/ui/highlighter.h"
 #include "insert_window_fixture.h"
 
@@ -26,14 +25,8 @@ TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
             "a<table align=right>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n"
             "</table>b");
   EXPECT_EQ(Rich().Caret(), static_cast<int>(Rich().Bytes().size()) - 1);
+  EXPECT_EQ(Rich().StyleAt(1), 2);  // inserted markup is coloured as a tag
   EXPECT_EQ(dialog_.result(), QDialog::Accepted);
-}
-
-TEST_F(NewTagTest, InsertedMarkupIsColoured) {
-  dialog_.StartForm(ElementGroup::kImage, 0);
-  PressOk(dialog_);
-  EXPECT_EQ(Rich().Bytes(), "<Img >");
-  EXPECT_EQ(Rich().StyleAt(1), 2);  // tag colour
 }
 
 TEST_F(NewTagTest, OkReplacesTheSelection) {
@@ -80,13 +73,6 @@ TEST_F(NewTagTest, TemplateRowsAndOptionalParameter) {
   PressOk(dialog_);
   EXPECT_TRUE(dialog_.Hhm());
   EXPECT_EQ(Rich().Bytes(), "f(1)");
-}
-
-TEST_F(NewTagTest, TemplateWithoutMarkersGoesInAtOnce) {
-  dialog_.StartFromTree("time", "time()");
-  EXPECT_TRUE(dialog_.Hhm());
-  EXPECT_EQ(Rich().Bytes(), "time()");
-  EXPECT_TRUE(ValueCells(dialog_).isEmpty());
 }
 
 TEST_F(NewTagTest, ClosingWithoutOkInsertsNothing) {

@@ -1,0 +1,43 @@
+#include "support/window_test.h"
+
+#include <QAction>
+#include <QTest>
+
+#include "app/ui/document_files.h"
+#include "app/ui/document_tabs.h"
+
+namespace quillory::testing {
+
+WindowTest::WindowTest()
+    : window_(folder_.ProgramEnvironment(), fakes_.Services()) {
+  window_.resize(900, 600);
+  window_.show();
+}
+
+int WindowTest::OpenFile(const std::string& name, const std::string& bytes) {
+  window_.Files().OpenFile(folder_.Write(name, bytes), false);
+  Rich().setFocus();
+  return window_.Tabs().ActiveSlot();
+}
+
+void WindowTest::Type(const std::string& keys) {
+  QTest::keyClicks(&Rich(), QString::fromStdString(keys));
+}
+
+void WindowTest::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(&Rich(), key, modifiers);
+}
+
+void WindowTest::Trigger(const char* command) {
+  window_.Action(command)->trigger();
+}
+
+std::string WindowTest::NumberedLines(int count) {
+  std::string text;
+  for (int i = 0; i < count; ++i) {
+    text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
+  }
+  return text;
+}
+
+}  // namespace quillory::testing
