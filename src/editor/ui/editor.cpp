@@ -1,5 +1,7 @@
 #include "editor/ui/editor.h"
 
+#include <algorithm>
+
 #include <QAccessible>
 #include <QTimer>
 
@@ -96,7 +98,12 @@ std::string Editor::BytesInRange(int start, int end) const {
 }
 
 std::string_view Editor::PeekRange(int start, int end) const {
-  if (end <= start) return {};
+  // Callers may still hold places of a text that has shrunk since; past its
+  // end there is nothing to read.
+  const int length = Length();
+  start = std::clamp(start, 0, length);
+  end = std::clamp(end, start, length);
+  if (end == start) return {};
   const auto* bytes = static_cast<const char*>(
       SendPointer(SCI_GETRANGEPOINTER, start, end - start));
   return {bytes, static_cast<size_t>(end - start)};

@@ -110,6 +110,13 @@ TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
   Rich().Select(2, 2);
   QApplication::processEvents();
   EXPECT_FALSE(List().isVisible());
+
+  // The list's start then lies past the end of an emptied text.
+  Rich().SetBytes("");
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), Qt::Key_Backspace);
+  EXPECT_FALSE(List().isVisible());
+  EXPECT_EQ(Rich().Bytes(), "");
 }
 
 TEST_F(CompletionPopupTest, DoubleClickInsertsTheEntry) {
