@@ -32,6 +32,9 @@ CompletionPopup::CompletionPopup(Editor* rich, const EditingGuards& guards)
   connect(rich, &Sci::SCN_UPDATEUI, this, [this](int updated) {
     if (updated & Sci::SC_UPDATE_SELECTION) CloseIfBroken();
   });
+  // The start belongs to the document the list was opened in, and the checks
+  // that would close it are silenced while documents are swapped or loaded.
+  connect(rich, &Editor::DocumentShown, this, &CompletionPopup::Hide);
   connect(this, &QListWidget::itemDoubleClicked, this, [this] {
     if (shown_) Choose();
   });

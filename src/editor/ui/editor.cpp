@@ -182,6 +182,7 @@ void Editor::ShowDocument(DocumentHandle document) {
   // before keeps what it was given.
   Send(SCI_SETEOLMODE, SC_EOL_CRLF);
   Send(SCI_SETUNDOCOLLECTION, 0);
+  emit DocumentShown();
 }
 
 Editor::DocumentHandle Editor::CurrentDocument() const {

@@ -91,6 +91,9 @@ class Editor : public QsciScintillaBase {
   void TextEdited();
   // Before the document's handle is given back and may be reused.
   void DocumentReleased(void* document);
+  // After another document, or the same one anew, is put on show: places
+  // held in the one shown before mean nothing in it.
+  void DocumentShown();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include "app/ui/document_tabs.h"
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
@@ -117,6 +118,25 @@ TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
   QTest::keyClick(&Rich(), Qt::Key_Backspace);
   EXPECT_FALSE(List().isVisible());
   EXPECT_EQ(Rich().Bytes(), "");
+}
+
+// Its start is a place in the document it was opened in; Enter in a file
+// opened or a tab shown since must not replace that document's bytes.
+TEST_F(CompletionPopupTest, ShowingAnotherDocumentCloses) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), 'b');
+  OpenFile("b.html", "hello world");
+  EXPECT_FALSE(List().isVisible());
+  QTest::keyClick(&Rich(), Qt::Key_Return);
+  EXPECT_EQ(Text(), "\r\nhello world");
+
+  QTest::keyClick(&Rich(), '<');
+  window_.Tabs().Activate(0);
+  EXPECT_FALSE(List().CompletionShown());
+  QTest::keyClick(&Rich(), '<');
+  window_.Tabs().FreeSlot(0);
+  window_.Tabs().FreeSlot(1);
+  EXPECT_FALSE(List().isVisible());
 }
 
 TEST_F(CompletionPopupTest, DoubleClickInsertsTheEntry) {
