@@ -1,5 +1,7 @@
 #include "app/ui/document_tabs.h"
 
+#include <QSignalBlocker>
+
 #include "app/document_kind.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/slot_tab_bar.h"
@@ -87,7 +89,10 @@ void DocumentTabs::Activate(int slot) {
 }
 
 void DocumentTabs::OnCurrentChanged(int slot) {
-  if (!InUse(slot)) return;
+  if (!InUse(slot)) {
+    StepOverHidden(slot);
+    return;
+  }
   {
     ScopedFlag quiet(guards_.parsing_now);
     if (InUse(active_) && active_ != slot) SaveView(active_);
@@ -95,6 +100,23 @@ void DocumentTabs::OnCurrentChanged(int slot) {
     LoadView(slot);
   }
   emit Switched(slot);
+}
+
+// NOTE: the bar's wheel and arrow keys step onto hidden tabs as well. Left
+// there, the bar would mark no tab, and closing the active one would move
+// it nowhere and so show no other document. It goes on in the same
+// direction to a tab in use, or back to the active one.
+void DocumentTabs::StepOverHidden(int slot) {
+  if (!InUse(active_)) return;
+  const int step = slot > active_ ? 1 : -1;
+  for (int next = slot + step; next >= 0 && next < kSlotCount; next += step) {
+    if (InUse(next)) {
+      bar_->setCurrentIndex(next);
+      return;
+    }
+  }
+  const QSignalBlocker unchanged(bar_);
+  bar_->setCurrentIndex(active_);
 }
 
 void DocumentTabs::SaveView(int slot) {

@@ -62,6 +62,7 @@ class DocumentTabs : public QObject {
 
  private:
   void OnCurrentChanged(int slot);
+  void StepOverHidden(int slot);
   void SaveView(int slot);
   void LoadView(int slot);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWheelEvent>
+
 #include "support/window_test.h"
 
 namespace quillory {
@@ -85,6 +88,30 @@ TEST_F(DocumentTabsTest, ClosingTheActiveTabShowsAVisibleNeighbourIntact) {
   EXPECT_EQ(Rich().StyleAt(5), 2);
   EXPECT_FALSE(Bar().isTabVisible(1));
   EXPECT_EQ(window_.windowTitle(), "Quillory - a.html");
+}
+
+// The bar's own wheel steps onto hidden tabs as well; resting on one would
+// leave the active tab unmarked, and closing it would then show no other.
+TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
+  const auto wheel_down = [this] {
+    QWheelEvent event(QPointF(5, 5), Bar().mapToGlobal(QPointF(5, 5)), {},
+                      {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&Bar(), &event);
+  };
+  Open("a.html", "a");
+  Open("b.html", "b");
+  Open("c.html", "c");
+  window_.Tabs().FreeSlot(1);
+  window_.Tabs().Activate(0);
+  wheel_down();
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  wheel_down();
+  wheel_down();
+  EXPECT_EQ(Bar().currentIndex(), 2);
+  window_.Tabs().FreeSlot(2);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
+  EXPECT_EQ(Text(), "a");
 }
 
 TEST_F(DocumentTabsTest, FreedSlotsAreReusedEmptyOldestFirst) {
