@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
@@ -37,6 +38,32 @@ QString FilterText(const std::vector<FileFilter>& filters) {
   return parts.join(";;");
 }
 
+// NOTE: a box of Yes and No alone takes Escape and its window's close
+// button for No, and No to "save before closing?" throws the changes away.
+// Only its buttons answer; the close that follows a click goes through.
+class ButtonsOnly : public QObject {
+ public:
+  explicit ButtonsOnly(QMessageBox& box) : box_(box) {
+    box.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close && box_.clickedButton() == nullptr) {
+      event->ignore();
+      return true;
+    }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QMessageBox& box_;
+};
+
 std::optional<std::string> Chosen(const QString& path) {
   if (path.isEmpty()) return std::nullopt;
   return QFile::encodeName(path).toStdString();
@@ -53,6 +80,7 @@ void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
 Answer QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
   QMessageBox box(ToQt(icon), "Quillory", QString::fromStdString(text),
                   QMessageBox::Yes | QMessageBox::No, parent_);
+  const ButtonsOnly buttons_only(box);
   return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
 }
 
