@@ -85,6 +85,8 @@ void MainWindow::BuildWidgets() {
   close_button_->setObjectName("CLoseB");
   close_button_->setText("X");
   close_button_->setAutoRaise(true);
+  connect(close_button_, &QToolButton::clicked, this,
+          [this] { Action("ClsW")->trigger(); });
 
   for (int i = 0; i < 2; ++i) {
     view_buttons_[i] = new QRadioButton(area_);

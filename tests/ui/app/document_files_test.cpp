@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTest>
+#include <QToolButton>
 
 #include "app/file_commands.h"
 #include "app/file_filters.h"
@@ -235,6 +237,11 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   ASSERT_EQ(fakes_.dialogs.questions.size(), 1u);
   EXPECT_EQ(fakes_.dialogs.questions[0], *window_.Lang().Entry(79));
   EXPECT_EQ(folder_.Read("a.html"), "A");
+  EXPECT_EQ(OpenedCount(), 0);
+
+  // The "X" at the end of the tab row is the same command.
+  Open(folder_.Path("a.html"));
+  QTest::mouseClick(window_.findChild<QToolButton*>("CLoseB"), Qt::LeftButton);
   EXPECT_EQ(OpenedCount(), 0);
 }
 
