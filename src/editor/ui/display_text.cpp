@@ -1,5 +1,7 @@
 #include "editor/ui/display_text.h"
 
+#include <algorithm>
+
 #include "editor/text_encoding.h"
 
 namespace quillory {
@@ -15,6 +17,15 @@ QString DecodeForDisplay(std::string_view bytes) {
 
 std::string EncodeForDocument(const QString& text, bool utf8) {
   return (utf8 ? text.toUtf8() : text.toLatin1()).toStdString();
+}
+
+std::optional<std::string> EncodeExactlyForDocument(const QString& text,
+                                                    bool utf8) {
+  const bool held = utf8 || std::all_of(text.begin(), text.end(), [](QChar c) {
+                      return c.unicode() <= 0xFF;
+                    });
+  if (!held) return std::nullopt;
+  return EncodeForDocument(text, utf8);
 }
 
 }  // namespace quillory

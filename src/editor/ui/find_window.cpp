@@ -139,28 +139,34 @@ std::string FindWindow::Bytes(const QLineEdit* edit) const {
   return EncodeForDocument(edit->text(), host_.rich->ShowsUtf8());
 }
 
+std::optional<std::string> FindWindow::FindBytes(const QLineEdit* edit) const {
+  return EncodeExactlyForDocument(edit->text(), host_.rich->ShowsUtf8());
+}
+
 void FindWindow::FindNext(FindPanel panel) {
   EditorSearchTarget target(*host_.rich);
   const QLineEdit* edit =
       panel == FindPanel::kFind ? find_text_ : replace_find_;
-  Report(session_.FindNext(target, Bytes(edit), From(), panel));
+  const std::optional<std::string> find = FindBytes(edit);
+  Report(find && session_.FindNext(target, *find, From(), panel));
 }
 
 void FindWindow::Replace() {
   EditorSearchTarget target(*host_.rich);
-  Report(session_.Replace(target, Bytes(replace_find_), Bytes(replacement_),
-                          From()));
+  const std::optional<std::string> find = FindBytes(replace_find_);
+  Report(find && session_.Replace(target, *find, Bytes(replacement_), From()));
 }
 
 void FindWindow::ReplaceAll() {
   Editor& rich = *host_.rich;
-  const std::string find = Bytes(replace_find_);
+  const std::optional<std::string> find = FindBytes(replace_find_);
+  if (!find) return;
   const std::string replacement = Bytes(replacement_);
   const ReplaceAllResult result =
-      quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), find,
-                           replacement, From(), rich.SelectionStart());
-  ApplyReplaceAll(rich, host_.guards, result, static_cast<int64_t>(find.size()),
-                  replacement);
+      quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), *find, replacement,
+                           From(), rich.SelectionStart());
+  ApplyReplaceAll(rich, host_.guards, result,
+                  static_cast<int64_t>(find->size()), replacement);
   host_.highlighter.SetForParsing(rich, 1, rich.Length());
 }
 

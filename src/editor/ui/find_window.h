@@ -2,6 +2,9 @@
 
 #include <QDialog>
 
+#include <optional>
+#include <string>
+
 #include "editor/editing_guards.h"
 #include "editor/find_session.h"
 
@@ -46,6 +49,7 @@ class FindWindow : public QDialog {
   QWidget* BuildOptions(const LangTable& lang);
   SearchFrom From() const;
   std::string Bytes(const QLineEdit* edit) const;
+  std::optional<std::string> FindBytes(const QLineEdit* edit) const;
   void FindNext(FindPanel panel);
   void Replace();
   void ReplaceAll();

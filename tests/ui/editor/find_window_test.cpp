@@ -147,6 +147,22 @@ TEST_F(FindWindowTest, ReplaceAllUndoesOneReplacementAtATime) {
   EXPECT_EQ(window_.Tabs().History(slot).position(), 19);
 }
 
+// An 8-bit document cannot hold "→"; searching for the "?" it would
+// become must not find, nor replace, the question marks that are there.
+TEST_F(FindWindowTest, TextTheDocumentCannotHoldIsNotFound) {
+  OpenFile("a.html", "<?php \xE9 ?>");
+  Trigger("repl");
+  Fill("Text2", "→");
+  Fill("Text3", "&rarr;");
+  Click("Command2");
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 1u);
+  Click("Command3");
+  EXPECT_EQ(Text(), "<?php \xE9 ?>");
+  Fill("Text2", "é");
+  Click("Command3");
+  EXPECT_EQ(Text(), "<?php &rarr; ?>");
+}
+
 TEST_F(FindWindowTest, ClosingTheWindowStartsTheNextSearchAfresh) {
   OpenFile("a.html", "ab ab");
   Trigger("Fnd");
