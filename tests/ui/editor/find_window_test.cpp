@@ -163,6 +163,23 @@ TEST_F(FindWindowTest, TextTheDocumentCannotHoldIsNotFound) {
   EXPECT_EQ(Text(), "<?php &rarr; ?>");
 }
 
+// With every document closed the window is left with nothing to search;
+// nothing it does may reach the next document or its undo levels.
+TEST_F(FindWindowTest, WithNoDocumentOpenNothingIsChanged) {
+  OpenFile("a.html", "a cat");
+  Trigger("repl");
+  Trigger("ClsW");
+  Fill("Text2", "cat");
+  Fill("Text3", "dog");
+  Click("Command3");
+  Click("Command2");
+  Click("Command2");
+  OpenFile("b.html", "b cat");
+  Trigger("Undo");
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "b cat");
+}
+
 TEST_F(FindWindowTest, ClosingTheWindowStartsTheNextSearchAfresh) {
   OpenFile("a.html", "ab ab");
   Trigger("Fnd");
