@@ -24,6 +24,7 @@
 #include "app/ui/help_page_opener.h"
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
+#include "app/ui/menu_keys.h"
 #include "app/ui/slot_tab_bar.h"
 #include "editor/gutter_rules.h"
 #include "editor/ui/completion_popup.h"
@@ -187,6 +188,7 @@ void MainWindow::BuildMenus() {
   for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
     menu->actions().front()->setVisible(false);
   }
+  AddMenuKeys(*this);
   UpdateCommandStates();
 }
 
@@ -235,6 +237,7 @@ void MainWindow::SetLanguage() {
   const std::string path = LanguageFilePath(
       environment_.program_folder, settings_.language, LanguageFile::kMain);
   if (lang_.LoadFromFile(path)) ApplyInterfaceCaptions(*this, lang_);
+  MarkMenuBarMnemonics(*menuBar());
 }
 
 void MainWindow::RebuildRecentMenu() {

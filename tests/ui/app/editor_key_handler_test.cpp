@@ -104,6 +104,14 @@ TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
         << QKeySequence(key | modifiers).toString().toStdString();
   }
   EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETZOOM), 0);
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_F, Qt::AltModifier}, {Qt::Key_F10, Qt::NoModifier}}) {
+    Key(key, modifiers);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "Menu1");
+    menu->close();
+  }
   Rich().Select(8, 8);
   Key(Qt::Key_Backspace, kCtrl);
   EXPECT_EQ(Text(), "one\r\n");

@@ -39,8 +39,9 @@ class MainWindowTest : public ::testing::Test {
         folder_.Path("program/languages/" + language + "/main.lng"));
     return QString::fromStdString(table.EntryOr(index, "?"));
   }
+  // Without its mnemonic mark.
   static QString MenuTitle(MainWindow& window, const char* name) {
-    return window.findChild<QMenu*>(name)->title();
+    return window.findChild<QMenu*>(name)->title().remove('&');
   }
   static QString Text(MainWindow& window, const char* action) {
     return window.Action(action)->text();
@@ -151,6 +152,10 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
               Entry(language, 13));
     EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_1")->text(),
               Entry(language, 14));
+    EXPECT_EQ(window->findChild<QMenu*>("Menu1")->title(),
+              "&" + Entry(language, 0));
+    emit window->findChild<QMenu*>("Menu1")->aboutToShow();
+    EXPECT_EQ(Text(*window, "OpenOld").count('&'), 1);
   }
   EXPECT_NE(Entry("english", 0), Entry("russian", 0));
 }
