@@ -361,6 +361,7 @@ void MainWindow::UpdateTitle() {
 
 void MainWindow::ShowPathCaption(int slot) {
   const QString path = QString::fromStdString(tabs_->At(slot).file_path);
+  if (!path.isEmpty()) tab_bar_->setTabToolTip(slot, path);
   const QFontMetrics metrics(opened_path_->font());
   const std::optional<EllipsisCut> cut =
       MiddleEllipsisCut(static_cast<int>(path.size()), opened_path_->width(),
@@ -388,7 +389,6 @@ void MainWindow::Relayout() {
   const QRect strip = ToPixels(layout.tab_strip);
   tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
                         tab_bar_->sizeHint().height());
-  tab_bar_->SetTabsPerRow(layout.tabs_per_row, strip.width());
   rich_->setGeometry(ToPixels(layout.editor));
   close_button_->setGeometry(ToPixels(layout.close_button));
   const QRect buttons = ToPixels(layout.view_buttons);

@@ -159,5 +159,16 @@ TEST_F(DocumentTabsTest, ThreeDocumentsShowTheirTabsAndTheActiveText) {
   }
 }
 
+TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
+  const int short_tab = OpenFile("index.html", "");
+  const int long_tab = OpenFile(std::string(80, 'n') + ".html", "");
+  EXPECT_GT(Bar().tabRect(short_tab).width(),
+            Bar().fontMetrics().horizontalAdvance("index.html") +
+                Bar().iconSize().width());
+  EXPECT_LE(Bar().tabRect(long_tab).width(), 200);
+  EXPECT_EQ(Bar().tabToolTip(short_tab),
+            QString::fromStdString(folder_.Path("index.html")));
+}
+
 }  // namespace
 }  // namespace quillory
