@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/ui/slot_tab_bar_accessible.h"
+
 namespace quillory {
 namespace {
 
@@ -11,6 +13,7 @@ constexpr int kWidestTab = 200;
 
 SlotTabBar::SlotTabBar(int slot_count, QWidget* parent) : QTabBar(parent) {
   setObjectName("MTab");
+  InstallSlotTabBarAccessibility();
   setExpanding(false);
   setElideMode(Qt::ElideMiddle);
   setUsesScrollButtons(true);

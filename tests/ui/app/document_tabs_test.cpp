@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWheelEvent>
 
@@ -168,6 +169,17 @@ TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
   EXPECT_LE(Bar().tabRect(long_tab).width(), 200);
   EXPECT_EQ(Bar().tabToolTip(short_tab),
             QString::fromStdString(folder_.Path("index.html")));
+}
+
+TEST_F(DocumentTabsTest, ScreenReadersSeeOnlyTheOpenDocuments) {
+  Open("a.html", "");
+  Open("b.html", "");
+  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(&Bar());
+  ASSERT_EQ(bar->childCount(), 2);
+  EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "b.html");
+  window_.Tabs().FreeSlot(0);
+  ASSERT_EQ(bar->childCount(), 1);
+  EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "b.html");
 }
 
 }  // namespace
