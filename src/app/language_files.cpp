@@ -11,6 +11,8 @@ std::string_view FileName(LanguageFile file) {
       return "help.lng";
     case LanguageFile::kAbout:
       return "about.lng";
+    case LanguageFile::kCaptions:
+      return "captions.lng";
   }
   return "main.lng";
 }

@@ -9,7 +9,7 @@ namespace quillory {
 
 inline constexpr std::string_view kDefaultLanguage = "english";
 
-enum class LanguageFile { kMain, kHelp, kAbout };
+enum class LanguageFile { kMain, kHelp, kAbout, kCaptions };
 
 // An empty language setting means the default one, and from then on the
 // setting says so (it is written back to settings.dat at exit).

@@ -129,9 +129,59 @@ constexpr std::array<PanelButton, 66> kButtons = {{
     {kLabel2, 9, kCommon, "U", "", kPair, "U"},
 }};
 
+// The spoken names of the buttons that have no tooltip.
+struct ButtonNameRow {
+  ButtonFamily family;
+  int index;
+  std::string_view name;
+};
+
+constexpr std::array<ButtonNameRow, 17> kUntippedNames = {{
+    {kTImg, 12, "Image"},
+    {kTImg, 13, "Link"},
+    {kTImg, 14, "New"},
+    {kTImg, 15, "Open"},
+    {kTImg, 16, "Save"},
+    {kTImg, 17, "Print"},
+    {kLImg, 29, "Flash"},
+    {kLImg, 30, "Shockwave"},
+    {kLImg, 31, "JavaScript reference"},
+    {kLImg, 32, "Align centre"},
+    {kLImg, 33, "Align left"},
+    {kLImg, 34, "Align right"},
+    {kLImg, 35, "Justify"},
+    {kLImg, 36, "Font"},
+    {kLabel2, 7, "Bold"},
+    {kLabel2, 8, "Italic"},
+    {kLabel2, 9, "Underline"},
+}};
+
+constexpr std::array<PanelPageTitle, 8> kPages = {{
+    {kForms, "Forms"},
+    {kLists, "Lists"},
+    {kTables, "Tables"},
+    {kFrames, "Frames"},
+    {kScript, "Script"},
+    {kCommon, "Common"},
+    {kPhp, "PHP"},
+    {kAdvanced, "Advanced"},
+}};
+
 }  // namespace
 
 std::span<const PanelButton> PanelButtons() { return kButtons; }
+
+std::string_view ButtonName(const PanelButton& button) {
+  if (!button.tooltip.empty()) return button.tooltip;
+  for (const ButtonNameRow& row : kUntippedNames) {
+    if (row.family == button.family && row.index == button.index) {
+      return row.name;
+    }
+  }
+  return button.caption;
+}
+
+std::span<const PanelPageTitle> PanelPageTitles() { return kPages; }
 
 const PanelButton* FindPanelButton(ButtonFamily family, int index) {
   for (const PanelButton& button : kButtons) {

@@ -56,6 +56,18 @@ struct PanelButton {
 // Every button, family by family in index order.
 std::span<const PanelButton> PanelButtons();
 
+// What the button is called where a name is needed, in English: its
+// tooltip, or for a button without one a short name of what it does.
+std::string_view ButtonName(const PanelButton& button);
+
+struct PanelPageTitle {
+  PanelPage page;
+  std::string_view title;  // English
+};
+
+// The eight pages of the panel in their order.
+std::span<const PanelPageTitle> PanelPageTitles();
+
 // Null for an index the family does not have.
 const PanelButton* FindPanelButton(ButtonFamily family, int index);
 

@@ -1,5 +1,7 @@
 #include "support/window_test.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QTest>
 
@@ -38,6 +40,22 @@ std::string WindowTest::NumberedLines(int count) {
     text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
   }
   return text;
+}
+
+std::vector<std::string> UnnamedControls(QWidget& root) {
+  std::vector<std::string> unnamed;
+  for (QWidget* widget : root.findChildren<QWidget*>()) {
+    const bool reachable = (widget->focusPolicy() & Qt::TabFocus) ||
+                           qobject_cast<QAbstractButton*>(widget);
+    if (!reachable || !widget->isVisible()) continue;
+    QAccessibleInterface* spoken =
+        QAccessible::queryAccessibleInterface(widget);
+    if (spoken->text(QAccessible::Name).isEmpty()) {
+      unnamed.push_back(widget->objectName().toStdString() + " (" +
+                        widget->metaObject()->className() + ")");
+    }
+  }
+  return unnamed;
 }
 
 }  // namespace quillory::testing

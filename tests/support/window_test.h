@@ -5,6 +5,7 @@
 #include <QTabBar>
 
 #include <string>
+#include <vector>
 
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
@@ -38,5 +39,9 @@ class WindowTest : public ::testing::Test {
   FakeServices fakes_;
   MainWindow window_;
 };
+
+// The object names of the shown controls a user can reach, focusable ones
+// and buttons, that tell assistive tools no name.
+std::vector<std::string> UnnamedControls(QWidget& root);
 
 }  // namespace quillory::testing

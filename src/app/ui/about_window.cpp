@@ -21,7 +21,7 @@ constexpr int kSecondLabelText = 87;
 AboutWindow::AboutWindow(const AppEnvironment& environment,
                          const std::string& language, const LangTable& lang,
                          QWidget* parent)
-    : QWidget(parent, Qt::Dialog) {
+    : QDialog(parent) {
   setObjectName("AboutWindow");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(DecodeForDisplay(lang.EntryOr(kAboutText, "About")));
@@ -40,7 +40,8 @@ AboutWindow::AboutWindow(const AppEnvironment& environment,
   second->setWordWrap(true);
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QWidget::close);
+  ok->setFocus();
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(text);

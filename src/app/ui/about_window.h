@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string>
 
@@ -10,8 +10,9 @@ struct AppEnvironment;
 class LangTable;
 
 // The about window: the language's about text and entry 87 beneath it.
-// It deletes itself when closed.
-class AboutWindow : public QWidget {
+// It opens with the focus on its button, closes on Enter or Esc and
+// deletes itself when closed.
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:

@@ -4,20 +4,28 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QTabBar>
+#include <QTabWidget>
 
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/lang_table.h"
+#include "app/named_captions.h"
 #include "app/ui/menu_actions.h"
 #include "editor/ui/display_text.h"
+#include "insert/panel_buttons.h"
+#include "insert/ui/panel_tool_button.h"
 
 namespace quillory {
 namespace {
 
 constexpr int kSourceViewText = 13;
 constexpr int kPreviewViewText = 14;
+constexpr int kCloseText = 71;
+constexpr int kTagPanelText = 99;
+constexpr std::string_view kDocumentsCaption = "Documents";
 
 std::optional<QString> Caption(const LangTable& lang, int index) {
   const std::optional<std::string> entry = lang.Entry(index);
@@ -42,6 +50,42 @@ std::optional<QString> ActionCaption(const LangTable& lang,
   return caption;
 }
 
+QString Named(const NamedCaptions& captions, std::string_view name,
+              std::string_view english) {
+  return DecodeForDisplay(captions.FindOr(name, english));
+}
+
+void CaptionUnnumberedCommands(QMainWindow& window,
+                               const NamedCaptions& captions) {
+  for (const MenuSpec& spec : MainMenus()) {
+    if (spec.caption_index >= 0) continue;
+    Recaption<QMenu>(window, spec.object_name,
+                     Named(captions, spec.object_name, spec.caption),
+                     &QMenu::setTitle);
+  }
+  for (const ActionSpec& spec : MainActions()) {
+    if (spec.caption_index >= 0) continue;
+    Recaption<QAction>(window, spec.object_name,
+                       Named(captions, spec.object_name, spec.caption),
+                       &QAction::setText);
+  }
+}
+
+void CaptionTagPanel(QMainWindow& window, const NamedCaptions& captions) {
+  for (PanelToolButton* button : window.findChildren<PanelToolButton*>()) {
+    button->SetCaption(Named(captions, button->objectName().toStdString(),
+                             ButtonName(button->Entry())));
+  }
+  auto* ttab = window.findChild<QTabWidget*>("TTab");
+  if (!ttab) return;
+  for (const PanelPageTitle& page : PanelPageTitles()) {
+    const std::string name = "Page_" + std::string(page.title);
+    const int index =
+        ttab->indexOf(window.findChild<QWidget*>(QString::fromStdString(name)));
+    if (index >= 0) ttab->setTabText(index, Named(captions, name, page.title));
+  }
+}
+
 }  // namespace
 
 void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
@@ -59,6 +103,20 @@ void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
   Recaption<QAbstractButton>(window, "Option1_1",
                              Caption(lang, kPreviewViewText),
                              &QAbstractButton::setText);
+  // The close button's face is a mark; its name says what it does.
+  Recaption<QWidget>(window, "CLoseB", Caption(lang, kCloseText),
+                     &QWidget::setAccessibleName);
+  Recaption<QWidget>(window, "CLoseB", Caption(lang, kCloseText),
+                     &QWidget::setToolTip);
+  Recaption<QWidget>(window, "TTab", Caption(lang, kTagPanelText),
+                     &QWidget::setAccessibleName);
+}
+
+void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
+  CaptionUnnumberedCommands(window, captions);
+  CaptionTagPanel(window, captions);
+  Recaption<QTabBar>(window, "MTab", Named(captions, "MTab", kDocumentsCaption),
+                     &QWidget::setAccessibleName);
 }
 
 }  // namespace quillory

@@ -24,7 +24,9 @@
 #include "app/ui/help_page_opener.h"
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
+#include "app/ui/menu_keys.h"
 #include "app/ui/slot_tab_bar.h"
+#include "app/ui/toolkit_translations.h"
 #include "editor/gutter_rules.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
@@ -37,6 +39,8 @@ namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
+// The language's code for Qt's own translations, in captions.lng.
+constexpr char kLocaleCaption[] = "Locale";
 
 QRect ToPixels(const TwipRect& r) {
   return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
@@ -49,6 +53,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
                        DesktopServices services, QWidget* parent)
     : QMainWindow(parent), environment_(environment), services_(services) {
   setObjectName("Form1");
+  translations_ = new ToolkitTranslations(this);
   setWindowTitle(kTitle);
   resize(1000, 700);
   BuildWidgets();
@@ -78,12 +83,15 @@ void MainWindow::BuildWidgets() {
   panel_->setObjectName("Panel");
   side_panel_ = new QTabWidget(area_);
   side_panel_->setObjectName("TTab");
+  side_panel_->setAccessibleName("Tag panel");
   tab_bar_ = new SlotTabBar(kSlotCount, area_);
   rich_ = new Editor(area_);
 
   close_button_ = new QToolButton(area_);
   close_button_->setObjectName("CLoseB");
   close_button_->setText("X");
+  close_button_->setAccessibleName("Close");
+  close_button_->setToolTip("Close");
   close_button_->setAutoRaise(true);
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
@@ -127,7 +135,7 @@ void MainWindow::BuildEditingEvents() {
 void MainWindow::BuildTagPanel() {
   auto* tag_panel =
       new TagPanel({this, *rich_, *highlighter_, services_.dialogs,
-                    environment_.program_folder},
+                    environment_.program_folder, captions_},
                    *side_panel_, *panel_, this);
   tag_panel->BindCommand(PanelAction::kNew, Action("OpnNew"));
   tag_panel->BindCommand(PanelAction::kOpen, Action("OpenOld"));
@@ -187,6 +195,7 @@ void MainWindow::BuildMenus() {
   for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
     menu->actions().front()->setVisible(false);
   }
+  AddMenuKeys(*this);
   UpdateCommandStates();
 }
 
@@ -232,9 +241,17 @@ void MainWindow::WriteSettingsFile() {
 
 void MainWindow::SetLanguage() {
   SettleLanguage(settings_);
-  const std::string path = LanguageFilePath(
-      environment_.program_folder, settings_.language, LanguageFile::kMain);
-  if (lang_.LoadFromFile(path)) ApplyInterfaceCaptions(*this, lang_);
+  const auto path = [this](LanguageFile file) {
+    return LanguageFilePath(environment_.program_folder, settings_.language,
+                            file);
+  };
+  if (lang_.LoadFromFile(path(LanguageFile::kMain))) {
+    ApplyInterfaceCaptions(*this, lang_);
+  }
+  captions_.LoadFromFile(path(LanguageFile::kCaptions));
+  ApplyNamedCaptions(*this, captions_);
+  translations_->Use(captions_.Find(kLocaleCaption));
+  MarkMenuBarMnemonics(*menuBar());
 }
 
 void MainWindow::RebuildRecentMenu() {
@@ -295,6 +312,7 @@ void MainWindow::ShowAbout() {
   about_->adjustSize();
   about_->move(frameGeometry().center() - about_->rect().center());
   about_->show();
+  about_->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -350,14 +368,16 @@ void MainWindow::UpdateTitle() {
   const int slot = tabs_->ActiveSlot();
   if (slot < 0) {
     setWindowTitle(kTitle);
-  } else {
-    setWindowTitle(QString(kTitle) + " - " +
-                   QString::fromStdString(tabs_->Caption(slot)));
+    return;
   }
+  const QString caption = QString::fromStdString(tabs_->Caption(slot));
+  setWindowTitle(QString(kTitle) + " - " + caption);
+  rich_->setAccessibleName(caption);
 }
 
 void MainWindow::ShowPathCaption(int slot) {
   const QString path = QString::fromStdString(tabs_->At(slot).file_path);
+  if (!path.isEmpty()) tab_bar_->setTabToolTip(slot, path);
   const QFontMetrics metrics(opened_path_->font());
   const std::optional<EllipsisCut> cut =
       MiddleEllipsisCut(static_cast<int>(path.size()), opened_path_->width(),
@@ -385,7 +405,6 @@ void MainWindow::Relayout() {
   const QRect strip = ToPixels(layout.tab_strip);
   tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
                         tab_bar_->sizeHint().height());
-  tab_bar_->SetTabsPerRow(layout.tabs_per_row, strip.width());
   rich_->setGeometry(ToPixels(layout.editor));
   close_button_->setGeometry(ToPixels(layout.close_button));
   const QRect buttons = ToPixels(layout.view_buttons);

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/lang_table.h"
+#include "app/named_captions.h"
 #include "app/settings.h"
 #include "app/window_layout.h"
 #include "editor/editing_guards.h"
@@ -36,6 +37,7 @@ class DocumentTabs;
 class Editor;
 class HtmlParse;
 class SlotTabBar;
+class ToolkitTranslations;
 enum class MenuId;
 enum class FindPanel : uint8_t;
 
@@ -85,6 +87,7 @@ class MainWindow : public QMainWindow {
   DocumentFiles& Files() const { return *files_; }
   Settings& CurrentSettings() { return settings_; }
   const LangTable& Lang() const { return lang_; }
+  const NamedCaptions& Captions() const { return captions_; }
   EditingGuards& Guards() { return guards_; }
   const AppEnvironment& Environment() const { return environment_; }
   QAction* Action(const char* object_name) const;
@@ -115,6 +118,8 @@ class MainWindow : public QMainWindow {
   DesktopServices services_;
   Settings settings_;
   LangTable lang_;
+  NamedCaptions captions_;
+  ToolkitTranslations* translations_ = nullptr;
   EditingGuards guards_;
 
   QWidget* area_ = nullptr;

@@ -2,12 +2,20 @@
 
 #include <algorithm>
 
+#include "app/ui/slot_tab_bar_accessible.h"
+
 namespace quillory {
+namespace {
+
+constexpr int kWidestTab = 200;
+
+}  // namespace
 
 SlotTabBar::SlotTabBar(int slot_count, QWidget* parent) : QTabBar(parent) {
   setObjectName("MTab");
+  InstallSlotTabBarAccessibility();
   setExpanding(false);
-  setElideMode(Qt::ElideRight);
+  setElideMode(Qt::ElideMiddle);
   setUsesScrollButtons(true);
   setDocumentMode(true);
   for (int slot = 0; slot < slot_count; ++slot) {
@@ -16,17 +24,9 @@ SlotTabBar::SlotTabBar(int slot_count, QWidget* parent) : QTabBar(parent) {
   }
 }
 
-void SlotTabBar::SetTabsPerRow(int tabs_per_row, int strip_width) {
-  const int width = std::max(60, strip_width / std::max(1, tabs_per_row));
-  if (width == tab_width_) return;
-  tab_width_ = width;
-  updateGeometry();
-  update();
-}
-
 QSize SlotTabBar::tabSizeHint(int index) const {
   QSize size = QTabBar::tabSizeHint(index);
-  size.setWidth(std::min(size.width(), tab_width_));
+  size.setWidth(std::min(size.width(), kWidestTab));
   return size;
 }
 

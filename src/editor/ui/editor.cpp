@@ -3,12 +3,14 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include "editor/snapshot_history.h"
 #include "editor/style_stretches.h"
 #include "editor/text_encoding.h"
 #include "editor/ui/editor_accessible.h"
+#include "editor/ui/editor_keymap.h"
 
 namespace quillory {
 namespace {
@@ -80,6 +82,7 @@ void Editor::ConfigureView() {
   Send(SCI_SETMARGINWIDTHN, 0, 0L);
   Send(SCI_SETSCROLLWIDTHTRACKING, 1);
   Send(SCI_SETSCROLLWIDTH, 1);
+  InstallEditorKeymap(*this);
 }
 
 // Code page, line-end mode and undo are kept per document, so every new or
@@ -325,6 +328,10 @@ void Editor::FlushEdit() {
 }
 
 void Editor::keyPressEvent(QKeyEvent* event) {
+  if (!ReachesControl(*event)) {
+    event->ignore();
+    return;
+  }
   QsciScintillaBase::keyPressEvent(event);
   FlushEdit();
 }

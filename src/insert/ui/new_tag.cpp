@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
@@ -16,13 +17,27 @@ namespace {
 
 // 25 twips between rows, at 15 twips to a pixel.
 constexpr int kRowGap = 2;
+constexpr char kFormTitleCaption[] = "NewTag.Form";
+
+// A row without a name is known by what it can hold.
+QString SpokenName(const DialogRow& row) {
+  if (!row.name.empty()) return DecodeForDisplay(row.name);
+  QStringList choices;
+  for (const std::string& choice : row.choices) {
+    if (!choice.empty()) choices.push_back(DecodeForDisplay(choice));
+  }
+  return choices.join(", ");
+}
 
 }  // namespace
 
-NewTag::NewTag(Editor& rich, HtmlParse& highlighter, QWidget* parent)
-    : QDialog(parent), rich_(rich), highlighter_(highlighter) {
+NewTag::NewTag(Editor& rich, HtmlParse& highlighter,
+               const NamedCaptions& captions, QWidget* parent)
+    : QDialog(parent),
+      rich_(rich),
+      highlighter_(highlighter),
+      captions_(captions) {
   setObjectName("NewTag");
-  setWindowTitle("NewTag");
   auto* layout = new QVBoxLayout(this);
   grid_ = new QGridLayout;
   grid_->setVerticalSpacing(kRowGap);
@@ -33,11 +48,16 @@ NewTag::NewTag(Editor& rich, HtmlParse& highlighter, QWidget* parent)
   ok->setDefault(true);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &NewTag::OnOk);
+  ok_ = ok;
 }
 
+// Dialogs without a title of their own are named after their element.
 void NewTag::StartForm(ElementGroup group, int num) {
   model_.StartForm(group, num);
-  if (model_.title()) setWindowTitle(QString::fromStdString(*model_.title()));
+  const std::string title =
+      model_.title() ? captions_.FindOr(kFormTitleCaption, *model_.title())
+                     : std::string(model_.rows().Value(0));
+  setWindowTitle(DecodeForDisplay(title));
   ShowRows();
 }
 
@@ -52,16 +72,30 @@ void NewTag::StartFromTree(std::string_view element, std::string_view text) {
   ShowRows();
 }
 
+// The focus goes to the first field still to be filled in, so that typing
+// does not replace the element's name or a default.
 void NewTag::ShowRows() {
   const std::vector<DialogRow>& rows = model_.rows().rows();
+  QWidget* first = nullptr;
+  QWidget* first_empty = nullptr;
   for (size_t row = 0; row < rows.size(); ++row) {
     if (!rows[row].name.empty()) {
       auto* name = new QLabel(DecodeForDisplay(rows[row].name), this);
       name->setObjectName("PropName");
       grid_->addWidget(name, static_cast<int>(row), 0);
     }
-    grid_->addWidget(ValueCell(row, rows[row]), static_cast<int>(row), 1);
+    QWidget* cell = ValueCell(row, rows[row]);
+    cell->setAccessibleName(SpokenName(rows[row]));
+    grid_->addWidget(cell, static_cast<int>(row), 1);
+    if (!first) first = cell;
+    if (!first_empty && rows[row].cell == ValueCell::kTextBox &&
+        rows[row].text.empty()) {
+      first_empty = cell;
+    }
+    // The rows come after the button, which stays last in the tab order.
+    setTabOrder(cell, ok_);
   }
+  if (QWidget* focus = first_empty ? first_empty : first) focus->setFocus();
 }
 
 QWidget* NewTag::ValueCell(size_t row, const DialogRow& cell) {

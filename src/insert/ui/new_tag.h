@@ -13,15 +13,19 @@ namespace quillory {
 
 class Editor;
 class HtmlParse;
+class NamedCaptions;
 
 // The element dialog (`NewTag`): renders the rows of an ElementDialog, keeps
 // them in step with what the user types, and on "OK" inserts the markup at
 // the editor's caret and has it coloured. Touches no other document state.
+// It is titled after what it inserts and opens with the focus in its
+// first field.
 class NewTag : public QDialog {
   Q_OBJECT
 
  public:
-  NewTag(Editor& rich, HtmlParse& highlighter, QWidget* parent = nullptr);
+  NewTag(Editor& rich, HtmlParse& highlighter, const NamedCaptions& captions,
+         QWidget* parent = nullptr);
 
   void StartForm(ElementGroup group, int num);
   // Inserts at once, without the dialog being shown, a template that has no
@@ -37,8 +41,10 @@ class NewTag : public QDialog {
 
   Editor& rich_;
   HtmlParse& highlighter_;
+  const NamedCaptions& captions_;
   ElementDialog model_;
   QGridLayout* grid_ = nullptr;
+  QWidget* ok_ = nullptr;
 };
 
 }  // namespace quillory

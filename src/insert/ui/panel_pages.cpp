@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QTabWidget>
 
-#include <array>
 #include <map>
 
 #include "insert/panel_buttons.h"
@@ -11,22 +10,6 @@
 
 namespace quillory {
 namespace {
-
-struct PageTitle {
-  PanelPage page;
-  const char* title;
-};
-
-constexpr std::array<PageTitle, 8> kPages = {{
-    {PanelPage::kForms, "Forms"},
-    {PanelPage::kLists, "Lists"},
-    {PanelPage::kTables, "Tables"},
-    {PanelPage::kFrames, "Frames"},
-    {PanelPage::kScript, "Script"},
-    {PanelPage::kCommon, "Common"},
-    {PanelPage::kPhp, "PHP"},
-    {PanelPage::kAdvanced, "Advanced"},
-}};
 
 constexpr int kButtonGap = 1;
 constexpr int kRowMargin = 3;
@@ -44,10 +27,12 @@ QHBoxLayout* ButtonRow(QWidget& holder) {
 std::vector<PanelToolButton*> BuildPanelPages(QTabWidget& ttab,
                                               QWidget& toolbar) {
   std::map<PanelPage, QWidget*> holders = {{PanelPage::kToolbar, &toolbar}};
-  for (const PageTitle& page : kPages) {
+  for (const PanelPageTitle& page : PanelPageTitles()) {
+    const QString title =
+        QString::fromLatin1(page.title.data(), page.title.size());
     auto* holder = new QWidget(&ttab);
-    holder->setObjectName(QString("Page_%1").arg(page.title));
-    ttab.addTab(holder, page.title);
+    holder->setObjectName("Page_" + title);
+    ttab.addTab(holder, title);
     holders[page.page] = holder;
   }
   std::map<PanelPage, QHBoxLayout*> rows;

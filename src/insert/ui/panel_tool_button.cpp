@@ -24,14 +24,16 @@ PanelToolButton::PanelToolButton(const PanelButton& entry, QWidget* parent)
   setAutoRaise(true);
   setFocusPolicy(Qt::NoFocus);
   setMinimumSize(kButtonSize, kButtonSize);
-  if (!entry.tooltip.empty()) {
-    const QString tip =
-        QString::fromLatin1(entry.tooltip.data(), entry.tooltip.size());
-    setToolTip(tip);
-    // An icon alone tells a screen reader nothing; the tip says what it does.
-    setAccessibleName(tip);
-  }
+  const std::string_view name = ButtonName(entry);
+  SetCaption(QString::fromLatin1(name.data(), name.size()));
   ShowFace();
+}
+
+// An icon or a letter alone tells a screen reader nothing; the caption says
+// what the button does. Only the buttons that have a tooltip show it.
+void PanelToolButton::SetCaption(const QString& caption) {
+  setAccessibleName(caption);
+  if (!entry_.tooltip.empty()) setToolTip(caption);
 }
 
 // Icons are named after their control; text buttons show their caption,

@@ -18,6 +18,9 @@ class PanelToolButton : public QToolButton {
   PanelToolButton(const PanelButton& entry, QWidget* parent);
 
   const PanelButton& Entry() const { return entry_; }
+  // The tooltip, where the button has one, and the name a screen reader
+  // gives it.
+  void SetCaption(const QString& caption);
   BorderStyle Border() const { return border_; }
 
  protected:

@@ -97,7 +97,8 @@ void TagPanel::InsertPair(const PanelButton& button) {
 }
 
 void TagPanel::OpenElementDialog(ElementGroup group, int num) {
-  NewTag dialog(context_.rich, context_.highlighter, context_.owner);
+  NewTag dialog(context_.rich, context_.highlighter, context_.captions,
+                context_.owner);
   dialog.StartForm(group, num);
   dialog.exec();
 }
@@ -111,8 +112,8 @@ void TagPanel::InsertFieldset() {
 }
 
 void TagPanel::OpenReferenceTree(std::string_view relative_path) {
-  auto* viewer =
-      new TreeViewer(context_.rich, context_.highlighter, context_.owner);
+  auto* viewer = new TreeViewer(context_.rich, context_.highlighter,
+                                context_.captions, context_.owner);
   viewer->Load(context_.program_folder + std::string(relative_path));
   viewer->show();
 }

@@ -19,17 +19,19 @@ namespace quillory {
 
 class Editor;
 class HtmlParse;
+class NamedCaptions;
 class PanelToolButton;
 
 // What the tag panel works on: the active editor and its highlighter, the
-// window that owns its dialogs, and the program folder of the reference
-// files.
+// window that owns its dialogs, the program folder of the reference files
+// and the captions its windows read when they open.
 struct TagPanelContext {
   QWidget* owner;
   Editor& rich;
   HtmlParse& highlighter;
   Dialogs& dialogs;
   std::string program_folder;
+  const NamedCaptions& captions;
 };
 
 // The tag panel (`TTab`) and its toolbar row (`Panel`): fills both with the

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <QTreeWidget>
 
+#include "app/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "insert/ui/new_tag.h"
 
@@ -13,24 +14,50 @@ namespace {
 
 constexpr int kGroupRole = Qt::UserRole;
 constexpr int kEntryRole = Qt::UserRole + 1;
+// Of the main window's size; the descriptions need the room.
+constexpr double kShareOfParent = 0.8;
+constexpr QSize kSizeWithoutParent(900, 560);
+
+// Caption names in captions.lng and their English texts.
+struct NamedText {
+  std::string_view name;
+  std::string_view english;
+};
+constexpr NamedText kTitle{"TreeViewer", "Reference"};
+constexpr NamedText kNameColumn{"Elements.Name", "Name"};
+constexpr NamedText kDescriptionColumn{"Elements.Description", "Description"};
+
+QString Caption(const NamedCaptions& captions, const NamedText& text) {
+  return DecodeForDisplay(captions.FindOr(text.name, text.english));
+}
 
 }  // namespace
 
-TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter, QWidget* parent)
-    : QWidget(parent, Qt::Window), rich_(rich), highlighter_(highlighter) {
+TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
+                       const NamedCaptions& captions, QWidget* parent)
+    : QDialog(parent),
+      rich_(rich),
+      highlighter_(highlighter),
+      captions_(captions) {
   setObjectName("TreeViewer");
   setAttribute(Qt::WA_DeleteOnClose);
-  resize(640, 420);
+  resize(parent ? parent->window()->size() * kShareOfParent
+                : kSizeWithoutParent);
   folders_ = new QTreeWidget(this);
   folders_->setObjectName("Folders");
   folders_->setHeaderHidden(true);
+  folders_->setAccessibleName(Caption(captions_, kTitle));
   elements_ = new QTreeWidget(this);
   elements_->setObjectName("Elements");
   elements_->setRootIsDecorated(false);
-  elements_->setHeaderLabels({"Name", "Description"});
+  elements_->setHeaderLabels({Caption(captions_, kNameColumn),
+                              Caption(captions_, kDescriptionColumn)});
+  elements_->setAccessibleName(elements_->headerItem()->text(0) + ", " +
+                               elements_->headerItem()->text(1));
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(folders_, 1);
-  layout->addWidget(elements_, 2);
+  layout->addWidget(elements_, 3);
+  folders_->setFocus();
 
   const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -46,6 +73,9 @@ TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter, QWidget* parent)
 
 void TreeViewer::Load(const std::string& path) {
   file_ = LoadReferenceFile(path);
+  QString title = Caption(captions_, kTitle);
+  if (!file_.title.empty()) title += " - " + DecodeForDisplay(file_.title);
+  setWindowTitle(title);
   folders_->clear();
   elements_->clear();
   const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -73,6 +103,7 @@ void TreeViewer::ShowGroup(QTreeWidgetItem* node) {
                                      DecodeForDisplay(entries[e].description)});
     row->setData(0, kGroupRole, g);
     row->setData(0, kEntryRole, static_cast<int>(e));
+    row->setToolTip(1, row->text(1));
   }
   elements_->resizeColumnToContents(0);
 }
@@ -80,7 +111,7 @@ void TreeViewer::ShowGroup(QTreeWidgetItem* node) {
 void TreeViewer::InsertEntry(QTreeWidgetItem* row) {
   const ReferenceEntry& entry = file_.groups[row->data(0, kGroupRole).toInt()]
                                     .entries[row->data(0, kEntryRole).toInt()];
-  NewTag dialog(rich_, highlighter_, this);
+  NewTag dialog(rich_, highlighter_, captions_, this);
   dialog.StartFromTree(entry.name, entry.template_text);
   if (!dialog.Hhm()) dialog.exec();
   if (dialog.Hhm()) close();

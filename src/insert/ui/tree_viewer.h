@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include <string>
 
@@ -13,18 +13,22 @@ namespace quillory {
 
 class Editor;
 class HtmlParse;
+class NamedCaptions;
 
 // The reference tree window (`TreeViewer`): the groups of a reference file
 // in a tree, a group's commands in a two-column list, and a double click
 // that inserts a command through the element dialog. It closes itself
-// after an insertion.
-class TreeViewer : public QWidget {
+// after an insertion, and on Esc. Not modal: the main window stays usable.
+class TreeViewer : public QDialog {
   Q_OBJECT
 
  public:
-  TreeViewer(Editor& rich, HtmlParse& highlighter, QWidget* parent = nullptr);
+  // Opens over `parent`, most of its size.
+  TreeViewer(Editor& rich, HtmlParse& highlighter,
+             const NamedCaptions& captions, QWidget* parent = nullptr);
 
-  // Parses the file at `path` and shows its title and groups.
+  // Parses the file at `path` and shows its title and groups; the window
+  // is titled after it.
   void Load(const std::string& path);
 
  private:
@@ -33,6 +37,7 @@ class TreeViewer : public QWidget {
 
   Editor& rich_;
   HtmlParse& highlighter_;
+  const NamedCaptions& captions_;
   ReferenceFile file_;
   QTreeWidget* folders_ = nullptr;
   QTreeWidget* elements_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QWheelEvent>
 
@@ -157,6 +158,28 @@ TEST_F(DocumentTabsTest, ThreeDocumentsShowTheirTabsAndTheActiveText) {
   if (!folder.isEmpty()) {
     window_.grab().save(QString(folder) + "/three-tabs.png");
   }
+}
+
+TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
+  const int short_tab = OpenFile("index.html", "");
+  const int long_tab = OpenFile(std::string(80, 'n') + ".html", "");
+  EXPECT_GT(Bar().tabRect(short_tab).width(),
+            Bar().fontMetrics().horizontalAdvance("index.html") +
+                Bar().iconSize().width());
+  EXPECT_LE(Bar().tabRect(long_tab).width(), 200);
+  EXPECT_EQ(Bar().tabToolTip(short_tab),
+            QString::fromStdString(folder_.Path("index.html")));
+}
+
+TEST_F(DocumentTabsTest, ScreenReadersSeeOnlyTheOpenDocuments) {
+  Open("a.html", "");
+  Open("b.html", "");
+  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(&Bar());
+  ASSERT_EQ(bar->childCount(), 2);
+  EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "b.html");
+  window_.Tabs().FreeSlot(0);
+  ASSERT_EQ(bar->childCount(), 1);
+  EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "b.html");
 }
 
 }  // namespace

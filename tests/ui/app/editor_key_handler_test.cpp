@@ -78,6 +78,48 @@ TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
   EXPECT_EQ(Text(), "ab!\r\ncv2d");
 }
 
+// Combinations outside the key table and the ordinary editing keys leave
+// the text and the zoom alone; Alt+F is the File menu's mnemonic.
+TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
+  OpenFile("a.html", "one\r\ntwo");
+  const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+      {Qt::Key_L, kCtrl},
+      {Qt::Key_F, Qt::AltModifier},
+      {Qt::Key_1, Qt::AltModifier},
+      {Qt::Key_A, Qt::MetaModifier},
+      {Qt::Key_Plus, kCtrl},
+      {Qt::Key_Minus, kCtrl},
+      {Qt::Key_Plus, kCtrl | Qt::KeypadModifier},
+      {Qt::Key_T, kCtrl},
+      {Qt::Key_Backspace, Qt::AltModifier},
+  };
+  for (const auto& [key, modifiers] : keys) {
+    Rich().Select(5, 5);
+    Key(key, modifiers);
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+      EXPECT_EQ(menu->objectName(), "Menu1");
+      menu->close();
+    }
+    EXPECT_EQ(Text(), "one\r\ntwo")
+        << QKeySequence(key | modifiers).toString().toStdString();
+  }
+  EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETZOOM), 0);
+  for (const auto& [key, modifiers] :
+       {std::pair{Qt::Key_F, Qt::AltModifier}, {Qt::Key_F10, Qt::NoModifier}}) {
+    Key(key, modifiers);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->objectName(), "Menu1");
+    menu->close();
+  }
+  Rich().Select(8, 8);
+  Key(Qt::Key_Backspace, kCtrl);
+  EXPECT_EQ(Text(), "one\r\n");
+  Key(Qt::Key_A, kCtrl);
+  Key(Qt::Key_X, kCtrl);
+  EXPECT_EQ(Text(), "");
+}
+
 TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
   OpenFile("a.html", "A");
   OpenFile("b.html", "B");

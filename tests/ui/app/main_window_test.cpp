@@ -7,14 +7,19 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
 
 #include <memory>
 
 #include "app/lang_table.h"
+#include "app/named_captions.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/menu_actions.h"
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -39,8 +44,15 @@ class MainWindowTest : public ::testing::Test {
         folder_.Path("program/languages/" + language + "/main.lng"));
     return QString::fromStdString(table.EntryOr(index, "?"));
   }
+  // Without its mnemonic mark.
+  QString Named(const std::string& language, const char* name) {
+    NamedCaptions captions;
+    captions.LoadFromFile(
+        folder_.Path("program/languages/" + language + "/captions.lng"));
+    return QString::fromStdString(captions.FindOr(name, "?"));
+  }
   static QString MenuTitle(MainWindow& window, const char* name) {
-    return window.findChild<QMenu*>(name)->title();
+    return window.findChild<QMenu*>(name)->title().remove('&');
   }
   static QString Text(MainWindow& window, const char* action) {
     return window.Action(action)->text();
@@ -137,8 +149,10 @@ TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
 }
 
 TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
-  for (const std::string language : {"english", "russian"}) {
-    auto window = Start("Language=" + language + "\r\n");
+  auto window = Start("Language=english\r\n");
+  for (const std::string language : {"english", "russian", "english"}) {
+    window->CurrentSettings().language = language;
+    window->SetLanguage();
     EXPECT_EQ(MenuTitle(*window, "Menu1"), Entry(language, 0));
     EXPECT_EQ(MenuTitle(*window, "HelpMnu"), Entry(language, 3));
     EXPECT_EQ(MenuTitle(*window, "PlugIns"), Entry(language, 92));
@@ -151,6 +165,19 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
               Entry(language, 13));
     EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_1")->text(),
               Entry(language, 14));
+    EXPECT_EQ(window->findChild<QMenu*>("Menu1")->title(),
+              "&" + Entry(language, 0));
+    emit window->findChild<QMenu*>("Menu1")->aboutToShow();
+    EXPECT_EQ(Text(*window, "OpenOld").count('&'), 1);
+    // Texts main.lng has no entry for, and Qt's own.
+    EXPECT_EQ(Text(*window, "setNum"), Named(language, "setNum"));
+    EXPECT_EQ(MenuTitle(*window, "Browsers"), Named(language, "Browsers"));
+    EXPECT_EQ(window->findChild<QWidget*>("TImg_0")->toolTip(),
+              Named(language, "TImg_0"));
+    EXPECT_EQ(window->findChild<QTabWidget*>("TTab")->tabText(0),
+              Named(language, "Page_Forms"));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",
+              language == "english");
   }
   EXPECT_NE(Entry("english", 0), Entry("russian", 0));
 }
@@ -206,9 +233,18 @@ TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
             QString::fromStdString(
                 folder_.Read("program/languages/russian/about.lng")));
   EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), Entry("russian", 87));
-  about->close();
+  EXPECT_EQ(about->focusWidget(), about->findChild<QPushButton*>());
+  QTest::keyClick(about, Qt::Key_Escape);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(MainWindowTest, EveryReachableControlHasAName) {
+  auto window = Start("Language=russian\r\n");
+  window->show();
+  window->NewTab("a.html");
+  window->NewTab("b.html");
+  EXPECT_EQ(testing::UnnamedControls(*window), std::vector<std::string>{});
 }
 
 }  // namespace

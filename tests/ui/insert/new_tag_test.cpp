@@ -8,7 +8,7 @@ namespace {
 
 class NewTagTest : public InsertWindowTest {
  protected:
-  NewTag dialog_{Rich(), window_.Highlighter(), &window_};
+  NewTag dialog_{Rich(), window_.Highlighter(), window_.Captions(), &window_};
 };
 
 TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
@@ -79,6 +79,23 @@ TEST_F(NewTagTest, ClosingWithoutOkInsertsNothing) {
   dialog_.StartForm(ElementGroup::kForm, 0);
   dialog_.reject();
   EXPECT_EQ(Rich().Bytes(), "");
+}
+
+TEST_F(NewTagTest, NamedAfterItsElementWithNamedFieldsFocusOnTheFirstToFill) {
+  dialog_.StartForm(ElementGroup::kImage, 0);
+  EXPECT_EQ(dialog_.windowTitle(), "Img");
+  dialog_.show();
+  EXPECT_EQ(dialog_.focusWidget(), ValueCells(dialog_)[1]);  // "Src"
+  QWidget* after_last = ValueCells(dialog_).back()->nextInFocusChain();
+  while (!(after_last->focusPolicy() & Qt::TabFocus)) {
+    after_last = after_last->nextInFocusChain();
+  }
+  EXPECT_EQ(after_last->objectName(), "Command1");
+  // The radio dialog has a row without a name.
+  NewTag radio(Rich(), window_.Highlighter(), window_.Captions(), &window_);
+  radio.StartForm(ElementGroup::kForm, 7);
+  radio.show();
+  EXPECT_EQ(testing::UnnamedControls(radio), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 class TreeViewerTest : public InsertWindowTest {
  protected:
   TreeViewerTest() {
-    viewer_ = new TreeViewer(Rich(), window_.Highlighter(), &window_);
+    viewer_ = new TreeViewer(Rich(), window_.Highlighter(), window_.Captions(),
+                             &window_);
     // \001 ends the title and body, \002 a group; \003 starts an entry,
     // \004 ends a field.
     viewer_->Load(folder_.Write(
@@ -109,6 +110,17 @@ TEST_F(TreeViewerTest, MissingFileShowsAnEmptyRoot) {
   ASSERT_EQ(Folders().topLevelItemCount(), 1);
   EXPECT_EQ(Folders().topLevelItem(0)->text(0), "");
   EXPECT_EQ(Folders().topLevelItem(0)->childCount(), 0);
+}
+
+TEST_F(TreeViewerTest, OpensOverTheMainWindowTitledAndClosesOnEscape) {
+  EXPECT_EQ(viewer_->windowTitle(), "Reference - T");
+  const QPoint off =
+      viewer_->frameGeometry().center() - window_.frameGeometry().center();
+  EXPECT_LT(off.manhattanLength(), 20);
+  EXPECT_EQ(viewer_->focusWidget(), &Folders());
+  QTest::keyClick(viewer_, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
 }
 
 }  // namespace
