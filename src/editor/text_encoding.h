@@ -6,6 +6,9 @@
 
 namespace quillory {
 
+// How a document's bytes are read: as UTF-8, or as 8-bit Windows-1252 text.
+enum class TextEncoding { kUtf8, kWindows1252 };
+
 // Whether the bytes are well-formed UTF-8 (no overlongs, no surrogates,
 // nothing past U+10FFFF). Decides how a document is shown, never what it is.
 bool IsValidUtf8(std::string_view bytes);
