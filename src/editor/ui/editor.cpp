@@ -15,6 +15,7 @@
 #include "editor/text_encoding.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
+#include "editor/ui/editor_font.h"
 #include "editor/ui/unheld_text_host.h"
 
 namespace quillory {
@@ -89,7 +90,8 @@ void* Editor::SendPointer(unsigned int message, uintptr_t w, intptr_t l) const {
 void Editor::ConfigureView() {
   Send(SCI_SETMODEVENTMASK, kModificationMask);
   Send(SCI_SETCOMMANDEVENTS, 0);
-  SendText(SCI_STYLESETFONT, STYLE_DEFAULT, "DejaVu Sans Mono");
+  SendText(SCI_STYLESETFONT, STYLE_DEFAULT,
+           EditorFontFamily().toUtf8().constData());
   Send(SCI_STYLESETSIZE, STYLE_DEFAULT, kFontSize);
   Send(SCI_STYLECLEARALL);
   Send(SCI_SETMARGINWIDTHN, 1, 0L);

@@ -1,13 +1,13 @@
-#include "app/ui/utf8_conversion_offer.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QRawFont>
 
 #include "app/ui/document_tabs.h"
 #include "editor/text_encoding.h"
+#include "editor/ui/editor_font.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -71,6 +71,20 @@ TEST_F(EightBitDocumentTest, YesConvertsToUtf8ThenInsertsAndUndoStepsBack) {
   Trigger("Undo");
   EXPECT_EQ(Text(), std::string(kCafe) + "!");
   EXPECT_EQ(Rich().Encoding(), TextEncoding::kWindows1252);
+}
+
+// The control draws bytes 0x80 to 0x9F as U+0080 to U+009F; the editor's
+// font gives each the glyph of its Windows-1252 character.
+TEST(EditorFontTest, DrawsHighControlsAsWindows1252Characters) {
+  const QRawFont font = QRawFont::fromFont(QFont(EditorFontFamily()));
+  for (char byte : std::string_view("\x80\x85\x8A\x93\x99\x9F")) {
+    const QString character =
+        QString::fromStdString(Windows1252ToUtf8(std::string(1, byte)));
+    const QChar drawn(static_cast<uchar>(byte));
+    EXPECT_EQ(font.glyphIndexesForString(drawn),
+              font.glyphIndexesForString(character))
+        << character.toStdString();
+  }
 }
 
 }  // namespace
