@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 namespace quillory {
 namespace {
@@ -54,6 +55,28 @@ void AppendUtf8(char32_t code, std::string& out) {
   }
 }
 
+// The code point of the well-formed sequence of `length` bytes at `i`.
+char32_t DecodeAt(std::string_view bytes, size_t i, size_t length) {
+  const auto lead = static_cast<uint8_t>(bytes[i]);
+  if (length == 1) return lead;
+  char32_t code = lead & (0x7F >> length);
+  for (size_t k = 1; k < length; ++k) {
+    code = (code << 6) | (static_cast<uint8_t>(bytes[i + k]) & 0x3F);
+  }
+  return code;
+}
+
+// The Windows-1252 byte of `code`, if the code page has one.
+std::optional<char> Windows1252Byte(char32_t code) {
+  for (size_t k = 0; k < kHighControls.size(); ++k) {
+    if (kHighControls[k] == code) return static_cast<char>(0x80 + k);
+  }
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+    return static_cast<char>(code);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
@@ -85,6 +108,20 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
     AppendUtf8(code, out);
   }
   return out;
+}
+
+EncodedText Utf8ToWindows1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t length = SequenceLength(utf8, i);
+    const char32_t code = length ? DecodeAt(utf8, i, length) : U'\uFFFD';
+    const std::optional<char> byte = Windows1252Byte(code);
+    if (!byte) return {{}, code};
+    out += *byte;
+    i += length;
+  }
+  return {std::move(out), std::nullopt};
 }
 
 }  // namespace quillory

@@ -9,7 +9,6 @@
 #include "app/ui/main_window.h"
 #include "editor/status_line.h"
 #include "editor/ui/completion_popup.h"
-#include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/editor_commands.h"
 #include "editor/ui/highlighter.h"
@@ -145,15 +144,16 @@ void EditorKeyHandler::SwitchTab(KeyAction direction) {
 // text goes in, coloured as a range, and the change handling runs once.
 void EditorKeyHandler::PastePlainText() {
   Editor& rich = *window_.ActiveEditor();
-  const std::string text =
-      EncodeForDocument(QGuiApplication::clipboard()->text(), rich.ShowsUtf8());
+  const std::optional<std::string> text =
+      rich.BytesToInsert(QGuiApplication::clipboard()->text());
+  if (!text) return;
   {
     const ScopedFlag parsing(window_.Guards().parsing_now);
     const int caret = rich.SelectionStart();
     rich.ReplaceSelection("");
-    rich.ReplaceSelection(text);
+    rich.ReplaceSelection(*text);
     window_.Highlighter().SetForParsing(
-        rich, caret + 1, caret + static_cast<int64_t>(text.size()));
+        rich, caret + 1, caret + static_cast<int64_t>(text->size()));
   }
   change_.OnChange();
 }

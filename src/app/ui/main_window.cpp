@@ -27,6 +27,7 @@
 #include "app/ui/menu_keys.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
+#include "app/ui/utf8_conversion_offer.h"
 #include "editor/gutter_rules.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
@@ -129,6 +130,8 @@ void MainWindow::BuildEditorAids() {
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
   keys_ = new EditorKeyHandler(*this, *change_);
+  rich_->SetUnheldTextHost(new Utf8ConversionOffer(
+      *rich_, *highlighter_, guards_, *change_, services_.dialogs, this));
 }
 
 // The toolbar icons run the menu's own commands, so both stay one command.

@@ -1,13 +1,17 @@
 #include "editor/ui/display_text.h"
 
-#include <algorithm>
-
-#include "editor/text_encoding.h"
+#include <string>
 
 namespace quillory {
 
 QString DecodeForDisplay(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) {
+  return DecodeFromDocument(bytes, IsValidUtf8(bytes)
+                                       ? TextEncoding::kUtf8
+                                       : TextEncoding::kWindows1252);
+}
+
+QString DecodeFromDocument(std::string_view bytes, TextEncoding encoding) {
+  if (encoding == TextEncoding::kUtf8) {
     return QString::fromUtf8(bytes.data(),
                              static_cast<qsizetype>(bytes.size()));
   }
@@ -15,17 +19,10 @@ QString DecodeForDisplay(std::string_view bytes) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::string EncodeForDocument(const QString& text, bool utf8) {
-  return (utf8 ? text.toUtf8() : text.toLatin1()).toStdString();
-}
-
-std::optional<std::string> EncodeExactlyForDocument(const QString& text,
-                                                    bool utf8) {
-  const bool held = utf8 || std::all_of(text.begin(), text.end(), [](QChar c) {
-                      return c.unicode() <= 0xFF;
-                    });
-  if (!held) return std::nullopt;
-  return EncodeForDocument(text, utf8);
+EncodedText EncodeForDocument(const QString& text, TextEncoding encoding) {
+  const std::string utf8 = text.toStdString();
+  if (encoding == TextEncoding::kUtf8) return {utf8, std::nullopt};
+  return Utf8ToWindows1252(utf8);
 }
 
 }  // namespace quillory

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-#include <optional>
-#include <string>
 #include <string_view>
+
+#include "editor/text_encoding.h"
 
 namespace quillory {
 
@@ -12,13 +12,12 @@ namespace quillory {
 // otherwise Windows-1252. Only for showing; the bytes stay as they are.
 QString DecodeForDisplay(std::string_view bytes);
 
-// Text a person typed or pasted, as bytes of a document shown as UTF-8
-// (`utf8`) or as 8-bit text, where characters outside Latin-1 become "?".
-std::string EncodeForDocument(const QString& text, bool utf8);
+// Bytes of a document read in its `encoding`, which a part of it may not
+// reveal: an 8-bit document's "Ã©" is valid UTF-8 on its own.
+QString DecodeFromDocument(std::string_view bytes, TextEncoding encoding);
 
-// The same, or nothing when the document cannot hold every character: a
-// search for the "?" in their place would find what was never typed.
-std::optional<std::string> EncodeExactlyForDocument(const QString& text,
-                                                    bool utf8);
+// Text a person typed or pasted, as bytes of a document in `encoding`, or
+// the first character that encoding lacks; never a "?" in its place.
+EncodedText EncodeForDocument(const QString& text, TextEncoding encoding);
 
 }  // namespace quillory

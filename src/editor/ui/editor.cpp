@@ -3,14 +3,21 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTimer>
 
+#include "editor/editing_guards.h"
 #include "editor/snapshot_history.h"
 #include "editor/style_stretches.h"
 #include "editor/text_encoding.h"
+#include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
+#include "editor/ui/editor_font.h"
 #include "editor/ui/editor_keymap.h"
+#include "editor/ui/unheld_text_host.h"
 
 namespace quillory {
 namespace {
@@ -40,6 +47,15 @@ struct StyledRange {
   long end;
   char* cells;
 };
+
+// Whether the control would type the key's text and it holds characters
+// outside ASCII, where Windows-1252 and Latin-1 part.
+bool TypesBeyondAscii(const QKeyEvent& event) {
+  const QString text = event.text();
+  return !text.isEmpty() && text.front().isPrint() &&
+         std::any_of(text.begin(), text.end(),
+                     [](QChar c) { return c.unicode() > 0x7F; });
+}
 
 }  // namespace
 
@@ -75,7 +91,8 @@ void* Editor::SendPointer(unsigned int message, uintptr_t w, intptr_t l) const {
 void Editor::ConfigureView() {
   Send(SCI_SETMODEVENTMASK, kModificationMask);
   Send(SCI_SETCOMMANDEVENTS, 0);
-  SendText(SCI_STYLESETFONT, STYLE_DEFAULT, "DejaVu Sans Mono");
+  SendText(SCI_STYLESETFONT, STYLE_DEFAULT,
+           EditorFontFamily().toUtf8().constData());
   Send(SCI_STYLESETSIZE, STYLE_DEFAULT, kFontSize);
   Send(SCI_STYLECLEARALL);
   Send(SCI_SETMARGINWIDTHN, 1, 0L);
@@ -243,12 +260,17 @@ void Editor::SendStyles(std::string_view styles) {
   }
 }
 
+// NOTE: a change of the whole text is how a document changes its encoding
+// (ConvertToUtf8), so after one the bytes are shown as loading shows them.
 void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
   TellPendingInsertion();
   applying_quietly_ = true;
+  bool whole_text = false;
   for (const DocumentChange& change : changes) {
     const auto at = static_cast<uintptr_t>(change.position);
     if (change.kind == ChangeKind::kText) {
+      whole_text |=
+          at == 0 && change.before.text.size() == static_cast<size_t>(Length());
       Send(SCI_SETTARGETRANGE, at, at + change.before.text.size());
       SendText(SCI_REPLACETARGET, change.after.text.size(),
                change.after.text.data());
@@ -256,6 +278,9 @@ void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
     SetStyles(static_cast<int>(at), change.after.styles);
   }
   applying_quietly_ = false;
+  if (whole_text) {
+    Send(SCI_SETCODEPAGE, IsValidUtf8(PeekRange(0, Length())) ? SC_CP_UTF8 : 0);
+  }
   FlushEdit();
 }
 
@@ -263,7 +288,38 @@ void Editor::SetWrapped(bool wrapped) {
   Send(SCI_SETWRAPMODE, wrapped ? SC_WRAP_WORD : SC_WRAP_NONE);
 }
 
-bool Editor::ShowsUtf8() const { return Send(SCI_GETCODEPAGE) == SC_CP_UTF8; }
+TextEncoding Editor::Encoding() const {
+  return Send(SCI_GETCODEPAGE) == SC_CP_UTF8 ? TextEncoding::kUtf8
+                                             : TextEncoding::kWindows1252;
+}
+
+void Editor::SetUnheldTextHost(UnheldTextHost* host) { unheld_host_ = host; }
+
+std::optional<std::string> Editor::BytesToInsert(const QString& text) const {
+  EncodedText encoded = EncodeForDocument(text, Encoding());
+  if (encoded.unheld && unheld_host_ &&
+      unheld_host_->ConvertToHold(*encoded.unheld)) {
+    encoded = EncodeForDocument(text, Encoding());
+  }
+  if (encoded.unheld) return std::nullopt;
+  return std::move(encoded.bytes);
+}
+
+void Editor::ConvertToUtf8() {
+  if (Encoding() == TextEncoding::kUtf8) return;
+  const std::string bytes = Bytes();
+  const auto moved = [&bytes](long position) {
+    const std::string_view before(bytes.data(), static_cast<size_t>(position));
+    return static_cast<int>(Windows1252ToUtf8(before).size());
+  };
+  const int anchor = moved(Send(SCI_GETANCHOR));
+  const int caret = moved(Send(SCI_GETCURRENTPOS));
+  const int first_line = FirstVisibleLine();
+  ReplaceRange(0, Length(), Windows1252ToUtf8(bytes));
+  Send(SCI_SETCODEPAGE, SC_CP_UTF8);
+  Select(anchor, caret);
+  Send(SCI_SETFIRSTVISIBLELINE, first_line);
+}
 
 void Editor::SetHistory(SnapshotHistory* history) {
   TellPendingInsertion();
@@ -332,18 +388,73 @@ void Editor::keyPressEvent(QKeyEvent* event) {
     event->ignore();
     return;
   }
-  QsciScintillaBase::keyPressEvent(event);
+  if (Encoding() == TextEncoding::kWindows1252 && TypesBeyondAscii(*event)) {
+    TypeText(event->text());
+    event->accept();
+  } else {
+    QsciScintillaBase::keyPressEvent(event);
+  }
   FlushEdit();
 }
 
 void Editor::inputMethodEvent(QInputMethodEvent* event) {
-  QsciScintillaBase::inputMethodEvent(event);
+  if (Encoding() == TextEncoding::kWindows1252 &&
+      !event->commitString().isEmpty()) {
+    TypeText(event->commitString());
+    event->accept();
+  } else {
+    QsciScintillaBase::inputMethodEvent(event);
+  }
   FlushEdit();
 }
 
+// NOTE: QScintilla types into an 8-bit document through Latin-1, which has
+// no "€" and makes it "?". The document's own bytes go in instead, as the
+// Latin-1 code units of a composed text: the control's input-method path
+// types them as keys are typed (over the selection, in overtype mode) and,
+// unlike its key path, has no printable-character test that bytes 0x80 to
+// 0x9F would fail.
+void Editor::TypeText(const QString& text) {
+  const std::optional<std::string> bytes = BytesToInsert(text);
+  if (!bytes) return;
+  QInputMethodEvent typed;
+  typed.setCommitString(
+      Encoding() == TextEncoding::kUtf8
+          ? text
+          : QString::fromLatin1(bytes->data(),
+                                static_cast<qsizetype>(bytes->size())));
+  QsciScintillaBase::inputMethodEvent(&typed);
+}
+
+void Editor::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void Editor::dragMoveEvent(QDragMoveEvent* event) {
+  const ScopedFlag dragging(dragging_);
+  QsciScintillaBase::dragMoveEvent(event);
+}
+
 void Editor::dropEvent(QDropEvent* event) {
+  if (!AcceptsDrop(*event)) {
+    event->ignore();
+    return;
+  }
   QsciScintillaBase::dropEvent(event);
   FlushEdit();
+}
+
+// Text the document cannot hold is asked about before it drops. Converting
+// the document moves the bytes, so the drop place is then found anew.
+bool Editor::AcceptsDrop(const QDropEvent& event) {
+  const QMimeData* data = event.mimeData();
+  if (data->hasUrls() || !data->hasText()) return true;
+  const TextEncoding before = Encoding();
+  if (!BytesToInsert(data->text())) return false;
+  if (Encoding() != before) {
+    QDragMoveEvent again(event.position().toPoint(), event.possibleActions(),
+                         data, event.buttons(), event.modifiers());
+    dragMoveEvent(&again);
+  }
+  return true;
 }
 
 void Editor::mouseReleaseEvent(QMouseEvent* event) {
@@ -354,6 +465,30 @@ void Editor::mouseReleaseEvent(QMouseEvent* event) {
 void Editor::contextMenuEvent(QContextMenuEvent* event) {
   QsciScintillaBase::contextMenuEvent(event);
   FlushEdit();
+}
+
+// NOTE: Qt asks through a const method whether a paste may go in, yet the
+// answer may convert the document first: the host does that through its
+// own hold of the editor. While text is only dragged over, the drop asks.
+bool Editor::canInsertFromMimeData(const QMimeData* source) const {
+  if (!QsciScintillaBase::canInsertFromMimeData(source)) return false;
+  return dragging_ || BytesToInsert(source->text()).has_value();
+}
+
+QByteArray Editor::fromMimeData(const QMimeData* source,
+                                bool& rectangular) const {
+  QByteArray bytes = QsciScintillaBase::fromMimeData(source, rectangular);
+  if (Encoding() == TextEncoding::kUtf8) return bytes;
+  return QByteArray::fromStdString(
+      EncodeForDocument(source->text(), Encoding()).bytes);
+}
+
+QMimeData* Editor::toMimeData(const QByteArray& text, bool rectangular) const {
+  QMimeData* mime = QsciScintillaBase::toMimeData(text, rectangular);
+  mime->setText(DecodeFromDocument(
+      std::string_view(text.constData(), static_cast<size_t>(text.size())),
+      Encoding()));
+  return mime;
 }
 
 }  // namespace quillory

@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "editor/styled_change.h"
+#include "editor/text_encoding.h"
 
 namespace quillory {
 
 class SnapshotHistory;
+class UnheldTextHost;
 
 // The one editing control (`Rich`). It holds a document's bytes exactly:
 // text goes in and out only through byte-level messages with explicit
@@ -24,6 +26,10 @@ class SnapshotHistory;
 // program. Every change of the text, by the user or through this class, is
 // announced once by TextEdited() after it is complete, and told to the
 // shown document's undo history with the bytes and styles it replaced.
+//
+// Text a person enters (typed, composed, pasted, dropped) goes in as the
+// bytes of the document's encoding, never as a "?" for a character that
+// encoding lacks: the host decides about such text.
 class Editor : public QsciScintillaBase {
   Q_OBJECT
 
@@ -85,7 +91,20 @@ class Editor : public QsciScintillaBase {
 
   // Wrapped lines end at the window's edge; unwrapped ones run on.
   void SetWrapped(bool wrapped);
-  bool ShowsUtf8() const;
+  TextEncoding Encoding() const;
+
+  // Asked when text would go in that the document cannot hold; without a
+  // host such text is refused.
+  void SetUnheldTextHost(UnheldTextHost* host);
+  // `text` as the bytes that put it into the shown document. When the
+  // document's encoding lacks one of its characters, the host may convert
+  // the document to UTF-8 first; nothing when it did not, and then nothing
+  // may go in.
+  std::optional<std::string> BytesToInsert(const QString& text) const;
+  // Re-encodes an 8-bit document as UTF-8 in one change that its history
+  // hears of, and shows it as UTF-8; the selection and the first visible
+  // line stay on the same characters.
+  void ConvertToUtf8();
 
  signals:
   void TextEdited();
@@ -98,9 +117,16 @@ class Editor : public QsciScintillaBase {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  bool canInsertFromMimeData(const QMimeData* source) const override;
+  QByteArray fromMimeData(const QMimeData* source,
+                          bool& rectangular) const override;
+  QMimeData* toMimeData(const QByteArray& text,
+                        bool rectangular) const override;
 
  private:
   long Send(unsigned int message, uintptr_t w = 0, intptr_t l = 0) const;
@@ -115,7 +141,11 @@ class Editor : public QsciScintillaBase {
   void TellHistory(int modification_type, int position, int length);
   void TellPendingInsertion();
   void FlushEdit();
+  void TypeText(const QString& text);
+  bool AcceptsDrop(const QDropEvent& event);
 
+  UnheldTextHost* unheld_host_ = nullptr;
+  bool dragging_ = false;
   bool edit_pending_ = false;
   bool flush_queued_ = false;
   SnapshotHistory* history_ = nullptr;

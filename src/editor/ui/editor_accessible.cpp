@@ -40,7 +40,9 @@ class EditorAccessible : public QAccessibleWidget,
   int selectionCount() const override {
     return editor()->SelectionStart() == editor()->SelectionEnd() ? 0 : 1;
   }
-  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void addSelection(int start, int end) override {
+    setSelection(0, start, end);
+  }
   void removeSelection(int) override {
     editor()->Select(editor()->Caret(), editor()->Caret());
   }
@@ -76,7 +78,8 @@ class EditorAccessible : public QAccessibleWidget,
         QsciScintillaBase::SCI_POSITIONRELATIVE, 0UL, long{offset}));
   }
   QString Decode(int start, int end) const {
-    return DecodeForDisplay(editor()->BytesInRange(start, end));
+    return DecodeFromDocument(editor()->BytesInRange(start, end),
+                              editor()->Encoding());
   }
 };
 

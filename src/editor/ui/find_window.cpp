@@ -8,6 +8,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 #include "app/lang_table.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
@@ -135,12 +137,17 @@ SearchFrom FindWindow::From() const {
   return SearchFrom::kTextStart;
 }
 
-std::string FindWindow::Bytes(const QLineEdit* edit) const {
-  return EncodeForDocument(edit->text(), host_.rich->ShowsUtf8());
+// A text the document cannot hold is nowhere in it.
+std::optional<std::string> FindWindow::FindBytes(const QLineEdit* edit) const {
+  EncodedText encoded = EncodeForDocument(edit->text(), host_.rich->Encoding());
+  if (encoded.unheld) return std::nullopt;
+  return std::move(encoded.bytes);
 }
 
-std::optional<std::string> FindWindow::FindBytes(const QLineEdit* edit) const {
-  return EncodeExactlyForDocument(edit->text(), host_.rich->ShowsUtf8());
+// NOTE: the replacement may have the document converted to UTF-8, so it is
+// taken before the find text is encoded.
+std::optional<std::string> FindWindow::Replacement() const {
+  return host_.rich->BytesToInsert(replacement_->text());
 }
 
 void FindWindow::FindNext(FindPanel panel) {
@@ -152,21 +159,24 @@ void FindWindow::FindNext(FindPanel panel) {
 }
 
 void FindWindow::Replace() {
+  const std::optional<std::string> replacement = Replacement();
+  if (!replacement) return;
   EditorSearchTarget target(*host_.rich);
   const std::optional<std::string> find = FindBytes(replace_find_);
-  Report(find && session_.Replace(target, *find, Bytes(replacement_), From()));
+  Report(find && session_.Replace(target, *find, *replacement, From()));
 }
 
 void FindWindow::ReplaceAll() {
   Editor& rich = *host_.rich;
+  const std::optional<std::string> replacement = Replacement();
+  if (!replacement) return;
   const std::optional<std::string> find = FindBytes(replace_find_);
   if (!find) return;
-  const std::string replacement = Bytes(replacement_);
   const ReplaceAllResult result =
-      quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), *find, replacement,
-                           From(), rich.SelectionStart());
+      quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), *find,
+                           *replacement, From(), rich.SelectionStart());
   ApplyReplaceAll(rich, host_.guards, result,
-                  static_cast<int64_t>(find->size()), replacement);
+                  static_cast<int64_t>(find->size()), *replacement);
   host_.highlighter.SetForParsing(rich, 1, rich.Length());
 }
 

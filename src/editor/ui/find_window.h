@@ -48,8 +48,8 @@ class FindWindow : public QDialog {
   QWidget* BuildReplacePanel(const LangTable& lang);
   QWidget* BuildOptions(const LangTable& lang);
   SearchFrom From() const;
-  std::string Bytes(const QLineEdit* edit) const;
   std::optional<std::string> FindBytes(const QLineEdit* edit) const;
+  std::optional<std::string> Replacement() const;
   void FindNext(FindPanel panel);
   void Replace();
   void ReplaceAll();

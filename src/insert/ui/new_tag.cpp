@@ -112,15 +112,28 @@ QWidget* NewTag::ValueCell(size_t row, const DialogRow& cell) {
   auto* box = new QLineEdit(DecodeForDisplay(cell.text), this);
   box->setObjectName("PropValue");
   box->setReadOnly(cell.cell == ValueCell::kLockedTextBox);
-  connect(box, &QLineEdit::textChanged, this, [this, row](const QString& text) {
-    model_.rows().SetText(row, text.toStdString());
-  });
+  if (!box->isReadOnly()) value_boxes_.emplace_back(row, box);
   return box;
 }
 
+// A value the document cannot hold keeps the dialog open, nothing inserted.
 void NewTag::OnOk() {
+  if (!TakeValues()) return;
   if (const std::optional<std::string> output = model_.Ok()) Insert(*output);
   accept();
+}
+
+// All values are asked about at once, so that a conversion to UTF-8 that
+// one of them needs holds for every one of them.
+bool NewTag::TakeValues() {
+  QString all;
+  for (const auto& [row, box] : value_boxes_) all += box->text();
+  if (!rich_.BytesToInsert(all)) return false;
+  for (const auto& [row, box] : value_boxes_) {
+    model_.rows().SetText(
+        row, EncodeForDocument(box->text(), rich_.Encoding()).bytes);
+  }
+  return true;
 }
 
 void NewTag::Insert(const std::string& output) {

@@ -3,10 +3,13 @@
 #include <QDialog>
 
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "insert/element_dialog.h"
 
 class QGridLayout;
+class QLineEdit;
 class QWidget;
 
 namespace quillory {
@@ -37,6 +40,7 @@ class NewTag : public QDialog {
   void ShowRows();
   QWidget* ValueCell(size_t row, const DialogRow& cell);
   void OnOk();
+  bool TakeValues();
   void Insert(const std::string& output);
 
   Editor& rich_;
@@ -45,6 +49,8 @@ class NewTag : public QDialog {
   ElementDialog model_;
   QGridLayout* grid_ = nullptr;
   QWidget* ok_ = nullptr;
+  // The boxes a person may type in, with their rows.
+  std::vector<std::pair<size_t, QLineEdit*>> value_boxes_;
 };
 
 }  // namespace quillory

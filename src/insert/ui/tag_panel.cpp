@@ -103,12 +103,14 @@ void TagPanel::OpenElementDialog(ElementGroup group, int num) {
   dialog.exec();
 }
 
-// A cancelled prompt still gives a fieldset, with an empty legend.
+// A cancelled prompt still gives a fieldset, with an empty legend; a
+// legend the document cannot hold gives nothing.
 void TagPanel::InsertFieldset() {
   const std::optional<std::string> label =
-      context_.dialogs.AskText("Fieldset", "Label", "");
-  InsertColoured(context_.rich, context_.highlighter,
-                 FieldsetText(label.value_or("")));
+      context_.rich.BytesToInsert(QString::fromStdString(
+          context_.dialogs.AskText("Fieldset", "Label", "").value_or("")));
+  if (!label) return;
+  InsertColoured(context_.rich, context_.highlighter, FieldsetText(*label));
 }
 
 void TagPanel::OpenReferenceTree(std::string_view relative_path) {

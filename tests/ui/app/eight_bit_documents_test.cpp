@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QRawFont>
+
+#include "app/ui/document_tabs.h"
+#include "editor/text_encoding.h"
+#include "editor/ui/editor_font.h"
+#include "support/window_test.h"
+
+namespace quillory {
+namespace {
+
+// "café " in Windows-1252: not UTF-8, so shown as 8-bit text.
+constexpr std::string_view kCafe = "caf\xE9 ";
+
+class EightBitDocumentTest : public testing::WindowTest {
+ protected:
+  EightBitDocumentTest() {
+    OpenFile("a.html", std::string(kCafe));
+    Rich().Select(Rich().Length(), Rich().Length());
+  }
+
+  // A key whose text is `text`, as a keyboard layout delivers "€".
+  void TypeCharacter(const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+    QApplication::sendEvent(&Rich(), &press);
+  }
+};
+
+TEST_F(EightBitDocumentTest, TypedPastedAndCopiedTextIsWindows1252) {
+  TypeCharacter("\u20AC");
+  QApplication::clipboard()->setText("\u201A\u0192");
+  Key(Qt::Key_V, Qt::ControlModifier);
+  QApplication::clipboard()->setText("\u2122");
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Text(), std::string(kCafe) + "\x80\x82\x83\x99");
+
+  Rich().Select(3, 6);
+  Rich().SendScintilla(QsciScintillaBase::SCI_COPY);
+  EXPECT_EQ(QApplication::clipboard()->text(), "\u00E9 \u20AC");
+}
+
+TEST_F(EightBitDocumentTest, ARefusedCharacterLeavesTheDocumentAsItWas) {
+  TypeCharacter("\u2192");
+  QApplication::clipboard()->setText("\u2192");
+  Key(Qt::Key_V, Qt::ControlModifier);
+  Key(Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(Text(), kCafe);
+  EXPECT_EQ(Rich().Encoding(), TextEncoding::kWindows1252);
+  ASSERT_EQ(fakes_.dialogs.questions.size(), 3u);
+  EXPECT_NE(fakes_.dialogs.questions[0].find("\"\u2192\" (U+2192)"),
+            std::string::npos)
+      << fakes_.dialogs.questions[0];
+}
+
+TEST_F(EightBitDocumentTest, YesConvertsToUtf8ThenInsertsAndUndoStepsBack) {
+  Type("!");
+  fakes_.dialogs.answers.push_back(Answer::kYes);
+  Rich().Select(1, 1);
+  TypeCharacter("\u2192");
+  EXPECT_EQ(Text(), "c\u2192af\u00E9 !");
+  EXPECT_EQ(Rich().Encoding(), TextEncoding::kUtf8);
+  EXPECT_FALSE(window_.Tabs().At(0).saved);
+
+  Trigger("Undo");  // the first only moves the position
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "caf\u00E9 !");
+  Trigger("Undo");
+  EXPECT_EQ(Text(), std::string(kCafe) + "!");
+  EXPECT_EQ(Rich().Encoding(), TextEncoding::kWindows1252);
+}
+
+// The control draws bytes 0x80 to 0x9F as U+0080 to U+009F; the editor's
+// font gives each the glyph of its Windows-1252 character.
+TEST(EditorFontTest, DrawsHighControlsAsWindows1252Characters) {
+  const QRawFont font = QRawFont::fromFont(QFont(EditorFontFamily()));
+  for (char byte : std::string_view("\x80\x85\x8A\x93\x99\x9F")) {
+    const QString character =
+        QString::fromStdString(Windows1252ToUtf8(std::string(1, byte)));
+    const QChar drawn(static_cast<uchar>(byte));
+    EXPECT_EQ(font.glyphIndexesForString(drawn),
+              font.glyphIndexesForString(character))
+        << character.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace quillory
