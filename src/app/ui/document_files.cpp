@@ -73,6 +73,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
     LetPendingEventsRun();
     document.saved = true;
   }
+  window_.Tabs().History(slot).TakeBase();
   window_.Tabs().SetIcon(slot, IconForFile(file_name));
   window_.SetStatus(kOpenedStatus);
   window_.ShowPathCaption(slot);

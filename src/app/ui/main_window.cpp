@@ -26,6 +26,7 @@
 #include "app/ui/menu_actions.h"
 #include "app/ui/slot_tab_bar.h"
 #include "editor/gutter_rules.h"
+#include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
@@ -37,6 +38,23 @@ namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
+
+// `history` is the active document's, null while no document is open.
+bool IsAvailable(Availability availability, const SnapshotHistory* history) {
+  switch (availability) {
+    case Availability::kAlways:
+      return true;
+    case Availability::kWithDocument:
+      return history != nullptr;
+    case Availability::kWithUndo:
+      return history != nullptr && history->CanUndo();
+    case Availability::kWithRedo:
+      return history != nullptr && history->CanRedo();
+    case Availability::kNotBuilt:
+      break;
+  }
+  return false;
+}
 
 QRect ToPixels(const TwipRect& r) {
   return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
@@ -121,6 +139,8 @@ void MainWindow::BuildEditorAids() {
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
   keys_ = new EditorKeyHandler(*this, *change_);
+  // After the change handler, so Undo sees the snapshot it took.
+  connect(rich_, &Editor::TextEdited, this, &MainWindow::UpdateCommandStates);
 }
 
 // The toolbar icons run the menu's own commands, so both stay one command.
@@ -174,8 +194,12 @@ void MainWindow::BuildMenus() {
     action->setCheckable(spec.checkable);
     if (spec.handler) {
       connect(action, &QAction::triggered, this,
-              [this, handler = spec.handler] { handler(*this); });
+              [this, handler = spec.handler] {
+                handler(*this);
+                UpdateCommandStates();
+              });
     }
+    actions_.push_back(action);
     if (std::string_view(spec.object_name) == "Quit") quit = action;
   }
   BuildRecentEntries(menus_.at(MenuId::kFile), quit);
@@ -328,21 +352,14 @@ void MainWindow::ShowDocumentViews(bool shown) {
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
 }
 
+// Runs after every command and every edit, so Undo and Redo follow the
+// history.
 void MainWindow::UpdateCommandStates() {
-  const bool has_document = tabs_ && tabs_->ActiveSlot() >= 0;
-  for (const ActionSpec& spec : MainActions()) {
-    QAction* action = Action(spec.object_name);
-    switch (spec.availability) {
-      case Availability::kAlways:
-        action->setEnabled(true);
-        break;
-      case Availability::kWithDocument:
-        action->setEnabled(has_document);
-        break;
-      case Availability::kNotBuilt:
-        action->setEnabled(false);
-        break;
-    }
+  const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
+  const SnapshotHistory* history = slot >= 0 ? &tabs_->History(slot) : nullptr;
+  const std::span<const ActionSpec> specs = MainActions();
+  for (size_t i = 0; i < specs.size(); ++i) {
+    actions_[i]->setEnabled(IsAvailable(specs[i].availability, history));
   }
 }
 

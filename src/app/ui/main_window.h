@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/lang_table.h"
 #include "app/settings.h"
@@ -137,6 +138,8 @@ class MainWindow : public QMainWindow {
   bool line_numbers_toggle_ = false;
 
   std::map<MenuId, QMenu*> menus_;
+  // In the order of MainActions().
+  std::vector<QAction*> actions_;
   QAction* recent_entries_[kRecentCount] = {};
   QMenu* browsers_menu_ = nullptr;
 };
