@@ -116,11 +116,18 @@ TEST_F(DocumentFilesTest, VeryLongLineOpensOnlyWhenTheUserAgrees) {
   EXPECT_EQ(Recent(0), "");
 }
 
-TEST_F(DocumentFilesTest, EleventhFileIsRefusedSilently) {
+// With all ten slots in use the user is told why nothing opens, and
+// nothing else changes.
+TEST_F(DocumentFilesTest, AnEleventhFileIsRefusedWithAMessage) {
   const std::string path = folder_.Write("a.html", "A");
-  for (int i = 0; i < 11; ++i) Open(path);
-  EXPECT_EQ(OpenedCount(), 10);
-  EXPECT_TRUE(Messages().empty());
+  for (int i = 0; i < kSlotCount; ++i) Open(path);
+  Tabs().Activate(4);
+  Open(path, true);
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>(1, std::string(kDocumentLimitMessage)));
+  EXPECT_EQ(OpenedCount(), kSlotCount);
+  EXPECT_EQ(Tabs().ActiveSlot(), 4);
+  EXPECT_EQ(Recent(0), "");
 }
 
 TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
