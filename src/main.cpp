@@ -1,5 +1,8 @@
 #include <QApplication>
-#include <QStringList>
+#include <QFile>
+
+#include <string>
+#include <vector>
 
 #include "app/ui/main_window.h"
 #include "platform/qt/app_environment.h"
@@ -10,10 +13,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setApplicationName("quillory");
 
-  // One file name with blanks may arrive split into several arguments; the
-  // program takes the whole argument text as one name.
-  QStringList arguments = app.arguments();
-  arguments.removeFirst();
+  std::vector<std::string> arguments;
+  for (const QString& argument : app.arguments().mid(1)) {
+    arguments.push_back(QFile::encodeName(argument).toStdString());
+  }
 
   quillory::QtDialogs dialogs;
   quillory::QtDesktop desktop;
@@ -22,6 +25,6 @@ int main(int argc, char* argv[]) {
   dialogs.SetParent(&window);
   quillory::CloseOnTerminationSignals(&window);
   window.show();
-  window.Init(arguments.join(' ').toStdString());
+  window.Init(arguments);
   return app.exec();
 }

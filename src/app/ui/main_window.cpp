@@ -9,7 +9,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/atomic_write.h"
+#include "app/command_line.h"
 #include "app/document_slots.h"
 #include "app/file_bytes.h"
 #include "app/language_files.h"
@@ -54,6 +58,11 @@ bool IsAvailable(Availability availability, const SnapshotHistory* history) {
       break;
   }
   return false;
+}
+
+bool IsExistingFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
 }
 
 QRect ToPixels(const TwipRect& r) {
@@ -284,14 +293,14 @@ void MainWindow::ParseExt() {
   }
 }
 
-void MainWindow::Init(const std::string& command_line) {
-  if (command_line.empty() && settings_.open_last_session) {
+void MainWindow::Init(const std::vector<std::string>& arguments) {
+  const std::vector<std::string> files =
+      CommandLineFiles(arguments, &IsExistingFile);
+  if (files.empty() && settings_.open_last_session) {
     files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
                      false);
   }
-  if (!command_line.empty()) {
-    files_->OpenFile(std::string(TrimBlanks(command_line)), true);
-  }
+  for (const std::string& file : files) files_->OpenFile(file, true);
 }
 
 int MainWindow::NewTab(const std::string& caption) {

@@ -51,9 +51,9 @@ class MainWindow : public QMainWindow {
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The last start-up step: opens what the command line names. The whole
-  // argument text comes as one string.
-  void Init(const std::string& command_line);
+  // The last start-up step: opens what the command line names, from its
+  // arguments without the program name, or else the last session.
+  void Init(const std::vector<std::string>& arguments);
 
   int NewTab(const std::string& caption);
   void ShowPathCaption(int slot);

@@ -292,14 +292,18 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   folder_.Write("home/config/last_session.qlp", a);
   window_.CurrentSettings().open_last_session = true;
   const std::string path = folder_.Write("with blanks  inside.html", "x");
-  window_.Init("  " + path + " ");  // the whole line, trimmed
+  // The name in pieces, as a shell splits it; joined and trimmed.
+  window_.Init({" " + folder_.Path("with"), "blanks ", "inside.html "});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Bar().tabText(0), "with blanks  inside.html");
   EXPECT_EQ(Recent(0), path);
   Trigger("ClsW");
-  window_.Init("");
+  window_.Init({});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Text(), "A");
+  window_.Init({a, path});
+  EXPECT_EQ(OpenedCount(), 3);
+  EXPECT_EQ(Recent(0), path);
 }
 
 // Every kind of file comes back byte for byte when opened and saved
