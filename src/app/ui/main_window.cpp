@@ -14,6 +14,7 @@
 
 #include "app/atomic_write.h"
 #include "app/command_line.h"
+#include "app/document_kind.h"
 #include "app/document_slots.h"
 #include "app/file_bytes.h"
 #include "app/language_files.h"
@@ -138,7 +139,11 @@ void MainWindow::BuildEditorAids() {
   highlighter_ = new HtmlParse(guards_, this);
   highlighter_->SethWnd(rich_);
   highlighter_->Initialize(languages + "php.lng");
-  completion_ = new CompletionPopup(rich_, guards_);
+  completion_ = new CompletionPopup(rich_, guards_, [this] {
+    const int slot = tabs_->ActiveSlot();
+    return slot >= 0 &&
+           OffersTagCompletion(KindOfCaption(tabs_->Caption(slot)));
+  });
   completion_->Load(languages + "syntaxHTML.lng");
   LineGutter::Switch(rich_, true, kDefaultNumDigits);
 }
