@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   quillory::MainWindow window(quillory::DetectAppEnvironment(),
                               {dialogs, desktop});
   dialogs.SetParent(&window);
-  quillory::CloseOnTerminationSignals(&window);
+  quillory::EndOnTerminationSignals(&window);
   window.show();
   window.Init(arguments);
   return app.exec();
