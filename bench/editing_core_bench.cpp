@@ -52,6 +52,7 @@ void BM_SnapshotMemory21TypedLevels(benchmark::State& state) {
   for (auto _ : state) {
     const size_t before = HeapInUse();
     SnapshotHistory history;
+    history.TakeBase();
     for (int key = 0; key < kSnapshotLevels; ++key) {
       TypeKey(history, size / 2 + key);
     }
@@ -71,7 +72,7 @@ void BM_SnapshotMemory21PlainCopies(benchmark::State& state) {
   for (auto _ : state) {
     const size_t before = HeapInUse();
     {
-      PlainSnapshotHistory history;
+      PlainSnapshotHistory history(document);
       for (int key = 0; key < kSnapshotLevels; ++key) {
         document.text[size / 2 + key] = 'x';
         history.Record(document);
@@ -101,7 +102,7 @@ BENCHMARK(BM_SnapshotPerTypedKey)
 void BM_SnapshotPerTypedKeyPlainCopy(benchmark::State& state) {
   const int64_t size = state.range(0);
   StyledText document{Page(size), std::string(size, 1)};
-  PlainSnapshotHistory history;
+  PlainSnapshotHistory history(document);
   for (auto _ : state) history.Record(document);
 }
 BENCHMARK(BM_SnapshotPerTypedKeyPlainCopy)

@@ -1,5 +1,8 @@
 #include <QApplication>
-#include <QStringList>
+#include <QFile>
+
+#include <string>
+#include <vector>
 
 #include "app/ui/main_window.h"
 #include "platform/qt/app_environment.h"
@@ -10,18 +13,18 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   app.setApplicationName("quillory");
 
-  // One file name with blanks may arrive split into several arguments; the
-  // program takes the whole argument text as one name.
-  QStringList arguments = app.arguments();
-  arguments.removeFirst();
+  std::vector<std::string> arguments;
+  for (const QString& argument : app.arguments().mid(1)) {
+    arguments.push_back(QFile::encodeName(argument).toStdString());
+  }
 
   quillory::QtDialogs dialogs;
   quillory::QtDesktop desktop;
   quillory::MainWindow window(quillory::DetectAppEnvironment(),
                               {dialogs, desktop});
   dialogs.SetParent(&window);
-  quillory::CloseOnTerminationSignals(&window);
+  quillory::EndOnTerminationSignals(&window);
   window.show();
-  window.Init(arguments.join(' ').toStdString());
+  window.Init(arguments);
   return app.exec();
 }

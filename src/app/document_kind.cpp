@@ -25,4 +25,8 @@ DocumentKind KindOfCaption(std::string_view caption) {
   return DocumentKind::kOther;
 }
 
+bool OffersTagCompletion(DocumentKind kind) {
+  return kind != DocumentKind::kJavaScript && kind != DocumentKind::kCss;
+}
+
 }  // namespace quillory

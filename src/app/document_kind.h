@@ -10,4 +10,8 @@ enum class DocumentKind { kHtml, kJavaScript, kCss, kPhp, kOther };
 // significant: "page.HTML" is kOther.
 DocumentKind KindOfCaption(std::string_view caption);
 
+// The tag completion list opens in every kind but JavaScript and CSS, whose
+// text holds no tags to complete.
+bool OffersTagCompletion(DocumentKind kind);
+
 }  // namespace quillory

@@ -11,6 +11,8 @@ namespace quillory {
 
 // Fixed texts of the file commands; they do not change with the language.
 inline constexpr std::string_view kFileMissingMessage = "File doesn't exist!";
+inline constexpr std::string_view kDocumentLimitMessage =
+    "Quillory keeps at most ten documents open. Close one to open another.";
 inline constexpr std::string_view kOpenedStatus = "OK";
 inline constexpr std::string_view kSaveAsStatus = "Подождите";  // UTF-8
 

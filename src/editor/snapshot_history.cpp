@@ -26,7 +26,19 @@ void SnapshotHistory::Clear() {
   root_ = NewNode();
 }
 
+void SnapshotHistory::TakeBase() {
+  Clear();
+  SetLevel(kBaseLevel, root_);
+}
+
+bool SnapshotHistory::Listening() const {
+  return LevelFilled(kBaseLevel) || LevelFilled(0);
+}
+
+// A change that alters nothing leaves the document the state it was, so
+// the level it is stays the one Undo skips.
 void SnapshotHistory::Notify(DocumentChange change) {
+  if (change.before == change.after) return;
   const int old_root = root_;
   root_ = NewNode();
   nodes_[old_root].parent = root_;
@@ -34,30 +46,45 @@ void SnapshotHistory::Notify(DocumentChange change) {
   Prune();
 }
 
+// NOTE: the rotation carries the old base to the top, where level 20 is
+// written over it and so drops it.
 void SnapshotHistory::Record() {
   if (position_ >= kSnapshotLevels) {
-    SetLevel(0, kNone);
     std::rotate(levels_.begin(), levels_.begin() + 1, levels_.end());
     SetLevel(kSnapshotLevels - 1, root_);
   } else {
-    SetLevel(position_, root_);
-    ++position_;
+    const int level = std::max(position_, 0);
+    SetLevel(level, root_);
+    position_ = level + 1;
   }
   Prune();
 }
 
 std::optional<std::vector<DocumentChange>> SnapshotHistory::Undo() {
-  const int level = position_ - 1;
-  if (level < 0) return std::nullopt;
-  position_ = level;
-  return MoveTo(level);
+  const std::optional<int> level = UndoTarget();
+  if (!level) return std::nullopt;
+  return MoveTo(*level);
 }
 
 std::optional<std::vector<DocumentChange>> SnapshotHistory::Redo() {
+  const std::optional<int> level = RedoTarget();
+  if (!level) return std::nullopt;
+  return MoveTo(*level);
+}
+
+// The root is the document as it is, so a level naming the root is a level
+// the document still is.
+std::optional<int> SnapshotHistory::UndoTarget() const {
+  int level = position_ - 1;
+  while (level >= kBaseLevel && NodeOf(level) == root_) --level;
+  if (level < kBaseLevel || NodeOf(level) == kNone) return std::nullopt;
+  return level;
+}
+
+std::optional<int> SnapshotHistory::RedoTarget() const {
   const int level = position_ + 1;
-  if (level >= kSnapshotLevels || levels_[level] == kNone) return std::nullopt;
-  position_ = level;
-  return MoveTo(level);
+  if (level >= kSnapshotLevels || NodeOf(level) == kNone) return std::nullopt;
+  return level;
 }
 
 int64_t SnapshotHistory::HeldBytes() const {
@@ -73,7 +100,8 @@ int64_t SnapshotHistory::HeldBytes() const {
 }
 
 std::vector<DocumentChange> SnapshotHistory::MoveTo(int level) {
-  const std::vector<int> path = PathToRoot(levels_[level]);
+  position_ = level;
+  const std::vector<int> path = PathToRoot(NodeOf(level));
   std::vector<DocumentChange> script;
   for (size_t i = path.size() - 1; i-- > 0;) {
     const auto& steps = nodes_[path[i]].from_parent;
@@ -106,8 +134,9 @@ void SnapshotHistory::MakeRoot(const std::vector<int>& path) {
 }
 
 void SnapshotHistory::SetLevel(int level, int node) {
-  if (levels_[level] != kNone) --nodes_[levels_[level]].level_count;
-  levels_[level] = node;
+  int& named = levels_[level - kBaseLevel];
+  if (named != kNone) --nodes_[named].level_count;
+  named = node;
   if (node != kNone) ++nodes_[node].level_count;
 }
 

@@ -25,6 +25,7 @@ class Dialogs {
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) = 0;
+  // Asks before a name that exists is chosen, so no file is replaced unasked.
   virtual std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) = 0;
   // A one-line prompt opened with `default_text`; nothing when cancelled.

@@ -56,9 +56,10 @@ e2e_open_page() {
   xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
 }
 
-# Waits up to 20 seconds for the program to end; fails if it does not.
+# Waits up to 20 seconds (or the seconds given) for the program to end;
+# fails if it does not.
 e2e_wait_exit() {
-  for _ in $(seq 1 200); do
+  for _ in $(seq 1 $((${1:-20} * 10))); do
     kill -0 "$E2E_PID" 2>/dev/null || { wait "$E2E_PID" || true; return 0; }
     sleep 0.1
   done

@@ -32,6 +32,12 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
     dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
     return;
   }
+  // Told before anything is asked about the file, which could not open.
+  if (window_.Tabs().Free().Empty()) {
+    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
+                         MessageIcon::kInformation);
+    return;
+  }
   const std::optional<std::string> question =
       LongLineQuestion(file_name, *bytes);
   if (question &&
@@ -73,6 +79,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
     LetPendingEventsRun();
     document.saved = true;
   }
+  window_.Tabs().History(slot).TakeBase();
   window_.Tabs().SetIcon(slot, IconForFile(file_name));
   window_.SetStatus(kOpenedStatus);
   window_.ShowPathCaption(slot);

@@ -9,7 +9,12 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/atomic_write.h"
+#include "app/command_line.h"
+#include "app/document_kind.h"
 #include "app/document_slots.h"
 #include "app/file_bytes.h"
 #include "app/language_files.h"
@@ -29,6 +34,7 @@
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
 #include "editor/gutter_rules.h"
+#include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
@@ -42,6 +48,28 @@ namespace {
 constexpr char kTitle[] = "Quillory";
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
+
+// `history` is the active document's, null while no document is open.
+bool IsAvailable(Availability availability, const SnapshotHistory* history) {
+  switch (availability) {
+    case Availability::kAlways:
+      return true;
+    case Availability::kWithDocument:
+      return history != nullptr;
+    case Availability::kWithUndo:
+      return history != nullptr && history->CanUndo();
+    case Availability::kWithRedo:
+      return history != nullptr && history->CanRedo();
+    case Availability::kNotBuilt:
+      break;
+  }
+  return false;
+}
+
+bool IsExistingFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
 
 QRect ToPixels(const TwipRect& r) {
   return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
@@ -120,7 +148,11 @@ void MainWindow::BuildEditorAids() {
   highlighter_ = new HtmlParse(guards_, this);
   highlighter_->SethWnd(rich_);
   highlighter_->Initialize(languages + "php.lng");
-  completion_ = new CompletionPopup(rich_, guards_);
+  completion_ = new CompletionPopup(rich_, guards_, [this] {
+    const int slot = tabs_->ActiveSlot();
+    return slot >= 0 &&
+           OffersTagCompletion(KindOfCaption(tabs_->Caption(slot)));
+  });
   completion_->Load(languages + "syntaxHTML.lng");
   LineGutter::Switch(rich_, true, kDefaultNumDigits);
 }
@@ -132,6 +164,8 @@ void MainWindow::BuildEditingEvents() {
   keys_ = new EditorKeyHandler(*this, *change_);
   rich_->SetUnheldTextHost(new Utf8ConversionOffer(
       *rich_, *highlighter_, guards_, *change_, services_.dialogs, this));
+  // After the change handler, so Undo sees the snapshot it took.
+  connect(rich_, &Editor::TextEdited, this, &MainWindow::UpdateCommandStates);
 }
 
 // The toolbar icons run the menu's own commands, so both stay one command.
@@ -185,8 +219,12 @@ void MainWindow::BuildMenus() {
     action->setCheckable(spec.checkable);
     if (spec.handler) {
       connect(action, &QAction::triggered, this,
-              [this, handler = spec.handler] { handler(*this); });
+              [this, handler = spec.handler] {
+                handler(*this);
+                UpdateCommandStates();
+              });
     }
+    actions_.push_back(action);
     if (std::string_view(spec.object_name) == "Quit") quit = action;
   }
   BuildRecentEntries(menus_.at(MenuId::kFile), quit);
@@ -280,14 +318,14 @@ void MainWindow::ParseExt() {
   }
 }
 
-void MainWindow::Init(const std::string& command_line) {
-  if (command_line.empty() && settings_.open_last_session) {
+void MainWindow::Init(const std::vector<std::string>& arguments) {
+  const std::vector<std::string> files =
+      CommandLineFiles(arguments, &IsExistingFile);
+  if (files.empty() && settings_.open_last_session) {
     files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
                      false);
   }
-  if (!command_line.empty()) {
-    files_->OpenFile(std::string(TrimBlanks(command_line)), true);
-  }
+  for (const std::string& file : files) files_->OpenFile(file, true);
 }
 
 int MainWindow::NewTab(const std::string& caption) {
@@ -349,21 +387,14 @@ void MainWindow::ShowDocumentViews(bool shown) {
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
 }
 
+// Runs after every command and every edit, so Undo and Redo follow the
+// history.
 void MainWindow::UpdateCommandStates() {
-  const bool has_document = tabs_ && tabs_->ActiveSlot() >= 0;
-  for (const ActionSpec& spec : MainActions()) {
-    QAction* action = Action(spec.object_name);
-    switch (spec.availability) {
-      case Availability::kAlways:
-        action->setEnabled(true);
-        break;
-      case Availability::kWithDocument:
-        action->setEnabled(has_document);
-        break;
-      case Availability::kNotBuilt:
-        action->setEnabled(false);
-        break;
-    }
+  const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
+  const SnapshotHistory* history = slot >= 0 ? &tabs_->History(slot) : nullptr;
+  const std::span<const ActionSpec> specs = MainActions();
+  for (size_t i = 0; i < specs.size(); ++i) {
+    actions_[i]->setEnabled(IsAvailable(specs[i].availability, history));
   }
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/lang_table.h"
 #include "app/named_captions.h"
@@ -52,9 +53,9 @@ class MainWindow : public QMainWindow {
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The last start-up step: opens what the command line names. The whole
-  // argument text comes as one string.
-  void Init(const std::string& command_line);
+  // The last start-up step: opens what the command line names, from its
+  // arguments without the program name, or else the last session.
+  void Init(const std::vector<std::string>& arguments);
 
   int NewTab(const std::string& caption);
   void ShowPathCaption(int slot);
@@ -142,6 +143,8 @@ class MainWindow : public QMainWindow {
   bool line_numbers_toggle_ = false;
 
   std::map<MenuId, QMenu*> menus_;
+  // In the order of MainActions().
+  std::vector<QAction*> actions_;
   QAction* recent_entries_[kRecentCount] = {};
   QMenu* browsers_menu_ = nullptr;
 };

@@ -48,8 +48,8 @@ const std::array kActions = {
   ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 
-  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithDocument},
-  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", &RedoActive, A::kWithDocument},
+  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithUndo},
+  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", &RedoActive, A::kWithRedo},
   ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](W& w) { w.ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
   ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.ShowFind(FindPanel::kReplace); }, A::kWithDocument},
   ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](W& w) { w.Wrap(); }, A::kWithDocument, true, true},

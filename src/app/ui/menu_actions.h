@@ -22,6 +22,8 @@ enum class MenuId {
 enum class Availability {
   kAlways,
   kWithDocument,  // only while a document is open
+  kWithUndo,      // only while Undo would put a level back
+  kWithRedo,      // only while Redo would
   kNotBuilt,      // shown, but not built yet: stays disabled
 };
 

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+#include <utility>
+
 #include "editor/completion_list.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
@@ -18,8 +20,12 @@ bool IsUpDown(int key) { return key == Qt::Key_Up || key == Qt::Key_Down; }
 
 }  // namespace
 
-CompletionPopup::CompletionPopup(Editor* rich, const EditingGuards& guards)
-    : QListWidget(rich->parentWidget()), rich_(rich), guards_(guards) {
+CompletionPopup::CompletionPopup(Editor* rich, const EditingGuards& guards,
+                                 std::function<bool()> offered)
+    : QListWidget(rich->parentWidget()),
+      rich_(rich),
+      guards_(guards),
+      offered_(std::move(offered)) {
   setObjectName("SyntaxHTML");
   setFocusPolicy(Qt::NoFocus);
   resize(kListSize);
@@ -68,6 +74,10 @@ bool CompletionPopup::OnKeyPress(int key) {
     Step(key);
     return true;
   }
+  if (key == Qt::Key_Escape) {
+    Hide();
+    return true;
+  }
   return false;
 }
 
@@ -76,7 +86,7 @@ bool CompletionPopup::OnKeyRelease(int key) {
   CloseIfBroken();
   if (less_than_typed_) {
     less_than_typed_ = false;
-    Open();
+    if (offered_()) Open();
   }
   if (shown_) Follow();
   return false;

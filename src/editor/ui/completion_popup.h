@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,14 +14,16 @@ class Editor;
 
 // The tag completion list `SyntaxHTML`: pops up under the caret when "<"
 // is typed, follows the letters typed after it and puts the chosen entry
-// into the text. It watches the editor's keys and selection itself; its
-// entries never change after loading.
+// into the text; Esc closes it without choosing. It watches the editor's keys
+// and selection itself; its entries never change after loading.
 class CompletionPopup : public QListWidget {
   Q_OBJECT
 
  public:
-  // A sibling of `rich`, hidden until a "<" is typed.
-  CompletionPopup(Editor* rich, const EditingGuards& guards);
+  // A sibling of `rich`, hidden until a "<" is typed in a document where
+  // `offered` says the list belongs.
+  CompletionPopup(Editor* rich, const EditingGuards& guards,
+                  std::function<bool()> offered);
 
   // Fills the list from the syntaxHTML.lng at `path`; a missing file leaves
   // it empty.
@@ -44,6 +47,7 @@ class CompletionPopup : public QListWidget {
 
   Editor* rich_;
   const EditingGuards& guards_;
+  std::function<bool()> offered_;
   std::vector<std::string> entries_;
   bool shown_ = false;
   bool less_than_typed_ = false;

@@ -327,7 +327,7 @@ void Editor::SetHistory(SnapshotHistory* history) {
 }
 
 bool Editor::HistoryListens() const {
-  return !applying_quietly_ && history_ && history_->LevelFilled(0);
+  return !applying_quietly_ && history_ && history_->Listening();
 }
 
 // NOTE: Scintilla announces an insertion before its bytes are in place and

@@ -82,8 +82,8 @@ class Editor : public QsciScintillaBase {
   void SetStyles(int start, std::string_view styles);
 
   // The history that hears of every change of the shown document; none
-  // while no document is open. A history without levels is not told, as it
-  // keeps nothing of the document anyway.
+  // while no document is open. A history without a base or levels is not
+  // told, as it keeps nothing of the document anyway.
   void SetHistory(SnapshotHistory* history);
   // Applies the changes an undo or redo orders, without telling the
   // history that ordered them.

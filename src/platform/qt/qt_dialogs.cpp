@@ -90,12 +90,12 @@ std::optional<std::string> QtDialogs::ChooseFileToOpen(
                                              FilterText(filters)));
 }
 
-// The user already chose to write there; the chooser asks nothing more.
+// The chooser asks before a name that exists is replaced: a file chosen by
+// a slip of the mouse is otherwise gone without a word.
 std::optional<std::string> QtDialogs::ChooseFileToSave(
     const std::vector<FileFilter>& filters) {
-  return Chosen(QFileDialog::getSaveFileName(
-      parent_, QString(), QString(), FilterText(filters), nullptr,
-      QFileDialog::DontConfirmOverwrite));
+  return Chosen(QFileDialog::getSaveFileName(parent_, QString(), QString(),
+                                             FilterText(filters)));
 }
 
 std::optional<std::string> QtDialogs::AskText(const std::string& title,

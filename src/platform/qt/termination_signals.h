@@ -4,8 +4,11 @@ class QWidget;
 
 namespace quillory {
 
-// SIGTERM and SIGINT (logout, a terminal's Ctrl+C) close `window` through
-// the event loop, so its normal shutdown runs instead of the process dying.
-void CloseOnTerminationSignals(QWidget* window);
+// SIGTERM, SIGINT and SIGHUP (logout, a terminal's Ctrl+C, a closed
+// terminal) close `window` through the event loop, so its normal shutdown
+// runs instead of the process dying, and then end the program whatever
+// dialog is open. A further signal while the event loop has been stuck for
+// seconds ends the process at once.
+void EndOnTerminationSignals(QWidget* window);
 
 }  // namespace quillory

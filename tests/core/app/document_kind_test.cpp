@@ -32,5 +32,13 @@ TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
   }
 }
 
+TEST(OffersTagCompletionTest, EveryKindButScriptsAndStyleSheets) {
+  EXPECT_TRUE(OffersTagCompletion(DocumentKind::kHtml));
+  EXPECT_TRUE(OffersTagCompletion(DocumentKind::kPhp));
+  EXPECT_TRUE(OffersTagCompletion(DocumentKind::kOther));
+  EXPECT_FALSE(OffersTagCompletion(DocumentKind::kJavaScript));
+  EXPECT_FALSE(OffersTagCompletion(DocumentKind::kCss));
+}
+
 }  // namespace
 }  // namespace quillory

@@ -13,8 +13,11 @@ namespace {
 
 // A document held as bytes and styles, changed the way the editor changes
 // its own and telling the history each time.
+// It starts as a document just opened: empty, and the base of its history.
 class Tab {
  public:
+  Tab() { history_.TakeBase(); }
+
   void Change(DocumentChange change) {
     Apply(change, document_);
     history_.Notify(std::move(change));
@@ -49,8 +52,9 @@ class Tab {
 };
 
 // Each row types its letters at the end, one change and snapshot each;
-// "<" is undo and ">" redo. The levels hold the states after each change,
-// so the first undo only moves the position.
+// "<" is undo and ">" redo. The first undo after a change skips the level
+// that holds the text as it is, and the empty text the tab opened with is
+// the base below level 0.
 TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
   struct Row {
     std::string keys;
@@ -60,24 +64,27 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
   const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
   const Row rows[] = {
       {"ABC", "ABC", 3},
-      {"ABC<", "ABC", 2},
-      {"ABC<<", "AB", 1},
-      {"ABC<<<", "A", 0},
-      {"ABC<<<<", "A", 0},
-      {"ABC<<<>", "AB", 1},
-      {"ABC<<<>>", "ABC", 2},
+      {"ABC<", "AB", 1},
+      {"ABC<<", "A", 0},
+      {"ABC<<<", "", kBaseLevel},
+      {"ABC<<<<", "", kBaseLevel},
+      {"ABC<<<>", "A", 0},
       {"ABC<<<>>>", "ABC", 2},
-      // Only the last 21 states survive: the fifth is the oldest.
+      {"ABC<<<>>>>", "ABC", 2},
+      // Past level 20 the levels shift and the oldest level becomes the
+      // base: the fourth state is the oldest left.
       {alphabet.substr(0, 25), alphabet.substr(0, 25), kSnapshotLevels},
-      {alphabet.substr(0, 25) + std::string(30, '<'), "abcde", 0},
-      // Undo at the top level shows the newest state; past it nothing is put
-      // back.
-      {alphabet + "<", alphabet, kSnapshotLevels - 1},
+      {alphabet.substr(0, 25) + std::string(30, '<'), "abcd", kBaseLevel},
+      {alphabet + "<", alphabet.substr(0, 25), kSnapshotLevels - 2},
       {alphabet + "<>", alphabet, kSnapshotLevels - 1},
+      {alphabet + ">", alphabet, kSnapshotLevels},
       // A change after undos overwrites one level and keeps those above.
-      {"ABCDE<<<z", "ABCz", 3},
-      {"ABCDE<<<z>", "ABCDE", 4},
-      {"ABCDE<<<z><<", "ABCz", 2},
+      {"ABCDE<<z", "ABCz", 3},
+      {"ABCDE<<z>", "ABCDE", 4},
+      {"ABCDE<<z><<", "ABCz", 2},
+      // A change made on the base keeps it and writes level 0.
+      {"AB<<<z<", "", kBaseLevel},
+      {"AB<<<z<>>", "AB", 1},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.keys);
@@ -111,7 +118,7 @@ TEST(SnapshotHistoryTest, TypedLevelsHoldOnlyWhatChanged) {
               0,
               {},
               {std::string(100000, 'x'), std::string(100000, 0)}});
-  tab.history().Clear();  // a freshly loaded document
+  tab.history().TakeBase();  // a freshly loaded document
   for (int i = 0; i < 40; ++i) tab.Type(50000 + i, "y", 1);
   EXPECT_LT(tab.history().HeldBytes(), 40000);
 }
@@ -147,11 +154,11 @@ class RandomSession {
         break;  // a change with no snapshot after it
       case 5:
       case 6:
-        Check(tab_.Undo(), plain_.Undo());
+        Check(&SnapshotHistory::CanUndo, &Tab::Undo, plain_.Undo());
         break;
       case 7:
       case 8:
-        Check(tab_.Redo(), plain_.Redo());
+        Check(&SnapshotHistory::CanRedo, &Tab::Redo, plain_.Redo());
         break;
       default:
         Colour();
@@ -171,21 +178,28 @@ class RandomSession {
     const int removed = Pick(0, std::min(3, length - at));
     std::string text(Pick(0, 3), 'a' + Pick(0, 25));
     std::string styles(text.size(), static_cast<char>(Pick(0, 4)));
-    tab_.Change({ChangeKind::kText,
-                 at,
-                 {tab_.text().substr(at, removed),
-                  tab_.document().styles.substr(at, removed)},
-                 {text, styles}});
+    Change({ChangeKind::kText,
+            at,
+            {tab_.text().substr(at, removed),
+             tab_.document().styles.substr(at, removed)},
+            {text, styles}});
   }
 
   void Colour() {
     const int length = static_cast<int>(tab_.text().size());
     const int at = Pick(0, length);
     const int count = Pick(0, length - at);
-    tab_.Change({ChangeKind::kStyles,
-                 at,
-                 {"", tab_.document().styles.substr(at, count)},
-                 {"", std::string(count, static_cast<char>(Pick(0, 4)))}});
+    Change({ChangeKind::kStyles,
+            at,
+            {"", tab_.document().styles.substr(at, count)},
+            {"", std::string(count, static_cast<char>(Pick(0, 4)))}});
+  }
+
+  // A change that alters nothing leaves the document the level it was.
+  void Change(DocumentChange change) {
+    const StyledText before = tab_.document();
+    tab_.Change(std::move(change));
+    if (tab_.document() != before) plain_.Changed();
   }
 
   void Record() {
@@ -193,14 +207,19 @@ class RandomSession {
     plain_.Record(tab_.document());
   }
 
-  void Check(bool restored, const std::optional<StyledText>& expected) {
+  // The history says beforehand whether the step will put a level back.
+  void Check(bool (SnapshotHistory::*can)() const, bool (Tab::*step)(),
+             const std::optional<StyledText>& expected) {
+    const bool could = (tab_.history().*can)();
+    const bool restored = (tab_.*step)();
+    ASSERT_EQ(could, restored);
     ASSERT_EQ(restored, expected.has_value());
     if (expected) ASSERT_EQ(tab_.document(), *expected);
   }
 
   std::mt19937 random_;
   Tab tab_;
-  PlainSnapshotHistory plain_;
+  PlainSnapshotHistory plain_{StyledText()};
 };
 
 TEST(SnapshotHistoryTest, RandomSessionsMatchFullCopies) {

@@ -116,11 +116,18 @@ TEST_F(DocumentFilesTest, VeryLongLineOpensOnlyWhenTheUserAgrees) {
   EXPECT_EQ(Recent(0), "");
 }
 
-TEST_F(DocumentFilesTest, EleventhFileIsRefusedSilently) {
+// With all ten slots in use the user is told why nothing opens, and
+// nothing else changes.
+TEST_F(DocumentFilesTest, AnEleventhFileIsRefusedWithAMessage) {
   const std::string path = folder_.Write("a.html", "A");
-  for (int i = 0; i < 11; ++i) Open(path);
-  EXPECT_EQ(OpenedCount(), 10);
-  EXPECT_TRUE(Messages().empty());
+  for (int i = 0; i < kSlotCount; ++i) Open(path);
+  Tabs().Activate(4);
+  Open(path, true);
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>(1, std::string(kDocumentLimitMessage)));
+  EXPECT_EQ(OpenedCount(), kSlotCount);
+  EXPECT_EQ(Tabs().ActiveSlot(), 4);
+  EXPECT_EQ(Recent(0), "");
 }
 
 TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
@@ -285,14 +292,18 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   folder_.Write("home/config/last_session.qlp", a);
   window_.CurrentSettings().open_last_session = true;
   const std::string path = folder_.Write("with blanks  inside.html", "x");
-  window_.Init("  " + path + " ");  // the whole line, trimmed
+  // The name in pieces, as a shell splits it; joined and trimmed.
+  window_.Init({" " + folder_.Path("with"), "blanks ", "inside.html "});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Bar().tabText(0), "with blanks  inside.html");
   EXPECT_EQ(Recent(0), path);
   Trigger("ClsW");
-  window_.Init("");
+  window_.Init({});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Text(), "A");
+  window_.Init({a, path});
+  EXPECT_EQ(OpenedCount(), 3);
+  EXPECT_EQ(Recent(0), path);
 }
 
 // Every kind of file comes back byte for byte when opened and saved

@@ -86,6 +86,27 @@ TEST_F(CompletionPopupTest, UpAndDownWrapAndLeaveTheCaret) {
   EXPECT_TRUE(List().isVisible());
 }
 
+// Esc goes no further than the list: the editor would drop its second
+// selection on it.
+TEST_F(CompletionPopupTest, EscClosesWithoutChoosingAndIsConsumed) {
+  QTest::keyClick(&Rich(), '<');
+  QTest::keyClick(&Rich(), 'b');
+  Rich().SendScintilla(Sci::SCI_SETSELECTION, 1UL, 1L);
+  Rich().SendScintilla(Sci::SCI_ADDSELECTION, 7UL, 7L);
+  QTest::keyClick(&Rich(), Qt::Key_Escape);
+  EXPECT_FALSE(List().isVisible());
+  EXPECT_FALSE(List().CompletionShown());
+  EXPECT_EQ(Rich().SendScintilla(Sci::SCI_GETSELECTIONS), 2);
+  EXPECT_EQ(Rich().Bytes(), "<p>\r\n<b");
+}
+
+TEST_F(CompletionPopupTest, NoListInAScriptDocument) {
+  OpenFile("a.js", "");
+  QTest::keyClick(&Rich(), '<');
+  EXPECT_FALSE(List().isVisible());
+  EXPECT_FALSE(List().CompletionShown());
+}
+
 // A space, deleting the less-than or moving the caret before the start
 // closes the list.
 TEST_F(CompletionPopupTest, BreakingTheWordCloses) {

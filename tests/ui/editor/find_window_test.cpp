@@ -140,7 +140,6 @@ TEST_F(FindWindowTest, ReplaceAllUndoesOneReplacementAtATime) {
   for (int i = 0; i < 30; ++i) all += "bb.";
   EXPECT_EQ(Text(), all);
   Trigger("Undo");
-  Trigger("Undo");
   // Level 19 is the text with the last replacement not yet made.
   EXPECT_EQ(Text(), all.substr(0, all.size() - 3) + "a.");
   const int slot = window_.Tabs().ActiveSlot();

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,21 @@ TEST(QtDialogsTest, YesOrNoIsAnsweredOnlyByItsButtons) {
   });
   EXPECT_EQ(dialogs.AskYesNo("Save?", MessageIcon::kWarning), Answer::kYes);
   EXPECT_TRUE(stayed_open);
+}
+
+// Save As over an existing file must not lose it without a word.
+TEST(QtDialogsTest, TheSaveChooserAsksBeforeReplacingAFile) {
+  QtDialogs dialogs;
+  bool asks = false;
+  QTimer::singleShot(0, [&asks] {
+    auto* chooser =
+        qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(chooser, nullptr);
+    asks = !chooser->testOption(QFileDialog::DontConfirmOverwrite);
+    chooser->reject();
+  });
+  EXPECT_EQ(dialogs.ChooseFileToSave({}), std::nullopt);
+  EXPECT_TRUE(asks);
 }
 
 }  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quillory {
+
+// The files the command line asks to open, from its arguments without the
+// program name. The arguments joined by blanks and trimmed are tried first
+// as one name, so a name with blanks that came in pieces stays whole; only
+// when that names no file that `exists` but every argument does is each
+// opened. Nothing when there are no arguments; a name that names nothing
+// is still given, so opening it can say so.
+std::vector<std::string> CommandLineFiles(
+    const std::vector<std::string>& arguments,
+    const std::function<bool(const std::string&)>& exists);
+
+}  // namespace quillory

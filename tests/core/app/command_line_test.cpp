@@ -1,0 +1,45 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quillory {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
+  const std::set<std::string> files = {"a.html", "b.html", "my page.html",
+                                       "x",      "y",      "x y"};
+  const auto exists = [&files](const std::string& path) {
+    return files.count(path) > 0;
+  };
+  struct Row {
+    const char* rule;
+    Names arguments;
+    Names opened;
+  };
+  const Row rows[] = {
+      {"nothing given", {}, {}},
+      {"one name", {"a.html"}, {"a.html"}},
+      {"a name split at its blank", {"my", "page.html"}, {"my page.html"}},
+      {"the joined text trimmed", {" my", "page.html "}, {"my page.html"}},
+      {"several files", {"a.html", "b.html"}, {"a.html", "b.html"}},
+      {"one missing keeps the whole text",
+       {"a.html", "c.html"},
+       {"a.html c.html"}},
+      {"a missing name is still tried", {"c.html"}, {"c.html"}},
+      {"only blanks", {"  "}, {""}},
+      {"the joined name wins", {"x", "y"}, {"x y"}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.rule);
+    EXPECT_EQ(CommandLineFiles(row.arguments, exists), row.opened);
+  }
+}
+
+}  // namespace
+}  // namespace quillory
