@@ -27,7 +27,6 @@ TEST(HelpFilePathTest, JoinsFolderAndNameWithOneSlash) {
 
 TEST(HelpPageBytesTest, AddsCrLfAfterTheHelpText) {
   EXPECT_EQ(HelpPageBytes("<html></html>"), "<html></html>\r\n");
-  EXPECT_EQ(HelpPageBytes(""), "\r\n");
 }
 
 }  // namespace
