@@ -66,14 +66,6 @@ TEST_F(TreeViewerTest, EntryWithoutParametersGoesInAndCloses) {
   EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
 }
 
-TEST_F(TreeViewerTest, EntryWithoutTemplateInsertsNothingAndCloses) {
-  ClickGroup(0);
-  DoubleClickRow(1);
-  EXPECT_EQ(Rich().Bytes(), "");
-  QApplication::processEvents();
-  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
-}
-
 TEST_F(TreeViewerTest, DoubleClickOpensTheDialogAndOkInserts) {
   ClickGroup(0);
   QStringList names;
