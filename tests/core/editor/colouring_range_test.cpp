@@ -43,10 +43,5 @@ TEST(ColouringRangeTest, GivenRangeIsClampedWithoutReading) {
   EXPECT_EQ(source.bytes_read(), 0);
 }
 
-TEST(ColouringRangeTest, EmptyTextGivesEmptyRange) {
-  EXPECT_TRUE(ResolveColouringRange("", 0, -1, -1).empty());
-  EXPECT_TRUE(ResolveColouringRange("", 0, 1, 1).empty());
-}
-
 }  // namespace
 }  // namespace quillory

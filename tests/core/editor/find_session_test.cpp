@@ -74,14 +74,6 @@ TEST(FindSessionTest, BackwardLimitsDifferBetweenPanels) {
   }
 }
 
-TEST(FindSessionTest, EmptyFindLeavesAnEmptySelectionAtTheSearchPosition) {
-  FakeSearchTarget target("abc", 2);
-  FindSession session;
-  ASSERT_TRUE(
-      session.FindNext(target, "", SearchFrom::kCaret, FindPanel::kFind));
-  EXPECT_EQ(target.selection(), (TextSelection{2, 0}));
-}
-
 TEST(FindSessionTest, ReplaceFirstSelectsThenReplaces) {
   FakeSearchTarget target("one two one");
   FindSession session;
