@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/document_kind.h"
+
 namespace quillory {
 namespace {
 
@@ -46,6 +48,29 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
     EXPECT_EQ(SaveAsFileFilters(caption, NumberedTable()),
               (Filters{first, {"T58", "*.*"}}))
         << caption;
+  }
+}
+
+TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
+  struct Row {
+    const char* caption;
+    DocumentKind kind;
+  };
+  const Row rows[] = {
+      {"index.html", DocumentKind::kHtml},
+      {"app.js", DocumentKind::kJavaScript},
+      {"site.css", DocumentKind::kCss},
+      {"a.php", DocumentKind::kPhp},
+      {"c.php3", DocumentKind::kPhp},
+      {"SHOUT.HTML", DocumentKind::kOther},
+      {"x.php4", DocumentKind::kOther},
+      {"archive.html.bak", DocumentKind::kOther},
+      {".html", DocumentKind::kHtml},
+      {"", DocumentKind::kOther},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.caption);
+    EXPECT_EQ(KindOfCaption(row.caption), row.kind);
   }
 }
 

@@ -7,8 +7,14 @@
 
 #include "core/editor/format_runs.h"
 #include "core/editor/guarded_text_source.h"
+#include "editor/colouring_range.h"
 
 namespace quillory {
+
+void PrintTo(const TextRange& range, std::ostream* out) {
+  *out << range.first << ".." << range.last;
+}
+
 namespace {
 
 using Words = std::vector<std::string>;
@@ -140,6 +146,24 @@ TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {
   GuardedTextSource source(text, 'a');
   EXPECT_EQ(colourer.Colour(source, 0, 1, 13, stale), expected);
   EXPECT_EQ(source.bytes_read(), 13);  // the whole text, read afresh
+}
+
+// The colouring range's rules are checked through the colouring pass in the
+// random comparison; these cases are about how little of a text is read.
+// Lines far longer than the first piece read around the caret.
+TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
+  const std::string text = "a\r\n" + std::string(5000, 'x') + "\r\n" +
+                           std::string(3000, 'y') + "\r\nb";
+  GuardedTextSource source(text, '\n');
+  EXPECT_EQ(ResolveColouringRange(source, 2500, -1, -1), (TextRange{2, 5004}));
+  EXPECT_EQ(ResolveColouringRange(source, 5006, -1, -1),
+            (TextRange{5004, 8006}));
+}
+
+TEST(ColouringRangeTest, GivenRangeIsClampedWithoutReading) {
+  GuardedTextSource source("abc", 'x');
+  EXPECT_EQ(ResolveColouringRange(source, 0, -3, 9), (TextRange{1, 3}));
+  EXPECT_EQ(source.bytes_read(), 0);
 }
 
 }  // namespace
