@@ -21,26 +21,6 @@ class SnapshotCommandsTest : public testing::WindowTest {
   std::string Styles() { return Rich().StylesInRange(0, Rich().Length()); }
 };
 
-// The first undo only moves the position; undo stops at the oldest level
-// and redo at the newest. Ctrl+Z and Ctrl+Y reach the commands.
-TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
-  OpenFile("a.html", "");
-  Type("abc");
-  const std::pair<const char*, const char*> steps[] = {
-      {"Undo", "abc"}, {"Undo", "ab"},  {"Undo", "a"},  {"Undo", "a"},
-      {"Redo", "ab"},  {"Redo", "abc"}, {"Redo", "abc"}};
-  for (const auto& [command, text] : steps) {
-    Trigger(command);
-    EXPECT_EQ(Text(), text) << command;
-  }
-  EXPECT_EQ(Position(), 2);
-  Key(Qt::Key_Z, Qt::ControlModifier);
-  Key(Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(Text(), "a");
-  Key(Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(Text(), "ab");
-}
-
 TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
   OpenFile("a.html", NumberedLines(400));
   Rich().Select(6000, 6000);
@@ -67,9 +47,6 @@ TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistoryClearedWhenClosed) {
 
   window_.Tabs().Activate(0);
   window_.Files().Close();
-  for (int i = 0; i < 9; ++i) window_.NewTab("c.html");
-  window_.Tabs().Activate(0);
-  EXPECT_EQ(window_.Tabs().History(0).position(), 0);
   EXPECT_FALSE(window_.Tabs().History(0).LevelFilled(0));
 }
 
