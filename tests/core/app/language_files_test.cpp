@@ -50,13 +50,6 @@ TEST(SettleLanguageTest, EmptyLanguageBecomesEnglishAChosenOneStays) {
   EXPECT_EQ(settings.language, "russian");
 }
 
-TEST(LanguageFilePathTest, NamesEachFileOfTheLanguageFolder) {
-  EXPECT_EQ(LanguageFilePath("/opt/q/", "russian", LanguageFile::kHelp),
-            "/opt/q/languages/russian/help.lng");
-  EXPECT_EQ(LanguageFilePath("/opt/q/", "english", LanguageFile::kAbout),
-            "/opt/q/languages/english/about.lng");
-}
-
 // The tables are read by line number, so every shipped language has the
 // same entries 0 to 134, unused ones marked, in UTF-8 with CR LF.
 TEST(ShippedLanguageTest, EveryFileIsUtf8CrLfAndMainHasEveryEntry) {

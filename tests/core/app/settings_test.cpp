@@ -122,16 +122,5 @@ TEST(SettingsWriteTest, EveryFieldInItsPlace) {
             "open_last_session=1\r\n");
 }
 
-// A file in the written form comes back byte for byte.
-TEST(SettingsWriteTest, WrittenFileReadsBackToTheSameFile) {
-  const std::string file =
-      "Language=russian\r\nIsHTTPServer=1\r\nPathToHTTPD=/srv/www\r\n"
-      "LastOpened=/a/one.html\\\\\\/b/two.php\\\\\\\\\\\\\\\\\\\\\\\\\r\n"
-      "Tidy=true\r\nplugin=up\\\\\\libup.so\r\n"
-      "extern=Firefox///%1///firefox///firefox///\r\n"
-      "php=/usr/bin/php\r\nopen_last_session=1\r\n";
-  EXPECT_EQ(SettingsFileText(Read(file)), file);
-}
-
 }  // namespace
 }  // namespace quillory

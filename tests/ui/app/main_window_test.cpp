@@ -75,8 +75,8 @@ TEST_F(MainWindowTest, EveryCommandExistsByName) {
   EXPECT_EQ(window->Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
 }
 
-// Writing them back at exit is the settings file's round trip and the
-// end-to-end quit test.
+// Writing them back at exit is the settings write table and the end-to-end
+// quit test.
 TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
   auto window = Start(
       "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
