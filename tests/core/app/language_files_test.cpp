@@ -9,37 +9,11 @@
 
 #include "app/file_bytes.h"
 #include "app/lang_table.h"
+#include "editor/lone_line_ends.h"
+#include "editor/text_encoding.h"
 
 namespace quillory {
 namespace {
-
-// Each CR is followed by LF and each LF follows a CR.
-bool HasOnlyCrLfLineEnds(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const bool cr = bytes[i] == '\r';
-    const bool lf = bytes[i] == '\n';
-    if (cr && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
-    if (lf && (i == 0 || bytes[i - 1] != '\r')) return false;
-  }
-  return true;
-}
-
-bool IsUtf8(std::string_view bytes) {
-  for (size_t i = 0; i < bytes.size();) {
-    const unsigned char lead = static_cast<unsigned char>(bytes[i]);
-    const size_t length = lead < 0x80           ? 1
-                          : (lead >> 5) == 0x6  ? 2
-                          : (lead >> 4) == 0xE  ? 3
-                          : (lead >> 3) == 0x1E ? 4
-                                                : 0;
-    if (length == 0 || i + length > bytes.size()) return false;
-    for (size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(bytes[i + k]) >> 6) != 0x2) return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 TEST(SettleLanguageTest, EmptyLanguageBecomesEnglishAChosenOneStays) {
   Settings settings;
@@ -61,8 +35,8 @@ TEST(ShippedLanguageTest, EveryFileIsUtf8CrLfAndMainHasEveryEntry) {
           LanguageFilePath(QUILLORY_DATA_DIR "/", language, file);
       const std::string bytes = ReadFileBytes(path).value_or("");
       EXPECT_TRUE(bytes.ends_with("\r\n")) << path;
-      EXPECT_TRUE(HasOnlyCrLfLineEnds(bytes)) << path;
-      EXPECT_TRUE(IsUtf8(bytes)) << path;
+      EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole)) << path;
+      EXPECT_TRUE(IsValidUtf8(bytes)) << path;
     }
     LangTable table;
     table.LoadFromFile(

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/file_bytes.h"
+#include "editor/lone_line_ends.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -80,10 +81,7 @@ TEST(ShippedCompletionListTest, HoldsElementsWithTheirEndTags) {
   const std::string path = QUILLORY_DATA_DIR "/languages/syntaxHTML.lng";
   const std::string bytes = ReadFileBytes(path).value_or("");
   ASSERT_TRUE(bytes.ends_with("\r\n"));
-  for (size_t lf = bytes.find('\n'); lf != std::string::npos;
-       lf = bytes.find('\n', lf + 1)) {
-    ASSERT_EQ(bytes[lf - 1], '\r') << "LF without CR at " << lf;
-  }
+  EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole));
   const Entries entries = ParseCompletionList(bytes);
   const auto has = [&](std::string_view entry) {
     return std::find(entries.begin(), entries.end(), entry) != entries.end();
