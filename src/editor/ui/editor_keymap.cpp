@@ -50,6 +50,9 @@ constexpr std::array kBindings = {
     Binding{S::SCK_NEXT, kShift, S::SCI_PAGEDOWNEXTEND},
     Binding{S::SCK_DELETE, 0, S::SCI_CLEAR},
     Binding{S::SCK_DELETE, kCtrl, S::SCI_DELWORDRIGHT},
+    Binding{S::SCK_DELETE, kShift, S::SCI_CUT},
+    Binding{S::SCK_INSERT, kShift, S::SCI_PASTE},
+    Binding{S::SCK_INSERT, kCtrl, S::SCI_COPY},
     Binding{S::SCK_BACK, 0, S::SCI_DELETEBACK},
     Binding{S::SCK_BACK, kShift, S::SCI_DELETEBACK},
     Binding{S::SCK_BACK, kCtrl, S::SCI_DELWORDLEFT},
@@ -83,6 +86,8 @@ std::optional<int> ScintillaKey(int qt_key) {
       return S::SCK_NEXT;
     case Qt::Key_Delete:
       return S::SCK_DELETE;
+    case Qt::Key_Insert:
+      return S::SCK_INSERT;
     case Qt::Key_Backspace:
       return S::SCK_BACK;
     default:

@@ -24,13 +24,6 @@ TEST(LoadingStatusTest, ComposesTheTwoEntries) {
   EXPECT_EQ(LoadedStatus(LangTable()), "  100%");
 }
 
-TEST(SaveRouteTest, UnnamedDocumentAsksForAName) {
-  Document document;
-  EXPECT_EQ(SaveRouteFor(document), SaveRoute::kAskForName);
-  document.file_path = "/w/a.html";
-  EXPECT_EQ(SaveRouteFor(document), SaveRoute::kWriteToFile);
-}
-
 TEST(CloseQuestionTest, OnlyUnsavedDocumentsAskEvenWithAShortLanguageFile) {
   Document document;
   document.saved = true;

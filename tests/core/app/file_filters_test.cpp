@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/document_kind.h"
+
 namespace quillory {
 namespace {
 
@@ -31,33 +33,47 @@ TEST(OpenFileFiltersTest, ListsTheSixFiltersInOrder) {
             }));
 }
 
-TEST(OpenFileFiltersTest, MissingEntriesLeaveEmptyCaptions) {
-  const Filters filters = OpenFileFilters(LangTable());
-  ASSERT_EQ(filters.size(), 6u);
-  EXPECT_EQ(
-      filters[0],
-      (FileFilter{"", "*.html;*.htm;*.js;*.css;*.php;*.phtml;*.php3;*.qlp"}));
-}
-
 TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
   const std::pair<const char*, FileFilter> rows[] = {
       {"index.html", {"T54", "*.html"}},
-      {"index.htm", {"T54", "*.htm"}},
       {"app.js", {"T55", "*.js"}},
       {"site.css", {"T56", "*.css"}},
       {"a.php", {"T57", "*.php"}},
-      {"a.phtml", {"T57", "*.phtml"}},
       {"a.php3", {"T57", "*.php3"}},
       {"A.HTML", {"T58", "*.HTML"}},  // upper case is another type
-      {"notes.txt", {"T58", "*.txt"}},
-      {"a.min.js", {"T55", "*.js"}},      // the last dot counts
-      {"unknown.css", {"T56", "*.css"}},  // a new document's caption
+      {"a.min.js", {"T55", "*.js"}},  // the last dot counts
       {"README", {"T58", "*"}},
   };
   for (const auto& [caption, first] : rows) {
     EXPECT_EQ(SaveAsFileFilters(caption, NumberedTable()),
               (Filters{first, {"T58", "*.*"}}))
         << caption;
+  }
+}
+
+// Tags are completed everywhere but where "<" is an operator or selector.
+TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
+  struct Row {
+    const char* caption;
+    DocumentKind kind;
+    bool completes_tags;
+  };
+  const Row rows[] = {
+      {"index.html", DocumentKind::kHtml, true},
+      {"app.js", DocumentKind::kJavaScript, false},
+      {"site.css", DocumentKind::kCss, false},
+      {"a.php", DocumentKind::kPhp, true},
+      {"c.php3", DocumentKind::kPhp, true},
+      {"SHOUT.HTML", DocumentKind::kOther, true},
+      {"x.php4", DocumentKind::kOther, true},
+      {"archive.html.bak", DocumentKind::kOther, true},
+      {".html", DocumentKind::kHtml, true},
+      {"", DocumentKind::kOther, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.caption);
+    EXPECT_EQ(KindOfCaption(row.caption), row.kind);
+    EXPECT_EQ(OffersTagCompletion(row.kind), row.completes_tags);
   }
 }
 

@@ -25,10 +25,5 @@ TEST(HelpFilePathTest, JoinsFolderAndNameWithOneSlash) {
   EXPECT_EQ(HelpFilePath("/tmp/", 0.0), "/tmp/F4240.html");
 }
 
-TEST(HelpPageBytesTest, AddsCrLfAfterTheHelpText) {
-  EXPECT_EQ(HelpPageBytes("<html></html>"), "<html></html>\r\n");
-  EXPECT_EQ(HelpPageBytes(""), "\r\n");
-}
-
 }  // namespace
 }  // namespace quillory

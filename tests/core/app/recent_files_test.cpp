@@ -27,10 +27,6 @@ TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
     Slots after;
   };
   const Row rows[] = {
-      {"first file goes to slot zero",
-       {},
-       {"/w/a.html"},
-       {"/w/a.html", "", "", "", "", ""}},
       {"the seventh pushes the oldest out",
        {},
        {"/1", "/2", "/3", "/4", "/5", "/6", "/7"},
@@ -60,11 +56,6 @@ TEST(RecentMenuCaptionsTest, TextAfterTheLastSlashUpToTheFirstEmptySlot) {
                                       "/home/u/dir/", "", "/e.html", ""},
                                      {})),
       (Captions{"index.html", "relative.css", ""}));
-  EXPECT_EQ(RecentMenuCaptions(
-                AfterAdding({}, {"/1", "/2", "/3", "/4", "/5", "/6", "/7"})),
-            (Captions{"7", "6", "5", "4", "3", "2"}));
-  EXPECT_EQ(RecentMenuCaptions(AfterAdding({}, {"/w/a\\b.html"})),
-            Captions{"a\\b.html"});
 }
 
 }  // namespace

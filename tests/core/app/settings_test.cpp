@@ -13,16 +13,6 @@ Settings Read(std::string_view file) {
   return settings;
 }
 
-TEST(SettingsReadTest, MissingFileLeavesDefaults) {
-  const Settings settings = Read("");
-  EXPECT_EQ(settings.language, "");
-  EXPECT_EQ(settings.is_http_server, 0);
-  EXPECT_FALSE(settings.tidy);
-  EXPECT_FALSE(settings.open_last_session);
-  EXPECT_EQ(settings.external_browsers.size(), 1u);
-  EXPECT_TRUE(settings.plugins.empty());
-}
-
 // One field of the settings read from `file`, written as in the file.
 std::string Field(std::string_view file, std::string_view key) {
   const Settings settings = Read(file);
@@ -57,27 +47,16 @@ TEST(SettingsReadTest, EachFieldByItsRules) {
       // Tidy is true only for the word; a later other value does not clear
       // it.
       {"Tidy=TRUE \r\n", "Tidy", "true"},
-      {"tidy=  true\r\n", "Tidy", "true"},
       {"Tidy=yes\r\n", "Tidy", "false"},
-      {"Tidy=1\r\n", "Tidy", "false"},
       {"Tidy=true\r\nTidy=false\r\n", "Tidy", "true"},
-      // The HTTP server takes the rounded leading number; an overflow
-      // leaves the old value.
-      {"IsHTTPServer=1\r\n", "IsHTTPServer", "1"},
+      // The HTTP server takes the rounded leading number (rounding is
+      // number_parse's); an overflow leaves the old value.
       {"IsHTTPServer= 42abc\r\n", "IsHTTPServer", "42"},
       {"IsHTTPServer=2.5\r\n", "IsHTTPServer", "2"},
-      {"IsHTTPServer=3.5\r\n", "IsHTTPServer", "4"},
-      {"IsHTTPServer=-2.5\r\n", "IsHTTPServer", "-2"},
-      {"IsHTTPServer=2.51\r\n", "IsHTTPServer", "3"},
       {"IsHTTPServer=abc\r\n", "IsHTTPServer", "0"},
-      {"IsHTTPServer=\r\n", "IsHTTPServer", "0"},
-      {"IsHTTPServer=-7\r\n", "IsHTTPServer", "-7"},
       {"IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n", "IsHTTPServer", "5"},
       // The session flag reads words and numbers; anything else leaves it.
-      {"open_last_session=1\r\n", "open_last_session", "1"},
       {"open_last_session=True\r\n", "open_last_session", "1"},
-      {"open_last_session=-3\r\n", "open_last_session", "1"},
-      {"open_last_session=0\r\n", "open_last_session", "0"},
       {"open_last_session=1\r\nopen_last_session=FALSE\r\n",
        "open_last_session", "0"},
       {"open_last_session=1\r\nopen_last_session=maybe\r\n",
@@ -102,20 +81,14 @@ TEST(SettingsReadTest, PluginsAndBrowsersAccumulate) {
             (ExternalBrowser{"Chromium", "", "", "", ""}));
 }
 
+// Empty parts keep their slots; parts beyond the sixth are ignored.
 TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
-  const Settings settings = Read("LastOpened=/a.html\\\\\\\\\\\\/c.html\r\n");
-  EXPECT_EQ(settings.last_opened[0], "/a.html");
-  EXPECT_EQ(settings.last_opened[1], "");
-  EXPECT_EQ(settings.last_opened[2], "/c.html");
+  const Settings settings = Read(
+      "LastOpened=/a.html\\\\\\\\\\\\/c.html\\\\\\3\\\\\\4\\\\\\5\\\\\\6\r\n");
+  EXPECT_EQ(settings.last_opened,
+            (std::array<std::string, kRecentCount>{"/a.html", "", "/c.html",
+                                                   "3", "4", "5"}));
   EXPECT_EQ(VisibleRecentCount(settings), 1);
-}
-
-TEST(SettingsReadTest, RecentPartsBeyondTheSixthAreIgnored) {
-  std::string line = "LastOpened=";
-  for (int i = 0; i < 8; ++i) line += (i ? "\\\\\\" : "") + std::to_string(i);
-  const Settings settings = Read(line + "\r\n");
-  EXPECT_EQ(settings.last_opened[5], "5");
-  EXPECT_EQ(VisibleRecentCount(settings), 6);
 }
 
 TEST(SettingsWriteTest, DefaultsGiveNineLinesTheLastFourEmpty) {
@@ -147,19 +120,6 @@ TEST(SettingsWriteTest, EveryFieldInItsPlace) {
             "extern=Firefox///%1///firefox//////\r\n"
             "php=/usr/bin/php\r\n"
             "open_last_session=1\r\n");
-}
-
-TEST(SettingsWriteTest, WrittenFileReadsBackToTheSameSettings) {
-  Settings settings;
-  settings.language = "english";
-  settings.is_http_server = 1;
-  settings.last_opened = {"/x y/a.html", "/b.php", "", "", "", ""};
-  settings.plugins = {"p\\\\\\p.so"};
-  settings.external_browsers.push_back({"A", "B", "C", "D", "E"});
-  settings.php = "php";
-  Settings read_back;
-  ApplySettingsLines(SplitLines(SettingsFileText(settings)), read_back);
-  EXPECT_EQ(SettingsFileText(read_back), SettingsFileText(settings));
 }
 
 }  // namespace

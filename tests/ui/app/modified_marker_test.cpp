@@ -25,16 +25,14 @@ QIcon Solid(QColor colour) {
   return QIcon(picture);
 }
 
-TEST(ModifiedMarkerTest, MarkerSitsInTheLowerRightCornerOverThePicture) {
-  const QImage marked = Look(WithModifiedMarker(Solid(Qt::blue)));
-  EXPECT_EQ(marked.pixelColor(kAwayFromMarker), QColor(Qt::blue));
-  EXPECT_EQ(marked.pixelColor(kInMarker), QColor(0xd0, 0x20, 0x20));
-}
-
-TEST(ModifiedMarkerTest, TabWithoutPictureGetsTheMarkerAlone) {
-  const QImage marked = Look(WithModifiedMarker(QIcon()));
-  EXPECT_EQ(marked.pixelColor(kAwayFromMarker).alpha(), 0);
-  EXPECT_EQ(marked.pixelColor(kInMarker), QColor(0xd0, 0x20, 0x20));
+// Over the tab's picture, or alone where the tab has none.
+TEST(ModifiedMarkerTest, MarkerSitsInTheLowerRightCorner) {
+  const QImage over_blue = Look(WithModifiedMarker(Solid(Qt::blue)));
+  EXPECT_EQ(over_blue.pixelColor(kAwayFromMarker), QColor(Qt::blue));
+  EXPECT_EQ(over_blue.pixelColor(kInMarker), QColor(0xd0, 0x20, 0x20));
+  const QImage alone = Look(WithModifiedMarker(QIcon()));
+  EXPECT_EQ(alone.pixelColor(kAwayFromMarker).alpha(), 0);
+  EXPECT_EQ(alone.pixelColor(kInMarker), QColor(0xd0, 0x20, 0x20));
 }
 
 }  // namespace

@@ -69,17 +69,12 @@ TEST_F(CompletionPopupTest, EnterWithNothingChosenRemovesThePrefix) {
   EXPECT_FALSE(List().isVisible());
 }
 
-// Down with nothing chosen takes the first entry, up the last; both wrap
-// and leave the caret.
+// Down with nothing chosen takes the first entry, then up wraps to the
+// last, leaving the caret; the other steps are the core step table.
 TEST_F(CompletionPopupTest, UpAndDownWrapAndLeaveTheCaret) {
   QTest::keyClick(&Rich(), '<');
   QTest::keyClick(&Rich(), Qt::Key_Down);
   EXPECT_EQ(List().currentRow(), 0);
-  QTest::keyClick(&Rich(), Qt::Key_Up);
-  EXPECT_EQ(List().currentRow(), List().count() - 1);
-  QTest::keyClick(&Rich(), Qt::Key_Down);
-  EXPECT_EQ(List().currentRow(), 0);
-  List().setCurrentRow(-1);
   QTest::keyClick(&Rich(), Qt::Key_Up);
   EXPECT_EQ(List().currentRow(), List().count() - 1);
   EXPECT_EQ(Rich().Caret(), 6);
@@ -120,11 +115,6 @@ TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
 
   Rich().SetBytes("<p>\r\n");
   Rich().Select(5, 5);
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClick(&Rich(), Qt::Key_Backspace);
-  EXPECT_FALSE(List().isVisible());
-  EXPECT_FALSE(List().CompletionShown());
-
   QTest::keyClick(&Rich(), 'x');
   QTest::keyClick(&Rich(), '<');
   QTest::keyClick(&Rich(), 'b');

@@ -64,18 +64,18 @@ class HighlighterTest : public testing::WindowTest {
   }
 };
 
+// Blue tags, teal PHP, grey strings and bold black keywords.
 TEST_F(HighlighterTest, StylesShowTheFixedColours) {
-  Open("x");
-  const auto fore = [this](int style) {
-    return Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style);
-  };
-  EXPECT_EQ(fore(kTag), 0xFF0000);
-  EXPECT_EQ(fore(kPhp), 0x808000);
-  EXPECT_EQ(fore(kString), 0x777777);
-  EXPECT_EQ(fore(kKeyword), 0);
-  EXPECT_TRUE(
-      Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, kKeyword));
-  EXPECT_FALSE(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, kTag));
+  const std::tuple<int, long, bool> looks[] = {{kKeyword, 0, true},
+                                               {kTag, 0xFF0000, false},
+                                               {kPhp, 0x808000, false},
+                                               {kString, 0x777777, false}};
+  for (const auto& [style, colour, bold] : looks) {
+    EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style),
+              colour);
+    EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, style),
+              bold);
+  }
 }
 
 // Putting the caret back would scroll to it; the view is held where it was.
@@ -110,18 +110,6 @@ TEST_F(HighlighterTest, ParsingNowIsSetOnlyWhileColouring) {
   window_.Highlighter().ParseCodeFromRich(Rich());
   EXPECT_TRUE(window_.Guards().parsing_now);
   window_.Guards().parsing_now = false;
-}
-
-TEST_F(HighlighterTest, TypingRecoloursTheLineInsideAnEarlierPhpBlock) {
-  Open("<?php\r\n\r\nx\r\n?>\r\n<p>");
-  Rich().Select(7, 7);
-  QTest::keyClicks(&Rich(), "if (a) echo 'z';");
-  const std::string text = Rich().Bytes();
-  ASSERT_EQ(text.substr(7, 16), "if (a) echo 'z';");
-  EXPECT_EQ(Styles(7, 9), std::string(2, '0' + kKeyword));
-  EXPECT_EQ(Styles(9, 14), std::string(5, '0' + kPhp));
-  EXPECT_EQ(Styles(14, 18), std::string(4, '0' + kKeyword));
-  EXPECT_EQ(Styles(19, 22), std::string(3, '0' + kString));
 }
 
 // After PHP marks are typed and deleted, colouring each line must give

@@ -2,14 +2,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
-#include "insert/ui/panel_tool_button.h"
+#include <functional>
+
 #include "support/window_test.h"
 
 namespace quillory {
@@ -34,33 +35,11 @@ class InsertWindowTest : public testing::WindowTest {
   static void PressOk(QWidget& dialog) {
     dialog.findChild<QPushButton*>("Command1")->click();
   }
-};
 
-// The main window with one document open, reached through the tag panel's
-// buttons as a user reaches them.
-class TagPanelFixture : public InsertWindowTest {
- protected:
-  PanelToolButton& Button(const QString& name) {
-    auto* button = window_.findChild<PanelToolButton*>(name);
-    EXPECT_NE(button, nullptr) << name.toStdString();
-    return *button;
-  }
-
-  QTabWidget& TTab() { return *window_.findChild<QTabWidget*>("TTab"); }
-
-  // Brings the button's page to the front, as a user would, and clicks it.
-  void Click(const QString& name) {
-    PanelToolButton& button = Button(name);
-    const int page = TTab().indexOf(button.parentWidget());
-    if (page >= 0) TTab().setCurrentIndex(page);
-    QTest::mouseClick(&button, Qt::LeftButton);
-  }
-
-  static void OkNextDialog() {
-    QTimer::singleShot(0, [] {
-      if (QWidget* dialog = QApplication::activeModalWidget()) {
-        PressOk(*dialog);
-      }
+  // Runs `answer` on the modal dialog the next click opens.
+  static void AnswerNextDialog(std::function<void(QDialog&)> answer) {
+    QTimer::singleShot(0, [answer] {
+      answer(*qobject_cast<QDialog*>(QApplication::activeModalWidget()));
     });
   }
 };

@@ -29,15 +29,6 @@ TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
   EXPECT_EQ(dialog_.result(), QDialog::Accepted);
 }
 
-TEST_F(NewTagTest, OkReplacesTheSelection) {
-  Rich().SetBytes("old");
-  Rich().Select(0, 3);
-  dialog_.StartForm(ElementGroup::kTableOrLink, 1);
-  qobject_cast<QLineEdit*>(ValueCells(dialog_)[2])->setText("Home");
-  PressOk(dialog_);
-  EXPECT_EQ(Rich().Bytes(), "<a>Home</a>");
-}
-
 TEST_F(NewTagTest, FormRowsShowNamesListsAndLockedCells) {
   dialog_.StartForm(ElementGroup::kForm, 6);
   EXPECT_EQ(dialog_.windowTitle(), "Insert form element");
@@ -47,38 +38,6 @@ TEST_F(NewTagTest, FormRowsShowNamesListsAndLockedCells) {
   EXPECT_TRUE(qobject_cast<QLineEdit*>(cells[2])->isReadOnly());
   EXPECT_EQ(qobject_cast<QLineEdit*>(cells[2])->text(), "file");
   EXPECT_EQ(dialog_.findChildren<QLabel*>("PropName").size(), 5);
-}
-
-TEST_F(NewTagTest, CheckBoxListGivesTheBareWord) {
-  dialog_.StartForm(ElementGroup::kForm, 8);
-  const QList<QWidget*> cells = ValueCells(dialog_);
-  qobject_cast<QLineEdit*>(cells[1])->setText("c");
-  qobject_cast<QLineEdit*>(cells[3])->setText("1");
-  auto* list = qobject_cast<QComboBox*>(cells[4]);
-  EXPECT_EQ(list->currentIndex(), 0);
-  list->setCurrentIndex(1);
-  PressOk(dialog_);
-  EXPECT_EQ(Rich().Bytes(),
-            "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>");
-}
-
-TEST_F(NewTagTest, TemplateRowsAndOptionalParameter) {
-  dialog_.StartFromTree("f", "f([[[E/x]]][[[EO,/y]]])");
-  EXPECT_EQ(dialog_.windowTitle(), "f");
-  EXPECT_FALSE(dialog_.Hhm());
-  const QList<QLabel*> names = dialog_.findChildren<QLabel*>("PropName");
-  ASSERT_EQ(names.size(), 2);
-  EXPECT_EQ(names[1]->text(), "y - Optional");
-  qobject_cast<QLineEdit*>(ValueCells(dialog_)[0])->setText("1");
-  PressOk(dialog_);
-  EXPECT_TRUE(dialog_.Hhm());
-  EXPECT_EQ(Rich().Bytes(), "f(1)");
-}
-
-TEST_F(NewTagTest, ClosingWithoutOkInsertsNothing) {
-  dialog_.StartForm(ElementGroup::kForm, 0);
-  dialog_.reject();
-  EXPECT_EQ(Rich().Bytes(), "");
 }
 
 TEST_F(NewTagTest, NamedAfterItsElementWithNamedFieldsFocusOnTheFirstToFill) {

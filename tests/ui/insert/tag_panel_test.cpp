@@ -1,181 +1,176 @@
 #include "insert/ui/tag_panel.h"
 
+#include <QAction>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "insert/ui/panel_tool_button.h"
 #include "insert/ui/tree_viewer.h"
 #include "insert_window_fixture.h"
 
 namespace quillory {
 namespace {
 
-// How a row answers what the button asks.
-enum class Reply { kNothing, kOkTheDialog, kTypeLabel };
-using enum Reply;
+constexpr int kTagStyle = 2;
 
-// The bytes a button leaves in an empty document, and in "xabcy" with "abc"
-// selected; the caret ends after what went in.
-struct PressCase {
-  int index;
-  std::string with_nothing_selected;
-  std::string with_abc_selected;
-  Reply reply = kNothing;
-};
-
-std::string In(const std::string& text) { return "x" + text + "y"; }
-
-// A button that puts a tag pair around the selection.
-PressCase Pair(int index, const std::string& tag) {
-  const std::string open = "<" + tag + ">", close = "</" + tag + ">";
-  return {index, open + close, In(open + "abc" + close)};
-}
-// A button that puts `text` in place of the selection.
-PressCase Puts(int index, const std::string& text, Reply reply = kNothing) {
-  return {index, text, In(text), reply};
-}
-// A button that puts the selection between `opening` and `closing`.
-PressCase Wraps(int index, const std::string& opening,
-                const std::string& closing) {
-  return {index, opening + closing, In(opening + "abc" + closing)};
-}
-// A button that leaves the document as it is.
-PressCase Leaves(int index) { return {index, "", "xabcy"}; }
-
-class TagPanelTest : public TagPanelFixture {
+// The main window with one document open, reached through the tag panel's
+// buttons as a user reaches them.
+class TagPanelTest : public InsertWindowTest {
  protected:
-  // Presses every row's button once with nothing selected and once with
-  // "abc" selected, comparing the document's bytes and the caret.
-  void PressEach(const char* family, const std::vector<PressCase>& rows) {
-    for (const PressCase& row : rows) {
-      const QString name = QString("%1_%2").arg(family).arg(row.index);
-      SCOPED_TRACE(name.toStdString());
-      Press(name, row.reply, "", 0, row.with_nothing_selected, 0);
-      Press(name, row.reply, "xabcy", 3, row.with_abc_selected, 1);
-      for (TreeViewer* viewer : window_.findChildren<TreeViewer*>()) {
-        viewer->close();
-      }
-      QApplication::processEvents();
-    }
+  PanelToolButton& Button(const QString& name) {
+    auto* button = window_.findChild<PanelToolButton*>(name);
+    EXPECT_NE(button, nullptr) << name.toStdString();
+    return *button;
   }
 
-  void Press(const QString& name, Reply reply, const std::string& before,
-             int selected, const std::string& expected, int tail) {
-    Rich().SetBytes(before);
-    Rich().Select(tail, tail + selected);
-    if (reply == kOkTheDialog) OkNextDialog();
-    if (reply == kTypeLabel) fakes_.dialogs.typed_texts.push_back("L");
-    Click(name);
-    EXPECT_EQ(Rich().Bytes(), expected) << "selected: " << selected;
-    if (expected != before) {
-      EXPECT_EQ(Rich().Caret(), static_cast<int>(expected.size()) - tail);
-    }
+  QTabWidget& TTab() { return *window_.findChild<QTabWidget*>("TTab"); }
+
+  // Brings the button's page to the front, as a user would, and clicks it.
+  void Click(const QString& name) {
+    PanelToolButton& button = Button(name);
+    const int page = TTab().indexOf(button.parentWidget());
+    if (page >= 0) TTab().setCurrentIndex(page);
+    QTest::mouseClick(&button, Qt::LeftButton);
   }
 };
 
-// Every TImg index; the dialogs are confirmed with their defaults, and the
-// toolbar's new, open, save as and print do nothing to the document.
-TEST_F(TagPanelTest, EveryTImgButton) {
-  const std::string kFieldset =
-      "<fieldset>\r\n\t<legend>L</legend>\r\n</fieldset>";
-  PressEach(
-      "TImg",
-      {Puts(0, "<Form >\r\n\r\n</Form>", kOkTheDialog),
-       Puts(1, "<Input Type=\"Submit\">", kOkTheDialog), Pair(2, "button"),
-       Puts(3, "<Input Type=\"text\">", kOkTheDialog),
-       Puts(4, "<Input Type=\"hidden\">", kOkTheDialog),
-       Puts(5, "<Textarea Cols=\"10\" Rows=\"10\">\r\n\r\n</Textarea>",
-            kOkTheDialog),
-       Puts(6, "<Input Type=\"file\" Size=\"10\">", kOkTheDialog),
-       Puts(7, "<Input Type=\"radio\">", kOkTheDialog),
-       Puts(8, "<Input Type=\"checkbox\">", kOkTheDialog),
-       Puts(9, "<Select >\r\n\t<option></option>\r\n</select>", kOkTheDialog),
-       Puts(10, kFieldset, kTypeLabel), Pair(11, "label"),
-       Puts(12, "<Img >", kOkTheDialog), Puts(13, "<a></a>", kOkTheDialog),
-       Leaves(14), Leaves(15), Leaves(16), Leaves(17), Leaves(18)});
-}
-
-const std::string kFlashStart =
-    "<object classid=\"clsid:d27cdb6e-ae6d-11cf-96b8-444553540000\" "
-    "codebase=\"";
-const std::string kShockwaveStart =
-    "<object classid=\"clsid:166b1bca-3f9c-11cf-8075-444553540000\" "
-    "codebase=\"";
-
-// Every LImg index. The font chooser is cancelled on first use.
-TEST_F(TagPanelTest, EveryLImgButton) {
-  PressEach(
-      "LImg",
-      {Pair(0, "dd"),
-       Pair(1, "dt"),
-       Pair(2, "li"),
-       Pair(3, "menu"),
-       Pair(4, "ol"),
-       Pair(5, "ul"),
-       Puts(6, "<ol>\r\n\t<li>\r\n</ol>"),
-       Puts(7, "<dl>\r\n\t<dt><dd>\r\n</dl>"),
-       Puts(8, "<table>\r\n</table>", kOkTheDialog),  // no rows asked for
-       Pair(9, "caption"),
-       Pair(10, "table"),
-       Pair(11, "td"),
-       Pair(12, "th"),
-       Pair(13, "tr"),
-       Puts(14, "<applet code=\"\">"),
-       Puts(15, "document.write(\"\")"),
-       Pair(16, "script"),
-       Pair(17, "noscript"),
-       Puts(18, "<br>"),
-       Puts(19, "<hr>"),
-       Puts(20, "<!--#Include File=\"\"-->"),
-       Puts(21, "&nbsp;"),
-       Pair(22, "p"),
-       Wraps(23,
-             "<object id=\"\" classid=\"\" width=\"\" height=\"\" data=\"\">",
-             "</object>"),
-       Wraps(24, "<applet code=\"\" codebase = \"\" width=\"\" height=\"\">",
-             "</applet>"),
-       Wraps(25,
-             "<div id=\"dhtml_layer\" style=\"position:absolute; left: 1px; "
-             "top:1px; width: 100px; height: 100px; z-index:1\">",
-             "</div>"),
-       Wraps(26, "<embed src=\"\">", "</embed>"),
-       Puts(27,
-            "<embed src=\"\" autostart=\"false\" hidden=\"false\" loop=\"0\">"),
-       Puts(
-           28,
-           "<embed src=\"\" autostart=\"false\" width=\"200\" height=\"200\">"),
-       Leaves(31),
-       Wraps(32, "<div style=\"text-align: center\">", "</div>"),
-       Wraps(33, "<div style=\"text-align: left\">", "</div>"),
-       Wraps(34, "<div style=\"text-align: right\">", "</div>"),
-       Wraps(35, "<div style=\"text-align: justify\">", "</div>"),
-       Wraps(36, "<font name=\"\" size=\"0\" color=\"#000000\">", "</font>")});
-
-  // The object blocks are long; their fixed lines are what matters.
-  for (auto [index, start] :
-       {std::pair{29, kFlashStart}, {30, kShockwaveStart}}) {
-    SCOPED_TRACE(index);
-    Rich().SetBytes("xabcy");
-    Rich().Select(1, 4);
-    Click(QString("LImg_%1").arg(index));
-    const QStringList lines =
-        QString::fromStdString(Rich().Bytes()).split("\r\n");
-    ASSERT_EQ(lines.size(), 5);
-    EXPECT_TRUE(lines[0].startsWith(QString::fromStdString("x" + start)));
-    EXPECT_TRUE(lines[0].endsWith("\" width=\"200\" height=\"200\">"));
-    EXPECT_EQ(lines[1], "<param name=\"src\" value=\"\">");
-    EXPECT_TRUE(lines[2].startsWith("<embed src=\"\" pluginspage=\""));
-    EXPECT_TRUE(lines[2].endsWith(
-        "\" type=\"application/x-director\" width=\"200\" height=\"200\">"));
-    EXPECT_EQ(lines[3], "</embed>");
-    EXPECT_EQ(lines[4], "</object>y");
-    EXPECT_EQ(Rich().Caret(), static_cast<int>(Rich().Bytes().size()) - 1);
+// One button of each kind, pressed with nothing selected and with "abc"
+// selected in "xabcy"; the caret ends after what went in. What the other
+// buttons of a kind put in is their row of the button table.
+TEST_F(TagPanelTest, EachKindOfButtonReplacesOrWrapsTheSelection) {
+  struct Row {
+    const char* button;
+    std::string with_nothing, with_abc;
+    bool dialog = false;
+  };
+  const Row rows[] = {
+      {"LImg_18", "<br>", "x<br>y"},
+      {"Label2_5", "<?php?>", "x<?phpabc?>y"},
+      {"LImg_22", "<p></p>", "x<p>abc</p>y"},
+      {"Label2_7", "<B></B>", "x<B>abc</B>y"},
+      {"TImg_1", "<Input Type=\"Submit\">", "x<Input Type=\"Submit\">y", true},
+      {"TImg_14", "", "xabcy"},  // no templates yet
+  };
+  for (const Row& row : rows) {
+    for (const bool abc : {false, true}) {
+      SCOPED_TRACE(std::string(row.button) + (abc ? " on abc" : ""));
+      const std::string before = abc ? "xabcy" : "";
+      const std::string& expected = abc ? row.with_abc : row.with_nothing;
+      Rich().SetBytes(before);
+      Rich().Select(abc, abc ? 4 : 0);
+      if (row.dialog) AnswerNextDialog(PressOk);
+      Click(row.button);
+      EXPECT_EQ(Rich().Bytes(), expected);
+      if (expected != before) {
+        EXPECT_EQ(Rich().Caret(), static_cast<int>(expected.size()) - abc);
+      }
+    }
   }
 }
 
-// Every Label2 index; the PHP marks wrap without blanks, B is upper case.
-TEST_F(TagPanelTest, EveryLabel2Button) {
-  PressEach(
-      "Label2",
-      {Puts(0, "<base href=\"\">"), Puts(1, "<frame>"), Pair(2, "noframes"),
-       Pair(3, "iframe"), Pair(4, "frameset"), Wraps(5, "<?php", "?>"),
-       Wraps(6, "<?=", "?>"), Pair(7, "B"), Pair(8, "I"), Pair(9, "U")});
+TEST_F(TagPanelTest, PagesInTheirOrderTheToolbarRowAndTooltips) {
+  QStringList titles;
+  for (int page = 0; page < TTab().count(); ++page)
+    titles << TTab().tabText(page);
+  EXPECT_EQ(titles, QStringList({"Forms", "Lists", "Tables", "Frames", "Script",
+                                 "Common", "PHP", "Advanced"}));
+  EXPECT_EQ(Button("TImg_12").parentWidget(),
+            window_.findChild<QWidget*>("Panel"));
+  EXPECT_EQ(TTab().indexOf(Button("LImg_31").parentWidget()), 4);
+  EXPECT_EQ(Button("Label2_6").text(), "?=");
+  EXPECT_EQ(Button("LImg_19").toolTip(), "Horizonal Line");
+  EXPECT_EQ(Button("LImg_19").accessibleName(), "Horizonal Line");
+  EXPECT_FALSE(Button("LImg_36").icon().isNull());
+}
+
+TEST_F(TagPanelTest, BorderShowsOnlyWhileTheMouseIsDown) {
+  PanelToolButton& button = Button("TImg_2");
+  EXPECT_EQ(button.Border(), PanelToolButton::BorderStyle::kNone);
+  QTest::mousePress(&button, Qt::LeftButton);
+  EXPECT_EQ(button.Border(), PanelToolButton::BorderStyle::kSingle);
+  QTest::mouseRelease(&button, Qt::LeftButton);
+  EXPECT_EQ(button.Border(), PanelToolButton::BorderStyle::kNone);
+}
+
+// The change handling colours only the caret's line; the first line of a
+// block must be coloured by the insertion itself.
+TEST_F(TagPanelTest, InsertedLinesAboveTheCaretAreColoured) {
+  Click("LImg_6");
+  ASSERT_EQ(Rich().Bytes(), "<ol>\r\n\t<li>\r\n</ol>");
+  EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
+  Rich().SetBytes("a\r\nb");
+  Rich().Select(0, 4);
+  Click("Label2_8");
+  ASSERT_EQ(Rich().Bytes(), "<I>a\r\nb</I>");
+  EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
+}
+
+// A cancelled label prompt still gives a fieldset, and a cancelled select
+// dialog still its option line.
+TEST_F(TagPanelTest, FieldsetAndSelectListGoInHoweverClosed) {
+  Click("TImg_10");
+  EXPECT_EQ(fakes_.dialogs.prompts.at(0),
+            (std::vector<std::string>{"Fieldset", "Label", ""}));
+  EXPECT_EQ(Rich().Bytes(), "<fieldset>\r\n\t<legend></legend>\r\n</fieldset>");
+  Rich().SetBytes("");
+  AnswerNextDialog([](QDialog& dialog) {
+    qobject_cast<QLineEdit*>(ValueCells(dialog)[1])->setText("s");
+    PressOk(dialog);
+  });
+  Click("TImg_9");
+  EXPECT_EQ(Rich().Bytes(),
+            "<Select Name=\"s\">\r\n\t<option></option>\r\n</select>");
+  Rich().SetBytes("");
+  AnswerNextDialog([](QDialog& dialog) { dialog.reject(); });
+  Click("TImg_9");
+  EXPECT_EQ(Rich().Bytes(), "\r\n\t<option></option>\r\n</select>");
+}
+
+// The chooser starts from Arial 9 with colour and effects; a confirmed font
+// is remembered through a later cancel.
+TEST_F(TagPanelTest, ConfirmedFontIsRememberedThroughACancel) {
+  FontChoice verdana;
+  verdana.face = "Verdana";
+  verdana.size = 12;
+  verdana.bold = true;
+  fakes_.dialogs.chosen_fonts.push_back(verdana);
+  for (int use = 0; use < 2; ++use) {
+    Rich().SetBytes("x");
+    Rich().Select(0, 1);
+    Click("LImg_36");
+    EXPECT_EQ(Rich().Bytes(),
+              "<font name=\"Verdana\" size=\"12\" color=\"#000000\"><b>x</b>"
+              "</font>");
+  }
+  ASSERT_EQ(fakes_.dialogs.offered_fonts.size(), 2u);
+  EXPECT_EQ(fakes_.dialogs.offered_fonts[0].face, "Arial");
+  EXPECT_EQ(fakes_.dialogs.offered_fonts[0].size, 9);
+  EXPECT_EQ(fakes_.dialogs.offered_extras[0],
+            FontChooserExtras::kColourAndEffects);
+  EXPECT_EQ(fakes_.dialogs.offered_fonts[1].face, "Verdana");
+}
+
+// Saving from the toolbar is the end-to-end tag panel run.
+TEST_F(TagPanelTest, ToolbarFollowsAndRunsTheMenuCommands) {
+  EXPECT_FALSE(Button("TImg_17").isEnabled());  // no printing yet
+  window_.Action("SaveHtml")->setEnabled(false);
+  EXPECT_FALSE(Button("TImg_16").isEnabled());
+  Click("TImg_15");
+  EXPECT_EQ(fakes_.dialogs.offered_filters.size(), 1u);
+}
+
+TEST_F(TagPanelTest, ReferenceTreesOpenWithoutBlocking) {
+  for (auto [button, title] : {std::pair{"TImg_18", "PHP"}, {"LImg_31", "J"}}) {
+    Click(button);
+    auto* viewer = window_.findChild<TreeViewer*>();
+    ASSERT_NE(viewer, nullptr) << button;
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_FALSE(viewer->isModal());
+    QTreeWidget* folders = viewer->findChild<QTreeWidget*>("Folders");
+    EXPECT_TRUE(folders->topLevelItem(0)->text(0).startsWith(title));
+    EXPECT_GT(folders->topLevelItem(0)->childCount(), 0);
+    delete viewer;
+  }
 }
 
 }  // namespace
