@@ -1,0 +1,53 @@
+#include "tools/process_runner.h"
+
+#include <poll.h>
+
+#include <thread>
+
+#include "tools/command_words.h"
+
+namespace quillory {
+
+void RunToEnd(ProcessRun& run, std::chrono::milliseconds limit) {
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point deadline = Clock::now() + limit;
+  while (!run.Finished()) {
+    const auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) {
+      run.Stop();
+      return;
+    }
+    if (run.OutputFd() >= 0) {
+      pollfd watch = {run.OutputFd(), POLLIN, 0};
+      poll(&watch, 1, static_cast<int>(left.count()));
+      run.ReadAvailable();
+    } else {
+      // The pipe reports the end as the child closes it, a moment before
+      // the child's exit can be collected.
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  }
+}
+
+bool ProcessRunner::Start(ProcessRun& run, std::string_view command_line,
+                          ErrorRoute route) {
+  if (!command_line.empty()) last_command_ = command_line;
+  return run.Start(SplitCommandLine(last_command_), route);
+}
+
+std::optional<Capture> ProcessRunner::Run(std::string_view command_line,
+                                          ErrorRoute route) {
+  ProcessRun run;
+  if (!Start(run, command_line, route)) return std::nullopt;
+  RunToEnd(run, limit_);
+  return Capture{std::move(run.output()), std::move(run.errors())};
+}
+
+std::string ProcessRunner::RunAndCapture(std::string_view command_line) {
+  std::optional<Capture> capture = Run(command_line, ErrorRoute::kWithOutput);
+  if (!capture) return std::string(kNotRunOutput);
+  return std::move(capture->output);
+}
+
+}  // namespace quillory
