@@ -31,4 +31,11 @@ std::vector<std::string> SplitCommandLine(std::string_view command_line) {
   return words;
 }
 
+std::string Quoted(std::string_view path) {
+  std::string quoted = "\"";
+  quoted.append(path);
+  quoted += '"';
+  return quoted;
+}
+
 }  // namespace quillory

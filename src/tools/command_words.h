@@ -13,4 +13,7 @@ namespace quillory {
 // ordinary character, so Windows-style paths pass through unchanged.
 std::vector<std::string> SplitCommandLine(std::string_view command_line);
 
+// `path` in double quotes, so that a command line keeps its blanks.
+std::string Quoted(std::string_view path);
+
 }  // namespace quillory
