@@ -2,8 +2,7 @@
 
 #include <unistd.h>
 
-#include <iterator>
-
+#include "tools/command_table.h"
 #include "tools/command_words.h"
 #include "tools/temporary_input.h"
 #include "tools/tidy_output.h"
@@ -27,13 +26,7 @@ constexpr TidyOptions kTidyOptions[] = {
     {TidyCommand::kToHtml, " -raw -ashtml "},
 };
 
-constexpr bool RowsInCommandOrder() {
-  for (size_t i = 0; i < std::size(kTidyOptions); ++i) {
-    if (static_cast<size_t>(kTidyOptions[i].command) != i) return false;
-  }
-  return true;
-}
-static_assert(RowsInCommandOrder(), "a command's options are at its index");
+static_assert(RowsInCommandOrder(kTidyOptions));
 
 std::string_view OptionsOf(TidyCommand command) {
   return kTidyOptions[static_cast<size_t>(command)].options;

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "core/tools/tidy_cases.h"
+#include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"
 
 namespace quillory {

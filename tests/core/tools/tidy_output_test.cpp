@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/tools/tidy_cases.h"
+#include "core/tools/tool_fixtures.h"
 
 namespace quillory {
 namespace {

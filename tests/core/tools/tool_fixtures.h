@@ -16,7 +16,7 @@ inline std::string ToolFixture(const std::string& name,
 }
 
 // The Tidy cases: each folder holds the input, what the installed Tidy
-// wrote for it and the result the command must give.
+// wrote for it with its defaults and the result the command must give.
 struct TidyCase {
   const char* name;
   TidyCommand command;
