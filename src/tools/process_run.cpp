@@ -8,8 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-
 extern char** environ;
 
 namespace quillory {
@@ -104,13 +102,14 @@ bool ProcessRun::Start(const std::vector<std::string>& words,
 
 bool ProcessRun::ReadAvailable() {
   for (int block = 0; output_fd_ >= 0 && block < kBlocksPerCall; ++block) {
-    const size_t old_size = output_.size();
-    output_.resize(old_size + kBlockSize);
-    const ssize_t got = read(output_fd_, output_.data() + old_size, kBlockSize);
-    output_.resize(old_size + std::max<ssize_t>(got, 0));
+    const std::span<char> room = output_.Room(kBlockSize);
+    const ssize_t got =
+        room.empty() ? 0 : read(output_fd_, room.data(), room.size());
+    if (got > 0) output_.Commit(got);
     if (got > 0 || (got < 0 && errno == EINTR)) continue;
     if (got < 0 && errno == EAGAIN) return true;
-    // The end of the output; a read error ends it the same way.
+    // The end of the output; a read error, or no memory left to read into,
+    // ends it the same way.
     CloseOutput();
   }
   return output_fd_ >= 0;

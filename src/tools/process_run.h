@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/byte_chunks.h"
+
 namespace quillory {
 
 // Where the child's standard error goes.
@@ -32,21 +34,23 @@ class ProcessRun {
   // The pipe to watch for reading; -1 once the output has ended.
   int OutputFd() const { return output_fd_; }
 
-  // Appends what the child has written so far to output(), without
-  // waiting. False once the output has ended: the child, and every process
-  // that inherited its output, closed it.
+  // Takes in what the child has written so far, without waiting. False once the
+  // output has ended: the child, and every process that inherited its output,
+  // closed it.
   bool ReadAvailable();
 
   // Whether the output has ended and the child has exited; once both hold,
-  // errors() is complete.
+  // the errors are complete.
   bool Finished();
 
   // Ends the child and its process group now. What was read stays.
   void Stop();
 
-  // Bytes exactly as the child wrote them.
-  std::string& output() { return output_; }
-  std::string& errors() { return errors_; }
+  // The bytes taken in since the last call, exactly as the child wrote
+  // them.
+  std::string TakeOutput() { return output_.Take(); }
+  // ErrorRoute::kApart: what the child wrote to its standard error.
+  std::string TakeErrors() { return std::move(errors_); }
 
  private:
   void CloseOutput();
@@ -56,7 +60,7 @@ class ProcessRun {
   int pid_ = -1;  // also the process group; -1 once reaped
   int output_fd_ = -1;
   int errors_fd_ = -1;  // ErrorRoute::kApart: a memory file the child writes
-  std::string output_;
+  ByteChunks output_;
   std::string errors_;
 };
 

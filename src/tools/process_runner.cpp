@@ -41,7 +41,7 @@ std::optional<Capture> ProcessRunner::Run(std::string_view command_line,
   ProcessRun run;
   if (!Start(run, command_line, route)) return std::nullopt;
   RunToEnd(run, limit_);
-  return Capture{std::move(run.output()), std::move(run.errors())};
+  return Capture{run.TakeOutput(), run.TakeErrors()};
 }
 
 std::string ProcessRunner::RunAndCapture(std::string_view command_line) {

@@ -23,12 +23,14 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
   ASSERT_TRUE(
       run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
                 ErrorRoute::kWithOutput));
-  while (run.output().find('\n') == std::string::npos && run.OutputFd() >= 0) {
+  std::string output;
+  while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
     pollfd watch = {run.OutputFd(), POLLIN, 0};
     poll(&watch, 1, -1);
     run.ReadAvailable();
+    output += run.TakeOutput();
   }
-  const pid_t grandchild = std::stoi(run.output());
+  const pid_t grandchild = std::stoi(output);
   run.Stop();
   EXPECT_TRUE(run.Finished());
   // SIGKILL reaches the grandchild, which nobody waits for, in its own time.
