@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/mman.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -97,6 +98,8 @@ bool ProcessRun::Start(const std::vector<std::string>& words,
   }
   output_fd_ = pipe_fds[0];
   fcntl(output_fd_, F_SETFL, fcntl(output_fd_, F_GETFL) | O_NONBLOCK);
+  // NOTE: glibc 2.36 declares pidfd_open without C linkage.
+  exit_fd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
   return true;
 }
 
@@ -142,6 +145,7 @@ void ProcessRun::Reap(int wait_flags) {
   } while (result < 0 && errno == EINTR);
   if (result == 0) return;
   pid_ = -1;
+  CloseFd(exit_fd_);
   CollectErrors();
 }
 

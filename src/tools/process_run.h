@@ -17,7 +17,8 @@ enum class ErrorRoute {
 // its output read through a pipe. The child leads a process group of its
 // own, so that stopping it ends whatever it started too. Nothing here
 // blocks: a window watches OutputFd() and calls ReadAvailable() when it
-// becomes readable; a caller that may wait uses RunToEnd (process_runner.h).
+// becomes readable, then ExitFd() and Finished(); a caller that may wait
+// uses RunToEnd (process_runner.h).
 class ProcessRun {
  public:
   ProcessRun() = default;
@@ -39,8 +40,13 @@ class ProcessRun {
   // closed it.
   bool ReadAvailable();
 
-  // Whether the output has ended and the child has exited; once both hold,
-  // the errors are complete.
+  // Readable once the child has exited (a moment after its output ended,
+  // or later when it closed its output early); -1 once it is collected, or
+  // on a system that cannot tell (Linux before 5.3).
+  int ExitFd() const { return exit_fd_; }
+
+  // Whether the output has ended and the child has exited, which collects
+  // it; once both hold, the errors are complete.
   bool Finished();
 
   // Ends the child and its process group now. What was read stays.
@@ -59,6 +65,7 @@ class ProcessRun {
 
   int pid_ = -1;  // also the process group; -1 once reaped
   int output_fd_ = -1;
+  int exit_fd_ = -1;
   int errors_fd_ = -1;  // ErrorRoute::kApart: a memory file the child writes
   ByteChunks output_;
   std::string errors_;

@@ -2,8 +2,6 @@
 
 #include <poll.h>
 
-#include <thread>
-
 #include "tools/command_words.h"
 
 namespace quillory {
@@ -18,15 +16,13 @@ void RunToEnd(ProcessRun& run, std::chrono::milliseconds limit) {
       run.Stop();
       return;
     }
-    if (run.OutputFd() >= 0) {
-      pollfd watch = {run.OutputFd(), POLLIN, 0};
-      poll(&watch, 1, static_cast<int>(left.count()));
-      run.ReadAvailable();
-    } else {
-      // The pipe reports the end as the child closes it, a moment before
-      // the child's exit can be collected.
-      std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    // NOTE: the child is collected only after its output has ended, so
+    // there is one thing to wait for at a time. Without an exit descriptor
+    // the child's exit is looked for again shortly.
+    const int fd = run.OutputFd() >= 0 ? run.OutputFd() : run.ExitFd();
+    pollfd watch = {fd, POLLIN, 0};
+    poll(&watch, 1, fd >= 0 ? static_cast<int>(left.count()) : 1);
+    run.ReadAvailable();
   }
 }
 

@@ -39,13 +39,14 @@ TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
   }
 }
 
-TEST(ProcessRunnerTest, KeepsErrorsApartWhenAsked) {
+TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
   ProcessRunner runner;
   std::optional<Capture> capture = runner.Run(
-      R"(sh -c "echo out; echo err >&2; echo more")", ErrorRoute::kApart);
+      R"(sh -c "echo out; echo err >&2; exec >&-; sleep 0.1; echo late >&2")",
+      ErrorRoute::kApart);
   ASSERT_TRUE(capture);
-  EXPECT_EQ(capture->output, "out\nmore\n");
-  EXPECT_EQ(capture->errors, "err\n");
+  EXPECT_EQ(capture->output, "out\n");
+  EXPECT_EQ(capture->errors, "err\nlate\n");
 }
 
 TEST(ProcessRunnerTest, EmptyCommandLineRunsTheLastOneAgain) {
