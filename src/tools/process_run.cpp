@@ -1,0 +1,163 @@
+#include "tools/process_run.h"
+
+#include <errno.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mman.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace quillory {
+namespace {
+
+constexpr size_t kBlockSize = 64 * 1024;
+// A child that writes without pause must not keep a window's event loop in
+// one call; a batch is over a megabyte, so a waiting caller loses nothing.
+constexpr int kBlocksPerCall = 16;
+// Bigger than the default 64 KiB, so a large output needs fewer switches
+// between child and reader.
+constexpr int kPipeSize = 1024 * 1024;
+
+void CloseFd(int& fd) {
+  if (fd >= 0) close(fd);
+  fd = -1;
+}
+
+// The child gets /dev/null as input, `output` and `errors` as its standard
+// output and error, and no other descriptor of ours (the program's own
+// pipes and sockets are not all close-on-exec). It leads a new process
+// group and starts with default signal handling and nothing blocked,
+// whatever this program has set for itself.
+int Spawn(const std::vector<std::string>& words, int output, int errors,
+          pid_t* pid) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null",
+                                   O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&actions, errors, STDERR_FILENO);
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t signals;
+  sigemptyset(&signals);
+  posix_spawnattr_setsigmask(&attributes, &signals);
+  sigfillset(&signals);
+  posix_spawnattr_setsigdefault(&attributes, &signals);
+  posix_spawnattr_setpgroup(&attributes, 0);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP |
+                                            POSIX_SPAWN_SETSIGMASK |
+                                            POSIX_SPAWN_SETSIGDEF);
+
+  std::vector<char*> argv;
+  for (const std::string& word : words) {
+    argv.push_back(const_cast<char*>(word.c_str()));
+  }
+  argv.push_back(nullptr);
+  // NOTE: glibc reports a failed exec as the result, so a missing program
+  // is known here and no child is left behind.
+  const int result =
+      posix_spawnp(pid, argv[0], &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  return result;
+}
+
+}  // namespace
+
+ProcessRun::~ProcessRun() { Stop(); }
+
+bool ProcessRun::Start(const std::vector<std::string>& words,
+                       ErrorRoute route) {
+  if (words.empty() || pid_ >= 0 || output_fd_ >= 0) return false;
+  int pipe_fds[2];
+  if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;
+  if (route == ErrorRoute::kApart) {
+    // A file, unlike a second pipe, never fills up, so the child cannot
+    // stall on its errors while only its output is watched.
+    errors_fd_ = memfd_create("quillory-errors", MFD_CLOEXEC);
+  }
+  if (route == ErrorRoute::kWithOutput || errors_fd_ >= 0) {
+    fcntl(pipe_fds[1], F_SETPIPE_SZ, kPipeSize);
+    const int errors = errors_fd_ >= 0 ? errors_fd_ : pipe_fds[1];
+    pid_t pid = -1;
+    if (Spawn(words, pipe_fds[1], errors, &pid) == 0) pid_ = pid;
+  }
+  // NOTE: only the child may hold the write end, so that the pipe reports
+  // the end of the output once the child and its children have closed it.
+  close(pipe_fds[1]);
+  if (pid_ < 0) {
+    close(pipe_fds[0]);
+    CloseFd(errors_fd_);
+    return false;
+  }
+  output_fd_ = pipe_fds[0];
+  fcntl(output_fd_, F_SETFL, fcntl(output_fd_, F_GETFL) | O_NONBLOCK);
+  // NOTE: glibc 2.36 declares pidfd_open without C linkage.
+  exit_fd_ = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
+  return true;
+}
+
+bool ProcessRun::ReadAvailable() {
+  for (int block = 0; output_fd_ >= 0 && block < kBlocksPerCall; ++block) {
+    const std::span<char> room = output_.Room(kBlockSize);
+    const ssize_t got =
+        room.empty() ? 0 : read(output_fd_, room.data(), room.size());
+    if (got > 0) output_.Commit(got);
+    if (got > 0 || (got < 0 && errno == EINTR)) continue;
+    if (got < 0 && errno == EAGAIN) return true;
+    // The end of the output; a read error, or no memory left to read into,
+    // ends it the same way.
+    CloseOutput();
+  }
+  return output_fd_ >= 0;
+}
+
+bool ProcessRun::Finished() {
+  if (output_fd_ >= 0) return false;
+  Reap(WNOHANG);
+  return pid_ < 0;
+}
+
+void ProcessRun::Stop() {
+  if (pid_ >= 0) {
+    // NOTE: the child is reaped only after its output has ended or here, so
+    // its process group cannot have been taken by another process yet.
+    killpg(pid_, SIGKILL);
+    ReadAvailable();
+  }
+  CloseOutput();
+  Reap(0);
+}
+
+void ProcessRun::CloseOutput() { CloseFd(output_fd_); }
+
+void ProcessRun::Reap(int wait_flags) {
+  if (pid_ < 0) return;
+  pid_t result;
+  do {
+    result = waitpid(pid_, nullptr, wait_flags);
+  } while (result < 0 && errno == EINTR);
+  if (result == 0) return;
+  pid_ = -1;
+  CloseFd(exit_fd_);
+  CollectErrors();
+}
+
+void ProcessRun::CollectErrors() {
+  if (errors_fd_ < 0) return;
+  char block[kBlockSize];
+  off_t offset = 0;
+  for (ssize_t got; (got = pread(errors_fd_, block, sizeof block, offset)) > 0;
+       offset += got) {
+    errors_.append(block, got);
+  }
+  CloseFd(errors_fd_);
+}
+
+}  // namespace quillory

@@ -1,0 +1,33 @@
+#include "tools/temporary_input.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include "app/atomic_write.h"
+
+namespace quillory {
+
+TemporaryInput::TemporaryInput(const std::string& temp_folder,
+                               const std::string& file_name,
+                               std::string_view bytes) {
+  std::string folder = temp_folder + "quillory-XXXXXX";
+  if (mkdtemp(folder.data()) == nullptr) {
+    error_ = "Could not make a temporary folder in \"" + temp_folder + "\".";
+    return;
+  }
+  folder_ = folder;
+  const std::string path = folder_ + "/" + file_name;
+  const WriteResult written = WriteTextFile(path, bytes, WriteMode::kReplace);
+  if (written.Succeeded()) {
+    path_ = path;
+  } else {
+    error_ = written.error;
+  }
+}
+
+TemporaryInput::~TemporaryInput() {
+  if (!path_.empty()) unlink(path_.c_str());
+  if (!folder_.empty()) rmdir(folder_.c_str());
+}
+
+}  // namespace quillory

@@ -1,0 +1,82 @@
+#include "tools/php_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "core/tools/tool_fixtures.h"
+
+namespace quillory {
+namespace {
+
+using testing::ToolFixture;
+
+// Each folder under tests/fixtures/tools/ holds a script, what PHP wrote
+// for it and the result the command must give. `live` cases give the same
+// output under any php.ini, so the installed PHP runs them too.
+struct PhpCase {
+  const char* name;
+  PhpCommand command;
+  ToolResultUse use;
+  bool live;
+};
+
+constexpr PhpCase kPhpCases[] = {
+    {"php-check", PhpCommand::kCheck, ToolResultUse::kShowPage, true},
+    {"php-check-error", PhpCommand::kCheck, ToolResultUse::kShowPage, false},
+    {"php-run", PhpCommand::kRun, ToolResultUse::kShowPage, true},
+    {"php-highlight", PhpCommand::kHighlight, ToolResultUse::kShowPage, true},
+    {"php-compact", PhpCommand::kCompact, ToolResultUse::kReplaceDocument,
+     true},
+};
+
+TEST(PhpResultTest, MakesTheCapturedOutputOfPhpWhatIsShownOrPut) {
+  for (const PhpCase& c : kPhpCases) {
+    const ToolResult result =
+        PhpResult(c.command, Capture{ToolFixture(c.name, "output"), ""});
+    EXPECT_EQ(result.use, c.use) << c.name;
+    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+  }
+}
+
+TEST(RunPhpTest, InstalledPhpGivesTheExpectedResults) {
+  ProcessRunner runner;
+  for (const PhpCase& c : kPhpCases) {
+    if (!c.live) continue;
+    const std::string script =
+        std::string(QUILLORY_TOOL_FIXTURES) + "/" + c.name + "/input";
+    const ToolResult result = RunPhp(runner, c.command, "php", script);
+    EXPECT_EQ(result.use, c.use) << c.name;
+    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+  }
+}
+
+TEST(RunPhpTest, InterpreterNotSetGivesErr) {
+  ProcessRunner runner;
+  const ToolResult check = RunPhp(runner, PhpCommand::kCheck, "", "/x.php");
+  EXPECT_EQ(check.use, ToolResultUse::kShowPage);
+  EXPECT_EQ(check.text, "ERR");
+  const ToolResult compact = RunPhp(runner, PhpCommand::kCompact, "", "/x.php");
+  EXPECT_EQ(compact.use, ToolResultUse::kReplaceDocument);
+  EXPECT_EQ(compact.text, "ERR");
+}
+
+TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {
+  const struct {
+    std::string_view php;
+    PhpCommand command;
+    std::string_view file_path;
+    std::string_view command_line;
+  } cases[] = {
+      {"php", PhpCommand::kCheck, "/my site/a.php",
+       R"(php -q -l "/my site/a.php")"},
+      {"/opt/my php/php", PhpCommand::kCompact, "",
+       R"("/opt/my php/php" -q -w "")"},
+      {R"("/opt/my php/php")", PhpCommand::kRun, "a.php",
+       R"("/opt/my php/php" -q "a.php")"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PhpCommandLine(c.php, c.command, c.file_path), c.command_line);
+  }
+}
+
+}  // namespace
+}  // namespace quillory
