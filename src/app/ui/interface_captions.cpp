@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTabBar>
-#include <QTabWidget>
 
 #include <optional>
 #include <string>
@@ -15,8 +14,6 @@
 #include "app/named_captions.h"
 #include "app/ui/menu_actions.h"
 #include "editor/ui/display_text.h"
-#include "insert/panel_buttons.h"
-#include "insert/ui/panel_tool_button.h"
 
 namespace quillory {
 namespace {
@@ -71,21 +68,6 @@ void CaptionUnnumberedCommands(QMainWindow& window,
   }
 }
 
-void CaptionTagPanel(QMainWindow& window, const NamedCaptions& captions) {
-  for (PanelToolButton* button : window.findChildren<PanelToolButton*>()) {
-    button->SetCaption(Named(captions, button->objectName().toStdString(),
-                             ButtonName(button->Entry())));
-  }
-  auto* ttab = window.findChild<QTabWidget*>("TTab");
-  if (!ttab) return;
-  for (const PanelPageTitle& page : PanelPageTitles()) {
-    const std::string name = "Page_" + std::string(page.title);
-    const int index =
-        ttab->indexOf(window.findChild<QWidget*>(QString::fromStdString(name)));
-    if (index >= 0) ttab->setTabText(index, Named(captions, name, page.title));
-  }
-}
-
 }  // namespace
 
 void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
@@ -114,7 +96,6 @@ void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
 
 void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
   CaptionUnnumberedCommands(window, captions);
-  CaptionTagPanel(window, captions);
   Recaption<QTabBar>(window, "MTab", Named(captions, "MTab", kDocumentsCaption),
                      &QWidget::setAccessibleName);
 }

