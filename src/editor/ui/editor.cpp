@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTimer>
 
 #include "editor/snapshot_history.h"
@@ -258,6 +259,23 @@ void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
 
 void Editor::SetWrapped(bool wrapped) {
   Send(SCI_SETWRAPMODE, wrapped ? SC_WRAP_WORD : SC_WRAP_NONE);
+  WrapWholeText();
+}
+
+// NOTE: Scintilla wraps the visible lines when it paints and the others in
+// idle time, repainting after every few hundred; a caret moved below the
+// wrapped part makes it wrap all of them there and then, a pause of a
+// second on a few megabytes that nobody can tie to its cause. Laying out
+// text cannot be made faster from here, so the pause comes at once, where
+// it is expected, with the result already painted. Wrapping before a paint
+// would also use the text area's width as it was before a margin changed.
+void Editor::WrapWholeText() {
+  if (Send(SCI_GETWRAPMODE) == SC_WRAP_NONE) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  repaint();
+  // Making the last line visible needs the wrapping of every line above it.
+  Send(SCI_ENSUREVISIBLE, Send(SCI_GETLINECOUNT) - 1);
+  QApplication::restoreOverrideCursor();
 }
 
 bool Editor::ShowsUtf8() const { return Send(SCI_GETCODEPAGE) == SC_CP_UTF8; }

@@ -83,8 +83,13 @@ class Editor : public QsciScintillaBase {
   // history that ordered them.
   void ApplyQuietly(const std::vector<DocumentChange>& changes);
 
-  // Wrapped lines end at the window's edge; unwrapped ones run on.
+  // Wrapped lines end at the window's edge; unwrapped ones run on. Every
+  // line is wrapped before this returns.
   void SetWrapped(bool wrapped);
+  // After the text area's width changed: shows the visible lines wrapped
+  // anew at once, then wraps all the others behind a wait cursor. Costs
+  // nothing while lines run on.
+  void WrapWholeText();
   bool ShowsUtf8() const;
 
  signals:
