@@ -130,6 +130,9 @@ void Editor::ReplaceSelection(std::string_view bytes) {
   SendText(SCI_REPLACETARGET, bytes.size(), bytes.data());
   const long end = Send(SCI_GETTARGETEND);
   Send(SCI_SETEMPTYSELECTION, end);
+  // The view may have been scrolled away from the caret, or what went in
+  // may run below the view.
+  Send(SCI_SCROLLCARET);
   FlushEdit();
 }
 

@@ -45,7 +45,8 @@ class Editor : public QsciScintillaBase {
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.
   void SetBytes(std::string_view bytes);
-  // Inserts at the caret when nothing is selected; the caret ends after it.
+  // Inserts at the caret when nothing is selected; the caret ends after it,
+  // in view.
   void ReplaceSelection(std::string_view bytes);
   // Replaces bytes `start` to `end`; the caret ends after the new ones.
   void ReplaceRange(int start, int end, std::string_view bytes);

@@ -61,6 +61,21 @@ TEST_F(TagPanelActionsTest, InsertedLinesAboveTheCaretAreColoured) {
   EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
 }
 
+// Every insertion goes through the editor's selection replacement, which
+// shows the caret wherever the view was scrolled to.
+TEST_F(TagPanelActionsTest, InsertionShowsTheCaret) {
+  using Sci = QsciScintillaBase;
+  Rich().SetBytes(NumberedLines(500));
+  Rich().Select(Rich().Length(), Rich().Length());
+  Rich().ScrollLines(-500);
+  Click("LImg_6");
+  const long caret_line =
+      Rich().SendScintilla(Sci::SCI_LINEFROMPOSITION, Rich().Caret());
+  const long first = Rich().FirstVisibleLine();
+  EXPECT_GE(caret_line, first);
+  EXPECT_LT(caret_line, first + Rich().SendScintilla(Sci::SCI_LINESONSCREEN));
+}
+
 TEST_F(TagPanelActionsTest, FieldsetPromptAndItsCancel) {
   Click("TImg_10");
   ASSERT_EQ(fakes_.dialogs.prompts.size(), 1u);
