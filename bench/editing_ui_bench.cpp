@@ -1,14 +1,19 @@
 // Typing and replace all through the real main window and editor control:
 // a typed character with its change handling (line colouring, unsaved
 // marker, undo snapshot) at three caret places, a key press to the
-// repainted editor, and replace all of 100,000 occurrences from the find
-// window. Sizes 100 KB and 20 MB of the colouring corpus.
+// repainted editor, a key and a scrolled line through the event loop that
+// paints them, replace all of 100,000 occurrences from the find window,
+// and the word-wrap and line-number commands. Sizes 100 KB, 5 MB and 20 MB
+// of the colouring corpus.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 
 #include <memory>
 #include <string>
@@ -83,6 +88,79 @@ void KeyToRepaint(benchmark::State& state, const std::string* text) {
   }
 }
 
+// One event-loop round after a key: the editor's paint and every paint that
+// follows from it, the gutter's among them.
+void KeyToScreen(benchmark::State& state, const std::string* text) {
+  Session session;
+  session.Open(*text);
+  const int caret = bench::CaretFor(*text, "middle");
+  session.Rich().Select(caret, caret);
+  QApplication::processEvents();
+  for (auto _ : state) {
+    PressX(session.Rich());
+    QApplication::processEvents();
+  }
+}
+
+void LineScrollToScreen(benchmark::State& state, const std::string* text) {
+  Session session;
+  session.Open(*text);
+  session.Rich().ScrollLines(1000);
+  QApplication::processEvents();
+  int step = 1;
+  for (auto _ : state) {
+    session.Rich().ScrollLines(step);
+    step = -step;
+    QApplication::processEvents();
+  }
+}
+
+// A view command on 5 MB until every line is laid out, as the first caret
+// move below the view would demand: "painted_ms" is when the editor first
+// showed the result. The command that puts the view back is not timed.
+void ViewCommand(benchmark::State& state, const char* command, bool undo,
+                 bool wrapped) {
+  Session session;
+  session.Open(bench::Corpus("20m").substr(0, 5 << 20));
+  Editor& rich = session.Rich();
+  const auto run = [&](const char* name) {
+    session.window.Action(name)->trigger();
+    QApplication::processEvents();
+    rich.SendScintilla(
+        QsciScintillaBase::SCI_ENSUREVISIBLE,
+        rich.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT) - 1);
+  };
+  // Until its window is on screen, the editor does not paint.
+  while (!session.window.windowHandle()->isExposed()) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  if (wrapped) run("Wrap");
+  QElapsedTimer clock;
+  double painted_ms = -1;
+  QObject::connect(&rich, &QsciScintillaBase::SCN_PAINTED, [&] {
+    if (painted_ms < 0) painted_ms = clock.nsecsElapsed() / 1e6;
+  });
+  double painted_total = 0;
+  for (auto _ : state) {
+    if (undo) {
+      state.PauseTiming();
+      run(command);
+      state.ResumeTiming();
+    }
+    painted_ms = -1;
+    clock.start();
+    run(command);
+    painted_total += painted_ms;
+    if (!undo) {
+      state.PauseTiming();
+      run(command);
+      state.ResumeTiming();
+    }
+  }
+  state.counters["painted_ms"] =
+      benchmark::Counter(painted_total, benchmark::Counter::kAvgIterations);
+}
+
 // 20 MB in 200-byte lines, each with one "Quillory".
 std::string HundredThousandOccurrences() {
   std::string line = "<tr><td class=\"name\">Quillory</td><td>";
@@ -123,6 +201,33 @@ void RegisterAll() {
                                &Corpus("20m"))
       ->Unit(benchmark::kMillisecond)
       ->Iterations(100);
+  benchmark::RegisterBenchmark("KeyToScreen/middle/20m", KeyToScreen,
+                               &Corpus("20m"))
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(100);
+  benchmark::RegisterBenchmark("LineScrollToScreen/20m", LineScrollToScreen,
+                               &Corpus("20m"))
+      ->Unit(benchmark::kMillisecond)
+      ->Iterations(100);
+  struct ViewCase {
+    const char* name;
+    const char* command;
+    bool undo;
+    bool wrapped;
+  };
+  // Word wrap starts off and line numbers on.
+  for (const ViewCase& view :
+       {ViewCase{"Wrap/on/5m", "Wrap", false, false},
+        ViewCase{"Wrap/off/5m", "Wrap", true, false},
+        ViewCase{"setNum/off/5m", "setNum", false, false},
+        ViewCase{"setNum/on/5m", "setNum", true, false},
+        ViewCase{"setNum/off/wrapped/5m", "setNum", false, true},
+        ViewCase{"setNum/on/wrapped/5m", "setNum", true, true}}) {
+    benchmark::RegisterBenchmark(view.name, ViewCommand, view.command,
+                                 view.undo, view.wrapped)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(3);
+  }
   benchmark::RegisterBenchmark("ReplaceAllFromWindow/100000/20m",
                                ReplaceAllFromWindow)
       ->Unit(benchmark::kMillisecond)

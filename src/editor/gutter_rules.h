@@ -32,6 +32,7 @@ struct HighlightedLines {
   int64_t last = 0;
 
   bool Contains(int64_t line) const { return line >= first && line <= last; }
+  bool operator==(const HighlightedLines&) const = default;
 };
 
 HighlightedLines LinesToHighlight(int64_t selection_first_line,

@@ -198,6 +198,7 @@ void MainWindow::ColourWholeText() {
 
 void MainWindow::SetNum() {
   LineGutter::Switch(rich_, line_numbers_toggle_, kDefaultNumDigits);
+  rich_->WrapWholeText();
   line_numbers_toggle_ = !line_numbers_toggle_;
 }
 

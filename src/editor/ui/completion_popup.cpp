@@ -1,10 +1,12 @@
 #include "editor/ui/completion_popup.h"
 
 #include <QKeyEvent>
+#include <QScreen>
 
 #include <utility>
 
 #include "editor/completion_list.h"
+#include "editor/completion_placement.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
 
@@ -94,19 +96,36 @@ bool CompletionPopup::OnKeyRelease(int key) {
 
 void CompletionPopup::Open() {
   const long caret = rich_->Caret();
+  setCurrentRow(-1);
+  clearSelection();
+  setGeometry(PlaceAt(caret));
+  show();
+  raise();
+  start_ = caret;
+  shown_ = true;
+}
+
+// Under the caret by the gutter's text size, as far as the text area and
+// the screen leave room; above the caret's line where they do not.
+QRect CompletionPopup::PlaceAt(long caret) const {
   const long margin = rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL);
   const QPoint at(
       rich_->SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0UL, caret) - margin,
       rich_->SendScintilla(Sci::SCI_POINTYFROMPOSITION, 0UL, caret));
   const QSize gutter_text = LineGutter::TextSize(rich_);
-  setCurrentRow(-1);
-  clearSelection();
-  move(rich_->geometry().topLeft() + at +
-       QPoint(gutter_text.width(), gutter_text.height()));
-  show();
-  raise();
-  start_ = caret;
-  shown_ = true;
+  const QPoint wanted = rich_->geometry().topLeft() + at +
+                        QPoint(gutter_text.width(), gutter_text.height());
+  const QWidget* text_area = rich_->viewport();
+  const QRect screen = text_area->screen()->availableGeometry();
+  const QRect bounds =
+      QRect(text_area->mapTo(parentWidget(), QPoint()), text_area->size())
+          .intersected(QRect(parentWidget()->mapFromGlobal(screen.topLeft()),
+                             screen.size()));
+  const PixelRect placed = PlaceCompletionList(
+      {wanted.x(), wanted.y(), kListSize.width(), kListSize.height()},
+      text_area->mapTo(parentWidget(), QPoint(0, at.y())).y(),
+      {bounds.x(), bounds.y(), bounds.width(), bounds.height()});
+  return {placed.left, placed.top, placed.width, placed.height};
 }
 
 void CompletionPopup::Follow() {

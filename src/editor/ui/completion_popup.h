@@ -39,6 +39,7 @@ class CompletionPopup : public QListWidget {
   bool OnKeyPress(int key);
   bool OnKeyRelease(int key);
   void Open();
+  QRect PlaceAt(long caret) const;
   void Follow();
   void CloseIfBroken();
   void Choose();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -149,6 +150,9 @@ void Editor::ReplaceSelection(std::string_view bytes) {
   SendText(SCI_REPLACETARGET, bytes.size(), bytes.data());
   const long end = Send(SCI_GETTARGETEND);
   Send(SCI_SETEMPTYSELECTION, end);
+  // The view may have been scrolled away from the caret, or what went in
+  // may run below the view.
+  Send(SCI_SCROLLCARET);
   FlushEdit();
 }
 
@@ -286,6 +290,23 @@ void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
 
 void Editor::SetWrapped(bool wrapped) {
   Send(SCI_SETWRAPMODE, wrapped ? SC_WRAP_WORD : SC_WRAP_NONE);
+  WrapWholeText();
+}
+
+// NOTE: Scintilla wraps the visible lines when it paints and the others in
+// idle time, repainting after every few hundred; a caret moved below the
+// wrapped part makes it wrap all of them there and then, a pause of a
+// second on a few megabytes that nobody can tie to its cause. Laying out
+// text cannot be made faster from here, so the pause comes at once, where
+// it is expected, with the result already painted. Wrapping before a paint
+// would also use the text area's width as it was before a margin changed.
+void Editor::WrapWholeText() {
+  if (Send(SCI_GETWRAPMODE) == SC_WRAP_NONE) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  repaint();
+  // Making the last line visible needs the wrapping of every line above it.
+  Send(SCI_ENSUREVISIBLE, Send(SCI_GETLINECOUNT) - 1);
+  QApplication::restoreOverrideCursor();
 }
 
 TextEncoding Editor::Encoding() const {

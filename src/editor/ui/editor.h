@@ -51,7 +51,8 @@ class Editor : public QsciScintillaBase {
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.
   void SetBytes(std::string_view bytes);
-  // Inserts at the caret when nothing is selected; the caret ends after it.
+  // Inserts at the caret when nothing is selected; the caret ends after it,
+  // in view.
   void ReplaceSelection(std::string_view bytes);
   // Replaces bytes `start` to `end`; the caret ends after the new ones.
   void ReplaceRange(int start, int end, std::string_view bytes);
@@ -89,8 +90,13 @@ class Editor : public QsciScintillaBase {
   // history that ordered them.
   void ApplyQuietly(const std::vector<DocumentChange>& changes);
 
-  // Wrapped lines end at the window's edge; unwrapped ones run on.
+  // Wrapped lines end at the window's edge; unwrapped ones run on. Every
+  // line is wrapped before this returns.
   void SetWrapped(bool wrapped);
+  // After the text area's width changed: shows the visible lines wrapped
+  // anew at once, then wraps all the others behind a wait cursor. Costs
+  // nothing while lines run on.
+  void WrapWholeText();
   TextEncoding Encoding() const;
 
   // Asked when text would go in that the document cannot hold; without a

@@ -1,5 +1,7 @@
 #include "editor/ui/line_gutter.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -50,9 +52,17 @@ long Send(Editor* rich, unsigned int message, unsigned long w = 0, long l = 0) {
 LineGutter::LineGutter(Editor* rich, int digits)
     : QWidget(rich), rich_(rich), num_digits_(EffectiveDigits(digits)) {
   setObjectName("LineGutter");
+  // NOTE: the strip lies over the editor's text area; were it transparent,
+  // each of its paints would repaint the text area beneath, whose paint
+  // would ask for the strip again, and an idle editor would keep a core
+  // busy.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   rich->installEventFilter(this);
-  connect(rich, &Sci::SCN_UPDATEUI, this, [this](int) { update(); });
-  connect(rich, &Sci::SCN_PAINTED, this, [this] { update(); });
+  rich->viewport()->installEventFilter(this);
+  // Scrolling, wrapping, zooming and swapped documents all repaint the text
+  // area; the strip follows those paints that moved its lines.
+  connect(rich, &Sci::SCN_UPDATEUI, this, [this](int) { Refresh(); });
+  connect(rich, &Sci::SCN_PAINTED, this, &LineGutter::Refresh);
   Send(rich, Sci::SCI_SETMARGINTYPEN, kMargin, Sci::SC_MARGIN_SYMBOL);
   Send(rich, Sci::SCI_SETMARGINMASKN, kMargin, 0);
   Relayout();
@@ -92,16 +102,21 @@ void LineGutter::Relayout() {
   update();
 }
 
+// NOTE: the text area takes its new size only after the editor's own
+// resize event, so the strip follows the text area's.
 bool LineGutter::eventFilter(QObject* watched, QEvent* event) {
+  const bool text_area = watched == rich_->viewport();
   switch (event->type()) {
     case QEvent::Resize:
+      if (text_area) Relayout();
+      break;
     case QEvent::FontChange:
     case QEvent::StyleChange:
-      Relayout();
+      if (!text_area) Relayout();
       break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-      update();
+      Refresh();
       break;
     default:
       break;
@@ -109,53 +124,74 @@ bool LineGutter::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// Line tops come from display lines rather than from positions: asking
+// Scintilla where a position lies lays out that line's text each time.
+LineGutter::Picture LineGutter::Measure() const {
+  const auto line_of = [this](long position) {
+    return Send(rich_, Sci::SCI_LINEFROMPOSITION, position);
+  };
+  Picture picture;
+  picture.focused = rich_->hasFocus();
+  picture.marked =
+      LinesToHighlight(line_of(rich_->SelectionStart()),
+                       line_of(rich_->SelectionEnd()), line_of(rich_->Caret()));
+  const long line_count = Send(rich_, Sci::SCI_GETLINECOUNT);
+  const long first_shown = Send(rich_, Sci::SCI_GETFIRSTVISIBLELINE);
+  const int text_height = static_cast<int>(Send(rich_, Sci::SCI_TEXTHEIGHT));
+  const long last_shown = first_shown + (rich_->viewport()->height() - 1) /
+                                            std::max(1, text_height);
+  const long first = Send(rich_, Sci::SCI_DOCLINEFROMVISIBLE, first_shown);
+  const long last = std::min(
+      line_count - 1, Send(rich_, Sci::SCI_DOCLINEFROMVISIBLE, last_shown));
+  const auto top_of = [&](long line) {
+    return static_cast<int>(
+        (Send(rich_, Sci::SCI_VISIBLEFROMDOCLINE, line) - first_shown) *
+        text_height);
+  };
+  const int number_height =
+      QFontMetrics(NumberFont()).boundingRect("qQ").height();
+  for (long line = first; line <= last; ++line) {
+    const int top = top_of(line);
+    const int bottom =
+        line < line_count - 1 ? top_of(line + 1) : top + number_height;
+    picture.cells.push_back({line, top, bottom});
+  }
+  return picture;
+}
+
+void LineGutter::Refresh() {
+  if (Measure() != painted_) update();
+}
+
 void LineGutter::paintEvent(QPaintEvent*) {
+  painted_ = Measure();
   QPainter painter(this);
   const QPalette colours = palette();
   painter.fillRect(rect(), colours.color(QPalette::Button));
   painter.setFont(NumberFont());
-  const bool focused = rich_->hasFocus();
-  const QColor fill = FromBgr(
-      focused ? BlendWithWhite(ToBgr(colours.color(QPalette::Highlight)),
-                               kFocusedBlend)
-              : BlendWithWhite(ToBgr(colours.color(QPalette::Button)),
-                               kUnfocusedBlend));
-  const auto line_of = [this](long position) {
-    return Send(rich_, Sci::SCI_LINEFROMPOSITION, position);
-  };
-  const HighlightedLines marked =
-      LinesToHighlight(line_of(rich_->SelectionStart()),
-                       line_of(rich_->SelectionEnd()), line_of(rich_->Caret()));
-  const long line_count = Send(rich_, Sci::SCI_GETLINECOUNT);
-  const long first = Send(rich_, Sci::SCI_DOCLINEFROMVISIBLE,
-                          Send(rich_, Sci::SCI_GETFIRSTVISIBLELINE));
-  const long last = std::min(line_count - 1,
-                             line_of(Send(rich_, Sci::SCI_POSITIONFROMPOINT, 0,
-                                          rich_->viewport()->height() - 1)));
-  const int line_height =
-      QFontMetrics(NumberFont()).boundingRect("qQ").height();
-  const auto top_of = [this](long line) {
-    return static_cast<int>(Send(rich_, Sci::SCI_POINTYFROMPOSITION, 0,
-                                 Send(rich_, Sci::SCI_POSITIONFROMLINE, line)));
-  };
+  const QColor fill =
+      FromBgr(painted_.focused
+                  ? BlendWithWhite(ToBgr(colours.color(QPalette::Highlight)),
+                                   kFocusedBlend)
+                  : BlendWithWhite(ToBgr(colours.color(QPalette::Button)),
+                                   kUnfocusedBlend));
   int marked_top = -1;
   int marked_bottom = -1;
-  for (long line = first; line <= last; ++line) {
-    const int top = top_of(line);
-    const int bottom =
-        line < line_count - 1 ? top_of(line + 1) : top + line_height;
-    const QRect cell(0, top, tray_width_ - 1, bottom - top);
-    if (marked.Contains(line)) {
-      painter.fillRect(cell, fill);
-      if (marked_top < 0) marked_top = top;
-      marked_bottom = bottom;
+  for (const Picture::Cell& cell : painted_.cells) {
+    const QRect area(0, cell.top, tray_width_ - 1, cell.bottom - cell.top);
+    if (painted_.marked.Contains(cell.line)) {
+      painter.fillRect(area, fill);
+      if (marked_top < 0) marked_top = cell.top;
+      marked_bottom = cell.bottom;
     }
     painter.setPen(colours.color(QPalette::WindowText));
     painter.drawText(
-        cell, Qt::AlignCenter | Qt::TextSingleLine,
-        QString::fromStdString(LineNumberText(line + 1, num_digits_)));
+        area, Qt::AlignCenter | Qt::TextSingleLine,
+        QString::fromStdString(LineNumberText(cell.line + 1, num_digits_)));
   }
-  if (marked_top >= 0) DrawFrame(painter, marked_top, marked_bottom, focused);
+  if (marked_top >= 0) {
+    DrawFrame(painter, marked_top, marked_bottom, painted_.focused);
+  }
   painter.setPen(colours.color(QPalette::Dark));
   painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
 }

@@ -49,6 +49,27 @@ TEST_F(CompletionPopupTest, LessThanOpensTheListUnderTheCaretWithNoChoice) {
                               QPoint(gutter.width(), gutter.height()));
 }
 
+// Opened on the last line in view, the list goes above the caret's line
+// rather than over the status line and off the window.
+TEST_F(CompletionPopupTest,
+       NearTheBottomTheListOpensAboveTheCaretInsideTheText) {
+  Rich().SetBytes(NumberedLines(200));
+  const long last_in_view = Rich().SendScintilla(Sci::SCI_LINESONSCREEN) - 1;
+  const long caret =
+      Rich().SendScintilla(Sci::SCI_GETLINEENDPOSITION, last_in_view);
+  Rich().Select(caret, caret);
+  QTest::keyClick(&Rich(), '<');
+  ASSERT_TRUE(List().isVisible());
+  QWidget* text_area = Rich().viewport();
+  const QRect text(text_area->mapTo(window_.centralWidget(), QPoint()),
+                   text_area->size());
+  EXPECT_TRUE(text.contains(List().geometry())) << "inside the text area";
+  const int line_top =
+      text.top() + static_cast<int>(Rich().SendScintilla(
+                       Sci::SCI_POINTYFROMPOSITION, 0UL, caret + 1));
+  EXPECT_LE(List().geometry().bottom(), line_top) << "above the caret's line";
+}
+
 TEST_F(CompletionPopupTest, TypedLettersSelectIgnoringCaseAndEnterInserts) {
   QTest::keyClick(&Rich(), '<');
   QTest::keyClicks(&Rich(), "TA");

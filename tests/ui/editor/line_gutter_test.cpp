@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include <QApplication>
 #include <QImage>
@@ -21,6 +23,19 @@ std::string Lines(int count) {
   for (int i = 0; i < count; ++i) text += "line\r\n";
   return text;
 }
+
+// Counts the paint events a widget gets from its creation on.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
 
 // Anti-aliased digits are drawn in shades of the (dark) text colour.
 bool IsInk(const QColor& colour) { return colour.lightness() < 96; }
@@ -138,6 +153,42 @@ TEST_F(LineGutterTest, NumbersAreDrawnInEveryVisibleCellAndNoFurther) {
                             [](bool ink) { return ink; }))
         << "row " << row;
   }
+}
+
+// A paint that asks for another paint keeps a core busy while nothing
+// happens; each change of what the gutter shows still repaints it.
+TEST_F(LineGutterTest, RepaintsOnlyWhenWhatItShowsChanges) {
+  std::string long_lines;
+  for (int i = 0; i < 200; ++i) long_lines += std::string(60, 'x') + "\r\n";
+  rich_->SetBytes(long_lines);
+  LineGutter::Switch(rich_, true, 4);
+  rich_->setFocus();
+  QTest::qWait(100);
+  PaintCounter gutter(LineGutter::Of(rich_));
+  QTest::qWait(300);
+  EXPECT_EQ(gutter.count, 0) << "idle";
+
+  const std::pair<const char*, std::function<void()>> changes[] = {
+      {"caret", [&] { rich_->Select(130, 130); }},
+      {"typing", [&] { QTest::keyClick(rich_, Qt::Key_Return); }},
+      {"scroll", [&] { rich_->ScrollLines(20); }},
+      {"focus", [&] { other_->setFocus(); }},
+      {"zoom", [&] { rich_->SendScintilla(Sci::SCI_ZOOMIN); }},
+      {"wrap", [&] { rich_->SetWrapped(true); }},
+  };
+  for (const auto& [name, change] : changes) {
+    gutter.count = 0;
+    change();
+    QTest::qWait(50);
+    EXPECT_GT(gutter.count, 0) << name;
+  }
+}
+
+TEST_F(LineGutterTest, FollowsTheEditorWhenItGrows) {
+  LineGutter::Switch(rich_, true, 4);
+  rich_->setGeometry(0, 0, 300, 500);
+  QApplication::processEvents();
+  EXPECT_EQ(LineGutter::Of(rich_)->height(), rich_->viewport()->height());
 }
 
 }  // namespace

@@ -105,6 +105,22 @@ TEST_F(TagPanelTest, InsertedLinesAboveTheCaretAreColoured) {
   EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
 }
 
+// Insertions far below the top of a long text scroll to what they put in.
+TEST_F(TagPanelTest, InsertionShowsTheCaret) {
+  using Sci = QsciScintillaBase;
+  std::string lines;
+  for (int i = 0; i < 500; ++i) lines += "line\r\n";
+  Rich().SetBytes(lines);
+  Rich().Select(Rich().Length(), Rich().Length());
+  Rich().ScrollLines(-500);
+  Click("LImg_6");
+  const long caret_line =
+      Rich().SendScintilla(Sci::SCI_LINEFROMPOSITION, Rich().Caret());
+  const long first = Rich().FirstVisibleLine();
+  EXPECT_GE(caret_line, first);
+  EXPECT_LT(caret_line, first + Rich().SendScintilla(Sci::SCI_LINESONSCREEN));
+}
+
 // A cancelled label prompt still gives a fieldset, and a cancelled select
 // dialog still its option line.
 TEST_F(TagPanelTest, FieldsetAndSelectListGoInHoweverClosed) {
