@@ -50,6 +50,11 @@ long Send(Editor* rich, unsigned int message, unsigned long w = 0, long l = 0) {
 LineGutter::LineGutter(Editor* rich, int digits)
     : QWidget(rich), rich_(rich), num_digits_(EffectiveDigits(digits)) {
   setObjectName("LineGutter");
+  // NOTE: the gutter paints every pixel of itself. Were it taken for
+  // transparent, each of its repaints would repaint the editor beneath,
+  // whose SCN_PAINTED asks for the next one, for as long as a document is
+  // shown.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   rich->installEventFilter(this);
   connect(rich, &Sci::SCN_UPDATEUI, this, [this](int) { update(); });
   connect(rich, &Sci::SCN_PAINTED, this, [this] { update(); });

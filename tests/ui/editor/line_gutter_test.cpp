@@ -25,6 +25,21 @@ std::string Lines(int count) {
 // Anti-aliased digits are drawn in shades of the (dark) text colour.
 bool IsInk(const QColor& colour) { return colour.lightness() < 96; }
 
+// Counts the paint events of the widget it watches.
+class PaintCounter : public QObject {
+ public:
+  PaintCounter(int* paints, QWidget* watched) : paints_(paints) {
+    watched->installEventFilter(this);
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++*paints_;
+    return false;
+  }
+
+ private:
+  int* paints_;
+};
+
 class LineGutterTest : public ::testing::Test {
  protected:
   LineGutterTest() {
@@ -138,6 +153,18 @@ TEST_F(LineGutterTest, NumbersAreDrawnInEveryVisibleCellAndNoFurther) {
                             [](bool ink) { return ink; }))
         << "row " << row;
   }
+}
+
+// Painting the editor repaints the gutter, which must not in turn repaint
+// the editor: an idle window would never stop painting.
+TEST_F(LineGutterTest, AnIdleEditorStopsPainting) {
+  LineGutter::Switch(rich_, true, 4);
+  rich_->SetBytes(Lines(3));
+  QTest::qWait(100);
+  int paints = 0;
+  const PaintCounter counter(&paints, rich_->viewport());
+  QTest::qWait(200);
+  EXPECT_EQ(paints, 0);
 }
 
 }  // namespace
