@@ -24,6 +24,8 @@ enum class Availability {
   kWithDocument,  // only while a document is open
   kWithUndo,      // only while Undo would put a level back
   kWithRedo,      // only while Redo would
+  kWithTidy,      // with a document, when the settings turn HTML Tidy on
+  kWithPhp,       // with a document, when the settings name PHP
   kNotBuilt,      // shown, but not built yet: stays disabled
 };
 
