@@ -89,6 +89,7 @@ QWidget* OutputWindow::Web() {
   QWidget* view =
       web_ != nullptr ? web_->Widget() : (no_web_ = new QLabel(kNoBrowserText));
   view->setObjectName("Web");
+  view->setAccessibleName(windowTitle());
   views_->addWidget(view);
   return view;
 }

@@ -64,6 +64,17 @@ TEST_F(ToolCommandsTest, CheckShowsTidysMessagesAndRepairIsOneUndoableChange) {
   EXPECT_EQ(Text(), page);
 }
 
+TEST_F(ToolCommandsTest, WithoutTidyErrTakesThePagesPlaceUntilUndo) {
+  const std::string path = getenv("PATH");
+  setenv("PATH", folder_.Path("").c_str(), 1);
+  OpenFile("page.html", "<p>x");
+  Run("ConvToXHTML");
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(Text(), "ERR");
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "<p>x");
+}
+
 // Each PHP command flips the output window's views; the page is written
 // whole to a file that the browser then shows.
 TEST_F(ToolCommandsTest, PhpCommandsFlipTheOutputWindowBetweenItsViews) {
