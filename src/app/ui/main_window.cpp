@@ -51,33 +51,6 @@ constexpr char kTitle[] = "Quillory";
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
 
-// What the commands' availability depends on.
-struct CommandState {
-  const SnapshotHistory* history;  // the active document's; null for none
-  const Settings& settings;
-};
-
-bool IsAvailable(Availability availability, const CommandState& state) {
-  const SnapshotHistory* history = state.history;
-  switch (availability) {
-    case Availability::kAlways:
-      return true;
-    case Availability::kWithDocument:
-      return history != nullptr;
-    case Availability::kWithTidy:
-      return history != nullptr && state.settings.tidy;
-    case Availability::kWithPhp:
-      return history != nullptr && !state.settings.php.empty();
-    case Availability::kWithUndo:
-      return history != nullptr && history->CanUndo();
-    case Availability::kWithRedo:
-      return history != nullptr && history->CanRedo();
-    case Availability::kNotBuilt:
-      break;
-  }
-  return false;
-}
-
 bool IsExistingFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);

@@ -2,10 +2,12 @@
 
 #include <array>
 
+#include "app/settings.h"
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 #include "app/ui/snapshot_commands.h"
 #include "editor/find_session.h"
+#include "editor/snapshot_history.h"
 #include "tools/ui/tool_commands.h"
 
 namespace quillory {
@@ -92,6 +94,27 @@ const std::array kActions = {
 // clang-format on
 
 }  // namespace
+
+bool IsAvailable(Availability availability, const CommandState& state) {
+  const SnapshotHistory* history = state.history;
+  switch (availability) {
+    case Availability::kAlways:
+      return true;
+    case Availability::kWithDocument:
+      return history != nullptr;
+    case Availability::kWithTidy:
+      return history != nullptr && state.settings.tidy;
+    case Availability::kWithPhp:
+      return history != nullptr && !state.settings.php.empty();
+    case Availability::kWithUndo:
+      return history != nullptr && history->CanUndo();
+    case Availability::kWithRedo:
+      return history != nullptr && history->CanRedo();
+    case Availability::kNotBuilt:
+      break;
+  }
+  return false;
+}
 
 std::span<const MenuSpec> MainMenus() { return kMenus; }
 std::span<const ActionSpec> MainActions() { return kActions; }

@@ -5,6 +5,8 @@
 namespace quillory {
 
 class MainWindow;
+class SnapshotHistory;
+struct Settings;
 
 enum class MenuId {
   kFile,
@@ -28,6 +30,14 @@ enum class Availability {
   kWithPhp,       // with a document, when the settings name PHP
   kNotBuilt,      // shown, but not built yet: stays disabled
 };
+
+// What the commands' availability depends on.
+struct CommandState {
+  const SnapshotHistory* history;  // the active document's; null for none
+  const Settings& settings;
+};
+
+bool IsAvailable(Availability availability, const CommandState& state);
 
 struct MenuSpec {
   MenuId id;

@@ -18,7 +18,7 @@
 namespace quillory {
 namespace {
 
-// A tool that ends sooner leaves no trace on the screen.
+// A tool that ends sooner is not announced.
 constexpr std::chrono::milliseconds kBusyDelay(300);
 constexpr char kTidySource[] = "HTML Tidy";
 
