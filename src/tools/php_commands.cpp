@@ -27,6 +27,23 @@ std::string ProgramWord(std::string_view php) {
   return needs_quotes ? Quoted(php) : std::string(php);
 }
 
+class PhpJob : public ToolJob {
+ public:
+  PhpJob(PhpCommand command, std::string_view php, std::string_view file_path)
+      : command_(command),
+        command_line_(PhpCommandLine(php, command, file_path)) {}
+
+  const std::string& CommandLine() const override { return command_line_; }
+  ErrorRoute Route() const override { return ErrorRoute::kWithOutput; }
+  ToolResult Result(const std::optional<Capture>& capture) const override {
+    return PhpResult(command_, capture);
+  }
+
+ private:
+  PhpCommand command_;
+  std::string command_line_;
+};
+
 }  // namespace
 
 std::string PhpCommandLine(std::string_view php, PhpCommand command,
@@ -56,10 +73,14 @@ ToolResult PhpResult(PhpCommand command,
   return {ToolResultUse::kShowPage, std::string(output)};
 }
 
+std::unique_ptr<ToolJob> MakePhpJob(PhpCommand command, std::string_view php,
+                                    std::string_view file_path) {
+  return std::make_unique<PhpJob>(command, php, file_path);
+}
+
 ToolResult RunPhp(ProcessRunner& runner, PhpCommand command,
                   std::string_view php, std::string_view file_path) {
-  return PhpResult(command, runner.Run(PhpCommandLine(php, command, file_path),
-                                       ErrorRoute::kWithOutput));
+  return RunJob(runner, PhpJob(command, php, file_path));
 }
 
 }  // namespace quillory

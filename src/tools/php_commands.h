@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "tools/process_runner.h"
+#include "tools/tool_job.h"
 #include "tools/tool_result.h"
 
 namespace quillory {
@@ -30,6 +32,10 @@ std::string PhpCommandLine(std::string_view php, PhpCommand command,
 //   "</html>" (letter case counts), or all of it;
 // - compaction's output becomes the document's text, with CR LF line ends.
 ToolResult PhpResult(PhpCommand command, const std::optional<Capture>& capture);
+
+// The command on the file.
+std::unique_ptr<ToolJob> MakePhpJob(PhpCommand command, std::string_view php,
+                                    std::string_view file_path);
 
 // The whole command, waiting for PHP.
 ToolResult RunPhp(ProcessRunner& runner, PhpCommand command,

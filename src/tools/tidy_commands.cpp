@@ -32,6 +32,33 @@ std::string_view OptionsOf(TidyCommand command) {
   return kTidyOptions[static_cast<size_t>(command)].options;
 }
 
+// When the input file could not be written, the document stays and the
+// reason is shown.
+class TidyJob : public ToolJob {
+ public:
+  TidyJob(TidyCommand command, std::string_view text, const AppEnvironment& env)
+      : command_(command), input_(env.temp_folder, "tmp.html", text) {
+    if (input_.error().empty()) {
+      command_line_ = TidyCommandLine(TidyProgram(env.program_folder), command,
+                                      input_.path());
+    }
+  }
+
+  const std::string& CommandLine() const override { return command_line_; }
+  ErrorRoute Route() const override { return TidyErrorRoute(command_); }
+  ToolResult Result(const std::optional<Capture>& capture) const override {
+    if (!input_.error().empty()) {
+      return {ToolResultUse::kShowMessages, input_.error()};
+    }
+    return TidyResult(command_, capture);
+  }
+
+ private:
+  TidyCommand command_;
+  TemporaryInput input_;
+  std::string command_line_;
+};
+
 }  // namespace
 
 std::string TidyProgram(const std::string& program_folder) {
@@ -49,15 +76,14 @@ ErrorRoute TidyErrorRoute(TidyCommand command) {
                                         : ErrorRoute::kApart;
 }
 
+std::unique_ptr<ToolJob> MakeTidyJob(TidyCommand command, std::string_view text,
+                                     const AppEnvironment& env) {
+  return std::make_unique<TidyJob>(command, text, env);
+}
+
 ToolResult RunTidy(ProcessRunner& runner, TidyCommand command,
                    std::string_view text, const AppEnvironment& env) {
-  const TemporaryInput input(env.temp_folder, "tmp.html", text);
-  if (!input.error().empty()) {
-    return {ToolResultUse::kShowMessages, input.error()};
-  }
-  const std::string command_line =
-      TidyCommandLine(TidyProgram(env.program_folder), command, input.path());
-  return TidyResult(command, runner.Run(command_line, TidyErrorRoute(command)));
+  return RunJob(runner, TidyJob(command, text, env));
 }
 
 }  // namespace quillory

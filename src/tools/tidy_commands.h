@@ -1,11 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/app_environment.h"
 #include "tools/process_run.h"
 #include "tools/process_runner.h"
+#include "tools/tool_job.h"
 #include "tools/tool_result.h"
 
 namespace quillory {
@@ -32,8 +34,12 @@ std::string TidyCommandLine(std::string_view program, TidyCommand command,
 // commands keep them apart from the page Tidy writes.
 ErrorRoute TidyErrorRoute(TidyCommand command);
 
-// The whole command, waiting for Tidy: the document's text goes to Tidy
-// through a temporary file, removed afterwards.
+// The command on the document's text, which goes to Tidy through a
+// temporary file that lasts as long as the job.
+std::unique_ptr<ToolJob> MakeTidyJob(TidyCommand command, std::string_view text,
+                                     const AppEnvironment& env);
+
+// The whole command, waiting for Tidy.
 ToolResult RunTidy(ProcessRunner& runner, TidyCommand command,
                    std::string_view text, const AppEnvironment& env);
 

@@ -9,6 +9,7 @@ e2e_setup() {
   E2E_PROGRAM=$E2E_ROOT/program
   mkdir -p "$E2E_PROGRAM" "$E2E_ROOT/home"
   cp "$E2E_BINARY" "$E2E_PROGRAM/quillory"
+  cp "$E2E_BUILD/libquillory_web.so" "$E2E_PROGRAM/"
   for folder in languages templates plug-ins; do
     [ -d "$E2E_BUILD/$folder" ] && cp -r "$E2E_BUILD/$folder" "$E2E_PROGRAM/"
   done
@@ -70,6 +71,36 @@ e2e_wait_exit() {
 
 e2e_screenshot() {
   import -window root "$1"
+}
+
+# The settings.dat the program ships, which turns HTML Tidy on and names
+# PHP; Tidy then reads only its defaults, whatever this machine's
+# configuration says.
+e2e_use_tools() {
+  local sources
+  sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+  cp "$sources/data/settings.dat" "$E2E_PROGRAM/"
+  export HTML_TIDY=$sources/tests/fixtures/tools/tidy-defaults.conf
+}
+
+# Waits for a shown window whose title matches; prints its id.
+e2e_wait_window() {
+  xdotool search --sync --onlyvisible --name "$1" | tail -n 1
+}
+
+# Chooses a menu command by keys: Alt with the menu's letter, then the
+# keys that reach the command (mnemonic letters or arrows and Return).
+e2e_menu() {
+  xdotool windowfocus --sync "$E2E_WINDOW"
+  xdotool key --clearmodifiers "alt+$1"
+  shift
+  sleep 0.3
+  xdotool key --clearmodifiers --delay 150 "$@"
+}
+
+# The colour of one pixel of a screenshot, as six hexadecimal digits.
+e2e_pixel() {
+  convert "$1" -crop "1x1+$2+$3" -depth 8 -format '%[hex:u.p]' info: | cut -c1-6
 }
 
 e2e_cleanup() {

@@ -41,6 +41,8 @@
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
 #include "insert/ui/tag_panel.h"
+#include "tools/ui/page_view_loader.h"
+#include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
@@ -48,23 +50,6 @@ namespace {
 constexpr char kTitle[] = "Quillory";
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
-
-// `history` is the active document's, null while no document is open.
-bool IsAvailable(Availability availability, const SnapshotHistory* history) {
-  switch (availability) {
-    case Availability::kAlways:
-      return true;
-    case Availability::kWithDocument:
-      return history != nullptr;
-    case Availability::kWithUndo:
-      return history != nullptr && history->CanUndo();
-    case Availability::kWithRedo:
-      return history != nullptr && history->CanRedo();
-    case Availability::kNotBuilt:
-      break;
-  }
-  return false;
-}
 
 bool IsExistingFile(const std::string& path) {
   std::error_code error;
@@ -97,6 +82,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
   files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
+  BuildToolCommands();
   StartUp();
 }
 
@@ -178,6 +164,31 @@ void MainWindow::BuildTagPanel() {
   tag_panel->BindCommand(PanelAction::kOpen, Action("OpenOld"));
   tag_panel->BindCommand(PanelAction::kSave, Action("SaveHtml"));
   tag_panel->BindCommand(PanelAction::kPrint, Action("Prnt"));
+}
+
+void MainWindow::BuildToolCommands() {
+  tools_ = new ToolCommands(
+      {this, rich_, *highlighter_, guards_, environment_, settings_, lang_,
+       captions_, [this] { return tabs_->At(tabs_->ActiveSlot()).file_path; },
+       [this] { change_->OnChange(); },
+       [this](std::string_view text) { SetStatus(text); },
+       [this](bool held) { HoldDocuments(held); }, &LoadPageView},
+      this);
+}
+
+// While a tool runs, the window paints and its menus open, but nothing
+// that changes a document can be reached.
+void MainWindow::HoldDocuments(bool held) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(tab_bar_),
+        static_cast<QWidget*>(close_button_),
+        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
+    part->setEnabled(!held);
+  }
+  if (find_) find_->setEnabled(!held);
+  for (QAction* entry : recent_entries_) entry->setEnabled(!held);
+  UpdateCommandStates();
+  if (!held && rich_->isVisible()) rich_->setFocus();
 }
 
 void MainWindow::CallRichChange() { change_->OnChange(); }
@@ -358,6 +369,7 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  tools_->Abandon();
   if (about_) about_->close();
   WriteSettingsFile();
   event->accept();
@@ -389,14 +401,18 @@ void MainWindow::ShowDocumentViews(bool shown) {
 }
 
 // Runs after every command and every edit, so Undo and Redo follow the
-// history.
+// history. No command can be chosen while a tool runs.
 void MainWindow::UpdateCommandStates() {
   const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
-  const SnapshotHistory* history = slot >= 0 ? &tabs_->History(slot) : nullptr;
+  const CommandState state{slot >= 0 ? &tabs_->History(slot) : nullptr,
+                           settings_};
+  const bool idle = tools_ == nullptr || !tools_->Running();
   const std::span<const ActionSpec> specs = MainActions();
   for (size_t i = 0; i < specs.size(); ++i) {
-    actions_[i]->setEnabled(IsAvailable(specs[i].availability, history));
+    actions_[i]->setEnabled(idle && IsAvailable(specs[i].availability, state));
   }
+  menus_.at(MenuId::kHtmlTidy)->menuAction()->setEnabled(settings_.tidy);
+  menus_.at(MenuId::kPhp)->menuAction()->setEnabled(!settings_.php.empty());
 }
 
 void MainWindow::UpdateTitle() {

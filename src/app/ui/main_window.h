@@ -38,6 +38,7 @@ class DocumentTabs;
 class Editor;
 class HtmlParse;
 class SlotTabBar;
+class ToolCommands;
 class ToolkitTranslations;
 enum class MenuId;
 enum class FindPanel : uint8_t;
@@ -86,6 +87,7 @@ class MainWindow : public QMainWindow {
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
   DocumentFiles& Files() const { return *files_; }
+  ToolCommands& Tools() const { return *tools_; }
   Settings& CurrentSettings() { return settings_; }
   const LangTable& Lang() const { return lang_; }
   const NamedCaptions& Captions() const { return captions_; }
@@ -104,6 +106,8 @@ class MainWindow : public QMainWindow {
   void BuildEditorAids();
   void BuildEditingEvents();
   void BuildTagPanel();
+  void BuildToolCommands();
+  void HoldDocuments(bool held);
   void StartUp();
   void ReadSettingsFile();
   void WriteSettingsFile();
@@ -140,6 +144,7 @@ class MainWindow : public QMainWindow {
   CompletionPopup* completion_ = nullptr;
   ChangeHandler* change_ = nullptr;
   EditorKeyHandler* keys_ = nullptr;
+  ToolCommands* tools_ = nullptr;
   bool line_numbers_toggle_ = false;
 
   std::map<MenuId, QMenu*> menus_;

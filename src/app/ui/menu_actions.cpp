@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "app/settings.h"
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 #include "app/ui/snapshot_commands.h"
 #include "editor/find_session.h"
+#include "editor/snapshot_history.h"
+#include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
@@ -18,6 +21,16 @@ using W = MainWindow;
 template <void (DocumentFiles::*kCommand)()>
 void OnFiles(W& window) {
   (window.Files().*kCommand)();
+}
+
+template <TidyCommand kCommand>
+void OnTidy(W& window) {
+  window.Tools().RunTidy(kCommand);
+}
+
+template <PhpCommand kCommand>
+void OnPhp(W& window) {
+  window.Tools().RunPhp(kCommand);
 }
 
 constexpr std::array kMenus = {
@@ -60,17 +73,17 @@ const std::array kActions = {
 
   ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", nullptr, A::kNotBuilt},
   ActionSpec{"view_browse", M::kTools, 14, "Preview", "", nullptr, A::kNotBuilt},
-  ActionSpec{"Chk", M::kTools, 9, "Check", "", nullptr, A::kNotBuilt, false, true},
-  ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", nullptr, A::kNotBuilt},
-  ActionSpec{"ChkByTidy", M::kHtmlTidy, 94, "Check", "", nullptr, A::kNotBuilt},
-  ActionSpec{"ConvToXML", M::kHtmlTidy, 95, "Convert to XML", "", nullptr, A::kNotBuilt},
-  ActionSpec{"ConvToHTML", M::kHtmlTidy, 96, "Convert to HTML", "", nullptr, A::kNotBuilt},
-  ActionSpec{"ConvToXHTML", M::kHtmlTidy, 97, "Convert to XHTML", "", nullptr, A::kNotBuilt},
-  ActionSpec{"TagsToUpperCase", M::kHtmlTidy, 98, "Tags to upper case", "", nullptr, A::kNotBuilt},
-  ActionSpec{"phpCheck", M::kPhp, -1, "Check syntax", "", nullptr, A::kNotBuilt},
-  ActionSpec{"phpEXE", M::kPhp, -1, "Run", "", nullptr, A::kNotBuilt},
-  ActionSpec{"phpHighlight", M::kPhp, -1, "Highlight", "", nullptr, A::kNotBuilt},
-  ActionSpec{"phpCompact", M::kPhp, -1, "Compact", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Chk", M::kTools, 9, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy, false, true},
+  ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", &OnTidy<TidyCommand::kClean>, A::kWithTidy},
+  ActionSpec{"ChkByTidy", M::kHtmlTidy, 94, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy},
+  ActionSpec{"ConvToXML", M::kHtmlTidy, 95, "Convert to XML", "", &OnTidy<TidyCommand::kToXml>, A::kWithTidy},
+  ActionSpec{"ConvToHTML", M::kHtmlTidy, 96, "Convert to HTML", "", &OnTidy<TidyCommand::kToHtml>, A::kWithTidy},
+  ActionSpec{"ConvToXHTML", M::kHtmlTidy, 97, "Convert to XHTML", "", &OnTidy<TidyCommand::kToXhtml>, A::kWithTidy},
+  ActionSpec{"TagsToUpperCase", M::kHtmlTidy, 98, "Tags to upper case", "", &OnTidy<TidyCommand::kUpperCase>, A::kWithTidy},
+  ActionSpec{"phpCheck", M::kPhp, -1, "Check syntax", "", &OnPhp<PhpCommand::kCheck>, A::kWithPhp},
+  ActionSpec{"phpEXE", M::kPhp, -1, "Run", "", &OnPhp<PhpCommand::kRun>, A::kWithPhp},
+  ActionSpec{"phpHighlight", M::kPhp, -1, "Highlight", "", &OnPhp<PhpCommand::kHighlight>, A::kWithPhp},
+  ActionSpec{"phpCompact", M::kPhp, -1, "Compact", "", &OnPhp<PhpCommand::kCompact>, A::kWithPhp},
 
   ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", nullptr, A::kNotBuilt},
   ActionSpec{"extensions", M::kSettings, 102, "File types", "", nullptr, A::kNotBuilt},
@@ -81,6 +94,27 @@ const std::array kActions = {
 // clang-format on
 
 }  // namespace
+
+bool IsAvailable(Availability availability, const CommandState& state) {
+  const SnapshotHistory* history = state.history;
+  switch (availability) {
+    case Availability::kAlways:
+      return true;
+    case Availability::kWithDocument:
+      return history != nullptr;
+    case Availability::kWithTidy:
+      return history != nullptr && state.settings.tidy;
+    case Availability::kWithPhp:
+      return history != nullptr && !state.settings.php.empty();
+    case Availability::kWithUndo:
+      return history != nullptr && history->CanUndo();
+    case Availability::kWithRedo:
+      return history != nullptr && history->CanRedo();
+    case Availability::kNotBuilt:
+      break;
+  }
+  return false;
+}
 
 std::span<const MenuSpec> MainMenus() { return kMenus; }
 std::span<const ActionSpec> MainActions() { return kActions; }

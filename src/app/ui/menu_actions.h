@@ -5,6 +5,8 @@
 namespace quillory {
 
 class MainWindow;
+class SnapshotHistory;
+struct Settings;
 
 enum class MenuId {
   kFile,
@@ -24,8 +26,18 @@ enum class Availability {
   kWithDocument,  // only while a document is open
   kWithUndo,      // only while Undo would put a level back
   kWithRedo,      // only while Redo would
+  kWithTidy,      // with a document, when the settings turn HTML Tidy on
+  kWithPhp,       // with a document, when the settings name PHP
   kNotBuilt,      // shown, but not built yet: stays disabled
 };
+
+// What the commands' availability depends on.
+struct CommandState {
+  const SnapshotHistory* history;  // the active document's; null for none
+  const Settings& settings;
+};
+
+bool IsAvailable(Availability availability, const CommandState& state);
 
 struct MenuSpec {
   MenuId id;

@@ -100,6 +100,28 @@ TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
   EXPECT_EQ(Text(*window, "ext_0"), "Firefox");
 }
 
+// Tidy's and PHP's commands need a document and their setting.
+TEST_F(MainWindowTest, ToolCommandsFollowTheSettings) {
+  const struct {
+    const char* settings;
+    bool tidy;
+    bool php;
+  } cases[] = {{"Tidy=true\r\n", true, false}, {"php=php\r\n", false, true}};
+  for (const auto& c : cases) {
+    auto window = Start(c.settings);
+    EXPECT_FALSE(window->Action("repByTidy")->isEnabled());
+    window->NewTab("a.html");
+    for (const char* tidy : {"Chk", "repByTidy", "TagsToUpperCase"}) {
+      EXPECT_EQ(window->Action(tidy)->isEnabled(), c.tidy) << c.settings;
+    }
+    EXPECT_EQ(window->findChild<QMenu*>("htmlTidy")->menuAction()->isEnabled(),
+              c.tidy);
+    for (const char* php : {"phpCheck", "phpCompact"}) {
+      EXPECT_EQ(window->Action(php)->isEnabled(), c.php) << c.settings;
+    }
+  }
+}
+
 TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
   auto window = Start();
   window->resize(700, 500);

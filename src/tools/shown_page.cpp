@@ -1,0 +1,19 @@
+#include "tools/shown_page.h"
+
+#include <cstdio>
+
+#include "app/atomic_write.h"
+
+namespace quillory {
+
+std::string WriteShownPage(const std::string& temp_folder, double random,
+                           std::string_view text) {
+  const auto number = static_cast<unsigned>(random * 8999999) + 1000000;
+  char name[16];
+  std::snprintf(name, sizeof name, "%X.tmp", number);
+  const std::string path = temp_folder + name;
+  const std::string page = "<html>" + std::string(text) + "\r\n";
+  return WriteTextFile(path, page, WriteMode::kReplace).Succeeded() ? path : "";
+}
+
+}  // namespace quillory

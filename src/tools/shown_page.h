@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillory {
+
+// Writes `text` as a page for the tool output window's browser: "<html>",
+// the text and a line end, in a file in `temp_folder` (ending in "/") named
+// by a whole number from 1000000 to 9999998 in upper-case hexadecimal,
+// picked by `random` in [0, 1), then ".tmp". Nobody removes the file.
+// Returns its path; empty when it could not be written.
+std::string WriteShownPage(const std::string& temp_folder, double random,
+                           std::string_view text);
+
+}  // namespace quillory

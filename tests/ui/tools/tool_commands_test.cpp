@@ -1,0 +1,113 @@
+#include "tools/ui/tool_commands.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QUrl>
+
+#include "core/tools/tool_fixtures.h"
+#include "support/window_test.h"
+#include "tools/ui/output_window.h"
+#include "tools/ui/tool_busy_window.h"
+
+namespace quillory {
+namespace {
+
+using testing::ToolFixture;
+
+class ToolCommandsTest : public testing::WindowTest {
+ protected:
+  // Only Tidy's defaults, whatever this machine's configuration says.
+  ToolCommandsTest() {
+    setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
+  }
+
+  // Chooses `command` and waits for its tool to end.
+  void Run(const char* command) {
+    Trigger(command);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return !window_.Tools().Running(); }, 10000));
+  }
+  QWidget* ShownView() {
+    return window_.Tools()
+        .Output()
+        ->findChild<QStackedWidget*>()
+        ->currentWidget();
+  }
+  // The file of the page the browser shows, once it has loaded it.
+  std::string ShownPage() {
+    QWidget* web = window_.Tools().Output()->findChild<QWidget*>("Web");
+    QSignalSpy loaded(web, SIGNAL(loadFinished(bool)));
+    EXPECT_TRUE(loaded.wait(10000));
+    EXPECT_TRUE(loaded.last().at(0).toBool());
+    return web->property("url").toUrl().path().toStdString();
+  }
+};
+
+TEST_F(ToolCommandsTest, CheckShowsTidysMessagesAndRepairIsOneUndoableChange) {
+  const std::string page = ToolFixture("tidy-clean", "input");
+  OpenFile("page.html", page);
+  Run("ChkByTidy");
+  EXPECT_EQ(ShownView()->objectName(), "Status");
+  EXPECT_EQ(static_cast<QPlainTextEdit*>(ShownView())->toPlainText(),
+            QString::fromStdString(ToolFixture("tidy-check", "expected"))
+                .replace("\r\n", "\n"));
+  Run("repByTidy");
+  EXPECT_EQ(Text(), ToolFixture("tidy-clean", "expected"));
+  Trigger("Undo");
+  EXPECT_EQ(Text(), page);
+}
+
+TEST_F(ToolCommandsTest, WithoutTidyErrTakesThePagesPlaceUntilUndo) {
+  const std::string path = getenv("PATH");
+  setenv("PATH", folder_.Path("").c_str(), 1);
+  OpenFile("page.html", "<p>x");
+  Run("ConvToXHTML");
+  setenv("PATH", path.c_str(), 1);
+  EXPECT_EQ(Text(), "ERR");
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "<p>x");
+}
+
+// Each PHP command flips the output window's views; the page is written
+// whole to a file that the browser then shows.
+TEST_F(ToolCommandsTest, PhpCommandsFlipTheOutputWindowBetweenItsViews) {
+  OpenFile("run.php", ToolFixture("php-run", "input"));
+  Run("phpEXE");
+  EXPECT_EQ(ShownView()->objectName(), "Web");
+  EXPECT_EQ(ReadTextFile(ShownPage()),
+            "<html>" + ToolFixture("php-run", "expected") + "\r\n");
+  Run("phpCheck");
+  EXPECT_EQ(ShownView()->objectName(), "Status");
+}
+
+// Nothing can change the documents while a tool runs; a stopped tool's
+// output so far is shown.
+TEST_F(ToolCommandsTest, ALoopingScriptIsStoppedFromTheBusyWindow) {
+  OpenFile("loop.php",
+           "<?php echo 'so far'; while (true) { usleep(10000); }\r\n");
+  Trigger("phpEXE");
+  EXPECT_FALSE(Rich().isEnabled());
+  EXPECT_FALSE(window_.Action("SaveHtml")->isEnabled());
+  ToolBusyWindow* busy = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor([&] {
+    busy = window_.findChild<ToolBusyWindow*>("ToolBusy");
+    return busy != nullptr && busy->isVisible();
+  }));
+  QTest::mouseClick(busy->findChild<QPushButton*>("StopTool"), Qt::LeftButton);
+  EXPECT_FALSE(window_.Tools().Running());
+  EXPECT_TRUE(Rich().isEnabled());
+  EXPECT_TRUE(window_.Action("SaveHtml")->isEnabled());
+  EXPECT_EQ(window_.findChild<QLabel*>("Status")->text(),
+            "The external program was stopped.");
+  EXPECT_EQ(ReadTextFile(ShownPage()), "<html>so far\r\n");
+}
+
+}  // namespace
+}  // namespace quillory
