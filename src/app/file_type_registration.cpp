@@ -27,8 +27,8 @@ bool Contains(const std::vector<std::string>& items, const std::string& item) {
 bool Replace(const std::string& path, const std::string& text) {
   if (ReadTextFile(path) == text) return false;
   std::error_code ignored;
-  std::filesystem::create_directories(
-      std::filesystem::path(path).parent_path(), ignored);
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path(),
+                                      ignored);
   return WriteTextFile(path, text, WriteMode::kReplace).Succeeded();
 }
 
@@ -59,10 +59,9 @@ RegistrationChanges RegisterFileType(const FreedesktopFolders& folders,
   const std::string mime_type = MimeTypeForExtension(extension);
   RegistrationChanges changes;
   if (registration == Registration::kRegister && IsOwnMimeType(mime_type)) {
-    changes.mime_package =
-        Replace(folders.data_home + "mime/packages/" +
-                    MimePackageName(mime_type),
-                MimePackageText(mime_type, extension));
+    changes.mime_package = Replace(
+        folders.data_home + "mime/packages/" + MimePackageName(mime_type),
+        MimePackageText(mime_type, extension));
   }
   const std::string mime_apps =
       EditMimeApps(ReadTextFile(MimeAppsPath(folders)), mime_type,
@@ -86,8 +85,8 @@ bool IsFileTypeRegistered(const FreedesktopFolders& folders,
       !Contains(DesktopEntryMimeTypes(entry), mime_type)) {
     return false;
   }
-  const std::vector<std::string> listed = MimeAppsList(
-      ReadTextFile(MimeAppsPath(folders)), mime_type, association);
+  const std::vector<std::string> listed =
+      MimeAppsList(ReadTextFile(MimeAppsPath(folders)), mime_type, association);
   const std::string id(kDesktopEntryName);
   return association == Association::kDefault
              ? !listed.empty() && listed.front() == id

@@ -115,8 +115,8 @@ std::vector<std::string> Edited(std::vector<std::string> items,
                                 Registration registration) {
   std::erase(items, id);
   if (registration == Registration::kUnregister) return items;
-  const auto at = association == Association::kDefault ? items.begin()
-                                                       : items.end();
+  const auto at =
+      association == Association::kDefault ? items.begin() : items.end();
   items.insert(at, std::string(id));
   return items;
 }
@@ -134,9 +134,12 @@ void AppendGroup(std::vector<std::string>& lines, std::string_view name,
 std::string EscapedValue(std::string_view text) {
   std::string escaped;
   for (char c : text) {
-    if (c == '\\') escaped += "\\\\";
-    else if (c == '\n') escaped += "\\n";
-    else escaped += c;
+    if (c == '\\')
+      escaped += "\\\\";
+    else if (c == '\n')
+      escaped += "\\n";
+    else
+      escaped += c;
   }
   return escaped;
 }
@@ -144,10 +147,14 @@ std::string EscapedValue(std::string_view text) {
 std::string EscapedXml(std::string_view text) {
   std::string escaped;
   for (char c : text) {
-    if (c == '&') escaped += "&amp;";
-    else if (c == '<') escaped += "&lt;";
-    else if (c == '"') escaped += "&quot;";
-    else escaped += c;
+    if (c == '&')
+      escaped += "&amp;";
+    else if (c == '<')
+      escaped += "&lt;";
+    else if (c == '"')
+      escaped += "&quot;";
+    else
+      escaped += c;
   }
   return escaped;
 }
@@ -189,7 +196,9 @@ std::string DesktopEntryText(std::string_view program_path,
       "Name=Quillory\n"
       "GenericName=Web page editor\n"
       "Comment=Open in Quillory\n"
-      "Exec=" + DesktopEntryExec(program_path) + "\n"
+      "Exec=" +
+      DesktopEntryExec(program_path) +
+      "\n"
       "Terminal=false\n"
       "Categories=Development;TextEditor;\n";
   if (!mime_types.empty()) text += ListLine("MimeType", mime_types) + "\n";
@@ -213,9 +222,14 @@ std::string MimePackageText(std::string_view mime_type,
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<mime-info xmlns=\"http://www.freedesktop.org/standards/"
          "shared-mime-info\">\n"
-         "  <mime-type type=\"" + EscapedXml(mime_type) + "\">\n"
-         "    <comment>Quillory " + EscapedXml(extension) + " file</comment>\n"
-         "    <glob pattern=\"*" + EscapedXml(ToLowerAscii(extension)) +
+         "  <mime-type type=\"" +
+         EscapedXml(mime_type) +
+         "\">\n"
+         "    <comment>Quillory " +
+         EscapedXml(extension) +
+         " file</comment>\n"
+         "    <glob pattern=\"*" +
+         EscapedXml(ToLowerAscii(extension)) +
          "\"/>\n"
          "  </mime-type>\n"
          "</mime-info>\n";

@@ -48,10 +48,11 @@ std::string MimePackageText(std::string_view mime_type,
 // The file name of the package for `mime_type` under mime/packages/.
 std::string MimePackageName(std::string_view mime_type);
 
-// mimeapps.list with `desktop_id` put into (or taken out of) the list of `mime_type` in the group of `association`. A default
-// goes first in its list; an added association goes last. A list left
-// empty loses its line, a missing group or line is created. Every other
-// line, comment and group stays byte for byte.
+// mimeapps.list with `desktop_id` put into (or taken out of) the list of
+// `mime_type` in the group of `association`. A default goes first in its list;
+// an added association goes last. A list left empty loses its line, a missing
+// group or line is created. Every other line, comment and group stays byte for
+// byte.
 std::string EditMimeApps(std::string_view text, std::string_view mime_type,
                          std::string_view desktop_id, Association association,
                          Registration registration);

@@ -7,10 +7,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
-
-#include <filesystem>
-#include <system_error>
 
 #include "app/atomic_write.h"
 #include "app/command_line.h"
@@ -46,6 +44,7 @@ namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
+constexpr int kHandedFilesRetryMs = 20;
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
 
@@ -64,11 +63,6 @@ bool IsAvailable(Availability availability, const SnapshotHistory* history) {
       break;
   }
   return false;
-}
-
-bool IsExistingFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
 }
 
 QRect ToPixels(const TwipRect& r) {
@@ -329,6 +323,20 @@ void MainWindow::Init(const std::vector<std::string>& arguments) {
   for (const std::string& file : files) files_->OpenFile(file, true);
 }
 
+// A request can come while a file loads (loading lets events run); it
+// waits until the load is done, so one document is filled at a time.
+void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
+  if (guards_.Quiet()) {
+    QTimer::singleShot(kHandedFilesRetryMs, this,
+                       [this, files] { OpenHandedFiles(files); });
+    return;
+  }
+  for (const std::string& file : files) files_->OpenFile(file, true);
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  raise();
+  activateWindow();
+}
+
 int MainWindow::NewTab(const std::string& caption) {
   const int slot = tabs_->NewTab(caption);
   if (slot >= 0) Relayout();
@@ -358,8 +366,10 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  emit Closing();
   if (about_) about_->close();
   WriteSettingsFile();
+  files_->SaveLastSession();
   event->accept();
 }
 

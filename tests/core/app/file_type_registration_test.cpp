@@ -22,31 +22,31 @@ TEST_F(FileTypeRegistrationTest, RegisteringIsReadBackPerAssociation) {
   folder_.Write("config/mimeapps.list", others);
   RegisterFileType(folders_, kProgram, ".QLP", Registration::kRegister,
                    Association::kDefault);
-  EXPECT_TRUE(IsFileTypeRegistered(folders_, kProgram, ".qlp",
-                                   Association::kDefault));
-  EXPECT_FALSE(IsFileTypeRegistered(folders_, kProgram, ".qlp",
-                                    Association::kAdded));
+  EXPECT_TRUE(
+      IsFileTypeRegistered(folders_, kProgram, ".qlp", Association::kDefault));
+  EXPECT_FALSE(
+      IsFileTypeRegistered(folders_, kProgram, ".qlp", Association::kAdded));
   EXPECT_FALSE(IsFileTypeRegistered(folders_, "/elsewhere/quillory", ".qlp",
                                     Association::kDefault));
   EXPECT_TRUE(folder_.Exists("data/mime/packages/x-quillory-project.xml"));
 
   RegisterFileType(folders_, kProgram, ".css", Registration::kRegister,
                    Association::kAdded);
-  EXPECT_TRUE(IsFileTypeRegistered(folders_, kProgram, ".css",
-                                   Association::kAdded));
+  EXPECT_TRUE(
+      IsFileTypeRegistered(folders_, kProgram, ".css", Association::kAdded));
   RegisterFileType(folders_, kProgram, ".qlp", Registration::kUnregister,
                    Association::kDefault);
-  EXPECT_FALSE(IsFileTypeRegistered(folders_, kProgram, ".qlp",
-                                    Association::kDefault));
-  EXPECT_TRUE(IsFileTypeRegistered(folders_, kProgram, ".css",
-                                   Association::kAdded));
+  EXPECT_FALSE(
+      IsFileTypeRegistered(folders_, kProgram, ".qlp", Association::kDefault));
+  EXPECT_TRUE(
+      IsFileTypeRegistered(folders_, kProgram, ".css", Association::kAdded));
   EXPECT_EQ(folder_.Read("config/mimeapps.list"),
             others + "\n[Added Associations]\ntext/css=quillory.desktop;\n");
 }
 
 TEST_F(FileTypeRegistrationTest, NothingWrittenIsNotRegistered) {
-  EXPECT_FALSE(IsFileTypeRegistered(folders_, kProgram, ".qlp",
-                                    Association::kDefault));
+  EXPECT_FALSE(
+      IsFileTypeRegistered(folders_, kProgram, ".qlp", Association::kDefault));
 }
 
 }  // namespace

@@ -18,10 +18,12 @@ TEST(MimeTypeForExtensionTest, WebFilesKeepTheDesktopsTypes) {
 }
 
 TEST(DesktopEntryTest, ExecQuotesThePathAndReadsBack) {
-  EXPECT_EQ(DesktopEntryExec("/opt/my q/quillory"), "\"/opt/my q/quillory\" %f");
+  EXPECT_EQ(DesktopEntryExec("/opt/my q/quillory"),
+            "\"/opt/my q/quillory\" %f");
   EXPECT_EQ(DesktopEntryExec("/a$b\\c%d\"e"),
             "\"/a\\\\$b\\\\\\\\c%%d\\\\\"e\" %f");
-  const std::string entry = DesktopEntryText("/p/quillory", {kType, "text/css"});
+  const std::string entry =
+      DesktopEntryText("/p/quillory", {kType, "text/css"});
   EXPECT_EQ(DesktopEntryValue(entry, "Exec"), DesktopEntryExec("/p/quillory"));
   EXPECT_EQ(DesktopEntryMimeTypes(entry),
             (std::vector<std::string>{kType, "text/css"}));
@@ -49,9 +51,10 @@ TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
   const Row rows[] = {
       {"missing or empty file gets the group", "", Association::kDefault,
        Registration::kRegister,
-       "[Default Applications]\n" + std::string(kType) + "=quillory.desktop;\n"},
-      {"other groups, comments and entries kept", others,
-       Association::kDefault, Registration::kRegister,
+       "[Default Applications]\n" + std::string(kType) +
+           "=quillory.desktop;\n"},
+      {"other groups, comments and entries kept", others, Association::kDefault,
+       Registration::kRegister,
        others + std::string(kType) + "=quillory.desktop;\n"},
       {"a default goes before the others",
        "[Default Applications]\r\ntext/html=firefox.desktop;\r\n# c\r\n",
@@ -59,8 +62,8 @@ TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
        "[Default Applications]\r\ntext/html=quillory.desktop;firefox.desktop;"
        "\r\n# c\r\n"},
       {"an added program goes after the others",
-       "[Added Associations]\ntext/html=a.desktop\n[X]\n",
-       Association::kAdded, Registration::kRegister,
+       "[Added Associations]\ntext/html=a.desktop\n[X]\n", Association::kAdded,
+       Registration::kRegister,
        "[Added Associations]\ntext/html=a.desktop;quillory.desktop;\n[X]\n"},
       {"last line without a line end", "[Other]\nk=v", Association::kAdded,
        Registration::kRegister,
@@ -82,9 +85,9 @@ TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
   for (const Row& row : rows) {
     const std::string type =
         row.text.find("text/html") != std::string::npos ? "text/html" : kType;
-    EXPECT_EQ(EditMimeApps(row.text, type, kId, row.association,
-                           row.registration),
-              row.expected)
+    EXPECT_EQ(
+        EditMimeApps(row.text, type, kId, row.association, row.registration),
+        row.expected)
         << row.rule;
   }
 }
