@@ -314,8 +314,8 @@ void MainWindow::ParseExt() {
 }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
-  const std::vector<std::string> files =
-      CommandLineFiles(arguments, &IsExistingFile);
+  // Absolute, so the session written at exit finds them from any folder.
+  const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
   if (files.empty() && settings_.open_last_session) {
     files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
                      false);
