@@ -1,19 +1,14 @@
 #include "platform/qt/freedesktop_file_types.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <utility>
 
+#include "platform/qt/app_environment.h"
+
 namespace quillory {
 namespace {
-
-std::string XdgFolder(const char* variable, const char* fallback_in_home) {
-  QString folder = qEnvironmentVariable(variable);
-  if (folder.isEmpty()) folder = QDir::homePath() + "/" + fallback_in_home;
-  return folder.toStdString() + "/";
-}
 
 // Only the user's own folder is rebuilt; the system's caches are not ours.
 void RebuildCache(const char* tool, const std::string& folder) {
