@@ -1,21 +1,47 @@
 #include <QApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/ui/main_window.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_instance_channel.h"
 #include "platform/qt/termination_signals.h"
 
+namespace {
+
+// A launch that only hands its files over ends before the toolkit starts,
+// unless an argument could be one of the toolkit's own options.
+bool MayHandOverEarly(int argc, char* argv[]) {
+  return std::none_of(argv + 1, argv + argc,
+                      [](const char* argument) { return argument[0] == '-'; });
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  quillory::QtInstanceChannel channel(quillory::InstanceSocketPath());
+  if (MayHandOverEarly(argc, argv) &&
+      channel.HandOver(quillory::AbsoluteCommandLineFiles(
+          std::vector<std::string>(argv + 1, argv + argc)))) {
+    return 0;
+  }
+
   QApplication app(argc, argv);
   app.setApplicationName("quillory");
 
   std::vector<std::string> arguments;
   for (const QString& argument : app.arguments().mid(1)) {
     arguments.push_back(QFile::encodeName(argument).toStdString());
+  }
+  if (channel.Claim(quillory::AbsoluteCommandLineFiles(arguments)) ==
+      quillory::InstanceRole::kHandedOver) {
+    return 0;
   }
 
   quillory::QtDialogs dialogs;
@@ -24,7 +50,19 @@ int main(int argc, char* argv[]) {
                               {dialogs, desktop});
   dialogs.SetParent(&window);
   quillory::EndOnTerminationSignals(&window);
+  channel.SetReceiver([&window](const std::vector<std::string>& files) {
+    window.OpenHandedFiles(files);
+  });
+  QObject::connect(&window, &quillory::MainWindow::Closing,
+                   [&channel] { channel.Stop(); });
   window.show();
+  quillory::FreedesktopFileTypes file_types(
+      QCoreApplication::applicationFilePath().toStdString());
+  if (!file_types.IsFileTypeRegistered(".qlp",
+                                       quillory::Association::kDefault)) {
+    file_types.RegisterFileType(".qlp", quillory::Registration::kRegister,
+                                quillory::Association::kDefault);
+  }
   window.Init(arguments);
   return app.exec();
 }

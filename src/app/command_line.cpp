@@ -1,6 +1,8 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "app/text_util.h"
 
@@ -21,6 +23,21 @@ std::vector<std::string> CommandLineFiles(
     return arguments;
   }
   return {std::move(whole)};
+}
+
+bool IsExistingFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+std::vector<std::string> AbsoluteCommandLineFiles(
+    const std::vector<std::string>& arguments) {
+  std::vector<std::string> files = CommandLineFiles(arguments, &IsExistingFile);
+  for (std::string& file : files) {
+    std::error_code error;
+    if (!file.empty()) file = std::filesystem::absolute(file, error).string();
+  }
+  return files;
 }
 
 }  // namespace quillory

@@ -16,4 +16,13 @@ std::vector<std::string> CommandLineFiles(
     const std::vector<std::string>& arguments,
     const std::function<bool(const std::string&)>& exists);
 
+// True for a regular file (or a link to one).
+bool IsExistingFile(const std::string& path);
+
+// CommandLineFiles with each name made absolute against the current
+// folder, for an instance that runs in another folder. An empty name
+// stays empty.
+std::vector<std::string> AbsoluteCommandLineFiles(
+    const std::vector<std::string>& arguments);
+
 }  // namespace quillory

@@ -64,6 +64,10 @@ std::vector<FileFilter> OpenFileFilters(const LangTable& lang) {
   return filters;
 }
 
+std::vector<FileFilter> ListFileFilters(const LangTable& lang) {
+  return {Filter(lang, kProjectFiles, "*.qlp")};
+}
+
 std::vector<FileFilter> SaveAsFileFilters(std::string_view tab_caption,
                                           const LangTable& lang) {
   const size_t dot = tab_caption.rfind('.');

@@ -20,6 +20,9 @@ struct FileFilter {
 // JavaScript (55), PHP (57), projects (122), all files (58).
 std::vector<FileFilter> OpenFileFilters(const LangTable& lang);
 
+// The list of a dialog that names a list file: projects (122) alone.
+std::vector<FileFilter> ListFileFilters(const LangTable& lang);
+
 // The Save As dialog's list for a document captioned `tab_caption`: first
 // the filter of the caption's extension (its text from the last "." on,
 // letter case significant: ".html"/".htm" HTML, ".js" JavaScript, ".css"

@@ -18,6 +18,10 @@ std::vector<std::string> ListFileEntries(std::string_view text) {
   return SplitLines(text);
 }
 
+std::string ListFileText(const std::vector<std::string>& names) {
+  return Join(names, "\r\n");
+}
+
 std::vector<std::string> ReadListFile(const std::string& path) {
   return ListFileEntries(ReadTextFile(path));
 }

@@ -20,6 +20,11 @@ bool IsListFileName(std::string_view file_name);
 // lists nothing.
 std::vector<std::string> ListFileEntries(std::string_view text);
 
+// The text of a list file naming `names` in order: CR LF between them and
+// none after the last, so one name gives no line end at all. An empty name
+// (a document never saved) stays an empty line.
+std::string ListFileText(const std::vector<std::string>& names);
+
 // ListFileEntries of the file's bytes; a file that cannot be read lists
 // nothing.
 std::vector<std::string> ReadListFile(const std::string& path);

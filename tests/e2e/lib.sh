@@ -106,7 +106,9 @@ e2e_pixel() {
 e2e_cleanup() {
   [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null || true
   [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
-  rm -rf "$E2E_ROOT"
+  # The desktop's cache tools, started in the background at registration,
+  # may still be writing into the folder.
+  rm -rf "$E2E_ROOT" 2>/dev/null || { sleep 1; rm -rf "$E2E_ROOT"; }
 }
 
 # Compares a file with the expected bytes given as a printf format.

@@ -1,7 +1,10 @@
 #include "app/ui/document_files.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 #include "app/atomic_write.h"
 #include "app/document_line_ends.h"
@@ -10,6 +13,7 @@
 #include "app/file_filters.h"
 #include "app/list_file.h"
 #include "app/recent_files.h"
+#include "app/text_util.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/main_window.h"
@@ -179,6 +183,36 @@ void DocumentFiles::CloseActive() {
 
 void DocumentFiles::CloseAll() {
   ForEachOpenDocument([this] { Close(); });
+}
+
+WriteResult DocumentFiles::SaveSession(const std::string& file_name) {
+  std::vector<std::string> paths;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (window_.Tabs().InUse(slot)) {
+      paths.push_back(window_.Tabs().At(slot).file_path);
+    }
+  }
+  return WriteTextFile(file_name, ListFileText(paths), WriteMode::kReplace);
+}
+
+void DocumentFiles::SaveLastSession() {
+  const std::string& folder = window_.Environment().user_folder;
+  std::error_code ignored;
+  std::filesystem::create_directories(folder, ignored);
+  static_cast<void>(SaveSession(folder + std::string(kLastSessionFile)));
+}
+
+// A save dialog, where an open dialog would refuse a name not yet taken;
+// the name is used as typed, without an extension added.
+void DocumentFiles::SaveSessionAs() {
+  const std::optional<std::string> chosen =
+      dialogs_.ChooseFileToSave(ListFileFilters(window_.Lang()));
+  if (!chosen) return;
+  window_.SetStatus("");
+  const WriteResult result = SaveSession(*chosen);
+  if (!result.Succeeded()) {
+    dialogs_.ShowMessage(result.error, MessageIcon::kError);
+  }
 }
 
 void DocumentFiles::Remember(const std::string& file_name) {

@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include "app/atomic_write.h"
+
 namespace quillory {
 
 class Dialogs;
@@ -20,6 +22,11 @@ class DocumentFiles {
   // The list file opened last; empty until one is opened.
   const std::string& CurrentListFile() const { return current_list_file_; }
 
+  // Writes the paths of the open documents, in slot order, as a list file.
+  // At exit, into the per-user folder (made when missing); a failure keeps
+  // the old session and says nothing.
+  void SaveLastSession();
+
   // Commands.
   void Open();
   void OpenRecent(int k);
@@ -28,6 +35,7 @@ class DocumentFiles {
   void SaveAll();
   void Close();
   void CloseAll();
+  void SaveSessionAs();
 
  private:
   enum class SaveOutcome { kSaved, kCancelled, kFailed };
@@ -38,6 +46,7 @@ class DocumentFiles {
   SaveOutcome SaveActive();
   SaveOutcome SaveActiveAs();
   bool WriteActive(const std::string& path);
+  WriteResult SaveSession(const std::string& file_name);
   void CloseActive();
   void Remember(const std::string& file_name);
   template <typename Command>

@@ -7,10 +7,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
-
-#include <filesystem>
-#include <system_error>
 
 #include "app/atomic_write.h"
 #include "app/command_line.h"
@@ -48,13 +46,9 @@ namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
+constexpr int kHandedFilesRetryMs = 20;
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
-
-bool IsExistingFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
 
 QRect ToPixels(const TwipRect& r) {
   return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
@@ -331,13 +325,27 @@ void MainWindow::ParseExt() {
 }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
-  const std::vector<std::string> files =
-      CommandLineFiles(arguments, &IsExistingFile);
+  // Absolute, so the session written at exit finds them from any folder.
+  const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
   if (files.empty() && settings_.open_last_session) {
     files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
                      false);
   }
   for (const std::string& file : files) files_->OpenFile(file, true);
+}
+
+// A request can come while a file loads (loading lets events run); it
+// waits until the load is done, so one document is filled at a time.
+void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
+  if (guards_.Quiet()) {
+    QTimer::singleShot(kHandedFilesRetryMs, this,
+                       [this, files] { OpenHandedFiles(files); });
+    return;
+  }
+  for (const std::string& file : files) files_->OpenFile(file, true);
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  raise();
+  activateWindow();
 }
 
 int MainWindow::NewTab(const std::string& caption) {
@@ -370,8 +378,10 @@ void MainWindow::ShowAbout() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
+  emit Closing();
   if (about_) about_->close();
   WriteSettingsFile();
+  files_->SaveLastSession();
   event->accept();
 }
 

@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow {
   // The last start-up step: opens what the command line names, from its
   // arguments without the program name, or else the last session.
   void Init(const std::vector<std::string>& arguments);
+  // Opens the files a later launch handed over (none: only comes forward)
+  // and brings the window to the front.
+  void OpenHandedFiles(const std::vector<std::string>& files);
 
   int NewTab(const std::string& caption);
   void ShowPathCaption(int slot);
@@ -94,6 +97,10 @@ class MainWindow : public QMainWindow {
   EditingGuards& Guards() { return guards_; }
   const AppEnvironment& Environment() const { return environment_; }
   QAction* Action(const char* object_name) const;
+
+ signals:
+  // The window is closing: later launches must not hand files to it.
+  void Closing();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -54,7 +54,7 @@ const std::array kActions = {
   ActionSpec{"Save_All", M::kFile, 120, "Save All", "", &OnFiles<&DocumentFiles::SaveAll>, A::kWithDocument},
   ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", &OnFiles<&DocumentFiles::Close>, A::kWithDocument},
   ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", &OnFiles<&DocumentFiles::CloseAll>, A::kWithDocument},
-  ActionSpec{"save_session", M::kFile, 134, "Save session", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"save_session", M::kFile, 134, "Save session", "", &OnFiles<&DocumentFiles::SaveSessionAs>, A::kAlways, false, true},
   ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", nullptr, A::kNotBuilt},
   ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", nullptr, A::kNotBuilt},
   ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", nullptr, A::kNotBuilt},

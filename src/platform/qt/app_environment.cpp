@@ -13,12 +13,6 @@ std::string WithSlash(std::string folder) {
   return folder;
 }
 
-std::string XdgFolder(const char* variable, const char* fallback_in_home) {
-  const QByteArray value = qgetenv(variable);
-  if (!value.isEmpty()) return WithSlash(value.toStdString());
-  return WithSlash(QDir::homePath().toStdString() + "/" + fallback_in_home);
-}
-
 std::string TempFolder() {
   for (const char* variable : {"TEMP", "TMPDIR"}) {
     const QByteArray value = qgetenv(variable);
@@ -28,6 +22,12 @@ std::string TempFolder() {
 }
 
 }  // namespace
+
+std::string XdgFolder(const char* variable, const char* fallback_in_home) {
+  const QByteArray value = qgetenv(variable);
+  if (!value.isEmpty()) return WithSlash(value.toStdString());
+  return WithSlash(QDir::homePath().toStdString() + "/" + fallback_in_home);
+}
 
 AppEnvironment AppEnvironmentFor(const std::string& program_folder) {
   AppEnvironment env;

@@ -8,6 +8,10 @@ namespace quillory {
 // QCoreApplication.
 AppEnvironment DetectAppEnvironment();
 
+// The folder an XDG variable names, else `fallback_in_home` under the home
+// folder; ends in "/".
+std::string XdgFolder(const char* variable, const char* fallback_in_home);
+
 // The same rules for a given program folder, for tests and tools.
 AppEnvironment AppEnvironmentFor(const std::string& program_folder);
 

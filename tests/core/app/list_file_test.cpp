@@ -49,6 +49,13 @@ TEST(ListFileEntriesTest, GivesTheNamesInOrder) {
   }
 }
 
+TEST(ListFileTextTest, PutsCrLfBetweenNamesOnly) {
+  EXPECT_EQ(ListFileText({"/x/a.html"}), "/x/a.html");
+  EXPECT_EQ(ListFileText({"/x/a.html", "", "/x/c.js"}),
+            "/x/a.html\r\n\r\n/x/c.js");
+  EXPECT_EQ(ListFileText({}), "");
+}
+
 TEST(ReadListFileTest, ReadsTheNamesFromTheFile) {
   testing::TestFolder folder;
   const std::string path =

@@ -277,6 +277,21 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   EXPECT_EQ(Recent(0), path);
 }
 
+TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
+  const std::string a = folder_.Write("a.html", "A");
+  const std::string b = folder_.Write("b.css", "B");
+  Open(a);
+  window_.NewTab("new.html");
+  Open(b);
+  ChooseNext(folder_.Path("work"));
+  Trigger("save_session");
+  EXPECT_EQ(fakes_.dialogs.offered_filters.back(),
+            ListFileFilters(window_.Lang()));
+  EXPECT_EQ(folder_.Read("work"), a + "\r\n\r\n" + b);
+  Trigger("Quit");
+  EXPECT_EQ(folder_.Read("home/config/last_session.qlp"), folder_.Read("work"));
+}
+
 // Every kind of file comes back byte for byte when opened and saved
 // unchanged.
 TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
