@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+class QIcon;
+
 namespace quillory {
 
 class Dialogs;
@@ -17,8 +19,16 @@ class DocumentFiles {
 
   // Opens `file_name` into a new tab, or every file a ".qlp" list names.
   void OpenFile(const std::string& file_name, bool add_to_recent);
-  // The list file opened last; empty until one is opened.
+  // An untitled, unsaved document holding `text` with an empty undo
+  // history; with all ten slots taken, says so instead.
+  void NewDocument(const std::string& caption, std::string text,
+                   const QIcon& icon);
+  // The list file opened or the project saved last; empty until then. It
+  // is the project that AddToProject extends.
   const std::string& CurrentListFile() const { return current_list_file_; }
+  void SetCurrentListFile(const std::string& path) {
+    current_list_file_ = path;
+  }
 
   // Commands.
   void Open();
@@ -28,6 +38,7 @@ class DocumentFiles {
   void SaveAll();
   void Close();
   void CloseAll();
+  void AddToProject();
 
  private:
   enum class SaveOutcome { kSaved, kCancelled, kFailed };
