@@ -196,8 +196,9 @@ void MainWindow::ShowFind(FindPanel panel) {
   find_->ShowPanel(panel);
 }
 
+// A closed window is on its way out; a new one lists the templates again.
 void MainWindow::ShowTemplates() {
-  if (!templates_) {
+  if (!templates_ || !templates_->isVisible()) {
     templates_ = new TemplateWindow(
         {this, lang_, captions_, services_.dialogs,
          TemplateFoldersOf(environment_.program_folder,

@@ -70,7 +70,7 @@ QWidget* ProjectWindow::BuildLists() {
     label->setBuddy(lists_[i]);
     grid->addWidget(label, 0, i * 2);
     grid->addWidget(lists_[i], 1, i * 2);
-    connect(lists_[i], &QListWidget::itemClicked, this,
+    connect(lists_[i], &QListWidget::currentItemChanged, this,
             [this, list = lists_[i]] { ShowPath(list); });
     auto* button = new QPushButton(QString::fromUtf8(arrow_texts[i]), area);
     button->setObjectName(QString("Command1_%1").arg(i));

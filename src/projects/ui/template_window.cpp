@@ -40,7 +40,6 @@ class TemplateGrid : public QListWidget {
     setResizeMode(QListView::Adjust);
     setWrapping(true);
     setWordWrap(true);
-    setUniformItemSizes(true);
     setIconSize(QSize(kIconSize, kIconSize));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
