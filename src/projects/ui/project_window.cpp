@@ -67,6 +67,8 @@ QWidget* ProjectWindow::BuildLists() {
     lists_[i] = new QListWidget(area);
     lists_[i]->setObjectName(QString("List%1").arg(i + 1));
     lists_[i]->setAccessibleName(label->text());
+    // The slot number after the TABs is for the window, not the user.
+    lists_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     label->setBuddy(lists_[i]);
     grid->addWidget(label, 0, i * 2);
     grid->addWidget(lists_[i], 1, i * 2);
