@@ -42,7 +42,8 @@ class TemplateWindowTest : public testing::WindowTest {
 };
 
 // The template's lines come in joined with CR LF and without the last line
-// end; the document is untitled, unsaved, and cannot be undone to nothing.
+// end; the document is untitled, unsaved, and its text is the bottom of its
+// undo history.
 TEST_F(TemplateWindowTest, CreatesAnUntitledDocumentFromATemplate) {
   Trigger("OpnNew");
   ASSERT_NE(Window(), nullptr);
@@ -55,6 +56,10 @@ TEST_F(TemplateWindowTest, CreatesAnUntitledDocumentFromATemplate) {
   EXPECT_FALSE(window_.Tabs().At(Active()).saved);
   EXPECT_TRUE(window_.Tabs().At(Active()).file_path.empty());
   EXPECT_FALSE(window_.Action("Undo")->isEnabled());
+  Rich().setFocus();
+  Type("y");
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "<p>\r\nx\r\n");
 }
 
 // Choosing a type after a template, or cancelling, starts a blank document.
