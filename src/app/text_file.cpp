@@ -33,8 +33,13 @@ std::string ReadTextFile(const std::string& path) {
 }
 
 std::string ReadLinesJoined(const std::string& path) {
+  return TryReadLinesJoined(path).value_or(std::string());
+}
+
+std::optional<std::string> TryReadLinesJoined(const std::string& path) {
   const std::optional<std::string> bytes = ReadFileBytes(path);
-  return bytes ? JoinLinesEndedByCr(*bytes) : std::string();
+  if (!bytes) return std::nullopt;
+  return JoinLinesEndedByCr(*bytes);
 }
 
 }  // namespace quillory

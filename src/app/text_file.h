@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace quillory {
@@ -13,5 +14,7 @@ std::string ReadTextFile(const std::string& path);
 // A final line end does not start another line, so "a\r\n" gives "a".
 // Empty when the file cannot be opened or read.
 std::string ReadLinesJoined(const std::string& path);
+// ReadLinesJoined, telling an unreadable file (nothing) from an empty one.
+std::optional<std::string> TryReadLinesJoined(const std::string& path);
 
 }  // namespace quillory

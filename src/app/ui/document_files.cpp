@@ -20,6 +20,7 @@
 #include "app/ui/pending_events.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
+#include "projects/project_file.h"
 
 namespace quillory {
 
@@ -86,6 +87,28 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
   window_.Tabs().History(slot).TakeBase();
   window_.Tabs().SetIcon(slot, IconForFile(file_name));
   window_.SetStatus(kOpenedStatus);
+  window_.ShowPathCaption(slot);
+}
+
+// The text goes in as a load does, without a snapshot, so the history
+// starts empty; the document is new, so it is not saved.
+void DocumentFiles::NewDocument(const std::string& caption, std::string text,
+                                const QIcon& icon) {
+  if (window_.Tabs().Free().Empty()) {
+    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
+                         MessageIcon::kInformation);
+    return;
+  }
+  const int slot = window_.NewTab(caption);
+  if (slot < 0) return;
+  {
+    ScopedFlag parsing(window_.Guards().parsing_now);
+    window_.ActiveEditor()->SetBytes(text);
+    window_.ColourWholeText();
+  }
+  window_.Tabs().At(slot).saved = false;
+  window_.Tabs().History(slot).TakeBase();
+  window_.Tabs().SetIcon(slot, icon);
   window_.ShowPathCaption(slot);
 }
 
@@ -210,6 +233,26 @@ void DocumentFiles::SaveSessionAs() {
   if (!chosen) return;
   window_.SetStatus("");
   const WriteResult result = SaveSession(*chosen);
+  if (!result.Succeeded()) {
+    dialogs_.ShowMessage(result.error, MessageIcon::kError);
+  }
+}
+
+void DocumentFiles::AddToProject() {
+  const LangTable& lang = window_.Lang();
+  if (current_list_file_.empty()) {
+    dialogs_.ShowMessage(WithLineBreaks(lang.EntryOr(kNoProjectText, "")),
+                         MessageIcon::kNone);
+    return;
+  }
+  const std::string& path =
+      window_.Tabs().At(window_.Tabs().ActiveSlot()).file_path;
+  if (path.empty()) {
+    dialogs_.ShowMessage(lang.EntryOr(kNoFilePathText, ""), MessageIcon::kNone);
+    return;
+  }
+  const WriteResult result = WriteTextFile(
+      current_list_file_, ProjectAppendix(path), WriteMode::kAppend);
   if (!result.Succeeded()) {
     dialogs_.ShowMessage(result.error, MessageIcon::kError);
   }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/atomic_write.h"
+class QIcon;
 
 namespace quillory {
 
@@ -19,8 +20,16 @@ class DocumentFiles {
 
   // Opens `file_name` into a new tab, or every file a ".qlp" list names.
   void OpenFile(const std::string& file_name, bool add_to_recent);
-  // The list file opened last; empty until one is opened.
+  // An untitled, unsaved document holding `text` with an empty undo
+  // history; with all ten slots taken, says so instead.
+  void NewDocument(const std::string& caption, std::string text,
+                   const QIcon& icon);
+  // The list file opened or the project saved last; empty until then. It
+  // is the project that AddToProject extends.
   const std::string& CurrentListFile() const { return current_list_file_; }
+  void SetCurrentListFile(const std::string& path) {
+    current_list_file_ = path;
+  }
 
   // Writes the paths of the open documents, in slot order, as a list file.
   // At exit, into the per-user folder (made when missing); a failure keeps
@@ -36,6 +45,7 @@ class DocumentFiles {
   void Close();
   void CloseAll();
   void SaveSessionAs();
+  void AddToProject();
 
  private:
   enum class SaveOutcome { kSaved, kCancelled, kFailed };

@@ -41,6 +41,10 @@
 #include "insert/ui/tag_panel.h"
 #include "tools/ui/page_view_loader.h"
 #include "tools/ui/tool_commands.h"
+#include "projects/project_file.h"
+#include "projects/ui/add_template.h"
+#include "projects/ui/project_window.h"
+#include "projects/ui/template_window.h"
 
 namespace quillory {
 namespace {
@@ -195,6 +199,48 @@ void MainWindow::ShowFind(FindPanel panel) {
         {this, rich_, *highlighter_, guards_, services_.dialogs}, lang_);
   }
   find_->ShowPanel(panel);
+}
+
+// A closed window is on its way out; a new one lists the templates again.
+void MainWindow::ShowTemplates() {
+  if (!templates_ || !templates_->isVisible()) {
+    templates_ = new TemplateWindow(
+        {this, lang_, captions_, services_.dialogs,
+         TemplateFoldersOf(environment_.program_folder,
+                           environment_.user_folder),
+         [this](const std::string& caption, std::string text,
+                const QIcon& icon) {
+           files_->NewDocument(caption, std::move(text), icon);
+           UpdateCommandStates();
+         }});
+  }
+  templates_->show();
+  templates_->activateWindow();
+}
+
+void MainWindow::ShowProjects() {
+  std::vector<ProjectDocument> documents;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!tabs_->InUse(slot)) continue;
+    const Document& document = tabs_->At(slot);
+    documents.push_back(
+        {slot, tabs_->Caption(slot), document.file_path, document.saved});
+  }
+  auto* projects = new ProjectWindow(
+      {this, lang_, services_.dialogs, std::move(documents),
+       [this](const std::string& project_file) {
+         files_->SetCurrentListFile(project_file);
+         SetStatus(ProjectSavedStatus(lang_.EntryOr(kProjectSavedText, ""),
+                                      project_file));
+       }});
+  projects->show();
+}
+
+void MainWindow::AddToTemplates() {
+  AddTemplate(
+      services_.dialogs, lang_,
+      TemplateFoldersOf(environment_.program_folder, environment_.user_folder),
+      rich_->Bytes());
 }
 
 void MainWindow::ColourWholeText() {

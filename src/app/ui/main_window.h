@@ -39,6 +39,7 @@ class Editor;
 class HtmlParse;
 class SlotTabBar;
 class ToolCommands;
+class TemplateWindow;
 class ToolkitTranslations;
 enum class MenuId;
 enum class FindPanel : uint8_t;
@@ -78,6 +79,10 @@ class MainWindow : public QMainWindow {
   void ShowAbout();
   void SetNum();
   void Wrap();
+  // The template window, to start a new document.
+  void ShowTemplates();
+  void ShowProjects();
+  void AddToTemplates();
   // Brings up the find window with `panel` and the focus in its find text.
   void ShowFind(FindPanel panel);
   // Runs the change handling as if the user had typed; for windows that
@@ -147,6 +152,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<DocumentFiles> files_;
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
+  QPointer<TemplateWindow> templates_;
   HtmlParse* highlighter_ = nullptr;
   CompletionPopup* completion_ = nullptr;
   ChangeHandler* change_ = nullptr;

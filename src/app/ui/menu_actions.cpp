@@ -47,7 +47,7 @@ constexpr std::array kMenus = {
 
 // clang-format off
 const std::array kActions = {
-  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", nullptr, A::kNotBuilt},
+  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", [](W& w) { w.ShowTemplates(); }, A::kAlways},
   ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", &OnFiles<&DocumentFiles::Open>, A::kAlways},
   ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", &OnFiles<&DocumentFiles::Save>, A::kWithDocument},
   ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", &OnFiles<&DocumentFiles::SaveAs>, A::kWithDocument},
@@ -55,9 +55,9 @@ const std::array kActions = {
   ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", &OnFiles<&DocumentFiles::Close>, A::kWithDocument},
   ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", &OnFiles<&DocumentFiles::CloseAll>, A::kWithDocument},
   ActionSpec{"save_session", M::kFile, 134, "Save session", "", &OnFiles<&DocumentFiles::SaveSessionAs>, A::kAlways, false, true},
-  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", nullptr, A::kNotBuilt},
-  ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", nullptr, A::kNotBuilt},
-  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", nullptr, A::kNotBuilt},
+  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](W& w) { w.ShowProjects(); }, A::kAlways},
+  ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", &OnFiles<&DocumentFiles::AddToProject>, A::kWithDocument},
+  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](W& w) { w.AddToTemplates(); }, A::kWithDocument},
   ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 

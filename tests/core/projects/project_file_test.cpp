@@ -1,0 +1,29 @@
+#include "projects/project_file.h"
+
+#include <gtest/gtest.h>
+
+namespace quillory {
+namespace {
+
+TEST(ProjectFileTest, TextHasOneCrLfBetweenPathsAndNoneAfter) {
+  EXPECT_EQ(ProjectText({"/a/one.html", "/b/two.css"}),
+            "/a/one.html\r\n/b/two.css");
+  EXPECT_EQ(ProjectText({}), "");
+  EXPECT_EQ(ProjectAppendix("/c/three.js"), "\r\n/c/three.js");
+}
+
+TEST(ProjectFileTest, ItemGivesBackItsSlot) {
+  EXPECT_EQ(ProjectItem("page.html", 7), "page.html\t\t\t\t7");
+  EXPECT_EQ(SlotOfProjectItem(ProjectItem("a\t\t\t\tb.html", 3)), 3);
+  for (const char* item : {"page.html", "page.html\t\t\t\t", "p\t\t\t\t2x"}) {
+    EXPECT_FALSE(SlotOfProjectItem(item)) << item;
+  }
+}
+
+TEST(ProjectFileTest, SavedStatusNamesTheFileWithoutItsFolder) {
+  EXPECT_EQ(ProjectSavedStatus("Project %1 saved.", "/home/u/site.qlp"),
+            "Project site.qlp saved.");
+}
+
+}  // namespace
+}  // namespace quillory

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Ctrl+N's template window makes an untitled document from the first
+# template and another from the "CSS File" type; each is saved under a
+# name chosen in the save dialog, byte for byte.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1" "$2"
+
+# The first template by name, with its last line end and nothing else.
+template=$(ls "$E2E_PROGRAM/templates" | LC_ALL=C sort | head -n 1)
+case "$template" in *.php) ;; *)
+  echo "e2e: expected a PHP template first, found $template" >&2
+  exit 1
+esac
+
+new_document() {
+  xdotool key --clearmodifiers ctrl+n
+  xdotool windowfocus --sync \
+    "$(xdotool search --sync --onlyvisible --name '^New document$')"
+  sleep 0.3
+  xdotool key --clearmodifiers "$@"
+}
+
+# Without a window manager, the main window takes the keys back only when
+# given them, after each window that had them has gone.
+created() {
+  xdotool search --sync --onlyvisible --name "^Quillory - $1$" >/dev/null
+  xdotool windowfocus --sync "$E2E_WINDOW"
+}
+
+save_as() {
+  xdotool key --clearmodifiers ctrl+s
+  xdotool windowfocus --sync \
+    "$(xdotool search --sync --onlyvisible --name '^Save As$')"
+  sleep 0.3
+  xdotool type --delay 10 "$1"
+  xdotool key --clearmodifiers Return
+  created "${1##*/}"
+}
+
+e2e_start
+new_document Tab space Return  # the grid, its first template, create
+created unknown.php
+save_as "$E2E_ROOT/handler.php"
+
+new_document Down Down Return  # "CSS File", create
+created unknown.css
+xdotool type --delay 20 'p {}'
+save_as "$E2E_ROOT/style.css"
+xdotool key --clearmodifiers ctrl+q
+e2e_wait_exit
+
+head -c -2 "$E2E_PROGRAM/templates/$template" >"$E2E_ROOT/expected.php"
+cmp "$E2E_ROOT/handler.php" "$E2E_ROOT/expected.php"
+e2e_expect_file "$E2E_ROOT/style.css" 'p {}'
+echo "1 passed, 0 failed"

@@ -1,0 +1,79 @@
+#include "projects/ui/project_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/ui/document_files.h"
+#include "support/window_test.h"
+
+namespace quillory {
+namespace {
+
+class ProjectWindowTest : public testing::WindowTest {
+ protected:
+  ProjectWindow* Window() {
+    return window_.findChild<ProjectWindow*>("Projects");
+  }
+  QListWidget* List(int n) {
+    return Window()->findChild<QListWidget*>("List" + QString::number(n));
+  }
+  void Select(int list, const char* caption) {
+    List(list)->setCurrentItem(
+        List(list)->findItems(caption, Qt::MatchStartsWith).front());
+  }
+  void Click(int button) {
+    QTest::mouseClick(Window()->findChild<QPushButton*>(
+                          "Command1_" + QString::number(button)),
+                      Qt::LeftButton);
+  }
+};
+
+// Only saved documents go in; the file holds their paths with one CR LF,
+// becomes the current project, and Add to project extends it.
+TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndAddToProjectAppends) {
+  const std::string one = folder_.Write("one.html", "1");
+  const std::string two = folder_.Write("two.css", "2");
+  OpenFile("one.html", "1");
+  OpenFile("two.css", "2");
+  window_.Files().NewDocument("unknown.js", "", QIcon());
+  Trigger("Save_projas");
+  ASSERT_NE(Window(), nullptr);
+  EXPECT_EQ(List(1)->item(0)->text(), "one.html\t\t\t\t0");
+  Select(1, "unknown.js");
+  Click(0);
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 1u);
+  Select(1, "two.css");
+  Click(0);
+  Select(1, "one.html");
+  EXPECT_EQ(Window()->findChild<QLabel*>("PathLabel")->text().toStdString(),
+            one);
+  Click(0);
+  Click(3);
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 2u);  // no file name yet
+
+  Window()->findChild<QLineEdit*>("Text1")->setText(
+      QString::fromStdString(folder_.Path("missing/site.qlp")));
+  Click(3);
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 3u);  // the write failed
+  ASSERT_NE(Window(), nullptr);
+
+  fakes_.dialogs.chosen_files = {folder_.Path("site.qlp")};
+  Click(2);
+  Click(3);
+  EXPECT_EQ(folder_.Read("site.qlp"), two + "\r\n" + one);
+  EXPECT_EQ(window_.Files().CurrentListFile(), folder_.Path("site.qlp"));
+
+  Trigger("Add2Proj");  // unknown.js has no file name
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 4u);
+  window_.Files().OpenFile(two, false);
+  Trigger("Add2Proj");
+  EXPECT_EQ(folder_.Read("site.qlp"), two + "\r\n" + one + "\r\n" + two);
+}
+
+}  // namespace
+}  // namespace quillory
