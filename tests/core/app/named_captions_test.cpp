@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "app/language_files.h"
-
 namespace quillory {
 namespace {
 
@@ -24,21 +20,6 @@ TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
             "External browsers");
   captions.LoadFromFile("/no/such/captions.lng");
   EXPECT_TRUE(captions.All().empty());
-}
-
-// A name one language lacks would show that caption in English.
-TEST(NamedCaptionsTest, ShippedLanguagesNameTheSameCaptions) {
-  NamedCaptions english;
-  NamedCaptions russian;
-  english.LoadFromFile(LanguageFilePath(QUILLORY_DATA_DIR "/", "english",
-                                        LanguageFile::kCaptions));
-  russian.LoadFromFile(LanguageFilePath(QUILLORY_DATA_DIR "/", "russian",
-                                        LanguageFile::kCaptions));
-  ASSERT_FALSE(english.All().empty());
-  for (const auto& [name, text] : english.All()) {
-    EXPECT_TRUE(russian.Find(name).has_value()) << name;
-  }
-  EXPECT_EQ(english.All().size(), russian.All().size());
 }
 
 }  // namespace

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "app/file_bytes.h"
-#include "editor/lone_line_ends.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -75,27 +72,6 @@ TEST(CompletionStepTest, DownAndUpWrapAround) {
   EXPECT_EQ(StepCompletion(std::nullopt, 3, kDown), 0u);
   EXPECT_EQ(StepCompletion(std::nullopt, 3, kUp), 2u);
   EXPECT_EQ(StepCompletion(std::nullopt, 0, kDown), std::nullopt);
-}
-
-TEST(ShippedCompletionListTest, HoldsElementsWithTheirEndTags) {
-  const std::string path = QUILLORY_DATA_DIR "/languages/syntaxHTML.lng";
-  const std::string bytes = ReadFileBytes(path).value_or("");
-  ASSERT_TRUE(bytes.ends_with("\r\n"));
-  EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole));
-  const Entries entries = ParseCompletionList(bytes);
-  const auto has = [&](std::string_view entry) {
-    return std::find(entries.begin(), entries.end(), entry) != entries.end();
-  };
-  for (const char* voids : {"br>", "img>", "meta>"}) {
-    EXPECT_TRUE(has(voids)) << voids;
-    EXPECT_FALSE(has(std::string("/") + voids)) << voids;
-  }
-  for (const char* name : {"html", "table", "marquee", "section"}) {
-    EXPECT_TRUE(has(std::string(name) + ">")) << name;
-    EXPECT_TRUE(has(std::string("/") + name + ">")) << name;
-  }
-  EXPECT_TRUE(has("?php"));
-  EXPECT_GE(entries.size(), 250u);
 }
 
 struct BrokenCase {
