@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace quillory {
 namespace {
 
@@ -56,11 +54,7 @@ TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
         {7, "color: red"}},
        "<table width=100% height=20 align=center border=1 "
        "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>"},
-      // Counts are rounded leading numbers; others give no rows.
-      {kTableOrLink,
-       0,
-       {{1, " 1.5 rows"}, {2, "0.5"}},
-       "<table>\r\n<tr>\r\n</tr>\r\n<tr>\r\n</tr>\r\n</table>"},
+      // Counts are leading numbers (number_parse's); others give no rows.
       {kTableOrLink, 0, {{1, "many"}, {2, "-2"}}, "<table>\r\n</table>"},
       {kTableOrLink, 0, {{1, "2000000000"}, {2, "2000000000"}}, std::nullopt},
       {kTableOrLink, 1, {{2, "Home"}}, "<a>Home</a>"},
@@ -84,18 +78,6 @@ TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
     }
     EXPECT_EQ(dialog.Ok(), row.markup);
   }
-}
-
-TEST(ElementDialogTest, FormTitleOnlyForFormElementsNoRowsForUnknowns) {
-  const auto started = [](ElementGroup group, int num) {
-    auto dialog = std::make_unique<ElementDialog>();
-    dialog->StartForm(group, num);
-    return dialog;
-  };
-  EXPECT_EQ(started(ElementGroup::kForm, 0)->title(), "Insert form element");
-  EXPECT_FALSE(started(ElementGroup::kImage, 0)->title());
-  EXPECT_FALSE(started(ElementGroup::kTableOrLink, 0)->title());
-  EXPECT_TRUE(started(ElementGroup::kForm, 10)->rows().rows().empty());
 }
 
 // A default fills its row; how answers fill the markers is the template
