@@ -2,7 +2,6 @@
 
 #include <QAction>
 
-#include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
@@ -12,16 +11,6 @@ namespace quillory {
 namespace {
 
 using MainWindowAidsTest = testing::WindowTest;
-
-TEST_F(MainWindowAidsTest, OpeningAFileColoursItsWholeText) {
-  const std::string path =
-      folder_.Write("page.php", "<p>\r\n<?php echo 'a'; ?>\r\n");
-  window_.Files().OpenFile(path, false);
-  Editor& rich = *window_.ActiveEditor();
-  EXPECT_EQ(rich.StyleAt(0), 2);   // tag
-  EXPECT_EQ(rich.StyleAt(11), 1);  // keyword "echo"
-  EXPECT_EQ(rich.StyleAt(16), 6);  // string
-}
 
 TEST_F(MainWindowAidsTest, LineNumbersCommandSwitchesOffThenOn) {
   window_.NewTab("a.html");
