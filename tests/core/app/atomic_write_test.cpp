@@ -67,14 +67,15 @@ class AtomicWriteTest : public ::testing::Test {
   testing::TestFolder folder_;
 };
 
-// No byte is converted, into a new file, over a longer old file, or
-// appended; appending to a missing file creates it.
+// No byte is converted, into a new file (a backslash is part of its
+// name), over a longer old file, or appended; appending to a missing file
+// creates it.
 TEST_F(AtomicWriteTest, EveryByteValueRoundTripsExactly) {
   std::string all_bytes;
   for (int b = 0; b < 256; ++b) all_bytes += static_cast<char>(b);
   for (const std::string& bytes : {all_bytes, std::string()}) {
     const std::string fresh =
-        folder_.Path("fresh" + std::to_string(bytes.size()));
+        folder_.Path("a\\b" + std::to_string(bytes.size()));
     ASSERT_TRUE(Replace(fresh, bytes));
     EXPECT_EQ(ReadTextFile(fresh), bytes);
     const std::string old =
@@ -134,15 +135,6 @@ TEST_F(AtomicWriteTest, LinksAreWrittenThroughToTheirLastTarget) {
             std::vector<std::string>{"deep.html"});
 }
 
-TEST_F(AtomicWriteTest, LinkLoopIsRefused) {
-  fs::create_symlink("b", folder_.Path("a"));
-  fs::create_symlink("a", folder_.Path("b"));
-  const WriteResult result =
-      WriteTextFile(folder_.Path("a"), "new", WriteMode::kReplace);
-  EXPECT_FALSE(result.Succeeded());
-  EXPECT_NE(result.error.find(folder_.Path("a")), std::string::npos);
-}
-
 TEST_F(AtomicWriteTest, HardLinkedNameKeepsTheOldBytes) {
   const std::string path = folder_.Write("page.html", "old");
   fs::create_hard_link(path, folder_.Path("other-name.html"));
@@ -150,11 +142,6 @@ TEST_F(AtomicWriteTest, HardLinkedNameKeepsTheOldBytes) {
   EXPECT_EQ(folder_.Read("page.html"), "new");
   EXPECT_EQ(folder_.Read("other-name.html"), "old");
   EXPECT_EQ(fs::hard_link_count(path), 1u);
-}
-
-TEST_F(AtomicWriteTest, BackslashIsPartOfTheName) {
-  ASSERT_TRUE(Replace(folder_.Path("a\\b.html"), "x"));
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"a\\b.html"});
 }
 
 // Each failure must name the file, say why, keep the old bytes and leave
@@ -169,11 +156,13 @@ TEST_F(AtomicWriteTest, TargetsThatCannotBeFilesAreRefusedAndLeftAlone) {
   folder_.Write("plain", "not a folder");
   fs::create_directory(folder_.Path("site"));
   ASSERT_EQ(::mkfifo(folder_.Path("pipe").c_str(), 0644), 0);
+  fs::create_symlink("loop", folder_.Path("loop"));
   const std::pair<const char*, const char*> rows[] = {
       {"plain/page.html", "Not a directory"},
       {"missing/page.html", "No such file or directory"},
       {"site", "Is a directory"},
-      {"pipe", "not a regular file"}};
+      {"pipe", "not a regular file"},
+      {"loop", "Too many levels of symbolic links"}};
   for (const auto& [name, reason] : rows) {
     const std::string path = folder_.Path(name);
     ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
@@ -183,7 +172,7 @@ TEST_F(AtomicWriteTest, TargetsThatCannotBeFilesAreRefusedAndLeftAlone) {
   EXPECT_TRUE(fs::is_empty(folder_.Path("site")));
   EXPECT_TRUE(fs::is_fifo(folder_.Path("pipe")));
   EXPECT_EQ(NamesIn(folder_.Path("")),
-            (std::vector<std::string>{"pipe", "plain", "site"}));
+            (std::vector<std::string>{"loop", "pipe", "plain", "site"}));
 }
 
 TEST_F(AtomicWriteTest, MissingPermissionsKeepTheOldFiles) {

@@ -31,8 +31,6 @@ TEST(LangTableTest, TakesTheCompleteLines) {
       {"empty lines keep later numbers",
        "a\r\n\r\n\r\nd\r\n",
        {"a", "", "", "d"}},
-      {"lone LF stays in its entry", "a\nb\r\nc\r\n", {"a\nb", "c"}},
-      {"LF-only file is taken as CR LF", "a\nb\n", {"a", "b"}},
   };
   for (const Row& row : rows) {
     LangTable table;

@@ -21,34 +21,7 @@ TEST(IsListFileNameTest, ExtensionIsComparedIgnoringCase) {
   }
 }
 
-TEST(ListFileEntriesTest, GivesTheNamesInOrder) {
-  struct Row {
-    const char* rule;
-    std::string text;
-    Names names;
-  };
-  const Row rows[] = {
-      {"empty file lists nothing", "", {}},
-      {"paths between CR LF", "/a.html\r\n/b b.css", {"/a.html", "/b b.css"}},
-      {"final CR LF leaves an empty name", "/a.html\r\n", {"/a.html", ""}},
-      {"unnamed document is an empty line",
-       "/a.html\r\n\r\n/c.js",
-       {"/a.html", "", "/c.js"}},
-      {"LF-only list is split at LF",
-       "/a.html\n/b.html",
-       {"/a.html", "/b.html"}},
-      {"lone LF in a CR LF list stays in the name",
-       "/a\n.html\r\n/b",
-       {"/a\n.html", "/b"}},
-      {"names are not trimmed",
-       " /a.html \r\n\"/b.html\"",
-       {" /a.html ", "\"/b.html\""}},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(ListFileEntries(row.text), row.names) << row.rule;
-  }
-}
-
+// The names are the file's lines, split as every data file is.
 TEST(ReadListFileTest, ReadsTheNamesFromTheFile) {
   testing::TestFolder folder;
   const std::string path =

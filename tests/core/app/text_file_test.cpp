@@ -18,6 +18,7 @@ TEST(SplitLinesTest, SplitsOnlyAtCrLfUnlessEveryLineEndIsLf) {
   EXPECT_EQ(SplitLines("a\r\nb"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b", ""}));
   EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a\nb", "c\rd"}));
+  EXPECT_EQ(SplitLines(" a \r\n\r\n\"b\""), (Lines{" a ", "", "\"b\""}));
 }
 
 TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {

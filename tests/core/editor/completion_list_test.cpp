@@ -30,7 +30,6 @@ const LoadCase kLoadCases[] = {
      {"?PHP>", "?php >", "/?php >"}},
     {"LineWithoutBarIsTakenAsKindTwo", "div\r\n", {"div>", "/div>"}},
     {"EmptyLinesAddNothing", "\r\n\r\np|2\r\n\r\n", {"p>", "/p>"}},
-    {"LfOnlyFileIsTakenAsCrLf", "p|2\nbr|1\n", {"p>", "/p>", "br>"}},
     {"KindIsReadAsLeadingNumber",
      "a| 2\r\nc|+02x\r\nd|2.5",
      {"a>", "/a>", "c>", "/c>", "d>"}},

@@ -12,13 +12,7 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-TEST(PhpKeywordListTest, SplitsAtCrLfKeepingEmptyLines) {
-  EXPECT_EQ(ParsePhpKeywordList("echo\r\n\r\nif\r\n"),
-            (Words{"echo", "", "if", ""}));
-  EXPECT_EQ(ParsePhpKeywordList("echo\nif"), (Words{"echo", "if"}));
-  EXPECT_EQ(ParsePhpKeywordList("a\rb\r\nc"), (Words{"a\rb", "c"}));
-}
-
+// The words are the file's lines, split as every data file is.
 TEST(PhpKeywordListTest, LoadsTheFileInOrderOrNothing) {
   testing::TestFolder folder;
   EXPECT_EQ(
