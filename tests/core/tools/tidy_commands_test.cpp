@@ -12,7 +12,9 @@ namespace quillory {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Expected;
 using testing::kTidyCases;
+using testing::Shown;
 using testing::ToolFixture;
 
 TEST(TidyCommandsTest, PrefersTheShippedTidyAndQuotesBothPaths) {
@@ -35,10 +37,9 @@ TEST(RunTidyTest, InstalledTidyGivesTheExpectedResults) {
   const AppEnvironment env = folder.ProgramEnvironment(false);
   ProcessRunner runner;
   for (const testing::TidyCase& c : kTidyCases) {
-    const ToolResult result =
-        RunTidy(runner, c.command, ToolFixture(c.name, "input"), env);
-    EXPECT_EQ(result.use, c.use) << c.name;
-    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+    EXPECT_EQ(
+        Shown(RunTidy(runner, c.command, ToolFixture(c.name, "input"), env)),
+        Expected(c.name, c.use));
   }
   EXPECT_TRUE(fs::is_empty(env.temp_folder));
 }

@@ -7,26 +7,26 @@
 namespace quillory {
 namespace {
 
+using testing::Expected;
 using testing::kTidyCases;
+using testing::Shown;
 using testing::ToolFixture;
 
-TEST(TidyResultTest, MakesTheCapturedOutputOfTidyWhatIsShownOrPut) {
+// The installed Tidy's runs are RunTidyTest.
+TEST(TidyResultTest, CapturedOutputGivesTheExpectedResults) {
   for (const testing::TidyCase& c : kTidyCases) {
-    const ToolResult result = TidyResult(
-        c.command,
-        Capture{ToolFixture(c.name, "output"), ToolFixture(c.name, "errors")});
-    EXPECT_EQ(result.use, c.use) << c.name;
-    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+    const Capture captured{ToolFixture(c.name, "output"),
+                           ToolFixture(c.name, "errors")};
+    EXPECT_EQ(Shown(TidyResult(c.command, captured)), Expected(c.name, c.use));
   }
 }
 
+// ERR goes where the command's result would have gone.
 TEST(TidyResultTest, TidyThatDidNotRunGivesErr) {
-  const ToolResult check = TidyResult(TidyCommand::kCheck, std::nullopt);
-  EXPECT_EQ(check.use, ToolResultUse::kShowMessages);
-  EXPECT_EQ(check.text, "ERR");
-  const ToolResult clean = TidyResult(TidyCommand::kClean, std::nullopt);
-  EXPECT_EQ(clean.use, ToolResultUse::kReplaceDocument);
-  EXPECT_EQ(clean.text, "ERR");
+  EXPECT_EQ(Shown(TidyResult(TidyCommand::kCheck, std::nullopt)),
+            Shown({ToolResultUse::kShowMessages, "ERR"}));
+  EXPECT_EQ(Shown(TidyResult(TidyCommand::kClean, std::nullopt)),
+            Shown({ToolResultUse::kReplaceDocument, "ERR"}));
 }
 
 struct TextCase {
