@@ -80,8 +80,8 @@ TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
   }
 }
 
-// A default fills its row; how answers fill the markers is the template
-// marker table.
+// A default fills its row; how answers fill the markers, and which
+// templates go in at once, is the template marker table.
 TEST(ElementDialogTest, TemplateRowsAndOutput) {
   ElementDialog dialog;
   EXPECT_EQ(dialog.StartFromTree("f", "f([[[E/x]]][[[EO,/y/|/2]]])"),
@@ -94,16 +94,6 @@ TEST(ElementDialogTest, TemplateRowsAndOutput) {
   dialog.rows().SetText(0, "1");
   EXPECT_EQ(dialog.Ok(), "f(1,2)");
   EXPECT_TRUE(dialog.Hhm());
-}
-
-// No marker, or an unclosed first one: the template goes in at once.
-TEST(ElementDialogTest, TemplateWithoutMarkersGoesInAtOnce) {
-  for (const char* text : {"time()", "f([[[E/x"}) {
-    ElementDialog dialog;
-    EXPECT_EQ(dialog.StartFromTree("f", text), text);
-    EXPECT_TRUE(dialog.Hhm());
-    EXPECT_TRUE(dialog.rows().rows().empty());
-  }
 }
 
 TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValueWithItsOwnChoices) {

@@ -36,7 +36,6 @@ TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
       {"ab", 1, 1, Qt::Key_Return, kShift, "a<P></P>b", 8},
       {"a-b", 1, 2, Qt::Key_Return, kCtrl, "a<BR>b"},
       {"a-b", 1, 2, Qt::Key_Space, kCtrl, "a&nbsp;b"},
-      {"", 0, 0, Qt::Key_1, kCtrl, "<H1></H1>"},
       {"", 0, 0, Qt::Key_6, kCtrl, "<H6></H6>"},
       {"a title b", 2, 7, Qt::Key_2, kCtrl, "a <H2>title</H2> b"},
       {"word", 0, 4, Qt::Key_B, kCtrl, "<B>word</B>"},
