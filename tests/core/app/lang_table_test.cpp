@@ -1,10 +1,12 @@
 #include "app/lang_table.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "app/menu_mnemonics.h"
+#include "app/named_captions.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -67,6 +69,49 @@ TEST(WithLineBreaksTest, ReplacesOnlyTheTwoSpellingsOfTheMarker) {
   };
   for (const auto& [entry, shown] : rows) {
     EXPECT_EQ(WithLineBreaks(entry), shown) << entry;
+  }
+}
+
+TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
+  NamedCaptions captions;
+  captions.LoadFromBytes(
+      "setNum=Line numbers\r\nno equals sign\r\nTImg_0=a=b\r\n"
+      "Empty=\r\nPHP=first\r\nPHP=second\r\nLast=unended");
+  EXPECT_EQ(captions.Find("setNum"), "Line numbers");
+  EXPECT_EQ(captions.Find("TImg_0"), "a=b");
+  EXPECT_EQ(captions.Find("Empty"), "");
+  EXPECT_EQ(captions.Find("PHP"), "second");
+  EXPECT_EQ(captions.Find("Last"), "unended");
+  EXPECT_EQ(captions.Find("no equals sign"), std::nullopt);
+  EXPECT_EQ(captions.FindOr("Browsers", "External browsers"),
+            "External browsers");
+  captions.LoadFromFile("/no/such/captions.lng");
+  EXPECT_TRUE(captions.All().empty());
+}
+
+TEST(WithMnemonicsTest, EachCaptionGetsItsOwnLetter) {
+  struct Row {
+    const char* rule;
+    std::vector<std::string> captions;
+    std::vector<std::string> expected;
+  };
+  const Row rows[] = {
+      {"first letters", {"File", "Edit", "Help"}, {"&File", "&Edit", "&Help"}},
+      {"then a later word", {"Save", "Save As..."}, {"&Save", "Save &As..."}},
+      {"then any letter", {"Open", "Options"}, {"&Open", "O&ptions"}},
+      {"first letters before inner ones",
+       {"Save", "Save As", "Add"},
+       {"&Save", "Sa&ve As", "&Add"}},
+      {"case ignored", {"Tools", "tags"}, {"&Tools", "t&ags"}},
+      {"ampersands doubled", {"Tom & Jerry"}, {"&Tom && Jerry"}},
+      {"Cyrillic", {"Файл", "Формат"}, {"&Файл", "Ф&ормат"}},
+      {"Cyrillic case ignored", {"Правка", "правило"}, {"&Правка", "п&равило"}},
+      {"none left", {"a", "A"}, {"&a", "A"}},
+      {"no letters", {"", "... -"}, {"", "... -"}},
+      {"digits count", {"1 a.html", "2 b.html"}, {"&1 a.html", "&2 b.html"}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(WithMnemonics(row.captions), row.expected) << row.rule;
   }
 }
 

@@ -1,11 +1,13 @@
 #include "app/language_files.h"
 
+#include <gtest/gtest.h>
+
+#include <cmath>
 #include <filesystem>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "app/file_bytes.h"
+#include "app/help_page.h"
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "editor/completion_list.h"
@@ -61,6 +63,23 @@ TEST(ShippedDataTest, EveryFileIsUtf8CrLfAndParses) {
     EXPECT_FALSE(LoadReferenceFile(data + "languages/" + name).groups.empty())
         << name;
   }
+}
+
+TEST(HelpFileNameTest, IsUpperCaseHexOfTheScaledNumber) {
+  const std::pair<double, const char*> rows[] = {
+      {0.0, "F4240.html"},             // the lowest
+      {0.99999999999, "98967E.html"},  // the highest
+      {0.5, "53EC5F.html"},            // truncated, not rounded
+      {1.0, "98967E.html"},            // clamped below one
+      {-0.5, "F4240.html"},            // clamped to zero
+      {std::nan(""), "F4240.html"},
+  };
+  for (const auto& [r, name] : rows) EXPECT_EQ(HelpFileName(r), name) << r;
+}
+
+TEST(HelpFilePathTest, JoinsFolderAndNameWithOneSlash) {
+  EXPECT_EQ(HelpFilePath("/tmp", 0.0), "/tmp/F4240.html");
+  EXPECT_EQ(HelpFilePath("/tmp/", 0.0), "/tmp/F4240.html");
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #include "app/recent_files.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
+#include "app/text_util.h"
 
 namespace quillory {
 namespace {
@@ -19,34 +21,24 @@ Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {
   return settings;
 }
 
+// Slots and added paths written joined by "|".
 TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
-  struct Row {
-    const char* rule;
-    Slots before;
-    std::vector<std::string> added;
-    Slots after;
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      // The seventh pushes the oldest out.
+      {"", "/1|/2|/3|/4|/5|/6|/7", "/7|/6|/5|/4|/3|/2"},
+      // A path already listed stays in its old slot too.
+      {"", "/a|/b|/a", "/a|/b|/a|||"},
+      // Empty slots move down like any other.
+      {"/a||/c|||/f", "/new", "/new|/a||/c||"},
+      // Any text is taken as it is.
+      {"", "| /with blanks/\"q\".html ", " /with blanks/\"q\".html |||||"},
   };
-  const Row rows[] = {
-      {"the seventh pushes the oldest out",
-       {},
-       {"/1", "/2", "/3", "/4", "/5", "/6", "/7"},
-       {"/7", "/6", "/5", "/4", "/3", "/2"}},
-      {"a path already listed stays in its old slot too",
-       {},
-       {"/a", "/b", "/a"},
-       {"/a", "/b", "/a", "", "", ""}},
-      {"empty slots move down like any other",
-       {"/a", "", "/c", "", "", "/f"},
-       {"/new"},
-       {"/new", "/a", "", "/c", "", ""}},
-      {"any text is taken as it is",
-       {},
-       {"", " /with blanks/\"q\".html "},
-       {" /with blanks/\"q\".html ", "", "", "", "", ""}},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(AfterAdding(row.before, row.added).last_opened, row.after)
-        << row.rule;
+  for (const auto& [before, added, after] : rows) {
+    Slots slots;
+    const std::vector<std::string> parts = Split(before, "|");
+    std::copy(parts.begin(), parts.end(), slots.begin());
+    const Slots last = AfterAdding(slots, Split(added, "|")).last_opened;
+    EXPECT_EQ(Join({last.begin(), last.end()}, "|"), after) << added;
   }
 }
 

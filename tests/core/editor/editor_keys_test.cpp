@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editing_text.h"
+
 namespace quillory {
 namespace {
 
@@ -16,6 +18,18 @@ TEST(TabSwitchTest, NextAndPreviousPresentTabsWrapAround) {
   present[3] = true;
   EXPECT_EQ(NextPresentTab(present, 3), std::nullopt);
   EXPECT_EQ(PreviousPresentTab(present, 3), std::nullopt);
+}
+
+// What each key does is pressed through the editor in the key handler's
+// widget test; these are the indents Enter copies.
+TEST(EditingTextTest, LineBreakCopiesTheLeadingRunSpacesBeforeTabs) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"text", "\r\n"},     {"  text", "\r\n  "}, {"\t \ttext", "\r\n \t\t"},
+      {" \t ", "\r\n  \t"}, {"", "\r\n"},         {" x\t", "\r\n "},
+  };
+  for (const auto& [line, expected] : rows) {
+    EXPECT_EQ(IndentedLineBreak(line), expected) << line;
+  }
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "core/editor/format_runs.h"
 #include "core/editor/guarded_text_source.h"
 #include "editor/colouring_range.h"
+#include "editor/php_block_index.h"
+#include "editor/php_pass.h"
 
 namespace quillory {
 
@@ -138,6 +140,38 @@ TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
   EXPECT_EQ(ResolveColouringRange(source, 2500, -1, -1), (TextRange{2, 5004}));
   EXPECT_EQ(ResolveColouringRange(source, 5006, -1, -1),
             (TextRange{5004, 8006}));
+}
+
+// Past 32 keywords in a block the runs are sorted another way, one the
+// random comparison's short texts never reach.
+TEST(PhpPassTest, ManyKeywordsInABlockKeepListOrder) {
+  std::string text = "<?php ";
+  for (int i = 0; i < 200; ++i) text += "for if ";
+  const int64_t n = static_cast<int64_t>(text.size());
+  const TextRange range{1, n};
+  Runs runs;
+  AddPhpRuns(text, range, FindPhpBlocks(text, range),
+             PhpKeywords({"if", "for"}), runs);
+  ASSERT_EQ(runs.size(), 401u);
+  EXPECT_EQ(runs[1], Keyword(11, 2));
+  EXPECT_EQ(runs[200], Keyword(n - 2, 2));
+  EXPECT_EQ(runs[201], Keyword(7, 3));
+  EXPECT_EQ(runs[400], Keyword(n - 6, 3));
+}
+
+void PrintTo(const PhpBlock& block, std::ostream* out) {
+  *out << "{" << block.open << ", " << block.close << "}";
+}
+
+// Edits are the colouring pass's random comparison, with an index kept
+// along; an edit that cannot belong to the indexed text starts it over.
+TEST(PhpBlockIndexTest, ChangeThatDoesNotFitRebuilds) {
+  PhpBlockIndex index("<?a?>");
+  const std::string other = "xx <?b";
+  WholeText source(other);
+  index.Update(source, 40, 2, 1);
+  EXPECT_EQ(index.text_length(), 6);
+  EXPECT_EQ(index.BlocksOverlapping({1, 6}), (std::vector<PhpBlock>{{4, 6}}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "insert/template_markers.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -53,6 +54,77 @@ TEST(ReferenceFileTest, LoadTakesLfLineEndsAsCrLfAndMissingFilesAsEmpty) {
                 folder.Write("a.HET", "T\001G\003f\004d\004a\nb\001\n"))),
             "T|G{[f/d/a\r\nb]}");
   EXPECT_EQ(Describe(LoadReferenceFile(folder.Path("missing.HET"))), "");
+}
+
+// The numbered text, then each parameter written back in marker form:
+// E or O for required or optional, the prefix, "/", label, "/|/", default.
+std::string Describe(const std::optional<NumberedTemplate>& numbered) {
+  if (!numbered) return "goes in as it is";
+  std::string text = numbered->text;
+  for (const TemplateParameter& p : numbered->parameters) {
+    text += std::string(" ") + (p.optional ? "O" : "E") + p.prefix + "/" +
+            p.label + "/|/" + p.default_value;
+  }
+  return text;
+}
+
+TEST(TemplateMarkersTest, NumbersTheMarkersLeftToRight) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"f([[[E/x]]][[[EO,/y]]])", "f([[[%0]]][[[%1]]]) E/x/|/ O,/y/|/"},
+      {"g([[[E/n/|/10]]])", "g([[[%0]]]) E/n/|/10"},
+      {"m([[[EO/$as_float/|/false]]])", "m([[[%0]]]) O/$as_float/|/false"},
+      // A marker without flags keeps the previous kind; the first is
+      // required; O wins even without E.
+      {"[[[EO/a]]][[[/b]]][[[E/c]]][[[x/d]]]",
+       "[[[%0]]][[[%1]]][[[%2]]][[[%3]]] O/a/|/ O/b/|/ E/c/|/ E/d/|/"},
+      {"[[[/a]]]", "[[[%0]]] E/a/|/"},
+      {"[[[XO,/a]]]", "[[[%0]]] O,/a/|/"},
+      // Without a slash in the marker the label and prefix are empty.
+      {"[[[E,x]]]", "[[[%0]]] E//|/"},
+      {"[[[E/a/b]]]c]]]", "[[[%0]]]c]]] E/a/b/|/"},  // to the first close
+      {"f([[[E/x]]], [[[E/y)", "f([[[%0]]], [[[E/y) E/x/|/"},  // unclosed later
+      {"time()", "goes in as it is"},
+      {"a ]]] b", "goes in as it is"},
+      {"f([[[E/x)", "goes in as it is"},  // unclosed first marker
+  };
+  for (const auto& [text, numbered] : rows) {
+    EXPECT_EQ(Describe(NumberMarkers(text)), numbered) << text;
+  }
+  // A slash after the marker is not its label's.
+  const auto slash_after = NumberMarkers("[[[E]]] a/b");
+  EXPECT_EQ(slash_after->text, "[[[%0]]] a/b");
+  EXPECT_EQ(slash_after->parameters[0].label, "");
+}
+
+// Rows are known by their names; an empty answer to an optional one drops
+// its marker and prefix, any other answer goes in as typed after its prefix.
+TEST(TemplateMarkersTest, FillsTheAnswersInPlaceOfTheMarkers) {
+  struct Row {
+    const char* text;
+    std::vector<std::string> answers;
+    const char* filled;
+  };
+  const Row rows[] = {
+      {"f([[[E/x]]][[[EO,/y]]])", {"1", ""}, "f(1)"},
+      {"f([[[E/a]]][[[E,/b]]])", {"", ""}, "f(,)"},
+      {"f([[[E/x]]], [[[E/y)", {"1"}, "f(1, [[[E/y)"},
+      {"f([[[E/x - Optional]]])", {""}, "f()"},
+  };
+  for (const Row& row : rows) {
+    const auto numbered = NumberMarkers(row.text);
+    ASSERT_TRUE(numbered) << row.text;
+    std::vector<std::string> names;
+    std::vector<ParameterAnswer> answers;
+    for (const TemplateParameter& parameter : numbered->parameters) {
+      names.push_back(ParameterRowName(parameter));
+    }
+    for (size_t n = 0; n < row.answers.size(); ++n) {
+      answers.push_back({names[n], row.answers[n]});
+    }
+    EXPECT_EQ(FillMarkers(numbered->text, numbered->parameters, answers),
+              row.filled)
+        << row.text;
+  }
 }
 
 }  // namespace

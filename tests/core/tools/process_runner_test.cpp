@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <fstream>
+#include <thread>
+
 #include "support/test_folder.h"
+#include "tools/command_words.h"
+#include "tools/process_run.h"
 
 namespace quillory {
 namespace {
@@ -64,6 +70,63 @@ TEST(ProcessRunnerTest, StopsARunPastItsLimitKeepingWhatCame) {
   ProcessRunner runner(std::chrono::milliseconds(300));
   EXPECT_EQ(runner.RunAndCapture(R"(sh -c "echo early; sleep 5; echo late")"),
             "early\n");
+}
+
+// Gone, or a zombie that only waits to be collected.
+bool Ended(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string fields;
+  std::getline(stat, fields);
+  const size_t name_end = fields.rfind(')');
+  return name_end == std::string::npos || fields.substr(name_end + 2, 1) == "Z";
+}
+
+TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
+  ProcessRun run;
+  ASSERT_TRUE(
+      run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
+                ErrorRoute::kWithOutput));
+  std::string output;
+  while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
+    pollfd watch = {run.OutputFd(), POLLIN, 0};
+    poll(&watch, 1, -1);
+    run.ReadAvailable();
+    output += run.TakeOutput();
+  }
+  const pid_t grandchild = std::stoi(output);
+  run.Stop();
+  EXPECT_TRUE(run.Finished());
+  // SIGKILL reaches the grandchild, which nobody waits for, in its own time.
+  for (int tries = 0; tries < 200 && !Ended(grandchild); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_TRUE(Ended(grandchild));
+}
+
+struct SplitCase {
+  const char* rule;
+  std::string_view command_line;
+  std::vector<std::string> words;
+};
+
+TEST(SplitCommandLineTest, SplitsAtBlanksWithQuotesGrouping) {
+  const SplitCase cases[] = {
+      {"empty gives no words", "", {}},
+      {"blanks alone give no words", " \t ", {}},
+      {"runs of blanks and tabs separate", " a \t b  c ", {"a", "b", "c"}},
+      {"quotes keep blanks and are dropped",
+       "\"/opt/my tools/tidy\" -raw \"/tmp/a b.html\"",
+       {"/opt/my tools/tidy", "-raw", "/tmp/a b.html"}},
+      {"a quoted part joins its neighbours", "a\"b c\"d e", {"ab cd", "e"}},
+      {"empty quotes are an empty word", "php -q \"\"", {"php", "-q", ""}},
+      {"an open quote runs to the end", "a \"b c", {"a", "b c"}},
+      {"backslashes are plain characters",
+       "C:\\php\\php.exe \\\"",
+       {"C:\\php\\php.exe", "\\"}},
+  };
+  for (const SplitCase& c : cases) {
+    EXPECT_EQ(SplitCommandLine(c.command_line), c.words) << c.rule;
+  }
 }
 
 }  // namespace

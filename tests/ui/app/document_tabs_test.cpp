@@ -4,8 +4,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QWheelEvent>
 
+#include "app/ui/modified_marker.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -123,6 +126,16 @@ TEST_F(DocumentTabsTest, ScreenReadersSeeOnlyTheOpenDocuments) {
   window_.Tabs().FreeSlot(0);
   ASSERT_EQ(bar->childCount(), 1);
   EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "b.html");
+}
+
+// Over the tab's picture, which shows around it.
+TEST(ModifiedMarkerTest, MarkerSitsInTheLowerRightCorner) {
+  QPixmap blue(16, 16);
+  blue.fill(Qt::blue);
+  const QImage marked =
+      WithModifiedMarker(QIcon(blue)).pixmap(16, 16).toImage();
+  EXPECT_EQ(marked.pixelColor(3, 3), QColor(Qt::blue));
+  EXPECT_EQ(marked.pixelColor(13, 13), QColor(0xd0, 0x20, 0x20));
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "app/ui/document_tabs.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/line_gutter.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -160,6 +162,18 @@ TEST_F(MainWindowTest, EveryReachableControlHasAName) {
   window_.NewTab("a.html");
   window_.NewTab("b.html");
   EXPECT_EQ(testing::UnnamedControls(window_), std::vector<std::string>{});
+}
+
+using MainWindowAidsTest = testing::WindowTest;
+
+TEST_F(MainWindowAidsTest, LineNumbersCommandSwitchesOffThenOn) {
+  window_.NewTab("a.html");
+  Editor* rich = window_.ActiveEditor();
+  ASSERT_NE(LineGutter::Of(rich), nullptr);
+  window_.Action("setNum")->trigger();
+  EXPECT_EQ(LineGutter::Of(rich), nullptr);
+  window_.Action("setNum")->trigger();
+  EXPECT_NE(LineGutter::Of(rich), nullptr);
 }
 
 }  // namespace
