@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/php_keywords.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -95,6 +96,17 @@ TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
   for (const BrokenCase& c : cases) {
     EXPECT_EQ(CompletionBroken(c.text, c.start, c.caret), c.broken) << c.rule;
   }
+}
+
+using Words = std::vector<std::string>;
+
+// The words are the file's lines, split as every data file is.
+TEST(PhpKeywordListTest, LoadsTheFileInOrderOrNothing) {
+  testing::TestFolder folder;
+  EXPECT_EQ(
+      LoadPhpKeywords(folder.Write("php.lng", "while\r\nfor\r\n")).words(),
+      (Words{"while", "for", ""}));
+  EXPECT_TRUE(LoadPhpKeywords(folder.Path("missing.lng")).words().empty());
 }
 
 }  // namespace

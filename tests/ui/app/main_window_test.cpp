@@ -164,16 +164,13 @@ TEST_F(MainWindowTest, EveryReachableControlHasAName) {
   EXPECT_EQ(testing::UnnamedControls(window_), std::vector<std::string>{});
 }
 
-using MainWindowAidsTest = testing::WindowTest;
-
-TEST_F(MainWindowAidsTest, LineNumbersCommandSwitchesOffThenOn) {
+TEST_F(MainWindowTest, LineNumbersCommandSwitchesOffThenOn) {
   window_.NewTab("a.html");
-  Editor* rich = window_.ActiveEditor();
-  ASSERT_NE(LineGutter::Of(rich), nullptr);
-  window_.Action("setNum")->trigger();
-  EXPECT_EQ(LineGutter::Of(rich), nullptr);
-  window_.Action("setNum")->trigger();
-  EXPECT_NE(LineGutter::Of(rich), nullptr);
+  ASSERT_NE(LineGutter::Of(&Rich()), nullptr);
+  Trigger("setNum");
+  EXPECT_EQ(LineGutter::Of(&Rich()), nullptr);
+  Trigger("setNum");
+  EXPECT_NE(LineGutter::Of(&Rich()), nullptr);
 }
 
 }  // namespace
