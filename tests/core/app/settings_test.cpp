@@ -93,13 +93,7 @@ TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
   EXPECT_EQ(VisibleRecentCount(settings), 1);
 }
 
-TEST(SettingsWriteTest, DefaultsGiveNineLinesTheLastFourEmpty) {
-  EXPECT_EQ(SettingsFileText(Settings()),
-            "Language=\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\n"
-            "LastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy=false\r\n"
-            "\r\n\r\n\r\n\r\n");
-}
-
+// The defaults' nine lines are the end-to-end quit test's.
 TEST(SettingsWriteTest, EveryFieldInItsPlace) {
   Settings settings;
   settings.language = "russian";

@@ -62,13 +62,10 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
   };
   const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
   const Row rows[] = {
-      {"ABC", "ABC", 3},
       {"ABC<", "AB", 1},
-      {"ABC<<", "A", 0},
       {"ABC<<<", "", kBaseLevel},
       {"ABC<<<<", "", kBaseLevel},
       {"ABC<<<>", "A", 0},
-      {"ABC<<<>>>", "ABC", 2},
       {"ABC<<<>>>>", "ABC", 2},
       // Past level 20 the levels shift and the oldest level becomes the
       // base: the fourth state is the oldest left.

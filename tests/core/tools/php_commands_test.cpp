@@ -54,22 +54,12 @@ TEST(RunPhpTest, InterpreterNotSetGivesErr) {
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {
-  const struct {
-    std::string_view php;
-    PhpCommand command;
-    std::string_view file_path;
-    std::string_view command_line;
-  } cases[] = {
-      {"php", PhpCommand::kCheck, "/my site/a.php",
-       R"(php -q -l "/my site/a.php")"},
-      {"/opt/my php/php", PhpCommand::kCompact, "",
-       R"("/opt/my php/php" -q -w "")"},
-      {R"("/opt/my php/php")", PhpCommand::kRun, "a.php",
-       R"("/opt/my php/php" -q "a.php")"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PhpCommandLine(c.php, c.command, c.file_path), c.command_line);
-  }
+  EXPECT_EQ(PhpCommandLine("php", PhpCommand::kCheck, "/my site/a.php"),
+            R"(php -q -l "/my site/a.php")");
+  EXPECT_EQ(PhpCommandLine("/opt/my php/php", PhpCommand::kCompact, ""),
+            R"("/opt/my php/php" -q -w "")");
+  EXPECT_EQ(PhpCommandLine(R"("/opt/my php/php")", PhpCommand::kRun, "a.php"),
+            R"("/opt/my php/php" -q "a.php")");
 }
 
 }  // namespace
