@@ -7,79 +7,53 @@
 namespace quillory {
 namespace {
 
-// A change to one row: its text, or with `entry` >= 0 its list selection.
-struct Change {
-  size_t row;
-  std::string text;
-  int entry = -1;
-};
+// The markup of element `num` of `group` with its rows changed as given:
+// "row=text" types the text, "row#entry" picks a list entry.
+std::optional<std::string> Markup(ElementGroup group, int num,
+                                  const std::vector<std::string>& changes) {
+  ElementDialog dialog;
+  dialog.StartForm(group, num);
+  for (const std::string& change : changes) {
+    const size_t at = change.find_first_of("=#");
+    const size_t row = std::stoul(change.substr(0, at));
+    if (change[at] == '#') {
+      dialog.rows().Select(row, std::stoi(change.substr(at + 1)));
+    } else {
+      dialog.rows().SetText(row, change.substr(at + 1));
+    }
+  }
+  return dialog.Ok();
+}
 
-Change Pick(size_t row, int entry) { return {row, "", entry}; }
-
-// Each builder's markup for rows left as built or changed as given.
 TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
   using enum ElementGroup;
-  struct Row {
-    ElementGroup group;
-    int num;
-    std::vector<Change> changes;
-    std::optional<std::string> markup;
-  };
-  const Row rows[] = {
-      {kForm, 0, {}, "<Form >\r\n\r\n</Form>"},
-      // Values with quotes go in as typed.
-      {kForm, 4, {{2, "a\"b"}}, "<Input Value=\"a\"b\" Type=\"hidden\">"},
-      // An edited element name is used as typed.
-      {kForm,
-       5,
-       {{0, "TEXTAREA"}},
-       "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>"},
-      {kForm, 7, {Pick(4, 1)}, "<Input Type=\"radio\" selected>"},
-      {kForm,
-       8,
-       {{1, "c"}, {3, "1"}, Pick(4, 1)},
-       "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>"},
-      {kForm, 10, {}, std::nullopt},
-      {kTableOrLink,
-       0,
-       {{1, "2"}, {2, "1"}},
-       "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>\r\n"
-       "</tr>\r\n</table>"},
-      // Table attributes are bare and lower case.
-      {kTableOrLink,
-       0,
-       {{1, "1"},
-        {3, "100%"},
-        {4, "20"},
-        Pick(5, 2),
-        {6, "1"},
-        {7, "color: red"}},
-       "<table width=100% height=20 align=center border=1 "
-       "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>"},
-      // Counts are leading numbers (number_parse's); others give no rows.
-      {kTableOrLink, 0, {{1, "many"}, {2, "-2"}}, "<table>\r\n</table>"},
-      {kTableOrLink, 0, {{1, "2000000000"}, {2, "2000000000"}}, std::nullopt},
-      {kTableOrLink, 1, {{2, "Home"}}, "<a>Home</a>"},
-      {kTableOrLink,
-       1,
-       {{6, "s"}, Pick(5, 1), {4, "t"}, {3, "n"}, {1, "/x"}},
-       "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
-       "style=\"s\"></a>"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(::testing::Message()
-                 << static_cast<int>(row.group) << " " << row.num);
-    ElementDialog dialog;
-    dialog.StartForm(row.group, row.num);
-    for (const Change& change : row.changes) {
-      if (change.entry >= 0) {
-        dialog.rows().Select(change.row, change.entry);
-      } else {
-        dialog.rows().SetText(change.row, change.text);
-      }
-    }
-    EXPECT_EQ(dialog.Ok(), row.markup);
-  }
+  EXPECT_EQ(Markup(kForm, 0, {}), "<Form >\r\n\r\n</Form>");
+  // Values with quotes, and an edited element name, go in as typed.
+  EXPECT_EQ(Markup(kForm, 4, {"2=a\"b"}),
+            "<Input Value=\"a\"b\" Type=\"hidden\">");
+  EXPECT_EQ(Markup(kForm, 5, {"0=TEXTAREA"}),
+            "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>");
+  EXPECT_EQ(Markup(kForm, 7, {"4#1"}), "<Input Type=\"radio\" selected>");
+  EXPECT_EQ(Markup(kForm, 8, {"1=c", "3=1", "4#1"}),
+            "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>");
+  EXPECT_EQ(Markup(kForm, 10, {}), std::nullopt);
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=2", "2=1"}),
+            "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>\r\n"
+            "</tr>\r\n</table>");
+  // Table attributes are bare and lower case.
+  EXPECT_EQ(Markup(kTableOrLink, 0,
+                   {"1=1", "3=100%", "4=20", "5#2", "6=1", "7=color: red"}),
+            "<table width=100% height=20 align=center border=1 "
+            "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>");
+  // Counts are leading numbers (number_parse's); others give no rows, and
+  // too many rows no table.
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=many", "2=-2"}), "<table>\r\n</table>");
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=2000000000", "2=2000000000"}),
+            std::nullopt);
+  EXPECT_EQ(Markup(kTableOrLink, 1, {"2=Home"}), "<a>Home</a>");
+  EXPECT_EQ(Markup(kTableOrLink, 1, {"6=s", "5#1", "4=t", "3=n", "1=/x"}),
+            "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
+            "style=\"s\"></a>");
 }
 
 // A default fills its row; how answers fill the markers, and which

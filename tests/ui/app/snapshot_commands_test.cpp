@@ -79,35 +79,29 @@ TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistoryClearedWhenClosed) {
 TEST_F(SnapshotCommandsTest, RandomEditingMatchesFullCopies) {
   OpenFile("a.php", "<p>a</p>\r\n<?php echo 'x'; ?>\r\n");
   std::mt19937 random(5);
-  const std::vector<std::string> pieces = {"<",   "b>", "'",  "\r\n", "<?php ",
-                                           " ?>", "x",  "\"", ""};
+  const std::string pieces[] = {"<",   "b>", "'",  "\r\n", "<?php ",
+                                " ?>", "x",  "\"", ""};
   PlainSnapshotHistory plain({Text(), Styles()});
   for (int step = 0; step < 400; ++step) {
     const StyledText before{Text(), Styles()};
-    const int choice = static_cast<int>(random() % 10);
-    std::optional<StyledText> expected;
+    const unsigned choice = random() % 10;
     if (choice < 6) {
-      const int length = Rich().Length();
-      const int from = static_cast<int>(random() % (length + 1));
-      const int to = std::min(length, from + static_cast<int>(random() % 4));
-      const std::string& piece = pieces[random() % pieces.size()];
-      if (from == to && piece.empty()) continue;  // no change, no snapshot
-      Rich().Select(from, to);
+      const int from = static_cast<int>(random() % (Rich().Length() + 1));
+      const int to = from + static_cast<int>(random() % 4);
+      Rich().Select(from, std::min(Rich().Length(), to));
+      const std::string& piece = pieces[random() % std::size(pieces)];
+      if (Rich().SelectedBytes().empty() && piece.empty()) continue;
       Rich().ReplaceSelection(piece);
       plain.Changed();
       plain.Record({Text(), Styles()});
       continue;
     }
-    if (choice < 8) {
-      expected = plain.Undo();
-      Trigger("Undo");
-    } else {
-      expected = plain.Redo();
-      Trigger("Redo");
-    }
+    const std::optional<StyledText> expected =
+        choice < 8 ? plain.Undo() : plain.Redo();
+    Trigger(choice < 8 ? "Undo" : "Redo");
     ASSERT_EQ(Position(), plain.position()) << "step " << step;
-    const StyledText now{Text(), Styles()};
-    ASSERT_EQ(now, expected.value_or(before)) << "step " << step;
+    ASSERT_EQ((StyledText{Text(), Styles()}), expected.value_or(before))
+        << "step " << step;
   }
 }
 
