@@ -59,19 +59,6 @@ TEST(LangTableTest, NothingToLoadAndIndexesOutsideTheTable) {
   EXPECT_EQ(table.EntryOr(134, "fallback"), "fallback");
 }
 
-TEST(WithLineBreaksTest, ReplacesOnlyTheTwoSpellingsOfTheMarker) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"a<BR>b", "a\r\nb"},
-      {"a<br>b", "a\r\nb"},
-      {"<br>a<BR><BR>", "\r\na\r\n\r\n"},
-      {"a<Br>b<bR>", "a<Br>b<bR>"},
-      {"a<BR", "a<BR"},
-  };
-  for (const auto& [entry, shown] : rows) {
-    EXPECT_EQ(WithLineBreaks(entry), shown) << entry;
-  }
-}
-
 TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
   NamedCaptions captions;
   captions.LoadFromBytes(

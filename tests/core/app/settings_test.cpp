@@ -119,7 +119,6 @@ TEST(SettingsWriteTest, EveryFieldInItsPlace) {
 }
 
 using Slots = std::array<std::string, kRecentCount>;
-using Captions = std::vector<std::string>;
 
 Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {
   Settings settings;
@@ -147,14 +146,6 @@ TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
     const Slots last = AfterAdding(slots, Split(added, "|")).last_opened;
     EXPECT_EQ(Join({last.begin(), last.end()}, "|"), after) << added;
   }
-}
-
-TEST(RecentMenuCaptionsTest, TextAfterTheLastSlashUpToTheFirstEmptySlot) {
-  EXPECT_EQ(
-      RecentMenuCaptions(AfterAdding({"/home/u/site/index.html", "relative.css",
-                                      "/home/u/dir/", "", "/e.html", ""},
-                                     {})),
-      (Captions{"index.html", "relative.css", ""}));
 }
 
 }  // namespace

@@ -94,18 +94,6 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   EXPECT_EQ(Text(), "a");
 }
 
-// A freed slot comes back empty.
-TEST_F(DocumentTabsTest, ClosingEverythingHidesTheEditor) {
-  Open("a.html", "a");
-  window_.Tabs().FreeSlot(0);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), -1);
-  EXPECT_FALSE(Rich().isVisible());
-  EXPECT_EQ(window_.windowTitle(), "Quillory");
-  for (int i = 0; i < kSlotCount; ++i) window_.NewTab("b.html");
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
-  EXPECT_EQ(Text(), "");
-}
-
 TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
   const int short_tab = OpenFile("index.html", "");
   const int long_tab = OpenFile(std::string(80, 'n') + ".html", "");

@@ -47,6 +47,8 @@ class MainWindowTest : public testing::WindowTest {
   }
 };
 
+// They hide again when the last document closes; its slot comes back
+// empty.
 TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
   EXPECT_EQ(window_.windowTitle(), "Quillory");
   EXPECT_FALSE(Rich().isVisible());
@@ -57,6 +59,12 @@ TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
   EXPECT_TRUE(Rich().isVisible());
   EXPECT_TRUE(window_.findChild<QWidget*>("CLoseB")->isVisible());
   EXPECT_TRUE(window_.findChild<QWidget*>("Option1_1")->isVisible());
+  Rich().SetBytes("a");
+  window_.Tabs().FreeSlot(0);
+  EXPECT_FALSE(Rich().isVisible());
+  EXPECT_EQ(window_.windowTitle(), "Quillory");
+  for (int i = 0; i < kSlotCount; ++i) window_.NewTab("b.html");
+  EXPECT_EQ(Text(), "");
 }
 
 // Writing them back at exit is the settings write table and the end-to-end
