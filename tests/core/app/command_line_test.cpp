@@ -20,12 +20,7 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
   const auto exists = [&files](const std::string& path) {
     return files.count(path) > 0;
   };
-  struct Row {
-    const char* rule;
-    Names arguments;
-    Names opened;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, Names, Names> rows[] = {
       {"nothing given", {}, {}},
       {"one name", {"a.html"}, {"a.html"}},
       {"a name split at its blank", {"my", "page.html"}, {"my page.html"}},
@@ -38,9 +33,9 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
       {"only blanks", {"  "}, {""}},
       {"the joined name wins", {"x", "y"}, {"x y"}},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.rule);
-    EXPECT_EQ(CommandLineFiles(row.arguments, exists), row.opened);
+  for (const auto& [rule, arguments, opened] : rows) {
+    SCOPED_TRACE(rule);
+    EXPECT_EQ(CommandLineFiles(arguments, exists), opened);
   }
 }
 

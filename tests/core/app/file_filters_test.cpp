@@ -39,12 +39,7 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
 
 // Tags are completed everywhere but where "<" is an operator or selector.
 TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
-  struct Row {
-    const char* caption;
-    DocumentKind kind;
-    bool completes_tags;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, DocumentKind, bool> rows[] = {
       {"app.js", DocumentKind::kJavaScript, false},
       {"site.css", DocumentKind::kCss, false},
       {"c.php3", DocumentKind::kPhp, true},
@@ -54,10 +49,10 @@ TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
       {".html", DocumentKind::kHtml, true},
       {"", DocumentKind::kOther, true},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.caption);
-    EXPECT_EQ(KindOfCaption(row.caption), row.kind);
-    EXPECT_EQ(OffersTagCompletion(row.kind), row.completes_tags);
+  for (const auto& [caption, kind, completes_tags] : rows) {
+    SCOPED_TRACE(caption);
+    EXPECT_EQ(KindOfCaption(caption), kind);
+    EXPECT_EQ(OffersTagCompletion(kind), completes_tags);
   }
 }
 

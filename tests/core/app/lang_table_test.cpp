@@ -21,12 +21,7 @@ Entries AllEntries(const LangTable& table) {
 }
 
 TEST(LangTableTest, TakesTheCompleteLines) {
-  struct Row {
-    const char* rule;
-    std::string bytes;
-    Entries entries;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, std::string, Entries> rows[] = {
       {"every line ended by CR LF", "File\r\nTools\r\n", {"File", "Tools"}},
       {"last line without CR LF is lost", "File\r\nTools", {"File"}},
       {"entries are not trimmed", " Line: \r\n\t\r\n", {" Line: ", "\t"}},
@@ -34,11 +29,11 @@ TEST(LangTableTest, TakesTheCompleteLines) {
        "a\r\n\r\n\r\nd\r\n",
        {"a", "", "", "d"}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [rule, bytes, entries] : rows) {
     LangTable table;
     EXPECT_TRUE(table.LoadFromBytes("Old\r\nOlder\r\n"));
-    EXPECT_TRUE(table.LoadFromBytes(row.bytes)) << row.rule;
-    EXPECT_EQ(AllEntries(table), row.entries) << row.rule;
+    EXPECT_TRUE(table.LoadFromBytes(bytes)) << rule;
+    EXPECT_EQ(AllEntries(table), entries) << rule;
   }
 }
 
@@ -77,12 +72,7 @@ TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
 }
 
 TEST(WithMnemonicsTest, EachCaptionGetsItsOwnLetter) {
-  struct Row {
-    const char* rule;
-    std::vector<std::string> captions;
-    std::vector<std::string> expected;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, Entries, Entries> rows[] = {
       {"first letters", {"File", "Edit", "Help"}, {"&File", "&Edit", "&Help"}},
       {"then a later word", {"Save", "Save As..."}, {"&Save", "Save &As..."}},
       {"then any letter", {"Open", "Options"}, {"&Open", "O&ptions"}},
@@ -97,8 +87,8 @@ TEST(WithMnemonicsTest, EachCaptionGetsItsOwnLetter) {
       {"no letters", {"", "... -"}, {"", "... -"}},
       {"digits count", {"1 a.html", "2 b.html"}, {"&1 a.html", "&2 b.html"}},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(WithMnemonics(row.captions), row.expected) << row.rule;
+  for (const auto& [rule, captions, expected] : rows) {
+    EXPECT_EQ(WithMnemonics(captions), expected) << rule;
   }
 }
 

@@ -31,12 +31,7 @@ std::string Field(std::string_view file, std::string_view key) {
 }
 
 TEST(SettingsReadTest, EachFieldByItsRules) {
-  struct Row {
-    std::string file;
-    const char* key;
-    const char* value;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string, const char*, const char*> rows[] = {
       // A last line without a line end is ignored; LF-only files read alike.
       {"Language=russian\r\nphp=/usr/bin/php", "Language", "russian"},
       {"Language=russian\r\nphp=/usr/bin/php", "php", ""},
@@ -64,9 +59,8 @@ TEST(SettingsReadTest, EachFieldByItsRules) {
       {"open_last_session=1\r\nopen_last_session=maybe\r\n",
        "open_last_session", "1"},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(Field(row.file, row.key), row.value)
-        << ::testing::PrintToString(row.file);
+  for (const auto& [file, key, value] : rows) {
+    EXPECT_EQ(Field(file, key), value) << ::testing::PrintToString(file);
   }
 }
 

@@ -32,41 +32,12 @@ TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {
   EXPECT_EQ(ReadFileBytes(folder.Path("missing")), std::nullopt);
   EXPECT_EQ(ReadFileBytes(folder.Path("")), std::nullopt);
   EXPECT_EQ(ReadTextFile(folder.Path("missing.html")), "");
-  EXPECT_EQ(ReadLinesJoined(folder.Path("missing.html")), "");
-}
-
-TEST(ReadLinesJoinedTest, JoinsLinesWithCrLf) {
-  struct Row {
-    const char* rule;
-    std::string bytes;
-    std::string joined;
-  };
-  const Row rows[] = {
-      {"empty file has no lines", "", ""},
-      {"final CR LF starts no line", "a\r\nb\r\n", "a\r\nb"},
-      {"last line without end is kept", "a\r\nb", "a\r\nb"},
-      {"lone CR ends a line", "a\rb\r", "a\r\nb"},
-      {"lone LF stays inside its line", "a\nb\r\nc", "a\nb\r\nc"},
-      {"LF-only file is one line", "a\nb\n", "a\nb\n"},
-      {"two line ends are two empty lines", "\r\n\r\n", "\r\n"},
-  };
-  testing::TestFolder folder;
-  for (const Row& row : rows) {
-    EXPECT_EQ(ReadLinesJoined(folder.Write("t.html", row.bytes)), row.joined)
-        << row.rule;
-  }
 }
 
 // The editor holds CR LF only where every stored line end was LF, and saving
 // unchanged gives back the stored bytes.
 TEST(HoldForEditingTest, EveryKindOfTextComesBackUnchanged) {
-  struct Row {
-    const char* rule;
-    std::string stored;
-    std::string held;
-    LineEnds line_ends;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, std::string, std::string, LineEnds> rows[] = {
       {"LF only", "a\nb\n", "a\r\nb\r\n", LineEnds::kLfOnly},
       {"CR LF", "a\r\nb", "a\r\nb", LineEnds::kAsStored},
       {"mixed", "a\r\nb\nc\rd", "a\r\nb\nc\rd", LineEnds::kAsStored},
@@ -75,12 +46,12 @@ TEST(HoldForEditingTest, EveryKindOfTextComesBackUnchanged) {
       {"NUL and byte 26 with LF", std::string("\0\n\x1A\n", 4),
        std::string("\0\r\n\x1A\r\n", 6), LineEnds::kLfOnly},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.rule);
-    const HeldText held = HoldForEditing(row.stored);
-    EXPECT_EQ(held.text, row.held);
-    EXPECT_EQ(held.line_ends, row.line_ends);
-    EXPECT_EQ(BytesToStore(held.text, held.line_ends), row.stored);
+  for (const auto& [rule, stored, text, line_ends] : rows) {
+    SCOPED_TRACE(rule);
+    const HeldText held = HoldForEditing(stored);
+    EXPECT_EQ(held.text, text);
+    EXPECT_EQ(held.line_ends, line_ends);
+    EXPECT_EQ(BytesToStore(held.text, held.line_ends), stored);
   }
 }
 
@@ -108,23 +79,19 @@ TEST(TrimTest, RemovesOnlyBlanks) {
   EXPECT_EQ(TrimBlanks("   "), "");
 }
 
-TEST(ParseLeadingIntegerTest, RoundsHalvesToEven) {
+TEST(ParseLeadingIntegerTest, RoundsHalvesToEvenWithinTheRange) {
   EXPECT_EQ(ParseLeadingInteger("1.5"), 2);
   EXPECT_EQ(ParseLeadingInteger("2.50000"), 2);
   EXPECT_EQ(ParseLeadingInteger("2.500001"), 3);
   EXPECT_EQ(ParseLeadingInteger("-1.5"), -2);
-}
-
-TEST(ParseLeadingIntegerTest, StopsAtTheFirstOtherCharacter) {
+  // It stops at the first other character.
   EXPECT_EQ(ParseLeadingInteger("   12px"), 12);
   EXPECT_EQ(ParseLeadingInteger("+7"), 7);
   EXPECT_EQ(ParseLeadingInteger("1.2.3"), 1);
   EXPECT_EQ(ParseLeadingInteger(".9"), 1);
   EXPECT_EQ(ParseLeadingInteger("x1"), 0);
   EXPECT_EQ(ParseLeadingInteger("- 1"), 0);
-}
-
-TEST(ParseLeadingIntegerTest, RangeLimits) {
+  // What does not fit is no number.
   EXPECT_EQ(ParseLeadingInteger("2147483647"), 2147483647);
   EXPECT_EQ(ParseLeadingInteger("-2147483648"), -2147483647 - 1);
   EXPECT_EQ(ParseLeadingInteger("2147483648"), std::nullopt);

@@ -13,13 +13,7 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-struct LoadCase {
-  const char* rule;
-  std::string file;
-  Entries expected;
-};
-
-const LoadCase kLoadCases[] = {
+const std::tuple<const char*, std::string, Entries> kLoadCases[] = {
     {"KindOneGivesStartTagOnly", "br|1\r\n", {"br>"}},
     {"KindTwoAddsEndTagRightAfter",
      "table|2\r\nbr|1\r\n",
@@ -37,8 +31,8 @@ const LoadCase kLoadCases[] = {
 
 // The kind is a leading number, read as number_parse reads it.
 TEST(CompletionListTest, LoadsByTheRules) {
-  for (const LoadCase& c : kLoadCases) {
-    EXPECT_EQ(ParseCompletionList(c.file), c.expected) << c.rule;
+  for (const auto& [rule, file, expected] : kLoadCases) {
+    EXPECT_EQ(ParseCompletionList(file), expected) << rule;
   }
   testing::TestFolder folder;
   EXPECT_EQ(LoadCompletionList(folder.Write("syntaxHTML.lng", "b|2\r\n")),
@@ -72,16 +66,8 @@ TEST(CompletionStepTest, DownAndUpWrapAround) {
   EXPECT_EQ(StepCompletion(std::nullopt, 0, kDown), std::nullopt);
 }
 
-struct BrokenCase {
-  const char* rule;
-  const char* text;
-  int64_t start;
-  int64_t caret;
-  bool broken;
-};
-
 TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
-  const BrokenCase cases[] = {
+  const std::tuple<const char*, const char*, int64_t, int64_t, bool> cases[] = {
       {"letters keep it open", "x<ta", 2, 4, false},
       {"caret right after the less-than", "x<", 2, 2, false},
       {"caret before the start", "x<ta", 2, 1, true},
@@ -93,8 +79,8 @@ TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
       {"less-than deleted", "xta", 2, 3, true},
       {"text shorter than the start", "<", 3, 3, true},
   };
-  for (const BrokenCase& c : cases) {
-    EXPECT_EQ(CompletionBroken(c.text, c.start, c.caret), c.broken) << c.rule;
+  for (const auto& [rule, text, start, caret, broken] : cases) {
+    EXPECT_EQ(CompletionBroken(text, start, caret), broken) << rule;
   }
 }
 

@@ -84,11 +84,7 @@ TEST(FormatRunTest, RunTooLongForOneEntryIsSplitIntoLikeRuns) {
 // Stretches are compared a word at a time; a difference anywhere in a word,
 // or in the short tail, must still end the stretch at its own byte.
 TEST(StretchEndTest, EndsAtTheFirstDifferentByte) {
-  struct Row {
-    std::string bytes;
-    size_t from, end;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string, size_t, size_t> rows[] = {
       {"a", 0, 1},
       {"ab", 0, 1},
       {"aaaa", 1, 4},
@@ -99,9 +95,8 @@ TEST(StretchEndTest, EndsAtTheFirstDifferentByte) {
       {std::string(10, '\0') + "\x01", 3, 10},
       {std::string(1000, '\x06'), 500, 1000},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(StretchEnd(row.bytes, row.from), row.end)
-        << ::testing::PrintToString(row.bytes);
+  for (const auto& [bytes, from, end] : rows) {
+    EXPECT_EQ(StretchEnd(bytes, from), end) << ::testing::PrintToString(bytes);
   }
 }
 

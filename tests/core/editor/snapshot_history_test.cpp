@@ -55,13 +55,8 @@ class Tab {
 // that holds the text as it is, and the empty text the tab opened with is
 // the base below level 0.
 TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
-  struct Row {
-    std::string keys;
-    std::string text;
-    int position;
-  };
   const std::string alphabet = "abcdefghijklmnopqrstuvwxyz";
-  const Row rows[] = {
+  const std::tuple<std::string, std::string, int> rows[] = {
       {"ABC<", "AB", 1},
       {"ABC<<<", "", kBaseLevel},
       {"ABC<<<<", "", kBaseLevel},
@@ -82,10 +77,10 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
       {"AB<<<z<", "", kBaseLevel},
       {"AB<<<z<>>", "AB", 1},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.keys);
+  for (const auto& [keys, text, position] : rows) {
+    SCOPED_TRACE(keys);
     Tab tab;
-    for (char key : row.keys) {
+    for (char key : keys) {
       if (key == '<') {
         tab.Undo();
       } else if (key == '>') {
@@ -94,8 +89,8 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
         tab.Type(tab.text().size(), std::string(1, key), 1);
       }
     }
-    EXPECT_EQ(tab.text(), row.text);
-    EXPECT_EQ(tab.history().position(), row.position);
+    EXPECT_EQ(tab.text(), text);
+    EXPECT_EQ(tab.history().position(), position);
   }
 }
 

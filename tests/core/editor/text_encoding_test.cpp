@@ -19,42 +19,31 @@ TEST(TextEncodingTest, EveryWindows1252ByteRoundTrips) {
   }
 }
 
-struct EncodingRow {
-  const char* rule;
-  std::string_view utf8;
-  std::string_view bytes;
-  std::optional<char32_t> unheld;
-};
-
-const EncodingRow kEncodingRows[] = {
-    {"ASCII as it is", "<p>", "<p>", std::nullopt},
-    {"euro sign", "\u20AC", "\x80", std::nullopt},
-    {"quotes and dashes", "\u201C\u2013\u201D", "\x93\x96\x94", std::nullopt},
-    {"Latin-1 letter", "caf\u00E9", "caf\xE9", std::nullopt},
-    {"undefined byte's own control", "\u0081", "\x81", std::nullopt},
-    {"C1 control the code page replaced", "\u0080", "", U'\u0080'},
-    {"arrow", "a\u2192b", "", U'\u2192'},
-    {"first of several", "\u2192\u03B1", "", U'\u2192'},
-    {"outside the BMP", "\U0001F600", "", U'\U0001F600'},
-    {"malformed sequence", "a\xC3", "", U'\uFFFD'},
+const std::tuple<const char*, std::string_view, std::string_view,
+                 std::optional<char32_t>>
+    kEncodingRows[] = {
+        {"ASCII as it is", "<p>", "<p>", std::nullopt},
+        {"euro sign", "\u20AC", "\x80", std::nullopt},
+        {"quotes and dashes", "\u201C\u2013\u201D", "\x93\x96\x94",
+         std::nullopt},
+        {"Latin-1 letter", "caf\u00E9", "caf\xE9", std::nullopt},
+        {"undefined byte's own control", "\u0081", "\x81", std::nullopt},
+        {"C1 control the code page replaced", "\u0080", "", U'\u0080'},
+        {"arrow", "a\u2192b", "", U'\u2192'},
+        {"first of several", "\u2192\u03B1", "", U'\u2192'},
+        {"outside the BMP", "\U0001F600", "", U'\U0001F600'},
+        {"malformed sequence", "a\xC3", "", U'\uFFFD'},
 };
 
 TEST(TextEncodingTest, Utf8ToWindows1252Rows) {
-  for (const EncodingRow& row : kEncodingRows) {
-    const EncodedText encoded = Utf8ToWindows1252(row.utf8);
-    EXPECT_EQ(encoded.bytes, row.bytes) << row.rule;
-    EXPECT_EQ(encoded.unheld, row.unheld) << row.rule;
+  for (const auto& [rule, utf8, bytes, unheld] : kEncodingRows) {
+    const EncodedText encoded = Utf8ToWindows1252(utf8);
+    EXPECT_EQ(encoded.bytes, bytes) << rule;
+    EXPECT_EQ(encoded.unheld, unheld) << rule;
   }
 }
 
-struct LoneRow {
-  const char* rule;
-  std::string_view bytes;
-  Extent extent;
-  bool lone;
-};
-
-const LoneRow kLoneRows[] = {
+const std::tuple<const char*, std::string_view, Extent, bool> kLoneRows[] = {
     {"empty", "", Extent::kWhole, false},
     {"pairs only", "a\r\nb\r\n", Extent::kWhole, false},
     {"lone LF", "a\r\nb\nc", Extent::kWhole, true},
@@ -68,8 +57,8 @@ const LoneRow kLoneRows[] = {
 };
 
 TEST(LoneLineEndsTest, Rows) {
-  for (const LoneRow& row : kLoneRows) {
-    EXPECT_EQ(HasLoneLineEnd(row.bytes, row.extent), row.lone) << row.rule;
+  for (const auto& [rule, bytes, extent, lone] : kLoneRows) {
+    EXPECT_EQ(HasLoneLineEnd(bytes, extent), lone) << rule;
   }
 }
 

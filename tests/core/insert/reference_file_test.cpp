@@ -96,35 +96,27 @@ TEST(TemplateMarkersTest, NumbersTheMarkersLeftToRight) {
   EXPECT_EQ(slash_after->parameters[0].label, "");
 }
 
-// Rows are known by their names; an empty answer to an optional one drops
-// its marker and prefix, any other answer goes in as typed after its prefix.
-TEST(TemplateMarkersTest, FillsTheAnswersInPlaceOfTheMarkers) {
-  struct Row {
-    const char* text;
-    std::vector<std::string> answers;
-    const char* filled;
-  };
-  const Row rows[] = {
-      {"f([[[E/x]]][[[EO,/y]]])", {"1", ""}, "f(1)"},
-      {"f([[[E/a]]][[[E,/b]]])", {"", ""}, "f(,)"},
-      {"f([[[E/x]]], [[[E/y)", {"1"}, "f(1, [[[E/y)"},
-      {"f([[[E/x - Optional]]])", {""}, "f()"},
-  };
-  for (const Row& row : rows) {
-    const auto numbered = NumberMarkers(row.text);
-    ASSERT_TRUE(numbered) << row.text;
-    std::vector<std::string> names;
-    std::vector<ParameterAnswer> answers;
-    for (const TemplateParameter& parameter : numbered->parameters) {
-      names.push_back(ParameterRowName(parameter));
-    }
-    for (size_t n = 0; n < row.answers.size(); ++n) {
-      answers.push_back({names[n], row.answers[n]});
-    }
-    EXPECT_EQ(FillMarkers(numbered->text, numbered->parameters, answers),
-              row.filled)
-        << row.text;
+// `text` with its markers' rows answered in order, by their names.
+std::string Filled(const char* text, const std::vector<std::string>& answers) {
+  const auto numbered = NumberMarkers(text);
+  std::vector<std::string> names;  // the answers refer to them
+  std::vector<ParameterAnswer> named;
+  for (size_t n = 0; n < answers.size(); ++n) {
+    names.push_back(ParameterRowName(numbered->parameters[n]));
   }
+  for (size_t n = 0; n < answers.size(); ++n) {
+    named.push_back({names[n], answers[n]});
+  }
+  return FillMarkers(numbered->text, numbered->parameters, named);
+}
+
+// An empty answer to an optional row drops its marker and prefix, any
+// other answer goes in as typed after its prefix.
+TEST(TemplateMarkersTest, FillsTheAnswersInPlaceOfTheMarkers) {
+  EXPECT_EQ(Filled("f([[[E/x]]][[[EO,/y]]])", {"1", ""}), "f(1)");
+  EXPECT_EQ(Filled("f([[[E/a]]][[[E,/b]]])", {"", ""}), "f(,)");
+  EXPECT_EQ(Filled("f([[[E/x]]], [[[E/y)", {"1"}), "f(1, [[[E/y)");
+  EXPECT_EQ(Filled("f([[[E/x - Optional]]])", {""}), "f()");
 }
 
 }  // namespace

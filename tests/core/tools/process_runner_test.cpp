@@ -19,14 +19,8 @@ std::string Numbers(int last) {
   return lines;
 }
 
-struct CaptureCase {
-  const char* rule;
-  std::string command_line;
-  std::string output;
-};
-
 TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
-  const CaptureCase cases[] = {
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"every byte passes unchanged", R"(printf "a\000b\377\200c")",
        std::string("a\0b\xff\x80"
                    "c",
@@ -39,9 +33,9 @@ TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
       {"a missing program is not run", "quillory-no-such-program", "ERR"},
       {"a line of blanks names no program", "  ", "ERR"},
   };
-  for (const CaptureCase& c : cases) {
+  for (const auto& [rule, command_line, output] : cases) {
     ProcessRunner runner;
-    EXPECT_EQ(runner.RunAndCapture(c.command_line), c.output) << c.rule;
+    EXPECT_EQ(runner.RunAndCapture(command_line), output) << rule;
   }
 }
 
@@ -103,29 +97,24 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
   EXPECT_TRUE(Ended(grandchild));
 }
 
-struct SplitCase {
-  const char* rule;
-  std::string_view command_line;
-  std::vector<std::string> words;
-};
-
 TEST(SplitCommandLineTest, SplitsAtBlanksWithQuotesGrouping) {
-  const SplitCase cases[] = {
-      {"empty gives no words", "", {}},
-      {"blanks alone give no words", " \t ", {}},
-      {"runs of blanks and tabs separate", " a \t b  c ", {"a", "b", "c"}},
-      {"quotes keep blanks and are dropped",
-       "\"/opt/my tools/tidy\" -raw \"/tmp/a b.html\"",
-       {"/opt/my tools/tidy", "-raw", "/tmp/a b.html"}},
-      {"a quoted part joins its neighbours", "a\"b c\"d e", {"ab cd", "e"}},
-      {"empty quotes are an empty word", "php -q \"\"", {"php", "-q", ""}},
-      {"an open quote runs to the end", "a \"b c", {"a", "b c"}},
-      {"backslashes are plain characters",
-       "C:\\php\\php.exe \\\"",
-       {"C:\\php\\php.exe", "\\"}},
-  };
-  for (const SplitCase& c : cases) {
-    EXPECT_EQ(SplitCommandLine(c.command_line), c.words) << c.rule;
+  const std::tuple<const char*, std::string_view, std::vector<std::string>>
+      cases[] = {
+          {"empty gives no words", "", {}},
+          {"blanks alone give no words", " \t ", {}},
+          {"runs of blanks and tabs separate", " a \t b  c ", {"a", "b", "c"}},
+          {"quotes keep blanks and are dropped",
+           "\"/opt/my tools/tidy\" -raw \"/tmp/a b.html\"",
+           {"/opt/my tools/tidy", "-raw", "/tmp/a b.html"}},
+          {"a quoted part joins its neighbours", "a\"b c\"d e", {"ab cd", "e"}},
+          {"empty quotes are an empty word", "php -q \"\"", {"php", "-q", ""}},
+          {"an open quote runs to the end", "a \"b c", {"a", "b c"}},
+          {"backslashes are plain characters",
+           "C:\\php\\php.exe \\\"",
+           {"C:\\php\\php.exe", "\\"}},
+      };
+  for (const auto& [rule, command_line, words] : cases) {
+    EXPECT_EQ(SplitCommandLine(command_line), words) << rule;
   }
 }
 

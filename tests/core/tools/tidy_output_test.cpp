@@ -35,26 +35,20 @@ TEST(TidyResultTest, TidyThatDidNotRunGivesErr) {
             Shown({ToolResultUse::kReplaceDocument, "ERR"}));
 }
 
-struct TextCase {
-  const char* rule;
-  std::string_view text;
-  std::string_view result;
-};
-
 TEST(TidyOutputTest, MessagesEndBeforeTheFirstEmptyLine) {
-  const TextCase cases[] = {
+  const std::tuple<const char*, std::string_view, std::string_view> cases[] = {
       {"without an empty line all stay", "a\r\nb!\r\n", "a\r\nb!\r\n"},
       {"the character before the break goes with it", "a\r\nb!\r\n\r\nc",
        "a\r\nb"},
       {"an empty first line leaves nothing", "\r\n\r\nc", ""},
   };
-  for (const TextCase& c : cases) {
-    EXPECT_EQ(MessagesBeforeEmptyLine(c.text), c.result) << c.rule;
+  for (const auto& [rule, text, result] : cases) {
+    EXPECT_EQ(MessagesBeforeEmptyLine(text), result) << rule;
   }
 }
 
 TEST(TidyOutputTest, RemovesTidysGeneratorWhateverItsBannerOrLineBreak) {
-  const TextCase cases[] = {
+  const std::tuple<const char*, std::string_view, std::string_view> cases[] = {
       {"on one line, with an old banner",
        "<head>\r\n<meta name=\"generator\" content=\"HTML Tidy for Windows "
        "(vers 1st February 2005), see www.w3.org\">\r\n<title>",
@@ -72,8 +66,8 @@ TEST(TidyOutputTest, RemovesTidysGeneratorWhateverItsBannerOrLineBreak) {
        "<meta name=\"generator\" content=\"HTML Tidy",
        "<meta name=\"generator\" content=\"HTML Tidy"},
   };
-  for (const TextCase& c : cases) {
-    EXPECT_EQ(WithoutTidyGenerator(c.text), c.result) << c.rule;
+  for (const auto& [rule, text, result] : cases) {
+    EXPECT_EQ(WithoutTidyGenerator(text), result) << rule;
   }
 }
 
