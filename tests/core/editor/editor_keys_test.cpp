@@ -8,7 +8,8 @@ namespace quillory {
 namespace {
 
 // Which key does what is pressed through the editor in the key handler's
-// widget test, on four tabs; here the wrap at the tenth.
+// widget test (Ctrl+Tab on four tabs); these are the wrap at the tenth tab
+// and the indents Enter copies.
 TEST(TabSwitchTest, NextAndPreviousPresentTabsWrapAround) {
   PresentTabs present{};
   present[1] = present[4] = present[7] = true;
@@ -20,8 +21,6 @@ TEST(TabSwitchTest, NextAndPreviousPresentTabsWrapAround) {
   EXPECT_EQ(PreviousPresentTab(present, 3), std::nullopt);
 }
 
-// What each key does is pressed through the editor in the key handler's
-// widget test; these are the indents Enter copies.
 TEST(EditingTextTest, LineBreakCopiesTheLeadingRunSpacesBeforeTabs) {
   const std::pair<const char*, const char*> rows[] = {
       {"text", "\r\n"},     {"  text", "\r\n  "}, {"\t \ttext", "\r\n \t\t"},

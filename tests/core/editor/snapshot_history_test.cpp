@@ -4,6 +4,7 @@
 
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "core/editor/plain_snapshot_history.h"
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "editor/lone_line_ends.h"
 #include "editor/status_line.h"
 

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <fstream>
 #include <thread>
+#include <tuple>
 
 #include "support/test_folder.h"
 #include "tools/command_words.h"

@@ -4,6 +4,7 @@
 
 #include <stdlib.h>
 #include <filesystem>
+#include <tuple>
 
 #include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 #include "app/ui/main_window.h"
 #include "core/editor/format_runs.h"
 #include "editor/html_parse.h"

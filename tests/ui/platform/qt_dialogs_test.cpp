@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <QWindow>
 
+#include <tuple>
+
 #include "platform/qt/qt_font_chooser.h"
 
 namespace quillory {
