@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QTest>
 
 #include "app/ui/document_files.h"
@@ -20,6 +21,14 @@ int WindowTest::OpenFile(const std::string& name, const std::string& bytes) {
   window_.Files().OpenFile(folder_.Write(name, bytes), false);
   Rich().setFocus();
   return window_.Tabs().ActiveSlot();
+}
+
+SnapshotHistory& WindowTest::History() {
+  return window_.Tabs().History(window_.Tabs().ActiveSlot());
+}
+
+QString WindowTest::Status() {
+  return window_.findChild<QLabel*>("Status")->text();
 }
 
 void WindowTest::Type(const std::string& keys) {

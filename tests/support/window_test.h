@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ui/main_window.h"
+#include "editor/snapshot_history.h"
 #include "editor/ui/editor.h"
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
@@ -25,6 +26,8 @@ class WindowTest : public ::testing::Test {
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
   // The active document's bytes.
   std::string Text() { return Rich().Bytes(); }
+  SnapshotHistory& History();  // the active document's
+  QString Status();            // the status line's text
   // Opens a file holding `bytes` in a new tab, as the open command does;
   // the editor has the focus. Returns the slot.
   int OpenFile(const std::string& name, const std::string& bytes);

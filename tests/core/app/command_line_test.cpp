@@ -4,7 +4,11 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
+
+#include "app/list_file.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -17,12 +21,7 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
   const auto exists = [&files](const std::string& path) {
     return files.count(path) > 0;
   };
-  struct Row {
-    const char* rule;
-    Names arguments;
-    Names opened;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, Names, Names> rows[] = {
       {"nothing given", {}, {}},
       {"one name", {"a.html"}, {"a.html"}},
       {"a name split at its blank", {"my", "page.html"}, {"my page.html"}},
@@ -35,10 +34,37 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
       {"only blanks", {"  "}, {""}},
       {"the joined name wins", {"x", "y"}, {"x y"}},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.rule);
-    EXPECT_EQ(CommandLineFiles(row.arguments, exists), row.opened);
+  for (const auto& [rule, arguments, opened] : rows) {
+    SCOPED_TRACE(rule);
+    EXPECT_EQ(CommandLineFiles(arguments, exists), opened);
   }
+}
+
+using Names = std::vector<std::string>;
+
+TEST(IsListFileNameTest, ExtensionIsComparedIgnoringCase) {
+  for (const char* name : {"/home/u/site.qlp", "/home/u/SITE.QLP", ".qlp"}) {
+    EXPECT_TRUE(IsListFileName(name)) << name;
+  }
+  for (const char* name : {"qlp", "site.qlp.html", "site.qlpx"}) {
+    EXPECT_FALSE(IsListFileName(name)) << name;
+  }
+}
+
+// The names are the file's lines, split as every data file is.
+TEST(ListFileTextTest, PutsCrLfBetweenNamesOnly) {
+  EXPECT_EQ(ListFileText({"/x/a.html"}), "/x/a.html");
+  EXPECT_EQ(ListFileText({"/x/a.html", "", "/x/c.js"}),
+            "/x/a.html\r\n\r\n/x/c.js");
+  EXPECT_EQ(ListFileText({}), "");
+}
+
+TEST(ReadListFileTest, ReadsTheNamesFromTheFile) {
+  testing::TestFolder folder;
+  const std::string path =
+      folder.Write("site.qlp", "/x/a.html\r\n/x/b.php\r\n/x/c.css");
+  EXPECT_EQ(ReadListFile(path), (Names{"/x/a.html", "/x/b.php", "/x/c.css"}));
+  EXPECT_EQ(ReadListFile(folder.Path("missing.qlp")), Names{});
 }
 
 }  // namespace

@@ -1,18 +1,21 @@
 #include "app/file_filters.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "app/document_kind.h"
+#include "app/file_commands.h"
 
 namespace quillory {
 namespace {
 
 using Filters = std::vector<FileFilter>;
 
-// Every entry names itself, so a filter shows which entry it took.
+// Every entry names itself, so a filter shows which entry it took. The
+// open command's list is the filter table itself.
 LangTable NumberedTable() {
   std::string bytes;
   for (int i = 0; i < 135; ++i) bytes += "T" + std::to_string(i) + "\r\n";
@@ -21,25 +24,9 @@ LangTable NumberedTable() {
   return table;
 }
 
-TEST(OpenFileFiltersTest, ListsTheSixFiltersInOrder) {
-  EXPECT_EQ(OpenFileFilters(NumberedTable()),
-            (Filters{
-                {"T80", "*.html;*.htm;*.js;*.css;*.php;*.phtml;*.php3;*.qlp"},
-                {"T54", "*.html;*.htm"},
-                {"T55", "*.js"},
-                {"T57", "*.php;*.phtml;*.php3"},
-                {"T122", "*.qlp"},
-                {"T58", "*.*"},
-            }));
-}
-
 TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
   const std::pair<const char*, FileFilter> rows[] = {
-      {"index.html", {"T54", "*.html"}},
-      {"app.js", {"T55", "*.js"}},
-      {"site.css", {"T56", "*.css"}},
-      {"a.php", {"T57", "*.php"}},
-      {"a.php3", {"T57", "*.php3"}},
+      {"index.html", {"T54", "*.html"}}, {"a.php3", {"T57", "*.php3"}},
       {"A.HTML", {"T58", "*.HTML"}},  // upper case is another type
       {"a.min.js", {"T55", "*.js"}},  // the last dot counts
       {"README", {"T58", "*"}},
@@ -53,16 +40,9 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
 
 // Tags are completed everywhere but where "<" is an operator or selector.
 TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
-  struct Row {
-    const char* caption;
-    DocumentKind kind;
-    bool completes_tags;
-  };
-  const Row rows[] = {
-      {"index.html", DocumentKind::kHtml, true},
+  const std::tuple<const char*, DocumentKind, bool> rows[] = {
       {"app.js", DocumentKind::kJavaScript, false},
       {"site.css", DocumentKind::kCss, false},
-      {"a.php", DocumentKind::kPhp, true},
       {"c.php3", DocumentKind::kPhp, true},
       {"SHOUT.HTML", DocumentKind::kOther, true},
       {"x.php4", DocumentKind::kOther, true},
@@ -70,11 +50,52 @@ TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
       {".html", DocumentKind::kHtml, true},
       {"", DocumentKind::kOther, true},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.caption);
-    EXPECT_EQ(KindOfCaption(row.caption), row.kind);
-    EXPECT_EQ(OffersTagCompletion(row.kind), row.completes_tags);
+  for (const auto& [caption, kind, completes_tags] : rows) {
+    SCOPED_TRACE(caption);
+    EXPECT_EQ(KindOfCaption(caption), kind);
+    EXPECT_EQ(OffersTagCompletion(kind), completes_tags);
   }
+}
+
+// A table of empty entries up to `index`, then `entries`.
+LangTable TableWith(int index, std::string_view entries) {
+  std::string bytes;
+  for (int i = 0; i < index; ++i) bytes += "\r\n";
+  LangTable table;
+  table.LoadFromBytes(bytes + std::string(entries));
+  return table;
+}
+
+TEST(LoadingStatusTest, ComposesTheTwoEntries) {
+  const LangTable table = TableWith(59, "Loading...\r\nHighlighting: \r\n");
+  EXPECT_EQ(LoadingStatus(table), "Loading...");
+  EXPECT_EQ(LoadedStatus(table), "Loading...  Highlighting: 100%");
+  EXPECT_EQ(LoadingStatus(LangTable()), "");
+  EXPECT_EQ(LoadedStatus(LangTable()), "  100%");
+}
+
+TEST(CloseQuestionTest, OnlyUnsavedDocumentsAskEvenWithAShortLanguageFile) {
+  Document document;
+  document.saved = true;
+  EXPECT_EQ(CloseQuestion(document, TableWith(79, "Save?\r\n")), std::nullopt);
+  document.saved = false;
+  EXPECT_NE(CloseQuestion(document, TableWith(10, "x\r\n")).value_or(""), "");
+}
+
+// Scintilla ends a line at a lone CR as well as at LF.
+TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
+  const std::string at_limit(kSlowLineBytes, 'x');
+  const std::string half(kSlowLineBytes / 2 + 1, 'x');
+  for (const std::string& text :
+       {at_limit, at_limit + "\r\n" + at_limit, std::string(),
+        half + "\r" + half, half + "\n" + half}) {
+    EXPECT_FALSE(LongLineQuestion("a.js", text)) << text.size();
+  }
+  EXPECT_TRUE(LongLineQuestion("a", "\r" + half + half + "\n"));
+  const std::optional<std::string> question =
+      LongLineQuestion("/site/min.js", "a\r\n" + at_limit + "y");
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->rfind("min.js has a line of 1.0 MB.", 0), 0u);
 }
 
 }  // namespace

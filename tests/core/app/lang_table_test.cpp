@@ -1,10 +1,13 @@
 #include "app/lang_table.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/menu_mnemonics.h"
+#include "app/named_captions.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -19,26 +22,19 @@ Entries AllEntries(const LangTable& table) {
 }
 
 TEST(LangTableTest, TakesTheCompleteLines) {
-  struct Row {
-    const char* rule;
-    std::string bytes;
-    Entries entries;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, std::string, Entries> rows[] = {
       {"every line ended by CR LF", "File\r\nTools\r\n", {"File", "Tools"}},
       {"last line without CR LF is lost", "File\r\nTools", {"File"}},
       {"entries are not trimmed", " Line: \r\n\t\r\n", {" Line: ", "\t"}},
       {"empty lines keep later numbers",
        "a\r\n\r\n\r\nd\r\n",
        {"a", "", "", "d"}},
-      {"lone LF stays in its entry", "a\nb\r\nc\r\n", {"a\nb", "c"}},
-      {"LF-only file is taken as CR LF", "a\nb\n", {"a", "b"}},
   };
-  for (const Row& row : rows) {
+  for (const auto& [rule, bytes, entries] : rows) {
     LangTable table;
     EXPECT_TRUE(table.LoadFromBytes("Old\r\nOlder\r\n"));
-    EXPECT_TRUE(table.LoadFromBytes(row.bytes)) << row.rule;
-    EXPECT_EQ(AllEntries(table), row.entries) << row.rule;
+    EXPECT_TRUE(table.LoadFromBytes(bytes)) << rule;
+    EXPECT_EQ(AllEntries(table), entries) << rule;
   }
 }
 
@@ -59,16 +55,41 @@ TEST(LangTableTest, NothingToLoadAndIndexesOutsideTheTable) {
   EXPECT_EQ(table.EntryOr(134, "fallback"), "fallback");
 }
 
-TEST(WithLineBreaksTest, ReplacesOnlyTheTwoSpellingsOfTheMarker) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"a<BR>b", "a\r\nb"},
-      {"a<br>b", "a\r\nb"},
-      {"<br>a<BR><BR>", "\r\na\r\n\r\n"},
-      {"a<Br>b<bR>", "a<Br>b<bR>"},
-      {"a<BR", "a<BR"},
+TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
+  NamedCaptions captions;
+  captions.LoadFromBytes(
+      "setNum=Line numbers\r\nno equals sign\r\nTImg_0=a=b\r\n"
+      "Empty=\r\nPHP=first\r\nPHP=second\r\nLast=unended");
+  EXPECT_EQ(captions.Find("setNum"), "Line numbers");
+  EXPECT_EQ(captions.Find("TImg_0"), "a=b");
+  EXPECT_EQ(captions.Find("Empty"), "");
+  EXPECT_EQ(captions.Find("PHP"), "second");
+  EXPECT_EQ(captions.Find("Last"), "unended");
+  EXPECT_EQ(captions.Find("no equals sign"), std::nullopt);
+  EXPECT_EQ(captions.FindOr("Browsers", "External browsers"),
+            "External browsers");
+  captions.LoadFromFile("/no/such/captions.lng");
+  EXPECT_TRUE(captions.All().empty());
+}
+
+TEST(WithMnemonicsTest, EachCaptionGetsItsOwnLetter) {
+  const std::tuple<const char*, Entries, Entries> rows[] = {
+      {"first letters", {"File", "Edit", "Help"}, {"&File", "&Edit", "&Help"}},
+      {"then a later word", {"Save", "Save As..."}, {"&Save", "Save &As..."}},
+      {"then any letter", {"Open", "Options"}, {"&Open", "O&ptions"}},
+      {"first letters before inner ones",
+       {"Save", "Save As", "Add"},
+       {"&Save", "Sa&ve As", "&Add"}},
+      {"case ignored", {"Tools", "tags"}, {"&Tools", "t&ags"}},
+      {"ampersands doubled", {"Tom & Jerry"}, {"&Tom && Jerry"}},
+      {"Cyrillic", {"Файл", "Формат"}, {"&Файл", "Ф&ормат"}},
+      {"Cyrillic case ignored", {"Правка", "правило"}, {"&Правка", "п&равило"}},
+      {"none left", {"a", "A"}, {"&a", "A"}},
+      {"no letters", {"", "... -"}, {"", "... -"}},
+      {"digits count", {"1 a.html", "2 b.html"}, {"&1 a.html", "&2 b.html"}},
   };
-  for (const auto& [entry, shown] : rows) {
-    EXPECT_EQ(WithLineBreaks(entry), shown) << entry;
+  for (const auto& [rule, captions, expected] : rows) {
+    EXPECT_EQ(WithMnemonics(captions), expected) << rule;
   }
 }
 

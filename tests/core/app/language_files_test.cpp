@@ -1,16 +1,20 @@
 #include "app/language_files.h"
 
-#include <algorithm>
-#include <string>
-#include <string_view>
-#include <vector>
-
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
+#include <string>
+
 #include "app/file_bytes.h"
+#include "app/help_page.h"
 #include "app/lang_table.h"
+#include "app/named_captions.h"
+#include "editor/completion_list.h"
 #include "editor/lone_line_ends.h"
+#include "editor/php_keywords.h"
 #include "editor/text_encoding.h"
+#include "insert/reference_file.h"
 
 namespace quillory {
 namespace {
@@ -24,33 +28,58 @@ TEST(SettleLanguageTest, EmptyLanguageBecomesEnglishAChosenOneStays) {
   EXPECT_EQ(settings.language, "russian");
 }
 
-// The tables are read by line number, so every shipped language has the
-// same entries 0 to 134, unused ones marked, in UTF-8 with CR LF.
-TEST(ShippedLanguageTest, EveryFileIsUtf8CrLfAndMainHasEveryEntry) {
-  const std::vector<int> unused = {72, 73, 74, 78, 81, 82, 83, 84, 85, 86};
-  for (const char* language : {"english", "russian"}) {
-    for (LanguageFile file :
-         {LanguageFile::kMain, LanguageFile::kHelp, LanguageFile::kAbout}) {
-      const std::string path =
-          LanguageFilePath(QUILLORY_DATA_DIR "/", language, file);
-      const std::string bytes = ReadFileBytes(path).value_or("");
-      EXPECT_TRUE(bytes.ends_with("\r\n")) << path;
-      EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole)) << path;
-      EXPECT_TRUE(IsValidUtf8(bytes)) << path;
-    }
-    LangTable table;
-    table.LoadFromFile(
-        LanguageFilePath(QUILLORY_DATA_DIR "/", language, LanguageFile::kMain));
-    ASSERT_EQ(table.Size(), 135) << language;
-    for (int i = 0; i < table.Size(); ++i) {
-      const bool is_unused =
-          std::find(unused.begin(), unused.end(), i) != unused.end();
-      EXPECT_EQ(*table.Entry(i) == "(unused)", is_unused) << language << i;
-      EXPECT_FALSE(table.Entry(i)->empty()) << language << i;
-    }
-    // The project-saved message names the file.
-    EXPECT_NE(table.Entry(129)->find("%1"), std::string::npos) << language;
+// Every shipped file is UTF-8 with CR LF line ends and reads as the program
+// takes it: the numbered tables whole, a caption name one language lacks
+// would show in English, and the lists are not empty.
+TEST(ShippedDataTest, EveryFileIsUtf8CrLfAndParses) {
+  const std::string data = QUILLORY_DATA_DIR "/";
+  for (const auto& entry :
+       std::filesystem::recursive_directory_iterator(data)) {
+    if (!entry.is_regular_file()) continue;
+    const std::string bytes = ReadFileBytes(entry.path()).value_or("");
+    EXPECT_TRUE(bytes.ends_with("\r\n")) << entry.path();
+    EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole)) << entry.path();
+    EXPECT_TRUE(IsValidUtf8(bytes)) << entry.path();
   }
+  NamedCaptions english;
+  english.LoadFromFile(
+      LanguageFilePath(data, "english", LanguageFile::kCaptions));
+  ASSERT_FALSE(english.All().empty());
+  for (const char* language : {"english", "russian"}) {
+    LangTable table;
+    table.LoadFromFile(LanguageFilePath(data, language, LanguageFile::kMain));
+    EXPECT_EQ(table.Size(), 135) << language;
+    NamedCaptions captions;
+    captions.LoadFromFile(
+        LanguageFilePath(data, language, LanguageFile::kCaptions));
+    EXPECT_EQ(captions.All().size(), english.All().size()) << language;
+    for (const auto& [name, text] : english.All()) {
+      EXPECT_TRUE(captions.Find(name)) << language << " " << name;
+    }
+  }
+  EXPECT_FALSE(LoadCompletionList(data + "languages/syntaxHTML.lng").empty());
+  EXPECT_FALSE(LoadPhpKeywords(data + "languages/php.lng").words().empty());
+  for (const char* name : {"php.HET", "JS.HET"}) {
+    EXPECT_FALSE(LoadReferenceFile(data + "languages/" + name).groups.empty())
+        << name;
+  }
+}
+
+TEST(HelpFileNameTest, IsUpperCaseHexOfTheScaledNumber) {
+  const std::pair<double, const char*> rows[] = {
+      {0.0, "F4240.html"},             // the lowest
+      {0.99999999999, "98967E.html"},  // the highest
+      {0.5, "53EC5F.html"},            // truncated, not rounded
+      {1.0, "98967E.html"},            // clamped below one
+      {-0.5, "F4240.html"},            // clamped to zero
+      {std::nan(""), "F4240.html"},
+  };
+  for (const auto& [r, name] : rows) EXPECT_EQ(HelpFileName(r), name) << r;
+}
+
+TEST(HelpFilePathTest, JoinsFolderAndNameWithOneSlash) {
+  EXPECT_EQ(HelpFilePath("/tmp", 0.0), "/tmp/F4240.html");
+  EXPECT_EQ(HelpFilePath("/tmp/", 0.0), "/tmp/F4240.html");
 }
 
 }  // namespace

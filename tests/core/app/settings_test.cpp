@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "app/file_bytes.h"
+#include "app/recent_files.h"
+#include "app/text_util.h"
 
 namespace quillory {
 namespace {
@@ -25,12 +32,7 @@ std::string Field(std::string_view file, std::string_view key) {
 }
 
 TEST(SettingsReadTest, EachFieldByItsRules) {
-  struct Row {
-    std::string file;
-    const char* key;
-    const char* value;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string, const char*, const char*> rows[] = {
       // A last line without a line end is ignored; LF-only files read alike.
       {"Language=russian\r\nphp=/usr/bin/php", "Language", "russian"},
       {"Language=russian\r\nphp=/usr/bin/php", "php", ""},
@@ -49,22 +51,17 @@ TEST(SettingsReadTest, EachFieldByItsRules) {
       {"Tidy=TRUE \r\n", "Tidy", "true"},
       {"Tidy=yes\r\n", "Tidy", "false"},
       {"Tidy=true\r\nTidy=false\r\n", "Tidy", "true"},
-      // The HTTP server takes the rounded leading number (rounding is
-      // number_parse's); an overflow leaves the old value.
+      // The HTTP server takes the leading number and the session flag a
+      // word or number (number_parse's rules); what does not read leaves
+      // the old value.
       {"IsHTTPServer= 42abc\r\n", "IsHTTPServer", "42"},
-      {"IsHTTPServer=2.5\r\n", "IsHTTPServer", "2"},
-      {"IsHTTPServer=abc\r\n", "IsHTTPServer", "0"},
       {"IsHTTPServer=5\r\nIsHTTPServer=99999999999\r\n", "IsHTTPServer", "5"},
-      // The session flag reads words and numbers; anything else leaves it.
       {"open_last_session=True\r\n", "open_last_session", "1"},
-      {"open_last_session=1\r\nopen_last_session=FALSE\r\n",
-       "open_last_session", "0"},
       {"open_last_session=1\r\nopen_last_session=maybe\r\n",
        "open_last_session", "1"},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(Field(row.file, row.key), row.value)
-        << ::testing::PrintToString(row.file);
+  for (const auto& [file, key, value] : rows) {
+    EXPECT_EQ(Field(file, key), value) << ::testing::PrintToString(file);
   }
 }
 
@@ -91,13 +88,7 @@ TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
   EXPECT_EQ(VisibleRecentCount(settings), 1);
 }
 
-TEST(SettingsWriteTest, DefaultsGiveNineLinesTheLastFourEmpty) {
-  EXPECT_EQ(SettingsFileText(Settings()),
-            "Language=\r\nIsHTTPServer=0\r\nPathToHTTPD=\r\n"
-            "LastOpened=\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\nTidy=false\r\n"
-            "\r\n\r\n\r\n\r\n");
-}
-
+// The defaults' nine lines are the end-to-end quit test's.
 TEST(SettingsWriteTest, EveryFieldInItsPlace) {
   Settings settings;
   settings.language = "russian";
@@ -120,6 +111,36 @@ TEST(SettingsWriteTest, EveryFieldInItsPlace) {
             "extern=Firefox///%1///firefox//////\r\n"
             "php=/usr/bin/php\r\n"
             "open_last_session=1\r\n");
+}
+
+using Slots = std::array<std::string, kRecentCount>;
+
+Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {
+  Settings settings;
+  settings.last_opened = before;
+  for (const std::string& path : paths) AddRecent(path, settings);
+  return settings;
+}
+
+// Slots and added paths written joined by "|".
+TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      // The seventh pushes the oldest out.
+      {"", "/1|/2|/3|/4|/5|/6|/7", "/7|/6|/5|/4|/3|/2"},
+      // A path already listed stays in its old slot too.
+      {"", "/a|/b|/a", "/a|/b|/a|||"},
+      // Empty slots move down like any other.
+      {"/a||/c|||/f", "/new", "/new|/a||/c||"},
+      // Any text is taken as it is.
+      {"", "| /with blanks/\"q\".html ", " /with blanks/\"q\".html |||||"},
+  };
+  for (const auto& [before, added, after] : rows) {
+    Slots slots;
+    const std::vector<std::string> parts = Split(before, "|");
+    std::copy(parts.begin(), parts.end(), slots.begin());
+    const Slots last = AfterAdding(slots, Split(added, "|")).last_opened;
+    EXPECT_EQ(Join({last.begin(), last.end()}, "|"), after) << added;
+  }
 }
 
 }  // namespace

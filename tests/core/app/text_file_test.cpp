@@ -1,11 +1,15 @@
 #include "app/text_file.h"
 
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/document_line_ends.h"
 #include "app/file_bytes.h"
+#include "app/number_parse.h"
+#include "app/text_util.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -18,6 +22,7 @@ TEST(SplitLinesTest, SplitsOnlyAtCrLfUnlessEveryLineEndIsLf) {
   EXPECT_EQ(SplitLines("a\r\nb"), (Lines{"a", "b"}));
   EXPECT_EQ(SplitLines("a\nb\n"), (Lines{"a", "b", ""}));
   EXPECT_EQ(SplitLines("a\nb\r\nc\rd"), (Lines{"a\nb", "c\rd"}));
+  EXPECT_EQ(SplitLines(" a \r\n\r\n\"b\""), (Lines{" a ", "", "\"b\""}));
 }
 
 TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {
@@ -28,29 +33,81 @@ TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {
   EXPECT_EQ(ReadFileBytes(folder.Path("missing")), std::nullopt);
   EXPECT_EQ(ReadFileBytes(folder.Path("")), std::nullopt);
   EXPECT_EQ(ReadTextFile(folder.Path("missing.html")), "");
-  EXPECT_EQ(ReadLinesJoined(folder.Path("missing.html")), "");
 }
 
-TEST(ReadLinesJoinedTest, JoinsLinesWithCrLf) {
-  struct Row {
-    const char* rule;
-    std::string bytes;
-    std::string joined;
+// The editor holds CR LF only where every stored line end was LF, and saving
+// unchanged gives back the stored bytes.
+TEST(HoldForEditingTest, EveryKindOfTextComesBackUnchanged) {
+  const std::tuple<const char*, std::string, std::string, LineEnds> rows[] = {
+      {"LF only", "a\nb\n", "a\r\nb\r\n", LineEnds::kLfOnly},
+      {"CR LF", "a\r\nb", "a\r\nb", LineEnds::kAsStored},
+      {"mixed", "a\r\nb\nc\rd", "a\r\nb\nc\rd", LineEnds::kAsStored},
+      {"CR only", "a\rb\r", "a\rb\r", LineEnds::kAsStored},
+      {"empty", "", "", LineEnds::kAsStored},
+      {"NUL and byte 26 with LF", std::string("\0\n\x1A\n", 4),
+       std::string("\0\r\n\x1A\r\n", 6), LineEnds::kLfOnly},
   };
-  const Row rows[] = {
-      {"empty file has no lines", "", ""},
-      {"final CR LF starts no line", "a\r\nb\r\n", "a\r\nb"},
-      {"last line without end is kept", "a\r\nb", "a\r\nb"},
-      {"lone CR ends a line", "a\rb\r", "a\r\nb"},
-      {"lone LF stays inside its line", "a\nb\r\nc", "a\nb\r\nc"},
-      {"LF-only file is one line", "a\nb\n", "a\nb\n"},
-      {"two line ends are two empty lines", "\r\n\r\n", "\r\n"},
-  };
-  testing::TestFolder folder;
-  for (const Row& row : rows) {
-    EXPECT_EQ(ReadLinesJoined(folder.Write("t.html", row.bytes)), row.joined)
-        << row.rule;
+  for (const auto& [rule, stored, text, line_ends] : rows) {
+    SCOPED_TRACE(rule);
+    const HeldText held = HoldForEditing(stored);
+    EXPECT_EQ(held.text, text);
+    EXPECT_EQ(held.line_ends, line_ends);
+    EXPECT_EQ(BytesToStore(held.text, held.line_ends), stored);
   }
+}
+
+TEST(BytesToStoreTest, TypedLineEndsFollowTheFilesLfConvention) {
+  EXPECT_EQ(BytesToStore("a\r\nnew\r\nb", LineEnds::kLfOnly), "a\nnew\nb");
+  EXPECT_EQ(BytesToStore("a\r\nnew\r\nb", LineEnds::kAsStored),
+            "a\r\nnew\r\nb");
+}
+
+using Pieces = std::vector<std::string>;
+
+// Joining, case folding and taking the name after the last slash are
+// checked through the settings, completion and recent file tables.
+// Empty pieces are kept between and at the ends; overlapping separators
+// split left to right.
+TEST(SplitTest, KeepsEmptyPiecesAndSplitsLeftToRight) {
+  EXPECT_EQ(Split("", "///"), Pieces{});
+  EXPECT_EQ(Split("a//////b///", "///"), (Pieces{"a", "", "b", ""}));
+  EXPECT_EQ(Split("a////b", "///"), (Pieces{"a", "/b"}));
+}
+
+TEST(TrimTest, RemovesOnlyBlanks) {
+  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+  EXPECT_EQ(TrimBlanks("\ta\t"), "\ta\t");
+  EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+TEST(ParseLeadingIntegerTest, RoundsHalvesToEvenWithinTheRange) {
+  EXPECT_EQ(ParseLeadingInteger("1.5"), 2);
+  EXPECT_EQ(ParseLeadingInteger("2.50000"), 2);
+  EXPECT_EQ(ParseLeadingInteger("2.500001"), 3);
+  EXPECT_EQ(ParseLeadingInteger("-1.5"), -2);
+  // It stops at the first other character.
+  EXPECT_EQ(ParseLeadingInteger("   12px"), 12);
+  EXPECT_EQ(ParseLeadingInteger("+7"), 7);
+  EXPECT_EQ(ParseLeadingInteger("1.2.3"), 1);
+  EXPECT_EQ(ParseLeadingInteger(".9"), 1);
+  EXPECT_EQ(ParseLeadingInteger("x1"), 0);
+  EXPECT_EQ(ParseLeadingInteger("- 1"), 0);
+  // What does not fit is no number.
+  EXPECT_EQ(ParseLeadingInteger("2147483647"), 2147483647);
+  EXPECT_EQ(ParseLeadingInteger("-2147483648"), -2147483647 - 1);
+  EXPECT_EQ(ParseLeadingInteger("2147483648"), std::nullopt);
+  EXPECT_EQ(ParseLeadingInteger("2147483647.5"), std::nullopt);
+  EXPECT_EQ(ParseLeadingInteger(std::string(5000, '9')), std::nullopt);
+}
+
+TEST(ParseBooleanTest, WordsAndNumbers) {
+  EXPECT_EQ(ParseBoolean("TRUE"), true);
+  EXPECT_EQ(ParseBoolean(" false "), false);
+  EXPECT_EQ(ParseBoolean("0.1"), true);
+  EXPECT_EQ(ParseBoolean("-1"), true);
+  EXPECT_EQ(ParseBoolean("1x"), std::nullopt);
+  EXPECT_EQ(ParseBoolean("yes"), std::nullopt);
+  EXPECT_EQ(ParseBoolean(""), std::nullopt);
 }
 
 }  // namespace

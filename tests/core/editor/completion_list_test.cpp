@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "app/file_bytes.h"
-#include "editor/lone_line_ends.h"
+#include "editor/php_keywords.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -15,13 +14,7 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-struct LoadCase {
-  const char* rule;
-  std::string file;
-  Entries expected;
-};
-
-const LoadCase kLoadCases[] = {
+const std::tuple<const char*, std::string, Entries> kLoadCases[] = {
     {"KindOneGivesStartTagOnly", "br|1\r\n", {"br>"}},
     {"KindTwoAddsEndTagRightAfter",
      "table|2\r\nbr|1\r\n",
@@ -33,17 +26,14 @@ const LoadCase kLoadCases[] = {
      {"?PHP>", "?php >", "/?php >"}},
     {"LineWithoutBarIsTakenAsKindTwo", "div\r\n", {"div>", "/div>"}},
     {"EmptyLinesAddNothing", "\r\n\r\np|2\r\n\r\n", {"p>", "/p>"}},
-    {"LfOnlyFileIsTakenAsCrLf", "p|2\nbr|1\n", {"p>", "/p>", "br>"}},
-    {"KindIsReadAsLeadingNumber",
-     "a| 2\r\nc|+02x\r\nd|2.5",
-     {"a>", "/a>", "c>", "/c>", "d>"}},
     {"EmptyOrOtherKindGivesStartTagOnly", "a|\r\nb|x", {"a>", "b>"}},
     {"ThirdFieldIsIgnored", "a|2|1\r\nb|1|2", {"a>", "/a>", "b>"}},
 };
 
+// The kind is a leading number, read as number_parse reads it.
 TEST(CompletionListTest, LoadsByTheRules) {
-  for (const LoadCase& c : kLoadCases) {
-    EXPECT_EQ(ParseCompletionList(c.file), c.expected) << c.rule;
+  for (const auto& [rule, file, expected] : kLoadCases) {
+    EXPECT_EQ(ParseCompletionList(file), expected) << rule;
   }
   testing::TestFolder folder;
   EXPECT_EQ(LoadCompletionList(folder.Write("syntaxHTML.lng", "b|2\r\n")),
@@ -77,37 +67,8 @@ TEST(CompletionStepTest, DownAndUpWrapAround) {
   EXPECT_EQ(StepCompletion(std::nullopt, 0, kDown), std::nullopt);
 }
 
-TEST(ShippedCompletionListTest, HoldsElementsWithTheirEndTags) {
-  const std::string path = QUILLORY_DATA_DIR "/languages/syntaxHTML.lng";
-  const std::string bytes = ReadFileBytes(path).value_or("");
-  ASSERT_TRUE(bytes.ends_with("\r\n"));
-  EXPECT_FALSE(HasLoneLineEnd(bytes, Extent::kWhole));
-  const Entries entries = ParseCompletionList(bytes);
-  const auto has = [&](std::string_view entry) {
-    return std::find(entries.begin(), entries.end(), entry) != entries.end();
-  };
-  for (const char* voids : {"br>", "img>", "meta>"}) {
-    EXPECT_TRUE(has(voids)) << voids;
-    EXPECT_FALSE(has(std::string("/") + voids)) << voids;
-  }
-  for (const char* name : {"html", "table", "marquee", "section"}) {
-    EXPECT_TRUE(has(std::string(name) + ">")) << name;
-    EXPECT_TRUE(has(std::string("/") + name + ">")) << name;
-  }
-  EXPECT_TRUE(has("?php"));
-  EXPECT_GE(entries.size(), 250u);
-}
-
-struct BrokenCase {
-  const char* rule;
-  const char* text;
-  int64_t start;
-  int64_t caret;
-  bool broken;
-};
-
 TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
-  const BrokenCase cases[] = {
+  const std::tuple<const char*, const char*, int64_t, int64_t, bool> cases[] = {
       {"letters keep it open", "x<ta", 2, 4, false},
       {"caret right after the less-than", "x<", 2, 2, false},
       {"caret before the start", "x<ta", 2, 1, true},
@@ -119,9 +80,20 @@ TEST(CompletionBrokenTest, ClosesByTheThreeRules) {
       {"less-than deleted", "xta", 2, 3, true},
       {"text shorter than the start", "<", 3, 3, true},
   };
-  for (const BrokenCase& c : cases) {
-    EXPECT_EQ(CompletionBroken(c.text, c.start, c.caret), c.broken) << c.rule;
+  for (const auto& [rule, text, start, caret, broken] : cases) {
+    EXPECT_EQ(CompletionBroken(text, start, caret), broken) << rule;
   }
+}
+
+using Words = std::vector<std::string>;
+
+// The words are the file's lines, split as every data file is.
+TEST(PhpKeywordListTest, LoadsTheFileInOrderOrNothing) {
+  testing::TestFolder folder;
+  EXPECT_EQ(
+      LoadPhpKeywords(folder.Write("php.lng", "while\r\nfor\r\n")).words(),
+      (Words{"while", "for", ""}));
+  EXPECT_TRUE(LoadPhpKeywords(folder.Path("missing.lng")).words().empty());
 }
 
 }  // namespace

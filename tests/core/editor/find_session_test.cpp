@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/editor/fake_search_target.h"
+#include "core/editor/literal_replace_all.h"
 #include "editor/case_blind_search.h"
-#include "editor/count_substr.h"
+#include "editor/replace_all.h"
 
 namespace quillory {
 namespace {
@@ -101,43 +104,62 @@ TEST(FindSessionTest, ReplaceWithTextContainingFindCanFindItsOwnInsert) {
   EXPECT_EQ(target.selection(), (TextSelection{1, 1}));  // the inserted "a"
 }
 
-// Positions are 1-based; 0 is not found.
-TEST(CaseBlindSearchTest, ForwardFromTheGivenPositionIgnoringLetterCase) {
-  EXPECT_EQ(FindForward("<p><DiV>", "div", 1), 5);
+// Positions are 1-based; 0 is not found. An empty find is the find
+// session's row.
+TEST(CaseBlindSearchTest, FindsIgnoringOnlyAsciiLetterCase) {
   EXPECT_EQ(FindForward("abcABC", "ABC", 2), 4);
-  EXPECT_EQ(FindForward("aXaXa", "a", 3), 3);
-  EXPECT_EQ(FindForward("aXaXa", "a", 4), 5);
   EXPECT_EQ(FindForward("aXaXa", "a", 6), 0);
   EXPECT_EQ(FindForward("\xC4\xE4", "\xE4", 1), 2);  // only ASCII folds
   EXPECT_EQ(FindForward("[{", "{", 1), 2);           // '[' is not a folded '{'
-}
-
-TEST(CaseBlindSearchTest, BackwardFindsLastWhollyWithinLimit) {
+  // Backwards, the last occurrence wholly within the limit.
   EXPECT_EQ(FindBackward("abcabc", "abc", 6), 4);
   EXPECT_EQ(FindBackward("abcabc", "abc", 5), 1);
   EXPECT_EQ(FindBackward("abcabc", "ABC", 2), 0);
   EXPECT_EQ(FindBackward("abcabc", "abc", 100), 4);
 }
 
-TEST(CaseBlindSearchTest, EmptyFindIsFoundWhereTheSearchStarts) {
-  EXPECT_EQ(FindForward("abc", "", 2), 2);
-  EXPECT_EQ(FindForward("abc", "", 4), 4);
-  EXPECT_EQ(FindForward("abc", "", 5), 0);
-  EXPECT_EQ(FindBackward("abc", "", 2), 2);
-  EXPECT_EQ(FindBackward("abc", "", 0), 0);
+TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
+  auto result =
+      ReplaceAll("<B>x</b>", "b", "strong", SearchFrom::kTextStart, 5);
+  EXPECT_EQ(result.text, "<strong>x</strong>");
+  EXPECT_EQ(result.starts, (std::vector<int64_t>{1, 11}));
+  result = ReplaceAll("x-X-x", "x", "yy", SearchFrom::kCaret, 1);
+  EXPECT_EQ(result.text, "x-yy-yy");
+  EXPECT_EQ(result.starts, (std::vector<int64_t>{2, 5}));
 }
 
-// Occurrences may overlap; only their starts need be within the range.
-TEST(CountSubstrTest, CountsOccurrencesStartingInTheRange) {
-  using enum CompareMode;
-  EXPECT_EQ(CountSubstr("a\r\nb\r\nc", "\r\n", 1, kToTextEnd, kBinary), 2);
-  EXPECT_EQ(CountSubstr("", "\r\n", 1, kToTextEnd, kBinary), 0);
-  EXPECT_EQ(CountSubstr("aaaa", "aa", 1, kToTextEnd, kBinary), 3);
-  EXPECT_EQ(CountSubstr("abababab", "ab", 3, 5, kBinary), 2);
-  EXPECT_EQ(CountSubstr("abababab", "ab", 3, 4, kBinary), 1);
-  EXPECT_EQ(CountSubstr("xxab", "ab", 1, 3, kBinary), 1);
-  EXPECT_EQ(CountSubstr("aAa", "a", 1, kToTextEnd, kBinary), 2);
-  EXPECT_EQ(CountSubstr("aAa", "a", 1, kToTextEnd, kIgnoreCase), 3);
+TEST(ReplaceAllTest, ReplacementContainingFindIsNotReplacedAgain) {
+  EXPECT_EQ(ReplaceAll("a a", "a", "aa", SearchFrom::kTextStart, 0).text,
+            "aa aa");
+  const auto result = ReplaceAll("abc", "", "x", SearchFrom::kTextStart, 0);
+  EXPECT_EQ(result.text, "abc");  // an empty find replaces nothing
+  EXPECT_TRUE(result.starts.empty());
+}
+
+// Against replacing one occurrence at a time, from the start or the caret,
+// with replacements that may contain the find text.
+TEST(ReplaceAllTest, SameTextAsReplacingOneAtATime) {
+  std::mt19937 random(11);
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const std::string letters = "aAbB-";
+  const auto word = [&](int low, int high) {
+    std::string text(pick(low, high), ' ');
+    for (char& c : text) c = letters[pick(0, 4)];
+    return text;
+  };
+  for (int round = 0; round < 3000; ++round) {
+    const std::string text = word(0, 40);
+    const std::string find = word(1, 3);
+    const std::string replacement = word(0, 4);
+    const int caret = pick(0, static_cast<int>(text.size()));
+    const auto from = static_cast<SearchFrom>(pick(0, 2));
+    const int64_t first = from == SearchFrom::kTextStart ? 1 : caret + 1;
+    ASSERT_EQ(ReplaceAll(text, find, replacement, from, caret).text,
+              LiteralReplaceAll(text, find, replacement, first))
+        << text << " / " << find << " / " << replacement;
+  }
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "editor/format_run.h"
+#include "editor/run_styles.h"
 
 namespace quillory {
 
@@ -27,6 +29,16 @@ inline FormatRun String(int64_t first, int64_t last) {
 }
 
 using Runs = std::vector<FormatRun>;
+
+// `styles`, one style number a byte, after `runs` are applied to them.
+inline std::string Applied(const Runs& runs, std::string styles) {
+  if (runs.empty()) return styles;
+  const TextRange span = RunsSpan(runs);
+  ApplyRuns(runs, span,
+            std::span(reinterpret_cast<uint8_t*>(styles.data()), styles.size())
+                .subspan(span.first - 1, span.last - span.first + 1));
+  return styles;
+}
 
 inline void PrintTo(const FormatRun& run, std::ostream* out) {
   constexpr const char* kNames[] = {"Reset", "Tag", "Php", "Keyword", "String"};

@@ -8,6 +8,8 @@
 #include "core/editor/format_runs.h"
 #include "core/editor/guarded_text_source.h"
 #include "editor/colouring_range.h"
+#include "editor/php_block_index.h"
+#include "editor/php_pass.h"
 
 namespace quillory {
 
@@ -117,26 +119,6 @@ TEST(ParseHtmlTest, GivesExactlyTheRunsOfEachRule) {
   }
 }
 
-TEST(ParseHtmlTest, TenMegabyteLineIsColouredAsOneRange) {
-  std::string text = "<a 'b" + std::string(10'000'000, 'x');
-  const int64_t length = static_cast<int64_t>(text.size());
-  const PhpKeywords keywords(kSomeKeywords);
-  const Runs expected = {Reset(1, length), Tag(1, length), String(4, length)};
-  EXPECT_EQ(ParseHTML(text, length / 2, -1, -1, keywords), expected);
-}
-
-TEST(ParseHtmlTest, CaretLineOfLongTextIsColouredFromItsOwnBytes) {
-  std::string text = "<?php\r\n";
-  for (int i = 0; i < 20000; ++i) text += "<p class=\"c\">echo $a;</p>\r\n";
-  const int64_t caret = static_cast<int64_t>(text.size()) / 2;
-  const PhpBlockIndex index(text);
-  HtmlColourer colourer{PhpKeywords(kSomeKeywords)};
-  GuardedTextSource source(text, 'a');
-  EXPECT_EQ(colourer.Colour(source, caret, -1, -1, index),
-            ParseHTML(text, caret, -1, -1, colourer.keywords()));
-  EXPECT_LE(source.bytes_read(), 1025 + 40);
-}
-
 TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {
   const std::string text = "<?php echo ?>";
   const PhpBlockIndex stale("<?php echo ?> and more");
@@ -149,8 +131,8 @@ TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {
 }
 
 // The colouring range's rules are checked through the colouring pass in the
-// random comparison; these cases are about how little of a text is read.
-// Lines far longer than the first piece read around the caret.
+// random comparison, on texts shorter than the first piece read around the
+// caret; here the pieces must grow.
 TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
   const std::string text = "a\r\n" + std::string(5000, 'x') + "\r\n" +
                            std::string(3000, 'y') + "\r\nb";
@@ -160,10 +142,36 @@ TEST(ColouringRangeTest, PiecesGrowUntilTheLineBreaksAreFound) {
             (TextRange{5004, 8006}));
 }
 
-TEST(ColouringRangeTest, GivenRangeIsClampedWithoutReading) {
-  GuardedTextSource source("abc", 'x');
-  EXPECT_EQ(ResolveColouringRange(source, 0, -3, 9), (TextRange{1, 3}));
-  EXPECT_EQ(source.bytes_read(), 0);
+// Past 32 keywords in a block the runs are sorted another way, one the
+// random comparison's short texts never reach.
+TEST(PhpPassTest, ManyKeywordsInABlockKeepListOrder) {
+  std::string text = "<?php ";
+  for (int i = 0; i < 200; ++i) text += "for if ";
+  const int64_t n = static_cast<int64_t>(text.size());
+  const TextRange range{1, n};
+  Runs runs;
+  AddPhpRuns(text, range, FindPhpBlocks(text, range),
+             PhpKeywords({"if", "for"}), runs);
+  ASSERT_EQ(runs.size(), 401u);
+  EXPECT_EQ(runs[1], Keyword(11, 2));
+  EXPECT_EQ(runs[200], Keyword(n - 2, 2));
+  EXPECT_EQ(runs[201], Keyword(7, 3));
+  EXPECT_EQ(runs[400], Keyword(n - 6, 3));
+}
+
+void PrintTo(const PhpBlock& block, std::ostream* out) {
+  *out << "{" << block.open << ", " << block.close << "}";
+}
+
+// Edits are the colouring pass's random comparison, with an index kept
+// along; an edit that cannot belong to the indexed text starts it over.
+TEST(PhpBlockIndexTest, ChangeThatDoesNotFitRebuilds) {
+  PhpBlockIndex index("<?a?>");
+  const std::string other = "xx <?b";
+  WholeText source(other);
+  index.Update(source, 40, 2, 1);
+  EXPECT_EQ(index.text_length(), 6);
+  EXPECT_EQ(index.BlocksOverlapping({1, 6}), (std::vector<PhpBlock>{{4, 6}}));
 }
 
 }  // namespace

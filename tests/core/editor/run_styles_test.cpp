@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "core/editor/format_runs.h"
@@ -10,14 +11,6 @@
 
 namespace quillory {
 namespace {
-
-std::vector<uint8_t> Apply(const Runs& runs, std::vector<uint8_t> before) {
-  const TextRange span = RunsSpan(runs);
-  ApplyRuns(
-      runs, span,
-      std::span(before).subspan(span.first - 1, span.last - span.first + 1));
-  return before;
-}
 
 TEST(RunStylesTest, EachColourAndBoldPairHasItsOwnStyle) {
   for (int style = 0; style < kRunStyleCount; ++style) {
@@ -32,9 +25,9 @@ TEST(RunStylesTest, EachColourAndBoldPairHasItsOwnStyle) {
 
 using Look = std::pair<BgrColour, bool>;  // colour and bold
 
-std::vector<Look> LooksOf(const std::vector<uint8_t>& styles) {
+std::vector<Look> LooksOf(const std::string& styles) {
   std::vector<Look> looks;
-  for (uint8_t style : styles)
+  for (char style : styles)
     looks.push_back({StyleColour(style), StyleBold(style)});
   return looks;
 }
@@ -71,10 +64,9 @@ TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
       runs.push_back(
           {first, static_cast<uint32_t>(between(1, 25 - first)), kind});
     }
-    if (runs.empty()) continue;
-    std::vector<uint8_t> before(24);
-    for (uint8_t& style : before) style = static_cast<uint8_t>(between(0, 7));
-    ASSERT_EQ(LooksOf(Apply(runs, before)),
+    std::string before(24, 0);
+    for (char& style : before) style = static_cast<char>(between(0, 7));
+    ASSERT_EQ(LooksOf(Applied(runs, before)),
               ApplyLiterally(runs, LooksOf(before)))
         << ::testing::PrintToString(runs);
   }
@@ -93,11 +85,7 @@ TEST(FormatRunTest, RunTooLongForOneEntryIsSplitIntoLikeRuns) {
 // Stretches are compared a word at a time; a difference anywhere in a word,
 // or in the short tail, must still end the stretch at its own byte.
 TEST(StretchEndTest, EndsAtTheFirstDifferentByte) {
-  struct Row {
-    std::string bytes;
-    size_t from, end;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string, size_t, size_t> rows[] = {
       {"a", 0, 1},
       {"ab", 0, 1},
       {"aaaa", 1, 4},
@@ -108,9 +96,8 @@ TEST(StretchEndTest, EndsAtTheFirstDifferentByte) {
       {std::string(10, '\0') + "\x01", 3, 10},
       {std::string(1000, '\x06'), 500, 1000},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(StretchEnd(row.bytes, row.from), row.end)
-        << ::testing::PrintToString(row.bytes);
+  for (const auto& [bytes, from, end] : rows) {
+    EXPECT_EQ(StretchEnd(bytes, from), end) << ::testing::PrintToString(bytes);
   }
 }
 

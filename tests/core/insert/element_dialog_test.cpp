@@ -2,104 +2,62 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include "insert/font_wrap.h"
 
 namespace quillory {
 namespace {
 
-// A change to one row: its text, or with `entry` >= 0 its list selection.
-struct Change {
-  size_t row;
-  std::string text;
-  int entry = -1;
-};
+// The markup of element `num` of `group` with its rows changed as given:
+// "row=text" types the text, "row#entry" picks a list entry.
+std::optional<std::string> Markup(ElementGroup group, int num,
+                                  const std::vector<std::string>& changes) {
+  ElementDialog dialog;
+  dialog.StartForm(group, num);
+  for (const std::string& change : changes) {
+    const size_t at = change.find_first_of("=#");
+    const size_t row = std::stoul(change.substr(0, at));
+    if (change[at] == '#') {
+      dialog.rows().Select(row, std::stoi(change.substr(at + 1)));
+    } else {
+      dialog.rows().SetText(row, change.substr(at + 1));
+    }
+  }
+  return dialog.Ok();
+}
 
-Change Pick(size_t row, int entry) { return {row, "", entry}; }
-
-// Each builder's markup for rows left as built or changed as given.
 TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
   using enum ElementGroup;
-  struct Row {
-    ElementGroup group;
-    int num;
-    std::vector<Change> changes;
-    std::optional<std::string> markup;
-  };
-  const Row rows[] = {
-      {kForm, 0, {}, "<Form >\r\n\r\n</Form>"},
-      // Values with quotes go in as typed.
-      {kForm, 4, {{2, "a\"b"}}, "<Input Value=\"a\"b\" Type=\"hidden\">"},
-      // An edited element name is used as typed.
-      {kForm,
-       5,
-       {{0, "TEXTAREA"}},
-       "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>"},
-      {kForm, 7, {Pick(4, 1)}, "<Input Type=\"radio\" selected>"},
-      {kForm,
-       8,
-       {{1, "c"}, {3, "1"}, Pick(4, 1)},
-       "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>"},
-      {kForm, 10, {}, std::nullopt},
-      {kTableOrLink,
-       0,
-       {{1, "2"}, {2, "1"}},
-       "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>\r\n"
-       "</tr>\r\n</table>"},
-      // Table attributes are bare and lower case.
-      {kTableOrLink,
-       0,
-       {{1, "1"},
-        {3, "100%"},
-        {4, "20"},
-        Pick(5, 2),
-        {6, "1"},
-        {7, "color: red"}},
-       "<table width=100% height=20 align=center border=1 "
-       "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>"},
-      // Counts are rounded leading numbers; others give no rows.
-      {kTableOrLink,
-       0,
-       {{1, " 1.5 rows"}, {2, "0.5"}},
-       "<table>\r\n<tr>\r\n</tr>\r\n<tr>\r\n</tr>\r\n</table>"},
-      {kTableOrLink, 0, {{1, "many"}, {2, "-2"}}, "<table>\r\n</table>"},
-      {kTableOrLink, 0, {{1, "2000000000"}, {2, "2000000000"}}, std::nullopt},
-      {kTableOrLink, 1, {{2, "Home"}}, "<a>Home</a>"},
-      {kTableOrLink,
-       1,
-       {{6, "s"}, Pick(5, 1), {4, "t"}, {3, "n"}, {1, "/x"}},
-       "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
-       "style=\"s\"></a>"},
-  };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(::testing::Message()
-                 << static_cast<int>(row.group) << " " << row.num);
-    ElementDialog dialog;
-    dialog.StartForm(row.group, row.num);
-    for (const Change& change : row.changes) {
-      if (change.entry >= 0) {
-        dialog.rows().Select(change.row, change.entry);
-      } else {
-        dialog.rows().SetText(change.row, change.text);
-      }
-    }
-    EXPECT_EQ(dialog.Ok(), row.markup);
-  }
+  EXPECT_EQ(Markup(kForm, 0, {}), "<Form >\r\n\r\n</Form>");
+  // Values with quotes, and an edited element name, go in as typed.
+  EXPECT_EQ(Markup(kForm, 4, {"2=a\"b"}),
+            "<Input Value=\"a\"b\" Type=\"hidden\">");
+  EXPECT_EQ(Markup(kForm, 5, {"0=TEXTAREA"}),
+            "<TEXTAREA Cols=\"10\" Rows=\"10\">\r\n\r\n</TEXTAREA>");
+  EXPECT_EQ(Markup(kForm, 7, {"4#1"}), "<Input Type=\"radio\" selected>");
+  EXPECT_EQ(Markup(kForm, 8, {"1=c", "3=1", "4#1"}),
+            "<Input Name=\"c\" Type=\"checkbox\" Value=\"1\" checked>");
+  EXPECT_EQ(Markup(kForm, 10, {}), std::nullopt);
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=2", "2=1"}),
+            "<table>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n<tr>\r\n\t<td></td>\r\n"
+            "</tr>\r\n</table>");
+  // Table attributes are bare and lower case.
+  EXPECT_EQ(Markup(kTableOrLink, 0,
+                   {"1=1", "3=100%", "4=20", "5#2", "6=1", "7=color: red"}),
+            "<table width=100% height=20 align=center border=1 "
+            "style=\"color: red\">\r\n<tr>\r\n</tr>\r\n</table>");
+  // Counts are leading numbers (number_parse's); others give no rows, and
+  // too many rows no table.
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=many", "2=-2"}), "<table>\r\n</table>");
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=2000000000", "2=2000000000"}),
+            std::nullopt);
+  EXPECT_EQ(Markup(kTableOrLink, 1, {"2=Home"}), "<a>Home</a>");
+  EXPECT_EQ(Markup(kTableOrLink, 1, {"6=s", "5#1", "4=t", "3=n", "1=/x"}),
+            "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "
+            "style=\"s\"></a>");
 }
 
-TEST(ElementDialogTest, FormTitleOnlyForFormElementsNoRowsForUnknowns) {
-  const auto started = [](ElementGroup group, int num) {
-    auto dialog = std::make_unique<ElementDialog>();
-    dialog->StartForm(group, num);
-    return dialog;
-  };
-  EXPECT_EQ(started(ElementGroup::kForm, 0)->title(), "Insert form element");
-  EXPECT_FALSE(started(ElementGroup::kImage, 0)->title());
-  EXPECT_FALSE(started(ElementGroup::kTableOrLink, 0)->title());
-  EXPECT_TRUE(started(ElementGroup::kForm, 10)->rows().rows().empty());
-}
-
-// A default fills its row; how answers fill the markers is the template
-// marker table.
+// A default fills its row; how answers fill the markers, and which
+// templates go in at once, is the template marker table.
 TEST(ElementDialogTest, TemplateRowsAndOutput) {
   ElementDialog dialog;
   EXPECT_EQ(dialog.StartFromTree("f", "f([[[E/x]]][[[EO,/y/|/2]]])"),
@@ -114,16 +72,6 @@ TEST(ElementDialogTest, TemplateRowsAndOutput) {
   EXPECT_TRUE(dialog.Hhm());
 }
 
-// No marker, or an unclosed first one: the template goes in at once.
-TEST(ElementDialogTest, TemplateWithoutMarkersGoesInAtOnce) {
-  for (const char* text : {"time()", "f([[[E/x"}) {
-    ElementDialog dialog;
-    EXPECT_EQ(dialog.StartFromTree("f", text), text);
-    EXPECT_TRUE(dialog.Hhm());
-    EXPECT_TRUE(dialog.rows().rows().empty());
-  }
-}
-
 TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValueWithItsOwnChoices) {
   DialogRows rows;
   rows.SetChoices({"GET", "POST"});
@@ -131,9 +79,7 @@ TEST(DialogRowsTest, ListSelectsTheEntryEqualToTheValueWithItsOwnChoices) {
   rows.AddPropertyRow("Method", "", 1, ValueCell::kList);
   rows.SetChoices({"c"});
   rows.AddPropertyRow("", "c", 2, ValueCell::kList);
-  EXPECT_EQ(rows.rows()[0].selected, 1);
   EXPECT_EQ(rows.Value(0), "POST");
-  EXPECT_EQ(rows.rows()[1].selected, -1);
   EXPECT_EQ(rows.Value(1), "");
   EXPECT_EQ(rows.rows()[1].choices, (std::vector<std::string>{"GET", "POST"}));
   EXPECT_EQ(rows.Value(2), "c");
@@ -154,6 +100,21 @@ TEST(DialogRowsTest, ReplacedLockedAndMissingRows) {
   EXPECT_EQ(rows.rows()[0].name, "Type");
   EXPECT_EQ(rows.Value(0), "file");
   EXPECT_EQ(rows.Value(3), "");
+}
+
+// Styles open in this order and close in the reverse; the colour is
+// written red first.
+TEST(FontWrapTest, AllStyles) {
+  FontChoice choice;
+  choice.face = "Verdana";
+  choice.size = 12;
+  choice.bold = choice.italic = choice.underline = choice.strikethrough = true;
+  choice.colour = 0xABCDEF;
+  const FontWrap wrap = FontWrapFor(choice);
+  EXPECT_EQ(
+      wrap.opening,
+      "<font name=\"Verdana\" size=\"12\" color=\"#EFCDAB\"><b><i><u><s>");
+  EXPECT_EQ(wrap.closing, "</s></u></i></b></font>");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "app/file_bytes.h"
 #include "insert/template_markers.h"
 #include "support/test_folder.h"
 
@@ -57,69 +56,67 @@ TEST(ReferenceFileTest, LoadTakesLfLineEndsAsCrLfAndMissingFilesAsEmpty) {
   EXPECT_EQ(Describe(LoadReferenceFile(folder.Path("missing.HET"))), "");
 }
 
-std::string Shipped(const std::string& name) {
-  return ReadFileBytes(std::string(QUILLORY_DATA_DIR) + "/languages/" + name)
-      .value_or("");
-}
-
-// The bytes the file would have if it held exactly what was parsed.
-std::string Written(const ReferenceFile& file) {
-  std::string text = file.title + kTitleEnd;
-  for (size_t g = 0; g < file.groups.size(); ++g) {
-    if (g > 0) text += kGroupEnd;
-    text += file.groups[g].name;
-    for (const ReferenceEntry& entry : file.groups[g].entries) {
-      text += kEntryEnd + entry.name + kFieldEnd + entry.description +
-              kFieldEnd + entry.template_text;
-    }
+// The numbered text, then each parameter written back in marker form:
+// E or O for required or optional, the prefix, "/", label, "/|/", default.
+std::string Describe(const std::optional<NumberedTemplate>& numbered) {
+  if (!numbered) return "goes in as it is";
+  std::string text = numbered->text;
+  for (const TemplateParameter& p : numbered->parameters) {
+    text += std::string(" ") + (p.optional ? "O" : "E") + p.prefix + "/" +
+            p.label + "/|/" + p.default_value;
   }
-  return text + kTitleEnd + "\r\n";
+  return text;
 }
 
-size_t EntryCount(const ReferenceFile& file) {
-  size_t count = 0;
-  for (const ReferenceGroup& group : file.groups) count += group.entries.size();
-  return count;
-}
-
-// Every entry is whole, and every marker of its template closes.
-void ExpectWellFormed(const ReferenceFile& file) {
-  for (const ReferenceGroup& group : file.groups) {
-    EXPECT_FALSE(group.name.empty());
-    EXPECT_FALSE(group.entries.empty()) << group.name;
-    for (const ReferenceEntry& entry : group.entries) {
-      EXPECT_FALSE(entry.name.empty()) << group.name;
-      EXPECT_FALSE(entry.description.empty()) << entry.name;
-      EXPECT_FALSE(entry.template_text.empty()) << entry.name;
-      const auto numbered = NumberMarkers(entry.template_text);
-      if (!numbered) continue;
-      EXPECT_EQ(numbered->text.find("[[[E"), std::string::npos) << entry.name;
-      for (const TemplateParameter& parameter : numbered->parameters)
-        EXPECT_FALSE(parameter.label.empty()) << entry.name;
-    }
+TEST(TemplateMarkersTest, NumbersTheMarkersLeftToRight) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"f([[[E/x]]][[[EO,/y]]])", "f([[[%0]]][[[%1]]]) E/x/|/ O,/y/|/"},
+      {"g([[[E/n/|/10]]])", "g([[[%0]]]) E/n/|/10"},
+      {"m([[[EO/$as_float/|/false]]])", "m([[[%0]]]) O/$as_float/|/false"},
+      // A marker without flags keeps the previous kind; the first is
+      // required; O wins even without E.
+      {"[[[EO/a]]][[[/b]]][[[E/c]]][[[x/d]]]",
+       "[[[%0]]][[[%1]]][[[%2]]][[[%3]]] O/a/|/ O/b/|/ E/c/|/ E/d/|/"},
+      {"[[[/a]]]", "[[[%0]]] E/a/|/"},
+      {"[[[XO,/a]]]", "[[[%0]]] O,/a/|/"},
+      // Without a slash in the marker the label and prefix are empty.
+      {"[[[E,x]]]", "[[[%0]]] E//|/"},
+      {"[[[E/a/b]]]c]]]", "[[[%0]]]c]]] E/a/b/|/"},  // to the first close
+      {"f([[[E/x]]], [[[E/y)", "f([[[%0]]], [[[E/y) E/x/|/"},  // unclosed later
+      {"time()", "goes in as it is"},
+      {"a ]]] b", "goes in as it is"},
+      {"f([[[E/x)", "goes in as it is"},  // unclosed first marker
+  };
+  for (const auto& [text, numbered] : rows) {
+    EXPECT_EQ(Describe(NumberMarkers(text)), numbered) << text;
   }
+  // A slash after the marker is not its label's.
+  const auto slash_after = NumberMarkers("[[[E]]] a/b");
+  EXPECT_EQ(slash_after->text, "[[[%0]]] a/b");
+  EXPECT_EQ(slash_after->parameters[0].label, "");
 }
 
-TEST(ShippedReferencesTest, RoundTripAndAreWellFormed) {
-  for (const auto& [name, entries] :
-       {std::pair{"php.HET", 1000u}, std::pair{"JS.HET", 300u}}) {
-    SCOPED_TRACE(name);
-    const std::string bytes = Shipped(name);
-    const ReferenceFile file = ParseReferenceFile(bytes);
-    EXPECT_EQ(Written(file), bytes);
-    EXPECT_GT(EntryCount(file), entries);
-    ExpectWellFormed(file);
+// `text` with its markers' rows answered in order, by their names.
+std::string Filled(const char* text, const std::vector<std::string>& answers) {
+  const auto numbered = NumberMarkers(text);
+  std::vector<std::string> names;  // the answers refer to them
+  std::vector<ParameterAnswer> named;
+  for (size_t n = 0; n < answers.size(); ++n) {
+    names.push_back(ParameterRowName(numbered->parameters[n]));
   }
+  for (size_t n = 0; n < answers.size(); ++n) {
+    named.push_back({names[n], answers[n]});
+  }
+  return FillMarkers(numbered->text, numbered->parameters, named);
 }
 
-TEST(ShippedReferencesTest, PhpTemplatesFollowTheParameters) {
-  const ReferenceFile file = ParseReferenceFile(Shipped("php.HET"));
-  std::string strpos;
-  for (const ReferenceGroup& group : file.groups)
-    for (const ReferenceEntry& entry : group.entries)
-      if (entry.name == "strpos") strpos = entry.template_text;
-  EXPECT_EQ(strpos,
-            "strpos([[[E/$haystack]]][[[E,/$needle]]][[[EO,/$offset/|/0]]])");
+// An empty answer to an optional row drops its marker and prefix, any
+// other answer goes in as typed after its prefix.
+TEST(TemplateMarkersTest, FillsTheAnswersInPlaceOfTheMarkers) {
+  EXPECT_EQ(Filled("f([[[E/x]]][[[EO,/y]]])", {"1", ""}), "f(1)");
+  EXPECT_EQ(Filled("f([[[E/a]]][[[E,/b]]])", {"", ""}), "f(,)");
+  EXPECT_EQ(Filled("f([[[E/x]]], [[[E/y)", {"1"}), "f(1, [[[E/y)");
+  EXPECT_EQ(Filled("f([[[E/x - Optional]]])", {""}), "f()");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 namespace quillory {
 namespace {
 
+using testing::Expected;
+using testing::Shown;
 using testing::ToolFixture;
 
 // Each folder under tests/fixtures/tools/ holds a script, what PHP wrote
@@ -28,54 +30,36 @@ constexpr PhpCase kPhpCases[] = {
      true},
 };
 
-TEST(PhpResultTest, MakesTheCapturedOutputOfPhpWhatIsShownOrPut) {
-  for (const PhpCase& c : kPhpCases) {
-    const ToolResult result =
-        PhpResult(c.command, Capture{ToolFixture(c.name, "output"), ""});
-    EXPECT_EQ(result.use, c.use) << c.name;
-    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
-  }
-}
-
-TEST(RunPhpTest, InstalledPhpGivesTheExpectedResults) {
+TEST(PhpResultTest, CapturedAndLiveOutputGiveTheExpectedResults) {
   ProcessRunner runner;
   for (const PhpCase& c : kPhpCases) {
+    SCOPED_TRACE(c.name);
+    const Capture captured{ToolFixture(c.name, "output"), ""};
+    EXPECT_EQ(Shown(PhpResult(c.command, captured)), Expected(c.name, c.use));
     if (!c.live) continue;
     const std::string script =
         std::string(QUILLORY_TOOL_FIXTURES) + "/" + c.name + "/input";
-    const ToolResult result = RunPhp(runner, c.command, "php", script);
-    EXPECT_EQ(result.use, c.use) << c.name;
-    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+    EXPECT_EQ(Shown(RunPhp(runner, c.command, "php", script)),
+              Expected(c.name, c.use));
   }
 }
 
+// ERR goes where the command's result would have gone.
 TEST(RunPhpTest, InterpreterNotSetGivesErr) {
   ProcessRunner runner;
-  const ToolResult check = RunPhp(runner, PhpCommand::kCheck, "", "/x.php");
-  EXPECT_EQ(check.use, ToolResultUse::kShowPage);
-  EXPECT_EQ(check.text, "ERR");
-  const ToolResult compact = RunPhp(runner, PhpCommand::kCompact, "", "/x.php");
-  EXPECT_EQ(compact.use, ToolResultUse::kReplaceDocument);
-  EXPECT_EQ(compact.text, "ERR");
+  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCheck, "", "/x.php")),
+            Shown({ToolResultUse::kShowPage, "ERR"}));
+  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCompact, "", "/x.php")),
+            Shown({ToolResultUse::kReplaceDocument, "ERR"}));
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {
-  const struct {
-    std::string_view php;
-    PhpCommand command;
-    std::string_view file_path;
-    std::string_view command_line;
-  } cases[] = {
-      {"php", PhpCommand::kCheck, "/my site/a.php",
-       R"(php -q -l "/my site/a.php")"},
-      {"/opt/my php/php", PhpCommand::kCompact, "",
-       R"("/opt/my php/php" -q -w "")"},
-      {R"("/opt/my php/php")", PhpCommand::kRun, "a.php",
-       R"("/opt/my php/php" -q "a.php")"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PhpCommandLine(c.php, c.command, c.file_path), c.command_line);
-  }
+  EXPECT_EQ(PhpCommandLine("php", PhpCommand::kCheck, "/my site/a.php"),
+            R"(php -q -l "/my site/a.php")");
+  EXPECT_EQ(PhpCommandLine("/opt/my php/php", PhpCommand::kCompact, ""),
+            R"("/opt/my php/php" -q -w "")");
+  EXPECT_EQ(PhpCommandLine(R"("/opt/my php/php")", PhpCommand::kRun, "a.php"),
+            R"("/opt/my php/php" -q "a.php")");
 }
 
 }  // namespace

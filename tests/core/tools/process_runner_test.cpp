@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <fstream>
+#include <thread>
+#include <tuple>
+
 #include "support/test_folder.h"
+#include "tools/command_words.h"
+#include "tools/process_run.h"
 
 namespace quillory {
 namespace {
@@ -13,14 +20,8 @@ std::string Numbers(int last) {
   return lines;
 }
 
-struct CaptureCase {
-  const char* rule;
-  std::string command_line;
-  std::string output;
-};
-
 TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
-  const CaptureCase cases[] = {
+  const std::tuple<const char*, std::string, std::string> cases[] = {
       {"every byte passes unchanged", R"(printf "a\000b\377\200c")",
        std::string("a\0b\xff\x80"
                    "c",
@@ -33,9 +34,9 @@ TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
       {"a missing program is not run", "quillory-no-such-program", "ERR"},
       {"a line of blanks names no program", "  ", "ERR"},
   };
-  for (const CaptureCase& c : cases) {
+  for (const auto& [rule, command_line, output] : cases) {
     ProcessRunner runner;
-    EXPECT_EQ(runner.RunAndCapture(c.command_line), c.output) << c.rule;
+    EXPECT_EQ(runner.RunAndCapture(command_line), output) << rule;
   }
 }
 
@@ -64,6 +65,58 @@ TEST(ProcessRunnerTest, StopsARunPastItsLimitKeepingWhatCame) {
   ProcessRunner runner(std::chrono::milliseconds(300));
   EXPECT_EQ(runner.RunAndCapture(R"(sh -c "echo early; sleep 5; echo late")"),
             "early\n");
+}
+
+// Gone, or a zombie that only waits to be collected.
+bool Ended(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string fields;
+  std::getline(stat, fields);
+  const size_t name_end = fields.rfind(')');
+  return name_end == std::string::npos || fields.substr(name_end + 2, 1) == "Z";
+}
+
+TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
+  ProcessRun run;
+  ASSERT_TRUE(
+      run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
+                ErrorRoute::kWithOutput));
+  std::string output;
+  while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
+    pollfd watch = {run.OutputFd(), POLLIN, 0};
+    poll(&watch, 1, -1);
+    run.ReadAvailable();
+    output += run.TakeOutput();
+  }
+  const pid_t grandchild = std::stoi(output);
+  run.Stop();
+  EXPECT_TRUE(run.Finished());
+  // SIGKILL reaches the grandchild, which nobody waits for, in its own time.
+  for (int tries = 0; tries < 200 && !Ended(grandchild); ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_TRUE(Ended(grandchild));
+}
+
+TEST(SplitCommandLineTest, SplitsAtBlanksWithQuotesGrouping) {
+  const std::tuple<const char*, std::string_view, std::vector<std::string>>
+      cases[] = {
+          {"empty gives no words", "", {}},
+          {"blanks alone give no words", " \t ", {}},
+          {"runs of blanks and tabs separate", " a \t b  c ", {"a", "b", "c"}},
+          {"quotes keep blanks and are dropped",
+           "\"/opt/my tools/tidy\" -raw \"/tmp/a b.html\"",
+           {"/opt/my tools/tidy", "-raw", "/tmp/a b.html"}},
+          {"a quoted part joins its neighbours", "a\"b c\"d e", {"ab cd", "e"}},
+          {"empty quotes are an empty word", "php -q \"\"", {"php", "-q", ""}},
+          {"an open quote runs to the end", "a \"b c", {"a", "b c"}},
+          {"backslashes are plain characters",
+           "C:\\php\\php.exe \\\"",
+           {"C:\\php\\php.exe", "\\"}},
+      };
+  for (const auto& [rule, command_line, words] : cases) {
+    EXPECT_EQ(SplitCommandLine(command_line), words) << rule;
+  }
 }
 
 }  // namespace

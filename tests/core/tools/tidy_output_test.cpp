@@ -2,53 +2,54 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <filesystem>
+#include <tuple>
+
 #include "core/tools/tool_fixtures.h"
+#include "support/test_folder.h"
+#include "tools/tidy_commands.h"
+#include "tools/tool_output.h"
 
 namespace quillory {
 namespace {
 
+using testing::Expected;
 using testing::kTidyCases;
+using testing::Shown;
 using testing::ToolFixture;
 
-TEST(TidyResultTest, MakesTheCapturedOutputOfTidyWhatIsShownOrPut) {
+// The installed Tidy's runs are RunTidyTest.
+TEST(TidyResultTest, CapturedOutputGivesTheExpectedResults) {
   for (const testing::TidyCase& c : kTidyCases) {
-    const ToolResult result = TidyResult(
-        c.command,
-        Capture{ToolFixture(c.name, "output"), ToolFixture(c.name, "errors")});
-    EXPECT_EQ(result.use, c.use) << c.name;
-    EXPECT_EQ(result.text, ToolFixture(c.name, "expected")) << c.name;
+    const Capture captured{ToolFixture(c.name, "output"),
+                           ToolFixture(c.name, "errors")};
+    EXPECT_EQ(Shown(TidyResult(c.command, captured)), Expected(c.name, c.use));
   }
 }
 
+// ERR goes where the command's result would have gone.
 TEST(TidyResultTest, TidyThatDidNotRunGivesErr) {
-  const ToolResult check = TidyResult(TidyCommand::kCheck, std::nullopt);
-  EXPECT_EQ(check.use, ToolResultUse::kShowMessages);
-  EXPECT_EQ(check.text, "ERR");
-  const ToolResult clean = TidyResult(TidyCommand::kClean, std::nullopt);
-  EXPECT_EQ(clean.use, ToolResultUse::kReplaceDocument);
-  EXPECT_EQ(clean.text, "ERR");
+  EXPECT_EQ(Shown(TidyResult(TidyCommand::kCheck, std::nullopt)),
+            Shown({ToolResultUse::kShowMessages, "ERR"}));
+  EXPECT_EQ(Shown(TidyResult(TidyCommand::kClean, std::nullopt)),
+            Shown({ToolResultUse::kReplaceDocument, "ERR"}));
 }
 
-struct TextCase {
-  const char* rule;
-  std::string_view text;
-  std::string_view result;
-};
-
 TEST(TidyOutputTest, MessagesEndBeforeTheFirstEmptyLine) {
-  const TextCase cases[] = {
+  const std::tuple<const char*, std::string_view, std::string_view> cases[] = {
       {"without an empty line all stay", "a\r\nb!\r\n", "a\r\nb!\r\n"},
       {"the character before the break goes with it", "a\r\nb!\r\n\r\nc",
        "a\r\nb"},
       {"an empty first line leaves nothing", "\r\n\r\nc", ""},
   };
-  for (const TextCase& c : cases) {
-    EXPECT_EQ(MessagesBeforeEmptyLine(c.text), c.result) << c.rule;
+  for (const auto& [rule, text, result] : cases) {
+    EXPECT_EQ(MessagesBeforeEmptyLine(text), result) << rule;
   }
 }
 
 TEST(TidyOutputTest, RemovesTidysGeneratorWhateverItsBannerOrLineBreak) {
-  const TextCase cases[] = {
+  const std::tuple<const char*, std::string_view, std::string_view> cases[] = {
       {"on one line, with an old banner",
        "<head>\r\n<meta name=\"generator\" content=\"HTML Tidy for Windows "
        "(vers 1st February 2005), see www.w3.org\">\r\n<title>",
@@ -66,9 +67,61 @@ TEST(TidyOutputTest, RemovesTidysGeneratorWhateverItsBannerOrLineBreak) {
        "<meta name=\"generator\" content=\"HTML Tidy",
        "<meta name=\"generator\" content=\"HTML Tidy"},
   };
-  for (const TextCase& c : cases) {
-    EXPECT_EQ(WithoutTidyGenerator(c.text), c.result) << c.rule;
+  for (const auto& [rule, text, result] : cases) {
+    EXPECT_EQ(WithoutTidyGenerator(text), result) << rule;
   }
+}
+
+TEST(ToolOutputTest, GivesEveryLineFeedACarriageReturn) {
+  EXPECT_EQ(WithCrLfLineEnds("\na\nb\r\nc\r\r\n"), "\r\na\r\nb\r\nc\r\r\n");
+}
+
+TEST(ToolOutputTest, CutsAfterTheLastHtmlEnd) {
+  EXPECT_EQ(UpToLastHtmlEnd("<p>x\r\n", LetterCase::kIgnored), "<p>x\r\n");
+  // The last end counts, in any case, unless case counts.
+  EXPECT_EQ(UpToLastHtmlEnd("</html>a</HTML>\r\nb", LetterCase::kIgnored),
+            "</html>a</HTML>");
+  EXPECT_EQ(UpToLastHtmlEnd("</html>a</HTML>b", LetterCase::kSignificant),
+            "</html>");
+}
+
+namespace fs = std::filesystem;
+
+TEST(TidyCommandsTest, PrefersTheShippedTidyAndQuotesBothPaths) {
+  testing::TestFolder folder;
+  const std::string program = folder.Path("my program/");
+  EXPECT_EQ(TidyProgram(program), "tidy");
+  const std::string shipped = program + "plug-ins/tidy/tidy";
+  fs::create_directories(program + "plug-ins/tidy");
+  folder.Write("my program/plug-ins/tidy/tidy", "");
+  fs::permissions(shipped, fs::perms::owner_exec, fs::perm_options::add);
+  EXPECT_EQ(TidyCommandLine(TidyProgram(program), TidyCommand::kClean,
+                            "/t m p/tmp.html"),
+            "\"" + shipped + "\" -raw -q -c \"/t m p/tmp.html\"");
+}
+
+TEST(RunTidyTest, InstalledTidyGivesTheExpectedResults) {
+  // Only Tidy's defaults, whatever this machine's configuration says.
+  setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
+  testing::TestFolder folder;
+  const AppEnvironment env = folder.ProgramEnvironment(false);
+  ProcessRunner runner;
+  for (const testing::TidyCase& c : kTidyCases) {
+    EXPECT_EQ(
+        Shown(RunTidy(runner, c.command, ToolFixture(c.name, "input"), env)),
+        Expected(c.name, c.use));
+  }
+  EXPECT_TRUE(fs::is_empty(env.temp_folder));
+}
+
+TEST(RunTidyTest, KeepsTheDocumentWhenItCannotBeHandedOver) {
+  testing::TestFolder folder;
+  AppEnvironment env = folder.ProgramEnvironment(false);
+  env.temp_folder = folder.Path("missing/");
+  ProcessRunner runner;
+  const ToolResult result = RunTidy(runner, TidyCommand::kClean, "<p>", env);
+  EXPECT_EQ(result.use, ToolResultUse::kShowMessages);
+  EXPECT_NE(result.text.find(env.temp_folder), std::string::npos);
 }
 
 }  // namespace

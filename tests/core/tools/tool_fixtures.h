@@ -15,6 +15,16 @@ inline std::string ToolFixture(const std::string& name,
                       file);
 }
 
+// A result as "use: text", so that one comparison shows both.
+inline std::string Shown(const ToolResult& result) {
+  return std::to_string(static_cast<int>(result.use)) + ": " + result.text;
+}
+
+// The expected result of a case with the given use.
+inline std::string Expected(const char* name, ToolResultUse use) {
+  return Shown({use, ToolFixture(name, "expected")});
+}
+
 // The Tidy cases: each folder holds the input, what the installed Tidy
 // wrote for it with its defaults and the result the command must give.
 struct TidyCase {

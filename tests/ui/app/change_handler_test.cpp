@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/ui/document_tabs.h"
-#include "editor/snapshot_history.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -12,12 +11,7 @@ namespace {
 constexpr int kPlain = 0;
 constexpr int kTag = 2;
 
-class ChangeHandlerTest : public testing::WindowTest {
- protected:
-  SnapshotHistory& History() {
-    return window_.Tabs().History(window_.Tabs().ActiveSlot());
-  }
-};
+using ChangeHandlerTest = testing::WindowTest;
 
 TEST_F(ChangeHandlerTest, TypingColoursOnlyTheCaretLine) {
   OpenFile("a.html", "<p>\r\nx\r\n<b>\r\n");

@@ -4,8 +4,11 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QWheelEvent>
 
+#include "app/ui/modified_marker.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -25,11 +28,11 @@ class DocumentTabsTest : public testing::WindowTest {
   }
 };
 
-TEST_F(DocumentTabsTest, NewTabsTakeSlotsInOrderAndBecomeActive) {
-  EXPECT_EQ(Open("a.html", "A"), 0);
-  EXPECT_EQ(Open("B.HTML", "B"), 1);
-  EXPECT_EQ(Open("c.txt", "C"), 2);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+// Which slot a tab takes is the free slot table.
+TEST_F(DocumentTabsTest, NewTabsBecomeActiveWithTheIconOfTheirKind) {
+  Open("a.html", "A");
+  Open("B.HTML", "B");
+  Open("c.txt", "C");
   EXPECT_EQ(Bar().currentIndex(), 2);
   EXPECT_FALSE(Bar().isTabVisible(3));
   EXPECT_EQ(window_.windowTitle(), "Quillory - c.txt");
@@ -91,29 +94,6 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   EXPECT_EQ(Text(), "a");
 }
 
-TEST_F(DocumentTabsTest, FreedSlotsAreReusedEmptyOldestFirst) {
-  for (int i = 0; i < 10; ++i) Open(std::to_string(i) + ".html", "old");
-  window_.Tabs().FreeSlot(3);
-  window_.Tabs().FreeSlot(7);
-  EXPECT_EQ(window_.NewTab("n1.html"), 3);
-  EXPECT_EQ(Text(), "");
-  EXPECT_EQ(window_.NewTab("n2.html"), 7);
-  EXPECT_EQ(window_.NewTab("n3.html"), -1);
-}
-
-TEST_F(DocumentTabsTest, ClosingEverythingHidesTheEditorAndListsEachSlotOnce) {
-  Open("a.html", "a");
-  window_.Tabs().At(0).saved = true;
-  window_.Tabs().FreeSlot(0);
-  window_.Tabs().FreeSlot(0);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), -1);
-  EXPECT_EQ(window_.Tabs().Free().Slots().size(), 10u);
-  EXPECT_TRUE(window_.Tabs().At(0).saved);
-  EXPECT_FALSE(Rich().isVisible());
-  EXPECT_EQ(window_.windowTitle(), "Quillory");
-  EXPECT_EQ(Open("b.html", "b"), 1);  // the slot freed last comes last
-}
-
 TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
   const int short_tab = OpenFile("index.html", "");
   const int long_tab = OpenFile(std::string(80, 'n') + ".html", "");
@@ -134,6 +114,16 @@ TEST_F(DocumentTabsTest, ScreenReadersSeeOnlyTheOpenDocuments) {
   window_.Tabs().FreeSlot(0);
   ASSERT_EQ(bar->childCount(), 1);
   EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "b.html");
+}
+
+// Over the tab's picture, which shows around it.
+TEST(ModifiedMarkerTest, MarkerSitsInTheLowerRightCorner) {
+  QPixmap blue(16, 16);
+  blue.fill(Qt::blue);
+  const QImage marked =
+      WithModifiedMarker(QIcon(blue)).pixmap(16, 16).toImage();
+  EXPECT_EQ(marked.pixelColor(3, 3), QColor(Qt::blue));
+  EXPECT_EQ(marked.pixelColor(13, 13), QColor(0xd0, 0x20, 0x20));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QMimeData>
 #include <QTest>
 
@@ -20,10 +19,7 @@ constexpr int kTag = 2;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 
-class EditorKeyHandlerTest : public testing::WindowTest {
- protected:
-  QString Status() { return window_.findChild<QLabel*>("Status")->text(); }
-};
+using EditorKeyHandlerTest = testing::WindowTest;
 
 // Each row of the key table that edits, pressed as a real key on a
 // selection from `from` to `to`.
@@ -40,7 +36,6 @@ TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
       {"ab", 1, 1, Qt::Key_Return, kShift, "a<P></P>b", 8},
       {"a-b", 1, 2, Qt::Key_Return, kCtrl, "a<BR>b"},
       {"a-b", 1, 2, Qt::Key_Space, kCtrl, "a&nbsp;b"},
-      {"", 0, 0, Qt::Key_1, kCtrl, "<H1></H1>"},
       {"", 0, 0, Qt::Key_6, kCtrl, "<H6></H6>"},
       {"a title b", 2, 7, Qt::Key_2, kCtrl, "a <H2>title</H2> b"},
       {"word", 0, 4, Qt::Key_B, kCtrl, "<B>word</B>"},
@@ -79,7 +74,6 @@ TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
   OpenFile("a.html", "one\r\ntwo");
   const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
       {Qt::Key_L, kCtrl},
-      {Qt::Key_F, Qt::AltModifier},
       {Qt::Key_1, Qt::AltModifier},
       {Qt::Key_A, Qt::MetaModifier},
       {Qt::Key_Plus, kCtrl},
@@ -91,10 +85,6 @@ TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
   for (const auto& [key, modifiers] : keys) {
     Rich().Select(5, 5);
     Key(key, modifiers);
-    if (QWidget* menu = QApplication::activePopupWidget()) {
-      EXPECT_EQ(menu->objectName(), "Menu1");
-      menu->close();
-    }
     EXPECT_EQ(Text(), "one\r\ntwo")
         << QKeySequence(key | modifiers).toString().toStdString();
   }
@@ -116,16 +106,17 @@ TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
-  OpenFile("a.html", "A");
-  OpenFile("b.html", "B");
-  OpenFile("c.html", "C");
+  for (const char* name : {"a.html", "b.html", "c.html", "d.html"}) {
+    OpenFile(name, name);
+  }
   window_.Tabs().FreeSlot(1);
   window_.Tabs().Activate(0);
   Key(Qt::Key_Backtab, kCtrl | kShift);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 3);
   Key(Qt::Key_Tab, kCtrl);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
-  EXPECT_EQ(Text(), "A");
+  Key(Qt::Key_Tab, kCtrl);
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(Text(), "c.html");
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {

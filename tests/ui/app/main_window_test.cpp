@@ -11,226 +11,209 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include <memory>
-
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "app/ui/document_tabs.h"
-#include "app/ui/menu_actions.h"
-#include "support/fake_dialogs.h"
-#include "support/test_folder.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/line_gutter.h"
 #include "support/window_test.h"
 
 namespace quillory {
 namespace {
 
-// Windows started, and closed, on a program folder whose settings file a
-// test writes first.
-class MainWindowTest : public ::testing::Test {
+// The window starts without settings.dat, so in the default language.
+class MainWindowTest : public testing::WindowTest {
  protected:
-  std::unique_ptr<MainWindow> Start(std::optional<std::string> settings = {}) {
-    if (settings) folder_.Write("program/settings.dat", *settings);
-    return std::make_unique<MainWindow>(environment_, fakes_.Services());
-  }
   QString Entry(const std::string& language, int index) {
     LangTable table;
     table.LoadFromFile(
         folder_.Path("program/languages/" + language + "/main.lng"));
     return QString::fromStdString(table.EntryOr(index, "?"));
   }
-  // Without its mnemonic mark.
   QString Named(const std::string& language, const char* name) {
     NamedCaptions captions;
     captions.LoadFromFile(
         folder_.Path("program/languages/" + language + "/captions.lng"));
     return QString::fromStdString(captions.FindOr(name, "?"));
   }
-  static QString MenuTitle(MainWindow& window, const char* name) {
-    return window.findChild<QMenu*>(name)->title().remove('&');
+  // Without its mnemonic mark.
+  QString MenuTitle(const char* name) {
+    return window_.findChild<QMenu*>(name)->title().remove('&');
   }
-  static QString Text(MainWindow& window, const char* action) {
-    return window.Action(action)->text();
+  QString Caption(const char* action) { return window_.Action(action)->text(); }
+  void Choose(const char* language) {
+    window_.CurrentSettings().language = language;
+    window_.SetLanguage();
   }
-
-  testing::TestFolder folder_;
-  AppEnvironment environment_ = folder_.ProgramEnvironment();
-  testing::FakeServices fakes_;
 };
 
+// They hide again when the last document closes; its slot comes back
+// empty.
 TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
-  auto window = Start();
-  window->show();
-  EXPECT_EQ(window->windowTitle(), "Quillory");
-  EXPECT_FALSE(window->ActiveEditor()->isVisible());
-  EXPECT_FALSE(window->findChild<QWidget*>("CLoseB")->isVisible());
-  EXPECT_FALSE(window->findChild<QWidget*>("TTab")->isVisible());
-  EXPECT_FALSE(window->findChild<QWidget*>("Option1_0")->isVisible());
-  window->NewTab("a.html");
-  EXPECT_TRUE(window->ActiveEditor()->isVisible());
-  EXPECT_TRUE(window->findChild<QWidget*>("CLoseB")->isVisible());
-  EXPECT_TRUE(window->findChild<QWidget*>("Option1_1")->isVisible());
-}
-
-TEST_F(MainWindowTest, EveryCommandExistsByName) {
-  auto window = Start();
-  for (const ActionSpec& command : MainActions()) {
-    QAction* action = window->Action(command.object_name);
-    ASSERT_NE(action, nullptr) << command.object_name;
-    EXPECT_EQ(action->isEnabled(),
-              command.availability == Availability::kAlways)
-        << command.object_name;
-  }
-  for (const MenuSpec& menu : MainMenus()) {
-    EXPECT_NE(window->findChild<QMenu*>(menu.object_name), nullptr)
-        << menu.object_name;
-  }
-  EXPECT_EQ(window->Action("Quit")->shortcut(), QKeySequence("Ctrl+Q"));
+  EXPECT_EQ(window_.windowTitle(), "Quillory");
+  EXPECT_FALSE(Rich().isVisible());
+  EXPECT_FALSE(window_.findChild<QWidget*>("CLoseB")->isVisible());
+  EXPECT_FALSE(window_.findChild<QWidget*>("TTab")->isVisible());
+  EXPECT_FALSE(window_.findChild<QWidget*>("Option1_0")->isVisible());
+  window_.NewTab("a.html");
+  EXPECT_TRUE(Rich().isVisible());
+  EXPECT_TRUE(window_.findChild<QWidget*>("CLoseB")->isVisible());
+  EXPECT_TRUE(window_.findChild<QWidget*>("Option1_1")->isVisible());
+  Rich().SetBytes("a");
+  window_.Tabs().FreeSlot(0);
+  EXPECT_FALSE(Rich().isVisible());
+  EXPECT_EQ(window_.windowTitle(), "Quillory");
+  for (int i = 0; i < kSlotCount; ++i) window_.NewTab("b.html");
+  EXPECT_EQ(Text(), "");
 }
 
 // Writing them back at exit is the settings write table and the end-to-end
 // quit test.
 TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
-  auto window = Start(
-      "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
-      "extern=Firefox///%1///firefox\r\n");
-  EXPECT_TRUE(window->Action("Recent_1")->isVisible());
-  EXPECT_EQ(Text(*window, "Recent_1"), "two.php");
-  EXPECT_FALSE(window->Action("Recent_2")->isVisible());
-  EXPECT_TRUE(window->Action("ext_0")->isVisible());
-  EXPECT_EQ(Text(*window, "ext_0"), "Firefox");
+  folder_.Write("program/settings.dat",
+                "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
+                "extern=Firefox///%1///firefox\r\n");
+  MainWindow window(folder_.ProgramEnvironment(), fakes_.Services());
+  EXPECT_EQ(window.Action("Recent_1")->text(), "two.php");
+  EXPECT_TRUE(window.Action("Recent_1")->isVisible());
+  EXPECT_FALSE(window.Action("Recent_2")->isVisible());
+  EXPECT_EQ(window.Action("ext_0")->text(), "Firefox");
+  EXPECT_TRUE(window.Action("ext_0")->isVisible());
 }
 
 // Tidy's and PHP's commands need a document and their setting.
 TEST_F(MainWindowTest, ToolCommandsFollowTheSettings) {
-  const struct {
-    const char* settings;
-    bool tidy;
-    bool php;
-  } cases[] = {{"Tidy=true\r\n", true, false}, {"php=php\r\n", false, true}};
-  for (const auto& c : cases) {
-    auto window = Start(c.settings);
-    EXPECT_FALSE(window->Action("repByTidy")->isEnabled());
-    window->NewTab("a.html");
-    for (const char* tidy : {"Chk", "repByTidy", "TagsToUpperCase"}) {
-      EXPECT_EQ(window->Action(tidy)->isEnabled(), c.tidy) << c.settings;
+  EXPECT_FALSE(window_.Action("repByTidy")->isEnabled());
+  for (const bool tidy : {true, false}) {
+    window_.CurrentSettings().tidy = tidy;
+    window_.CurrentSettings().php = tidy ? "" : "php";
+    window_.NewTab("a.html");
+    for (const char* command : {"Chk", "repByTidy", "TagsToUpperCase"}) {
+      EXPECT_EQ(window_.Action(command)->isEnabled(), tidy) << command;
     }
-    EXPECT_EQ(window->findChild<QMenu*>("htmlTidy")->menuAction()->isEnabled(),
-              c.tidy);
-    for (const char* php : {"phpCheck", "phpCompact"}) {
-      EXPECT_EQ(window->Action(php)->isEnabled(), c.php) << c.settings;
+    EXPECT_EQ(window_.findChild<QMenu*>("htmlTidy")->menuAction()->isEnabled(),
+              tidy);
+    for (const char* command : {"phpCheck", "phpCompact"}) {
+      EXPECT_EQ(window_.Action(command)->isEnabled(), !tidy) << command;
     }
   }
 }
 
+// Where the cut falls is the path cut table.
 TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
-  auto window = Start();
-  window->resize(700, 500);
-  window->show();
-  const int slot = window->NewTab("x.html");
-  auto* label = window->findChild<QLabel*>("OpenedPath");
-  window->Tabs().At(slot).file_path = "/short/x.html";
-  window->ShowPathCaption(slot);
-  EXPECT_EQ(label->text(), "/short/x.html");
-  const std::string long_path = "/" + std::string(400, 'd') + "/x.html";
-  window->Tabs().At(slot).file_path = long_path;
-  window->ShowPathCaption(slot);
-  const QString shown = label->text();
-  EXPECT_TRUE(shown.contains("..."));
+  const int slot = window_.NewTab("x.html");
+  window_.Tabs().At(slot).file_path = "/" + std::string(400, 'd') + "/x.html";
+  window_.ShowPathCaption(slot);
+  const QString shown = window_.findChild<QLabel*>("OpenedPath")->text();
   EXPECT_TRUE(shown.startsWith("/ddd"));
+  EXPECT_TRUE(shown.contains("...") && shown.size() < 400);
   EXPECT_TRUE(shown.endsWith("/x.html"));
-  EXPECT_LT(shown.size(), static_cast<qsizetype>(long_path.size()));
 }
 
 TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
-  auto window = Start("Language=english\r\n");
-  for (const std::string language : {"english", "russian", "english"}) {
-    window->CurrentSettings().language = language;
-    window->SetLanguage();
-    EXPECT_EQ(MenuTitle(*window, "Menu1"), Entry(language, 0));
-    EXPECT_EQ(Text(*window, "OpenOld"), Entry(language, 5));
-    EXPECT_EQ(Text(*window, "Chk"), Entry(language, 9) + " HTML-Tidy");
-    EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_0")->text(),
-              Entry(language, 13));
-    EXPECT_EQ(window->findChild<QAbstractButton*>("Option1_1")->text(),
+  for (const char* language : {"russian", "english"}) {
+    Choose(language);
+    EXPECT_EQ(Caption("OpenOld"), Entry(language, 5));
+    EXPECT_EQ(Caption("Chk"), Entry(language, 9) + " HTML-Tidy");
+    EXPECT_EQ(window_.findChild<QAbstractButton*>("Option1_1")->text(),
               Entry(language, 14));
-    EXPECT_EQ(window->findChild<QMenu*>("Menu1")->title(),
+    EXPECT_EQ(window_.findChild<QMenu*>("Menu1")->title(),
               "&" + Entry(language, 0));
-    emit window->findChild<QMenu*>("Menu1")->aboutToShow();
-    EXPECT_EQ(Text(*window, "OpenOld").count('&'), 1);
+    emit window_.findChild<QMenu*>("Menu1")->aboutToShow();
+    EXPECT_EQ(Caption("OpenOld").count('&'), 1);
     // Texts main.lng has no entry for, and Qt's own.
-    EXPECT_EQ(Text(*window, "setNum"), Named(language, "setNum"));
-    EXPECT_EQ(MenuTitle(*window, "Browsers"), Named(language, "Browsers"));
+    EXPECT_EQ(Caption("setNum"), Named(language, "setNum"));
+    EXPECT_EQ(MenuTitle("Browsers"), Named(language, "Browsers"));
     // The tag panel speaks English in every language.
-    EXPECT_EQ(window->findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
+    EXPECT_EQ(window_.findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",
-              language == "english");
+              language == std::string("english"));
   }
   EXPECT_NE(Entry("english", 0), Entry("russian", 0));
 }
 
+// A missing language changes nothing; a short table only the captions it
+// has.
 TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
-  auto window = Start("Language=\r\n");
-  EXPECT_EQ(window->CurrentSettings().language, "english");
-  const QString quit = Text(*window, "Quit");
+  EXPECT_EQ(window_.CurrentSettings().language, "english");
+  const QString quit = Caption("Quit");
   EXPECT_EQ(quit, Entry("english", 7));
-
-  window->CurrentSettings().language = "klingon";  // no such folder
-  window->SetLanguage();
-  EXPECT_EQ(Text(*window, "Quit"), quit);
-  EXPECT_EQ(window->Lang().Size(), 135);
-
-  // A short table changes only the captions it has.
+  Choose("klingon");
+  EXPECT_EQ(Caption("Quit"), quit);
+  EXPECT_EQ(window_.Lang().Size(), 135);
   folder_.Write("program/languages/short/main.lng",
                 "Fichier\r\nOutils\r\nlast line lost");
-  window->CurrentSettings().language = "short";
-  window->SetLanguage();
-  EXPECT_EQ(MenuTitle(*window, "Menu1"), "Fichier");
-  EXPECT_EQ(MenuTitle(*window, "SettingsMnu"), Entry("english", 2));
-  EXPECT_EQ(Text(*window, "Quit"), quit);
-  EXPECT_EQ(window->Lang().Size(), 2);
+  Choose("short");
+  EXPECT_EQ(MenuTitle("Menu1"), "Fichier");
+  EXPECT_EQ(MenuTitle("SettingsMnu"), Entry("english", 2));
+  EXPECT_EQ(Caption("Quit"), quit);
 }
 
 TEST_F(MainWindowTest, HelpWritesAFreshPageAndHandsItToTheDesktop) {
-  auto window = Start("Language=english\r\n");
-  window->Action("HELP")->trigger();
-  window->Action("HELP")->trigger();
+  Trigger("HELP");
+  Trigger("HELP");
   const std::vector<std::string>& opened = fakes_.desktop.opened;
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_NE(opened[0], opened[1]);
   for (const std::string& page : opened) {
-    EXPECT_EQ(page.rfind(environment_.temp_folder, 0), 0u) << page;
+    EXPECT_EQ(page.rfind(folder_.Path("tmp/"), 0), 0u) << page;
     EXPECT_EQ(folder_.Read(page.substr(folder_.Path("").size())),
               folder_.Read("program/languages/english/help.lng") + "\r\n");
   }
 }
 
 TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
-  auto window = Start("Language=russian\r\n");
-  window->show();
-  window->Action("About")->trigger();
+  Choose("russian");
+  Trigger("About");
   QWidget* about = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
     if (top->objectName() == "AboutWindow" && top->isVisible()) about = top;
   }
   ASSERT_NE(about, nullptr);
-  EXPECT_FALSE(window->isEnabled());
+  EXPECT_FALSE(window_.isEnabled());
   EXPECT_TRUE(about->isEnabled());
   EXPECT_EQ(about->findChild<QLabel*>("Label1")->text(),
             QString::fromStdString(
                 folder_.Read("program/languages/russian/about.lng")));
-  EXPECT_EQ(about->findChild<QLabel*>("Label2")->text(), Entry("russian", 87));
   EXPECT_EQ(about->focusWidget(), about->findChild<QPushButton*>());
   QTest::keyClick(about, Qt::Key_Escape);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_TRUE(window->isEnabled());
+  EXPECT_TRUE(window_.isEnabled());
 }
 
 TEST_F(MainWindowTest, EveryReachableControlHasAName) {
-  auto window = Start("Language=russian\r\n");
-  window->show();
-  window->NewTab("a.html");
-  window->NewTab("b.html");
-  EXPECT_EQ(testing::UnnamedControls(*window), std::vector<std::string>{});
+  Choose("russian");
+  window_.NewTab("a.html");
+  window_.NewTab("b.html");
+  EXPECT_EQ(testing::UnnamedControls(window_), std::vector<std::string>{});
+}
+
+// Lines below the view left unwrapped would be wrapped all at once by the
+// first caret move down there, a long pause long after the command; lines
+// of every length up to several widths wrap anew whenever the width
+// changes.
+TEST_F(MainWindowTest, WrapAndLineNumbersCommandsWrapEveryLineAtOnce) {
+  using Sci = QsciScintillaBase;
+  std::string text;
+  for (int words = 1; words <= 80; ++words) {
+    for (int i = 0; i < words; ++i) text += "word ";
+    text += "\r\n";
+  }
+  OpenFile("a.html", text);
+  const long last = Rich().SendScintilla(Sci::SCI_GETLINECOUNT) - 1;
+  const auto shown_at = [&] {
+    return Rich().SendScintilla(Sci::SCI_VISIBLEFROMDOCLINE, last);
+  };
+  const std::pair<const char*, bool> steps[] = {
+      {"Wrap", true}, {"setNum", false}, {"setNum", true}};
+  for (const auto& [command, numbered] : steps) {
+    Trigger(command);
+    EXPECT_EQ(LineGutter::Of(&Rich()) != nullptr, numbered) << command;
+    const long wrapped = shown_at();
+    Rich().SendScintilla(Sci::SCI_ENSUREVISIBLE, last);
+    EXPECT_EQ(wrapped, shown_at()) << command;
+  }
+  EXPECT_GT(shown_at(), last + 40);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 
 #include <QTest>
 
+#include <tuple>
+
 #include "app/ui/main_window.h"
+#include "core/editor/format_runs.h"
 #include "editor/html_parse.h"
-#include "editor/run_styles.h"
 #include "editor/ui/editor.h"
 #include "support/window_test.h"
 
@@ -27,14 +29,7 @@ class HighlighterTest : public testing::WindowTest {
     window_.ColourWholeText();
   }
 
-  // The style of every byte, as one string of digits.
-  std::string Styles(int from, int to) {
-    std::string styles;
-    for (int at = from; at < to; ++at) {
-      styles += static_cast<char>('0' + Rich().StyleAt(at));
-    }
-    return styles;
-  }
+  std::string Styles() { return Rich().StylesInRange(0, Rich().Length()); }
 
   // The styles the colouring pass gives, without any index, when it
   // colours 1-based s..e of `text` (kFromCaret: the caret's line) for each
@@ -44,23 +39,11 @@ class HighlighterTest : public testing::WindowTest {
                              int64_t e) {
     const PhpKeywords keywords(
         LoadPhpKeywords(folder_.Path("program/languages/php.lng")));
-    std::vector<uint8_t> styles(text.size(), 0);
+    std::string styles(text.size(), 0);
     for (int caret : carets) {
-      const std::vector<FormatRun> runs =
-          ParseHTML(text, caret, s, e, keywords);
-      if (runs.empty()) continue;
-      const TextRange span = RunsSpan(runs);
-      ApplyRuns(runs, span,
-                std::span(styles).subspan(span.first - 1,
-                                          span.last - span.first + 1));
+      styles = Applied(ParseHTML(text, caret, s, e, keywords), styles);
     }
-    std::string digits;
-    for (uint8_t style : styles) digits += static_cast<char>('0' + style);
-    return digits;
-  }
-
-  std::string WholeTextStyles(const std::string& text) {
-    return ExpectedStyles(text, {1}, 1, static_cast<int64_t>(text.size()));
+    return styles;
   }
 };
 
@@ -99,19 +82,6 @@ TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
   EXPECT_EQ(Rich().FirstVisibleLine(), scrolled_back);
 }
 
-TEST_F(HighlighterTest, ParsingNowIsSetOnlyWhileColouring) {
-  Open("<b>x</b>");
-  bool seen_during = false;
-  QObject::connect(&Rich(), &QsciScintillaBase::SCN_UPDATEUI, &window_,
-                   [&](int) { seen_during |= window_.Guards().parsing_now; });
-  window_.Highlighter().ParseCodeFromRich(Rich());
-  EXPECT_FALSE(window_.Guards().parsing_now);
-  window_.Guards().parsing_now = true;
-  window_.Highlighter().ParseCodeFromRich(Rich());
-  EXPECT_TRUE(window_.Guards().parsing_now);
-  window_.Guards().parsing_now = false;
-}
-
 // After PHP marks are typed and deleted, colouring each line must give
 // what a colouring that reads the whole text gives: the block index that
 // spares reading has followed every edit.
@@ -139,8 +109,7 @@ TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
     Rich().Select(start, start);
     window_.Highlighter().ParseCodeFromRich(Rich());
   }
-  EXPECT_EQ(Styles(0, Rich().Length()),
-            ExpectedStyles(text, line_starts, kFromCaret, kFromCaret))
+  EXPECT_EQ(Styles(), ExpectedStyles(text, line_starts, kFromCaret, kFromCaret))
       << text;
 }
 
@@ -157,7 +126,7 @@ TEST_F(HighlighterTest, WholeTextStylesAreThoseOfTheColouringPass) {
         stretches + "<i>"}) {
     Open(text);
     EXPECT_EQ(Rich().Bytes(), text);
-    EXPECT_EQ(Styles(0, Rich().Length()), WholeTextStyles(text));
+    EXPECT_EQ(Styles(), ExpectedStyles(text, {1}, 1, std::ssize(text)));
   }
 }
 

@@ -68,21 +68,6 @@ TEST_F(TagPanelTest, EachKindOfButtonReplacesOrWrapsTheSelection) {
   }
 }
 
-TEST_F(TagPanelTest, PagesInTheirOrderTheToolbarRowAndTooltips) {
-  QStringList titles;
-  for (int page = 0; page < TTab().count(); ++page)
-    titles << TTab().tabText(page);
-  EXPECT_EQ(titles, QStringList({"Forms", "Lists", "Tables", "Frames", "Script",
-                                 "Common", "PHP", "Advanced"}));
-  EXPECT_EQ(Button("TImg_12").parentWidget(),
-            window_.findChild<QWidget*>("Panel"));
-  EXPECT_EQ(TTab().indexOf(Button("LImg_31").parentWidget()), 4);
-  EXPECT_EQ(Button("Label2_6").text(), "?=");
-  EXPECT_EQ(Button("LImg_19").toolTip(), "Horizonal Line");
-  EXPECT_EQ(Button("LImg_19").accessibleName(), "Horizonal Line");
-  EXPECT_FALSE(Button("LImg_36").icon().isNull());
-}
-
 TEST_F(TagPanelTest, BorderShowsOnlyWhileTheMouseIsDown) {
   PanelToolButton& button = Button("TImg_2");
   EXPECT_EQ(button.Border(), PanelToolButton::BorderStyle::kNone);

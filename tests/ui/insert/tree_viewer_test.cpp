@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QTreeWidget>
 
+#include "editor/ui/highlighter.h"
 #include "insert/ui/new_tag.h"
 #include "insert_window_fixture.h"
 
@@ -60,24 +61,22 @@ TEST_F(TreeViewerTest, GroupsUnderTheTitleListTheirEntries) {
   EXPECT_EQ(Folders().topLevelItem(0)->childCount(), 0);
 }
 
-TEST_F(TreeViewerTest, EntryWithoutParametersGoesInAndCloses) {
+// A cancelled dialog keeps the tree open; OK puts the entry in, as does a
+// double click on an entry without parameters, and the tree closes.
+TEST_F(TreeViewerTest, DoubleClickPutsTheEntryInThroughItsDialog) {
   ClickGroup(0);
-  DoubleClickRow(0);
-  EXPECT_EQ(Rich().Bytes(), "f()");
+  AnswerNextDialog([](QDialog& dialog) { dialog.reject(); });
+  DoubleClickRow(2);
   QApplication::processEvents();
-  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
-}
-
-TEST_F(TreeViewerTest, DoubleClickOpensTheDialogAndOkInserts) {
-  ClickGroup(0);
+  EXPECT_EQ(Rich().Bytes(), "");
+  ASSERT_FALSE(viewer_.isNull());
+  EXPECT_TRUE(viewer_->isVisible());
   QStringList names;
-  QTimer::singleShot(0, [&names] {
-    auto* dialog = qobject_cast<NewTag*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    for (QLabel* name : dialog->findChildren<QLabel*>("PropName"))
+  AnswerNextDialog([&names](QDialog& dialog) {
+    for (QLabel* name : dialog.findChildren<QLabel*>("PropName"))
       names.push_back(name->text());
-    dialog->findChild<QLineEdit*>("PropValue")->setText("$a");
-    PressOk(*dialog);
+    dialog.findChild<QLineEdit*>("PropValue")->setText("$a");
+    PressOk(dialog);
   });
   DoubleClickRow(2);
   EXPECT_EQ(names, QStringList{"array"});
@@ -86,16 +85,12 @@ TEST_F(TreeViewerTest, DoubleClickOpensTheDialogAndOkInserts) {
   EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
 }
 
-TEST_F(TreeViewerTest, CancelledDialogKeepsTheTreeOpen) {
+TEST_F(TreeViewerTest, EntryWithoutParametersGoesInAtOnce) {
   ClickGroup(0);
-  QTimer::singleShot(0, [] {
-    qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
-  });
-  DoubleClickRow(2);
-  EXPECT_EQ(Rich().Bytes(), "");
+  DoubleClickRow(0);
+  EXPECT_EQ(Rich().Bytes(), "f()");
   QApplication::processEvents();
-  ASSERT_FALSE(viewer_.isNull());
-  EXPECT_TRUE(viewer_->isVisible());
+  EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
 }
 
 TEST_F(TreeViewerTest, OpensOverTheMainWindowTitledAndClosesOnEscape) {
@@ -107,6 +102,51 @@ TEST_F(TreeViewerTest, OpensOverTheMainWindowTitledAndClosesOnEscape) {
   QTest::keyClick(viewer_, Qt::Key_Escape);
   QApplication::processEvents();
   EXPECT_TRUE(viewer_.isNull() || !viewer_->isVisible());
+}
+
+class NewTagTest : public InsertWindowTest {
+ protected:
+  NewTag dialog_{Rich(), window_.Highlighter(), window_.Captions(), &window_};
+};
+
+TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
+  Rich().SetBytes("ab");
+  Rich().Select(1, 1);
+  dialog_.StartForm(ElementGroup::kTableOrLink, 0);
+  const QList<QWidget*> cells = ValueCells(dialog_);
+  ASSERT_EQ(cells.size(), 8);
+  qobject_cast<QLineEdit*>(cells[1])->setText("1");
+  qobject_cast<QLineEdit*>(cells[2])->setText("1");
+  qobject_cast<QComboBox*>(cells[5])->setCurrentIndex(3);
+  PressOk(dialog_);
+  EXPECT_EQ(Rich().Bytes(),
+            "a<table align=right>\r\n<tr>\r\n\t<td></td>\r\n</tr>\r\n"
+            "</table>b");
+  EXPECT_EQ(Rich().Caret(), static_cast<int>(Rich().Bytes().size()) - 1);
+  EXPECT_EQ(Rich().StyleAt(1), 2);  // inserted markup is coloured as a tag
+  EXPECT_EQ(dialog_.result(), QDialog::Accepted);
+}
+
+// Which rows each element has is the element table; they show named,
+// locked where the table says, and the focus starts on the first to fill.
+TEST_F(NewTagTest, FormRowsShowNamedLockedAndFocusedOnTheFirstToFill) {
+  dialog_.StartForm(ElementGroup::kForm, 6);
+  dialog_.show();
+  const QList<QWidget*> cells = ValueCells(dialog_);
+  ASSERT_EQ(cells.size(), 5);
+  EXPECT_EQ(dialog_.findChildren<QLabel*>("PropName").size(), 5);
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(cells[2])->isReadOnly());
+  EXPECT_EQ(dialog_.focusWidget(), cells[1]);
+  QWidget* after_last = cells.back()->nextInFocusChain();
+  while (!(after_last->focusPolicy() & Qt::TabFocus)) {
+    after_last = after_last->nextInFocusChain();
+  }
+  EXPECT_EQ(after_last->objectName(), "Command1");
+  // The radio dialog has a row without a name.
+  NewTag radio(Rich(), window_.Highlighter(), window_.Captions(), &window_);
+  radio.StartForm(ElementGroup::kForm, 7);
+  radio.show();
+  EXPECT_EQ(testing::UnnamedControls(radio), std::vector<std::string>{});
 }
 
 }  // namespace

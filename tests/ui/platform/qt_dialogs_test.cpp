@@ -8,7 +8,12 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
+
+#include <tuple>
+
+#include "platform/qt/qt_font_chooser.h"
 
 namespace quillory {
 namespace {
@@ -43,6 +48,35 @@ TEST(QtDialogsTest, TheSaveChooserAsksBeforeReplacingAFile) {
   });
   EXPECT_EQ(dialogs.ChooseFileToSave({}), std::nullopt);
   EXPECT_TRUE(asks);
+}
+
+FontChoice RedBoldDejaVu() {
+  FontChoice start;
+  start.face = "DejaVu Sans";
+  start.size = 12;
+  start.colour = 0x0000FF;
+  start.bold = true;
+  start.underline = true;
+  start.charset = 7;
+  return start;
+}
+
+TEST(QtFontChooserTest, UnchangedChoiceComesBackAsItWent) {
+  const auto fields = [](const FontChoice& f) {
+    return std::tuple(f.face, f.size, f.colour, f.bold, f.italic, f.underline,
+                      f.strikethrough, f.charset);
+  };
+  QtFontChooser chooser(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
+  EXPECT_EQ(fields(chooser.Chosen()), fields(RedBoldDejaVu()));
+}
+
+TEST(QtFontChooserTest, ColourIsOfferedOnlyWithTheExtras) {
+  QtFontChooser with(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
+  QtFontChooser without(RedBoldDejaVu(), FontChooserExtras::kNone);
+  with.show();
+  without.show();
+  EXPECT_TRUE(with.findChild<QToolButton*>("FontColour")->isVisible());
+  EXPECT_FALSE(without.findChild<QToolButton*>("FontColour")->isVisible());
 }
 
 }  // namespace
