@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Ctrl+N's template window makes an untitled document from the first
-# template and another from the "CSS File" type; each is saved under a
-# name chosen in the save dialog, byte for byte.
+# template and one from each blank type, under its untitled caption; the
+# saved ones hold exactly their template, what was typed, or nothing.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
@@ -46,10 +46,19 @@ new_document Down Down Return  # "CSS File", create
 created unknown.css
 xdotool type --delay 20 'p {}'
 save_as "$E2E_ROOT/style.css"
+
+# The other blank types, each under its own untitled caption.
+for choice in "Return:unknown.html" "Down Return:unknown.js" \
+              "Down Down Down Return:unknown.php"; do
+  new_document ${choice%%:*}
+  created "${choice#*:}"
+done
+save_as "$E2E_ROOT/empty.php"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
 head -c -2 "$E2E_PROGRAM/templates/$template" >"$E2E_ROOT/expected.php"
 cmp "$E2E_ROOT/handler.php" "$E2E_ROOT/expected.php"
 e2e_expect_file "$E2E_ROOT/style.css" 'p {}'
+e2e_expect_file "$E2E_ROOT/empty.php" ''
 echo "1 passed, 0 failed"
