@@ -18,6 +18,7 @@
 #include "app/language_files.h"
 #include "app/list_file.h"
 #include "app/path_caption.h"
+#include "app/recent_files.h"
 #include "app/text_util.h"
 #include "app/ui/about_window.h"
 #include "app/ui/change_handler.h"
@@ -348,12 +349,12 @@ void MainWindow::SetLanguage() {
 }
 
 void MainWindow::RebuildRecentMenu() {
-  const int shown = VisibleRecentCount(settings_);
+  const std::vector<std::string> captions = RecentMenuCaptions(settings_);
   for (int k = 0; k < kRecentCount; ++k) {
-    const std::string& path = settings_.last_opened[k];
+    const bool shown = k < static_cast<int>(captions.size());
     recent_entries_[k]->setText(
-        QString::fromStdString(std::string(AfterLast(path, '/'))));
-    recent_entries_[k]->setVisible(k < shown);
+        shown ? QString::fromStdString(captions[k]) : QString());
+    recent_entries_[k]->setVisible(shown);
   }
 }
 
