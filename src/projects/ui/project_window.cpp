@@ -69,6 +69,7 @@ QWidget* ProjectWindow::BuildLists() {
     lists_[i]->setAccessibleName(label->text());
     // The slot number after the TABs is for the window, not the user.
     lists_[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lists_[i]->setTextElideMode(Qt::ElideNone);
     label->setBuddy(lists_[i]);
     grid->addWidget(label, 0, i * 2);
     grid->addWidget(lists_[i], 1, i * 2);
