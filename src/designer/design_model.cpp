@@ -40,7 +40,7 @@ const DesignElement& DesignModel::At(ElementKind kind, int index) const {
 }
 
 std::optional<int> DesignModel::LowestFree(ElementKind kind) const {
-  for (int i = 0; i < kSlotCount; ++i) {
+  for (int i = 0; i < kDesignSlots; ++i) {
     if (!At(kind, i).present) return i;
   }
   return std::nullopt;

@@ -27,9 +27,9 @@ struct DesignElement {
   std::vector<std::string> items;
 };
 
-inline constexpr int kSlotCount = 201;
+inline constexpr int kDesignSlots = 201;
 inline constexpr int kMaxItems = 301;
-using KindTable = std::array<DesignElement, kSlotCount>;
+using KindTable = std::array<DesignElement, kDesignSlots>;
 
 // Sizes in twips; colour 0x00BBGGRR. The previous size is that of the last
 // layout, whole twips, 0 until there was one.

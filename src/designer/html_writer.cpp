@@ -88,7 +88,7 @@ std::string InsertToCodeText(const DesignModel& model) {
   const float y_factor = PercentFactor(canvas.height);
   std::string text =
       "<body bgcolor=" + HtmlColourText(canvas.colour) + ">" + "\r\n";
-  for (int i = 0; i < kSlotCount; ++i) {
+  for (int i = 0; i < kDesignSlots; ++i) {
     for (ElementKind kind : kElementKinds) {
       const DesignElement& element = model.At(kind, i);
       if (!element.present) continue;

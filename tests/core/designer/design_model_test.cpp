@@ -26,7 +26,7 @@ TEST(DesignModelTest, SlotZeroKeepsItsSizeAndAFullTableTakesNoMore) {
   model.FreeAll();
   model.Create(ElementKind::kList, 0, 0, "");
   EXPECT_EQ(model.At(ElementKind::kList, 0).width, 42);
-  for (int i = 1; i < kSlotCount; ++i)
+  for (int i = 1; i < kDesignSlots; ++i)
     model.Create(ElementKind::kList, 0, 0, "");
   EXPECT_EQ(model.Create(ElementKind::kList, 0, 0, ""), std::nullopt);
 }
