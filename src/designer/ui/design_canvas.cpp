@@ -46,6 +46,9 @@ DesignCanvas::DesignCanvas(const DesignModel& model, QString list_sample,
       border_(new QFrame(this)) {
   setObjectName("Canvas");
   setAcceptDrops(true);
+  // A click on the canvas or an element takes the focus from the fields,
+  // which gives the Delete key back to the designer.
+  setFocusPolicy(Qt::ClickFocus);
   border_->setObjectName("SelectionBorder");
   border_->setFrameStyle(QFrame::Box | QFrame::Plain);
   border_->setStyleSheet("color: #0060C0;");

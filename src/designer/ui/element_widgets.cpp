@@ -27,12 +27,14 @@ QRadioButton* MakeRadio(const QString& caption, QWidget* parent) {
 
 QWidget* MakeList(const QString& sample, QWidget* parent) {
   auto* list = new QListWidget(parent);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (!sample.isEmpty()) list->addItems({sample, sample});
   return list;
 }
 
-QLabel* MakeImage(QWidget* parent) {
-  auto* image = new QLabel(parent);
+QLabel* MakeImage(const QString& caption, QWidget* parent) {
+  auto* image = new QLabel(caption, parent);
   image->setFrameShape(QFrame::Box);
   image->setAutoFillBackground(true);
   return image;
@@ -58,7 +60,7 @@ QWidget* MakeKindWidget(ElementKind kind, const QString& caption,
     case ElementKind::kList:
       return MakeList(sample, parent);
     case ElementKind::kImage:
-      return MakeImage(parent);
+      return MakeImage(caption, parent);
     case ElementKind::kLink:
       return MakeLink(caption, parent);
   }

@@ -1,10 +1,13 @@
 #include "designer/ui/toolbox.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDrag>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "app/lang_table.h"
 #include "app/window_layout.h"
@@ -17,7 +20,7 @@ constexpr char kMimeType[] = "application/x-quillory-designer-item";
 
 QString Caption(const LangTable& lang, ElementKind kind) {
   const KindInfo& info = InfoOf(kind);
-  if (info.caption_entry < 0) return {};
+  if (info.caption_entry < 0) return QString::fromUtf8(info.type_text);
   return QString::fromStdString(
       lang.EntryOr(info.caption_entry, info.type_text));
 }
@@ -73,19 +76,29 @@ Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
 }
 
 // Every press is taken here, so no item toggles, selects or takes the text
-// cursor.
+// cursor. The drag starts once the pointer moves with the left button held
+// beyond the toolkit's drag distance.
 bool Toolbox::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  auto* mouse = static_cast<QMouseEvent*>(event);
   if (type == QEvent::MouseButtonPress) {
-    auto* press = static_cast<QMouseEvent*>(event);
-    auto* item = static_cast<QWidget*>(watched);
-    const std::optional<ElementKind> kind =
-        KindFromToolbox(item->objectName().toStdString());
-    if (kind && press->button() == Qt::LeftButton) {
-      StartDrag(*item, *kind, press->position().toPoint());
+    if (mouse->button() == Qt::LeftButton) {
+      pressed_ = static_cast<QWidget*>(watched);
+      grabbed_ = mouse->position().toPoint();
     }
     return true;
   }
+  if (type == QEvent::MouseMove && pressed_ == watched &&
+      (mouse->buttons() & Qt::LeftButton) &&
+      (mouse->position().toPoint() - grabbed_).manhattanLength() >=
+          QApplication::startDragDistance()) {
+    QWidget* item = std::exchange(pressed_, nullptr);
+    const std::optional<ElementKind> kind =
+        KindFromToolbox(item->objectName().toStdString());
+    if (kind) StartDrag(*item, *kind, grabbed_);
+    return true;
+  }
+  if (type == QEvent::MouseButtonRelease) pressed_ = nullptr;
   return type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
 }

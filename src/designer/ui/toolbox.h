@@ -24,8 +24,8 @@ std::unique_ptr<QMimeData> ToolboxMimeData(const ToolboxDrag& drag);
 std::optional<ToolboxDrag> ToolboxDragOf(const QMimeData& data);
 
 // The designer's toolbox: one small widget of each kind, named Lbl, Txt,
-// Cmd, Chk, Opt, Cmb, Img and Frm. Pressing the left button on one starts a
-// drag and drop; clicking never changes an item.
+// Cmd, Chk, Opt, Cmb, Img and Frm. Dragging one with the left button
+// starts a drag and drop; clicking never changes an item.
 class Toolbox : public QWidget {
   Q_OBJECT
 
@@ -34,6 +34,10 @@ class Toolbox : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* pressed_ = nullptr;  // the item the left button went down on
+  QPoint grabbed_;              // where in it, in pixels
 };
 
 }  // namespace quillory

@@ -56,6 +56,10 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
   panel_frame->setFixedWidth(250);
   row->addWidget(panel_frame);
   resize(900, 560);
+  // The window itself, not a field, has the focus at first, so Delete
+  // works at once.
+  setFocusPolicy(Qt::StrongFocus);
+  setFocus();
 
   connect(canvas_, &DesignCanvas::Dropped, this, &VisualEditor::Drop);
   connect(canvas_, &DesignCanvas::Pressed, this, &VisualEditor::Press);
@@ -97,6 +101,7 @@ void VisualEditor::Drop(int kind_code, QPointF twips) {
 // Any button selects; only the left one starts moving the element.
 void VisualEditor::Press(int kind_code, int index, Qt::MouseButton button,
                          QPointF twips) {
+  canvas_->setFocus();
   if (button == Qt::LeftButton) {
     dragging_ = true;
     drag_offset_ = twips;
