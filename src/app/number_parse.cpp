@@ -1,6 +1,8 @@
 #include "app/number_parse.h"
 
+#include <charconv>
 #include <limits>
+#include <string>
 
 #include "app/text_util.h"
 
@@ -64,6 +66,18 @@ std::optional<int32_t> ParseLeadingInteger(std::string_view text) {
     return std::nullopt;
   }
   return static_cast<int32_t>(value);
+}
+
+double ParseLeadingNumber(std::string_view text) {
+  const Number number = ScanNumber(text);
+  const std::string digits = (number.negative ? "-0" : "0") +
+                             std::string(number.whole) + "." +
+                             std::string(number.fraction);
+  // from_chars, not strtod: the toolkit sets the C locale from the desktop,
+  // whose decimal separator may not be ".".
+  double value = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  return value;
 }
 
 std::optional<bool> ParseBoolean(std::string_view text) {

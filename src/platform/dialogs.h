@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,6 +36,9 @@ class Dialogs {
   // The font chooser opened showing `start`; nothing when cancelled.
   virtual std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                                FontChooserExtras extras) = 0;
+  // The colour chooser opened on `start` (0x00BBGGRR); nothing when
+  // cancelled.
+  virtual std::optional<uint32_t> ChooseColour(uint32_t start) = 0;
 };
 
 // Hands files to the desktop: the program registered for their type.

@@ -50,4 +50,8 @@ std::optional<FontChoice> FakeDialogs::ChooseFont(const FontChoice& start,
   return Next(chosen_fonts);
 }
 
+std::optional<uint32_t> FakeDialogs::ChooseColour(uint32_t) {
+  return Next(chosen_colours);
+}
+
 }  // namespace quillory::testing

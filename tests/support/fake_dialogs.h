@@ -24,11 +24,13 @@ class FakeDialogs : public Dialogs {
                                      const std::string& default_text) override;
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
+  std::optional<uint32_t> ChooseColour(uint32_t start) override;
 
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> chosen_files;
   std::deque<std::optional<std::string>> typed_texts;
   std::deque<std::optional<FontChoice>> chosen_fonts;
+  std::deque<std::optional<uint32_t>> chosen_colours;
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;

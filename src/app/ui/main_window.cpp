@@ -32,6 +32,7 @@
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
+#include "designer/ui/visual_editor.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
@@ -242,6 +243,15 @@ void MainWindow::AddToTemplates() {
       services_.dialogs, lang_,
       TemplateFoldersOf(environment_.program_folder, environment_.user_folder),
       rich_->Bytes());
+}
+
+void MainWindow::ShowDesigner() {
+  if (designer_) return;
+  designer_ = new VisualEditor(
+      {*rich_, *highlighter_, services_.dialogs, lang_, design_});
+  designer_->show();
+  setEnabled(false);
+  connect(designer_, &QObject::destroyed, this, [this] { setEnabled(true); });
 }
 
 void MainWindow::ColourWholeText() {

@@ -15,6 +15,7 @@
 #include "app/named_captions.h"
 #include "app/settings.h"
 #include "app/window_layout.h"
+#include "designer/design_model.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
@@ -34,6 +35,7 @@ class DocumentFiles;
 class CompletionPopup;
 class EditorKeyHandler;
 class FindWindow;
+class VisualEditor;
 class DocumentTabs;
 class Editor;
 class HtmlParse;
@@ -85,6 +87,9 @@ class MainWindow : public QMainWindow {
   void AddToTemplates();
   // Brings up the find window with `panel` and the focus in its find text.
   void ShowFind(FindPanel panel);
+  // Opens the form designer; the main window takes no input until it
+  // closes.
+  void ShowDesigner();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
@@ -153,6 +158,8 @@ class MainWindow : public QMainWindow {
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
   QPointer<TemplateWindow> templates_;
+  QPointer<VisualEditor> designer_;
+  DesignModel design_;
   HtmlParse* highlighter_ = nullptr;
   CompletionPopup* completion_ = nullptr;
   ChangeHandler* change_ = nullptr;

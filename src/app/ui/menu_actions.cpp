@@ -71,7 +71,7 @@ const std::array kActions = {
   ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
   ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", nullptr, A::kNotBuilt},
 
-  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", nullptr, A::kNotBuilt},
+  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.ShowDesigner(); }, A::kWithDocument},
   ActionSpec{"view_browse", M::kTools, 14, "Preview", "", nullptr, A::kNotBuilt},
   ActionSpec{"Chk", M::kTools, 9, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy, false, true},
   ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", &OnTidy<TidyCommand::kClean>, A::kWithTidy},

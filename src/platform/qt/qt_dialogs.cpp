@@ -1,5 +1,6 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -114,6 +115,14 @@ std::optional<FontChoice> QtDialogs::ChooseFont(const FontChoice& start,
   QtFontChooser chooser(start, extras, parent_);
   if (chooser.exec() != QDialog::Accepted) return std::nullopt;
   return chooser.Chosen();
+}
+
+std::optional<uint32_t> QtDialogs::ChooseColour(uint32_t start) {
+  const QColor chosen = QColorDialog::getColor(
+      QColor(start & 0xFF, (start >> 8) & 0xFF, (start >> 16) & 0xFF), parent_);
+  if (!chosen.isValid()) return std::nullopt;
+  return static_cast<uint32_t>(chosen.red() | chosen.green() << 8 |
+                               chosen.blue() << 16);
 }
 
 bool QtDesktop::OpenWithDesktop(const std::string& path) {

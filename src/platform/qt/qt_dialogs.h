@@ -23,6 +23,7 @@ class QtDialogs : public Dialogs {
                                      const std::string& default_text) override;
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
+  std::optional<uint32_t> ChooseColour(uint32_t start) override;
 
  private:
   QWidget* parent_;

@@ -1,0 +1,106 @@
+#include "designer/ui/toolbox.h"
+
+#include <QApplication>
+#include <QDataStream>
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include <utility>
+
+#include "app/lang_table.h"
+#include "app/window_layout.h"
+#include "designer/ui/element_widgets.h"
+
+namespace quillory {
+namespace {
+
+constexpr char kMimeType[] = "application/x-quillory-designer-item";
+
+QString Caption(const LangTable& lang, ElementKind kind) {
+  const KindInfo& info = InfoOf(kind);
+  if (info.caption_entry < 0) return QString::fromUtf8(info.type_text);
+  return QString::fromStdString(
+      lang.EntryOr(info.caption_entry, info.type_text));
+}
+
+void StartDrag(QWidget& item, ElementKind kind, QPoint grabbed) {
+  auto* drag = new QDrag(&item);
+  drag->setMimeData(
+      ToolboxMimeData({kind, QPointF(grabbed) * kTwipsPerPixel}).release());
+  drag->setPixmap(item.grab());
+  drag->setHotSpot(grabbed);
+  drag->exec(Qt::CopyAction);
+}
+
+}  // namespace
+
+std::unique_ptr<QMimeData> ToolboxMimeData(const ToolboxDrag& drag) {
+  QByteArray payload;
+  QDataStream(&payload, QIODevice::WriteOnly)
+      << CodeOf(drag.kind) << drag.offset;
+  auto data = std::make_unique<QMimeData>();
+  data->setData(kMimeType, payload);
+  return data;
+}
+
+std::optional<ToolboxDrag> ToolboxDragOf(const QMimeData& data) {
+  if (!data.hasFormat(kMimeType)) return std::nullopt;
+  int code = -1;
+  QPointF offset;
+  QDataStream(data.data(kMimeType)) >> code >> offset;
+  if (code < 0 || code >= kElementKindCount) return std::nullopt;
+  return ToolboxDrag{static_cast<ElementKind>(code), offset};
+}
+
+Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
+  auto* column = new QVBoxLayout(this);
+  for (ElementKind kind : kElementKinds) {
+    const KindInfo& info = InfoOf(kind);
+    const QString caption = Caption(lang, kind);
+    QWidget* item = MakeKindWidget(kind, caption, caption, this);
+    item->setObjectName(QString::fromUtf8(info.toolbox));
+    item->setToolTip(QString::fromUtf8(info.tooltip));
+    item->setAccessibleName(QString::fromUtf8(info.tooltip));
+    item->setFocusPolicy(Qt::NoFocus);
+    item->setFixedSize(96, kind == ElementKind::kList ? 40 : 24);
+    // The item's own children (a list's viewport) must not take the press.
+    for (QWidget* child : item->findChildren<QWidget*>()) {
+      child->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    item->installEventFilter(this);
+    column->addWidget(item);
+  }
+  column->addStretch();
+}
+
+// Every press is taken here, so no item toggles, selects or takes the text
+// cursor. The drag starts once the pointer moves with the left button held
+// beyond the toolkit's drag distance.
+bool Toolbox::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  if (type == QEvent::MouseButtonPress) {
+    if (mouse->button() == Qt::LeftButton) {
+      pressed_ = static_cast<QWidget*>(watched);
+      grabbed_ = mouse->position().toPoint();
+    }
+    return true;
+  }
+  if (type == QEvent::MouseMove && pressed_ == watched &&
+      (mouse->buttons() & Qt::LeftButton) &&
+      (mouse->position().toPoint() - grabbed_).manhattanLength() >=
+          QApplication::startDragDistance()) {
+    QWidget* item = std::exchange(pressed_, nullptr);
+    const std::optional<ElementKind> kind =
+        KindFromToolbox(item->objectName().toStdString());
+    if (kind) StartDrag(*item, *kind, grabbed_);
+    return true;
+  }
+  if (type == QEvent::MouseButtonRelease) pressed_ = nullptr;
+  return type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
+}
+
+}  // namespace quillory

@@ -1,0 +1,78 @@
+#include "designer/ui/visual_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+
+#include "designer/element_kind.h"
+#include "designer/ui/toolbox.h"
+#include "support/window_test.h"
+
+namespace quillory {
+namespace {
+
+class VisualEditorTest : public testing::WindowTest {
+ protected:
+  VisualEditorTest() {
+    OpenFile("a.html", "[x]");
+    Rich().Select(1, 2);
+    Trigger("VisEd");
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() == "VisualEditor") designer_ = top;
+    }
+  }
+
+  template <typename Widget = QWidget>
+  Widget* Part(const char* name) {
+    return designer_->findChild<Widget*>(name);
+  }
+
+  // NOTE: the offscreen platform has no drag and drop, so the drop the
+  // toolbox's drag would end in is sent to the canvas directly.
+  void DropItem(ElementKind kind, QPoint grabbed, QPoint at) {
+    const std::unique_ptr<QMimeData> data =
+        ToolboxMimeData({kind, QPointF(grabbed) * 15});
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(Part("Canvas"), &enter);
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(Part("Canvas"), &drop);
+  }
+
+  QWidget* designer_ = nullptr;
+};
+
+// The whole road through the designer, by pointer and keys, into the
+// document in place of its selection.
+TEST_F(VisualEditorTest, DroppedMovedDeletedAndEditedElementsGoIntoTheText) {
+  EXPECT_FALSE(window_.isEnabled());
+  DropItem(ElementKind::kButton, QPoint(4, 2), QPoint(84, 42));
+  DropItem(ElementKind::kText, QPoint(4, 2), QPoint(200, 100));
+  QWidget* button = Part("Button0");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->pos(), QPoint(80, 40));
+  QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(button, QPoint(25, 15));
+  QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(25, 15));
+  QTest::mouseClick(Part("Text0"), Qt::LeftButton);
+  QTest::keyClick(Part("Canvas"), Qt::Key_Delete);
+  EXPECT_FALSE(Part("Text0")->isVisible());
+  QTest::mouseClick(button, Qt::LeftButton);
+  auto* value = Part<QLineEdit>("ValueEl");
+  value->selectAll();
+  QTest::keyClicks(value, "Go");
+  QTest::mouseClick(Part<QPushButton>("Command2"), Qt::LeftButton);
+  EXPECT_EQ(Text(),
+            "[<body bgcolor=#FFFFFF>\r\n<input type=button name=Button0 "
+            "style='position:absolute;top:50;left:100;height:25;width:65' "
+            "value=Go>\r\n]");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(window_.isEnabled());
+}
+
+}  // namespace
+}  // namespace quillory
