@@ -69,6 +69,33 @@ e2e_wait_exit() {
   return 1
 }
 
+# Prints the newest visible window whose title matches the pattern, once
+# there is one. xdotool's own --sync search fails outright when a window
+# goes away while it looks (a dialog closing, say), so it is asked again.
+e2e_wait_named() {
+  for _ in $(seq 1 300); do
+    local window
+    window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null |
+             tail -n 1) || true
+    [ -n "$window" ] && { echo "$window"; return 0; }
+    sleep 0.1
+  done
+  echo "e2e: no window named $1" >&2
+  return 1
+}
+
+# Gives the keyboard to that window; one of the same title that is closing
+# may still be listed and refuse the focus, so it is tried again.
+e2e_focus_named() {
+  for _ in $(seq 1 100); do
+    xdotool windowfocus --sync "$(e2e_wait_named "$1")" 2>/dev/null &&
+      return 0
+    sleep 0.1
+  done
+  echo "e2e: no window named $1 took the focus" >&2
+  return 1
+}
+
 e2e_screenshot() {
   import -window root "$1"
 }

@@ -14,8 +14,7 @@ esac
 
 new_document() {
   xdotool key --clearmodifiers ctrl+n
-  xdotool windowfocus --sync \
-    "$(xdotool search --sync --onlyvisible --name '^New document$')"
+  e2e_focus_named '^New document$'
   sleep 0.3
   xdotool key --clearmodifiers "$@"
 }
@@ -23,14 +22,13 @@ new_document() {
 # Without a window manager, the main window takes the keys back only when
 # given them, after each window that had them has gone.
 created() {
-  xdotool search --sync --onlyvisible --name "^Quillory - $1$" >/dev/null
+  e2e_wait_named "^Quillory - $1$" >/dev/null
   xdotool windowfocus --sync "$E2E_WINDOW"
 }
 
 save_as() {
   xdotool key --clearmodifiers ctrl+s
-  xdotool windowfocus --sync \
-    "$(xdotool search --sync --onlyvisible --name '^Save As$')"
+  e2e_focus_named '^Save As$'
   sleep 0.3
   xdotool type --delay 10 "$1"
   xdotool key --clearmodifiers Return

@@ -18,10 +18,9 @@ file_command() {
 }
 
 e2e_start "$E2E_ROOT/work.qlp"
-xdotool search --sync --onlyvisible --name "^Quillory - b.css$" >/dev/null
+e2e_wait_named "^Quillory - b.css$" >/dev/null
 file_command 8  # Save project as...
-xdotool windowfocus --sync \
-  "$(xdotool search --sync --onlyvisible --name '^Save project as')"
+e2e_focus_named '^Save project as'
 sleep 0.3
 # Focus starts in the open documents' list; Space selects its current
 # entry (a.html, then b.css) and the arrow button moves it across.
@@ -35,7 +34,7 @@ e2e_expect_file "$project" "$E2E_ROOT/a.html\r\n$E2E_ROOT/b.css"
 
 # A second launch hands c.js over; Add to project appends it.
 "$E2E_PROGRAM/quillory" "$E2E_ROOT/c.js"
-xdotool search --sync --onlyvisible --name "^Quillory - c.js$" >/dev/null
+e2e_wait_named "^Quillory - c.js$" >/dev/null
 xdotool windowfocus --sync "$E2E_WINDOW"
 file_command 9  # Add to project
 sleep 0.5
@@ -45,7 +44,7 @@ xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
 e2e_start "$project"
-xdotool search --sync --onlyvisible --name "^Quillory - c.js$" >/dev/null
+e2e_wait_named "^Quillory - c.js$" >/dev/null
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 echo "1 passed, 0 failed"
