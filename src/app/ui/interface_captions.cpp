@@ -39,9 +39,9 @@ void Recaption(QMainWindow& window, const char* object_name,
 
 // The check command names the checker after its entry.
 std::optional<QString> ActionCaption(const LangTable& lang,
-                                     const ActionSpec& spec) {
-  std::optional<QString> caption = Caption(lang, spec.caption_index);
-  if (caption && std::string_view(spec.object_name) == "Chk") {
+                                     const ActionSpec& row) {
+  std::optional<QString> caption = Caption(lang, row.caption_index);
+  if (caption && std::string_view(row.object_name) == "Chk") {
     *caption += " HTML-Tidy";
   }
   return caption;
@@ -54,16 +54,16 @@ QString Named(const NamedCaptions& captions, std::string_view name,
 
 void CaptionUnnumberedCommands(QMainWindow& window,
                                const NamedCaptions& captions) {
-  for (const MenuSpec& spec : MainMenus()) {
-    if (spec.caption_index >= 0) continue;
-    Recaption<QMenu>(window, spec.object_name,
-                     Named(captions, spec.object_name, spec.caption),
+  for (const MenuSpec& row : MainMenus()) {
+    if (row.caption_index >= 0) continue;
+    Recaption<QMenu>(window, row.object_name,
+                     Named(captions, row.object_name, row.caption),
                      &QMenu::setTitle);
   }
-  for (const ActionSpec& spec : MainActions()) {
-    if (spec.caption_index >= 0) continue;
-    Recaption<QAction>(window, spec.object_name,
-                       Named(captions, spec.object_name, spec.caption),
+  for (const ActionSpec& row : MainActions()) {
+    if (row.caption_index >= 0) continue;
+    Recaption<QAction>(window, row.object_name,
+                       Named(captions, row.object_name, row.caption),
                        &QAction::setText);
   }
 }
@@ -71,12 +71,12 @@ void CaptionUnnumberedCommands(QMainWindow& window,
 }  // namespace
 
 void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
-  for (const MenuSpec& spec : MainMenus()) {
-    Recaption<QMenu>(window, spec.object_name,
-                     Caption(lang, spec.caption_index), &QMenu::setTitle);
+  for (const MenuSpec& row : MainMenus()) {
+    Recaption<QMenu>(window, row.object_name, Caption(lang, row.caption_index),
+                     &QMenu::setTitle);
   }
-  for (const ActionSpec& spec : MainActions()) {
-    Recaption<QAction>(window, spec.object_name, ActionCaption(lang, spec),
+  for (const ActionSpec& row : MainActions()) {
+    Recaption<QAction>(window, row.object_name, ActionCaption(lang, row),
                        &QAction::setText);
   }
   Recaption<QAbstractButton>(window, "Option1_0",

@@ -41,12 +41,12 @@
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
 #include "insert/ui/tag_panel.h"
-#include "tools/ui/page_view_loader.h"
-#include "tools/ui/tool_commands.h"
 #include "projects/project_file.h"
 #include "projects/ui/add_template.h"
 #include "projects/ui/project_window.h"
 #include "projects/ui/template_window.h"
+#include "tools/ui/page_view_loader.h"
+#include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
@@ -265,30 +265,29 @@ void MainWindow::SetNum() {
 }
 
 void MainWindow::BuildMenus() {
-  for (const MenuSpec& spec : MainMenus()) {
-    QMenu* menu = spec.parent == spec.id
-                      ? menuBar()->addMenu(spec.caption)
-                      : menus_.at(spec.parent)->addMenu(spec.caption);
-    menu->setObjectName(spec.object_name);
-    menus_[spec.id] = menu;
+  for (const MenuSpec& row : MainMenus()) {
+    QMenu* menu = row.parent == row.id
+                      ? menuBar()->addMenu(row.caption)
+                      : menus_.at(row.parent)->addMenu(row.caption);
+    menu->setObjectName(row.object_name);
+    menus_[row.id] = menu;
   }
   QAction* quit = nullptr;
-  for (const ActionSpec& spec : MainActions()) {
-    QMenu* menu = menus_.at(spec.menu);
-    if (spec.separator_before) menu->addSeparator();
-    QAction* action = menu->addAction(spec.caption);
-    action->setObjectName(spec.object_name);
-    action->setShortcut(QKeySequence(spec.shortcut));
-    action->setCheckable(spec.checkable);
-    if (spec.handler) {
-      connect(action, &QAction::triggered, this,
-              [this, handler = spec.handler] {
-                handler(*this);
-                UpdateCommandStates();
-              });
+  for (const ActionSpec& row : MainActions()) {
+    QMenu* menu = menus_.at(row.menu);
+    if (row.separator_before) menu->addSeparator();
+    QAction* action = menu->addAction(row.caption);
+    action->setObjectName(row.object_name);
+    action->setShortcut(QKeySequence(row.shortcut));
+    action->setCheckable(row.checkable);
+    if (row.handler) {
+      connect(action, &QAction::triggered, this, [this, handler = row.handler] {
+        handler(*this);
+        UpdateCommandStates();
+      });
     }
     actions_.push_back(action);
-    if (std::string_view(spec.object_name) == "Quit") quit = action;
+    if (std::string_view(row.object_name) == "Quit") quit = action;
   }
   BuildRecentEntries(menus_.at(MenuId::kFile), quit);
 
@@ -362,8 +361,8 @@ void MainWindow::RebuildRecentMenu() {
   const std::vector<std::string> captions = RecentMenuCaptions(settings_);
   for (int k = 0; k < kRecentCount; ++k) {
     const bool shown = k < static_cast<int>(captions.size());
-    recent_entries_[k]->setText(
-        shown ? QString::fromStdString(captions[k]) : QString());
+    recent_entries_[k]->setText(shown ? QString::fromStdString(captions[k])
+                                      : QString());
     recent_entries_[k]->setVisible(shown);
   }
 }
