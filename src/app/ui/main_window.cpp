@@ -39,12 +39,14 @@
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
 #include "insert/ui/tag_panel.h"
-#include "tools/ui/page_view_loader.h"
-#include "tools/ui/tool_commands.h"
 #include "projects/project_file.h"
 #include "projects/ui/add_template.h"
 #include "projects/ui/project_window.h"
 #include "projects/ui/template_window.h"
+#include "tools/ui/external_browser.h"
+#include "tools/ui/page_view_loader.h"
+#include "tools/ui/preview_pane.h"
+#include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
@@ -76,6 +78,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
+  BuildPreview();
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
@@ -116,7 +119,6 @@ void MainWindow::BuildWidgets() {
   view_buttons_[0]->setText("Source");
   view_buttons_[1]->setText("Preview");
   view_buttons_[0]->setChecked(true);
-  view_buttons_[1]->setEnabled(false);
 
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
@@ -283,7 +285,10 @@ void MainWindow::BuildMenus() {
 
   // Design-time entries that later copies are made from; hidden until used.
   browsers_menu_ = menus_.at(MenuId::kBrowsers);
-  browsers_menu_->addAction("")->setObjectName("ext_0");
+  QAction* first_browser = browsers_menu_->addAction("");
+  first_browser->setObjectName("ext_0");
+  connect(first_browser, &QAction::triggered, this,
+          [this] { OpenInBrowser(0); });
   menus_.at(MenuId::kPlugIns)->addAction("")->setObjectName("mplug_0");
   for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
     menu->actions().front()->setVisible(false);
@@ -313,6 +318,7 @@ QAction* MainWindow::Action(const char* object_name) const {
 // depend on them are built.
 void MainWindow::StartUp() {
   ReadSettingsFile();
+  DetectInstalledBrowsers(settings_, this, [this] { ParseExt(); });
   RebuildRecentMenu();
   SetLanguage();
   ParseExt();
@@ -362,8 +368,12 @@ void MainWindow::ParseExt() {
   for (int i = 1; i < entries.size(); ++i) delete entries[i];
   const auto& browsers = settings_.external_browsers;
   for (size_t i = 1; i < browsers.size(); ++i) {
-    QAction* entry = i == 1 ? browsers_menu_->actions().front()
-                            : browsers_menu_->addAction("");
+    QAction* entry = browsers_menu_->actions().front();
+    if (i > 1) {
+      entry = browsers_menu_->addAction("");
+      connect(entry, &QAction::triggered, this,
+              [this, i] { OpenInBrowser(static_cast<int>(i) - 1); });
+    }
     entry->setObjectName(QString("ext_%1").arg(i - 1));
     entry->setText(QString::fromStdString(browsers[i][0]));
     entry->setVisible(!browsers[i][0].empty());
@@ -406,6 +416,62 @@ void MainWindow::SetStatus(std::string_view text) {
 
 void MainWindow::Quit() { close(); }
 
+void MainWindow::BuildPreview() {
+  std::string temp = environment_.temp_folder;
+  if (!temp.ends_with('/')) temp += '/';
+  preview_ =
+      new PreviewPane({[this] { return ActiveSource(); },
+                       [this](std::string_view text) { SetStatus(text); },
+                       [this](bool shown) {
+                         rich_->setVisible(shown);
+                         if (shown) rich_->setFocus();
+                       },
+                       settings_, temp, &LoadPageView},
+                      area_);
+  for (int i = 0; i < 2; ++i) {
+    connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) SwitchView(i);
+    });
+  }
+  // Switching documents keeps the chosen view.
+  connect(tabs_, &DocumentTabs::Switched, this, [this] {
+    if (view_buttons_[1]->isChecked()) SwitchView(1);
+  });
+}
+
+std::optional<PreviewSource> MainWindow::ActiveSource() const {
+  const int slot = tabs_->ActiveSlot();
+  if (slot < 0) return std::nullopt;
+  const Document& document = tabs_->At(slot);
+  return PreviewSource{document.file_path, document.saved, rich_->Bytes()};
+}
+
+void MainWindow::SwitchView(int index) {
+  if (view_switch_lock_) return;
+  if (index == 0) {
+    preview_->ShowSource();
+  } else {
+    preview_->ShowPreview();
+  }
+}
+
+void MainWindow::ViewBrowse() {
+  view_buttons_[view_buttons_[0]->isChecked() ? 1 : 0]->setChecked(true);
+}
+
+void MainWindow::ResetViewOption() {
+  view_switch_lock_ = true;
+  view_buttons_[0]->setChecked(true);
+  preview_->ShowSource();
+  view_switch_lock_ = false;
+}
+
+void MainWindow::OpenInBrowser(int index) {
+  const auto& browsers = settings_.external_browsers;
+  if (index + 1 >= static_cast<int>(browsers.size())) return;
+  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), services_.dialogs);
+}
+
 void MainWindow::ShowHelp() {
   OpenHelpPage(environment_, settings_.language, services_);
 }
@@ -424,6 +490,7 @@ void MainWindow::ShowAbout() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
+  preview_->Finish();
   emit Closing();
   if (about_) about_->close();
   WriteSettingsFile();
@@ -440,6 +507,7 @@ void MainWindow::OnSwitched(int slot) {
 }
 
 void MainWindow::OnAllFreed() {
+  ResetViewOption();
   ShowDocumentViews(false);
   opened_path_->clear();
   UpdateTitle();
@@ -454,6 +522,8 @@ void MainWindow::ShowDocumentViews(bool shown) {
     part->setVisible(shown);
   }
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
+  if (!shown) preview_->hide();
+  if (shown && view_buttons_[1]->isChecked()) rich_->hide();
 }
 
 // Runs after every command and every edit, so Undo and Redo follow the
@@ -513,6 +583,7 @@ void MainWindow::Relayout() {
   tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
                         tab_bar_->sizeHint().height());
   rich_->setGeometry(ToPixels(layout.editor));
+  preview_->setGeometry(ToPixels(layout.editor));
   close_button_->setGeometry(ToPixels(layout.close_button));
   const QRect buttons = ToPixels(layout.view_buttons);
   view_buttons_[0]->setGeometry(buttons.left(), buttons.top(),
