@@ -78,7 +78,10 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
-  BuildPreview();
+  // Switching documents keeps the chosen view.
+  connect(tabs_, &DocumentTabs::Switched, this, [this] {
+    if (view_buttons_[1]->isChecked()) SwitchView(1);
+  });
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
@@ -124,6 +127,7 @@ void MainWindow::BuildWidgets() {
   status_->setObjectName("Status");
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
+  BuildPreview();
   ShowDocumentViews(false);
 }
 
@@ -433,10 +437,6 @@ void MainWindow::BuildPreview() {
       if (on) SwitchView(i);
     });
   }
-  // Switching documents keeps the chosen view.
-  connect(tabs_, &DocumentTabs::Switched, this, [this] {
-    if (view_buttons_[1]->isChecked()) SwitchView(1);
-  });
 }
 
 std::optional<PreviewSource> MainWindow::ActiveSource() const {
