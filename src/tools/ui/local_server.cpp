@@ -58,8 +58,9 @@ bool LocalServer::StartPhp(const std::string& folder) {
   const int port = FreePort();
   if (port < 0) return false;
   child_ = new QProcess(this);
-  child_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // It logs every request; nobody reads that.
   child_->setStandardOutputFile(QProcess::nullDevice());
+  child_->setStandardErrorFile(QProcess::nullDevice());
   child_->start(QString::fromStdString(php_),
                 {"-S", QString("127.0.0.1:%1").arg(port), "-t",
                  QString::fromStdString(folder)});
