@@ -45,7 +45,9 @@
 #include "projects/ui/add_template.h"
 #include "projects/ui/project_window.h"
 #include "projects/ui/template_window.h"
+#include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
+#include "tools/ui/preview_pane.h"
 #include "tools/ui/tool_commands.h"
 
 namespace quillory {
@@ -78,6 +80,10 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
+  // Switching documents keeps the chosen view.
+  connect(tabs_, &DocumentTabs::Switched, this, [this] {
+    if (view_buttons_[1]->isChecked()) SwitchView(1);
+  });
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
@@ -118,12 +124,12 @@ void MainWindow::BuildWidgets() {
   view_buttons_[0]->setText("Source");
   view_buttons_[1]->setText("Preview");
   view_buttons_[0]->setChecked(true);
-  view_buttons_[1]->setEnabled(false);
 
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
+  BuildPreview();
   ShowDocumentViews(false);
 }
 
@@ -293,7 +299,10 @@ void MainWindow::BuildMenus() {
 
   // Design-time entries that later copies are made from; hidden until used.
   browsers_menu_ = menus_.at(MenuId::kBrowsers);
-  browsers_menu_->addAction("")->setObjectName("ext_0");
+  QAction* first_browser = browsers_menu_->addAction("");
+  first_browser->setObjectName("ext_0");
+  connect(first_browser, &QAction::triggered, this,
+          [this] { OpenInBrowser(0); });
   menus_.at(MenuId::kPlugIns)->addAction("")->setObjectName("mplug_0");
   for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
     menu->actions().front()->setVisible(false);
@@ -323,6 +332,7 @@ QAction* MainWindow::Action(const char* object_name) const {
 // depend on them are built.
 void MainWindow::StartUp() {
   ReadSettingsFile();
+  DetectInstalledBrowsers(settings_, this, [this] { ParseExt(); });
   RebuildRecentMenu();
   SetLanguage();
   ParseExt();
@@ -372,8 +382,12 @@ void MainWindow::ParseExt() {
   for (int i = 1; i < entries.size(); ++i) delete entries[i];
   const auto& browsers = settings_.external_browsers;
   for (size_t i = 1; i < browsers.size(); ++i) {
-    QAction* entry = i == 1 ? browsers_menu_->actions().front()
-                            : browsers_menu_->addAction("");
+    QAction* entry = browsers_menu_->actions().front();
+    if (i > 1) {
+      entry = browsers_menu_->addAction("");
+      connect(entry, &QAction::triggered, this,
+              [this, i] { OpenInBrowser(static_cast<int>(i) - 1); });
+    }
     entry->setObjectName(QString("ext_%1").arg(i - 1));
     entry->setText(QString::fromStdString(browsers[i][0]));
     entry->setVisible(!browsers[i][0].empty());
@@ -416,6 +430,58 @@ void MainWindow::SetStatus(std::string_view text) {
 
 void MainWindow::Quit() { close(); }
 
+void MainWindow::BuildPreview() {
+  std::string temp = environment_.temp_folder;
+  if (!temp.ends_with('/')) temp += '/';
+  preview_ =
+      new PreviewPane({[this] { return ActiveSource(); },
+                       [this](std::string_view text) { SetStatus(text); },
+                       [this](bool shown) {
+                         rich_->setVisible(shown);
+                         if (shown) rich_->setFocus();
+                       },
+                       settings_, temp, &LoadPageView},
+                      area_);
+  for (int i = 0; i < 2; ++i) {
+    connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) SwitchView(i);
+    });
+  }
+}
+
+std::optional<PreviewSource> MainWindow::ActiveSource() const {
+  const int slot = tabs_->ActiveSlot();
+  if (slot < 0) return std::nullopt;
+  const Document& document = tabs_->At(slot);
+  return PreviewSource{document.file_path, document.saved, rich_->Bytes()};
+}
+
+void MainWindow::SwitchView(int index) {
+  if (view_switch_lock_) return;
+  if (index == 0) {
+    preview_->ShowSource();
+  } else {
+    preview_->ShowPreview();
+  }
+}
+
+void MainWindow::ViewBrowse() {
+  view_buttons_[view_buttons_[0]->isChecked() ? 1 : 0]->setChecked(true);
+}
+
+void MainWindow::ResetViewOption() {
+  view_switch_lock_ = true;
+  view_buttons_[0]->setChecked(true);
+  preview_->ShowSource();
+  view_switch_lock_ = false;
+}
+
+void MainWindow::OpenInBrowser(int index) {
+  const auto& browsers = settings_.external_browsers;
+  if (index + 1 >= static_cast<int>(browsers.size())) return;
+  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), services_.dialogs);
+}
+
 void MainWindow::ShowHelp() {
   OpenHelpPage(environment_, settings_.language, services_);
 }
@@ -434,6 +500,7 @@ void MainWindow::ShowAbout() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
+  preview_->Finish();
   emit Closing();
   if (about_) about_->close();
   WriteSettingsFile();
@@ -450,6 +517,7 @@ void MainWindow::OnSwitched(int slot) {
 }
 
 void MainWindow::OnAllFreed() {
+  ResetViewOption();
   ShowDocumentViews(false);
   opened_path_->clear();
   UpdateTitle();
@@ -464,6 +532,8 @@ void MainWindow::ShowDocumentViews(bool shown) {
     part->setVisible(shown);
   }
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
+  if (!shown) preview_->hide();
+  if (shown && view_buttons_[1]->isChecked()) rich_->hide();
 }
 
 // Runs after every command and every edit, so Undo and Redo follow the
@@ -523,6 +593,7 @@ void MainWindow::Relayout() {
   tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
                         tab_bar_->sizeHint().height());
   rich_->setGeometry(ToPixels(layout.editor));
+  preview_->setGeometry(ToPixels(layout.editor));
   close_button_->setGeometry(ToPixels(layout.close_button));
   const QRect buttons = ToPixels(layout.view_buttons);
   view_buttons_[0]->setGeometry(buttons.left(), buttons.top(),

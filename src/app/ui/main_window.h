@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ class VisualEditor;
 class DocumentTabs;
 class Editor;
 class HtmlParse;
+class PreviewPane;
+struct PreviewSource;
 class SlotTabBar;
 class ToolCommands;
 class TemplateWindow;
@@ -90,6 +93,8 @@ class MainWindow : public QMainWindow {
   // Opens the form designer; the main window takes no input until it
   // closes.
   void ShowDesigner();
+  // `view_browse`: turns on the view option that is off.
+  void ViewBrowse();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
@@ -129,6 +134,14 @@ class MainWindow : public QMainWindow {
   void ReadSettingsFile();
   void WriteSettingsFile();
   void ParseExt();
+  void BuildPreview();
+  // `Option1_Click`: 0 the source, 1 the preview.
+  void SwitchView(int index);
+  // `ext_Click`.
+  void OpenInBrowser(int index);
+  // The view option back on the source without running the switch.
+  void ResetViewOption();
+  std::optional<PreviewSource> ActiveSource() const;
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);
@@ -151,6 +164,8 @@ class MainWindow : public QMainWindow {
   Editor* rich_ = nullptr;
   QToolButton* close_button_ = nullptr;
   QRadioButton* view_buttons_[2] = {};
+  PreviewPane* preview_ = nullptr;
+  bool view_switch_lock_ = false;  // `ViewSwitchLock`
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QString;
 class QWidget;
 
@@ -14,6 +16,17 @@ class PageView {
   // Shows the page in the file at `path` as HTML, whatever its name ends
   // with.
   virtual void ShowFile(const QString& path) = 0;
+
+  // Browsing, for the preview. `address` is a URL.
+  virtual void Load(const QString& address) = 0;
+  virtual void Back() = 0;
+  virtual void Forward() = 0;
+  virtual void Reload() = 0;
+  // `on_status` gets the page's status text (the link under the pointer,
+  // empty when none); `on_loaded` the address after each navigation, and
+  // whether the page loaded.
+  virtual void Watch(std::function<void(const QString&)> on_status,
+                     std::function<void(const QString&, bool)> on_loaded) = 0;
 
  protected:
   ~PageView() = default;

@@ -13,6 +13,7 @@
 
 #include "app/lang_table.h"
 #include "app/named_captions.h"
+#include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
@@ -79,6 +80,20 @@ TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
   EXPECT_FALSE(window.Action("Recent_2")->isVisible());
   EXPECT_EQ(window.Action("ext_0")->text(), "Firefox");
   EXPECT_TRUE(window.Action("ext_0")->isVisible());
+}
+
+// The browser is never started for text that is not in its file.
+TEST_F(MainWindowTest, ExternalBrowserOpensOnlyASavedFile) {
+  folder_.Write("program/settings.dat", "extern=B///%1///b///missing\r\n");
+  folder_.Write("a.html", "<p>");
+  MainWindow window(folder_.ProgramEnvironment(), fakes_.Services());
+  window.NewTab("new.html");
+  window.Action("ext_0")->trigger();
+  window.Files().OpenFile(folder_.Path("a.html"), true);
+  window.CallRichChange();
+  window.Action("ext_0")->trigger();
+  EXPECT_EQ(fakes_.dialogs.messages,
+            (std::vector<std::string>{"Open file first!", "Save file first!"}));
 }
 
 // Tidy's and PHP's commands need a document and their setting.

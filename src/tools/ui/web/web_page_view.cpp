@@ -83,6 +83,20 @@ class WebPageView : public QWebEngineView, public PageView {
     page.setPath(path);
     load(page);
   }
+
+  void Load(const QString& address) override {
+    load(QUrl::fromUserInput(address));
+  }
+  void Back() override { back(); }
+  void Forward() override { forward(); }
+  void Reload() override { reload(); }
+
+  void Watch(std::function<void(const QString&)> on_status,
+             std::function<void(const QString&, bool)> on_loaded) override {
+    connect(page(), &QWebEnginePage::linkHovered, this, on_status);
+    connect(this, &QWebEngineView::loadFinished, this,
+            [this, on_loaded](bool ok) { on_loaded(url().toString(), ok); });
+  }
 };
 
 }  // namespace

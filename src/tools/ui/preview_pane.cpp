@@ -1,0 +1,159 @@
+#include "tools/ui/preview_pane.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+
+#include "app/atomic_write.h"
+#include "tools/preview_address.h"
+#include "tools/ui/local_server.h"
+
+namespace quillory {
+namespace {
+
+constexpr const char* kToolCaptions[] = {"Back", "Forward", "Refresh", "Go"};
+
+double NextRandom() {
+  static std::mt19937 generator(static_cast<unsigned>(
+      std::chrono::system_clock::now().time_since_epoch().count()));
+  return std::uniform_real_distribution<double>(0.0, 1.0)(generator);
+}
+
+}  // namespace
+
+PreviewPane::PreviewPane(PreviewHost host, QWidget* parent)
+    : QWidget(parent), host_(std::move(host)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  BuildToolBar();
+  layout->addWidget(tool_);
+  hide();
+}
+
+PreviewPane::~PreviewPane() { RemoveTemporaryPage(); }
+
+void PreviewPane::BuildToolBar() {
+  tool_ = new QWidget(this);
+  tool_->setObjectName("WebTool");
+  auto* row = new QHBoxLayout(tool_);
+  row->setContentsMargins(2, 2, 2, 2);
+  const std::function<void()> actions[] = {
+      [this] { web_->Back(); }, [this] { web_->Forward(); },
+      [this] { web_->Reload(); }, [this] { web_->Load(nav_->text()); }};
+  nav_ = new QLineEdit(tool_);
+  nav_->setObjectName("Nav");
+  nav_->setAccessibleName("Address");
+  for (int i = 0; i < 4; ++i) {
+    auto* button = new QToolButton(tool_);
+    button->setObjectName(QString("Image1_%1").arg(i));
+    button->setText(kToolCaptions[i]);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, [this, action = actions[i]] {
+      if (web_ != nullptr) action();
+    });
+    if (i == 3) row->addWidget(nav_, 1);
+    row->addWidget(button);
+  }
+  connect(nav_, &QLineEdit::returnPressed, this, [this] {
+    if (web_ != nullptr) web_->Load(nav_->text());
+  });
+}
+
+bool PreviewPane::MakeBrowser() {
+  if (web_ != nullptr) return true;
+  web_ = host_.make_page_view ? host_.make_page_view(this) : nullptr;
+  if (web_ == nullptr) return false;
+  web_->Widget()->setObjectName("Web");
+  static_cast<QVBoxLayout*>(layout())->addWidget(web_->Widget(), 1);
+  web_->Watch(
+      [this](const QString& text) { host_.set_status(text.toStdString()); },
+      [this](const QString& address, bool ok) { OnLoaded(address, ok); });
+  return true;
+}
+
+void PreviewPane::ShowSource() {
+  RemoveTemporaryPage();
+  host_.show_editor(true);
+  hide();
+  if (web_ != nullptr) web_->Load("about:blank");
+}
+
+void PreviewPane::ShowPreview() {
+  RemoveTemporaryPage();
+  const std::optional<PreviewSource> source = host_.active_document();
+  if (!source || !MakeBrowser()) return;
+  const bool served = host_.settings.is_http_server != 0;
+  const std::string path = PagePath(*source, served);
+  if (path.empty()) return;
+  if (!LoadPath(path, served)) {
+    RemoveTemporaryPage();
+    return;
+  }
+  host_.show_editor(false);
+  show();
+  raise();
+}
+
+void PreviewPane::Finish() {
+  RemoveTemporaryPage();
+  delete server_;
+  server_ = nullptr;
+}
+
+void PreviewPane::RemoveTemporaryPage() {
+  if (preview_temp_file_.empty()) return;
+  std::remove(preview_temp_file_.c_str());
+  preview_temp_file_.clear();
+}
+
+std::string PreviewPane::PagePath(const PreviewSource& source, bool served) {
+  const std::string& folder = host_.settings.path_to_httpd;
+  const bool usable = !source.file_path.empty() && source.saved &&
+                      (!served || IsServedPath(source.file_path, folder));
+  if (usable) return source.file_path;
+  return WriteTemporaryPage(served ? folder : host_.temp_folder, source.text);
+}
+
+std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
+                                            const std::string& text) {
+  const std::string path = folder + PreviewPageName(NextRandom());
+  const WriteResult written = WriteTextFile(path, text, WriteMode::kReplace);
+  if (!written.Succeeded()) {
+    host_.set_status("Cannot write the preview page " + path + ": " +
+                     written.error);
+    return "";
+  }
+  preview_temp_file_ = path;
+  return path;
+}
+
+bool PreviewPane::LoadPath(const std::string& path, bool served) {
+  served_by_.clear();
+  if (!served) {
+    web_->Load(QString::fromStdString(FileUrl(path)));
+    return true;
+  }
+  if (server_ == nullptr) server_ = new LocalServer(host_.settings.php, this);
+  const std::string& folder = host_.settings.path_to_httpd;
+  const int port = server_->PortFor(folder);
+  if (port < 0) {
+    host_.set_status("No HTTP server answers and PHP's server did not start");
+    return false;
+  }
+  served_by_ = server_->Description();
+  web_->Load(QString::fromStdString(ServerAddress(path, folder, port)));
+  return true;
+}
+
+void PreviewPane::OnLoaded(const QString& address, bool ok) {
+  nav_->setText(address);
+  if (ok && !served_by_.empty()) host_.set_status(served_by_);
+}
+
+}  // namespace quillory

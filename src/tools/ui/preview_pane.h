@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/settings.h"
+#include "tools/ui/page_view.h"
+
+class QLineEdit;
+
+namespace quillory {
+
+class LocalServer;
+
+// The active document as the preview needs it.
+struct PreviewSource {
+  std::string file_path;  // empty until first saved
+  bool saved = false;
+  std::string text;
+};
+
+// What the preview sees of the main window.
+struct PreviewHost {
+  std::function<std::optional<PreviewSource>()> active_document;
+  std::function<void(std::string_view)> set_status;
+  // Shows the editor (true) or hides it for the page (false).
+  std::function<void(bool)> show_editor;
+  const Settings& settings;
+  std::string temp_folder;  // ends in "/"
+  PageViewFactory make_page_view;
+};
+
+// The embedded preview `Web` under its toolbar `WebTool`, in the editor's
+// place. The browser is made on the first preview, so a user who never
+// previews never starts the web engine. It owns `PreviewTempFile`, the one
+// temporary page of the last preview, and never touches the editor itself.
+class PreviewPane : public QWidget {
+ public:
+  PreviewPane(PreviewHost host, QWidget* parent);
+  ~PreviewPane() override;
+
+  void ShowSource();
+  void ShowPreview();
+  // Removes the temporary page and ends a server started for the preview.
+  void Finish();
+
+  const std::string& PreviewTempFile() const { return preview_temp_file_; }
+
+ private:
+  void BuildToolBar();
+  bool MakeBrowser();
+  void RemoveTemporaryPage();
+  // The page's path, written anew for unsaved text; empty on failure.
+  std::string PagePath(const PreviewSource& source, bool served);
+  std::string WriteTemporaryPage(const std::string& folder,
+                                 const std::string& text);
+  // False when no server could be had for a served page.
+  bool LoadPath(const std::string& path, bool served);
+  void OnLoaded(const QString& address, bool ok);
+
+  PreviewHost host_;
+  QWidget* tool_ = nullptr;
+  QLineEdit* nav_ = nullptr;
+  PageView* web_ = nullptr;
+  LocalServer* server_ = nullptr;
+  std::string preview_temp_file_;
+  std::string served_by_;
+};
+
+}  // namespace quillory

@@ -1,0 +1,81 @@
+#include "tools/preview_address.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/browser_detection.h"
+
+namespace quillory {
+namespace {
+
+TEST(PreviewAddressTest, NamesATemporaryPageByAHexadecimalNumber) {
+  EXPECT_EQ(PreviewPageName(0.0), "DBB9F.html");
+  EXPECT_EQ(PreviewPageName(0.9999999), "1CFDDE.html");
+}
+
+TEST(PreviewAddressTest, ServerAddressDropsEveryFolderOccurrence) {
+  struct Row {
+    const char* rule;
+    const char* path;
+    const char* folder;
+    int port;
+    const char* address;
+  };
+  const Row rows[] = {
+      {"default port", "/srv/www/a.php", "/srv/www/", 0,
+       "http://127.0.0.1/a.php"},
+      {"own port", "/srv/www/sub/a.php", "/srv/www/", 8123,
+       "http://127.0.0.1:8123/sub/a.php"},
+      {"every occurrence", "/w/x/w/b.html", "/w/", 0,
+       "http://127.0.0.1/xb.html"},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(ServerAddress(row.path, row.folder, row.port), row.address)
+        << row.rule;
+  }
+  EXPECT_TRUE(IsServedPath("/srv/www/a.php", "/srv/www/"));
+  EXPECT_FALSE(IsServedPath("/home/a.php", "/srv/www/"));
+  EXPECT_FALSE(IsServedPath("/home/a.php", ""));
+}
+
+TEST(PreviewAddressTest, FileUrlEncodesEverythingButThePathItself) {
+  EXPECT_EQ(FileUrl("/tmp/a b/#1?x%.html"),
+            "file:///tmp/a%20b/%231%3Fx%25.html");
+  EXPECT_EQ(FileUrl("/tmp/\xC3\xA9t\xC3\xA9.html"),
+            "file:///tmp/%C3%A9t%C3%A9.html");
+  EXPECT_EQ(FileUrl("/tmp/-a_b.c~"), "file:///tmp/-a_b.c~");
+}
+
+TEST(BrowserDetectionTest, AddsFoundBrowsersOnceEach) {
+  Settings settings;
+  AddBrowser(settings, {"Mine", "%1", "chromium", "/opt/chromium", ""});
+  const ProgramLookup find =
+      [](std::string_view name) -> std::optional<std::string> {
+    if (name == "firefox" || name == "chromium" || name == "falkon") {
+      return "/usr/bin/" + std::string(name);
+    }
+    return std::nullopt;
+  };
+  DetectBrowsers(settings, find, "falkon");
+  DetectBrowsers(settings, find, "firefox");
+  ASSERT_EQ(settings.external_browsers.size(), 4u);
+  EXPECT_EQ(settings.external_browsers[1][3], "/opt/chromium");
+  const ExternalBrowser firefox{"firefox", "%1", "firefox", "/usr/bin/firefox",
+                                ""};
+  EXPECT_EQ(settings.external_browsers[2], firefox);
+  EXPECT_EQ(settings.external_browsers[3][2], "falkon");
+}
+
+TEST(BrowserDetectionTest, ReadsTheDefaultBrowserAndItsArguments) {
+  EXPECT_EQ(DefaultBrowserProgram("firefox-esr.desktop\n"), "firefox-esr");
+  EXPECT_EQ(DefaultBrowserProgram(""), "");
+  EXPECT_EQ(DefaultBrowserProgram("../x.desktop"), "");
+  EXPECT_EQ(BrowserArguments("/tmp/a b.html"),
+            std::vector<std::string>{"/tmp/a b.html"});
+  EXPECT_EQ(BrowserArguments("-new.html"),
+            std::vector<std::string>{"./-new.html"});
+  EXPECT_EQ(FindOnPath("sh", "/nonexistent::/bin"), "/bin/sh");
+  EXPECT_EQ(FindOnPath("no-such-program-q", "/bin"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace quillory

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The preview shows the editor's unsaved text from a temporary page, which
+# the switch back removes; an external browser found on PATH is started
+# with the saved file's path as its one argument.
+source "$(dirname "$0")/lib.sh"
+e2e_setup "$1" "$2"
+export TEMP=$E2E_ROOT/temp
+mkdir -p "$TEMP" "$E2E_ROOT/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$E2E_ROOT/firefox.args" \
+  >"$E2E_ROOT/bin/firefox"
+chmod +x "$E2E_ROOT/bin/firefox"
+export PATH=$E2E_ROOT/bin:$PATH
+
+# An open style element: a rule typed at the end wins over the saved one.
+e2e_open_page '<html><style>body{background:#00ff00}\n'
+eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
+middle_x=$((X + WIDTH / 2)) middle_y=$((Y + HEIGHT / 2))
+xdotool key --clearmodifiers ctrl+End
+xdotool type --delay 20 'body{background:#0000ff}'
+
+page_colour() {
+  trap "cp \"\$E2E_ROOT/shot.png\" /tmp/pvshots/fail.png 2>/dev/null; cp \"\$E2E_ROOT/quillory.log\" /tmp/pvshots/log 2>/dev/null" RETURN
+  for _ in $(seq 1 40); do
+    sleep 0.25
+    e2e_screenshot "$E2E_ROOT/shot.png"
+    [ "$(e2e_pixel "$E2E_ROOT/shot.png" "$middle_x" "$middle_y")" = "$1" ] &&
+      return 0
+  done
+  echo "e2e: the page is not $1" >&2
+  return 1
+}
+
+e2e_menu t Up Return
+page_colour 0000FF
+# The web engine's surface makes the toolkit create the window anew.
+E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
+[ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/preview.png"
+[ "$(ls "$TEMP"/*.html | wc -l)" -eq 1 ]
+e2e_menu t Up Return
+sleep 0.5
+[ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
+
+# Saved, the file itself is previewed and opened in the browser.
+xdotool key --clearmodifiers ctrl+s
+sleep 0.5
+e2e_menu t Up Return
+page_colour 0000FF
+[ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
+e2e_menu t e Return
+for _ in $(seq 1 40); do [ -s "$E2E_ROOT/firefox.args" ] && break; sleep 0.25; done
+e2e_expect_file "$E2E_ROOT/firefox.args" "$E2E_PAGE\n"
