@@ -37,6 +37,7 @@ class EditorKeyHandler;
 class FindWindow;
 class VisualEditor;
 class DocumentTabs;
+class RecoveryKeeper;
 class Editor;
 class HtmlParse;
 class SlotTabBar;
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
   DocumentFiles& Files() const { return *files_; }
+  RecoveryKeeper& Recovery() const { return *recovery_; }
   ToolCommands& Tools() const { return *tools_; }
   Settings& CurrentSettings() { return settings_; }
   const LangTable& Lang() const { return lang_; }
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow {
   void BuildToolCommands();
   void HoldDocuments(bool held);
   void StartUp();
+  void OfferRecovery();
   void ReadSettingsFile();
   void WriteSettingsFile();
   void ParseExt();
@@ -155,6 +158,7 @@ class MainWindow : public QMainWindow {
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
+  RecoveryKeeper* recovery_ = nullptr;
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
   QPointer<TemplateWindow> templates_;
