@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/ui/main_window.h"
+#include "app/ui/recovery_keeper.h"
 #include "platform/qt/app_environment.h"
 #include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
@@ -55,6 +56,10 @@ int main(int argc, char* argv[]) {
   });
   QObject::connect(&window, &quillory::MainWindow::Closing,
                    [&channel] { channel.Stop(); });
+  // The desktop session may end the program without closing the window.
+  const auto keep_text = [&window] { window.Recovery().WriteNow(); };
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, keep_text);
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, keep_text);
   window.show();
   quillory::FreedesktopFileTypes file_types(
       QCoreApplication::applicationFilePath().toStdString());

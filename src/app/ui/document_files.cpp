@@ -17,7 +17,9 @@
 #include "app/ui/document_tabs.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/main_window.h"
+#include "app/ui/modified_marker.h"
 #include "app/ui/pending_events.h"
+#include "app/ui/recovery_keeper.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 #include "projects/project_file.h"
@@ -64,13 +66,44 @@ void DocumentFiles::OpenList(const std::string& file_name, bool add_to_recent) {
 
 void DocumentFiles::OpenDocument(const std::string& file_name,
                                  std::string bytes, bool add_to_recent) {
-  const int slot = window_.NewTab(std::string(FileNameOfPath(file_name)));
+  const int slot = LoadIntoNewTab(std::string(FileNameOfPath(file_name)),
+                                  file_name, std::move(bytes));
   if (slot < 0) return;
   if (add_to_recent) Remember(file_name);
+  window_.Tabs().At(slot).saved = true;
+  window_.Tabs().SetIcon(slot, IconForFile(file_name));
+  window_.SetStatus(kOpenedStatus);
+  window_.ShowPathCaption(slot);
+}
 
+bool DocumentFiles::Reopen(const RecoveredText& text) {
+  if (window_.Tabs().Free().Empty()) {
+    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
+                         MessageIcon::kInformation);
+    return false;
+  }
+  const int slot = LoadIntoNewTab(text.caption, text.file_path, text.bytes);
+  if (slot < 0) return false;
+  DocumentTabs& tabs = window_.Tabs();
+  tabs.At(slot).saved = false;
+  if (!text.file_path.empty()) tabs.SetIcon(slot, IconForFile(text.file_path));
+  tabs.SetIcon(slot, WithModifiedMarker(tabs.Icon(slot)));
+  window_.SetStatus("");
+  window_.ShowPathCaption(slot);
+  window_.Recovery().KeepActive();
+  return true;
+}
+
+// Fills a new tab as a file load does, with an empty undo history; -1 when
+// no slot is free.
+int DocumentFiles::LoadIntoNewTab(const std::string& caption,
+                                  const std::string& file_path,
+                                  std::string bytes) {
+  const int slot = window_.NewTab(caption);
+  if (slot < 0) return slot;
   HeldText held = HoldForEditing(std::move(bytes));
   Document& document = window_.Tabs().At(slot);
-  document.file_path = file_name;
+  document.file_path = file_path;
   document.line_ends = held.line_ends;
 
   const LangTable& lang = window_.Lang();
@@ -82,12 +115,9 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
     window_.ColourWholeText();
     window_.SetStatus(LoadedStatus(lang));
     LetPendingEventsRun();
-    document.saved = true;
   }
   window_.Tabs().History(slot).TakeBase();
-  window_.Tabs().SetIcon(slot, IconForFile(file_name));
-  window_.SetStatus(kOpenedStatus);
-  window_.ShowPathCaption(slot);
+  return slot;
 }
 
 // The text goes in as a load does, without a snapshot, so the history
@@ -136,6 +166,7 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActive() {
   if (!WriteActive(document.file_path)) return SaveOutcome::kFailed;
   window_.Tabs().SetIcon(slot, IconForFile(document.file_path));
   document.saved = true;
+  window_.Recovery().Forget(slot);
   return SaveOutcome::kSaved;
 }
 
@@ -158,6 +189,7 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
     document.saved = true;
     window_.Tabs().SetCaption(slot, std::string(FileNameOfPath(*chosen)));
     window_.Tabs().SetIcon(slot, IconForFile(*chosen));
+    window_.Recovery().Forget(slot);
   }
   window_.SetStatus("");
   return outcome;
@@ -200,6 +232,7 @@ void DocumentFiles::CloseActive() {
   DocumentTabs& tabs = window_.Tabs();
   const int slot = tabs.ActiveSlot();
   window_.SetStatus("");
+  window_.Recovery().Forget(slot);
   tabs.FreeSlot(slot);
   window_.Relayout();
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/atomic_write.h"
+#include "app/recovery_store.h"
 class QIcon;
 
 namespace quillory {
@@ -24,6 +25,10 @@ class DocumentFiles {
   // history; with all ten slots taken, says so instead.
   void NewDocument(const std::string& caption, std::string text,
                    const QIcon& icon);
+  // A recovered document in a new tab under its caption and path, unsaved,
+  // and kept in the recovery store at once; false, with the user told,
+  // when all ten slots are taken.
+  bool Reopen(const RecoveredText& text);
   // The list file opened or the project saved last; empty until then. It
   // is the project that AddToProject extends.
   const std::string& CurrentListFile() const { return current_list_file_; }
@@ -53,6 +58,8 @@ class DocumentFiles {
   void OpenList(const std::string& file_name, bool add_to_recent);
   void OpenDocument(const std::string& file_name, std::string bytes,
                     bool add_to_recent);
+  int LoadIntoNewTab(const std::string& caption, const std::string& file_path,
+                     std::string bytes);
   SaveOutcome SaveActive();
   SaveOutcome SaveActiveAs();
   bool WriteActive(const std::string& path);

@@ -93,6 +93,7 @@ void DocumentTabs::OnCurrentChanged(int slot) {
     StepOverHidden(slot);
     return;
   }
+  if (InUse(active_) && active_ != slot) emit Leaving(active_);
   {
     ScopedFlag quiet(guards_.parsing_now);
     if (InUse(active_) && active_ != slot) SaveView(active_);

@@ -59,6 +59,8 @@ class DocumentTabs : public QObject {
   // After the last slot in use was freed.
   void AllFreed();
   void CaptionChanged(int slot);
+  // Before the editor stops showing slot `slot` for another one.
+  void Leaving(int slot);
 
  private:
   void OnCurrentChanged(int slot);

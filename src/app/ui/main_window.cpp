@@ -19,6 +19,7 @@
 #include "app/list_file.h"
 #include "app/path_caption.h"
 #include "app/recent_files.h"
+#include "app/recovery_store.h"
 #include "app/text_util.h"
 #include "app/ui/about_window.h"
 #include "app/ui/change_handler.h"
@@ -29,6 +30,7 @@
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_actions.h"
 #include "app/ui/menu_keys.h"
+#include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
@@ -88,6 +90,8 @@ MainWindow::MainWindow(const AppEnvironment& environment,
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
   files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
+  recovery_ = new RecoveryKeeper(*tabs_, rich_,
+                                 environment_.state_folder + "recovery/", this);
   BuildToolCommands();
   StartUp();
 }
@@ -402,6 +406,21 @@ void MainWindow::Init(const std::vector<std::string>& arguments) {
                      false);
   }
   for (const std::string& file : files) files_->OpenFile(file, true);
+  OfferRecovery();
+}
+
+// Entries that found no free slot stay for the next start.
+void MainWindow::OfferRecovery() {
+  const std::vector<RecoveredText> texts = recovery_->ClaimStale();
+  if (texts.empty()) return;
+  bool all_reopened = true;
+  if (services_.dialogs.AskYesNo(RecoveryQuestion(texts),
+                                 MessageIcon::kWarning) == Answer::kYes) {
+    for (const RecoveredText& text : texts) {
+      all_reopened = files_->Reopen(text) && all_reopened;
+    }
+  }
+  if (all_reopened) recovery_->DiscardClaimed();
 }
 
 // A request can come while a file loads (loading lets events run); it
@@ -503,6 +522,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   preview_->Finish();
   emit Closing();
   if (about_) about_->close();
+  recovery_->WriteNow();
   WriteSettingsFile();
   files_->SaveLastSession();
   event->accept();

@@ -38,6 +38,7 @@ class EditorKeyHandler;
 class FindWindow;
 class VisualEditor;
 class DocumentTabs;
+class RecoveryKeeper;
 class Editor;
 class HtmlParse;
 class PreviewPane;
@@ -105,6 +106,7 @@ class MainWindow : public QMainWindow {
   Editor* ActiveEditor() const { return rich_; }
   DocumentTabs& Tabs() const { return *tabs_; }
   DocumentFiles& Files() const { return *files_; }
+  RecoveryKeeper& Recovery() const { return *recovery_; }
   ToolCommands& Tools() const { return *tools_; }
   Settings& CurrentSettings() { return settings_; }
   const LangTable& Lang() const { return lang_; }
@@ -131,6 +133,7 @@ class MainWindow : public QMainWindow {
   void BuildToolCommands();
   void HoldDocuments(bool held);
   void StartUp();
+  void OfferRecovery();
   void ReadSettingsFile();
   void WriteSettingsFile();
   void ParseExt();
@@ -170,6 +173,7 @@ class MainWindow : public QMainWindow {
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
+  RecoveryKeeper* recovery_ = nullptr;
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
   QPointer<TemplateWindow> templates_;

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDirIterator>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/file_commands.h"
 #include "app/file_filters.h"
 #include "app/ui/document_tabs.h"
+#include "app/ui/recovery_keeper.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -252,6 +254,42 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
     Trigger("ClsW");
   }
   EXPECT_TRUE(Messages().empty());
+}
+
+// The window that typed is dropped without closing, as a killed program is.
+TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
+  const std::string path = folder_.Write("lf.html", "a\n\xff\n");
+  const auto entries = [this] {
+    QStringList found;
+    QDirIterator it(QString::fromStdString(folder_.Path("home/state")),
+                    {"slot*"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) found << it.next();
+    return found.size();
+  };
+  const AppEnvironment environment = folder_.ProgramEnvironment(false);
+  testing::FakeServices first_fakes;
+  auto first =
+      std::make_unique<MainWindow>(environment, first_fakes.Services());
+  first->Files().OpenFile(path, false);
+  QTest::keyClicks(first->ActiveEditor(), "yz");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return entries() == 1; },
+                              RecoveryKeeper::kPauseMs + 2000));
+  first.reset();
+
+  testing::FakeServices fakes;
+  fakes.dialogs.answers = {Answer::kYes};
+  MainWindow second(environment, fakes.Services());
+  second.Init({});
+  ASSERT_EQ(fakes.dialogs.questions.size(), 1u);
+  DocumentTabs& tabs = second.Tabs();
+  const int slot = tabs.ActiveSlot();
+  EXPECT_EQ(tabs.Caption(slot), "lf.html");
+  EXPECT_EQ(tabs.At(slot).file_path, path);
+  EXPECT_FALSE(tabs.At(slot).saved);
+  EXPECT_EQ(entries(), 1);  // kept by the second window now
+  second.Files().Save();
+  EXPECT_EQ(folder_.Read("lf.html"), "yza\n\xff\n");
+  EXPECT_EQ(entries(), 0);
 }
 
 }  // namespace

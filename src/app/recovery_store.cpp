@@ -1,0 +1,174 @@
+#include "app/recovery_store.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "app/document_slots.h"
+#include "app/file_bytes.h"
+
+namespace quillory {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kLockName = "lock";
+
+// The instance's folder name: its start time in nanoseconds (19 digits
+// until 2286, so names sort by age) and its process id.
+std::string InstanceFolderName() {
+  const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+      std::chrono::system_clock::now().time_since_epoch());
+  return std::to_string(now.count()) + "-" + std::to_string(::getpid());
+}
+
+// An open descriptor holding the folder's lock; -1 when the lock file is
+// missing or another instance holds it.
+int LockFolder(const std::string& folder, int create_flag) {
+  const std::string path = folder + std::string(kLockName);
+  const int lock = ::open(path.c_str(), O_RDWR | O_CLOEXEC | create_flag, 0600);
+  if (lock < 0) return -1;
+  if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+    ::close(lock);
+    return -1;
+  }
+  return lock;
+}
+
+std::optional<size_t> ParseCount(std::string_view& text, char end) {
+  size_t count = 0;
+  const auto [stop, error] =
+      std::from_chars(text.data(), text.data() + text.size(), count);
+  if (error != std::errc() || stop == text.data() + text.size() ||
+      *stop != end) {
+    return std::nullopt;
+  }
+  text.remove_prefix(stop - text.data() + 1);
+  return count;
+}
+
+std::string EntryName(int slot) { return "slot" + std::to_string(slot); }
+
+}  // namespace
+
+std::string RecoveryEntryText(const RecoveredText& text) {
+  return std::to_string(text.caption.size()) + " " +
+         std::to_string(text.file_path.size()) + "\n" + text.caption +
+         text.file_path + text.bytes;
+}
+
+std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text) {
+  const std::optional<size_t> caption_size = ParseCount(text, ' ');
+  if (!caption_size) return std::nullopt;
+  const std::optional<size_t> path_size = ParseCount(text, '\n');
+  if (!path_size || *caption_size > text.size() ||
+      *path_size > text.size() - *caption_size) {
+    return std::nullopt;
+  }
+  return RecoveredText{std::string(text.substr(0, *caption_size)),
+                       std::string(text.substr(*caption_size, *path_size)),
+                       std::string(text.substr(*caption_size + *path_size))};
+}
+
+std::string RecoveryQuestion(const std::vector<RecoveredText>& texts) {
+  std::string question =
+      "Quillory ended before these documents were saved:\n\n";
+  for (const RecoveredText& text : texts) {
+    question += text.caption;
+    if (!text.file_path.empty()) question += "  (" + text.file_path + ")";
+    question += "\n";
+  }
+  return question + "\nReopen them with their unsaved text?";
+}
+
+RecoveryStore::RecoveryStore(std::string root) : root_(std::move(root)) {}
+
+// A folder left without entries is of no use to a later start.
+RecoveryStore::~RecoveryStore() {
+  DiscardClaimed();
+  if (own_lock_ < 0) return;
+  bool empty = true;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (fs::exists(EntryPath(slot))) empty = false;
+  }
+  std::error_code ignored;
+  if (empty) fs::remove_all(own_folder_, ignored);
+  ::close(own_lock_);
+}
+
+// Made at the first write, so a start that keeps nothing leaves nothing.
+bool RecoveryStore::OpenOwnFolder() {
+  if (own_lock_ >= 0) return true;
+  const std::string folder = root_ + InstanceFolderName() + "/";
+  std::error_code error;
+  fs::create_directories(folder, error);
+  if (error) return false;
+  fs::permissions(folder, fs::perms::owner_all, error);
+  own_lock_ = LockFolder(folder, O_CREAT);
+  if (own_lock_ < 0) return false;
+  own_folder_ = folder;
+  return true;
+}
+
+std::string RecoveryStore::EntryPath(int slot) const {
+  return own_folder_ + EntryName(slot);
+}
+
+WriteResult RecoveryStore::Write(int slot, const RecoveredText& text) {
+  if (!OpenOwnFolder()) {
+    return {"The recovery folder " + root_ + " cannot be made."};
+  }
+  return WriteTextFile(EntryPath(slot), RecoveryEntryText(text),
+                       WriteMode::kReplace);
+}
+
+void RecoveryStore::Remove(int slot) {
+  if (own_lock_ < 0) return;
+  std::error_code ignored;
+  fs::remove(EntryPath(slot), ignored);
+}
+
+std::vector<RecoveredText> RecoveryStore::ClaimStale() {
+  std::vector<std::string> folders;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(root_, error)) {
+    const std::string folder = entry.path().string() + "/";
+    if (entry.is_directory() && folder != own_folder_) {
+      folders.push_back(folder);
+    }
+  }
+  std::sort(folders.begin(), folders.end());
+  std::vector<RecoveredText> texts;
+  for (const std::string& folder : folders) {
+    const int lock = LockFolder(folder, 0);
+    if (lock < 0) continue;
+    claimed_.push_back({folder, lock});
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const std::optional<std::string> bytes =
+          ReadFileBytes(folder + EntryName(slot));
+      if (!bytes) continue;
+      std::optional<RecoveredText> text = ParseRecoveryEntry(*bytes);
+      if (text) texts.push_back(std::move(*text));
+    }
+  }
+  return texts;
+}
+
+void RecoveryStore::DiscardClaimed() {
+  for (const Claimed& claimed : claimed_) {
+    std::error_code ignored;
+    fs::remove_all(claimed.folder, ignored);
+    ::close(claimed.lock);
+  }
+  claimed_.clear();
+}
+
+}  // namespace quillory
