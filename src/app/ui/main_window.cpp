@@ -40,13 +40,14 @@
 #include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
+#include "insert/ui/rich_editor.h"
 #include "insert/ui/tag_panel.h"
-#include "tools/ui/page_view_loader.h"
-#include "tools/ui/tool_commands.h"
 #include "projects/project_file.h"
 #include "projects/ui/add_template.h"
 #include "projects/ui/project_window.h"
 #include "projects/ui/template_window.h"
+#include "tools/ui/page_view_loader.h"
+#include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
@@ -254,6 +255,12 @@ void MainWindow::ShowDesigner() {
   connect(designer_, &QObject::destroyed, this, [this] { setEnabled(true); });
 }
 
+void MainWindow::ShowRichEditor() {
+  auto* editor =
+      new RichEditor({*rich_, *highlighter_, services_.dialogs}, this);
+  editor->show();
+}
+
 void MainWindow::ColourWholeText() {
   highlighter_->SetForParsing(*rich_, 1, rich_->Length());
 }
@@ -362,8 +369,8 @@ void MainWindow::RebuildRecentMenu() {
   const std::vector<std::string> captions = RecentMenuCaptions(settings_);
   for (int k = 0; k < kRecentCount; ++k) {
     const bool shown = k < static_cast<int>(captions.size());
-    recent_entries_[k]->setText(
-        shown ? QString::fromStdString(captions[k]) : QString());
+    recent_entries_[k]->setText(shown ? QString::fromStdString(captions[k])
+                                      : QString());
     recent_entries_[k]->setVisible(shown);
   }
 }

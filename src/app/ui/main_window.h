@@ -90,6 +90,8 @@ class MainWindow : public QMainWindow {
   // Opens the form designer; the main window takes no input until it
   // closes.
   void ShowDesigner();
+  // The rich-text editor, modal.
+  void ShowRichEditor();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
