@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -39,8 +40,20 @@ constexpr ToggleSpec kToggles[] = {
 // Alignment button k and the paragraph alignment it sets.
 constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignRight,
                                          Qt::AlignHCenter};
-constexpr QStyle::StandardPixmap kAlignIcons[] = {
-    QStyle::SP_ArrowLeft, QStyle::SP_ArrowRight, QStyle::SP_ArrowUp};
+
+// Lines of text of alternating length set as alignment k sets them.
+QIcon AlignIcon(int k) {
+  QPixmap picture(16, 16);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setPen(QPen(Qt::black, 2));
+  for (int line = 0; line < 4; ++line) {
+    const int length = line % 2 == 0 ? 14 : 8;
+    const int left = k == 0 ? 1 : k == 1 ? 15 - length : (16 - length) / 2;
+    painter.drawLine(left, 2 + line * 4, left + length - 1, 2 + line * 4);
+  }
+  return QIcon(picture);
+}
 
 enum class KeyCommand : uint8_t { kToggle, kColour, kAlign };
 struct KeySpec {
@@ -147,8 +160,7 @@ void RichEditor::BuildControls() {
   connect(colour, &QPushButton::clicked, this, &RichEditor::ChooseColour);
   bar->addWidget(colour);
   for (int k = 0; k < 3; ++k) {
-    aligns_[k] =
-        new QPushButton(style()->standardIcon(kAlignIcons[k]), "", this);
+    aligns_[k] = new QPushButton(AlignIcon(k), "", this);
     aligns_[k]->setObjectName(QString("Command8_%1").arg(k));
     aligns_[k]->setFixedWidth(32);
     connect(aligns_[k], &QPushButton::clicked, this, [this, k] { Align(k); });
