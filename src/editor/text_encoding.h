@@ -17,6 +17,9 @@ bool IsValidUtf8(std::string_view bytes);
 // code page leaves undefined map to the C1 controls of the same value.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
+// Appends the UTF-8 bytes of the code point `code`.
+void AppendUtf8(char32_t code, std::string& out);
+
 // Text as the bytes of a document, or the first character its encoding has
 // no bytes for; `bytes` is empty then.
 struct EncodedText {

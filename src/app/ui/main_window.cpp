@@ -42,6 +42,7 @@
 #include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
+#include "insert/ui/rich_editor.h"
 #include "insert/ui/tag_panel.h"
 #include "projects/project_file.h"
 #include "projects/ui/add_template.h"
@@ -262,6 +263,12 @@ void MainWindow::ShowDesigner() {
   designer_->show();
   setEnabled(false);
   connect(designer_, &QObject::destroyed, this, [this] { setEnabled(true); });
+}
+
+void MainWindow::ShowRichEditor() {
+  auto* editor =
+      new RichEditor({*rich_, *highlighter_, services_.dialogs}, this);
+  editor->show();
 }
 
 void MainWindow::ColourWholeText() {

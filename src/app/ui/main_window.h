@@ -96,6 +96,8 @@ class MainWindow : public QMainWindow {
   void ShowDesigner();
   // `view_browse`: turns on the view option that is off.
   void ViewBrowse();
+  // The rich-text editor, modal.
+  void ShowRichEditor();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();

@@ -69,7 +69,7 @@ const std::array kActions = {
   ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
   ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
-  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", nullptr, A::kNotBuilt},
+  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](W& w) { w.ShowRichEditor(); }, A::kWithDocument},
 
   ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.ShowDesigner(); }, A::kWithDocument},
   ActionSpec{"view_browse", M::kTools, 14, "Preview", "", [](W& w) { w.ViewBrowse(); }, A::kWithDocument},
