@@ -18,6 +18,7 @@
 #include <memory>
 #include <string>
 
+#include "app/ui/aid_windows.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/main_window.h"
 #include "colouring_texts.h"
@@ -174,7 +175,7 @@ std::string HundredThousandOccurrences() {
 void ReplaceAllFromWindow(benchmark::State& state) {
   Session session;
   session.Open(HundredThousandOccurrences());
-  session.window.ShowFind(FindPanel::kReplace);
+  session.window.Aids().ShowFind(FindPanel::kReplace);
   auto* find = session.window.findChild<FindWindow*>("FindF");
   find->findChild<QLineEdit*>("Text2")->setText("QUILLORY");
   find->findChild<QLineEdit*>("Text3")->setText("Scribe");

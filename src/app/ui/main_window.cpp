@@ -18,36 +18,29 @@
 #include "app/language_files.h"
 #include "app/list_file.h"
 #include "app/path_caption.h"
-#include "app/recent_files.h"
 #include "app/recovery_store.h"
 #include "app/text_util.h"
-#include "app/ui/about_window.h"
+#include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
 #include "app/ui/help_page_opener.h"
 #include "app/ui/interface_captions.h"
-#include "app/ui/menu_actions.h"
+#include "app/ui/main_menu_bar.h"
 #include "app/ui/menu_keys.h"
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
-#include "designer/ui/visual_editor.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
-#include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
-#include "insert/ui/rich_editor.h"
 #include "insert/ui/tag_panel.h"
 #include "projects/project_file.h"
-#include "projects/ui/add_template.h"
-#include "projects/ui/project_window.h"
-#include "projects/ui/template_window.h"
 #include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
 #include "tools/ui/preview_pane.h"
@@ -94,6 +87,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   recovery_ = new RecoveryKeeper(*tabs_, rich_,
                                  environment_.state_folder + "recovery/", this);
   BuildToolCommands();
+  BuildAidWindows();
   StartUp();
 }
 
@@ -187,6 +181,21 @@ void MainWindow::BuildToolCommands() {
       this);
 }
 
+void MainWindow::BuildAidWindows() {
+  aids_ = std::make_unique<AidWindows>(AidWindowsHost{
+      this, *rich_, *highlighter_, guards_, services_.dialogs, environment_,
+      settings_, lang_, captions_, *tabs_,
+      [this](const std::string& caption, std::string text, const QIcon& icon) {
+        files_->NewDocument(caption, std::move(text), icon);
+        UpdateCommandStates();
+      },
+      [this](const std::string& project_file) {
+        files_->SetCurrentListFile(project_file);
+        SetStatus(ProjectSavedStatus(lang_.EntryOr(kProjectSavedText, ""),
+                                     project_file));
+      }});
+}
+
 // While a tool runs, the window paints and its menus open, but nothing
 // that changes a document can be reached.
 void MainWindow::HoldDocuments(bool held) {
@@ -196,8 +205,8 @@ void MainWindow::HoldDocuments(bool held) {
         static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
     part->setEnabled(!held);
   }
-  if (find_) find_->setEnabled(!held);
-  for (QAction* entry : recent_entries_) entry->setEnabled(!held);
+  aids_->HoldFind(held);
+  menu_bar_->HoldRecent(held);
   UpdateCommandStates();
   if (!held && rich_->isVisible()) rich_->setFocus();
 }
@@ -205,71 +214,6 @@ void MainWindow::HoldDocuments(bool held) {
 void MainWindow::CallRichChange() { change_->OnChange(); }
 
 void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
-
-void MainWindow::ShowFind(FindPanel panel) {
-  if (!find_) {
-    find_ = new FindWindow(
-        {this, rich_, *highlighter_, guards_, services_.dialogs}, lang_);
-  }
-  find_->ShowPanel(panel);
-}
-
-// A closed window is on its way out; a new one lists the templates again.
-void MainWindow::ShowTemplates() {
-  if (!templates_ || !templates_->isVisible()) {
-    templates_ = new TemplateWindow(
-        {this, lang_, captions_, services_.dialogs,
-         TemplateFoldersOf(environment_.program_folder,
-                           environment_.user_folder),
-         [this](const std::string& caption, std::string text,
-                const QIcon& icon) {
-           files_->NewDocument(caption, std::move(text), icon);
-           UpdateCommandStates();
-         }});
-  }
-  templates_->show();
-  templates_->activateWindow();
-}
-
-void MainWindow::ShowProjects() {
-  std::vector<ProjectDocument> documents;
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!tabs_->InUse(slot)) continue;
-    const Document& document = tabs_->At(slot);
-    documents.push_back(
-        {slot, tabs_->Caption(slot), document.file_path, document.saved});
-  }
-  auto* projects = new ProjectWindow(
-      {this, lang_, services_.dialogs, std::move(documents),
-       [this](const std::string& project_file) {
-         files_->SetCurrentListFile(project_file);
-         SetStatus(ProjectSavedStatus(lang_.EntryOr(kProjectSavedText, ""),
-                                      project_file));
-       }});
-  projects->show();
-}
-
-void MainWindow::AddToTemplates() {
-  AddTemplate(
-      services_.dialogs, lang_,
-      TemplateFoldersOf(environment_.program_folder, environment_.user_folder),
-      rich_->Bytes());
-}
-
-void MainWindow::ShowDesigner() {
-  if (designer_) return;
-  designer_ = new VisualEditor(
-      {*rich_, *highlighter_, services_.dialogs, lang_, design_});
-  designer_->show();
-  setEnabled(false);
-  connect(designer_, &QObject::destroyed, this, [this] { setEnabled(true); });
-}
-
-void MainWindow::ShowRichEditor() {
-  auto* editor =
-      new RichEditor({*rich_, *highlighter_, services_.dialogs}, this);
-  editor->show();
-}
 
 void MainWindow::ColourWholeText() {
   highlighter_->SetForParsing(*rich_, 1, rich_->Length());
@@ -281,58 +225,21 @@ void MainWindow::SetNum() {
   line_numbers_toggle_ = !line_numbers_toggle_;
 }
 
+// Before the tag panel, whose buttons run the menu's commands.
 void MainWindow::BuildMenus() {
-  for (const MenuSpec& row : MainMenus()) {
-    QMenu* menu = row.parent == row.id
-                      ? menuBar()->addMenu(row.caption)
-                      : menus_.at(row.parent)->addMenu(row.caption);
-    menu->setObjectName(row.object_name);
-    menus_[row.id] = menu;
-  }
-  QAction* quit = nullptr;
-  for (const ActionSpec& row : MainActions()) {
-    QMenu* menu = menus_.at(row.menu);
-    if (row.separator_before) menu->addSeparator();
-    QAction* action = menu->addAction(row.caption);
-    action->setObjectName(row.object_name);
-    action->setShortcut(QKeySequence(row.shortcut));
-    action->setCheckable(row.checkable);
-    if (row.handler) {
-      connect(action, &QAction::triggered, this, [this, handler = row.handler] {
+  menu_bar_ = std::make_unique<MainMenuBar>(MainMenuBarHost{
+      this, settings_,
+      [this](Command handler) {
         handler(*this);
         UpdateCommandStates();
-      });
-    }
-    actions_.push_back(action);
-    if (std::string_view(row.object_name) == "Quit") quit = action;
-  }
-  BuildRecentEntries(menus_.at(MenuId::kFile), quit);
-
-  // Design-time entries that later copies are made from; hidden until used.
-  browsers_menu_ = menus_.at(MenuId::kBrowsers);
-  QAction* first_browser = browsers_menu_->addAction("");
-  first_browser->setObjectName("ext_0");
-  connect(first_browser, &QAction::triggered, this,
-          [this] { OpenInBrowser(0); });
-  menus_.at(MenuId::kPlugIns)->addAction("")->setObjectName("mplug_0");
-  for (QMenu* menu : {browsers_menu_, menus_.at(MenuId::kPlugIns)}) {
-    menu->actions().front()->setVisible(false);
-  }
-  AddMenuKeys(*this);
-  UpdateCommandStates();
-}
-
-void MainWindow::BuildRecentEntries(QMenu* file_menu, QAction* before) {
-  for (int k = 0; k < kRecentCount; ++k) {
-    auto* entry = new QAction(file_menu);
-    entry->setObjectName(QString("Recent_%1").arg(k));
-    entry->setVisible(false);
-    connect(entry, &QAction::triggered, this,
-            [this, k] { files_->OpenRecent(k); });
-    file_menu->insertAction(before, entry);
-    recent_entries_[k] = entry;
-  }
-  file_menu->insertSeparator(before);
+      },
+      [this](int entry) { files_->OpenRecent(entry); },
+      [this](int browser) { OpenInBrowser(browser); },
+      [this]() -> const SnapshotHistory* {
+        const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
+        return slot >= 0 ? &tabs_->History(slot) : nullptr;
+      },
+      [this] { return tools_ != nullptr && tools_->Running(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -343,10 +250,11 @@ QAction* MainWindow::Action(const char* object_name) const {
 // depend on them are built.
 void MainWindow::StartUp() {
   ReadSettingsFile();
-  DetectInstalledBrowsers(settings_, this, [this] { ParseExt(); });
+  DetectInstalledBrowsers(settings_, this,
+                          [this] { menu_bar_->ListBrowsers(); });
   RebuildRecentMenu();
   SetLanguage();
-  ParseExt();
+  menu_bar_->ListBrowsers();
 }
 
 void MainWindow::ReadSettingsFile() {
@@ -378,32 +286,7 @@ void MainWindow::SetLanguage() {
   MarkMenuBarMnemonics(*menuBar());
 }
 
-void MainWindow::RebuildRecentMenu() {
-  const std::vector<std::string> captions = RecentMenuCaptions(settings_);
-  for (int k = 0; k < kRecentCount; ++k) {
-    const bool shown = k < static_cast<int>(captions.size());
-    recent_entries_[k]->setText(shown ? QString::fromStdString(captions[k])
-                                      : QString());
-    recent_entries_[k]->setVisible(shown);
-  }
-}
-
-void MainWindow::ParseExt() {
-  QList<QAction*> entries = browsers_menu_->actions();
-  for (int i = 1; i < entries.size(); ++i) delete entries[i];
-  const auto& browsers = settings_.external_browsers;
-  for (size_t i = 1; i < browsers.size(); ++i) {
-    QAction* entry = browsers_menu_->actions().front();
-    if (i > 1) {
-      entry = browsers_menu_->addAction("");
-      connect(entry, &QAction::triggered, this,
-              [this, i] { OpenInBrowser(static_cast<int>(i) - 1); });
-    }
-    entry->setObjectName(QString("ext_%1").arg(i - 1));
-    entry->setText(QString::fromStdString(browsers[i][0]));
-    entry->setVisible(!browsers[i][0].empty());
-  }
-}
+void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
   // Absolute, so the session written at exit finds them from any folder.
@@ -512,23 +395,11 @@ void MainWindow::ShowHelp() {
   OpenHelpPage(environment_, settings_.language, services_);
 }
 
-// The main window takes no input while the about window is open.
-void MainWindow::ShowAbout() {
-  if (about_) return;
-  about_ = new AboutWindow(environment_, settings_.language, lang_);
-  setEnabled(false);
-  connect(about_, &QObject::destroyed, this, [this] { setEnabled(true); });
-  about_->adjustSize();
-  about_->move(frameGeometry().center() - about_->rect().center());
-  about_->show();
-  about_->activateWindow();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
   preview_->Finish();
   emit Closing();
-  if (about_) about_->close();
+  aids_->CloseAbout();
   recovery_->WriteNow();
   WriteSettingsFile();
   files_->SaveLastSession();
@@ -563,20 +434,7 @@ void MainWindow::ShowDocumentViews(bool shown) {
   if (shown && view_buttons_[1]->isChecked()) rich_->hide();
 }
 
-// Runs after every command and every edit, so Undo and Redo follow the
-// history. No command can be chosen while a tool runs.
-void MainWindow::UpdateCommandStates() {
-  const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
-  const CommandState state{slot >= 0 ? &tabs_->History(slot) : nullptr,
-                           settings_};
-  const bool idle = tools_ == nullptr || !tools_->Running();
-  const std::span<const ActionSpec> specs = MainActions();
-  for (size_t i = 0; i < specs.size(); ++i) {
-    actions_[i]->setEnabled(idle && IsAvailable(specs[i].availability, state));
-  }
-  menus_.at(MenuId::kHtmlTidy)->menuAction()->setEnabled(settings_.tidy);
-  menus_.at(MenuId::kPhp)->menuAction()->setEnabled(!settings_.php.empty());
-}
+void MainWindow::UpdateCommandStates() { menu_bar_->UpdateCommandStates(); }
 
 void MainWindow::UpdateTitle() {
   const int slot = tabs_->ActiveSlot();

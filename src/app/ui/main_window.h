@@ -2,10 +2,7 @@
 
 #include <QMainWindow>
 
-#include <QPointer>
-
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,39 +13,33 @@
 #include "app/named_captions.h"
 #include "app/settings.h"
 #include "app/window_layout.h"
-#include "designer/design_model.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
 
 class QAction;
 class QLabel;
-class QMenu;
 class QRadioButton;
 class QTabWidget;
 class QToolButton;
 
 namespace quillory {
 
-class AboutWindow;
+class AidWindows;
 class ChangeHandler;
 class DocumentFiles;
 class CompletionPopup;
 class EditorKeyHandler;
-class FindWindow;
-class VisualEditor;
 class DocumentTabs;
 class RecoveryKeeper;
 class Editor;
 class HtmlParse;
+class MainMenuBar;
 class PreviewPane;
 struct PreviewSource;
 class SlotTabBar;
 class ToolCommands;
-class TemplateWindow;
 class ToolkitTranslations;
-enum class MenuId;
-enum class FindPanel : uint8_t;
 
 // The program's one main window: menus, the documents' tabs, the editor and
 // the status strip. It wires commands to the parts that do the work and
@@ -82,22 +73,10 @@ class MainWindow : public QMainWindow {
   // Commands.
   void Quit();
   void ShowHelp();
-  void ShowAbout();
   void SetNum();
   void Wrap();
-  // The template window, to start a new document.
-  void ShowTemplates();
-  void ShowProjects();
-  void AddToTemplates();
-  // Brings up the find window with `panel` and the focus in its find text.
-  void ShowFind(FindPanel panel);
-  // Opens the form designer; the main window takes no input until it
-  // closes.
-  void ShowDesigner();
   // `view_browse`: turns on the view option that is off.
   void ViewBrowse();
-  // The rich-text editor, modal.
-  void ShowRichEditor();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
@@ -110,6 +89,7 @@ class MainWindow : public QMainWindow {
   DocumentFiles& Files() const { return *files_; }
   RecoveryKeeper& Recovery() const { return *recovery_; }
   ToolCommands& Tools() const { return *tools_; }
+  AidWindows& Aids() const { return *aids_; }
   Settings& CurrentSettings() { return settings_; }
   const LangTable& Lang() const { return lang_; }
   const NamedCaptions& Captions() const { return captions_; }
@@ -128,17 +108,16 @@ class MainWindow : public QMainWindow {
  private:
   void BuildWidgets();
   void BuildMenus();
-  void BuildRecentEntries(QMenu* file_menu, QAction* before);
   void BuildEditorAids();
   void BuildEditingEvents();
   void BuildTagPanel();
   void BuildToolCommands();
+  void BuildAidWindows();
   void HoldDocuments(bool held);
   void StartUp();
   void OfferRecovery();
   void ReadSettingsFile();
   void WriteSettingsFile();
-  void ParseExt();
   void BuildPreview();
   // `Option1_Click`: 0 the source, 1 the preview.
   void SwitchView(int index);
@@ -150,6 +129,7 @@ class MainWindow : public QMainWindow {
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);
+  // After every command and every edit.
   void UpdateCommandStates();
   void UpdateTitle();
   LayoutInput CurrentLayoutInput() const;
@@ -176,11 +156,7 @@ class MainWindow : public QMainWindow {
   DocumentTabs* tabs_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
   RecoveryKeeper* recovery_ = nullptr;
-  QPointer<AboutWindow> about_;
-  QPointer<FindWindow> find_;
-  QPointer<TemplateWindow> templates_;
-  QPointer<VisualEditor> designer_;
-  DesignModel design_;
+  std::unique_ptr<AidWindows> aids_;
   HtmlParse* highlighter_ = nullptr;
   CompletionPopup* completion_ = nullptr;
   ChangeHandler* change_ = nullptr;
@@ -188,11 +164,7 @@ class MainWindow : public QMainWindow {
   ToolCommands* tools_ = nullptr;
   bool line_numbers_toggle_ = false;
 
-  std::map<MenuId, QMenu*> menus_;
-  // In the order of MainActions().
-  std::vector<QAction*> actions_;
-  QAction* recent_entries_[kRecentCount] = {};
-  QMenu* browsers_menu_ = nullptr;
+  std::unique_ptr<MainMenuBar> menu_bar_;
 };
 
 }  // namespace quillory

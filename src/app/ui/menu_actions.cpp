@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/settings.h"
+#include "app/ui/aid_windows.h"
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 #include "app/ui/snapshot_commands.h"
@@ -47,7 +48,7 @@ constexpr std::array kMenus = {
 
 // clang-format off
 const std::array kActions = {
-  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", [](W& w) { w.ShowTemplates(); }, A::kAlways},
+  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", [](W& w) { w.Aids().ShowTemplates(); }, A::kAlways},
   ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", &OnFiles<&DocumentFiles::Open>, A::kAlways},
   ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", &OnFiles<&DocumentFiles::Save>, A::kWithDocument},
   ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", &OnFiles<&DocumentFiles::SaveAs>, A::kWithDocument},
@@ -55,23 +56,23 @@ const std::array kActions = {
   ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", &OnFiles<&DocumentFiles::Close>, A::kWithDocument},
   ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", &OnFiles<&DocumentFiles::CloseAll>, A::kWithDocument},
   ActionSpec{"save_session", M::kFile, 134, "Save session", "", &OnFiles<&DocumentFiles::SaveSessionAs>, A::kAlways, false, true},
-  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](W& w) { w.ShowProjects(); }, A::kAlways},
+  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](W& w) { w.Aids().ShowProjects(); }, A::kAlways},
   ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", &OnFiles<&DocumentFiles::AddToProject>, A::kWithDocument},
-  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](W& w) { w.AddToTemplates(); }, A::kWithDocument},
+  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](W& w) { w.Aids().AddToTemplates(); }, A::kWithDocument},
   ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 
   ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithUndo},
   ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", &RedoActive, A::kWithRedo},
-  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](W& w) { w.ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
-  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.ShowFind(FindPanel::kReplace); }, A::kWithDocument},
+  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](W& w) { w.Aids().ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
+  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.Aids().ShowFind(FindPanel::kReplace); }, A::kWithDocument},
   ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](W& w) { w.Wrap(); }, A::kWithDocument, true, true},
   ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
   ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
   ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
-  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](W& w) { w.ShowRichEditor(); }, A::kWithDocument},
+  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](W& w) { w.Aids().ShowRichEditor(); }, A::kWithDocument},
 
-  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.ShowDesigner(); }, A::kWithDocument},
+  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.Aids().ShowDesigner(); }, A::kWithDocument},
   ActionSpec{"view_browse", M::kTools, 14, "Preview", "", [](W& w) { w.ViewBrowse(); }, A::kWithDocument},
   ActionSpec{"Chk", M::kTools, 9, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy, false, true},
   ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", &OnTidy<TidyCommand::kClean>, A::kWithTidy},
@@ -89,7 +90,7 @@ const std::array kActions = {
   ActionSpec{"extensions", M::kSettings, 102, "File types", "", nullptr, A::kNotBuilt},
 
   ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](W& w) { w.ShowHelp(); }, A::kAlways},
-  ActionSpec{"About", M::kHelp, 12, "About", "", [](W& w) { w.ShowAbout(); }, A::kAlways},
+  ActionSpec{"About", M::kHelp, 12, "About", "", [](W& w) { w.Aids().ShowAbout(); }, A::kAlways},
 };
 // clang-format on
 

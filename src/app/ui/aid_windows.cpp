@@ -1,0 +1,108 @@
+#include "app/ui/aid_windows.h"
+
+#include <utility>
+#include <vector>
+
+#include "app/document_slots.h"
+#include "app/settings.h"
+#include "app/ui/about_window.h"
+#include "app/ui/document_tabs.h"
+#include "designer/ui/visual_editor.h"
+#include "editor/ui/editor.h"
+#include "editor/ui/find_window.h"
+#include "insert/ui/rich_editor.h"
+#include "platform/app_environment.h"
+#include "projects/ui/add_template.h"
+#include "projects/ui/project_window.h"
+#include "projects/ui/template_window.h"
+
+namespace quillory {
+
+AidWindows::AidWindows(AidWindowsHost host) : host_(std::move(host)) {}
+
+AidWindows::~AidWindows() = default;
+
+void AidWindows::ShowFind(FindPanel panel) {
+  if (!find_) {
+    find_ = new FindWindow({host_.main_window, &host_.rich, host_.highlighter,
+                            host_.guards, host_.dialogs},
+                           host_.lang);
+  }
+  find_->ShowPanel(panel);
+}
+
+void AidWindows::HoldFind(bool held) {
+  if (find_) find_->setEnabled(!held);
+}
+
+// A closed window is on its way out; a new one lists the templates again.
+void AidWindows::ShowTemplates() {
+  if (!templates_ || !templates_->isVisible()) {
+    templates_ = new TemplateWindow(
+        {host_.main_window, host_.lang, host_.captions, host_.dialogs,
+         TemplateFoldersOf(host_.environment.program_folder,
+                           host_.environment.user_folder),
+         host_.create});
+  }
+  templates_->show();
+  templates_->activateWindow();
+}
+
+void AidWindows::ShowProjects() {
+  std::vector<ProjectDocument> documents;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (!host_.tabs.InUse(slot)) continue;
+    const Document& document = host_.tabs.At(slot);
+    documents.push_back(
+        {slot, host_.tabs.Caption(slot), document.file_path, document.saved});
+  }
+  auto* projects =
+      new ProjectWindow({host_.main_window, host_.lang, host_.dialogs,
+                         std::move(documents), host_.project_saved});
+  projects->show();
+}
+
+void AidWindows::AddToTemplates() {
+  AddTemplate(host_.dialogs, host_.lang,
+              TemplateFoldersOf(host_.environment.program_folder,
+                                host_.environment.user_folder),
+              host_.rich.Bytes());
+}
+
+void AidWindows::ShowDesigner() {
+  if (designer_) return;
+  designer_ = new VisualEditor(
+      {host_.rich, host_.highlighter, host_.dialogs, host_.lang, design_});
+  designer_->show();
+  QWidget* window = host_.main_window;
+  window->setEnabled(false);
+  QObject::connect(designer_, &QObject::destroyed, window,
+                   [window] { window->setEnabled(true); });
+}
+
+void AidWindows::ShowRichEditor() {
+  auto* editor = new RichEditor({host_.rich, host_.highlighter, host_.dialogs},
+                                host_.main_window);
+  editor->show();
+}
+
+// The main window takes no input while the about window is open.
+void AidWindows::ShowAbout() {
+  if (about_) return;
+  QWidget* window = host_.main_window;
+  about_ =
+      new AboutWindow(host_.environment, host_.settings.language, host_.lang);
+  window->setEnabled(false);
+  QObject::connect(about_, &QObject::destroyed, window,
+                   [window] { window->setEnabled(true); });
+  about_->adjustSize();
+  about_->move(window->frameGeometry().center() - about_->rect().center());
+  about_->show();
+  about_->activateWindow();
+}
+
+void AidWindows::CloseAbout() {
+  if (about_) about_->close();
+}
+
+}  // namespace quillory

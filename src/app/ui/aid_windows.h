@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "designer/design_model.h"
+
+class QIcon;
+class QWidget;
+
+namespace quillory {
+
+class AboutWindow;
+class DocumentTabs;
+class Editor;
+struct EditingGuards;
+class FindWindow;
+class HtmlParse;
+class LangTable;
+class NamedCaptions;
+class TemplateWindow;
+class VisualEditor;
+class Dialogs;
+struct AppEnvironment;
+struct Settings;
+enum class FindPanel : uint8_t;
+
+// What the windows opened on command see of the main window.
+struct AidWindowsHost {
+  QWidget* main_window;  // their owner; disabled while a blocking one is open
+  Editor& rich;
+  HtmlParse& highlighter;
+  EditingGuards& guards;
+  Dialogs& dialogs;
+  const AppEnvironment& environment;
+  const Settings& settings;
+  const LangTable& lang;
+  const NamedCaptions& captions;
+  const DocumentTabs& tabs;
+  // Opens an untitled document made from a template.
+  std::function<void(const std::string& caption, std::string text,
+                     const QIcon& icon)>
+      create;
+  // Told the project file once it is written.
+  std::function<void(const std::string& project_file)> project_saved;
+};
+
+// Opens the windows the main window shows on command (templates, projects,
+// find, designer, rich-text editor, about) and keeps the ones that must stay
+// single. Touches no document itself; the windows do through the host.
+class AidWindows {
+ public:
+  explicit AidWindows(AidWindowsHost host);
+  ~AidWindows();
+
+  // The template window, to start a new document.
+  void ShowTemplates();
+  void ShowProjects();
+  void AddToTemplates();
+  // Brings up the find window with `panel` and the focus in its find text.
+  void ShowFind(FindPanel panel);
+  // Opens the form designer; the main window takes no input until it
+  // closes.
+  void ShowDesigner();
+  // The rich-text editor, modal.
+  void ShowRichEditor();
+  void ShowAbout();
+  // The find window follows the documents while a tool holds them.
+  void HoldFind(bool held);
+  void CloseAbout();
+
+ private:
+  AidWindowsHost host_;
+  QPointer<AboutWindow> about_;
+  QPointer<FindWindow> find_;
+  QPointer<TemplateWindow> templates_;
+  QPointer<VisualEditor> designer_;
+  DesignModel design_;
+};
+
+}  // namespace quillory
