@@ -42,6 +42,7 @@
 #include "editor/ui/find_window.h"
 #include "editor/ui/highlighter.h"
 #include "editor/ui/line_gutter.h"
+#include "insert/ui/add_tag.h"
 #include "insert/ui/rich_editor.h"
 #include "insert/ui/tag_panel.h"
 #include "projects/project_file.h"
@@ -269,6 +270,31 @@ void MainWindow::ShowRichEditor() {
   auto* editor =
       new RichEditor({*rich_, *highlighter_, services_.dialogs}, this);
   editor->show();
+}
+
+void MainWindow::InsertTag() {
+  if (Action("TagPanel")->isChecked()) Action("TagPanel")->trigger();
+  OpenTagLists(TagListsUse::kChooser)->setWindowModality(Qt::WindowModal);
+  tag_lists_->show();
+}
+
+void MainWindow::ToggleTagPanel() {
+  if (!Action("TagPanel")->isChecked()) {
+    if (tag_lists_) tag_lists_->close();
+    return;
+  }
+  OpenTagLists(TagListsUse::kPanel)->show();
+  // Closing the panel itself is unchecking the command too.
+  connect(tag_lists_, &QObject::destroyed, this,
+          [this] { Action("TagPanel")->setChecked(false); });
+}
+
+AddTag* MainWindow::OpenTagLists(TagListsUse use) {
+  tag_lists_ = new AddTag(
+      {*rich_, *highlighter_, lang_, captions_,
+       LanguageFolderPath(environment_.program_folder, settings_.language)},
+      use, this);
+  return tag_lists_;
 }
 
 void MainWindow::ColourWholeText() {

@@ -31,6 +31,8 @@ class QToolButton;
 namespace quillory {
 
 class AboutWindow;
+class AddTag;
+enum class TagListsUse : int;
 class ChangeHandler;
 class DocumentFiles;
 class CompletionPopup;
@@ -98,6 +100,12 @@ class MainWindow : public QMainWindow {
   void ViewBrowse();
   // The rich-text editor, modal.
   void ShowRichEditor();
+  // `Insert_Tag`: the tag lists as a chooser; the main window takes no
+  // input until it closes. An open tag panel closes first.
+  void InsertTag();
+  // `TagPanel`: the tag lists as a panel that stays above the main window,
+  // open while the command is checked.
+  void ToggleTagPanel();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
@@ -126,6 +134,7 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  AddTag* OpenTagLists(TagListsUse use);
   void BuildWidgets();
   void BuildMenus();
   void BuildRecentEntries(QMenu* file_menu, QAction* before);
@@ -180,6 +189,7 @@ class MainWindow : public QMainWindow {
   QPointer<FindWindow> find_;
   QPointer<TemplateWindow> templates_;
   QPointer<VisualEditor> designer_;
+  QPointer<AddTag> tag_lists_;
   DesignModel design_;
   HtmlParse* highlighter_ = nullptr;
   CompletionPopup* completion_ = nullptr;
