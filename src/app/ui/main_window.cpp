@@ -284,9 +284,11 @@ void MainWindow::ToggleTagPanel() {
     return;
   }
   OpenTagLists(TagListsUse::kPanel)->show();
-  // Closing the panel itself is unchecking the command too.
-  connect(tag_lists_, &QObject::destroyed, this,
-          [this] { Action("TagPanel")->setChecked(false); });
+  // Closing the panel itself is unchecking the command too. Not on
+  // destruction: the panel outlives the main window's members at exit.
+  QAction* command = Action("TagPanel");
+  connect(tag_lists_, &QDialog::finished, command,
+          [command] { command->setChecked(false); });
 }
 
 AddTag* MainWindow::OpenTagLists(TagListsUse use) {
