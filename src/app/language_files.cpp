@@ -23,14 +23,18 @@ void SettleLanguage(Settings& settings) {
   if (settings.language.empty()) settings.language = kDefaultLanguage;
 }
 
-std::string LanguageFilePath(std::string_view app_folder,
-                             std::string_view language, LanguageFile file) {
+std::string LanguageFolderPath(std::string_view app_folder,
+                               std::string_view language) {
   std::string path(app_folder);
   path += "languages/";
   path += language;
   path += '/';
-  path += FileName(file);
   return path;
+}
+
+std::string LanguageFilePath(std::string_view app_folder,
+                             std::string_view language, LanguageFile file) {
+  return LanguageFolderPath(app_folder, language) + std::string(FileName(file));
 }
 
 }  // namespace quillory

@@ -16,6 +16,9 @@ enum class LanguageFile { kMain, kHelp, kAbout, kCaptions };
 void SettleLanguage(Settings& settings);
 
 // `app_folder` ends in "/"; `language` is a folder name under languages/.
+// The folder path ends in "/".
+std::string LanguageFolderPath(std::string_view app_folder,
+                               std::string_view language);
 std::string LanguageFilePath(std::string_view app_folder,
                              std::string_view language, LanguageFile file);
 

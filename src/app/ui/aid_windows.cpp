@@ -3,13 +3,17 @@
 #include <utility>
 #include <vector>
 
+#include <QAction>
+
 #include "app/document_slots.h"
+#include "app/language_files.h"
 #include "app/settings.h"
 #include "app/ui/about_window.h"
 #include "app/ui/document_tabs.h"
 #include "designer/ui/visual_editor.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
+#include "insert/ui/add_tag.h"
 #include "insert/ui/rich_editor.h"
 #include "platform/app_environment.h"
 #include "projects/ui/add_template.h"
@@ -84,6 +88,33 @@ void AidWindows::ShowRichEditor() {
   auto* editor = new RichEditor({host_.rich, host_.highlighter, host_.dialogs},
                                 host_.main_window);
   editor->show();
+}
+
+void AidWindows::InsertTag() {
+  if (tag_lists_) tag_lists_->close();
+  OpenTagLists(TagListsUse::kChooser)->setWindowModality(Qt::WindowModal);
+  tag_lists_->show();
+}
+
+void AidWindows::ShowTagPanel(QAction& command) {
+  if (!command.isChecked()) {
+    if (tag_lists_) tag_lists_->close();
+    return;
+  }
+  OpenTagLists(TagListsUse::kPanel)->show();
+  // Closing the panel itself is unchecking the command too. Not on
+  // destruction: the panel outlives the main window's members at exit.
+  QObject::connect(tag_lists_, &QDialog::finished, &command,
+                   [&command] { command.setChecked(false); });
+}
+
+AddTag* AidWindows::OpenTagLists(TagListsUse use) {
+  tag_lists_ =
+      new AddTag({host_.rich, host_.highlighter, host_.lang, host_.captions,
+                  LanguageFolderPath(host_.environment.program_folder,
+                                     host_.settings.language)},
+                 use, host_.main_window);
+  return tag_lists_;
 }
 
 // The main window takes no input while the about window is open.

@@ -8,12 +8,14 @@
 
 #include "designer/design_model.h"
 
+class QAction;
 class QIcon;
 class QWidget;
 
 namespace quillory {
 
 class AboutWindow;
+class AddTag;
 class DocumentTabs;
 class Editor;
 struct EditingGuards;
@@ -27,6 +29,7 @@ class Dialogs;
 struct AppEnvironment;
 struct Settings;
 enum class FindPanel : uint8_t;
+enum class TagListsUse : int;
 
 // What the windows opened on command see of the main window.
 struct AidWindowsHost {
@@ -68,16 +71,25 @@ class AidWindows {
   // The rich-text editor, modal.
   void ShowRichEditor();
   void ShowAbout();
+  // `Insert_Tag`: the tag lists as a chooser; the main window takes no
+  // input until it closes. An open tag panel closes first.
+  void InsertTag();
+  // `TagPanel`: the tag lists as a panel that stays above the main window
+  // while `command` is checked; closing the panel unchecks it.
+  void ShowTagPanel(QAction& command);
   // The find window follows the documents while a tool holds them.
   void HoldFind(bool held);
   void CloseAbout();
 
  private:
+  AddTag* OpenTagLists(TagListsUse use);
+
   AidWindowsHost host_;
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
   QPointer<TemplateWindow> templates_;
   QPointer<VisualEditor> designer_;
+  QPointer<AddTag> tag_lists_;
   DesignModel design_;
 };
 

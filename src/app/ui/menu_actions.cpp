@@ -68,8 +68,8 @@ const std::array kActions = {
   ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.Aids().ShowFind(FindPanel::kReplace); }, A::kWithDocument},
   ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](W& w) { w.Wrap(); }, A::kWithDocument, true, true},
   ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
-  ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", nullptr, A::kNotBuilt, false, true},
-  ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", nullptr, A::kNotBuilt, true},
+  ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", [](W& w) { w.Aids().InsertTag(); }, A::kWithDocument, false, true},
+  ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", [](W& w) { w.Aids().ShowTagPanel(*w.Action("TagPanel")); }, A::kWithDocument, true},
   ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](W& w) { w.Aids().ShowRichEditor(); }, A::kWithDocument},
 
   ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.Aids().ShowDesigner(); }, A::kWithDocument},

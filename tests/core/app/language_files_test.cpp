@@ -15,6 +15,7 @@
 #include "editor/php_keywords.h"
 #include "editor/text_encoding.h"
 #include "insert/reference_file.h"
+#include "insert/tag_lists.h"
 
 namespace quillory {
 namespace {
@@ -55,6 +56,12 @@ TEST(ShippedDataTest, EveryFileIsUtf8CrLfAndParses) {
     EXPECT_EQ(captions.All().size(), english.All().size()) << language;
     for (const auto& [name, text] : english.All()) {
       EXPECT_TRUE(captions.Find(name)) << language << " " << name;
+    }
+    for (const char* name :
+         {"htmltags.lng", "JavaScriptTags.lng", "PHPTags.lng"}) {
+      EXPECT_GT(LoadTagFile(data + "languages/" + language + "/" + name).size(),
+                150u)
+          << language << " " << name;
     }
   }
   EXPECT_FALSE(LoadCompletionList(data + "languages/syntaxHTML.lng").empty());
