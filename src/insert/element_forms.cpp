@@ -113,16 +113,16 @@ std::vector<std::string> ToStrings(std::span<const std::string_view> views) {
 }  // namespace
 
 std::optional<ElementSpec> FindElementSpec(ElementGroup group, int num) {
-  for (const ElementSpec& spec : kElements) {
-    if (spec.group == group && spec.num == num) return spec;
+  for (const ElementSpec& form : kElements) {
+    if (form.group == group && form.num == num) return form;
   }
   return std::nullopt;
 }
 
-void BuildElementRows(const ElementSpec& spec, DialogRows& rows) {
-  rows.AddPropertyRow("Element", spec.element, 0, kText);
+void BuildElementRows(const ElementSpec& form, DialogRows& rows) {
+  rows.AddPropertyRow("Element", form.element, 0, kText);
   size_t row = 1;
-  for (const RowSpec& row_spec : spec.rows) {
+  for (const RowSpec& row_spec : form.rows) {
     if (row_spec.cell == kList) rows.SetChoices(ToStrings(row_spec.choices));
     rows.AddPropertyRow(row_spec.name, row_spec.value, row++, row_spec.cell);
   }

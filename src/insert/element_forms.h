@@ -39,7 +39,7 @@ struct ElementSpec {
 // The element of `group` and `num`; empty for numbers no element has.
 std::optional<ElementSpec> FindElementSpec(ElementGroup group, int num);
 
-// Builds the rows of `spec` through the dialog's own row operations.
-void BuildElementRows(const ElementSpec& spec, DialogRows& rows);
+// Builds the rows of `form` through the dialog's own row operations.
+void BuildElementRows(const ElementSpec& form, DialogRows& rows);
 
 }  // namespace quillory

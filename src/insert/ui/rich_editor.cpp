@@ -143,14 +143,14 @@ RichEditor::RichEditor(const RichEditorHost& host, QWidget* parent)
 
 void RichEditor::BuildControls() {
   auto* bar = new QHBoxLayout;
-  for (const ToggleSpec& spec : kToggles) {
-    auto* button = new QPushButton(spec.caption, this);
-    button->setObjectName(spec.name);
+  for (const ToggleSpec& entry : kToggles) {
+    auto* button = new QPushButton(entry.caption, this);
+    button->setObjectName(entry.name);
     button->setAutoFillBackground(true);
     button->setFixedWidth(32);
     connect(button, &QPushButton::clicked, this,
-            [this, toggle = spec.toggle] { Toggle(toggle); });
-    toggles_[static_cast<size_t>(spec.toggle)] = button;
+            [this, toggle = entry.toggle] { Toggle(toggle); });
+    toggles_[static_cast<size_t>(entry.toggle)] = button;
     bar->addWidget(button);
   }
   auto* colour = new QPushButton("C", this);
@@ -215,9 +215,9 @@ void RichEditor::SetSize(const QString& text) {
 
 void RichEditor::FollowSelection() {
   const QTextCharFormat format = surface_->currentCharFormat();
-  for (const ToggleSpec& spec : kToggles) {
-    ShowState(toggles_[static_cast<size_t>(spec.toggle)],
-              IsOn(format, spec.toggle));
+  for (const ToggleSpec& entry : kToggles) {
+    ShowState(toggles_[static_cast<size_t>(entry.toggle)],
+              IsOn(format, entry.toggle));
   }
   const double size = format.fontPointSize() > 0
                           ? format.fontPointSize()
@@ -242,17 +242,17 @@ bool RichEditor::eventFilter(QObject* watched, QEvent* event) {
   }
   const auto* key = static_cast<QKeyEvent*>(event);
   if (!(key->modifiers() & Qt::ControlModifier)) return false;
-  for (const KeySpec& spec : kKeys) {
-    if (spec.key != key->key()) continue;
-    switch (spec.command) {
+  for (const KeySpec& entry : kKeys) {
+    if (entry.key != key->key()) continue;
+    switch (entry.command) {
       case KeyCommand::kToggle:
-        Toggle(static_cast<RichToggle>(spec.argument));
+        Toggle(static_cast<RichToggle>(entry.argument));
         break;
       case KeyCommand::kColour:
         ChooseColour();
         break;
       case KeyCommand::kAlign:
-        Align(spec.argument);
+        Align(entry.argument);
         break;
     }
     return true;
