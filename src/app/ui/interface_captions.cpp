@@ -13,6 +13,7 @@
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "app/ui/menu_actions.h"
+#include "app/ui/named_caption_text.h"
 #include "editor/ui/display_text.h"
 
 namespace quillory {
@@ -47,23 +48,18 @@ std::optional<QString> ActionCaption(const LangTable& lang,
   return caption;
 }
 
-QString Named(const NamedCaptions& captions, std::string_view name,
-              std::string_view english) {
-  return DecodeForDisplay(captions.FindOr(name, english));
-}
-
 void CaptionUnnumberedCommands(QMainWindow& window,
                                const NamedCaptions& captions) {
   for (const MenuSpec& row : MainMenus()) {
     if (row.caption_index >= 0) continue;
     Recaption<QMenu>(window, row.object_name,
-                     Named(captions, row.object_name, row.caption),
+                     NamedCaption(captions, row.object_name, row.caption),
                      &QMenu::setTitle);
   }
   for (const ActionSpec& row : MainActions()) {
     if (row.caption_index >= 0) continue;
     Recaption<QAction>(window, row.object_name,
-                       Named(captions, row.object_name, row.caption),
+                       NamedCaption(captions, row.object_name, row.caption),
                        &QAction::setText);
   }
 }
@@ -96,7 +92,8 @@ void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang) {
 
 void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
   CaptionUnnumberedCommands(window, captions);
-  Recaption<QTabBar>(window, "MTab", Named(captions, "MTab", kDocumentsCaption),
+  Recaption<QTabBar>(window, "MTab",
+                     NamedCaption(captions, "MTab", kDocumentsCaption),
                      &QWidget::setAccessibleName);
 }
 

@@ -9,6 +9,8 @@
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 
+#include "app/ui/named_caption_text.h"
+
 namespace quillory {
 namespace {
 
@@ -36,7 +38,7 @@ AddTag::AddTag(TagListsHost host, TagListsUse use, QWidget* parent)
   setObjectName("AddTag");
   setAttribute(Qt::WA_DeleteOnClose);
   if (use_ == TagListsUse::kPanel) setWindowFlag(Qt::Tool);
-  setWindowTitle(DecodeForDisplay(host_.captions.FindOr("AddTag", "Add Tag")));
+  setWindowTitle(NamedCaption(host_.captions, "AddTag", "Add Tag"));
   resize(kStartSize);
   categories_ = NamedList("List1", this);
   captions_ = NamedList("List2", this);

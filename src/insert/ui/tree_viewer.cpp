@@ -9,6 +9,8 @@
 #include "editor/ui/display_text.h"
 #include "insert/ui/new_tag.h"
 
+#include "app/ui/named_caption_text.h"
+
 namespace quillory {
 namespace {
 
@@ -27,10 +29,6 @@ constexpr NamedText kTitle{"TreeViewer", "Reference"};
 constexpr NamedText kNameColumn{"Elements.Name", "Name"};
 constexpr NamedText kDescriptionColumn{"Elements.Description", "Description"};
 
-QString Caption(const NamedCaptions& captions, const NamedText& text) {
-  return DecodeForDisplay(captions.FindOr(text.name, text.english));
-}
-
 }  // namespace
 
 TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
@@ -46,12 +44,15 @@ TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
   folders_ = new QTreeWidget(this);
   folders_->setObjectName("Folders");
   folders_->setHeaderHidden(true);
-  folders_->setAccessibleName(Caption(captions_, kTitle));
+  folders_->setAccessibleName(
+      NamedCaption(captions_, kTitle.name, kTitle.english));
   elements_ = new QTreeWidget(this);
   elements_->setObjectName("Elements");
   elements_->setRootIsDecorated(false);
-  elements_->setHeaderLabels({Caption(captions_, kNameColumn),
-                              Caption(captions_, kDescriptionColumn)});
+  elements_->setHeaderLabels(
+      {NamedCaption(captions_, kNameColumn.name, kNameColumn.english),
+       NamedCaption(captions_, kDescriptionColumn.name,
+                    kDescriptionColumn.english)});
   elements_->setAccessibleName(elements_->headerItem()->text(0) + ", " +
                                elements_->headerItem()->text(1));
   auto* layout = new QHBoxLayout(this);
@@ -73,7 +74,7 @@ TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
 
 void TreeViewer::Load(const std::string& path) {
   file_ = LoadReferenceFile(path);
-  QString title = Caption(captions_, kTitle);
+  QString title = NamedCaption(captions_, kTitle.name, kTitle.english);
   if (!file_.title.empty()) title += " - " + DecodeForDisplay(file_.title);
   setWindowTitle(title);
   folders_->clear();

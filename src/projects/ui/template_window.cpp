@@ -16,6 +16,7 @@
 #include "app/named_captions.h"
 #include "app/text_file.h"
 #include "app/ui/kind_icons.h"
+#include "app/ui/named_caption_text.h"
 #include "platform/dialogs.h"
 #include "projects/template_names.h"
 
@@ -114,13 +115,11 @@ TemplateWindow::TemplateWindow(const TemplateWindowHost& host)
 
 QWidget* TemplateWindow::BuildButtons() {
   auto* row = new QWidget(this);
-  auto* cancel = new QPushButton(QString::fromStdString(host_.captions.FindOr(
-                                     "Form1.Cancel", "Cancel selection")),
-                                 row);
+  auto* cancel = new QPushButton(
+      NamedCaption(host_.captions, "Form1.Cancel", "Cancel selection"), row);
   cancel->setObjectName("CancelSelection");
   auto* create = new QPushButton(
-      QString::fromStdString(host_.captions.FindOr("Form1.Create", "Create")),
-      row);
+      NamedCaption(host_.captions, "Form1.Create", "Create"), row);
   create->setObjectName("Create");
   create->setDefault(true);
   auto* layout = new QHBoxLayout(row);

@@ -13,6 +13,8 @@
 #include "editor/ui/display_text.h"
 #include "tools/shown_page.h"
 
+#include "app/ui/named_caption_text.h"
+
 namespace quillory {
 namespace {
 
@@ -20,11 +22,6 @@ constexpr int kCloseEntry = 71;
 constexpr char kNoBrowserText[] =
     "No page can be shown: the browser module libquillory_web.so could not "
     "be loaded.";
-
-QString Caption(const NamedCaptions& captions, const char* name,
-                const char* fallback) {
-  return QString::fromStdString(captions.FindOr(name, fallback));
-}
 
 }  // namespace
 
@@ -36,7 +33,7 @@ OutputWindow::OutputWindow(const LangTable& lang, const NamedCaptions& captions,
       temp_folder_(std::move(temp_folder)) {
   setObjectName("CheckDocForErr");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Caption(captions, "CheckDocForErr", "Tool output"));
+  setWindowTitle(NamedCaption(captions, "CheckDocForErr", "Tool output"));
   resize(640, 420);
 
   status_ = new QPlainTextEdit(this);

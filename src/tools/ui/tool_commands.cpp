@@ -15,6 +15,8 @@
 #include "tools/ui/tool_busy_window.h"
 #include "tools/ui/tool_process.h"
 
+#include "app/ui/named_caption_text.h"
+
 namespace quillory {
 namespace {
 
@@ -72,11 +74,13 @@ void ToolCommands::Start(std::unique_ptr<ToolJob> job, Colouring colouring) {
 
 void ToolCommands::ShowBusy() {
   const QString text =
-      Caption("ToolBusy", "Waiting for the external program to finish...");
+      NamedCaption(host_.captions, "ToolBusy",
+                   "Waiting for the external program to finish...");
   host_.set_status(text.toStdString());
   host_.main_window->setCursor(Qt::WaitCursor);
   busy_ =
-      new ToolBusyWindow(text, Caption("ToolStop", "Stop"), host_.main_window);
+      new ToolBusyWindow(text, NamedCaption(host_.captions, "ToolStop", "Stop"),
+                         host_.main_window);
   connect(busy_, &ToolBusyWindow::StopChosen, process_, &ToolProcess::Stop);
   busy_->show();
 }
@@ -92,7 +96,8 @@ void ToolCommands::OnEnded() {
   const ToolResult result = job_->Result(capture);
   job_.reset();
   if (stopped) {
-    host_.set_status(Caption("ToolStopped", "The external program was stopped.")
+    host_.set_status(NamedCaption(host_.captions, "ToolStopped",
+                                  "The external program was stopped.")
                          .toStdString());
     if (result.use == ToolResultUse::kReplaceDocument) return;
   }
@@ -165,10 +170,6 @@ OutputWindow& ToolCommands::ShowOutput() {
   output_->show();
   output_->raise();
   return *output_;
-}
-
-QString ToolCommands::Caption(const char* name, const char* fallback) const {
-  return QString::fromStdString(host_.captions.FindOr(name, fallback));
 }
 
 }  // namespace quillory

@@ -80,7 +80,6 @@ class ToolCommands : public QObject {
   void Apply(const ToolResult& result);
   void PutText(const std::string& text);
   OutputWindow& ShowOutput();
-  QString Caption(const char* name, const char* fallback) const;
 
   ToolCommandsHost host_;
   ProcessRunner runner_;

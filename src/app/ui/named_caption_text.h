@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+#include "app/named_captions.h"
+#include "editor/ui/display_text.h"
+
+namespace quillory {
+
+// A caption from the language's named texts as a window shows it, or
+// `english` where the language has none.
+inline QString NamedCaption(const NamedCaptions& captions,
+                            std::string_view name, std::string_view english) {
+  return DecodeForDisplay(captions.FindOr(name, english));
+}
+
+}  // namespace quillory
