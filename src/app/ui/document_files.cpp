@@ -40,11 +40,7 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
     return;
   }
   // Told before anything is asked about the file, which could not open.
-  if (window_.Tabs().Free().Empty()) {
-    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
-                         MessageIcon::kInformation);
-    return;
-  }
+  if (!HasRoom()) return;
   const std::optional<std::string> question =
       LongLineQuestion(file_name, *bytes);
   if (question &&
@@ -77,11 +73,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
 }
 
 bool DocumentFiles::Reopen(const RecoveredText& text) {
-  if (window_.Tabs().Free().Empty()) {
-    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
-                         MessageIcon::kInformation);
-    return false;
-  }
+  if (!HasRoom()) return false;
   const int slot = LoadIntoNewTab(text.caption, text.file_path, text.bytes);
   if (slot < 0) return false;
   DocumentTabs& tabs = window_.Tabs();
@@ -124,11 +116,7 @@ int DocumentFiles::LoadIntoNewTab(const std::string& caption,
 // starts empty; the document is new, so it is not saved.
 void DocumentFiles::NewDocument(const std::string& caption, std::string text,
                                 const QIcon& icon) {
-  if (window_.Tabs().Free().Empty()) {
-    dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
-                         MessageIcon::kInformation);
-    return;
-  }
+  if (!HasRoom()) return;
   const int slot = window_.NewTab(caption);
   if (slot < 0) return;
   {
@@ -197,13 +185,9 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
 
 bool DocumentFiles::WriteActive(const std::string& path) {
   const Document& document = window_.Tabs().At(window_.Tabs().ActiveSlot());
-  const WriteResult result = WriteTextFile(
+  return Written(WriteTextFile(
       path, BytesToStore(window_.ActiveEditor()->Bytes(), document.line_ends),
-      WriteMode::kReplace);
-  if (!result.Succeeded()) {
-    dialogs_.ShowMessage(result.error, MessageIcon::kError);
-  }
-  return result.Succeeded();
+      WriteMode::kReplace));
 }
 
 void DocumentFiles::SaveAll() {
@@ -265,10 +249,7 @@ void DocumentFiles::SaveSessionAs() {
       dialogs_.ChooseFileToSave(ListFileFilters(window_.Lang()));
   if (!chosen) return;
   window_.SetStatus("");
-  const WriteResult result = SaveSession(*chosen);
-  if (!result.Succeeded()) {
-    dialogs_.ShowMessage(result.error, MessageIcon::kError);
-  }
+  Written(SaveSession(*chosen));
 }
 
 void DocumentFiles::AddToProject() {
@@ -284,11 +265,23 @@ void DocumentFiles::AddToProject() {
     dialogs_.ShowMessage(lang.EntryOr(kNoFilePathText, ""), MessageIcon::kNone);
     return;
   }
-  const WriteResult result = WriteTextFile(
-      current_list_file_, ProjectAppendix(path), WriteMode::kAppend);
+  Written(WriteTextFile(current_list_file_, ProjectAppendix(path),
+                        WriteMode::kAppend));
+}
+
+// Told rather than seeing nothing happen.
+bool DocumentFiles::HasRoom() {
+  if (!window_.Tabs().Free().Empty()) return true;
+  dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
+                       MessageIcon::kInformation);
+  return false;
+}
+
+bool DocumentFiles::Written(const WriteResult& result) {
   if (!result.Succeeded()) {
     dialogs_.ShowMessage(result.error, MessageIcon::kError);
   }
+  return result.Succeeded();
 }
 
 void DocumentFiles::Remember(const std::string& file_name) {

@@ -65,6 +65,9 @@ class DocumentFiles {
   bool WriteActive(const std::string& path);
   WriteResult SaveSession(const std::string& file_name);
   void CloseActive();
+  bool HasRoom();
+  // Shows why a write failed; true when it succeeded.
+  bool Written(const WriteResult& result);
   void Remember(const std::string& file_name);
   template <typename Command>
   void ForEachOpenDocument(Command command);
