@@ -199,12 +199,8 @@ void MainWindow::BuildAidWindows() {
 // While a tool runs, the window paints and its menus open, but nothing
 // that changes a document can be reached.
 void MainWindow::HoldDocuments(bool held) {
-  for (QWidget* part :
-       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(tab_bar_),
-        static_cast<QWidget*>(close_button_),
-        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
-    part->setEnabled(!held);
-  }
+  QWidget* parts[] = {rich_, tab_bar_, close_button_, side_panel_, panel_};
+  for (QWidget* part : parts) part->setEnabled(!held);
   aids_->HoldFind(held);
   menu_bar_->HoldRecent(held);
   UpdateCommandStates();
@@ -240,6 +236,7 @@ void MainWindow::BuildMenus() {
         return slot >= 0 ? &tabs_->History(slot) : nullptr;
       },
       [this] { return tools_ != nullptr && tools_->Running(); }});
+  rich_->SetContextActions({Action("Undo"), Action("Redo")});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {

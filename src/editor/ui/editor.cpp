@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include "editor/text_encoding.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
+#include "editor/ui/editor_context_menu.h"
 #include "editor/ui/editor_font.h"
 #include "editor/ui/editor_keymap.h"
 #include "editor/ui/unheld_text_host.h"
@@ -483,8 +485,12 @@ void Editor::mouseReleaseEvent(QMouseEvent* event) {
   FlushEdit();
 }
 
+void Editor::SetContextActions(QList<QAction*> actions) {
+  context_actions_ = std::move(actions);
+}
+
 void Editor::contextMenuEvent(QContextMenuEvent* event) {
-  QsciScintillaBase::contextMenuEvent(event);
+  ShowEditorContextMenu(*this, context_actions_, event->globalPos());
   FlushEdit();
 }
 

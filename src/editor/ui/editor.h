@@ -2,6 +2,8 @@
 
 #include <Qsci/qsciscintillabase.h>
 
+#include <QList>
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +13,8 @@
 
 #include "editor/styled_change.h"
 #include "editor/text_encoding.h"
+
+class QAction;
 
 namespace quillory {
 
@@ -111,6 +115,8 @@ class Editor : public QsciScintillaBase {
   // hears of, and shows it as UTF-8; the selection and the first visible
   // line stay on the same characters.
   void ConvertToUtf8();
+  // Shown first in the right-click menu.
+  void SetContextActions(QList<QAction*> actions);
 
  signals:
   void TextEdited();
@@ -151,6 +157,7 @@ class Editor : public QsciScintillaBase {
   bool AcceptsDrop(const QDropEvent& event);
 
   UnheldTextHost* unheld_host_ = nullptr;
+  QList<QAction*> context_actions_;
   bool dragging_ = false;
   bool edit_pending_ = false;
   bool flush_queued_ = false;

@@ -4,6 +4,11 @@
 
 #include <random>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTimer>
+
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "core/editor/plain_snapshot_history.h"
@@ -43,6 +48,28 @@ TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   EXPECT_FALSE(window_.Action("Redo")->isEnabled());
   window_.Tabs().Activate(0);
   EXPECT_TRUE(window_.Action("Redo")->isEnabled());
+}
+
+// The right-click menu's entries go through the same history as the keys.
+TEST_F(SnapshotCommandsTest, ContextMenuCutsAndUndoes) {
+  OpenFile("a.html", "xabcy");
+  Rich().Select(1, 4);
+  auto choose = [this](const QString& entry) {
+    QTimer::singleShot(0, [entry] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      ASSERT_NE(menu, nullptr);
+      for (QAction* action : menu->actions()) {
+        if (action->text() == entry) action->trigger();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, {5, 5});
+    QApplication::sendEvent(Rich().viewport(), &event);
+  };
+  choose("Cu&t");
+  EXPECT_EQ(Text(), "xy");
+  choose(window_.Action("Undo")->text());
+  EXPECT_EQ(Text(), "xabcy");
 }
 
 TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
