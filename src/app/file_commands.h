@@ -11,10 +11,11 @@ namespace quillory {
 
 // Fixed texts of the file commands; they do not change with the language.
 inline constexpr std::string_view kFileMissingMessage = "File doesn't exist!";
-inline constexpr std::string_view kDocumentLimitMessage =
-    "Quillory keeps at most ten documents open. Close one to open another.";
 inline constexpr std::string_view kOpenedStatus = "OK";
 inline constexpr std::string_view kSaveAsStatus = "Подождите";  // UTF-8
+// In English where the language has no "DocumentLimit" caption.
+inline constexpr std::string_view kDocumentLimitMessage =
+    "Quillory keeps at most ten documents open. Close one to open another.";
 
 // Interface texts the file commands show.
 inline constexpr int kLoadingText = 59;

@@ -78,15 +78,20 @@ std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text) {
                        std::string(text.substr(*caption_size + *path_size))};
 }
 
-std::string RecoveryQuestion(const std::vector<RecoveredText>& texts) {
+std::string RecoveryQuestion(const std::vector<RecoveredText>& texts,
+                             const NamedCaptions& captions) {
   std::string question =
-      "Quillory ended before these documents were saved:\n\n";
+      captions.FindOr("Recovery.Ended",
+                      "Quillory ended before these documents were saved:") +
+      "\n\n";
   for (const RecoveredText& text : texts) {
     question += text.caption;
     if (!text.file_path.empty()) question += "  (" + text.file_path + ")";
     question += "\n";
   }
-  return question + "\nReopen them with their unsaved text?";
+  return question + "\n" +
+         captions.FindOr("Recovery.Reopen",
+                         "Reopen them with their unsaved text?");
 }
 
 RecoveryStore::RecoveryStore(std::string root) : root_(std::move(root)) {}

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/atomic_write.h"
+#include "app/named_captions.h"
 
 namespace quillory {
 
@@ -24,8 +25,10 @@ std::string RecoveryEntryText(const RecoveredText& text);
 // damaged file).
 std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text);
 
-// The question that offers the recovered documents back, one a line.
-std::string RecoveryQuestion(const std::vector<RecoveredText>& texts);
+// The question that offers the recovered documents back, one a line, in
+// the interface language.
+std::string RecoveryQuestion(const std::vector<RecoveredText>& texts,
+                             const NamedCaptions& captions);
 
 // The recovery store under `root`: each running instance keeps its entries
 // in a folder of its own, named by its process id and start time and locked

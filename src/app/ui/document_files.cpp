@@ -272,8 +272,9 @@ void DocumentFiles::AddToProject() {
 // Told rather than seeing nothing happen.
 bool DocumentFiles::HasRoom() {
   if (!window_.Tabs().Free().Empty()) return true;
-  dialogs_.ShowMessage(std::string(kDocumentLimitMessage),
-                       MessageIcon::kInformation);
+  dialogs_.ShowMessage(
+      window_.Captions().FindOr("DocumentLimit", kDocumentLimitMessage),
+      MessageIcon::kInformation);
   return false;
 }
 

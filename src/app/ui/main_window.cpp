@@ -301,7 +301,7 @@ void MainWindow::OfferRecovery() {
   const std::vector<RecoveredText> texts = recovery_->ClaimStale();
   if (texts.empty()) return;
   bool all_reopened = true;
-  if (services_.dialogs.AskYesNo(RecoveryQuestion(texts),
+  if (services_.dialogs.AskYesNo(RecoveryQuestion(texts, captions_),
                                  MessageIcon::kWarning) == Answer::kYes) {
     for (const RecoveredText& text : texts) {
       all_reopened = files_->Reopen(text) && all_reopened;
