@@ -65,6 +65,7 @@ SettingsWindow::SettingsWindow(const SettingsWindowHost& host,
   setWindowTitle(NamedCaption(host_.captions, "SettingsF", "Settings"));
   pages_ = new QTabWidget(this);
   pages_->setObjectName("Pages");
+  pages_->setAccessibleName(windowTitle());
   const auto add_page = [this](QWidget* page, const char* name,
                                const char* english) {
     pages_->addTab(page, NamedCaption(host_.captions, name, english));
