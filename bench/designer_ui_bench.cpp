@@ -20,6 +20,7 @@
 #include "designer/ui/toolbox.h"
 #include "editor/ui/editor.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
 
@@ -28,7 +29,8 @@ namespace {
 
 struct Session {
   Session()
-      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR), {dialogs, desktop}) {
+      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
+               {dialogs, desktop, file_types}) {
     window.resize(1000, 700);
     window.show();
     window.NewTab("form.html");
@@ -50,6 +52,7 @@ struct Session {
 
   QtDialogs dialogs;
   QtDesktop desktop;
+  FreedesktopFileTypes file_types{"quillory"};
   MainWindow window;
 };
 

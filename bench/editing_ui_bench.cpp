@@ -26,6 +26,7 @@
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
 
@@ -34,7 +35,8 @@ namespace {
 
 struct Session {
   Session()
-      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR), {dialogs, desktop}) {
+      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
+               {dialogs, desktop, file_types}) {
     window.resize(1000, 700);
     window.show();
   }
@@ -55,6 +57,7 @@ struct Session {
 
   QtDialogs dialogs;
   QtDesktop desktop;
+  FreedesktopFileTypes file_types{"quillory"};
   MainWindow window;
 };
 

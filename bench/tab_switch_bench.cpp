@@ -15,6 +15,7 @@
 #include "app/ui/main_window.h"
 #include "editor/ui/editor.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
 
@@ -56,7 +57,8 @@ long ResidentBytes() {
 }
 
 struct Window {
-  Window() : window(AppEnvironmentFor("/tmp/"), {dialogs, desktop}) {
+  Window()
+      : window(AppEnvironmentFor("/tmp/"), {dialogs, desktop, file_types}) {
     window.resize(1000, 700);
     window.show();
   }
@@ -69,6 +71,7 @@ struct Window {
   }
   QtDialogs dialogs;
   QtDesktop desktop;
+  FreedesktopFileTypes file_types{"quillory"};
   MainWindow window;
 };
 

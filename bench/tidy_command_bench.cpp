@@ -27,6 +27,7 @@
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "platform/qt/app_environment.h"
+#include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
 #include "tools/ui/tool_commands.h"
@@ -90,8 +91,9 @@ void BM_TidyRepairThroughMenu(benchmark::State& state) {
 
   QtDialogs dialogs;
   QtDesktop desktop;
+  FreedesktopFileTypes file_types{"quillory"};
   MainWindow window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
-                    {dialogs, desktop});
+                    {dialogs, desktop, file_types});
   window.resize(1000, 700);
   window.show();
   window.NewTab("bench.html");

@@ -47,8 +47,10 @@ int main(int argc, char* argv[]) {
 
   quillory::QtDialogs dialogs;
   quillory::QtDesktop desktop;
+  quillory::FreedesktopFileTypes file_types(
+      QCoreApplication::applicationFilePath().toStdString());
   quillory::MainWindow window(quillory::DetectAppEnvironment(),
-                              {dialogs, desktop});
+                              {dialogs, desktop, file_types});
   dialogs.SetParent(&window);
   quillory::EndOnTerminationSignals(&window);
   channel.SetReceiver([&window](const std::vector<std::string>& files) {
@@ -61,8 +63,6 @@ int main(int argc, char* argv[]) {
   QObject::connect(&app, &QGuiApplication::commitDataRequest, keep_text);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, keep_text);
   window.show();
-  quillory::FreedesktopFileTypes file_types(
-      QCoreApplication::applicationFilePath().toStdString());
   if (!file_types.IsFileTypeRegistered(".qlp",
                                        quillory::Association::kDefault)) {
     file_types.RegisterFileType(".qlp", quillory::Registration::kRegister,

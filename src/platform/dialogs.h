@@ -10,6 +10,8 @@
 
 namespace quillory {
 
+class FileTypes;
+
 enum class MessageIcon { kNone, kInformation, kWarning, kError };
 enum class Answer { kYes, kNo };
 // What the font chooser offers besides face, size, bold and italic.
@@ -29,6 +31,8 @@ class Dialogs {
   // Asks before a name that exists is chosen, so no file is replaced unasked.
   virtual std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) = 0;
+  // The folder chooser titled `title`; nothing when cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& title) = 0;
   // A one-line prompt opened with `default_text`; nothing when cancelled.
   virtual std::optional<std::string> AskText(
       const std::string& title, const std::string& prompt,
@@ -52,6 +56,7 @@ class Desktop {
 struct DesktopServices {
   Dialogs& dialogs;
   Desktop& desktop;
+  FileTypes& file_types;
 };
 
 }  // namespace quillory

@@ -53,6 +53,15 @@ std::string PhpCommandLine(std::string_view php, PhpCommand command,
          Quoted(file_path);
 }
 
+std::string PhpVersionCommandLine(std::string_view php) {
+  return ProgramWord(php) + " -v";
+}
+
+std::string PhpVersionText(std::string_view output) {
+  if (output == kNotRunOutput) return "PHP not available";
+  return std::string(output.substr(0, output.find("Copyright")));
+}
+
 ToolResult PhpResult(PhpCommand command,
                      const std::optional<Capture>& capture) {
   const std::string_view output =

@@ -24,6 +24,13 @@ inline constexpr std::string_view kNoSyntaxErrorsText = "No syntax errors find";
 std::string PhpCommandLine(std::string_view php, PhpCommand command,
                            std::string_view file_path);
 
+// The settings window's version check: the interpreter as above, "-v".
+std::string PhpVersionCommandLine(std::string_view php);
+
+// What the version check shows: "PHP not available" when PHP could not be
+// run (kNotRunOutput), else its output up to the first "Copyright".
+std::string PhpVersionText(std::string_view output);
+
 // What a PHP command shows or puts in place of the document, from what PHP
 // wrote (empty when PHP could not be run, which gives "ERR"):
 // - the check shows kNoSyntaxErrorsText when PHP reports no syntax errors,

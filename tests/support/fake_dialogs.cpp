@@ -36,6 +36,10 @@ std::optional<std::string> FakeDialogs::ChooseFileToSave(
   return Next(chosen_files);
 }
 
+std::optional<std::string> FakeDialogs::ChooseFolder(const std::string&) {
+  return Next(chosen_folders);
+}
+
 std::optional<std::string> FakeDialogs::AskText(
     const std::string& title, const std::string& prompt,
     const std::string& default_text) {

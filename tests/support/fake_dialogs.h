@@ -5,7 +5,11 @@
 #include <string>
 #include <vector>
 
+#include <set>
+#include <utility>
+
 #include "platform/dialogs.h"
+#include "platform/file_types.h"
 
 namespace quillory::testing {
 
@@ -19,6 +23,7 @@ class FakeDialogs : public Dialogs {
       const std::vector<FileFilter>& filters) override;
   std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) override;
+  std::optional<std::string> ChooseFolder(const std::string& title) override;
   std::optional<std::string> AskText(const std::string& title,
                                      const std::string& prompt,
                                      const std::string& default_text) override;
@@ -29,6 +34,7 @@ class FakeDialogs : public Dialogs {
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> chosen_files;
   std::deque<std::optional<std::string>> typed_texts;
+  std::deque<std::optional<std::string>> chosen_folders;
   std::deque<std::optional<FontChoice>> chosen_fonts;
   std::deque<std::optional<uint32_t>> chosen_colours;
 
@@ -51,11 +57,30 @@ class FakeDesktop : public Desktop {
   std::vector<std::string> opened;
 };
 
-// Both doubles, handed to a window as its desktop services.
+// Keeps the registrations in memory instead of the desktop's files.
+class FakeFileTypes : public FileTypes {
+ public:
+  void RegisterFileType(const std::string& extension, Registration registration,
+                        Association association) override {
+    if (registration == Registration::kRegister) {
+      registered.insert({extension, association});
+    } else {
+      registered.erase({extension, association});
+    }
+  }
+  bool IsFileTypeRegistered(const std::string& extension,
+                            Association association) override {
+    return registered.contains({extension, association});
+  }
+  std::set<std::pair<std::string, Association>> registered;
+};
+
+// The doubles, handed to a window as its desktop services.
 struct FakeServices {
   FakeDialogs dialogs;
   FakeDesktop desktop;
-  DesktopServices Services() { return {dialogs, desktop}; }
+  FakeFileTypes file_types;
+  DesktopServices Services() { return {dialogs, desktop, file_types}; }
 };
 
 }  // namespace quillory::testing

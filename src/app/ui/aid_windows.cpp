@@ -10,6 +10,7 @@
 #include "app/settings.h"
 #include "app/ui/about_window.h"
 #include "app/ui/document_tabs.h"
+#include "app/ui/settings_window.h"
 #include "designer/ui/visual_editor.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
@@ -115,6 +116,15 @@ AddTag* AidWindows::OpenTagLists(TagListsUse use) {
                                      host_.settings.language)},
                  use, host_.main_window);
   return tag_lists_;
+}
+
+void AidWindows::ShowSettings(SettingsPage page) {
+  auto* settings = new SettingsWindow(
+      {host_.main_window, host_.settings, host_.lang, host_.captions,
+       host_.dialogs, host_.file_types,
+       host_.environment.program_folder + "languages/", host_.settings_applied},
+      page);
+  settings->show();
 }
 
 // The main window takes no input while the about window is open.

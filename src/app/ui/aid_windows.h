@@ -26,9 +26,11 @@ class NamedCaptions;
 class TemplateWindow;
 class VisualEditor;
 class Dialogs;
+class FileTypes;
 struct AppEnvironment;
 struct Settings;
 enum class FindPanel : uint8_t;
+enum class SettingsPage;
 enum class TagListsUse : int;
 
 // What the windows opened on command see of the main window.
@@ -38,8 +40,9 @@ struct AidWindowsHost {
   HtmlParse& highlighter;
   EditingGuards& guards;
   Dialogs& dialogs;
+  FileTypes& file_types;
   const AppEnvironment& environment;
-  const Settings& settings;
+  Settings& settings;  // the settings window changes it
   const LangTable& lang;
   const NamedCaptions& captions;
   const DocumentTabs& tabs;
@@ -49,11 +52,14 @@ struct AidWindowsHost {
       create;
   // Told the project file once it is written.
   std::function<void(const std::string& project_file)> project_saved;
+  // After the settings window changed the settings.
+  std::function<void()> settings_applied;
 };
 
 // Opens the windows the main window shows on command (templates, projects,
-// find, designer, rich-text editor, about) and keeps the ones that must stay
-// single. Touches no document itself; the windows do through the host.
+// find, designer, rich-text editor, settings, about) and keeps the ones that
+// must stay single. Touches no document itself; the windows do through the
+// host.
 class AidWindows {
  public:
   explicit AidWindows(AidWindowsHost host);
@@ -71,6 +77,8 @@ class AidWindows {
   // The rich-text editor, modal.
   void ShowRichEditor();
   void ShowAbout();
+  // The settings window, modal, on `page`.
+  void ShowSettings(SettingsPage page);
   // `Insert_Tag`: the tag lists as a chooser; the main window takes no
   // input until it closes. An open tag panel closes first.
   void InsertTag();

@@ -99,6 +99,11 @@ void MainMenuBar::ListBrowsers() {
   }
 }
 
+void MainMenuBar::FollowSettings() {
+  ListBrowsers();
+  UpdateCommandStates();
+}
+
 // No command can be chosen while a tool runs.
 void MainMenuBar::UpdateCommandStates() {
   const CommandState state{host_.active_history(), host_.settings};

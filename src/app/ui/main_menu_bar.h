@@ -38,6 +38,9 @@ class MainMenuBar {
   void RebuildRecentMenu();
   // `ParseExt`: one entry per browser the settings name.
   void ListBrowsers();
+  // After the settings window changed the settings: the browsers and the
+  // commands that depend on the settings follow them.
+  void FollowSettings();
   // Runs after every command and every edit, so Undo and Redo follow the
   // history.
   void UpdateCommandStates();

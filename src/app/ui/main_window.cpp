@@ -19,7 +19,6 @@
 #include "app/list_file.h"
 #include "app/path_caption.h"
 #include "app/recovery_store.h"
-#include "app/text_util.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
 #include "app/ui/document_files.h"
@@ -183,8 +182,8 @@ void MainWindow::BuildToolCommands() {
 
 void MainWindow::BuildAidWindows() {
   aids_ = std::make_unique<AidWindows>(AidWindowsHost{
-      this, *rich_, *highlighter_, guards_, services_.dialogs, environment_,
-      settings_, lang_, captions_, *tabs_,
+      this, *rich_, *highlighter_, guards_, services_.dialogs,
+      services_.file_types, environment_, settings_, lang_, captions_, *tabs_,
       [this](const std::string& caption, std::string text, const QIcon& icon) {
         files_->NewDocument(caption, std::move(text), icon);
         UpdateCommandStates();
@@ -193,6 +192,10 @@ void MainWindow::BuildAidWindows() {
         files_->SetCurrentListFile(project_file);
         SetStatus(ProjectSavedStatus(lang_.EntryOr(kProjectSavedText, ""),
                                      project_file));
+      },
+      [this] {
+        SetLanguage();
+        menu_bar_->FollowSettings();
       }});
 }
 
@@ -274,9 +277,10 @@ void MainWindow::SetLanguage() {
     return LanguageFilePath(environment_.program_folder, settings_.language,
                             file);
   };
-  if (lang_.LoadFromFile(path(LanguageFile::kMain))) {
-    ApplyInterfaceCaptions(*this, lang_);
-  }
+  const bool loaded = lang_.LoadFromFile(path(LanguageFile::kMain));
+  // A language without main.lng keeps the captions shown so far.
+  if (!loaded && lang_.Size() > 0) return;
+  ApplyInterfaceCaptions(*this, lang_);
   captions_.LoadFromFile(path(LanguageFile::kCaptions));
   ApplyNamedCaptions(*this, captions_);
   translations_->Use(captions_.Find(kLocaleCaption));
@@ -364,11 +368,7 @@ std::optional<PreviewSource> MainWindow::ActiveSource() const {
 
 void MainWindow::SwitchView(int index) {
   if (view_switch_lock_) return;
-  if (index == 0) {
-    preview_->ShowSource();
-  } else {
-    preview_->ShowPreview();
-  }
+  index == 0 ? preview_->ShowSource() : preview_->ShowPreview();
 }
 
 void MainWindow::ViewBrowse() {
@@ -421,9 +421,8 @@ void MainWindow::OnAllFreed() {
 }
 
 void MainWindow::ShowDocumentViews(bool shown) {
-  for (QWidget* part :
-       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(close_button_),
-        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
+  for (QWidget* part : std::initializer_list<QWidget*>{rich_, close_button_,
+                                                       side_panel_, panel_}) {
     part->setVisible(shown);
   }
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);

@@ -6,6 +6,7 @@
 #include "app/ui/aid_windows.h"
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
+#include "app/ui/settings_window.h"
 #include "app/ui/snapshot_commands.h"
 #include "editor/find_session.h"
 #include "editor/snapshot_history.h"
@@ -86,8 +87,8 @@ const std::array kActions = {
   ActionSpec{"phpHighlight", M::kPhp, -1, "Highlight", "", &OnPhp<PhpCommand::kHighlight>, A::kWithPhp},
   ActionSpec{"phpCompact", M::kPhp, -1, "Compact", "", &OnPhp<PhpCommand::kCompact>, A::kWithPhp},
 
-  ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", nullptr, A::kNotBuilt},
-  ActionSpec{"extensions", M::kSettings, 102, "File types", "", nullptr, A::kNotBuilt},
+  ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", [](W& w) { w.Aids().ShowSettings(SettingsPage::kLanguage); }, A::kAlways},
+  ActionSpec{"extensions", M::kSettings, 102, "File types", "", [](W& w) { w.Aids().ShowSettings(SettingsPage::kFileTypes); }, A::kAlways},
 
   ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](W& w) { w.ShowHelp(); }, A::kAlways},
   ActionSpec{"About", M::kHelp, 12, "About", "", [](W& w) { w.Aids().ShowAbout(); }, A::kAlways},

@@ -99,6 +99,11 @@ std::optional<std::string> QtDialogs::ChooseFileToSave(
                                              FilterText(filters)));
 }
 
+std::optional<std::string> QtDialogs::ChooseFolder(const std::string& title) {
+  return Chosen(QFileDialog::getExistingDirectory(
+      parent_, QString::fromStdString(title)));
+}
+
 std::optional<std::string> QtDialogs::AskText(const std::string& title,
                                               const std::string& prompt,
                                               const std::string& default_text) {

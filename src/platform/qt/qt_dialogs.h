@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
       const std::vector<FileFilter>& filters) override;
   std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) override;
+  std::optional<std::string> ChooseFolder(const std::string& title) override;
   std::optional<std::string> AskText(const std::string& title,
                                      const std::string& prompt,
                                      const std::string& default_text) override;

@@ -20,7 +20,8 @@ void Drop(QSocketNotifier*& notifier) {
 
 }  // namespace
 
-ToolProcess::ToolProcess(QObject* parent) : QObject(parent) {
+ToolProcess::ToolProcess(QObject* parent, std::chrono::milliseconds limit)
+    : QObject(parent), limit_time_(limit) {
   limit_.setSingleShot(true);
   connect(&limit_, &QTimer::timeout, this, &ToolProcess::Stop);
 }
@@ -36,7 +37,7 @@ bool ToolProcess::Start(ProcessRunner& runner, std::string_view command_line,
   if (!runner.Start(run_, command_line, route)) return false;
   output_ = new QSocketNotifier(run_.OutputFd(), QSocketNotifier::Read, this);
   connect(output_, &QSocketNotifier::activated, this, &ToolProcess::OnOutput);
-  limit_.start(kRunLimit);
+  limit_.start(limit_time_);
   return true;
 }
 

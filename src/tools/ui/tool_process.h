@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
 #include <string_view>
 
 #include "tools/process_run.h"
@@ -15,12 +16,13 @@ namespace quillory {
 // One tool run watched from the event loop, so the window keeps painting
 // and answering while the tool works. Ended() comes once: when the tool
 // has closed its output and exited, when it is stopped, or when it has run
-// for kRunLimit, which stops it.
+// for its limit, which stops it.
 class ToolProcess : public QObject {
   Q_OBJECT
 
  public:
-  explicit ToolProcess(QObject* parent = nullptr);
+  explicit ToolProcess(QObject* parent = nullptr,
+                       std::chrono::milliseconds limit = kRunLimit);
   ~ToolProcess() override;
 
   // False when nothing could be run; Ended() then never comes.
@@ -45,6 +47,7 @@ class ToolProcess : public QObject {
   QSocketNotifier* output_ = nullptr;
   QSocketNotifier* exit_ = nullptr;
   QTimer limit_;
+  std::chrono::milliseconds limit_time_;
   bool stopped_ = false;
   bool ended_ = false;
 };

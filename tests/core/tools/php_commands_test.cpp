@@ -62,5 +62,13 @@ TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {
             R"("/opt/my php/php" -q "a.php")");
 }
 
+TEST(PhpVersionTest, ShowsTheBannerBeforeCopyrightOrThatPhpIsMissing) {
+  EXPECT_EQ(PhpVersionCommandLine("/opt/my php/php"),
+            R"("/opt/my php/php" -v)");
+  EXPECT_EQ(PhpVersionText("PHP 8.2 (cli)\nCopyright (c) The PHP Group\n"),
+            "PHP 8.2 (cli)\n");
+  EXPECT_EQ(PhpVersionText(kNotRunOutput), "PHP not available");
+}
+
 }  // namespace
 }  // namespace quillory

@@ -1,0 +1,82 @@
+#include "app/settings_form.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace quillory {
+namespace {
+
+Settings Filled(int32_t is_http_server) {
+  Settings settings;
+  settings.language = "russian";
+  settings.is_http_server = is_http_server;
+  settings.path_to_httpd = "/srv/\xE9t\xE9/";
+  settings.php = "/usr/bin/php";
+  settings.open_last_session = true;
+  settings.external_browsers.push_back({"Firefox", "%1", "firefox", "/f", ""});
+  return settings;
+}
+
+// OK without changes writes the same file, save that the server mode
+// becomes -1 or 0; a form with no language selected keeps the setting's.
+TEST(SettingsFormTest, OkWithoutChangesKeepsTheSettings) {
+  const struct {
+    int32_t stored;
+    int32_t after_ok;
+  } rows[] = {{0, 0}, {-1, -1}, {5, -1}};
+  for (const auto& row : rows) {
+    Settings settings = Filled(row.stored);
+    ApplySettingsForm(FormOfSettings(settings), settings);
+    EXPECT_EQ(SettingsFileText(settings),
+              SettingsFileText(Filled(row.after_ok)));
+  }
+  Settings settings = Filled(0);
+  SettingsForm form = FormOfSettings(settings);
+  form.language.clear();
+  ApplySettingsForm(form, settings);
+  EXPECT_EQ(settings.language, "russian");
+}
+
+// A removed entry keeps its place, empty, and leaves the file; an entry
+// missing a used field is refused, one without a topic is not.
+TEST(SettingsFormTest, RemoveThenAddKeepsPositions) {
+  Settings settings = Filled(0);
+  EXPECT_FALSE(AddBrowserEntry(settings, {"Opera", "%1", "", "/o", "t"}));
+  RemoveBrowserEntry(settings, 0);
+  RemoveBrowserEntry(settings, 5);
+  EXPECT_TRUE(AddBrowserEntry(settings, {"Falkon", "%1", "falkon", "/k", ""}));
+  EXPECT_EQ(BrowserListCaptions(settings),
+            (std::vector<std::string>{"", "Falkon"}));
+  EXPECT_EQ(BrowserAtPosition(settings, 1)[3], "/k");
+  EXPECT_EQ(BrowserAtPosition(settings, 2), ExternalBrowser{});
+  EXPECT_EQ(SettingsFileLines(settings)[6],
+            "extern=Falkon///%1///falkon////k///");
+}
+
+// Every sub-folder is a language, main.lng or not; files are not.
+TEST(SettingsFormTest, LanguagesAreTheSubFolders) {
+  const std::filesystem::path root =
+      std::filesystem::path(::testing::TempDir()) / "settings_form_languages";
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root / "russian");
+  std::filesystem::create_directories(root / "bare");
+  std::ofstream(root / "russian" / "main.lng") << "x\r\n";
+  std::ofstream(root / "php.lng") << "echo\r\n";
+  EXPECT_EQ(InterfaceLanguages(root.string() + "/"),
+            (std::vector<std::string>{"bare", "russian"}));
+  EXPECT_TRUE(InterfaceLanguages((root / "missing").string()).empty());
+  std::filesystem::remove_all(root);
+}
+
+TEST(SettingsFormTest, ServerFolderEndsInOneSlashAndStopsAtNul) {
+  EXPECT_EQ(ServerFolderField("/srv/www"), "/srv/www/");
+  EXPECT_EQ(ServerFolderField("/srv/www/"), "/srv/www/");
+  EXPECT_EQ(ServerFolderField(std::string_view("/srv\0junk", 9)), "/srv/");
+}
+
+}  // namespace
+}  // namespace quillory

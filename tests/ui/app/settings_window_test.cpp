@@ -1,0 +1,103 @@
+#include "app/ui/settings_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+
+#include "support/window_test.h"
+
+namespace quillory {
+namespace {
+
+class SettingsWindowTest : public testing::WindowTest {
+ protected:
+  // Opens the window by `command` once the last one has gone.
+  void Open(const char* command) {
+    QTRY_VERIFY(window_.findChild<SettingsWindow*>() == nullptr);
+    Trigger(command);
+    settings_window_ = window_.findChild<SettingsWindow*>("SettingsF");
+    ASSERT_NE(settings_window_, nullptr);
+  }
+  template <typename T>
+  T* Part(const QString& name) {
+    return settings_window_->findChild<T*>(name);
+  }
+  void Click(const QString& name) { Part<QAbstractButton>(name)->click(); }
+  bool Registered(Association association) {
+    return fakes_.file_types.registered.contains({".html", association});
+  }
+
+  SettingsWindow* settings_window_ = nullptr;
+};
+
+// OK applies the language, preview mode and folder; browsers and file types
+// change at once; a language without main.lng keeps the captions.
+TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
+  Settings& settings = window_.CurrentSettings();
+  const std::string program = window_.Environment().program_folder;
+  std::filesystem::create_directory(program + "languages/bare");
+  settings.php = program;  // a folder runs as no interpreter
+  Open("ChangeLanguage");
+  QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP not available");
+  EXPECT_EQ(testing::UnnamedControls(*settings_window_),
+            std::vector<std::string>{});
+  Part<QComboBox>("Combo1")->setCurrentText("russian");
+  EXPECT_FALSE(Part<QLineEdit>("Text1")->isEnabled());
+  Click("Option1_1");
+  Part<QLineEdit>("Text1")->setText("/srv/www/");
+
+  Click("AddBrowser");
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 1u);  // "Some fields are empty!"
+  auto* list = Part<QListWidget>("List1");
+  const int added = list->count();
+  const char* fields[] = {"Lynx", "%1", "lynx", "/usr/bin/lynx", ""};
+  for (int i = 0; i < 5; ++i)
+    Part<QLineEdit>(QString("Field%1").arg(i))->setText(fields[i]);
+  Click("AddBrowser");
+  list->setCurrentRow(added);
+  Click("RemoveBrowser");
+  EXPECT_EQ(list->count(), added + 1);
+  EXPECT_EQ(settings.external_browsers.back(), ExternalBrowser{});
+  Click("OK");
+  EXPECT_EQ(settings.language, "russian");
+  EXPECT_EQ(settings.is_http_server, -1);
+  EXPECT_EQ(settings.path_to_httpd, "/srv/www/");
+  const QString russian = window_.Action("ChangeLanguage")->text();
+  EXPECT_EQ(russian, "Сменить язык...");
+  const QString browsers = window_.findChild<QMenu*>("Browsers")->title();
+  EXPECT_FALSE(
+      window_.findChild<QAction*>(QString("ext_%1").arg(added))->isVisible());
+
+  const std::string php =
+      folder_.Write("php", "#!/bin/sh\necho 'PHP 9 (cli)'\necho Copyright\n");
+  std::filesystem::permissions(php, std::filesystem::perms::owner_exec,
+                               std::filesystem::perm_options::add);
+  settings.php = php;
+  Open("extensions");
+  EXPECT_EQ(Part<QTabWidget>("Pages")->currentIndex(), 4);
+  QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP 9 (cli)\n");
+  Click("Check1_0");
+  EXPECT_TRUE(Registered(Association::kDefault));
+  Click("Mode_1");
+  EXPECT_FALSE(Part<QAbstractButton>("Check1_0")->isChecked());
+  Click("Check1_0");
+  EXPECT_TRUE(Registered(Association::kAdded));
+  Part<QComboBox>("Combo1")->setCurrentText("bare");
+  Click("OK");
+  EXPECT_EQ(settings.language, "bare");
+  EXPECT_EQ(window_.Action("ChangeLanguage")->text(), russian);
+  EXPECT_EQ(window_.findChild<QMenu*>("Browsers")->title(), browsers);
+}
+
+}  // namespace
+}  // namespace quillory
