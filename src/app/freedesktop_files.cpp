@@ -199,6 +199,7 @@ std::string DesktopEntryText(std::string_view program_path,
       "Exec=" +
       DesktopEntryExec(program_path) +
       "\n"
+      "Icon=quillory\n"
       "Terminal=false\n"
       "Categories=Development;TextEditor;\n";
   if (!mime_types.empty()) text += ListLine("MimeType", mime_types) + "\n";
