@@ -36,9 +36,9 @@ AppEnvironment AppEnvironmentFor(const std::string& program_folder,
   env.user_folder = XdgFolder("XDG_CONFIG_HOME", ".config") + "quillory/";
   env.state_folder = XdgFolder("XDG_STATE_HOME", ".local/state") + "quillory/";
   env.temp_folder = TempFolder();
-  // An installed program folder is shared by every user of the machine
-  // and owned by the package manager, even where root could write to it;
-  // so is a read-only one.
+  // Only a build folder that can be written to holds settings.dat: an
+  // installed program folder is shared by every user and belongs to the
+  // package manager, even where root could write to it.
   const bool own = layout == Layout::kBuildFolder &&
                    access(env.program_folder.c_str(), W_OK) == 0;
   env.settings_path =
