@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -24,6 +23,7 @@ using Failure = std::optional<std::string>;
 constexpr int kMaxLinkDepth = 40;
 constexpr int kMaxNameAttempts = 100;
 constexpr size_t kSuffixLength = 8;
+constexpr std::string_view kDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
 // Leaves room for the temporary name's prefix and suffix within NAME_MAX.
 constexpr size_t kMaxStemLength = 200;
 
@@ -80,9 +80,8 @@ Failure InspectOldFile(const std::string& target,
 }
 
 std::string RandomSuffix() {
-  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   thread_local std::mt19937_64 generator{std::random_device{}()};
-  std::uniform_int_distribution<int> digit(0, sizeof kDigits - 2);
+  std::uniform_int_distribution<size_t> digit(0, kDigits.size() - 1);
   std::string suffix(kSuffixLength, '0');
   for (char& c : suffix) c = kDigits[digit(generator)];
   return suffix;
@@ -102,7 +101,7 @@ bool IsTemporaryNameFor(std::string_view name, std::string_view stem) {
   }
   return std::all_of(
       name.begin() + stem.size(), name.end() - kEnd.size(),
-      [](char c) { return std::isalnum(c) && !std::isupper(c); });
+      [](char c) { return kDigits.find(c) != std::string_view::npos; });
 }
 
 // Removes the named temporary files of saves to `target` that were killed
@@ -116,7 +115,9 @@ void RemoveStaleTemporaryFiles(const std::string& target) {
     const std::string name = entry.path().filename().string();
     if (!IsTemporaryNameFor(name, stem)) continue;
     const std::string path = folder + "/" + name;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // It carries the document's permissions, which may allow only writing.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) continue;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
     ::close(fd);
