@@ -51,9 +51,9 @@ std::optional<std::string> InformationRequested(
       "  --help     show this help and exit\n"
       "  --version  show the version and exit\n"
       "\n"
-      "Settings and the last session are kept in $XDG_CONFIG_HOME/quillory\n"
-      "(~/.config/quillory), text not yet saved in $XDG_STATE_HOME/quillory\n"
-      "(~/.local/state/quillory).\n";
+      "An installed Quillory keeps its settings and the last session in\n"
+      "$XDG_CONFIG_HOME/quillory (~/.config/quillory) and text not yet saved\n"
+      "in $XDG_STATE_HOME/quillory (~/.local/state/quillory).\n";
   for (const std::string& argument : arguments) {
     if (argument == "--help") return std::string(kHelp);
     if (argument == "--version") {
