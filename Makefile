@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench package clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@scripts/run-benchmarks $(BUILD)
+
+# A Debian package of the installed program, in $(BUILD).
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

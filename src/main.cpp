@@ -2,6 +2,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,11 @@ bool MayHandOverEarly(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  if (const std::optional<std::string> text = quillory::InformationRequested(
+          std::vector<std::string>(argv + 1, argv + argc), QUILLORY_VERSION)) {
+    std::fputs(text->c_str(), stdout);
+    return 0;
+  }
   quillory::QtInstanceChannel channel(quillory::InstanceSocketPath());
   if (MayHandOverEarly(argc, argv) &&
       channel.HandOver(quillory::AbsoluteCommandLineFiles(

@@ -1,9 +1,11 @@
 #include "app/atomic_write.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <optional>
@@ -20,6 +22,8 @@ using Failure = std::optional<std::string>;
 
 constexpr int kMaxLinkDepth = 40;
 constexpr int kMaxNameAttempts = 100;
+constexpr size_t kSuffixLength = 8;
+constexpr std::string_view kDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
 // Leaves room for the temporary name's prefix and suffix within NAME_MAX.
 constexpr size_t kMaxStemLength = 200;
 
@@ -76,16 +80,57 @@ Failure InspectOldFile(const std::string& target,
 }
 
 std::string RandomSuffix() {
-  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   thread_local std::mt19937_64 generator{std::random_device{}()};
-  std::uniform_int_distribution<int> digit(0, sizeof kDigits - 2);
-  std::string suffix(8, '0');
+  std::uniform_int_distribution<size_t> digit(0, kDigits.size() - 1);
+  std::string suffix(kSuffixLength, '0');
   for (char& c : suffix) c = kDigits[digit(generator)];
   return suffix;
 }
 
+// Temporary names are "." + the target's name + "." + a random suffix +
+// ".tmp"; this is the part before the suffix.
+std::string TemporaryStem(const std::string& target) {
+  return "." + NameOf(target).substr(0, kMaxStemLength) + ".";
+}
+
+bool IsTemporaryNameFor(std::string_view name, std::string_view stem) {
+  constexpr std::string_view kEnd = ".tmp";
+  if (name.size() != stem.size() + kSuffixLength + kEnd.size() ||
+      !name.starts_with(stem) || !name.ends_with(kEnd)) {
+    return false;
+  }
+  return std::all_of(
+      name.begin() + stem.size(), name.end() - kEnd.size(),
+      [](char c) { return kDigits.find(c) != std::string_view::npos; });
+}
+
+// Removes the named temporary files of saves to `target` that were killed
+// before they could clean up. A save in progress holds a lock on its file,
+// so only files nobody holds are taken.
+void RemoveStaleTemporaryFiles(const std::string& target) {
+  const std::string folder = FolderOf(target);
+  const std::string stem = TemporaryStem(target);
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (!IsTemporaryNameFor(name, stem)) continue;
+    const std::string path = folder + "/" + name;
+    // It carries the document's permissions, which may allow only writing.
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) continue;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
+    ::close(fd);
+  }
+}
+
+// Linking an unnamed file in goes through /proc, which a chroot may lack.
+bool UnnamedFilesCanBeLinked() { return ::access("/proc/self/fd", X_OK) == 0; }
+
 // A new file beside the target that becomes the target on RenameOver and
-// is removed again if anything before that fails.
+// is removed again if anything before that fails. Where the file system
+// allows it the file has no name until it is complete, so a save killed
+// while writing leaves nothing behind.
 class TemporaryFile {
  public:
   explicit TemporaryFile(const std::string& target) : target_(target) {}
@@ -97,19 +142,14 @@ class TemporaryFile {
   }
 
   Failure Create(mode_t mode) {
-    const std::string stem = FolderOf(target_) + "/." +
-                             NameOf(target_).substr(0, kMaxStemLength) + ".";
-    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
-      const std::string candidate = stem + RandomSuffix() + ".tmp";
-      fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+    if (UnnamedFilesCanBeLinked()) {
+      fd_ = ::open(FolderOf(target_).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
                    mode);
-      if (fd_ >= 0) {
-        path_ = candidate;
-        return std::nullopt;
-      }
-      if (errno != EEXIST) return ErrnoText(errno);
+      if (fd_ >= 0) return std::nullopt;
+      // Only a file system without unnamed files falls back to names.
+      if (errno != EOPNOTSUPP && errno != EISDIR) return ErrnoText(errno);
     }
-    return ErrnoText(EEXIST);
+    return CreateNamed(mode);
   }
 
   Failure TakeOverOwnerAndMode(const struct stat& old_file) {
@@ -135,6 +175,9 @@ class TemporaryFile {
     }
     // Delayed allocation can report a full disk only here.
     if (::fsync(fd_) != 0) return ErrnoText(errno);
+    if (path_.empty()) {
+      if (Failure failure = LinkIn()) return failure;
+    }
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) return ErrnoText(errno);
@@ -148,8 +191,45 @@ class TemporaryFile {
   }
 
  private:
+  // NOTE: the lock marks the file as a save in progress for
+  // RemoveStaleTemporaryFiles; it ends with the process, however it ends.
+  Failure CreateNamed(mode_t mode) {
+    return WithFreeName([this, mode](const std::string& candidate) {
+      fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                   mode);
+      if (fd_ < 0) return false;
+      (void)::flock(fd_, LOCK_EX);
+      return true;
+    });
+  }
+
+  // The complete file gets a name only to be renamed over the target: a
+  // link cannot replace a file.
+  Failure LinkIn() {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    return WithFreeName([&self](const std::string& candidate) {
+      return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, candidate.c_str(),
+                      AT_SYMLINK_FOLLOW) == 0;
+    });
+  }
+
+  // Tries random names until `make` succeeds; it fails with errno set.
+  template <typename Make>
+  Failure WithFreeName(Make make) {
+    const std::string stem = FolderOf(target_) + "/" + TemporaryStem(target_);
+    for (int attempt = 0; attempt < kMaxNameAttempts; ++attempt) {
+      const std::string candidate = stem + RandomSuffix() + ".tmp";
+      if (make(candidate)) {
+        path_ = candidate;
+        return std::nullopt;
+      }
+      if (errno != EEXIST) return ErrnoText(errno);
+    }
+    return ErrnoText(EEXIST);
+  }
+
   std::string target_;
-  std::string path_;
+  std::string path_;  // empty while the file has no name
   int fd_ = -1;
   bool renamed_ = false;
 };
@@ -165,6 +245,7 @@ void SyncFolder(const std::string& folder) {
 
 Failure Replace(const std::string& target, std::string_view bytes,
                 const std::optional<struct stat>& old_file) {
+  RemoveStaleTemporaryFiles(target);
   TemporaryFile temporary(target);
   // Readable only by the writer until the old file's permissions apply.
   if (Failure failure = temporary.Create(old_file ? 0600 : 0666)) {

@@ -19,7 +19,10 @@ struct WriteResult {
 // never a mix or a truncated copy:
 // - The bytes go to a temporary file in the same folder, which is flushed to
 //   disk and renamed over the old file. A full disk, a short write or a
-//   failed flush is reported and the temporary file removed.
+//   failed flush is reported and the temporary file removed. The file has
+//   no name until it is complete where the file system allows it (else
+//   a hidden one beside the target), so a killed save leaves nothing; a
+//   named one left by a killed save is removed at the next save there.
 // - A symbolic link is followed (through any chain of links) and its final
 //   target replaced; the link itself stays. A dangling link creates its
 //   target.

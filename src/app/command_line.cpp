@@ -40,4 +40,27 @@ std::vector<std::string> AbsoluteCommandLineFiles(
   return files;
 }
 
+std::optional<std::string> InformationRequested(
+    const std::vector<std::string>& arguments, std::string_view version) {
+  static constexpr std::string_view kHelp =
+      "Usage: quillory [FILE]\n"
+      "A source editor for web pages: HTML, JavaScript, CSS and PHP.\n"
+      "\n"
+      "  FILE       the file to open; a Quillory already running opens it\n"
+      "             in a new tab\n"
+      "  --help     show this help and exit\n"
+      "  --version  show the version and exit\n"
+      "\n"
+      "An installed Quillory keeps its settings and the last session in\n"
+      "$XDG_CONFIG_HOME/quillory (~/.config/quillory) and text not yet saved\n"
+      "in $XDG_STATE_HOME/quillory (~/.local/state/quillory).\n";
+  for (const std::string& argument : arguments) {
+    if (argument == "--help") return std::string(kHelp);
+    if (argument == "--version") {
+      return "Quillory " + std::string(version) + "\n";
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace quillory

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillory {
@@ -24,5 +26,10 @@ bool IsExistingFile(const std::string& path);
 // stays empty.
 std::vector<std::string> AbsoluteCommandLineFiles(
     const std::vector<std::string>& arguments);
+
+// What "--help" or "--version" (the first of them given) asks to be
+// printed instead of starting the program; nothing for other arguments.
+std::optional<std::string> InformationRequested(
+    const std::vector<std::string>& arguments, std::string_view version);
 
 }  // namespace quillory

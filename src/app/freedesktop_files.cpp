@@ -199,6 +199,11 @@ std::string DesktopEntryText(std::string_view program_path,
       "Exec=" +
       DesktopEntryExec(program_path) +
       "\n"
+      // Menus drop the entry once the program is gone (uninstalled).
+      "TryExec=" +
+      EscapedValue(program_path) +
+      "\n"
+      "Icon=quillory\n"
       "Terminal=false\n"
       "Categories=Development;TextEditor;\n";
   if (!mime_types.empty()) text += ListLine("MimeType", mime_types) + "\n";

@@ -1,6 +1,7 @@
 #include "app/settings.h"
 
 #include <string_view>
+#include <unordered_set>
 
 #include "app/number_parse.h"
 #include "app/text_util.h"
@@ -21,6 +22,18 @@ ExternalBrowser BrowserFromValue(std::string_view value) {
   return browser;
 }
 
+// The "extern" values already listed. A repeated value is dropped before
+// it is split: files that grew by repetition repeat lines exactly.
+using ListedBrowsers = std::unordered_set<std::string_view>;
+
+void AddListedBrowser(std::string_view value, Settings& settings,
+                      ListedBrowsers& listed) {
+  if (settings.external_browsers.size() > kMaxExternalBrowsers) return;
+  if (listed.insert(value).second) {
+    settings.external_browsers.push_back(BrowserFromValue(value));
+  }
+}
+
 void ApplyRecent(std::string_view value, Settings& settings) {
   const std::vector<std::string> parts = Split(value, kTripleBackslash);
   for (size_t i = 0; i < parts.size() && i < settings.last_opened.size(); ++i) {
@@ -28,7 +41,8 @@ void ApplyRecent(std::string_view value, Settings& settings) {
   }
 }
 
-void ApplyLine(std::string_view line, Settings& settings) {
+void ApplyLine(std::string_view line, Settings& settings,
+               ListedBrowsers& listed) {
   const size_t equals = line.find('=');
   if (equals == std::string_view::npos) return;
   const std::string key = ToLowerAscii(line.substr(0, equals));
@@ -50,7 +64,7 @@ void ApplyLine(std::string_view line, Settings& settings) {
   } else if (key == "lastopened") {
     ApplyRecent(value, settings);
   } else if (key == "extern") {
-    settings.external_browsers.push_back(BrowserFromValue(value));
+    AddListedBrowser(value, settings, listed);
   } else if (key == "php") {
     settings.php = value;
   }
@@ -81,8 +95,9 @@ std::vector<std::string> SavedBrowsers(const Settings& settings) {
 
 void ApplySettingsLines(const std::vector<std::string>& elements,
                         Settings& settings) {
+  ListedBrowsers listed;
   for (size_t i = 0; i + 1 < elements.size(); ++i) {
-    if (!elements[i].empty()) ApplyLine(elements[i], settings);
+    if (!elements[i].empty()) ApplyLine(elements[i], settings, listed);
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,11 @@ namespace quillory {
 using ExternalBrowser = std::array<std::string, 5>;
 
 inline constexpr int kRecentCount = 6;
+
+// External browsers read from settings.dat: identical entries are kept once
+// and lines past this many entries are dropped. A menu longer than a few
+// screens cannot be used, and every browser a desktop has fits well within.
+inline constexpr size_t kMaxExternalBrowsers = 100;
 
 // The user's choices carried between runs in settings.dat.
 struct Settings {

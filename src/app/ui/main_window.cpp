@@ -10,15 +10,14 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/atomic_write.h"
 #include "app/command_line.h"
 #include "app/document_kind.h"
 #include "app/document_slots.h"
-#include "app/file_bytes.h"
 #include "app/language_files.h"
 #include "app/list_file.h"
 #include "app/path_caption.h"
 #include "app/recovery_store.h"
+#include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
 #include "app/ui/document_files.h"
@@ -249,26 +248,12 @@ QAction* MainWindow::Action(const char* object_name) const {
 // The order matters: settings are read before the menus and texts that
 // depend on them are built.
 void MainWindow::StartUp() {
-  ReadSettingsFile();
+  ReadSettingsFile(environment_, settings_);
   DetectInstalledBrowsers(settings_, this,
                           [this] { menu_bar_->ListBrowsers(); });
   RebuildRecentMenu();
   SetLanguage();
   menu_bar_->ListBrowsers();
-}
-
-void MainWindow::ReadSettingsFile() {
-  const std::optional<std::vector<std::string>> lines =
-      ReadLines(environment_.settings_path);
-  if (lines) ApplySettingsLines(*lines, settings_);
-}
-
-// A failed write leaves the old file in place; quitting goes on regardless,
-// since nobody is left to tell.
-void MainWindow::WriteSettingsFile() {
-  static_cast<void>(WriteTextFile(environment_.settings_path,
-                                  SettingsFileText(settings_),
-                                  WriteMode::kReplace));
 }
 
 void MainWindow::SetLanguage() {
@@ -398,7 +383,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   emit Closing();
   aids_->CloseAbout();
   recovery_->WriteNow();
-  WriteSettingsFile();
+  // A failed write leaves the old file in place; quitting goes on
+  // regardless, since nobody is left to tell.
+  static_cast<void>(WriteSettingsFile(environment_, settings_));
   files_->SaveLastSession();
   event->accept();
 }

@@ -116,8 +116,6 @@ class MainWindow : public QMainWindow {
   void HoldDocuments(bool held);
   void StartUp();
   void OfferRecovery();
-  void ReadSettingsFile();
-  void WriteSettingsFile();
   void BuildPreview();
   // `Option1_Click`: 0 the source, 1 the preview.
   void SwitchView(int index);

@@ -29,23 +29,32 @@ std::string XdgFolder(const char* variable, const char* fallback_in_home) {
   return WithSlash(QDir::homePath().toStdString() + "/" + fallback_in_home);
 }
 
-AppEnvironment AppEnvironmentFor(const std::string& program_folder) {
+AppEnvironment AppEnvironmentFor(const std::string& program_folder,
+                                 Layout layout) {
   AppEnvironment env;
   env.program_folder = WithSlash(program_folder);
   env.user_folder = XdgFolder("XDG_CONFIG_HOME", ".config") + "quillory/";
   env.state_folder = XdgFolder("XDG_STATE_HOME", ".local/state") + "quillory/";
   env.temp_folder = TempFolder();
-  // An installed program folder is read-only; the settings then live with
-  // the user's configuration.
-  const bool writable = access(env.program_folder.c_str(), W_OK) == 0;
+  // Only a build folder that can be written to holds settings.dat: an
+  // installed program folder is shared by every user and belongs to the
+  // package manager, even where root could write to it.
+  const bool own = layout == Layout::kBuildFolder &&
+                   access(env.program_folder.c_str(), W_OK) == 0;
   env.settings_path =
-      (writable ? env.program_folder : env.user_folder) + "settings.dat";
+      (own ? env.program_folder : env.user_folder) + "settings.dat";
   return env;
 }
 
 AppEnvironment DetectAppEnvironment() {
-  return AppEnvironmentFor(
-      QCoreApplication::applicationDirPath().toStdString());
+  const QString executable_folder = QCoreApplication::applicationDirPath();
+  const QDir installed(executable_folder + "/../share/quillory");
+  if (!QDir(executable_folder + "/languages").exists() &&
+      installed.exists("languages")) {
+    return AppEnvironmentFor(installed.canonicalPath().toStdString(),
+                             Layout::kInstalled);
+  }
+  return AppEnvironmentFor(executable_folder.toStdString());
 }
 
 }  // namespace quillory

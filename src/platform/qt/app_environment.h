@@ -4,15 +4,23 @@
 
 namespace quillory {
 
-// Reads the executable's folder and the XDG variables. Needs a
+// Reads the executable's folder and the XDG variables. The program folder
+// is the executable's own (a build folder) or, when the data is not there,
+// <prefix>/share/quillory of an installed program in <prefix>/bin. Needs a
 // QCoreApplication.
 AppEnvironment DetectAppEnvironment();
+
+// Where the program folder came from.
+enum class Layout { kBuildFolder, kInstalled };
 
 // The folder an XDG variable names, else `fallback_in_home` under the home
 // folder; ends in "/".
 std::string XdgFolder(const char* variable, const char* fallback_in_home);
 
 // The same rules for a given program folder, for tests and tools.
-AppEnvironment AppEnvironmentFor(const std::string& program_folder);
+// settings.dat lives in a build folder that can be written, otherwise in
+// the per-user folder.
+AppEnvironment AppEnvironmentFor(const std::string& program_folder,
+                                 Layout layout = Layout::kBuildFolder);
 
 }  // namespace quillory

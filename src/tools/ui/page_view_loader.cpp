@@ -8,10 +8,19 @@ namespace {
 
 constexpr char kModuleName[] = "libquillory_web.so";
 
+// Beside the executable in a build folder; in <prefix>/lib/quillory when
+// installed, a library no other program links.
 PageViewFactory LoadFactory() {
-  QLibrary module(QCoreApplication::applicationDirPath() + "/" + kModuleName);
-  return reinterpret_cast<PageViewFactory>(
-      module.resolve(kPageViewFactoryName));
+  const QString folder = QCoreApplication::applicationDirPath();
+  for (const QString& path : {folder + "/" + kModuleName,
+                              folder + "/../lib/quillory/" + kModuleName}) {
+    QLibrary module(path);
+    if (auto factory = reinterpret_cast<PageViewFactory>(
+            module.resolve(kPageViewFactoryName))) {
+      return factory;
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace

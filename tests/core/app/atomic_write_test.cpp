@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -212,6 +213,26 @@ TEST_F(AtomicWriteTest, ShortWriteFailsAndKeepsTheOldFile) {
   ::signal(SIGXFSZ, old_handler);
   ExpectRefused(result.error, path, "File too large");
   EXPECT_EQ(folder_.Read("page.html"), "old");
+  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
+}
+
+// Saves killed at random moments leave at most the instant's named file
+// before its rename, which the next save removes with any other left where
+// the file system has no unnamed files.
+TEST_F(AtomicWriteTest, KilledSavesLeaveNoTemporaryFile) {
+  const std::string path = folder_.Write("page.html", "old");
+  folder_.Write(".page.html.0123abcd.tmp", "stale copy");
+  const std::string big(16 << 20, 'x');
+  for (int kill = 1; kill <= 20; ++kill) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+      for (;;) (void)WriteTextFile(path, big, WriteMode::kReplace);
+    }
+    ::usleep(kill * 1500);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+  }
+  ASSERT_TRUE(Replace(path, "new"));
   EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
 }
 

@@ -78,6 +78,24 @@ TEST(SettingsReadTest, PluginsAndBrowsersAccumulate) {
             (ExternalBrowser{"Chromium", "", "", "", ""}));
 }
 
+// A file grown to hundreds of thousands of browser lines lists each entry
+// once, in file order, and no more entries than a menu can show.
+TEST(SettingsReadTest, BrowserLinesAreDistinctAndBounded) {
+  std::string file;
+  for (int i = 0; i < 1000; ++i) {
+    file += "extern=B" + std::to_string(i % 2) + "\r\nextern=C" +
+            std::to_string(i) + "\r\n";
+  }
+  const Settings settings = Read(file);
+  ASSERT_EQ(settings.external_browsers.size(), kMaxExternalBrowsers + 1);
+  std::vector<std::string> first_captions;
+  for (int i = 1; i <= 5; ++i) {
+    first_captions.push_back(settings.external_browsers[i][0]);
+  }
+  EXPECT_EQ(first_captions,
+            (std::vector<std::string>{"B0", "C0", "B1", "C1", "C2"}));
+}
+
 // Empty parts keep their slots; parts beyond the sixth are ignored.
 TEST(SettingsReadTest, RecentSlotsFollowTheParts) {
   const Settings settings = Read(
