@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -17,7 +16,6 @@
 #include "app/file_bytes.h"
 #include "app/language_files.h"
 #include "app/list_file.h"
-#include "app/path_caption.h"
 #include "app/recovery_store.h"
 #include "app/text_util.h"
 #include "app/ui/aid_windows.h"
@@ -29,6 +27,8 @@
 #include "app/ui/interface_captions.h"
 #include "app/ui/main_menu_bar.h"
 #include "app/ui/menu_keys.h"
+#include "app/ui/path_label.h"
+#include "app/ui/plugin_menu.h"
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
@@ -199,10 +199,8 @@ void MainWindow::BuildAidWindows() {
 // While a tool runs, the window paints and its menus open, but nothing
 // that changes a document can be reached.
 void MainWindow::HoldDocuments(bool held) {
-  for (QWidget* part :
-       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(tab_bar_),
-        static_cast<QWidget*>(close_button_),
-        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
+  for (QWidget* part : std::initializer_list<QWidget*>{
+           rich_, tab_bar_, close_button_, side_panel_, panel_}) {
     part->setEnabled(!held);
   }
   aids_->HoldFind(held);
@@ -211,7 +209,10 @@ void MainWindow::HoldDocuments(bool held) {
   if (!held && rich_->isVisible()) rich_->setFocus();
 }
 
-void MainWindow::CallRichChange() { change_->OnChange(); }
+void MainWindow::CallRichChange() {
+  change_->OnChange();
+  UpdateCommandStates();
+}
 
 void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
 
@@ -240,6 +241,9 @@ void MainWindow::BuildMenus() {
         return slot >= 0 ? &tabs_->History(slot) : nullptr;
       },
       [this] { return tools_ != nullptr && tools_->Running(); }});
+  plugins_ = std::make_unique<PluginMenu>(
+      PluginMenuHost{menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
+                     services_.dialogs, [this] { CallRichChange(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -289,6 +293,7 @@ void MainWindow::SetLanguage() {
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
+  plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins);
   // Absolute, so the session written at exit finds them from any folder.
   const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
   if (files.empty() && settings_.open_last_session) {
@@ -424,9 +429,8 @@ void MainWindow::OnAllFreed() {
 }
 
 void MainWindow::ShowDocumentViews(bool shown) {
-  for (QWidget* part :
-       {static_cast<QWidget*>(rich_), static_cast<QWidget*>(close_button_),
-        static_cast<QWidget*>(side_panel_), static_cast<QWidget*>(panel_)}) {
+  for (QWidget* part : std::initializer_list<QWidget*>{rich_, close_button_,
+                                                       side_panel_, panel_}) {
     part->setVisible(shown);
   }
   for (QRadioButton* button : view_buttons_) button->setVisible(shown);
@@ -450,13 +454,7 @@ void MainWindow::UpdateTitle() {
 void MainWindow::ShowPathCaption(int slot) {
   const QString path = QString::fromStdString(tabs_->At(slot).file_path);
   if (!path.isEmpty()) tab_bar_->setTabToolTip(slot, path);
-  const QFontMetrics metrics(opened_path_->font());
-  const std::optional<EllipsisCut> cut =
-      MiddleEllipsisCut(static_cast<int>(path.size()), opened_path_->width(),
-                        metrics.horizontalAdvance(path));
-  opened_path_->setText(cut ? path.left(cut->head_length) + "..." +
-                                  path.mid(cut->tail_start)
-                            : path);
+  ShowPathInLabel(*opened_path_, path);
 }
 
 LayoutInput MainWindow::CurrentLayoutInput() const {
