@@ -57,13 +57,20 @@ bool Usable(const QuilloryPluginObject* object) {
          object->get_name != nullptr && object->run != nullptr;
 }
 
-}  // namespace
+// One entry of `Settings.plugins`: the plug-in's name and its library file,
+// joined by three backslashes.
+struct PluginEntry {
+  std::string name;
+  std::string library;
+};
 
 PluginEntry SplitPluginEntry(std::string_view entry) {
   std::vector<std::string> parts = Split(entry, kEntrySeparator);
   parts.resize(2);
   return {std::move(parts[0]), std::move(parts[1])};
 }
+
+}  // namespace
 
 PluginSet::PluginSet(PluginRegistrar registrar)
     : registrar_(std::move(registrar)) {}

@@ -13,14 +13,6 @@ struct QuilloryPluginObject;
 
 namespace quillory {
 
-// One entry of `Settings.plugins`: the plug-in's name and its library file,
-// joined by three backslashes.
-struct PluginEntry {
-  std::string name;
-  std::string library;
-};
-PluginEntry SplitPluginEntry(std::string_view entry);
-
 enum class PluginOutcome : uint8_t { kReplace, kKeep, kError };
 
 // How a run ended: with kReplace `text` is the new document, with kError
@@ -41,7 +33,8 @@ class PluginSet {
   // the library at `path`. When it cannot be made, the library is
   // unregistered and registered once and asked again.
   void LoadPlugin(const std::string& path, const std::string& name);
-  // Loads every entry of `Settings.plugins` from `folder` (ends in "/").
+  // Loads every entry of `Settings.plugins` (a name and a library file
+  // joined by three backslashes), the library from `folder` (ends in "/").
   void LoadEntries(const std::string& folder,
                    const std::vector<std::string>& entries);
 
