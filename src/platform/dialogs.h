@@ -24,6 +24,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
 
   virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+  // A message under its own title instead of the program's name.
+  virtual void ShowTitledMessage(const std::string& title,
+                                 const std::string& text, MessageIcon icon) = 0;
   virtual Answer AskYesNo(const std::string& text, MessageIcon icon) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::string> ChooseFileToOpen(

@@ -17,6 +17,11 @@ void FakeDialogs::ShowMessage(const std::string& text, MessageIcon) {
   messages.push_back(text);
 }
 
+void FakeDialogs::ShowTitledMessage(const std::string& title,
+                                    const std::string& text, MessageIcon) {
+  messages.push_back(title + ": " + text);
+}
+
 Answer FakeDialogs::AskYesNo(const std::string& text, MessageIcon) {
   questions.push_back(text);
   if (answers.empty()) return Answer::kNo;

@@ -18,6 +18,9 @@ namespace quillory::testing {
 class FakeDialogs : public Dialogs {
  public:
   void ShowMessage(const std::string& text, MessageIcon icon) override;
+  // Recorded in `messages` as "title: text".
+  void ShowTitledMessage(const std::string& title, const std::string& text,
+                         MessageIcon icon) override;
   Answer AskYesNo(const std::string& text, MessageIcon icon) override;
   std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) override;

@@ -104,10 +104,11 @@ void MainMenuBar::FollowSettings() {
   UpdateCommandStates();
 }
 
-// No command can be chosen while a tool runs.
+// No command can be chosen while a tool runs; plug-ins need a document.
 void MainMenuBar::UpdateCommandStates() {
   const CommandState state{host_.active_history(), host_.settings};
   const bool idle = !host_.tool_running();
+  PlugInsMenu().menuAction()->setEnabled(idle && state.history != nullptr);
   const std::span<const ActionSpec> specs = MainActions();
   for (size_t i = 0; i < specs.size(); ++i) {
     actions_[i]->setEnabled(idle && IsAvailable(specs[i].availability, state));

@@ -46,6 +46,8 @@ class MainMenuBar {
   void UpdateCommandStates();
   // The recent files cannot be opened while a tool holds the documents.
   void HoldRecent(bool held);
+  // `PlugIns`, whose entries the plug-ins fill.
+  QMenu& PlugInsMenu() const { return *menus_.at(MenuId::kPlugIns); }
 
  private:
   void BuildMenus();

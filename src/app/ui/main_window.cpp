@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -15,7 +14,6 @@
 #include "app/document_slots.h"
 #include "app/language_files.h"
 #include "app/list_file.h"
-#include "app/path_caption.h"
 #include "app/recovery_store.h"
 #include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
@@ -27,6 +25,8 @@
 #include "app/ui/interface_captions.h"
 #include "app/ui/main_menu_bar.h"
 #include "app/ui/menu_keys.h"
+#include "app/ui/path_label.h"
+#include "app/ui/plugin_menu.h"
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
@@ -209,7 +209,10 @@ void MainWindow::HoldDocuments(bool held) {
   if (!held && rich_->isVisible()) rich_->setFocus();
 }
 
-void MainWindow::CallRichChange() { change_->OnChange(); }
+void MainWindow::CallRichChange() {
+  change_->OnChange();
+  UpdateCommandStates();
+}
 
 void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
 
@@ -239,6 +242,9 @@ void MainWindow::BuildMenus() {
       },
       [this] { return tools_ != nullptr && tools_->Running(); }});
   rich_->SetContextActions({Action("Undo"), Action("Redo")});
+  plugins_ = std::make_unique<PluginMenu>(
+      PluginMenuHost{menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
+                     services_.dialogs, [this] { CallRichChange(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -275,6 +281,7 @@ void MainWindow::SetLanguage() {
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
+  plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins);
   // Absolute, so the session written at exit finds them from any folder.
   const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
   if (files.empty() && settings_.open_last_session) {
@@ -433,13 +440,7 @@ void MainWindow::UpdateTitle() {
 void MainWindow::ShowPathCaption(int slot) {
   const QString path = QString::fromStdString(tabs_->At(slot).file_path);
   if (!path.isEmpty()) tab_bar_->setTabToolTip(slot, path);
-  const QFontMetrics metrics(opened_path_->font());
-  const std::optional<EllipsisCut> cut =
-      MiddleEllipsisCut(static_cast<int>(path.size()), opened_path_->width(),
-                        metrics.horizontalAdvance(path));
-  opened_path_->setText(cut ? path.left(cut->head_length) + "..." +
-                                  path.mid(cut->tail_start)
-                            : path);
+  ShowPathInLabel(*opened_path_, path);
 }
 
 LayoutInput MainWindow::CurrentLayoutInput() const {

@@ -35,6 +35,7 @@ class RecoveryKeeper;
 class Editor;
 class HtmlParse;
 class MainMenuBar;
+class PluginMenu;
 class PreviewPane;
 struct PreviewSource;
 class SlotTabBar;
@@ -52,8 +53,10 @@ class MainWindow : public QMainWindow {
              QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // The last start-up step: opens what the command line names, from its
-  // arguments without the program name, or else the last session.
+  // The last start-up step, once the window shows (so it paints while a
+  // plug-in registers): loads the plug-ins, then opens what the command
+  // line names, from its arguments without the program name, or else the
+  // last session.
   void Init(const std::vector<std::string>& arguments);
   // Opens the files a later launch handed over (none: only comes forward)
   // and brings the window to the front.
@@ -163,6 +166,7 @@ class MainWindow : public QMainWindow {
   bool line_numbers_toggle_ = false;
 
   std::unique_ptr<MainMenuBar> menu_bar_;
+  std::unique_ptr<PluginMenu> plugins_;
 };
 
 }  // namespace quillory

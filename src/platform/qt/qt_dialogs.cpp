@@ -73,8 +73,13 @@ std::optional<std::string> Chosen(const QString& path) {
 }  // namespace
 
 void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
-  QMessageBox box(ToQt(icon), "Quillory", QString::fromStdString(text),
-                  QMessageBox::Ok, parent_);
+  ShowTitledMessage("Quillory", text, icon);
+}
+
+void QtDialogs::ShowTitledMessage(const std::string& title,
+                                  const std::string& text, MessageIcon icon) {
+  QMessageBox box(ToQt(icon), QString::fromStdString(title),
+                  QString::fromStdString(text), QMessageBox::Ok, parent_);
   box.exec();
 }
 

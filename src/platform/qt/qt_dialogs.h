@@ -13,6 +13,8 @@ class QtDialogs : public Dialogs {
   void SetParent(QWidget* parent) { parent_ = parent; }
 
   void ShowMessage(const std::string& text, MessageIcon icon) override;
+  void ShowTitledMessage(const std::string& title, const std::string& text,
+                         MessageIcon icon) override;
   Answer AskYesNo(const std::string& text, MessageIcon icon) override;
   std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) override;

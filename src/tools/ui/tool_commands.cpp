@@ -9,7 +9,7 @@
 #include "app/settings.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
-#include "editor/ui/highlighter.h"
+#include "editor/ui/whole_text.h"
 #include "platform/app_environment.h"
 #include "tools/ui/output_window.h"
 #include "tools/ui/tool_busy_window.h"
@@ -141,18 +141,10 @@ void ToolCommands::Apply(const ToolResult& result) {
   }
 }
 
-// NOTE: the text is coloured before the change handling takes its
-// snapshot, so that the level holds the colours shown.
 void ToolCommands::PutText(const std::string& text) {
-  Editor& rich = *host_.rich;
-  {
-    const ScopedFlag parsing(host_.guards.parsing_now);
-    rich.ReplaceRange(0, rich.Length(), text);
-    rich.Select(0, 0);
-    if (colouring_ == Colouring::kWholeText) {
-      host_.highlighter.SetForParsing(rich, 1, rich.Length());
-    }
-  }
+  PutWholeText(
+      *host_.rich, host_.guards, text,
+      colouring_ == Colouring::kWholeText ? &host_.highlighter : nullptr);
   host_.call_rich_change();
 }
 

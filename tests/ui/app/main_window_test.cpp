@@ -11,6 +11,8 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <filesystem>
+
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "app/ui/document_files.h"
@@ -112,6 +114,29 @@ TEST_F(MainWindowTest, ToolCommandsFollowTheSettings) {
       EXPECT_EQ(window_.Action(command)->isEnabled(), !tidy) << command;
     }
   }
+}
+
+// A failed run says so under its own title and changes nothing; a result
+// replaces the text coloured, as one change that Undo takes back.
+TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
+  const std::string plugins = folder_.Path("program/plug-ins");
+  std::filesystem::create_directories(plugins);
+  std::filesystem::copy_file(QUILLORY_TEST_PLUGINS "test_plugin.so",
+                             plugins + "/test_plugin.so");
+  window_.CurrentSettings().plugins = {"Broken\\\\\\test_plugin.so",
+                                       "Upper\\\\\\test_plugin.so"};
+  window_.Init({});
+  OpenFile("a.html", "<b>x</b>");
+  Trigger("mplug_0");
+  EXPECT_EQ(fakes_.dialogs.messages,
+            std::vector<std::string>{"Error in plugin: broken on purpose"});
+  EXPECT_EQ(Text(), "<b>x</b>");
+  Trigger("mplug_1");
+  EXPECT_EQ(Text(), "<B>X</B>@0-0");
+  EXPECT_EQ(Rich().StyleAt(0), 2);  // coloured as a tag
+  EXPECT_FALSE(window_.Tabs().At(window_.Tabs().ActiveSlot()).saved);
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "<b>x</b>");
 }
 
 // Where the cut falls is the path cut table.
