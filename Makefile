@@ -1,9 +1,13 @@
-# Quillory: `make run` starts the editor, `make test` runs every test.
+# Quillory: `make run` starts the editor, `make test` runs every test,
+# `make fuzz` runs every fuzz target for FUZZ_SECONDS each.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 30
+FUZZ_CXX ?= clang++-14
 
-.PHONY: all setup configure build run test bench package clean
+.PHONY: all setup configure build run test bench package fuzz clean
 
 all: build
 
@@ -31,5 +35,13 @@ bench: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# The core alone, built with clang's libFuzzer and sanitizers; no Qt.
+$(FUZZ_BUILD)/build.ninja:
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=$(FUZZ_CXX)
+
+fuzz: setup $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(FUZZ_BUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD)

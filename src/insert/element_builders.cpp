@@ -83,13 +83,18 @@ std::optional<std::string> BuildTable(const DialogRows& rows) {
   const int64_t row_count = Count(rows, kRows);
   const int64_t column_count = Count(rows, kColumns);
   // NOTE: a row costs a line even without columns.
-  if (row_count * (column_count + 1) > kMaxTableCells) return std::nullopt;
-  std::string row_text = "\r\n<tr>";
-  for (int64_t column = 0; column < column_count; ++column)
-    row_text += "\r\n\t<td></td>";
-  row_text += "\r\n</tr>";
+  if (column_count > kMaxTableCells ||
+      row_count * (column_count + 1) > kMaxTableCells)
+    return std::nullopt;
   std::string output = TableHead(rows);
-  for (int64_t row = 0; row < row_count; ++row) output += row_text;
+  // Columns cost nothing until a row writes them.
+  if (row_count > 0) {
+    std::string row_text = "\r\n<tr>";
+    for (int64_t column = 0; column < column_count; ++column)
+      row_text += "\r\n\t<td></td>";
+    row_text += "\r\n</tr>";
+    for (int64_t row = 0; row < row_count; ++row) output += row_text;
+  }
   return output + "\r\n</table>";
 }
 

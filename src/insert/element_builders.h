@@ -15,8 +15,8 @@ namespace quillory {
 std::string BuildGenericElement(const DialogRows& rows, Container container);
 
 // The table of the table dialog's rows. Empty when its rows, each counted
-// with its cells, exceed kMaxTableCells: no page needs that many and no
-// memory holds the biggest counts a user can type.
+// with its cells, or its columns alone exceed kMaxTableCells: no page needs
+// that many and no memory holds the biggest counts a user can type.
 std::optional<std::string> BuildTable(const DialogRows& rows);
 inline constexpr int64_t kMaxTableCells = 1'000'000;
 

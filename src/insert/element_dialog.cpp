@@ -30,6 +30,7 @@ std::optional<std::string> ElementDialog::StartFromTree(
 }
 
 std::optional<std::string> ElementDialog::Ok() {
+  refused_ = false;
   if (group_ == ElementGroup::kTemplate) {
     done_ = true;
     return FillTemplate();
@@ -37,8 +38,10 @@ std::optional<std::string> ElementDialog::Ok() {
   if (!spec_) return std::nullopt;
   if (group_ != ElementGroup::kTableOrLink)
     return BuildGenericElement(rows_, spec_->container);
-  if (spec_->num == 0) return BuildTable(rows_);
-  return BuildLink(rows_);
+  if (spec_->num != 0) return BuildLink(rows_);
+  std::optional<std::string> table = BuildTable(rows_);
+  refused_ = !table;
+  return table;
 }
 
 std::string ElementDialog::FillTemplate() const {

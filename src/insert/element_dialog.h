@@ -32,6 +32,9 @@ class ElementDialog {
   // The markup for the rows as they are now; empty when there is none to
   // insert.
   std::optional<std::string> Ok();
+  // Whether the last Ok() gave nothing because the table's counts are more
+  // than a page needs; the window says so and stays open.
+  bool Refused() const { return refused_; }
 
   // Empty: the window keeps its own title.
   const std::optional<std::string>& title() const { return title_; }
@@ -47,6 +50,7 @@ class ElementDialog {
   DialogRows rows_;
   NumberedTemplate template_;
   bool done_ = false;
+  bool refused_ = false;
 };
 
 }  // namespace quillory

@@ -11,6 +11,7 @@
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
+#include "platform/dialogs.h"
 
 namespace quillory {
 namespace {
@@ -18,6 +19,9 @@ namespace {
 // 25 twips between rows, at 15 twips to a pixel.
 constexpr int kRowGap = 2;
 constexpr char kFormTitleCaption[] = "NewTag.Form";
+constexpr char kTableTooLargeCaption[] = "NewTag.TableTooLarge";
+constexpr char kTableTooLargeText[] =
+    "Too many rows or columns: a table holds at most 1,000,000 cells.";
 
 // A row without a name is known by what it can hold.
 QString SpokenName(const DialogRow& row) {
@@ -31,12 +35,8 @@ QString SpokenName(const DialogRow& row) {
 
 }  // namespace
 
-NewTag::NewTag(Editor& rich, HtmlParse& highlighter,
-               const NamedCaptions& captions, QWidget* parent)
-    : QDialog(parent),
-      rich_(rich),
-      highlighter_(highlighter),
-      captions_(captions) {
+NewTag::NewTag(ElementDialogHost host, QWidget* parent)
+    : QDialog(parent), host_(host) {
   setObjectName("NewTag");
   auto* layout = new QVBoxLayout(this);
   grid_ = new QGridLayout;
@@ -55,7 +55,7 @@ NewTag::NewTag(Editor& rich, HtmlParse& highlighter,
 void NewTag::StartForm(ElementGroup group, int num) {
   model_.StartForm(group, num);
   const std::string title =
-      model_.title() ? captions_.FindOr(kFormTitleCaption, *model_.title())
+      model_.title() ? host_.captions.FindOr(kFormTitleCaption, *model_.title())
                      : std::string(model_.rows().Value(0));
   setWindowTitle(DecodeForDisplay(title));
   ShowRows();
@@ -116,10 +116,18 @@ QWidget* NewTag::ValueCell(size_t row, const DialogRow& cell) {
   return box;
 }
 
-// A value the document cannot hold keeps the dialog open, nothing inserted.
+// A value the document cannot hold, or a table too large to build, keeps
+// the dialog open with nothing inserted.
 void NewTag::OnOk() {
   if (!TakeValues()) return;
-  if (const std::optional<std::string> output = model_.Ok()) Insert(*output);
+  const std::optional<std::string> output = model_.Ok();
+  if (model_.Refused()) {
+    host_.dialogs.ShowMessage(
+        host_.captions.FindOr(kTableTooLargeCaption, kTableTooLargeText),
+        MessageIcon::kWarning);
+    return;
+  }
+  if (output) Insert(*output);
   accept();
 }
 
@@ -128,16 +136,16 @@ void NewTag::OnOk() {
 bool NewTag::TakeValues() {
   QString all;
   for (const auto& [row, box] : value_boxes_) all += box->text();
-  if (!rich_.BytesToInsert(all)) return false;
+  if (!host_.rich.BytesToInsert(all)) return false;
   for (const auto& [row, box] : value_boxes_) {
     model_.rows().SetText(
-        row, EncodeForDocument(box->text(), rich_.Encoding()).bytes);
+        row, EncodeForDocument(box->text(), host_.rich.Encoding()).bytes);
   }
   return true;
 }
 
 void NewTag::Insert(const std::string& output) {
-  InsertColoured(rich_, highlighter_, output);
+  InsertColoured(host_.rich, host_.highlighter, output);
 }
 
 }  // namespace quillory

@@ -14,9 +14,19 @@ class QWidget;
 
 namespace quillory {
 
+class Dialogs;
 class Editor;
 class HtmlParse;
 class NamedCaptions;
+
+// What the element dialog works on: the active editor and its highlighter,
+// the dialogs that say why nothing went in, and the captions it reads.
+struct ElementDialogHost {
+  Editor& rich;
+  HtmlParse& highlighter;
+  Dialogs& dialogs;
+  const NamedCaptions& captions;
+};
 
 // The element dialog (`NewTag`): renders the rows of an ElementDialog, keeps
 // them in step with what the user types, and on "OK" inserts the markup at
@@ -27,8 +37,7 @@ class NewTag : public QDialog {
   Q_OBJECT
 
  public:
-  NewTag(Editor& rich, HtmlParse& highlighter, const NamedCaptions& captions,
-         QWidget* parent = nullptr);
+  explicit NewTag(ElementDialogHost host, QWidget* parent = nullptr);
 
   void StartForm(ElementGroup group, int num);
   // Inserts at once, without the dialog being shown, a template that has no
@@ -43,9 +52,7 @@ class NewTag : public QDialog {
   bool TakeValues();
   void Insert(const std::string& output);
 
-  Editor& rich_;
-  HtmlParse& highlighter_;
-  const NamedCaptions& captions_;
+  ElementDialogHost host_;
   ElementDialog model_;
   QGridLayout* grid_ = nullptr;
   QWidget* ok_ = nullptr;

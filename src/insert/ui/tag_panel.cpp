@@ -13,6 +13,13 @@
 #include "insert/ui/tree_viewer.h"
 
 namespace quillory {
+namespace {
+
+ElementDialogHost ElementHostOf(const TagPanelContext& context) {
+  return {context.rich, context.highlighter, context.dialogs, context.captions};
+}
+
+}  // namespace
 
 TagPanel::TagPanel(TagPanelContext context, QTabWidget& ttab, QWidget& toolbar,
                    QObject* parent)
@@ -97,8 +104,7 @@ void TagPanel::InsertPair(const PanelButton& button) {
 }
 
 void TagPanel::OpenElementDialog(ElementGroup group, int num) {
-  NewTag dialog(context_.rich, context_.highlighter, context_.captions,
-                context_.owner);
+  NewTag dialog(ElementHostOf(context_), context_.owner);
   dialog.StartForm(group, num);
   dialog.exec();
 }
@@ -114,8 +120,7 @@ void TagPanel::InsertFieldset() {
 }
 
 void TagPanel::OpenReferenceTree(std::string_view relative_path) {
-  auto* viewer = new TreeViewer(context_.rich, context_.highlighter,
-                                context_.captions, context_.owner);
+  auto* viewer = new TreeViewer(ElementHostOf(context_), context_.owner);
   viewer->Load(context_.program_folder + std::string(relative_path));
   viewer->show();
 }

@@ -6,10 +6,8 @@
 #include <QTreeWidget>
 
 #include "app/named_captions.h"
-#include "editor/ui/display_text.h"
-#include "insert/ui/new_tag.h"
-
 #include "app/ui/named_caption_text.h"
+#include "editor/ui/display_text.h"
 
 namespace quillory {
 namespace {
@@ -31,12 +29,8 @@ constexpr NamedText kDescriptionColumn{"Elements.Description", "Description"};
 
 }  // namespace
 
-TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
-                       const NamedCaptions& captions, QWidget* parent)
-    : QDialog(parent),
-      rich_(rich),
-      highlighter_(highlighter),
-      captions_(captions) {
+TreeViewer::TreeViewer(ElementDialogHost host, QWidget* parent)
+    : QDialog(parent), host_(host) {
   setObjectName("TreeViewer");
   setAttribute(Qt::WA_DeleteOnClose);
   resize(parent ? parent->window()->size() * kShareOfParent
@@ -45,13 +39,13 @@ TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
   folders_->setObjectName("Folders");
   folders_->setHeaderHidden(true);
   folders_->setAccessibleName(
-      NamedCaption(captions_, kTitle.name, kTitle.english));
+      NamedCaption(host_.captions, kTitle.name, kTitle.english));
   elements_ = new QTreeWidget(this);
   elements_->setObjectName("Elements");
   elements_->setRootIsDecorated(false);
   elements_->setHeaderLabels(
-      {NamedCaption(captions_, kNameColumn.name, kNameColumn.english),
-       NamedCaption(captions_, kDescriptionColumn.name,
+      {NamedCaption(host_.captions, kNameColumn.name, kNameColumn.english),
+       NamedCaption(host_.captions, kDescriptionColumn.name,
                     kDescriptionColumn.english)});
   elements_->setAccessibleName(elements_->headerItem()->text(0) + ", " +
                                elements_->headerItem()->text(1));
@@ -74,7 +68,7 @@ TreeViewer::TreeViewer(Editor& rich, HtmlParse& highlighter,
 
 void TreeViewer::Load(const std::string& path) {
   file_ = LoadReferenceFile(path);
-  QString title = NamedCaption(captions_, kTitle.name, kTitle.english);
+  QString title = NamedCaption(host_.captions, kTitle.name, kTitle.english);
   if (!file_.title.empty()) title += " - " + DecodeForDisplay(file_.title);
   setWindowTitle(title);
   folders_->clear();
@@ -112,7 +106,7 @@ void TreeViewer::ShowGroup(QTreeWidgetItem* node) {
 void TreeViewer::InsertEntry(QTreeWidgetItem* row) {
   const ReferenceEntry& entry = file_.groups[row->data(0, kGroupRole).toInt()]
                                     .entries[row->data(0, kEntryRole).toInt()];
-  NewTag dialog(rich_, highlighter_, captions_, this);
+  NewTag dialog(host_, this);
   dialog.StartFromTree(entry.name, entry.template_text);
   if (!dialog.Hhm()) dialog.exec();
   if (dialog.Hhm()) close();

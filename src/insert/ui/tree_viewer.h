@@ -5,15 +5,12 @@
 #include <string>
 
 #include "insert/reference_file.h"
+#include "insert/ui/new_tag.h"
 
 class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace quillory {
-
-class Editor;
-class HtmlParse;
-class NamedCaptions;
 
 // The reference tree window (`TreeViewer`): the groups of a reference file
 // in a tree, a group's commands in a two-column list, and a double click
@@ -24,8 +21,7 @@ class TreeViewer : public QDialog {
 
  public:
   // Opens over `parent`, most of its size.
-  TreeViewer(Editor& rich, HtmlParse& highlighter,
-             const NamedCaptions& captions, QWidget* parent = nullptr);
+  explicit TreeViewer(ElementDialogHost host, QWidget* parent = nullptr);
 
   // Parses the file at `path` and shows its title and groups; the window
   // is titled after it.
@@ -35,9 +31,7 @@ class TreeViewer : public QDialog {
   void ShowGroup(QTreeWidgetItem* node);
   void InsertEntry(QTreeWidgetItem* row);
 
-  Editor& rich_;
-  HtmlParse& highlighter_;
-  const NamedCaptions& captions_;
+  ElementDialogHost host_;
   ReferenceFile file_;
   QTreeWidget* folders_ = nullptr;
   QTreeWidget* elements_ = nullptr;

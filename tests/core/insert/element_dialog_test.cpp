@@ -50,6 +50,11 @@ TEST(ElementDialogTest, EveryBuilderGivesExactlyThisMarkup) {
   EXPECT_EQ(Markup(kTableOrLink, 0, {"1=many", "2=-2"}), "<table>\r\n</table>");
   EXPECT_EQ(Markup(kTableOrLink, 0, {"1=2000000000", "2=2000000000"}),
             std::nullopt);
+  // Without rows the columns write nothing, and a count no page needs is
+  // refused even then.
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=0", "2=1000000"}),
+            "<table>\r\n</table>");
+  EXPECT_EQ(Markup(kTableOrLink, 0, {"1=0", "2=10000000"}), std::nullopt);
   EXPECT_EQ(Markup(kTableOrLink, 1, {"2=Home"}), "<a>Home</a>");
   EXPECT_EQ(Markup(kTableOrLink, 1, {"6=s", "5#1", "4=t", "3=n", "1=/x"}),
             "<a href=\"/x\" name=\"n\" title=\"t\" target=\"_blank\" "

@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include "insert/ui/new_tag.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -20,6 +21,10 @@ namespace quillory {
 class InsertWindowTest : public testing::WindowTest {
  protected:
   InsertWindowTest() { window_.NewTab("a.html"); }
+
+  ElementDialogHost Host() {
+    return {Rich(), window_.Highlighter(), fakes_.dialogs, window_.Captions()};
+  }
 
   // The value cells of a dialog, text boxes and lists, in row order.
   static QList<QWidget*> ValueCells(QWidget& dialog) {

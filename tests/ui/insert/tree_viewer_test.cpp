@@ -13,8 +13,7 @@ namespace {
 class TreeViewerTest : public InsertWindowTest {
  protected:
   TreeViewerTest() {
-    viewer_ = new TreeViewer(Rich(), window_.Highlighter(), window_.Captions(),
-                             &window_);
+    viewer_ = new TreeViewer(Host(), &window_);
     // \001 ends the title and body, \002 a group; \003 starts an entry,
     // \004 ends a field.
     viewer_->Load(folder_.Write(
@@ -106,7 +105,7 @@ TEST_F(TreeViewerTest, OpensOverTheMainWindowTitledAndClosesOnEscape) {
 
 class NewTagTest : public InsertWindowTest {
  protected:
-  NewTag dialog_{Rich(), window_.Highlighter(), window_.Captions(), &window_};
+  NewTag dialog_{Host(), &window_};
 };
 
 TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
@@ -116,6 +115,13 @@ TEST_F(NewTagTest, TableRowsFilledAndOkInsertsAtTheCaret) {
   const QList<QWidget*> cells = ValueCells(dialog_);
   ASSERT_EQ(cells.size(), 8);
   qobject_cast<QLineEdit*>(cells[1])->setText("1");
+  // Counts no page needs are refused with a message, the dialog still open.
+  qobject_cast<QLineEdit*>(cells[2])->setText("200000000");
+  PressOk(dialog_);
+  EXPECT_EQ(fakes_.dialogs.messages,
+            std::vector<std::string>{"Too many rows or columns: a table holds "
+                                     "at most 1,000,000 cells."});
+  EXPECT_EQ(Rich().Bytes(), "ab");
   qobject_cast<QLineEdit*>(cells[2])->setText("1");
   qobject_cast<QComboBox*>(cells[5])->setCurrentIndex(3);
   PressOk(dialog_);
@@ -143,7 +149,7 @@ TEST_F(NewTagTest, FormRowsShowNamedLockedAndFocusedOnTheFirstToFill) {
   }
   EXPECT_EQ(after_last->objectName(), "Command1");
   // The radio dialog has a row without a name.
-  NewTag radio(Rich(), window_.Highlighter(), window_.Captions(), &window_);
+  NewTag radio(Host(), &window_);
   radio.StartForm(ElementGroup::kForm, 7);
   radio.show();
   EXPECT_EQ(testing::UnnamedControls(radio), std::vector<std::string>{});

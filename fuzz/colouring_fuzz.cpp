@@ -1,0 +1,36 @@
+// The colouring pass over any text and keyword list (php.lng), for any
+// range a request can name: its runs stay inside the text, and the pass
+// reading through an index and a text source gives exactly the runs of the
+// pass reading the whole text.
+#include "editor/html_parse.h"
+#include "editor/php_block_index.h"
+#include "exact_text_source.h"
+#include "fuzz_input.h"
+
+using namespace quillory;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider input(data, size);
+  const std::string php_lng = input.ConsumeRandomLengthString(200);
+  const auto position = [&input] {
+    return input.ConsumeIntegralInRange<int64_t>(kFromCaret, 300);
+  };
+  const int64_t sel_start = position();
+  const int64_t s_line = position();
+  const int64_t e_line = position();
+  const std::string text = input.ConsumeRemainingBytesAsString();
+
+  const PhpKeywords keywords(ParsePhpKeywordList(php_lng));
+  const std::vector<FormatRun> runs =
+      ParseHTML(text, sel_start, s_line, e_line, keywords);
+  for (const FormatRun& run : runs) {
+    FUZZ_CHECK(run.length >= 1);
+    FUZZ_CHECK(run.first >= 1 && run.last() <= std::ssize(text));
+  }
+  const PhpBlockIndex index(text);
+  HtmlColourer colourer(keywords);
+  fuzz::ExactTextSource source(text);
+  FUZZ_CHECK(colourer.Colour(source, sel_start, s_line, e_line, index) == runs);
+  FUZZ_CHECK(colourer.Colour(text, sel_start, s_line, e_line, &index) == runs);
+  return 0;
+}
