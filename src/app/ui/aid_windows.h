@@ -71,6 +71,8 @@ class AidWindows {
   // The rich-text editor, modal.
   void ShowRichEditor();
   void ShowAbout();
+  // `Prnt`: the active document, with the fixed margins.
+  void Print();
   // `Insert_Tag`: the tag lists as a chooser; the main window takes no
   // input until it closes. An open tag panel closes first.
   void InsertTag();
