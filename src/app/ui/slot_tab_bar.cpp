@@ -39,7 +39,7 @@ int SlotTabBar::ShownCount() const {
   return shown;
 }
 
-int SlotTabBar::RowHeight() const { return QTabBar::tabSizeHint(0).height(); }
+int SlotTabBar::RowHeight() const { return tabSizeHint(0).height(); }
 
 int SlotTabBar::Rows() const {
   return std::max(1, (ShownCount() + per_row_ - 1) / per_row_);
@@ -67,11 +67,6 @@ QSize SlotTabBar::sizeHint() const {
 
 QSize SlotTabBar::minimumSizeHint() const { return QSize(0, RowHeight()); }
 
-// The toolkit cuts captions to this width, so it is each tab's share.
-QSize SlotTabBar::tabSizeHint(int index) const {
-  return QSize(width() / per_row_, QTabBar::tabSizeHint(index).height());
-}
-
 void SlotTabBar::paintEvent(QPaintEvent*) {
   QStylePainter painter(this);
   for (int slot = 0; slot < count(); ++slot) {
@@ -79,6 +74,10 @@ void SlotTabBar::paintEvent(QPaintEvent*) {
     QStyleOptionTab option;
     initStyleOption(&option, slot);
     option.rect = SlotRect(slot);
+    const QRect text =
+        style()->subElementRect(QStyle::SE_TabBarTabText, &option, this);
+    option.text =
+        fontMetrics().elidedText(tabText(slot), elideMode(), text.width());
     painter.drawControl(QStyle::CE_TabBarTab, option);
   }
 }

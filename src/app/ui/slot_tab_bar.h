@@ -25,7 +25,6 @@ class SlotTabBar : public QTabBar {
   QSize minimumSizeHint() const override;
 
  protected:
-  QSize tabSizeHint(int index) const override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool event(QEvent* event) override;

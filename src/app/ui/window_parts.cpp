@@ -32,13 +32,16 @@ void ArrangeWindowParts(const WindowParts& parts) {
   const MainLayout layout = LayoutMainWindow(InputOf(parts));
   parts.toolbar.setGeometry(ToPixels(layout.toolbar));
   parts.side_panel.setGeometry(ToPixels(layout.side_panel));
+  // The tabs end where the close button starts, so it covers none.
   const QRect strip = ToPixels(layout.tab_strip);
-  parts.tab_bar.setGeometry(strip.left(), strip.top(), strip.width(),
+  const QRect close = ToPixels(layout.close_button);
+  parts.tab_bar.setGeometry(strip.left(), strip.top(),
+                            close.left() - strip.left(),
                             layout.tab_rows * parts.tab_bar.RowHeight());
   parts.tab_bar.SetTabsPerRow(layout.tabs_per_row);
   parts.editor.setGeometry(ToPixels(layout.editor));
   parts.preview.setGeometry(ToPixels(layout.editor));
-  parts.close_button.setGeometry(ToPixels(layout.close_button));
+  parts.close_button.setGeometry(close);
   const QRect buttons = ToPixels(layout.view_buttons);
   const int half = buttons.width() / 2;
   parts.view_buttons[0]->setGeometry(buttons.left(), buttons.top(), half,
