@@ -26,12 +26,6 @@ TEST(FramePrintedPage, PutsTheMarginsInsideThePrintableArea) {
   }
 }
 
-TEST(PrintHeader, NamesTheProgramTheFileAndThePage) {
-  EXPECT_EQ(PrintHeader("/home/a/page.html"), "Quillory /home/a/page.html");
-  EXPECT_EQ(PrintHeader(""), "Quillory ");
-  EXPECT_EQ(PageLabel("Page", 12), "Page 12");
-}
-
 TEST(IsLastPrintedPage, EndsAtTheTextsEndOrWhenAPageTookNothing) {
   EXPECT_TRUE(IsLastPrintedPage(0, 0, 0));      // empty text
   EXPECT_TRUE(IsLastPrintedPage(0, 500, 500));  // all of it fitted
