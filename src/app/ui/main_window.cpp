@@ -313,9 +313,10 @@ void MainWindow::OfferRecovery() {
   if (all_reopened) recovery_->DiscardClaimed();
 }
 
-// A request can come while a file loads (loading lets events run); it
-// waits until the load is done, so one document is filled at a time.
-// Files handed over while the splash shows come after the command line's.
+// Files handed over while the splash shows wait for Init, to come after the
+// command line's own. A request can come while a file loads (loading lets
+// events run); it waits until the load is done, so one document is filled
+// at a time.
 void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
   if (!initialised_) {
     handed_early_.insert(handed_early_.end(), files.begin(), files.end());
