@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/ui/intro.h"
 #include "app/ui/main_window.h"
 #include "app/ui/recovery_keeper.h"
 #include "platform/qt/app_environment.h"
@@ -23,6 +24,14 @@ namespace {
 bool MayHandOverEarly(int argc, char* argv[]) {
   return std::none_of(argv + 1, argv + argc,
                       [](const char* argument) { return argument[0] == '-'; });
+}
+
+void RegisterProjectFileType(quillory::FileTypes& file_types) {
+  if (!file_types.IsFileTypeRegistered(".qlp",
+                                       quillory::Association::kDefault)) {
+    file_types.RegisterFileType(".qlp", quillory::Registration::kRegister,
+                                quillory::Association::kDefault);
+  }
 }
 
 }  // namespace
@@ -52,6 +61,9 @@ int main(int argc, char* argv[]) {
     return 0;
   }
 
+  // The splash comes first and builds the hidden main window, which it
+  // shows when it hands over.
+  quillory::Intro intro;
   quillory::QtDialogs dialogs;
   quillory::QtDesktop desktop;
   quillory::FreedesktopFileTypes file_types(
@@ -69,12 +81,11 @@ int main(int argc, char* argv[]) {
   const auto keep_text = [&window] { window.Recovery().WriteNow(); };
   QObject::connect(&app, &QGuiApplication::commitDataRequest, keep_text);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, keep_text);
-  window.show();
-  if (!file_types.IsFileTypeRegistered(".qlp",
-                                       quillory::Association::kDefault)) {
-    file_types.RegisterFileType(".qlp", quillory::Registration::kRegister,
-                                quillory::Association::kDefault);
-  }
-  window.Init(arguments);
+  QCoreApplication::processEvents();
+  intro.Start([&window, &arguments, &file_types] {
+    RegisterProjectFileType(file_types);
+    window.show();
+    window.Init(arguments);
+  });
   return app.exec();
 }

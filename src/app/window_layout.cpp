@@ -36,10 +36,12 @@ MainLayout LayoutMainWindow(const LayoutInput& in) {
   tabs = {kMargin, kTabStripTop, in.width - kMargin + 200, 0};
   tabs.height = in.height - 600 - tabs.top;
   out.tabs_per_row = TabsPerRow(tabs.width);
+  out.tab_rows =
+      std::max(1, (in.tab_count + out.tabs_per_row - 1) / out.tabs_per_row);
 
   TwipRect& editor = out.editor;
   editor.left = tabs.left + kEditorInset;
-  editor.top = tabs.top + in.tab_row_height * std::max(1, in.tab_rows) + 70;
+  editor.top = tabs.top + in.tab_row_height * out.tab_rows + 70;
   editor.width = in.width - 100 - editor.left;
   editor.height = in.height - 700 - editor.top;
 

@@ -16,7 +16,7 @@ struct LayoutInput {
   int width = 0;   // the window's inner width
   int height = 0;  // the window's inner height
   int tab_row_height = 0;
-  int tab_rows = 1;
+  int tab_count = 0;  // the tabs that show
   int view_button_height = 0;
   int status_height = 0;
 };
@@ -33,6 +33,7 @@ struct MainLayout {
   TwipRect status;
   TwipRect path_label;
   int tabs_per_row = 1;  // never fewer than one, however narrow the window
+  int tab_rows = 1;      // enough for every tab; one while none shows
 };
 
 MainLayout LayoutMainWindow(const LayoutInput& input);

@@ -17,6 +17,13 @@ enum class Answer { kYes, kNo };
 // What the font chooser offers besides face, size, bold and italic.
 enum class FontChooserExtras { kNone, kColourAndEffects };
 
+enum class PrintOutput { kPrinter, kPdfFile };
+// Where a document is printed: a printer by name, or a PDF file by path.
+struct PrintTarget {
+  PrintOutput output = PrintOutput::kPrinter;
+  std::string name;
+};
+
 // The questions and choosers a command may put to the user. Each call
 // blocks until the user answers. Texts are UTF-8.
 class Dialogs {
@@ -46,6 +53,9 @@ class Dialogs {
   // The colour chooser opened on `start` (0x00BBGGRR); nothing when
   // cancelled.
   virtual std::optional<uint32_t> ChooseColour(uint32_t start) = 0;
+  // The print dialog, opened on the default printer. Without any printer
+  // it says so and offers a PDF file instead. Nothing when cancelled.
+  virtual std::optional<PrintTarget> ChoosePrintTarget() = 0;
 };
 
 // Hands files to the desktop: the program registered for their type.

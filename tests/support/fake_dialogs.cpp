@@ -63,4 +63,8 @@ std::optional<uint32_t> FakeDialogs::ChooseColour(uint32_t) {
   return Next(chosen_colours);
 }
 
+std::optional<PrintTarget> FakeDialogs::ChoosePrintTarget() {
+  return Next(print_targets);
+}
+
 }  // namespace quillory::testing

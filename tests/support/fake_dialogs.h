@@ -33,6 +33,7 @@ class FakeDialogs : public Dialogs {
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
   std::optional<uint32_t> ChooseColour(uint32_t start) override;
+  std::optional<PrintTarget> ChoosePrintTarget() override;
 
   std::deque<Answer> answers;
   std::deque<std::optional<std::string>> chosen_files;
@@ -40,6 +41,7 @@ class FakeDialogs : public Dialogs {
   std::deque<std::optional<std::string>> chosen_folders;
   std::deque<std::optional<FontChoice>> chosen_fonts;
   std::deque<std::optional<uint32_t>> chosen_colours;
+  std::deque<std::optional<PrintTarget>> print_targets;
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;

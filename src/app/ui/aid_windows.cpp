@@ -15,6 +15,7 @@
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
 #include "insert/ui/add_tag.h"
+#include "insert/ui/printing.h"
 #include "insert/ui/rich_editor.h"
 #include "platform/app_environment.h"
 #include "projects/ui/add_template.h"
@@ -140,6 +141,12 @@ void AidWindows::ShowAbout() {
   about_->move(window->frameGeometry().center() - about_->rect().center());
   about_->show();
   about_->activateWindow();
+}
+
+void AidWindows::Print() {
+  const int slot = host_.tabs.ActiveSlot();
+  PrintDocument({host_.rich, host_.dialogs, host_.lang}, PrintMargins{},
+                slot >= 0 ? host_.tabs.At(slot).file_path : std::string());
 }
 
 void AidWindows::CloseAbout() {

@@ -79,6 +79,8 @@ class AidWindows {
   void ShowAbout();
   // The settings window, modal, on `page`.
   void ShowSettings(SettingsPage page);
+  // `Prnt`: the active document, with the fixed margins.
+  void Print();
   // `Insert_Tag`: the tag lists as a chooser; the main window takes no
   // input until it closes. An open tag panel closes first.
   void InsertTag();

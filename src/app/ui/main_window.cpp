@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <utility>
+
 #include "app/command_line.h"
 #include "app/document_kind.h"
 #include "app/document_slots.h"
@@ -31,6 +33,7 @@
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
+#include "app/ui/window_parts.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
@@ -51,11 +54,6 @@ constexpr char kTitle[] = "Quillory";
 constexpr int kHandedFilesRetryMs = 20;
 // The language's code for Qt's own translations, in captions.lng.
 constexpr char kLocaleCaption[] = "Locale";
-
-QRect ToPixels(const TwipRect& r) {
-  return QRect(r.left / kTwipsPerPixel, r.top / kTwipsPerPixel,
-               r.width / kTwipsPerPixel, r.height / kTwipsPerPixel);
-}
 
 }  // namespace
 
@@ -290,6 +288,8 @@ void MainWindow::Init(const std::vector<std::string>& arguments) {
   }
   for (const std::string& file : files) files_->OpenFile(file, true);
   OfferRecovery();
+  initialised_ = true;
+  if (!handed_early_.empty()) OpenHandedFiles(std::exchange(handed_early_, {}));
 }
 
 // Entries that found no free slot stay for the next start.
@@ -306,9 +306,15 @@ void MainWindow::OfferRecovery() {
   if (all_reopened) recovery_->DiscardClaimed();
 }
 
-// A request can come while a file loads (loading lets events run); it
-// waits until the load is done, so one document is filled at a time.
+// Files handed over while the splash shows wait for Init, to come after the
+// command line's own. A request can come while a file loads (loading lets
+// events run); it waits until the load is done, so one document is filled
+// at a time.
 void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
+  if (!initialised_) {
+    handed_early_.insert(handed_early_.end(), files.begin(), files.end());
+    return;
+  }
   if (guards_.Quiet()) {
     QTimer::singleShot(kHandedFilesRetryMs, this,
                        [this, files] { OpenHandedFiles(files); });
@@ -443,35 +449,17 @@ void MainWindow::ShowPathCaption(int slot) {
   ShowPathInLabel(*opened_path_, path);
 }
 
-LayoutInput MainWindow::CurrentLayoutInput() const {
-  LayoutInput input;
-  input.width = area_->width() * kTwipsPerPixel;
-  input.height = area_->height() * kTwipsPerPixel;
-  input.tab_row_height = tab_bar_->sizeHint().height() * kTwipsPerPixel;
-  input.view_button_height =
-      view_buttons_[0]->sizeHint().height() * kTwipsPerPixel;
-  input.status_height = status_->sizeHint().height() * kTwipsPerPixel + 60;
-  return input;
-}
-
 void MainWindow::Relayout() {
-  const MainLayout layout = LayoutMainWindow(CurrentLayoutInput());
-  panel_->setGeometry(ToPixels(layout.toolbar));
-  side_panel_->setGeometry(ToPixels(layout.side_panel));
-  const QRect strip = ToPixels(layout.tab_strip);
-  tab_bar_->setGeometry(strip.left(), strip.top(), strip.width(),
-                        tab_bar_->sizeHint().height());
-  rich_->setGeometry(ToPixels(layout.editor));
-  preview_->setGeometry(ToPixels(layout.editor));
-  close_button_->setGeometry(ToPixels(layout.close_button));
-  const QRect buttons = ToPixels(layout.view_buttons);
-  view_buttons_[0]->setGeometry(buttons.left(), buttons.top(),
-                                buttons.width() / 2, buttons.height());
-  view_buttons_[1]->setGeometry(buttons.left() + buttons.width() / 2,
-                                buttons.top(), buttons.width() / 2,
-                                buttons.height());
-  status_->setGeometry(ToPixels(layout.status));
-  opened_path_->setGeometry(ToPixels(layout.path_label));
+  ArrangeWindowParts({*area_,
+                      *panel_,
+                      *side_panel_,
+                      *tab_bar_,
+                      *rich_,
+                      *preview_,
+                      *close_button_,
+                      {view_buttons_[0], view_buttons_[1]},
+                      *status_,
+                      *opened_path_});
   if (tabs_->ActiveSlot() >= 0) ShowPathCaption(tabs_->ActiveSlot());
 }
 

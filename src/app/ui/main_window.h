@@ -12,7 +12,6 @@
 #include "app/lang_table.h"
 #include "app/named_captions.h"
 #include "app/settings.h"
-#include "app/window_layout.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
@@ -59,7 +58,7 @@ class MainWindow : public QMainWindow {
   // last session.
   void Init(const std::vector<std::string>& arguments);
   // Opens the files a later launch handed over (none: only comes forward)
-  // and brings the window to the front.
+  // and brings the window to the front; before `Init`, they wait for it.
   void OpenHandedFiles(const std::vector<std::string>& files);
 
   int NewTab(const std::string& caption);
@@ -133,7 +132,6 @@ class MainWindow : public QMainWindow {
   // After every command and every edit.
   void UpdateCommandStates();
   void UpdateTitle();
-  LayoutInput CurrentLayoutInput() const;
 
   AppEnvironment environment_;
   DesktopServices services_;
@@ -164,6 +162,8 @@ class MainWindow : public QMainWindow {
   EditorKeyHandler* keys_ = nullptr;
   ToolCommands* tools_ = nullptr;
   bool line_numbers_toggle_ = false;
+  bool initialised_ = false;
+  std::vector<std::string> handed_early_;
 
   std::unique_ptr<MainMenuBar> menu_bar_;
   std::unique_ptr<PluginMenu> plugins_;

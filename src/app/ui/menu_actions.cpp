@@ -60,7 +60,7 @@ const std::array kActions = {
   ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](W& w) { w.Aids().ShowProjects(); }, A::kAlways},
   ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", &OnFiles<&DocumentFiles::AddToProject>, A::kWithDocument},
   ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](W& w) { w.Aids().AddToTemplates(); }, A::kWithDocument},
-  ActionSpec{"Prnt", M::kFile, 114, "Print", "", nullptr, A::kNotBuilt, false, true},
+  ActionSpec{"Prnt", M::kFile, 114, "Print", "", [](W& w) { w.Aids().Print(); }, A::kWithDocument, false, true},
   ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
 
   ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithUndo},

@@ -1,22 +1,25 @@
 #include "app/ui/slot_tab_bar.h"
 
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QToolTip>
+
 #include <algorithm>
 
 #include "app/ui/slot_tab_bar_accessible.h"
 
 namespace quillory {
-namespace {
 
-constexpr int kWidestTab = 200;
-
-}  // namespace
-
+// NOTE: the toolkit's tab bar knows one row only, so the rows are this
+// class's own: it places, paints and hit-tests the tabs itself.
 SlotTabBar::SlotTabBar(int slot_count, QWidget* parent) : QTabBar(parent) {
   setObjectName("MTab");
   InstallSlotTabBarAccessibility();
   setExpanding(false);
   setElideMode(Qt::ElideMiddle);
-  setUsesScrollButtons(true);
+  setUsesScrollButtons(false);
   setDocumentMode(true);
   for (int slot = 0; slot < slot_count; ++slot) {
     addTab(QString());
@@ -24,10 +27,78 @@ SlotTabBar::SlotTabBar(int slot_count, QWidget* parent) : QTabBar(parent) {
   }
 }
 
-QSize SlotTabBar::tabSizeHint(int index) const {
-  QSize size = QTabBar::tabSizeHint(index);
-  size.setWidth(std::min(size.width(), kWidestTab));
-  return size;
+void SlotTabBar::SetTabsPerRow(int per_row) {
+  per_row_ = std::max(1, per_row);
+  updateGeometry();
+  update();
+}
+
+int SlotTabBar::ShownCount() const {
+  int shown = 0;
+  for (int slot = 0; slot < count(); ++slot) shown += isTabVisible(slot);
+  return shown;
+}
+
+int SlotTabBar::RowHeight() const { return tabSizeHint(0).height(); }
+
+int SlotTabBar::Rows() const {
+  return std::max(1, (ShownCount() + per_row_ - 1) / per_row_);
+}
+
+QRect SlotTabBar::SlotRect(int slot) const {
+  if (slot < 0 || slot >= count() || !isTabVisible(slot)) return QRect();
+  int place = 0;
+  for (int before = 0; before < slot; ++before) place += isTabVisible(before);
+  const int tab_width = width() / per_row_;
+  return QRect((place % per_row_) * tab_width, (place / per_row_) * RowHeight(),
+               tab_width, RowHeight());
+}
+
+int SlotTabBar::SlotAt(const QPoint& point) const {
+  for (int slot = 0; slot < count(); ++slot) {
+    if (SlotRect(slot).contains(point)) return slot;
+  }
+  return -1;
+}
+
+QSize SlotTabBar::sizeHint() const {
+  return QSize(width(), Rows() * RowHeight());
+}
+
+QSize SlotTabBar::minimumSizeHint() const { return QSize(0, RowHeight()); }
+
+void SlotTabBar::paintEvent(QPaintEvent*) {
+  QStylePainter painter(this);
+  for (int slot = 0; slot < count(); ++slot) {
+    if (!isTabVisible(slot)) continue;
+    QStyleOptionTab option;
+    initStyleOption(&option, slot);
+    option.rect = SlotRect(slot);
+    const QRect text =
+        style()->subElementRect(QStyle::SE_TabBarTabText, &option, this);
+    option.text =
+        fontMetrics().elidedText(tabText(slot), elideMode(), text.width());
+    painter.drawControl(QStyle::CE_TabBarTab, option);
+  }
+}
+
+void SlotTabBar::mousePressEvent(QMouseEvent* event) {
+  const int slot = SlotAt(event->position().toPoint());
+  if (event->button() != Qt::LeftButton || slot < 0) {
+    event->ignore();
+    return;
+  }
+  setCurrentIndex(slot);
+  event->accept();
+}
+
+bool SlotTabBar::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QTabBar::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  const int slot = SlotAt(help->pos());
+  QToolTip::showText(help->globalPos(), slot < 0 ? QString() : tabToolTip(slot),
+                     this);
+  return true;
 }
 
 }  // namespace quillory

@@ -15,7 +15,7 @@ namespace {
 class SlotTabAccessible : public QAccessibleInterface,
                           public QAccessibleActionInterface {
  public:
-  SlotTabAccessible(QTabBar* bar, int slot) : bar_(bar), slot_(slot) {}
+  SlotTabAccessible(SlotTabBar* bar, int slot) : bar_(bar), slot_(slot) {}
 
   int Slot() const { return slot_; }
 
@@ -41,7 +41,7 @@ class SlotTabAccessible : public QAccessibleInterface,
   }
   QRect rect() const override {
     if (!isValid()) return {};
-    const QRect tab = bar_->tabRect(slot_);
+    const QRect tab = bar_->SlotRect(slot_);
     return {bar_->mapToGlobal(tab.topLeft()), tab.size()};
   }
   QAccessible::State state() const override {
@@ -65,7 +65,7 @@ class SlotTabAccessible : public QAccessibleInterface,
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
  private:
-  QPointer<QTabBar> bar_;
+  QPointer<SlotTabBar> bar_;
   int slot_;
 };
 
@@ -74,7 +74,7 @@ class SlotTabAccessible : public QAccessibleInterface,
 // registered interface for the strip's whole life.
 class SlotTabBarAccessible : public QAccessibleWidget {
  public:
-  explicit SlotTabBarAccessible(QTabBar* bar)
+  explicit SlotTabBarAccessible(SlotTabBar* bar)
       : QAccessibleWidget(bar, QAccessible::PageTabList),
         tabs_(static_cast<size_t>(bar->count()), 0) {}
   ~SlotTabBarAccessible() override {
@@ -105,7 +105,7 @@ class SlotTabBarAccessible : public QAccessibleWidget {
   }
 
  private:
-  QTabBar* Bar() const { return static_cast<QTabBar*>(widget()); }
+  SlotTabBar* Bar() const { return static_cast<SlotTabBar*>(widget()); }
 
   std::vector<int> ShownSlots() const {
     std::vector<int> shown;
@@ -131,7 +131,7 @@ QAccessibleInterface* SlotTabBarFactory(const QString& class_name,
   if (class_name != QLatin1String(SlotTabBar::staticMetaObject.className())) {
     return nullptr;
   }
-  auto* bar = qobject_cast<QTabBar*>(object);
+  auto* bar = qobject_cast<SlotTabBar*>(object);
   return bar ? new SlotTabBarAccessible(bar) : nullptr;
 }
 

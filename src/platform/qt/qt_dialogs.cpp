@@ -2,10 +2,14 @@
 
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QStringList>
 #include <QUrl>
 
@@ -13,6 +17,10 @@
 
 namespace quillory {
 namespace {
+
+constexpr char kNoPrinter[] =
+    "No printer is set up on this computer. Choose a PDF file to print to "
+    "instead.";
 
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
@@ -138,6 +146,28 @@ std::optional<uint32_t> QtDialogs::ChooseColour(uint32_t start) {
 bool QtDesktop::OpenWithDesktop(const std::string& path) {
   return QDesktopServices::openUrl(
       QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
+}
+
+// NOTE: without a print system Qt's printer quietly becomes a PDF printer
+// with no file, which prints nothing, so the missing printer is told here.
+std::optional<PrintTarget> QtDialogs::ChoosePrintTarget() {
+  if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+    ShowMessage(kNoPrinter, MessageIcon::kInformation);
+    std::optional<std::string> path =
+        ChooseFileToSave({{"PDF", "*.pdf"}, {"", "*"}});
+    if (!path) return std::nullopt;
+    return PrintTarget{PrintOutput::kPdfFile, *path};
+  }
+  QPrinter printer;
+  QPrintDialog dialog(&printer, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    return PrintTarget{
+        PrintOutput::kPdfFile,
+        QFile::encodeName(printer.outputFileName()).toStdString()};
+  }
+  return PrintTarget{PrintOutput::kPrinter,
+                     printer.printerName().toStdString()};
 }
 
 }  // namespace quillory

@@ -27,6 +27,7 @@ class QtDialogs : public Dialogs {
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
   std::optional<uint32_t> ChooseColour(uint32_t start) override;
+  std::optional<PrintTarget> ChoosePrintTarget() override;
 
  private:
   QWidget* parent_;

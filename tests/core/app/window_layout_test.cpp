@@ -26,11 +26,15 @@ TEST(LayoutMainWindowTest, TabsPerRowIsRoundedWidthOverFifteenHundred) {
   EXPECT_EQ(LayoutMainWindow(Window(0, 0)).tabs_per_row, 1);
 }
 
-TEST(LayoutMainWindowTest, MoreTabRowsPushTheEditorDown) {
-  LayoutInput input = Window(15000, 10500);
-  input.tab_rows = 2;
-  const MainLayout layout = LayoutMainWindow(input);
-  EXPECT_EQ(layout.editor.top, layout.tab_strip.top + 2 * 390 + 70);
+// 7440 - 60 + 200 = 7580 twips: five tabs to a row.
+TEST(LayoutMainWindowTest, TabsThatDoNotFitARowPushTheEditorDown) {
+  for (auto [tabs, rows] : {std::pair{0, 1}, {5, 1}, {6, 2}, {10, 2}}) {
+    LayoutInput input = Window(7440, 10500);
+    input.tab_count = tabs;
+    const MainLayout layout = LayoutMainWindow(input);
+    EXPECT_EQ(layout.tab_rows, rows) << tabs;
+    EXPECT_EQ(layout.editor.top, layout.tab_strip.top + rows * 390 + 70);
+  }
 }
 
 // A path that fits is shown whole. Otherwise, L path length, W/T label

@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 #include <QWheelEvent>
 
 #include "app/ui/modified_marker.h"
+#include "app/ui/slot_tab_bar.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -94,15 +96,21 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   EXPECT_EQ(Text(), "a");
 }
 
-TEST_F(DocumentTabsTest, TabsFitTheirCaptionUpToALimitWithThePathAsTip) {
-  const int short_tab = OpenFile("index.html", "");
-  const int long_tab = OpenFile(std::string(80, 'n') + ".html", "");
-  EXPECT_GT(Bar().tabRect(short_tab).width(),
-            Bar().fontMetrics().horizontalAdvance("index.html") +
-                Bar().iconSize().width());
-  EXPECT_LE(Bar().tabRect(long_tab).width(), 200);
-  EXPECT_EQ(Bar().tabToolTip(short_tab),
-            QString::fromStdString(folder_.Path("index.html")));
+// A 500-pixel window has five tabs to a row; the editor stays below them.
+TEST_F(DocumentTabsTest, TabsStandInRowsOfEqualShareWithThePathAsTip) {
+  window_.resize(500, 600);
+  QApplication::processEvents();
+  for (int i = 0; i < 6; ++i) OpenFile("p" + std::to_string(i) + ".html", "");
+  auto& bar = static_cast<SlotTabBar&>(Bar());
+  const int row = bar.RowHeight();
+  EXPECT_EQ(bar.SlotRect(4).top(), 0);
+  EXPECT_EQ(bar.SlotRect(5), QRect(0, row, bar.width() / 5, row));
+  EXPECT_GT(Rich().y(), bar.y() + 2 * row);
+  QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.SlotRect(1).center());
+  EXPECT_EQ(window_.Tabs().ActiveSlot(), 1);
+  Trigger("ClsW");
+  EXPECT_LT(Rich().y(), bar.y() + 2 * row);
+  EXPECT_EQ(bar.tabToolTip(0), QString::fromStdString(folder_.Path("p0.html")));
 }
 
 TEST_F(DocumentTabsTest, ScreenReadersSeeOnlyTheOpenDocuments) {
