@@ -23,12 +23,14 @@ class LocalServer : public QObject {
   // answers and none could be started, State() then saying why.
   int PortFor(const std::string& folder);
   ServerState State() const { return state_; }
+  // Ends PHP's server, and whatever script it is stuck in; the next
+  // PortFor starts a fresh one.
+  void Stop();
   const std::string& Php() const { return php_; }
 
  private:
   // False when PHP did not answer on the port, `state_` saying why.
   bool StartPhp(const std::string& folder, int port);
-  void Stop();
 
   std::string php_;
   QProcess* child_ = nullptr;

@@ -80,6 +80,9 @@ bool PreviewPane::MakeBrowser() {
 
 void PreviewPane::ShowSource() {
   RemoveTemporaryPage();
+  // PHP's server answers one request at a time: a script that never ends
+  // would keep every later preview waiting behind it.
+  if (loading_ && server_ != nullptr) server_->Stop();
   host_.show_editor(true);
   hide();
   if (web_ != nullptr) web_->Load("about:blank");
@@ -148,27 +151,31 @@ std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
 
 bool PreviewPane::LoadPath(const std::string& path, bool served) {
   served_by_.clear();
-  if (!served) {
-    web_->Load(QString::fromStdString(FileUrl(path)));
-    return true;
+  std::string address = FileUrl(path);
+  if (served) {
+    if (server_ == nullptr) {
+      server_ = new LocalServer(host_.settings.php, this);
+    }
+    const std::string& folder = host_.settings.path_to_httpd;
+    const int port = server_->PortFor(folder);
+    if (port < 0) {
+      SayServerFailure();
+      return false;
+    }
+    address = ServerAddress(path, folder, port);
+    served_by_ = ServedBy(address.substr(0, address.find('/', 7)));
   }
-  if (server_ == nullptr) server_ = new LocalServer(host_.settings.php, this);
-  const std::string& folder = host_.settings.path_to_httpd;
-  const int port = server_->PortFor(folder);
-  if (port < 0) {
-    SayServerFailure();
-    return false;
-  }
-  const std::string address = ServerAddress(path, folder, port);
-  const std::string host = address.substr(0, address.find('/', 7));
-  served_by_ =
-      (server_->State() == ServerState::kPhpServer
-           ? Caption("PreviewServedByPhp",
-                     "Served by PHP's built-in server at %1")
-           : Caption("PreviewServedBy", "Served by the HTTP server at %1"))
-          .arg(QString::fromStdString(host));
+  loading_ = true;
   web_->Load(QString::fromStdString(address));
   return true;
+}
+
+QString PreviewPane::ServedBy(const std::string& host) const {
+  return (server_->State() == ServerState::kPhpServer
+              ? Caption("PreviewServedByPhp",
+                        "Served by PHP's built-in server at %1")
+              : Caption("PreviewServedBy", "Served by the HTTP server at %1"))
+      .arg(QString::fromStdString(host));
 }
 
 void PreviewPane::SayServerFailure() {
@@ -194,6 +201,7 @@ void PreviewPane::Say(const QString& text) {
 }
 
 void PreviewPane::OnLoaded(const QString& address, bool ok) {
+  loading_ = false;
   nav_->setText(address);
   if (ok && !served_by_.isEmpty()) host_.set_status(served_by_.toStdString());
 }

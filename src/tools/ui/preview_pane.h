@@ -67,6 +67,8 @@ class PreviewPane : public QWidget {
   // False, having said why, when no server could be had for a served page.
   bool LoadPath(const std::string& path, bool served);
   void SayServerFailure();
+  // Which server answered at `host` ("http://127.0.0.1[:port]").
+  QString ServedBy(const std::string& host) const;
   QString Caption(std::string_view name, std::string_view english) const;
   void Say(const QString& text);
   void OnLoaded(const QString& address, bool ok);
@@ -78,6 +80,7 @@ class PreviewPane : public QWidget {
   LocalServer* server_ = nullptr;
   std::string preview_temp_file_;
   QString served_by_;
+  bool loading_ = false;
 };
 
 }  // namespace quillory
