@@ -17,8 +17,6 @@
 namespace quillory {
 namespace {
 
-constexpr const char* kToolCaptions[] = {"Back", "Forward", "Refresh", "Go"};
-
 double NextRandom() {
   static std::mt19937 generator(static_cast<unsigned>(
       std::chrono::system_clock::now().time_since_epoch().count()));
@@ -49,11 +47,9 @@ void PreviewPane::BuildToolBar() {
       [this] { web_->Reload(); }, [this] { web_->Load(nav_->text()); }};
   nav_ = new QLineEdit(tool_);
   nav_->setObjectName("Nav");
-  nav_->setAccessibleName("Address");
   for (int i = 0; i < 4; ++i) {
     auto* button = new QToolButton(tool_);
     button->setObjectName(QString("Image1_%1").arg(i));
-    button->setText(kToolCaptions[i]);
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, [this, action = actions[i]] {
       if (web_ != nullptr) action();
