@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The preview shows the editor's unsaved text from a temporary page, which
 # the switch back removes; an external browser found on PATH is started
-# with the saved file's path as its one argument.
+# with the saved file's path as its one argument. The toolbar goes to an
+# address typed in Nav, back, forward, and reloads a page changed on disk.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 export TEMP=$E2E_ROOT/temp
@@ -19,7 +20,6 @@ xdotool key --clearmodifiers ctrl+End
 xdotool type --delay 20 'body{background:#0000ff}'
 
 page_colour() {
-  trap "cp \"\$E2E_ROOT/shot.png\" /tmp/pvshots/fail.png 2>/dev/null; cp \"\$E2E_ROOT/quillory.log\" /tmp/pvshots/log 2>/dev/null" RETURN
   for _ in $(seq 1 40); do
     sleep 0.25
     e2e_screenshot "$E2E_ROOT/shot.png"
@@ -46,6 +46,25 @@ sleep 0.5
 e2e_menu t Up Return
 page_colour 0000FF
 [ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
+
+# Nav sits in the toolbar just above the page, across the middle.
+top=$(convert "$E2E_ROOT/shot.png" -crop "1x$HEIGHT+$middle_x+$Y" -depth 8 txt:- |
+  awk -F '[,:]' '/#0000FF/ && !top { top = $2 } END { print top }')
+printf '<body style="background:#ff0000">' >"$E2E_ROOT/other.html"
+xdotool mousemove "$middle_x" $((Y + top - 14)) click 1
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "file://$E2E_ROOT/other.html"
+xdotool key --clearmodifiers Return
+page_colour FF0000
+# From Nav, Tab reaches Back, then Forward, then Refresh.
+xdotool key --clearmodifiers Tab space
+page_colour 0000FF
+xdotool key --clearmodifiers Tab space
+page_colour FF0000
+printf '<body style="background:#00ff00">' >"$E2E_ROOT/other.html"
+xdotool key --clearmodifiers Tab space
+page_colour 00FF00
+
 e2e_menu t e Return
 for _ in $(seq 1 40); do [ -s "$E2E_ROOT/firefox.args" ] && break; sleep 0.25; done
 e2e_expect_file "$E2E_ROOT/firefox.args" "$E2E_PAGE\n"

@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
 # In the served mode with no server of the user's own, a saved PHP page
 # under the served folder is previewed through PHP's built-in server,
-# which runs the script; quitting ends that server.
+# which runs the script; a script that never ends does not hold up the
+# next preview; quitting ends that server.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 www=$E2E_ROOT/www/
 mkdir -p "$www"
 printf 'IsHTTPServer=-1\r\nPathToHTTPD=%s\r\nphp=php\r\n' "$www" \
   >"$E2E_PROGRAM/settings.dat"
-# Only the script's output is magenta; its source is not.
-printf '<?php printf("<body style=\\"background:#%%s\\">", "ff"."00"."ff");\n' \
+# Only the script's output is magenta; its source is not. It hangs while
+# the file "slow" is there.
+printf '<?php if (file_exists(__DIR__ . "/slow")) sleep(60);
+printf("<body style=\\"background:#%%s\\">", "ff"."00"."ff");\n' \
   >"$www/index.php"
+touch "$www/slow"
 
 e2e_start "$www/index.php"
 e2e_wait_window '^Quillory - index.php$' >/dev/null
 eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
+e2e_menu t Up Return
+sleep 2
+E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php$')
+e2e_menu t Up Return
+rm "$www/slow"
 e2e_menu t Up Return
 for _ in $(seq 1 40); do
   sleep 0.25

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/lang_table.h"
 #include "app/named_captions.h"
@@ -24,6 +25,16 @@ constexpr int kPreviewViewText = 14;
 constexpr int kCloseText = 71;
 constexpr int kTagPanelText = 99;
 constexpr std::string_view kDocumentsCaption = "Documents";
+
+// The preview toolbar's buttons by object name, which is also their
+// caption's name, with their English texts.
+constexpr std::pair<const char*, std::string_view> kPreviewTools[] = {
+    {"Image1_0", "Back"},
+    {"Image1_1", "Forward"},
+    {"Image1_2", "Refresh"},
+    {"Image1_3", "Go"},
+};
+constexpr std::string_view kAddressCaption = "Address";
 
 std::optional<QString> Caption(const LangTable& lang, int index) {
   const std::optional<std::string> entry = lang.Entry(index);
@@ -94,6 +105,14 @@ void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
   CaptionUnnumberedCommands(window, captions);
   Recaption<QTabBar>(window, "MTab",
                      NamedCaption(captions, "MTab", kDocumentsCaption),
+                     &QWidget::setAccessibleName);
+  for (const auto& [name, english] : kPreviewTools) {
+    Recaption<QAbstractButton>(window, name,
+                               NamedCaption(captions, name, english),
+                               &QAbstractButton::setText);
+  }
+  Recaption<QWidget>(window, "Nav",
+                     NamedCaption(captions, "Nav", kAddressCaption),
                      &QWidget::setAccessibleName);
 }
 

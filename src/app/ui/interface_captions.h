@@ -13,8 +13,9 @@ class NamedCaptions;
 void ApplyInterfaceCaptions(QMainWindow& window, const LangTable& lang);
 
 // Captions what main.lng has no entry for (the submenus and commands
-// without a number, the tag panel's pages and buttons, the tab strip) by
-// name from `captions`, or in English where it has none.
+// without a number, the tag panel's pages and buttons, the tab strip, the
+// preview's toolbar) by name from `captions`, or in English where it has
+// none.
 void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions);
 
 }  // namespace quillory

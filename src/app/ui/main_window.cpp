@@ -341,15 +341,15 @@ void MainWindow::Quit() { close(); }
 void MainWindow::BuildPreview() {
   std::string temp = environment_.temp_folder;
   if (!temp.ends_with('/')) temp += '/';
-  preview_ =
-      new PreviewPane({[this] { return ActiveSource(); },
-                       [this](std::string_view text) { SetStatus(text); },
-                       [this](bool shown) {
-                         rich_->setVisible(shown);
-                         if (shown) rich_->setFocus();
-                       },
-                       settings_, temp, &LoadPageView},
-                      area_);
+  preview_ = new PreviewPane(
+      {[this] { return ActiveSource(); },
+       [this](std::string_view text) { SetStatus(text); },
+       [this](bool shown) {
+         rich_->setVisible(shown);
+         if (shown) rich_->setFocus();
+       },
+       settings_, temp, &LoadPageView, captions_, services_.dialogs},
+      area_);
   for (int i = 0; i < 2; ++i) {
     connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) SwitchView(i);
@@ -366,7 +366,8 @@ std::optional<PreviewSource> MainWindow::ActiveSource() const {
 
 void MainWindow::SwitchView(int index) {
   if (view_switch_lock_) return;
-  index == 0 ? preview_->ShowSource() : preview_->ShowPreview();
+  // A page that cannot be shown leaves the source on.
+  if (index == 0 || !preview_->ShowPreview()) ResetViewOption();
 }
 
 void MainWindow::ViewBrowse() {
@@ -383,7 +384,8 @@ void MainWindow::ResetViewOption() {
 void MainWindow::OpenInBrowser(int index) {
   const auto& browsers = settings_.external_browsers;
   if (index + 1 >= static_cast<int>(browsers.size())) return;
-  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), services_.dialogs);
+  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), captions_,
+                        services_.dialogs);
 }
 
 void MainWindow::ShowHelp() {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/ui/named_caption_text.h"
 #include "tools/browser_detection.h"
 
 namespace quillory {
@@ -18,7 +19,7 @@ std::optional<std::string> LookUp(std::string_view name) {
 
 void OpenInExternalBrowser(const ExternalBrowser& browser,
                            const std::optional<PreviewSource>& document,
-                           Dialogs& dialogs) {
+                           const NamedCaptions& captions, Dialogs& dialogs) {
   if (!document || document->file_path.empty()) {
     dialogs.ShowMessage("Open file first!", MessageIcon::kNone);
     return;
@@ -36,7 +37,11 @@ void OpenInExternalBrowser(const ExternalBrowser& browser,
       QString::fromStdString(path.substr(0, path.rfind('/') + 1));
   if (!QProcess::startDetached(QString::fromStdString(browser[3]), arguments,
                                folder)) {
-    dialogs.ShowMessage("Cannot start " + browser[3], MessageIcon::kError);
+    const QString text = NamedCaption(captions, "BrowserNotStarted",
+                                      "Cannot start the browser %1");
+    dialogs.ShowMessage(
+        text.arg(QString::fromStdString(browser[3])).toStdString(),
+        MessageIcon::kError);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "app/named_captions.h"
 #include "app/settings.h"
 #include "platform/dialogs.h"
 #include "tools/ui/preview_pane.h"
@@ -17,7 +18,7 @@ namespace quillory {
 // file to open, and why when the program cannot be started.
 void OpenInExternalBrowser(const ExternalBrowser& browser,
                            const std::optional<PreviewSource>& document,
-                           Dialogs& dialogs);
+                           const NamedCaptions& captions, Dialogs& dialogs);
 
 // Adds the browsers installed on PATH to `settings` at once, then the
 // desktop's default browser when `xdg-settings` has named it, calling

@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 
 namespace quillory {
 namespace {
@@ -13,6 +12,8 @@ namespace {
 constexpr int kDefaultPort = 80;
 constexpr int kAnswerWaitMs = 300;
 constexpr int kStartWaitMs = 3000;
+constexpr int kPortAttempts = 3;
+constexpr int kPollMs = 20;
 
 bool Answers(int port) {
   QTcpSocket socket;
@@ -40,23 +41,23 @@ int LocalServer::PortFor(const std::string& folder) {
   }
   Stop();
   if (Answers(kDefaultPort)) {
+    state_ = ServerState::kUsersServer;
     port_ = 0;
     return port_;
   }
-  return StartPhp(folder) ? port_ : -1;
+  // NOTE: a probed port may be taken again before PHP binds it, by whoever
+  // else is starting at the same moment; PHP then exits at once, and the
+  // next free port is tried.
+  for (int attempt = 0; attempt < kPortAttempts; ++attempt) {
+    const int port = FreePort();
+    if (port >= 0 && StartPhp(folder, port)) return port_;
+    if (state_ == ServerState::kNoPhp) break;
+  }
+  return -1;
 }
 
-std::string LocalServer::Description() const {
-  if (port_ == 0) return "Served by the HTTP server at 127.0.0.1";
-  return "Served by PHP's built-in server at 127.0.0.1:" +
-         std::to_string(port_);
-}
-
-// NOTE: the port may be taken between the probe and PHP's start; the
-// server then exits and the wait below reports the failure.
-bool LocalServer::StartPhp(const std::string& folder) {
-  const int port = FreePort();
-  if (port < 0) return false;
+bool LocalServer::StartPhp(const std::string& folder, int port) {
+  state_ = ServerState::kPhpFailed;
   child_ = new QProcess(this);
   // It logs every request; nobody reads that.
   child_->setStandardOutputFile(QProcess::nullDevice());
@@ -64,16 +65,20 @@ bool LocalServer::StartPhp(const std::string& folder) {
   child_->start(QString::fromStdString(php_),
                 {"-S", QString("127.0.0.1:%1").arg(port), "-t",
                  QString::fromStdString(folder)});
+  if (!child_->waitForStarted()) state_ = ServerState::kNoPhp;
   QElapsedTimer waited;
   waited.start();
+  // Waiting on the child, not sleeping, so a PHP that exits (its port
+  // taken) is seen at once.
   while (waited.elapsed() < kStartWaitMs &&
          child_->state() != QProcess::NotRunning) {
     if (Answers(port)) {
+      state_ = ServerState::kPhpServer;
       port_ = port;
       child_folder_ = folder;
       return true;
     }
-    QThread::msleep(20);
+    child_->waitForFinished(kPollMs);
   }
   Stop();
   return false;

@@ -8,6 +8,9 @@ class QProcess;
 
 namespace quillory {
 
+// Which server publishes the preview folder, or why none does.
+enum class ServerState { kNone, kUsersServer, kPhpServer, kNoPhp, kPhpFailed };
+
 // The local HTTP server that publishes the preview folder: the user's own
 // one at the default port when it answers, else PHP's built-in server
 // started here on a free loopback port and ended with this object.
@@ -17,19 +20,23 @@ class LocalServer : public QObject {
   ~LocalServer() override;
 
   // The port to use for `folder` (0: the default port); -1 when no server
-  // answers and none could be started.
+  // answers and none could be started, State() then saying why.
   int PortFor(const std::string& folder);
-  // Says which server answered, in words fit for the status line.
-  std::string Description() const;
+  ServerState State() const { return state_; }
+  // Ends PHP's server, and whatever script it is stuck in; the next
+  // PortFor starts a fresh one.
+  void Stop();
+  const std::string& Php() const { return php_; }
 
  private:
-  bool StartPhp(const std::string& folder);
-  void Stop();
+  // False when PHP did not answer on the port, `state_` saying why.
+  bool StartPhp(const std::string& folder, int port);
 
   std::string php_;
   QProcess* child_ = nullptr;
   std::string child_folder_;
   int port_ = -1;
+  ServerState state_ = ServerState::kNone;
 };
 
 }  // namespace quillory

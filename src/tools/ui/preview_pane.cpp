@@ -10,13 +10,12 @@
 #include <random>
 
 #include "app/atomic_write.h"
+#include "app/ui/named_caption_text.h"
 #include "tools/preview_address.h"
 #include "tools/ui/local_server.h"
 
 namespace quillory {
 namespace {
-
-constexpr const char* kToolCaptions[] = {"Back", "Forward", "Refresh", "Go"};
 
 double NextRandom() {
   static std::mt19937 generator(static_cast<unsigned>(
@@ -48,11 +47,9 @@ void PreviewPane::BuildToolBar() {
       [this] { web_->Reload(); }, [this] { web_->Load(nav_->text()); }};
   nav_ = new QLineEdit(tool_);
   nav_->setObjectName("Nav");
-  nav_->setAccessibleName("Address");
   for (int i = 0; i < 4; ++i) {
     auto* button = new QToolButton(tool_);
     button->setObjectName(QString("Image1_%1").arg(i));
-    button->setText(kToolCaptions[i]);
     button->setAutoRaise(true);
     connect(button, &QToolButton::clicked, this, [this, action = actions[i]] {
       if (web_ != nullptr) action();
@@ -79,25 +76,39 @@ bool PreviewPane::MakeBrowser() {
 
 void PreviewPane::ShowSource() {
   RemoveTemporaryPage();
+  // PHP's server answers one request at a time: a script that never ends
+  // would keep every later preview waiting behind it.
+  if (loading_ && server_ != nullptr) server_->Stop();
   host_.show_editor(true);
   hide();
   if (web_ != nullptr) web_->Load("about:blank");
 }
 
-void PreviewPane::ShowPreview() {
+bool PreviewPane::ShowPreview() {
   RemoveTemporaryPage();
   const std::optional<PreviewSource> source = host_.active_document();
-  if (!source || !MakeBrowser()) return;
+  if (!source) return false;
+  if (!MakeBrowser()) {
+    Say(Caption("PreviewNoBrowser", "The embedded browser is not available."));
+    return false;
+  }
   const bool served = host_.settings.is_http_server != 0;
+  if (served && host_.settings.path_to_httpd.empty()) {
+    Say(Caption("PreviewNoFolder",
+                "Choose the folder that the HTTP server publishes in the "
+                "settings first."));
+    return false;
+  }
   const std::string path = PagePath(*source, served);
-  if (path.empty()) return;
+  if (path.empty()) return false;
   if (!LoadPath(path, served)) {
     RemoveTemporaryPage();
-    return;
+    return false;
   }
   host_.show_editor(false);
   show();
   raise();
+  return true;
 }
 
 void PreviewPane::Finish() {
@@ -125,8 +136,9 @@ std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
   const std::string path = folder + PreviewPageName(NextRandom());
   const WriteResult written = WriteTextFile(path, text, WriteMode::kReplace);
   if (!written.Succeeded()) {
-    host_.set_status("Cannot write the preview page " + path + ": " +
-                     written.error);
+    Say(Caption("PreviewWriteFailed", "Cannot write the preview page %1: %2")
+            .arg(QString::fromStdString(path),
+                 QString::fromStdString(written.error)));
     return "";
   }
   preview_temp_file_ = path;
@@ -135,25 +147,59 @@ std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
 
 bool PreviewPane::LoadPath(const std::string& path, bool served) {
   served_by_.clear();
-  if (!served) {
-    web_->Load(QString::fromStdString(FileUrl(path)));
-    return true;
+  std::string address = FileUrl(path);
+  if (served) {
+    if (server_ == nullptr) {
+      server_ = new LocalServer(host_.settings.php, this);
+    }
+    const std::string& folder = host_.settings.path_to_httpd;
+    const int port = server_->PortFor(folder);
+    if (port < 0) {
+      SayServerFailure();
+      return false;
+    }
+    address = ServerAddress(path, folder, port);
+    served_by_ = ServedBy(address.substr(0, address.find('/', 7)));
   }
-  if (server_ == nullptr) server_ = new LocalServer(host_.settings.php, this);
-  const std::string& folder = host_.settings.path_to_httpd;
-  const int port = server_->PortFor(folder);
-  if (port < 0) {
-    host_.set_status("No HTTP server answers and PHP's server did not start");
-    return false;
-  }
-  served_by_ = server_->Description();
-  web_->Load(QString::fromStdString(ServerAddress(path, folder, port)));
+  loading_ = true;
+  web_->Load(QString::fromStdString(address));
   return true;
 }
 
+QString PreviewPane::ServedBy(const std::string& host) const {
+  return (server_->State() == ServerState::kPhpServer
+              ? Caption("PreviewServedByPhp",
+                        "Served by PHP's built-in server at %1")
+              : Caption("PreviewServedBy", "Served by the HTTP server at %1"))
+      .arg(QString::fromStdString(host));
+}
+
+void PreviewPane::SayServerFailure() {
+  if (server_->State() == ServerState::kNoPhp) {
+    Say(Caption("PreviewNoPhp",
+                "No HTTP server answers at 127.0.0.1, and PHP cannot be "
+                "started to serve the page: %1")
+            .arg(QString::fromStdString(server_->Php())));
+  } else {
+    Say(Caption("PreviewPhpFailed",
+                "No HTTP server answers at 127.0.0.1, and PHP's built-in "
+                "server did not start."));
+  }
+}
+
+QString PreviewPane::Caption(std::string_view name,
+                             std::string_view english) const {
+  return NamedCaption(host_.captions, name, english);
+}
+
+void PreviewPane::Say(const QString& text) {
+  host_.dialogs.ShowMessage(text.toStdString(), MessageIcon::kError);
+}
+
 void PreviewPane::OnLoaded(const QString& address, bool ok) {
+  loading_ = false;
   nav_->setText(address);
-  if (ok && !served_by_.empty()) host_.set_status(served_by_);
+  if (ok && !served_by_.isEmpty()) host_.set_status(served_by_.toStdString());
 }
 
 }  // namespace quillory

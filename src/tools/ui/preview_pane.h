@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/named_captions.h"
 #include "app/settings.h"
+#include "platform/dialogs.h"
 #include "tools/ui/page_view.h"
 
 class QLineEdit;
@@ -32,6 +34,8 @@ struct PreviewHost {
   const Settings& settings;
   std::string temp_folder;  // ends in "/"
   PageViewFactory make_page_view;
+  const NamedCaptions& captions;
+  Dialogs& dialogs;
 };
 
 // The embedded preview `Web` under its toolbar `WebTool`, in the editor's
@@ -44,7 +48,9 @@ class PreviewPane : public QWidget {
   ~PreviewPane() override;
 
   void ShowSource();
-  void ShowPreview();
+  // False, having said why, when no page could be shown; the editor then
+  // stays and no temporary page is left.
+  bool ShowPreview();
   // Removes the temporary page and ends a server started for the preview.
   void Finish();
 
@@ -58,8 +64,13 @@ class PreviewPane : public QWidget {
   std::string PagePath(const PreviewSource& source, bool served);
   std::string WriteTemporaryPage(const std::string& folder,
                                  const std::string& text);
-  // False when no server could be had for a served page.
+  // False, having said why, when no server could be had for a served page.
   bool LoadPath(const std::string& path, bool served);
+  void SayServerFailure();
+  // Which server answered at `host` ("http://127.0.0.1[:port]").
+  QString ServedBy(const std::string& host) const;
+  QString Caption(std::string_view name, std::string_view english) const;
+  void Say(const QString& text);
   void OnLoaded(const QString& address, bool ok);
 
   PreviewHost host_;
@@ -68,7 +79,8 @@ class PreviewPane : public QWidget {
   PageView* web_ = nullptr;
   LocalServer* server_ = nullptr;
   std::string preview_temp_file_;
-  std::string served_by_;
+  QString served_by_;
+  bool loading_ = false;
 };
 
 }  // namespace quillory

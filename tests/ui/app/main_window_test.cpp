@@ -164,6 +164,8 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
     // Texts main.lng has no entry for, and Qt's own.
     EXPECT_EQ(Caption("setNum"), Named(language, "setNum"));
     EXPECT_EQ(MenuTitle("Browsers"), Named(language, "Browsers"));
+    EXPECT_EQ(window_.findChild<QAbstractButton*>("Image1_0")->text(),
+              Named(language, "Image1_0"));
     // The tag panel speaks English in every language.
     EXPECT_EQ(window_.findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",

@@ -2,9 +2,12 @@
 // file links the web engine, and the program loads it on first use.
 #include <unistd.h>
 
+#include <QChildEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QOpenGLContext>
+#include <QQuickWidget>
+#include <QQuickWindow>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -96,6 +99,20 @@ class WebPageView : public QWebEngineView, public PageView {
     connect(page(), &QWebEnginePage::linkHovered, this, on_status);
     connect(this, &QWebEngineView::loadFinished, this,
             [this, on_loaded](bool ok) { on_loaded(url().toString(), ok); });
+  }
+
+ protected:
+  // NOTE: the page draws through a QQuickWidget, which by default throws
+  // its whole scene graph away when hidden and builds it again when shown:
+  // a cost paid at every switch between the source and the page.
+  void childEvent(QChildEvent* event) override {
+    if (event->type() == QEvent::ChildPolished) {
+      if (auto* drawn = qobject_cast<QQuickWidget*>(event->child())) {
+        drawn->quickWindow()->setPersistentSceneGraph(true);
+        drawn->quickWindow()->setPersistentGraphics(true);
+      }
+    }
+    QWebEngineView::childEvent(event);
   }
 };
 

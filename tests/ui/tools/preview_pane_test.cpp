@@ -1,0 +1,86 @@
+#include "tools/ui/preview_pane.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/fake_dialogs.h"
+#include "support/test_folder.h"
+
+namespace quillory {
+namespace {
+
+class FakePageView : public QWidget, public PageView {
+ public:
+  using QWidget::QWidget;
+  QWidget* Widget() override { return this; }
+  void ShowFile(const QString&) override {}
+  void Load(const QString&) override {}
+  void Back() override {}
+  void Forward() override {}
+  void Reload() override {}
+  void Watch(std::function<void(const QString&)>,
+             std::function<void(const QString&, bool)>) override {}
+};
+
+PageView* MakeFakeView(QWidget* parent) { return new FakePageView(parent); }
+PageView* MakeNoView(QWidget*) { return nullptr; }
+
+struct FailureRow {
+  const char* rule;
+  PageViewFactory factory;
+  int is_http_server;
+  const char* served_folder;  // "-" for the test's own folder
+  const char* temp_folder;    // "-" for the test's own folder
+  const char* php;
+  const char* caption;  // the message's name in captions.lng
+};
+
+// Each way a preview can fail says why in the language's words, keeps the
+// editor and leaves no temporary page behind.
+TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
+  const FailureRow rows[] = {
+      {"no browser module", &MakeNoView, 0, "", "-", "", "PreviewNoBrowser"},
+      {"no served folder", &MakeFakeView, -1, "", "-", "", "PreviewNoFolder"},
+      {"folder not writable", &MakeFakeView, 0, "", "/no/such/", "",
+       "PreviewWriteFailed"},
+      {"no PHP for the server", &MakeFakeView, -1, "-", "-", "/no/such/php",
+       "PreviewNoPhp"},
+      {"PHP's server exits", &MakeFakeView, -1, "-", "-", "false",
+       "PreviewPhpFailed"},
+  };
+  const testing::TestFolder folder;
+  const AppEnvironment environment = folder.ProgramEnvironment();
+  NamedCaptions captions;
+  captions.LoadFromFile(environment.program_folder +
+                        "languages/russian/captions.lng");
+  const std::string own = environment.temp_folder;
+  for (const FailureRow& row : rows) {
+    Settings settings;
+    settings.is_http_server = row.is_http_server;
+    settings.path_to_httpd =
+        row.served_folder == std::string("-") ? own : row.served_folder;
+    settings.php = row.php;
+    testing::FakeDialogs dialogs;
+    bool editor_shown = true;
+    QWidget parent;
+    PreviewPane pane(
+        {[] {
+           return PreviewSource{"", false, "<p>unsaved"};
+         },
+         [](std::string_view) {}, [&](bool shown) { editor_shown = shown; },
+         settings, row.temp_folder == std::string("-") ? own : row.temp_folder,
+         row.factory, captions, dialogs},
+        &parent);
+    EXPECT_FALSE(pane.ShowPreview()) << row.rule;
+    EXPECT_TRUE(editor_shown) << row.rule;
+    EXPECT_TRUE(std::filesystem::is_empty(own)) << row.rule;
+    const std::string text = *captions.Find(row.caption);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << row.rule;
+    EXPECT_EQ(dialogs.messages[0].substr(0, 20), text.substr(0, 20))
+        << row.rule;
+  }
+}
+
+}  // namespace
+}  // namespace quillory
