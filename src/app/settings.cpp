@@ -48,7 +48,9 @@ void ApplyLine(std::string_view line, Settings& settings,
   const std::string key = ToLowerAscii(line.substr(0, equals));
   const std::string_view value = line.substr(equals + 1);
   if (key == "plugin") {
-    settings.plugins.emplace_back(value);
+    if (settings.plugins.size() < kMaxPlugins) {
+      settings.plugins.emplace_back(value);
+    }
   } else if (key == "tidy") {
     if (ToLowerAscii(TrimBlanks(value)) == "true") settings.tidy = true;
   } else if (key == "language") {

@@ -18,6 +18,9 @@ inline constexpr int kRecentCount = 6;
 // and lines past this many entries are dropped. A menu longer than a few
 // screens cannot be used, and every browser a desktop has fits well within.
 inline constexpr size_t kMaxExternalBrowsers = 100;
+// Plug-in lines past this many are dropped likewise: each one loaded is a
+// library opened at start-up and a menu entry.
+inline constexpr size_t kMaxPlugins = 100;
 
 // The user's choices carried between runs in settings.dat.
 struct Settings {

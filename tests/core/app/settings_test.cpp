@@ -80,13 +80,15 @@ TEST(SettingsReadTest, PluginsAndBrowsersAccumulate) {
 
 // A file grown to hundreds of thousands of browser lines lists each entry
 // once, in file order, and no more entries than a menu can show.
-TEST(SettingsReadTest, BrowserLinesAreDistinctAndBounded) {
+// Plug-ins named twice stay twice: each line is a menu entry of its own.
+TEST(SettingsReadTest, BrowserAndPluginLinesAreBounded) {
   std::string file;
   for (int i = 0; i < 1000; ++i) {
     file += "extern=B" + std::to_string(i % 2) + "\r\nextern=C" +
-            std::to_string(i) + "\r\n";
+            std::to_string(i) + "\r\nplugin=P\r\n";
   }
   const Settings settings = Read(file);
+  EXPECT_EQ(settings.plugins.size(), kMaxPlugins);
   ASSERT_EQ(settings.external_browsers.size(), kMaxExternalBrowsers + 1);
   std::vector<std::string> first_captions;
   for (int i = 1; i <= 5; ++i) {
