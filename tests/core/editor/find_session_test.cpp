@@ -30,16 +30,28 @@ TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
     Found found;
   };
   const Row rows[] = {
-      Row("<p><div></DIV>", 0, "DIV", kTextStart, FindPanel::kFind,
-          {{{4, 3}}, {{10, 3}}, {}, {{4, 3}}}),
-      Row("ab ab", 0, "ab", kTextStart, FindPanel::kFind,
-          {{{0, 2}}, {{3, 2}}, {}, {{0, 2}}}),
+      Row{"<p><div></DIV>",
+          0,
+          "DIV",
+          kTextStart,
+          FindPanel::kFind,
+          {{{4, 3}}, {{10, 3}}, {}, {{4, 3}}}},
+      Row{"ab ab",
+          0,
+          "ab",
+          kTextStart,
+          FindPanel::kFind,
+          {{{0, 2}}, {{3, 2}}, {}, {{0, 2}}}},
       // The first search from the caret starts after it.
-      Row("ab ab ab", 1, "ab", kCaret, FindPanel::kFind, {{{3, 2}}}),
-      Row("abc abc abc", 8, "abc", kBackwardsFromCaret, FindPanel::kReplace,
-          {{{4, 3}}, {{0, 3}}, {}, {{4, 3}}}),
+      Row{"ab ab ab", 1, "ab", kCaret, FindPanel::kFind, {{{3, 2}}}},
+      Row{"abc abc abc",
+          8,
+          "abc",
+          kBackwardsFromCaret,
+          FindPanel::kReplace,
+          {{{4, 3}}, {{0, 3}}, {}, {{4, 3}}}},
       // An empty find leaves an empty selection where the search starts.
-      Row("abc", 2, "", kCaret, FindPanel::kFind, {{{2, 0}}}),
+      Row{"abc", 2, "", kCaret, FindPanel::kFind, {{{2, 0}}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text + " / " + row.find);
