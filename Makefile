@@ -1,9 +1,11 @@
-# Quillory: `make run` starts the editor, `make test` runs every test.
+# Quillory: `make run` starts the editor, `make test` runs every test,
+# `make test-asan` runs them again under AddressSanitizer and UBSan.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test test-asan bench clean
 
 all: build
 
@@ -24,8 +26,11 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+test-asan: setup
+	@scripts/test-asan $(ASAN_BUILD) $(JOBS)
+
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
