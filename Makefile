@@ -1,13 +1,15 @@
 # Quillory: `make run` starts the editor, `make test` runs every test,
+# `make test-asan` runs them again under AddressSanitizer and UBSan,
 # `make fuzz` runs every fuzz target for FUZZ_SECONDS each.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
 FUZZ_CXX ?= clang++-14
 
-.PHONY: all setup configure build run test bench package fuzz clean
+.PHONY: all setup configure build run test test-asan bench package fuzz clean
 
 all: build
 
@@ -28,6 +30,9 @@ run: build
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+test-asan: setup
+	@scripts/test-asan $(ASAN_BUILD) $(JOBS)
+
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
@@ -44,4 +49,4 @@ fuzz: setup $(FUZZ_BUILD)/build.ninja
 	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(FUZZ_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -5,6 +5,7 @@
 # from the busy window, and the window answers while it runs.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
+e2e_shows_pages
 e2e_use_tools
 
 script='<?php\r\n// A green page.\r\necho "<body style=\\"background:#00c000\\">";\r\necho "<h1>Hello</h1></body></html>";\r\n'
@@ -14,16 +15,11 @@ e2e_start "$E2E_ROOT/page.php"
 # PHP > Run. The browser draws a moment after the page has loaded; its
 # window is made anew for the browser's drawing meanwhile.
 e2e_menu t p Down Return
-sleep 3
 output=$(e2e_wait_window '^Tool output$')
-e2e_screenshot "$E2E_ROOT/run.png"
-[ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/run.png" "$QUILLORY_SHOT_DIR/php_run.png"
 eval "$(xdotool getwindowgeometry --shell "$output")"
-colour=$(e2e_pixel "$E2E_ROOT/run.png" $((X + WIDTH / 2)) $((Y + HEIGHT / 2)))
-if [ "$colour" != 00C000 ]; then
-  echo "e2e: the page's green is not shown: $colour" >&2
-  exit 1
-fi
+e2e_wait_colour $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) 00C000
+[ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/php_run.png"
+output=$(e2e_wait_window '^Tool output$')
 xdotool windowfocus --sync "$output"
 xdotool key --clearmodifiers Escape
 

@@ -5,6 +5,7 @@
 # address typed in Nav, back, forward, and reloads a page changed on disk.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
+e2e_shows_pages
 export TEMP=$E2E_ROOT/temp
 mkdir -p "$TEMP" "$E2E_ROOT/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$E2E_ROOT/firefox.args" \
@@ -19,19 +20,8 @@ middle_x=$((X + WIDTH / 2)) middle_y=$((Y + HEIGHT / 2))
 xdotool key --clearmodifiers ctrl+End
 xdotool type --delay 20 'body{background:#0000ff}'
 
-page_colour() {
-  for _ in $(seq 1 40); do
-    sleep 0.25
-    e2e_screenshot "$E2E_ROOT/shot.png"
-    [ "$(e2e_pixel "$E2E_ROOT/shot.png" "$middle_x" "$middle_y")" = "$1" ] &&
-      return 0
-  done
-  echo "e2e: the page is not $1" >&2
-  return 1
-}
-
 e2e_menu t Up Return
-page_colour 0000FF
+e2e_wait_colour "$middle_x" "$middle_y" 0000FF
 # The web engine's surface makes the toolkit create the window anew.
 E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/preview.png"
@@ -44,7 +34,7 @@ sleep 0.5
 xdotool key --clearmodifiers ctrl+s
 sleep 0.5
 e2e_menu t Up Return
-page_colour 0000FF
+e2e_wait_colour "$middle_x" "$middle_y" 0000FF
 [ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
 
 # Nav sits in the toolbar just above the page, across the middle.
@@ -55,15 +45,15 @@ xdotool mousemove "$middle_x" $((Y + top - 14)) click 1
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 "file://$E2E_ROOT/other.html"
 xdotool key --clearmodifiers Return
-page_colour FF0000
+e2e_wait_colour "$middle_x" "$middle_y" FF0000
 # From Nav, Tab reaches Back, then Forward, then Refresh.
 xdotool key --clearmodifiers Tab space
-page_colour 0000FF
+e2e_wait_colour "$middle_x" "$middle_y" 0000FF
 xdotool key --clearmodifiers Tab space
-page_colour FF0000
+e2e_wait_colour "$middle_x" "$middle_y" FF0000
 printf '<body style="background:#00ff00">' >"$E2E_ROOT/other.html"
 xdotool key --clearmodifiers Tab space
-page_colour 00FF00
+e2e_wait_colour "$middle_x" "$middle_y" 00FF00
 
 e2e_menu t e Return
 for _ in $(seq 1 40); do [ -s "$E2E_ROOT/firefox.args" ] && break; sleep 0.25; done

@@ -5,6 +5,7 @@
 # next preview; quitting ends that server.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
+e2e_shows_pages
 www=$E2E_ROOT/www/
 mkdir -p "$www"
 printf 'IsHTTPServer=-1\r\nPathToHTTPD=%s\r\nphp=php\r\n' "$www" \

@@ -80,27 +80,29 @@ Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
 // beyond the toolkit's drag distance.
 bool Toolbox::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
-  auto* mouse = static_cast<QMouseEvent*>(event);
-  if (type == QEvent::MouseButtonPress) {
+  const bool press = type == QEvent::MouseButtonPress;
+  if (!press && type != QEvent::MouseMove) {
+    if (type == QEvent::MouseButtonRelease) pressed_ = nullptr;
+    return type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick;
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (press) {
     if (mouse->button() == Qt::LeftButton) {
       pressed_ = static_cast<QWidget*>(watched);
       grabbed_ = mouse->position().toPoint();
     }
     return true;
   }
-  if (type == QEvent::MouseMove && pressed_ == watched &&
-      (mouse->buttons() & Qt::LeftButton) &&
+  if (pressed_ == watched && (mouse->buttons() & Qt::LeftButton) &&
       (mouse->position().toPoint() - grabbed_).manhattanLength() >=
           QApplication::startDragDistance()) {
     QWidget* item = std::exchange(pressed_, nullptr);
     const std::optional<ElementKind> kind =
         KindFromToolbox(item->objectName().toStdString());
     if (kind) StartDrag(*item, *kind, grabbed_);
-    return true;
   }
-  if (type == QEvent::MouseButtonRelease) pressed_ = nullptr;
-  return type == QEvent::MouseButtonRelease ||
-         type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove;
+  return true;
 }
 
 }  // namespace quillory

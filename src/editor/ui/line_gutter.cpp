@@ -103,8 +103,11 @@ void LineGutter::Relayout() {
 }
 
 // NOTE: the text area takes its new size only after the editor's own
-// resize event, so the strip follows the text area's.
+// resize event, so the strip follows the text area's. An editor being
+// destroyed still sends events to itself and its text area after its own
+// part is gone; the strip has nothing to follow then.
 bool LineGutter::eventFilter(QObject* watched, QEvent* event) {
+  if (qobject_cast<Editor*>(parent()) == nullptr) return false;
   const bool text_area = watched == rich_->viewport();
   switch (event->type()) {
     case QEvent::Resize:

@@ -48,16 +48,6 @@ QtFontChooser::QtFontChooser(const FontChoice& start, FontChooserExtras extras,
   fonts_->setWindowFlags(Qt::Widget);
   fonts_->setSizeGripEnabled(false);
 
-  auto* colour_row = new QHBoxLayout;
-  colour_row->addWidget(new QLabel("Colour:", this));
-  colour_button_ = new QToolButton(this);
-  colour_button_->setObjectName("FontColour");
-  colour_row->addWidget(colour_button_);
-  colour_row->addStretch();
-  connect(colour_button_, &QToolButton::clicked, this,
-          &QtFontChooser::PickColour);
-  ShowColour();
-
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -66,11 +56,22 @@ QtFontChooser::QtFontChooser(const FontChoice& start, FontChooserExtras extras,
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(fonts_);
   if (extras == FontChooserExtras::kColourAndEffects) {
-    layout->addLayout(colour_row);
-  } else {
-    colour_button_->hide();
+    layout->addLayout(MakeColourRow());
   }
   layout->addWidget(buttons);
+}
+
+QHBoxLayout* QtFontChooser::MakeColourRow() {
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel("Colour:", this));
+  colour_button_ = new QToolButton(this);
+  colour_button_->setObjectName("FontColour");
+  row->addWidget(colour_button_);
+  row->addStretch();
+  connect(colour_button_, &QToolButton::clicked, this,
+          &QtFontChooser::PickColour);
+  ShowColour();
+  return row;
 }
 
 FontChoice QtFontChooser::Chosen() const {

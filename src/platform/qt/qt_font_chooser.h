@@ -6,6 +6,7 @@
 #include "platform/dialogs.h"
 
 class QFontDialog;
+class QHBoxLayout;
 class QToolButton;
 
 namespace quillory {
@@ -23,12 +24,15 @@ class QtFontChooser : public QDialog {
   FontChoice Chosen() const;
 
  private:
+  // The colour label and button; only made when the colour is offered, so
+  // nothing of them is left over without it.
+  QHBoxLayout* MakeColourRow();
   void ShowColour();
   void PickColour();
 
   FontChoice start_;
   QFontDialog* fonts_ = nullptr;
-  QToolButton* colour_button_ = nullptr;
+  QToolButton* colour_button_ = nullptr;  // null without the colour row
   QColor colour_;
 };
 

@@ -15,6 +15,15 @@ std::optional<std::string> LookUp(std::string_view name) {
   return FindOnPath(name, path != nullptr ? path : "");
 }
 
+// NOTE: QProcess's own destructor waits for a running program and reports
+// its end; the query goes with its owner's children, after the settings the
+// report would write into are gone, so it goes silently.
+class BrowserQuery : public QProcess {
+ public:
+  using QProcess::QProcess;
+  ~BrowserQuery() override { blockSignals(true); }
+};
+
 }  // namespace
 
 void OpenInExternalBrowser(const ExternalBrowser& browser,
@@ -48,7 +57,7 @@ void OpenInExternalBrowser(const ExternalBrowser& browser,
 void DetectInstalledBrowsers(Settings& settings, QObject* owner,
                              std::function<void()> changed) {
   DetectBrowsers(settings, &LookUp, "");
-  auto* query = new QProcess(owner);
+  auto* query = new BrowserQuery(owner);
   QObject::connect(
       query, &QProcess::finished, owner,
       [&settings, query, changed = std::move(changed)](int code) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "core/editor/fake_search_target.h"
 #include "core/editor/literal_replace_all.h"
@@ -21,7 +22,16 @@ void PrintTo(const TextSelection& s, std::ostream* out) {
 TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
   using enum SearchFrom;
   using Found = std::vector<std::optional<TextSelection>>;
+  // Constructed, not an aggregate, so that clang 14 takes Row(...) too.
   struct Row {
+    Row(std::string text, int64_t caret, std::string find, SearchFrom from,
+        FindPanel panel, Found found)
+        : text(std::move(text)),
+          caret(caret),
+          find(std::move(find)),
+          from(from),
+          panel(panel),
+          found(std::move(found)) {}
     std::string text;
     int64_t caret;
     std::string find;

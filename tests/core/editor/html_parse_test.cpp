@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/editor/format_runs.h"
@@ -30,12 +31,21 @@ struct Request {
 };
 constexpr Request kWholeText{0, 1, 0};
 
+// Rows are constructed, not aggregates, so that clang 14 takes ParseCase(...)
+// as gcc does.
 struct ParseCase {
+  ParseCase(const char* rule, std::string text, Request request, Runs expected,
+            Words keywords = kSomeKeywords)
+      : rule(rule),
+        text(std::move(text)),
+        request(request),
+        expected(std::move(expected)),
+        keywords(std::move(keywords)) {}
   const char* rule;
   std::string text;
   Request request;
   Runs expected;
-  Words keywords = kSomeKeywords;
+  Words keywords;
 };
 
 // Positions in the comments count from 1. Word bytes, keyword lists and
