@@ -12,16 +12,27 @@ printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s"\n' "$E2E_ROOT/firefox.args" \
   >"$E2E_ROOT/bin/firefox"
 chmod +x "$E2E_ROOT/bin/firefox"
 export PATH=$E2E_ROOT/bin:$PATH
+# The engine lists its pages, with the titles their documents hold, on a
+# local port.
+devtools=$(python3 -c 'import socket; s = socket.socket()
+s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+export QTWEBENGINE_REMOTE_DEBUGGING=127.0.0.1:$devtools
+page_titles() {
+  python3 -c 'import json, sys, urllib.request
+for page in json.load(urllib.request.urlopen(sys.argv[1])): print(page["title"])' \
+    "http://127.0.0.1:$devtools/json"
+}
 
 # An open style element: a rule typed at the end wins over the saved one.
 e2e_open_page '<html><style>body{background:#00ff00}\n'
 eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
 middle_x=$((X + WIDTH / 2)) middle_y=$((Y + HEIGHT / 2))
 xdotool key --clearmodifiers ctrl+End
-xdotool type --delay 20 'body{background:#0000ff}'
+xdotool type --delay 20 'body{background:#0000ff}</style><title>typed here'
 
 e2e_menu t Up Return
 e2e_wait_colour "$middle_x" "$middle_y" 0000FF
+page_titles | grep -qx 'typed here'
 # The web engine's surface makes the toolkit create the window anew.
 E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/preview.png"
