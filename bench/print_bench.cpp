@@ -14,19 +14,10 @@
 #include "platform/qt/app_environment.h"
 #include "qt_bench_main.h"
 #include "support/fake_dialogs.h"
+#include "table_page.h"
 
 namespace quillory {
 namespace {
-
-std::string Page(size_t bytes) {
-  const std::string line =
-      "<tr><td class=\"name\">Quillory</td><td>Editor for web pages, "
-      "<b>fast</b> on huge files.</td></tr>\r\n";
-  std::string text;
-  while (text.size() < bytes) text += line;
-  text.resize(bytes);
-  return text;
-}
 
 long ResidentBytes() {
   std::ifstream statm("/proc/self/statm");
@@ -53,7 +44,7 @@ void BM_PrintToPdf(benchmark::State& state) {
   PageWatch dialogs;
   MainWindow window(AppEnvironmentFor("/tmp/"), {dialogs, desktop, file_types});
   window.NewTab("big.html");
-  window.ActiveEditor()->SetBytes(Page(size));
+  window.ActiveEditor()->SetBytes(bench::TablePage(size));
   window.ColourWholeText();
   const std::string pdf = "/tmp/quillory-print-bench.pdf";
   for (auto _ : state) {

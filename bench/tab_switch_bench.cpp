@@ -18,20 +18,10 @@
 #include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
+#include "table_page.h"
 
 namespace quillory {
 namespace {
-
-std::string Page(size_t bytes) {
-  const std::string line =
-      "<tr><td class=\"name\">Quillory</td><td>Editor for web pages, "
-      "<b>fast</b> on huge files.</td></tr>\r\n";
-  std::string text;
-  text.reserve(bytes + line.size());
-  while (text.size() < bytes) text += line;
-  text.resize(bytes);
-  return text;
-}
 
 void StyleAll(Editor& editor, int style) {
   editor.SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
@@ -64,7 +54,7 @@ struct Window {
   }
   void Open(size_t bytes, int style) {
     window.NewTab("big" + std::to_string(style) + ".html");
-    window.ActiveEditor()->SetBytes(Page(bytes));
+    window.ActiveEditor()->SetBytes(bench::TablePage(bytes));
     StyleAll(*window.ActiveEditor(), style);
     window.ActiveEditor()->Select(static_cast<int>(bytes / 2),
                                   static_cast<int>(bytes / 2));
@@ -100,10 +90,10 @@ void BM_CopyTextAndStylesSwitch(benchmark::State& state) {
   editor.resize(900, 600);
   editor.show();
   const size_t size = state.range(0);
-  editor.SetBytes(Page(size));
+  editor.SetBytes(bench::TablePage(size));
   StyleAll(editor, 1);
   std::string other_styled(2 * size, '\x02');
-  const std::string text = Page(size);
+  const std::string text = bench::TablePage(size);
   for (size_t i = 0; i < size; ++i) other_styled[2 * i] = text[i];
   for (auto _ : state) {
     std::string styled(2 * size + 2, '\0');
@@ -147,7 +137,7 @@ template <typename Control>
 void TypeInTheMiddle(benchmark::State& state, Control& control) {
   control.resize(900, 600);
   control.show();
-  const std::string text = Page(state.range(0));
+  const std::string text = bench::TablePage(state.range(0));
   control.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
                         static_cast<uintptr_t>(text.size()), text.data());
   control.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, text.size() / 2);
