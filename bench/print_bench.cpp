@@ -65,6 +65,7 @@ void BM_PrintToPdf(benchmark::State& state) {
 BENCHMARK(BM_PrintToPdf)
     ->Arg(100 << 10)
     ->Arg(2 << 20)
+    ->Arg(20 << 20)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
