@@ -1,5 +1,8 @@
 #include "app/recovery_store.h"
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +31,24 @@ TEST(RecoveryEntryTest, KeepsEveryByteOfCaptionPathAndText) {
   }
 }
 
-// Entries are offered only once their instance is gone, and only once.
+// A write the disk cannot hold fails the way a full disk makes it fail:
+// accepted in part, then refused.
+bool WriteOnFullDisk(RecoveryStore& store, int slot) {
+  rlimit old_limit{};
+  ::getrlimit(RLIMIT_FSIZE, &old_limit);
+  rlimit small = old_limit;
+  small.rlim_cur = 4096;
+  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool written =
+      store.Write(slot, {"big", "", std::string(10000, 'n')}).Succeeded();
+  ::setrlimit(RLIMIT_FSIZE, &old_limit);
+  ::signal(SIGXFSZ, old_handler);
+  return written;
+}
+
+// Entries are offered only once their instance is gone, and only once; an
+// entry outlives a later write of its slot that the disk could not hold.
 TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   testing::TestFolder folder;
   const std::string root = folder.Path("recovery/");
@@ -36,6 +56,7 @@ TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   auto gone = std::make_unique<RecoveryStore>(root);
   ASSERT_TRUE(gone->Write(2, {"x", "", "old"}).Succeeded());
   ASSERT_TRUE(gone->Write(2, kept).Succeeded());
+  EXPECT_FALSE(WriteOnFullDisk(*gone, 2));
   ASSERT_TRUE(gone->Write(4, {"b", "", "removed"}).Succeeded());
   gone->Remove(4);
   RecoveryStore live(root);
