@@ -1,11 +1,12 @@
 // The colouring pass over any text and keyword list (php.lng), for any
-// range a request can name: its runs stay inside the text, and the pass
-// reading through an index and a text source gives exactly the runs of the
-// pass reading the whole text.
+// range a request can name: its runs are those of a literal reading of the
+// colouring rules, and the pass reading through an index and a text source
+// gives exactly the runs of the pass reading the whole text.
 #include "editor/html_parse.h"
 #include "editor/php_block_index.h"
 #include "exact_text_source.h"
 #include "fuzz_input.h"
+#include "literal_colouring.h"
 
 using namespace quillory;
 
@@ -27,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(run.length >= 1);
     FUZZ_CHECK(run.first >= 1 && run.last() <= std::ssize(text));
   }
+  FUZZ_CHECK(fuzz::LiteralColouring(text, keywords.words())
+                 .Parse(sel_start, s_line, e_line) == runs);
   const PhpBlockIndex index(text);
   HtmlColourer colourer(keywords);
   fuzz::ExactTextSource source(text);
