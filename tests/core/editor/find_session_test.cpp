@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <utility>
 
 #include "core/editor/fake_search_target.h"
-#include "core/editor/literal_replace_all.h"
 #include "editor/case_blind_search.h"
 #include "editor/replace_all.h"
 
@@ -144,32 +142,6 @@ TEST(ReplaceAllTest, ReplacementContainingFindIsNotReplacedAgain) {
   const auto result = ReplaceAll("abc", "", "x", SearchFrom::kTextStart, 0);
   EXPECT_EQ(result.text, "abc");  // an empty find replaces nothing
   EXPECT_TRUE(result.starts.empty());
-}
-
-// Against replacing one occurrence at a time, from the start or the caret,
-// with replacements that may contain the find text.
-TEST(ReplaceAllTest, SameTextAsReplacingOneAtATime) {
-  std::mt19937 random(11);
-  const auto pick = [&](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-  };
-  const std::string letters = "aAbB-";
-  const auto word = [&](int low, int high) {
-    std::string text(pick(low, high), ' ');
-    for (char& c : text) c = letters[pick(0, 4)];
-    return text;
-  };
-  for (int round = 0; round < 3000; ++round) {
-    const std::string text = word(0, 40);
-    const std::string find = word(1, 3);
-    const std::string replacement = word(0, 4);
-    const int caret = pick(0, static_cast<int>(text.size()));
-    const auto from = static_cast<SearchFrom>(pick(0, 2));
-    const int64_t first = from == SearchFrom::kTextStart ? 1 : caret + 1;
-    ASSERT_EQ(ReplaceAll(text, find, replacement, from, caret).text,
-              LiteralReplaceAll(text, find, replacement, first))
-        << text << " / " << find << " / " << replacement;
-  }
 }
 
 }  // namespace
