@@ -5,11 +5,11 @@
 
 #include "app/text_util.h"
 #include "core/editor/fake_search_target.h"
+#include "core/editor/literal_replace_all.h"
 #include "editor/case_blind_search.h"
 #include "editor/find_session.h"
 #include "editor/replace_all.h"
 #include "fuzz_input.h"
-#include "literal_replace_all.h"
 
 using namespace quillory;
 
