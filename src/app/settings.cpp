@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_set>
 
@@ -23,14 +24,19 @@ ExternalBrowser BrowserFromValue(std::string_view value) {
 }
 
 // The "extern" values already listed. A repeated value is dropped before
-// it is split: files that grew by repetition repeat lines exactly.
+// it is split: files that grew by repetition repeat lines exactly. Values
+// apart only in empty fields still name one browser, which is kept once so
+// that the list written back reads back the same.
 using ListedBrowsers = std::unordered_set<std::string_view>;
 
 void AddListedBrowser(std::string_view value, Settings& settings,
                       ListedBrowsers& listed) {
-  if (settings.external_browsers.size() > kMaxExternalBrowsers) return;
-  if (listed.insert(value).second) {
-    settings.external_browsers.push_back(BrowserFromValue(value));
+  std::vector<ExternalBrowser>& browsers = settings.external_browsers;
+  if (browsers.size() > kMaxExternalBrowsers) return;
+  if (!listed.insert(value).second) return;
+  ExternalBrowser browser = BrowserFromValue(value);
+  if (std::find(browsers.begin(), browsers.end(), browser) == browsers.end()) {
+    browsers.push_back(std::move(browser));
   }
 }
 

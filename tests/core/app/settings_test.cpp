@@ -89,6 +89,10 @@ TEST(SettingsReadTest, BrowserAndPluginLinesAreBounded) {
   }
   const Settings settings = Read(file);
   EXPECT_EQ(settings.plugins.size(), kMaxPlugins);
+  // Lines apart only in empty fields name one browser, as written back.
+  EXPECT_EQ(
+      Read("extern=B///%1\r\nextern=B///%1//////\r\n").external_browsers.size(),
+      2u);
   ASSERT_EQ(settings.external_browsers.size(), kMaxExternalBrowsers + 1);
   std::vector<std::string> first_captions;
   for (int i = 1; i <= 5; ++i) {
