@@ -7,6 +7,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 30
+FUZZ_SEED ?= 0
 FUZZ_CXX ?= clang++-14
 
 .PHONY: all setup configure build run test test-asan bench package fuzz clean
@@ -46,7 +47,7 @@ $(FUZZ_BUILD)/build.ninja:
 
 fuzz: setup $(FUZZ_BUILD)/build.ninja
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/run-fuzzers $(FUZZ_BUILD)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_SEED=$(FUZZ_SEED) scripts/run-fuzzers $(FUZZ_BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
