@@ -19,22 +19,14 @@
 #include "designer/element_kind.h"
 #include "designer/ui/toolbox.h"
 #include "editor/ui/editor.h"
-#include "platform/qt/app_environment.h"
-#include "platform/qt/freedesktop_file_types.h"
-#include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
+#include "shown_window.h"
 
 namespace quillory {
 namespace {
 
-struct Session {
-  Session()
-      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
-               {dialogs, desktop, file_types}) {
-    window.resize(1000, 700);
-    window.show();
-    window.NewTab("form.html");
-  }
+struct Session : bench::ShownWindow {
+  Session() { window.NewTab("form.html"); }
 
   QWidget* OpenDesigner() {
     window.Action("VisEd")->trigger();
@@ -49,11 +41,6 @@ struct Session {
     designer->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-
-  QtDialogs dialogs;
-  QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
-  MainWindow window;
 };
 
 // NOTE: the offscreen platform has no drag and drop, so the drop a

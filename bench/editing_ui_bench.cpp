@@ -28,21 +28,13 @@
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"
 #include "insert/ui/add_tag.h"
-#include "platform/qt/app_environment.h"
-#include "platform/qt/freedesktop_file_types.h"
-#include "platform/qt/qt_dialogs.h"
 #include "qt_bench_main.h"
+#include "shown_window.h"
 
 namespace quillory {
 namespace {
 
-struct Session {
-  Session()
-      : window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
-               {dialogs, desktop, file_types}) {
-    window.resize(1000, 700);
-    window.show();
-  }
+struct Session : bench::ShownWindow {
   // Loads `text` as opening a file does: coloured whole, saved, with one
   // snapshot taken so the history follows every change.
   void Open(const std::string& text) {
@@ -57,11 +49,6 @@ struct Session {
   }
   Editor& Rich() { return *window.ActiveEditor(); }
   Document& Slot() { return window.Tabs().At(window.Tabs().ActiveSlot()); }
-
-  QtDialogs dialogs;
-  QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
-  MainWindow window;
 };
 
 void PressX(Editor& rich) {
