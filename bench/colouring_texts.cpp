@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/file_bytes.h"
+#include "page_corpus.h"
 
 namespace quillory::bench {
 namespace {
@@ -18,12 +19,27 @@ std::string Repeat(const std::string& piece, size_t target) {
   return text;
 }
 
-}  // namespace
+// Sizes as make_corpus.py counts them.
+size_t BytesOf(const std::string& size) {
+  static const std::map<std::string, size_t> kBytes = {{"100k", 100 << 10},
+                                                       {"2m", 2 << 20},
+                                                       {"20m", 20 << 20},
+                                                       {"200m", 200 << 20}};
+  auto found = kBytes.find(size);
+  if (found == kBytes.end()) {
+    std::fprintf(stderr, "no corpus of size %s\n", size.c_str());
+    std::exit(1);
+  }
+  return found->second;
+}
 
-const std::string& Corpus(const std::string& size) {
-  static std::map<std::string, std::string> loaded;
-  auto found = loaded.find(size);
-  if (found != loaded.end()) return found->second;
+// 200 MB is built in memory from the largest file, so the build does not
+// keep a 200 MB file around.
+std::string GeneratedCorpus(const std::string& size) {
+  if (size == "200m") {
+    const std::string& twenty = Corpus("20m");
+    return Repeat(twenty, 10 * twenty.size());
+  }
   const std::string path =
       std::string(QUILLORY_CORPUS_DIR) + "/corpus_" + size + ".txt";
   std::optional<std::string> bytes = ReadFileBytes(path);
@@ -33,7 +49,19 @@ const std::string& Corpus(const std::string& size) {
                  path.c_str());
     std::exit(1);
   }
-  return loaded.emplace(size, std::move(*bytes)).first->second;
+  return std::move(*bytes);
+}
+
+}  // namespace
+
+const std::string& Corpus(const std::string& size) {
+  static std::map<std::string, std::string> loaded;
+  auto found = loaded.find(size);
+  if (found != loaded.end()) return found->second;
+  const std::vector<std::filesystem::path>* pages = BenchPages();
+  std::string text =
+      pages ? PageCorpus(*pages, BytesOf(size)) : GeneratedCorpus(size);
+  return loaded.emplace(size, std::move(text)).first->second;
 }
 
 const std::string& OneLessThanLine() {

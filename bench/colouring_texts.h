@@ -5,7 +5,9 @@
 namespace quillory::bench {
 
 // The generated corpus of HTML pages and PHP templates, half of each by
-// bytes, CR LF line ends. `size` is "100k", "2m" or "20m". Read once.
+// bytes, CR LF line ends; or, when QUILLORY_BENCH_PAGES names a folder, its
+// real pages (see BenchPages). `size` is "100k", "2m", "20m" or "200m"
+// (the 20 MB corpus ten times). Built once.
 const std::string& Corpus(const std::string& size);
 
 // Texts that would make a careless colouring pass quadratic. Built once.
