@@ -1,7 +1,9 @@
 // The colouring pass over any text and keyword list (php.lng), for any
 // range a request can name: its runs are those of a literal reading of the
 // colouring rules, and the pass reading through an index and a text source
-// gives exactly the runs of the pass reading the whole text.
+// gives exactly the runs of the pass reading the whole text; coloured in
+// slices it writes the same styles.
+#include "core/editor/held_styles.h"
 #include "editor/html_parse.h"
 #include "editor/php_block_index.h"
 #include "exact_text_source.h"
@@ -19,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const int64_t sel_start = position();
   const int64_t s_line = position();
   const int64_t e_line = position();
+  const int64_t slice_length = input.ConsumeIntegralInRange<int64_t>(1, 64);
   const std::string text = input.ConsumeRemainingBytesAsString();
 
   const PhpKeywords keywords(ParsePhpKeywordList(php_lng));
@@ -35,5 +38,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::ExactTextSource source(text);
   FUZZ_CHECK(colourer.Colour(source, sel_start, s_line, e_line, index) == runs);
   FUZZ_CHECK(colourer.Colour(text, sel_start, s_line, e_line, &index) == runs);
+
+  std::vector<uint8_t> scratch;
+  HeldStyles whole(std::string(text.size(), '\0'));
+  WriteRuns(runs, whole, scratch);
+  HeldStyles sliced(std::string(text.size(), '\0'));
+  ColourInSlices(colourer, source, index, sel_start, s_line, e_line, sliced,
+                 scratch, slice_length);
+  FUZZ_CHECK(sliced.styles() == whole.styles());
   return 0;
 }

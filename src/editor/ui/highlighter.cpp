@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/run_styles.h"
+#include "editor/sliced_colouring.h"
 #include "editor/ui/editor.h"
 
 namespace quillory {
@@ -21,6 +22,23 @@ class EditorText final : public TextSource {
   std::string_view Bytes(TextRange range) override {
     return rich_.PeekRange(static_cast<int>(range.first - 1),
                            static_cast<int>(range.last));
+  }
+
+ private:
+  Editor& rich_;
+};
+
+class EditorStyles final : public StyleStore {
+ public:
+  explicit EditorStyles(Editor& rich) : rich_(rich) {}
+
+  uint8_t StyleAt(int64_t position) override {
+    return static_cast<uint8_t>(rich_.StyleAt(static_cast<int>(position - 1)));
+  }
+  void SetStyles(int64_t first, std::span<const uint8_t> styles) override {
+    rich_.SetStyles(
+        static_cast<int>(first - 1),
+        {reinterpret_cast<const char*>(styles.data()), styles.size()});
   }
 
  private:
@@ -67,37 +85,22 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
   const ScopedFlag parsing(guards_.parsing_now);
   const int first_visible = rich.FirstVisibleLine();
   EditorText text(rich);
-  // Only the bound editor reports its changes, so only its index is kept.
-  const std::vector<FormatRun>& runs =
-      &rich == rich_ ? colourer_.Colour(text, sel_start, s_line, e_line,
-                                        IndexFor(rich, text))
-                     : colourer_.Colour(text.All(), sel_start, s_line, e_line);
   // NOTE: the caret goes back before the styles change. Placing it lays
   // out the caret's line to scroll it into view; the edit has just laid
   // that line out, and new styles would make the control lay it out once
   // more. Styles never move the caret, and bold keeps the width of every
   // character, so the order changes nothing else.
   rich.Select(caret, caret);
-  ApplyRuns(rich, runs);
-  rich.ScrollLines(first_visible - rich.FirstVisibleLine());
-}
-
-void HtmlParse::ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs) {
-  if (runs.empty()) return;
-  const TextRange span = RunsSpan(runs);
-  styles_.resize(static_cast<size_t>(span.last - span.first + 1));
-  // The reset run comes first and covers the range; only the few bytes a
-  // string or keyword reaches outside it keep their present style.
-  const FormatRun& reset = runs.front();
-  for (int64_t at = span.first; at <= span.last; ++at) {
-    if (at == reset.first) at = reset.last() + 1;
-    if (at > span.last) break;
-    styles_[at - span.first] = static_cast<uint8_t>(rich.StyleAt(at - 1));
+  EditorStyles styles(rich);
+  // Only the bound editor reports its changes, so only its index is kept.
+  if (&rich == rich_) {
+    ColourInSlices(colourer_, text, IndexFor(rich, text), sel_start, s_line,
+                   e_line, styles, styles_);
+  } else {
+    WriteRuns(colourer_.Colour(text.All(), sel_start, s_line, e_line), styles,
+              styles_);
   }
-  quillory::ApplyRuns(runs, span, styles_);
-  rich.SetStyles(
-      static_cast<int>(span.first - 1),
-      {reinterpret_cast<const char*>(styles_.data()), styles_.size()});
+  rich.ScrollLines(first_visible - rich.FirstVisibleLine());
 }
 
 // A single edit (or a deletion and an insertion at one place, as replacing

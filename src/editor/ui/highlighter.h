@@ -48,7 +48,6 @@ class HtmlParse : public QObject {
 
   void Request(Editor& rich, int64_t sel_start, int64_t s_line, int64_t e_line,
                int caret);
-  void ApplyRuns(Editor& rich, const std::vector<FormatRun>& runs);
   const PhpBlockIndex& IndexFor(Editor& rich, TextSource& text);
   void OnModified(int position, int type, int length);
 
