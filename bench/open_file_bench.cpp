@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "app/file_commands.h"
+#include "app/file_for_editing.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "colouring_texts.h"
@@ -87,7 +88,7 @@ void OpenFile(benchmark::State& state, const char* size) {
   const std::string path = folder.filePath("page.php").toStdString();
   std::ofstream(path, std::ios::binary) << text;
   // The question would wait for an answer that never comes.
-  if (LongLineQuestion(path, text)) {
+  if (LongLineQuestion(path, SurveyFile(path).value().longest_line)) {
     return state.SkipWithError("a line over 1 MB: opening would ask first");
   }
   bench::ShownWindow shown;

@@ -1,6 +1,5 @@
 #include "app/file_commands.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "app/text_util.h"
@@ -33,39 +32,8 @@ std::optional<std::string> CloseQuestion(const Document& document,
                       "Save the changes to this document before closing it?");
 }
 
-namespace {
-
-size_t LongestPiece(std::string_view text, char separator) {
-  size_t longest = 0;
-  while (true) {
-    const size_t end = text.find(separator);
-    longest = std::max(longest, std::min(end, text.size()));
-    if (end == std::string_view::npos) return longest;
-    text.remove_prefix(end + 1);
-  }
-}
-
-// Exact for lines longer than kSlowLineBytes, which is all that matters:
-// only pieces between LF that are that long are searched for CR, so the
-// common file costs one quick pass.
-size_t LongestSlowLine(std::string_view bytes) {
-  size_t longest = 0;
-  while (true) {
-    const size_t end = bytes.find('\n');
-    const std::string_view line = bytes.substr(0, end);
-    longest = std::max(longest, line.size() > kSlowLineBytes
-                                    ? LongestPiece(line, '\r')
-                                    : line.size());
-    if (end == std::string_view::npos) return longest;
-    bytes.remove_prefix(end + 1);
-  }
-}
-
-}  // namespace
-
 std::optional<std::string> LongLineQuestion(std::string_view file_name,
-                                            std::string_view bytes) {
-  const size_t longest = LongestSlowLine(bytes);
+                                            size_t longest) {
   if (longest <= kSlowLineBytes) return std::nullopt;
   char megabytes[32];
   std::snprintf(megabytes, sizeof megabytes, "%.1f",

@@ -48,9 +48,10 @@ std::optional<std::string> CloseQuestion(const Document& document,
 // stall the window.
 inline constexpr size_t kSlowLineBytes = 1024 * 1024;
 
-// Before a file with a line longer than kSlowLineBytes is shown, the user
-// is asked whether to open it (Yes opens); empty for any other file.
+// Before a file whose longest line (FileSurvey::longest_line) is longer
+// than kSlowLineBytes is shown, the user is asked whether to open it (Yes
+// opens); empty for any other file.
 std::optional<std::string> LongLineQuestion(std::string_view file_name,
-                                            std::string_view bytes);
+                                            size_t longest_line);
 
 }  // namespace quillory

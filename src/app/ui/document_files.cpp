@@ -8,7 +8,6 @@
 
 #include "app/atomic_write.h"
 #include "app/document_line_ends.h"
-#include "app/file_bytes.h"
 #include "app/file_commands.h"
 #include "app/file_filters.h"
 #include "app/list_file.h"
@@ -34,20 +33,20 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
     OpenList(file_name, add_to_recent);
     return;
   }
-  std::optional<std::string> bytes = ReadFileBytes(file_name);
-  if (!bytes) {
+  const std::optional<FileSurvey> survey = SurveyFile(file_name);
+  if (!survey) {
     dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
     return;
   }
   // Told before anything is asked about the file, which could not open.
   if (!HasRoom()) return;
   const std::optional<std::string> question =
-      LongLineQuestion(file_name, *bytes);
+      LongLineQuestion(file_name, survey->longest_line);
   if (question &&
       dialogs_.AskYesNo(*question, MessageIcon::kWarning) == Answer::kNo) {
     return;
   }
-  OpenDocument(file_name, std::move(*bytes), add_to_recent);
+  OpenDocument(file_name, *survey, add_to_recent);
 }
 
 void DocumentFiles::OpenList(const std::string& file_name, bool add_to_recent) {
@@ -61,9 +60,23 @@ void DocumentFiles::OpenList(const std::string& file_name, bool add_to_recent) {
 }
 
 void DocumentFiles::OpenDocument(const std::string& file_name,
-                                 std::string bytes, bool add_to_recent) {
-  const int slot = LoadIntoNewTab(std::string(FileNameOfPath(file_name)),
-                                  file_name, std::move(bytes));
+                                 const FileSurvey& survey, bool add_to_recent) {
+  // The bytes go from the file into the editor a piece at a time, so a
+  // large file is never held twice.
+  const int slot = LoadIntoNewTab(
+      std::string(FileNameOfPath(file_name)), file_name, survey.line_ends,
+      [&](Editor& rich) {
+        rich.StartBytes(static_cast<size_t>(survey.editing_size),
+                        survey.valid_utf8);
+        const bool read = ReadForEditing(
+            file_name, survey.line_ends,
+            [&rich](std::string_view piece) { rich.AppendBytes(piece); });
+        rich.EndBytes();
+        return read;
+      });
+  if (slot == kUnreadable) {
+    dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
+  }
   if (slot < 0) return;
   if (add_to_recent) Remember(file_name);
   window_.Tabs().At(slot).saved = true;
@@ -74,7 +87,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
 
 bool DocumentFiles::Reopen(const RecoveredText& text) {
   if (!HasRoom()) return false;
-  const int slot = LoadIntoNewTab(text.caption, text.file_path, text.bytes);
+  const int slot = LoadHeldText(text.caption, text.file_path, text.bytes);
   if (slot < 0) return false;
   DocumentTabs& tabs = window_.Tabs();
   tabs.At(slot).saved = false;
@@ -86,24 +99,39 @@ bool DocumentFiles::Reopen(const RecoveredText& text) {
   return true;
 }
 
+int DocumentFiles::LoadHeldText(const std::string& caption,
+                                const std::string& file_path,
+                                std::string bytes) {
+  HeldText held = HoldForEditing(std::move(bytes));
+  return LoadIntoNewTab(caption, file_path, held.line_ends,
+                        [&held](Editor& rich) {
+                          rich.SetBytes(held.text);
+                          held.text = std::string();  // the editor has its own
+                          return true;
+                        });
+}
+
 // Fills a new tab as a file load does, with an empty undo history; -1 when
-// no slot is free.
+// no slot is free, kUnreadable (and no tab) when `fill` fails.
 int DocumentFiles::LoadIntoNewTab(const std::string& caption,
                                   const std::string& file_path,
-                                  std::string bytes) {
+                                  LineEnds line_ends,
+                                  const std::function<bool(Editor&)>& fill) {
   const int slot = window_.NewTab(caption);
   if (slot < 0) return slot;
-  HeldText held = HoldForEditing(std::move(bytes));
   Document& document = window_.Tabs().At(slot);
   document.file_path = file_path;
-  document.line_ends = held.line_ends;
+  document.line_ends = line_ends;
 
   const LangTable& lang = window_.Lang();
   window_.SetStatus(LoadingStatus(lang));
   {
     ScopedFlag parsing(window_.Guards().parsing_now);
-    window_.ActiveEditor()->SetBytes(held.text);
-    held.text = std::string();  // the editor has its own copy now
+    if (!fill(*window_.ActiveEditor())) {
+      // Part of a file is not the file: saving it would cut the file short.
+      CloseActive();
+      return kUnreadable;
+    }
     window_.ColourWholeText();
     window_.SetStatus(LoadedStatus(lang));
     LetPendingEventsRun();

@@ -1,15 +1,19 @@
 #pragma once
 
+#include <functional>
 #include <set>
 #include <string>
 
 #include "app/atomic_write.h"
+#include "app/document_line_ends.h"
+#include "app/file_for_editing.h"
 #include "app/recovery_store.h"
 class QIcon;
 
 namespace quillory {
 
 class Dialogs;
+class Editor;
 class MainWindow;
 
 // Moves documents between files and tabs: opening (list files too),
@@ -56,10 +60,15 @@ class DocumentFiles {
   enum class SaveOutcome { kSaved, kCancelled, kFailed };
 
   void OpenList(const std::string& file_name, bool add_to_recent);
-  void OpenDocument(const std::string& file_name, std::string bytes,
+  static constexpr int kUnreadable = -2;
+
+  void OpenDocument(const std::string& file_name, const FileSurvey& survey,
                     bool add_to_recent);
+  int LoadHeldText(const std::string& caption, const std::string& file_path,
+                   std::string bytes);
   int LoadIntoNewTab(const std::string& caption, const std::string& file_path,
-                     std::string bytes);
+                     LineEnds line_ends,
+                     const std::function<bool(Editor&)>& fill);
   SaveOutcome SaveActive();
   SaveOutcome SaveActiveAs();
   bool WriteActive(const std::string& path);

@@ -37,8 +37,13 @@ constexpr int kModificationMask = QsciScintillaBase::SC_MOD_BEFOREINSERT |
 
 // Room left after the text for what the user types. Filled exactly, the
 // control's buffer would be copied whole into a larger one on the first
-// key, a pause of tens of milliseconds on a large file.
-size_t TypingRoom(size_t text_size) { return text_size / 8 + 4096; }
+// key, a pause of tens of milliseconds on a large file. A megabyte is a
+// lot of typing; once it is used up the control grows by a sixth at a
+// time, so the room need not grow with the text, whose every byte it
+// would add a style byte to.
+size_t TypingRoom(size_t text_size) {
+  return std::min<size_t>(text_size / 8, 1 << 20) + 4096;
+}
 
 // Stretches of one style at least this long go as one message; below about
 // this length the message costs more than the bytes it saves.
@@ -139,10 +144,22 @@ std::string Editor::SelectedBytes() const {
 int Editor::Length() const { return static_cast<int>(Send(SCI_GETLENGTH)); }
 
 void Editor::SetBytes(std::string_view bytes) {
+  StartBytes(bytes.size(), IsValidUtf8(bytes));
+  AppendBytes(bytes);
+  EndBytes();
+}
+
+void Editor::StartBytes(size_t size, bool utf8) {
   Send(SCI_CLEARALL);
-  ConfigureDocument(IsValidUtf8(bytes));
-  Send(SCI_ALLOCATE, bytes.size() + TypingRoom(bytes.size()));
+  ConfigureDocument(utf8);
+  Send(SCI_ALLOCATE, size + TypingRoom(size));
+}
+
+void Editor::AppendBytes(std::string_view bytes) {
   SendText(SCI_APPENDTEXT, bytes.size(), bytes.data());
+}
+
+void Editor::EndBytes() {
   Send(SCI_GOTOPOS, 0);
   FlushEdit();
 }

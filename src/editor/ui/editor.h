@@ -55,6 +55,12 @@ class Editor : public QsciScintillaBase {
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.
   void SetBytes(std::string_view bytes);
+  // SetBytes for bytes that come a piece at a time, so they need not all be
+  // in memory besides the editor's own copy: `size` is what they will add
+  // up to and `utf8` whether they are valid UTF-8 together.
+  void StartBytes(size_t size, bool utf8);
+  void AppendBytes(std::string_view bytes);
+  void EndBytes();
   // Inserts at the caret when nothing is selected; the caret ends after it,
   // in view.
   void ReplaceSelection(std::string_view bytes);

@@ -8,6 +8,8 @@
 
 #include "app/document_kind.h"
 #include "app/file_commands.h"
+#include "app/file_for_editing.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -84,18 +86,23 @@ TEST(CloseQuestionTest, OnlyUnsavedDocumentsAskEvenWithAShortLanguageFile) {
 
 // Scintilla ends a line at a lone CR as well as at LF.
 TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
+  testing::TestFolder folder;
+  const auto question = [&folder](const char* name, const std::string& text) {
+    return LongLineQuestion(
+        name, SurveyFile(folder.Write("file", text)).value().longest_line);
+  };
   const std::string at_limit(kSlowLineBytes, 'x');
   const std::string half(kSlowLineBytes / 2 + 1, 'x');
   for (const std::string& text :
        {at_limit, at_limit + "\r\n" + at_limit, std::string(),
         half + "\r" + half, half + "\n" + half}) {
-    EXPECT_FALSE(LongLineQuestion("a.js", text)) << text.size();
+    EXPECT_FALSE(question("a.js", text)) << text.size();
   }
-  EXPECT_TRUE(LongLineQuestion("a", "\r" + half + half + "\n"));
-  const std::optional<std::string> question =
-      LongLineQuestion("/site/min.js", "a\r\n" + at_limit + "y");
-  ASSERT_TRUE(question);
-  EXPECT_EQ(question->rfind("min.js has a line of 1.0 MB.", 0), 0u);
+  EXPECT_TRUE(question("a", "\r" + half + half + "\n"));
+  const std::optional<std::string> asked =
+      question("/site/min.js", "a\r\n" + at_limit + "y");
+  ASSERT_TRUE(asked);
+  EXPECT_EQ(asked->rfind("min.js has a line of 1.0 MB.", 0), 0u);
 }
 
 }  // namespace
