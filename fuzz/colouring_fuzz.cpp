@@ -1,8 +1,9 @@
 // The colouring pass over any text and keyword list (php.lng), for any
 // range a request can name: its runs are those of a literal reading of the
 // colouring rules, and the pass reading through an index and a text source
-// gives exactly the runs of the pass reading the whole text; coloured in
-// slices it writes the same styles.
+// gives the styles of the pass reading the whole text, as it does coloured
+// in slices.
+#include "core/editor/format_runs.h"
 #include "core/editor/held_styles.h"
 #include "editor/html_parse.h"
 #include "editor/php_block_index.h"
@@ -36,8 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const PhpBlockIndex index(text);
   HtmlColourer colourer(keywords);
   fuzz::ExactTextSource source(text);
-  FUZZ_CHECK(colourer.Colour(source, sel_start, s_line, e_line, index) == runs);
   FUZZ_CHECK(colourer.Colour(text, sel_start, s_line, e_line, &index) == runs);
+  const std::string plain(text.size(), '\0');
+  FUZZ_CHECK(Applied(colourer.Colour(source, sel_start, s_line, e_line, index),
+                     plain) == Applied(runs, plain));
 
   std::vector<uint8_t> scratch;
   HeldStyles whole(std::string(text.size(), '\0'));

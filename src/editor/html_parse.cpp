@@ -57,6 +57,18 @@ TextRange ReadSpan(TextRange range, int64_t length,
           std::min(range.last + after, length)};
 }
 
+// NOTE: blocks come last first, and a "<?" inside a block ends with it at
+// the same "?>". The enclosing block comes later and its runs cover the
+// nested one's whole: its PHP colour keeps the bold and its keywords
+// include the nested one's. So a nested block changes no style, while a
+// page with many "<?" and no "?>" would repeat every keyword once for each.
+void DropNestedBlocks(std::vector<PhpBlock>& blocks) {
+  const auto outermost = std::unique(
+      blocks.rbegin(), blocks.rend(),
+      [](const PhpBlock& a, const PhpBlock& b) { return a.close == b.close; });
+  blocks.erase(blocks.begin(), outermost.base());
+}
+
 }  // namespace
 
 std::vector<FormatRun> ParseHTML(std::string_view text, int64_t sel_start,
@@ -96,9 +108,10 @@ const std::vector<FormatRun>& HtmlColourer::Colour(TextSource& source,
   }
   const TextRange read = ReadSpan(range, length, keywords_);
   const int64_t shift = read.first - 1;
+  blocks_ = index.BlocksOverlapping(range);
+  DropNestedBlocks(blocks_);
   // NOTE: a block opened before the range colours it as one opened at its
   // first position does, so clipping the opening loses nothing.
-  blocks_ = index.BlocksOverlapping(range);
   for (PhpBlock& block : blocks_) {
     block = {std::max(block.open, range.first) - shift, block.close - shift};
   }
@@ -106,6 +119,13 @@ const std::vector<FormatRun>& HtmlColourer::Colour(TextSource& source,
               blocks_, keywords_, scratch_, runs_);
   for (FormatRun& run : runs_) run.first += shift;
   return runs_;
+}
+
+// NOTE: assigning {} to a vector keeps its memory; a fresh one does not.
+void HtmlColourer::FreeMemory() {
+  blocks_ = std::vector<PhpBlock>();
+  runs_ = std::vector<FormatRun>();
+  scratch_ = PhpPassScratch();
 }
 
 }  // namespace quillory

@@ -26,32 +26,28 @@ TextRange StylesOf(std::span<const FormatRun> runs, StyleStore& store,
   return span;
 }
 
-// The CR of the first CR LF at or after `from` that ends before `last`;
-// `last` when there is none. Reads a piece at a time, so a slice end near
-// `from` costs little.
-int64_t SliceEnd(TextSource& source, int64_t from, int64_t last) {
-  constexpr int64_t kPiece = 1 << 16;
-  // Neighbouring pieces share a byte, so a CR LF across them is found.
-  for (int64_t first = from; first < last; first += kPiece) {
-    const std::string_view bytes =
-        source.Bytes({first, std::min(first + kPiece, last)});
-    const size_t at = bytes.find("\r\n");
-    if (at != std::string_view::npos) return first + static_cast<int64_t>(at);
-  }
-  return last;
+// Whether no tag, string or keyword runs across a LF of style `style`. Plain
+// means only the reset coloured it. PHP colour without bold means a block did
+// and no string or keyword came after; a tag under it would not show, but one
+// that runs across ends at the block's "?>" at the latest, where the block's
+// colour still covers it. `next` is the byte after: a block ending there is
+// left out of a range that starts there.
+bool FreeLineEnd(uint8_t style, char next) {
+  return style == 0 || (StyleColour(style) == ColourOf(RunKind::kPhp) &&
+                        !StyleBold(style) && next != '?');
 }
 
-// The CR of the last CR LF inside `slice` that only the reset coloured
-// (style 0): no tag, string or PHP block of the slice runs across it, so
-// the slice may end there. 0 when there is none.
-int64_t LastFreeLineEnd(TextSource& source, TextRange slice, TextRange span,
-                        const std::vector<uint8_t>& styles) {
+// The position after the last free LF in the second half of `slice`
+// (before its last two bytes, which a clipped run may end on); 0 when
+// there is none.
+int64_t CutAfterFreeLineEnd(TextSource& source, TextRange slice, TextRange span,
+                            const std::vector<uint8_t>& styles) {
   const std::string_view bytes = source.Bytes(slice);
-  for (size_t at = bytes.size() - 1; at-- > 0;) {
+  for (size_t at = bytes.size() - 2; at-- > bytes.size() / 2;) {
     const int64_t position = slice.first + static_cast<int64_t>(at);
-    if (bytes[at] == '\r' && bytes[at + 1] == '\n' &&
-        styles[position - span.first] == 0) {
-      return position;
+    if (bytes[at] == '\n' &&
+        FreeLineEnd(styles[position - span.first], bytes[at + 1])) {
+      return position + 1;
     }
   }
   return 0;
@@ -65,13 +61,15 @@ void WriteRuns(std::span<const FormatRun> runs, StyleStore& store,
   if (!span.empty()) store.SetStyles(span.first, styles);
 }
 
-// NOTE: cutting a range where none of its runs reaches leaves every pass
-// as it was on both sides: the tag and quote passes find the same next
-// mark, and a PHP block that crosses the cut would have coloured it. So a
-// slice may end at a free line end of its own colouring, and what lies
-// after that line end is coloured again with the next slice. A cut is
-// taken only in the second half of a slice, so no byte is coloured more
-// than a few times.
+// NOTE: a range cut at a line end that no tag, string or keyword runs
+// across colours alike on both sides: the tag and quote passes find the
+// same next mark and the keyword search the same next word. A PHP block
+// across the cut colours the rest the same, except that a block reaching
+// back before a range starts its colour one byte into it; so each slice
+// writes its styles through the byte after the cut, and the next slice,
+// which starts there, writes from the byte after that. What follows the
+// cut is coloured again with the next slice; a cut is taken only in the
+// second half of a slice, so no byte is coloured more than a few times.
 void ColourInSlices(HtmlColourer& colourer, TextSource& source,
                     const PhpBlockIndex& index, int64_t sel_start,
                     int64_t s_line, int64_t e_line, StyleStore& store,
@@ -79,24 +77,28 @@ void ColourInSlices(HtmlColourer& colourer, TextSource& source,
   const TextRange range =
       ResolveColouringRange(source, sel_start, s_line, e_line);
   int64_t first = range.first;
+  int64_t written = 0;  // the last position given its styles
   int64_t reach = slice_length;
-  while (!range.empty() && first <= range.last) {
-    const int64_t last = range.last - first < reach + reach / 2
-                             ? range.last
-                             : SliceEnd(source, first + reach, range.last);
+  while (!range.empty()) {
+    const int64_t last =
+        range.last - first < reach + reach / 2 ? range.last : first + reach;
     const TextRange span = StylesOf(
         colourer.Colour(source, sel_start, first, last, index), store, styles);
-    const int64_t cut =
+    const int64_t end =
         last == range.last
             ? span.last
-            : LastFreeLineEnd(source, {first, last}, span, styles);
-    if (cut - first < (last - first) / 2) {
+            : CutAfterFreeLineEnd(source, {first, last}, span, styles);
+    if (end == 0) {
       reach *= 2;
       continue;
     }
-    store.SetStyles(span.first, std::span(styles).first(
-                                    static_cast<size_t>(cut - span.first + 1)));
-    first = cut + 1;
+    const int64_t from = std::max(span.first, written + 1);
+    store.SetStyles(
+        from, std::span(styles).subspan(static_cast<size_t>(from - span.first),
+                                        static_cast<size_t>(end - from + 1)));
+    if (last == range.last) return;
+    written = end;
+    first = end;
     reach = slice_length;
   }
 }

@@ -28,6 +28,8 @@ class StyleStore {
 void WriteRuns(std::span<const FormatRun> runs, StyleStore& store,
                std::vector<uint8_t>& styles);
 
+inline constexpr int64_t kColouringSlice = int64_t{1} << 20;
+
 // The colouring request for `index`'s text: the styles it writes are
 // exactly those of WriteRuns(ParseHTML(...)), but a long range is coloured
 // a slice of about `slice_length` bytes at a time, each slice ending at a
@@ -38,6 +40,6 @@ void ColourInSlices(HtmlColourer& colourer, TextSource& source,
                     const PhpBlockIndex& index, int64_t sel_start,
                     int64_t s_line, int64_t e_line, StyleStore& store,
                     std::vector<uint8_t>& styles,
-                    int64_t slice_length = int64_t{1} << 20);
+                    int64_t slice_length = kColouringSlice);
 
 }  // namespace quillory

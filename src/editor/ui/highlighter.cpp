@@ -100,6 +100,11 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
     WriteRuns(colourer_.Colour(text.All(), sel_start, s_line, e_line), styles,
               styles_);
   }
+  // Colouring a line needs little of what a whole large text did.
+  if (e_line - s_line > kColouringSlice) {
+    colourer_.FreeMemory();
+    styles_ = std::vector<uint8_t>();
+  }
   rich.ScrollLines(first_visible - rich.FirstVisibleLine());
 }
 
