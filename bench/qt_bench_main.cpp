@@ -4,9 +4,12 @@
 
 #include <QApplication>
 
+#include "app/large_blocks.h"
+
 namespace quillory::bench {
 
 int RunQtBenchmarks(int argc, char** argv, void (*register_all)()) {
+  ReturnLargeBlocksWhenFreed();  // as the program does
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/large_blocks.h"
 #include "app/ui/intro.h"
 #include "app/ui/main_window.h"
 #include "app/ui/recovery_keeper.h"
@@ -37,6 +38,7 @@ void RegisterProjectFileType(quillory::FileTypes& file_types) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  quillory::ReturnLargeBlocksWhenFreed();
   if (const std::optional<std::string> text = quillory::InformationRequested(
           std::vector<std::string>(argv + 1, argv + argc), QUILLORY_VERSION)) {
     std::fputs(text->c_str(), stdout);
