@@ -59,8 +59,12 @@ const std::string& Corpus(const std::string& size) {
   auto found = loaded.find(size);
   if (found != loaded.end()) return found->second;
   const std::vector<std::filesystem::path>* pages = BenchPages();
-  std::string text =
-      pages ? PageCorpus(*pages, BytesOf(size)) : GeneratedCorpus(size);
+  const size_t bytes = BytesOf(size);
+  std::string text = !pages ? GeneratedCorpus(size)
+                     // Real pages vary too much for a few of them to stand
+                     // for many.
+                     : bytes < BytesOf("20m") ? SampleOf(Corpus("20m"), bytes)
+                                              : PageCorpus(*pages, bytes);
   return loaded.emplace(size, std::move(text)).first->second;
 }
 

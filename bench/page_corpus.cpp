@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 #include "app/file_bytes.h"
 
@@ -34,8 +36,31 @@ std::vector<std::filesystem::path> PagesUnder(const std::string& folder) {
   return pages;
 }
 
+// The pages of each folder directly under `folder` spread evenly over the
+// list, so that the first 100 KB hold the same mix of kinds of page as the
+// first 20 MB and the sizes compare like with like.
+std::vector<std::filesystem::path> Mixed(
+    const std::string& folder,
+    const std::vector<std::filesystem::path>& pages) {
+  std::map<std::filesystem::path, std::vector<std::filesystem::path>> groups;
+  for (const std::filesystem::path& page : pages) {
+    groups[*page.lexically_relative(folder).begin()].push_back(page);
+  }
+  std::vector<std::pair<double, std::filesystem::path>> placed;
+  for (const auto& [name, group] : groups) {
+    for (size_t i = 0; i < group.size(); ++i) {
+      placed.emplace_back((i + 0.5) / static_cast<double>(group.size()),
+                          group[i]);
+    }
+  }
+  std::sort(placed.begin(), placed.end());
+  std::vector<std::filesystem::path> mixed;
+  for (auto& [place, page] : placed) mixed.push_back(std::move(page));
+  return mixed;
+}
+
 std::vector<std::filesystem::path> ListChosenPages(const char* folder) {
-  std::vector<std::filesystem::path> pages = PagesUnder(folder);
+  std::vector<std::filesystem::path> pages = Mixed(folder, PagesUnder(folder));
   if (pages.empty()) {
     std::fprintf(stderr, "no pages under QUILLORY_BENCH_PAGES=%s\n", folder);
     std::exit(1);
@@ -70,6 +95,13 @@ std::string PageCorpus(const std::vector<std::filesystem::path>& pages,
     if (text.size() >= size) break;
     if (std::optional<std::string> bytes = ReadFileBytes(page.string())) {
       text += *bytes;
+      // A PHP file may end inside its block; alone it would colour only
+      // itself as PHP, joined it would colour every page after it.
+      const size_t open = bytes->rfind("<?");
+      if (open != std::string::npos &&
+          bytes->find("?>", open) == std::string::npos) {
+        text += "?>\n";
+      }
     }
   }
   if (text.empty()) return text;
@@ -78,6 +110,19 @@ std::string PageCorpus(const std::vector<std::filesystem::path>& pages,
   const size_t line_end = text.find('\n', size - 1);
   if (line_end != std::string::npos) text.resize(line_end + 1);
   return text;
+}
+
+std::string SampleOf(std::string_view text, size_t size) {
+  constexpr size_t kPieces = 20;
+  const size_t piece = size / kPieces;
+  std::string sample;
+  for (size_t i = 0; i < kPieces; ++i) {
+    const size_t line = text.find('\n', i * (text.size() / kPieces));
+    if (line == std::string_view::npos) break;
+    const size_t end = text.find('\n', line + piece);
+    sample += text.substr(line + 1, end - line);
+  }
+  return sample;
 }
 
 }  // namespace quillory::bench
