@@ -28,14 +28,6 @@ TEST(TemplateNamesTest, NameAndTypeSplitAtTheLastDot) {
   }
 }
 
-TEST(TemplateNamesTest, BlankTypesAreTheFourKindsInOrder) {
-  std::string extensions;
-  for (const BlankType& type : kBlankTypes) {
-    extensions += std::string(type.extension);
-  }
-  EXPECT_EQ(extensions, ".html.js.css.php");
-}
-
 TEST(TemplateNamesTest, NamesThatLeaveTheFolderAreRefused) {
   for (const char* name :
        {"../page.html", "a/b.html", "/etc/passwd", "..", ".", "sub/"}) {

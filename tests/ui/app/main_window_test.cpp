@@ -256,6 +256,9 @@ TEST_F(MainWindowTest, WrapAndLineNumbersCommandsWrapEveryLineAtOnce) {
     EXPECT_EQ(wrapped, shown_at()) << command;
   }
   EXPECT_GT(shown_at(), last + 40);
+  EXPECT_EQ(Rich().SendScintilla(Sci::SCI_GETWRAPMODE), Sci::SC_WRAP_WORD);
+  Trigger("Wrap");
+  EXPECT_EQ(Rich().SendScintilla(Sci::SCI_GETWRAPMODE), Sci::SC_WRAP_NONE);
 }
 
 }  // namespace

@@ -73,11 +73,6 @@ TEST_F(TemplateWindowTest, TypeListAndCancelDropTheTemplateChoice) {
   Click("Create");
   EXPECT_EQ(window_.Tabs().Caption(Active()), "unknown.css");
   EXPECT_EQ(Text(), "");
-
-  Trigger("OpnNew");
-  Pick("README");
-  Click("Create");
-  EXPECT_EQ(window_.Tabs().Caption(Active()), "unknownREADME");
 }
 
 // A name that leaves the folder is refused; a plain one is written there.
