@@ -63,13 +63,27 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(DocumentFilesTest, AnyNameOpensMissingFilesAndFoldersAreReported) {
-  Open(folder_.Write("my \"odd\" 'page'.html", "x"));
+// Any name opens. A missing file, a folder, a line too long for the user
+// and an eleventh document are each refused with a word, and nothing else
+// changes: the tabs, the active one and the recent files stay.
+TEST_F(DocumentFilesTest, RefusedOpensAreToldAndChangeNothing) {
+  const std::string odd = folder_.Write("my \"odd\" 'page'.html", "x");
+  Open(odd);
   EXPECT_EQ(Bar().tabText(0), "my \"odd\" 'page'.html");
   Open(folder_.Path("nothing.html"), true);
   Open(folder_.Path("tmp"), true);
+  Open(folder_.Write("min.js", std::string(kSlowLineBytes + 1, 'x')), true);
+  EXPECT_EQ(OpenedCount(), 1);
+  EXPECT_EQ(fakes_.dialogs.questions.size(), 1u);
+  for (int i = 1; i < kSlotCount; ++i) Open(odd);
+  Tabs().Activate(4);
+  Open(odd, true);
+  const std::string missing(kFileMissingMessage);
   EXPECT_EQ(Messages(),
-            std::vector<std::string>(2, std::string(kFileMissingMessage)));
+            (std::vector<std::string>{missing, missing,
+                                      std::string(kDocumentLimitMessage)}));
+  EXPECT_EQ(OpenedCount(), kSlotCount);
+  EXPECT_EQ(Tabs().ActiveSlot(), 4);
   EXPECT_EQ(Recent(0), "");
 }
 
@@ -87,27 +101,6 @@ TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(window_.Files().CurrentListFile(), empty);
   EXPECT_EQ(Recent(0), empty);
-}
-
-TEST_F(DocumentFilesTest, VeryLongLineOpensOnlyWhenTheUserAgrees) {
-  Open(folder_.Write("min.js", std::string(kSlowLineBytes + 1, 'x')), true);
-  ASSERT_EQ(fakes_.dialogs.questions.size(), 1u);
-  EXPECT_EQ(OpenedCount(), 0);
-  EXPECT_EQ(Recent(0), "");
-}
-
-// With all ten slots in use the user is told why nothing opens, and
-// nothing else changes.
-TEST_F(DocumentFilesTest, AnEleventhFileIsRefusedWithAMessage) {
-  const std::string path = folder_.Write("a.html", "A");
-  for (int i = 0; i < kSlotCount; ++i) Open(path);
-  Tabs().Activate(4);
-  Open(path, true);
-  EXPECT_EQ(Messages(),
-            std::vector<std::string>(1, std::string(kDocumentLimitMessage)));
-  EXPECT_EQ(OpenedCount(), kSlotCount);
-  EXPECT_EQ(Tabs().ActiveSlot(), 4);
-  EXPECT_EQ(Recent(0), "");
 }
 
 TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {

@@ -118,20 +118,9 @@ TEST_F(CompletionPopupTest, NoListInAScriptDocument) {
   EXPECT_FALSE(List().CompletionShown());
 }
 
-// A space, deleting the less-than or moving the caret before the start
-// closes the list.
+// Moving the caret before the start, or deleting the less-than, closes the
+// list; which edits break the word is the core table.
 TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClick(&Rich(), 'd');
-  EXPECT_TRUE(List().isVisible());
-  QTest::keyClick(&Rich(), ' ');
-  EXPECT_FALSE(List().isVisible());
-  QTest::keyClick(&Rich(), Qt::Key_Return);
-  EXPECT_EQ(Rich().Bytes().substr(0, 8), "<p>\r\n<d ");
-
-  Rich().SetBytes("<p>\r\n");
-  Rich().Select(5, 5);
-  QTest::keyClick(&Rich(), 'x');
   QTest::keyClick(&Rich(), '<');
   QTest::keyClick(&Rich(), 'b');
   EXPECT_TRUE(List().isVisible());
