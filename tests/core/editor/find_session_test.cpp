@@ -136,13 +136,5 @@ TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
   EXPECT_EQ(result.starts, (std::vector<int64_t>{2, 5}));
 }
 
-TEST(ReplaceAllTest, ReplacementContainingFindIsNotReplacedAgain) {
-  EXPECT_EQ(ReplaceAll("a a", "a", "aa", SearchFrom::kTextStart, 0).text,
-            "aa aa");
-  const auto result = ReplaceAll("abc", "", "x", SearchFrom::kTextStart, 0);
-  EXPECT_EQ(result.text, "abc");  // an empty find replaces nothing
-  EXPECT_TRUE(result.starts.empty());
-}
-
 }  // namespace
 }  // namespace quillory
