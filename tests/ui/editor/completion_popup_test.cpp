@@ -34,7 +34,7 @@ class CompletionPopupTest : public testing::WindowTest {
   }
 };
 
-// Enter with nothing chosen takes the less-than out again.
+// Enter with nothing chosen removes the letters typed after the less-than.
 TEST_F(CompletionPopupTest, LessThanOpensTheListUnderTheCaretWithNoChoice) {
   QTest::keyClick(&Rich(), '<');
   ASSERT_TRUE(List().isVisible());

@@ -33,10 +33,10 @@ class ProjectWindowTest : public testing::WindowTest {
   }
 };
 
-// Only saved documents go in, in the order chosen, and only a document with
-// a file goes into the project; the end-to-end project run saves and
-// extends one without a fault.
-TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndAddToProjectAppends) {
+// Only saved documents go in, in the order chosen; a missing name or folder
+// is reported, and Add to project refuses a document without a file.
+// Saving and extending a project is the end-to-end project run.
+TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndRefusesWhatHasNoFile) {
   const std::string one = folder_.Write("one.html", "1");
   const std::string two = folder_.Write("two.css", "2");
   OpenFile("one.html", "1");
