@@ -40,8 +40,6 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
   }
 }
 
-using Names = std::vector<std::string>;
-
 TEST(IsListFileNameTest, ExtensionIsComparedIgnoringCase) {
   for (const char* name : {"/home/u/site.qlp", "/home/u/SITE.QLP", ".qlp"}) {
     EXPECT_TRUE(IsListFileName(name)) << name;

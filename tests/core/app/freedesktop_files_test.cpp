@@ -1,6 +1,7 @@
 #include "app/freedesktop_files.h"
 
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -38,13 +39,9 @@ TEST(MimePackageTest, GlobsTheExtensionInLowerCase) {
 }
 
 TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
-  struct Row {
-    const char* rule;
-    std::string text;
-    Association association;
-    Registration registration;
-    std::string expected;
-  };
+  // The rule, the file's text, the change and the text it becomes.
+  using Row = std::tuple<const char*, std::string, Association, Registration,
+                         std::string>;
   const std::string others =
       "# kept as it is\n[Added Associations]\ntext/css=gedit.desktop;\n\n"
       "[Default Applications]\ntext/plain = gedit.desktop\n";
@@ -82,13 +79,12 @@ TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
        Association::kAdded, Registration::kUnregister,
        "[Default Applications]\ntext/html = quillory.desktop\n"},
   };
-  for (const Row& row : rows) {
+  for (const auto& [rule, text, association, registration, expected] : rows) {
     const std::string type =
-        row.text.find("text/html") != std::string::npos ? "text/html" : kType;
-    EXPECT_EQ(
-        EditMimeApps(row.text, type, kId, row.association, row.registration),
-        row.expected)
-        << row.rule;
+        text.find("text/html") != std::string::npos ? "text/html" : kType;
+    EXPECT_EQ(EditMimeApps(text, type, kId, association, registration),
+              expected)
+        << rule;
   }
 }
 

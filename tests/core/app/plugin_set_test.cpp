@@ -5,6 +5,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillory {
@@ -19,11 +20,7 @@ std::string Entry(const std::string& name, const std::string& library) {
 
 TEST(PluginSetTest, RunEndsInReplaceKeepOrAnError) {
   PluginSet plugins(PluginRegistrar(kShortLimit, {}));
-  const struct {
-    const char* name;
-    PluginOutcome outcome;
-    const char* text;
-  } rows[] = {
+  const std::tuple<const char*, PluginOutcome, const char*> rows[] = {
       {"Upper", PluginOutcome::kReplace, "AB\r\nC@1-3"},
       {"Refuse", PluginOutcome::kKeep, ""},
       {"Broken", PluginOutcome::kError, "broken on purpose"},
@@ -32,12 +29,12 @@ TEST(PluginSetTest, RunEndsInReplaceKeepOrAnError) {
       {"NullResult", PluginOutcome::kError, "The plug-in gave no text."},
       {"Huge", PluginOutcome::kError, "The plug-in's text is too large."},
   };
-  for (const auto& row : rows) {
-    plugins.LoadPlugin(std::string(kFolder) + "test_plugin.so", row.name);
+  for (const auto& [name, outcome, text] : rows) {
+    plugins.LoadPlugin(std::string(kFolder) + "test_plugin.so", name);
     const PluginRun run =
         plugins.RunPlugin(plugins.Count() - 1, "ab\r\nc", 1, 3);
-    EXPECT_EQ(run.outcome, row.outcome) << row.name;
-    EXPECT_EQ(run.text, row.text) << row.name;
+    EXPECT_EQ(run.outcome, outcome) << name;
+    EXPECT_EQ(run.text, text) << name;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillory {
@@ -24,15 +25,10 @@ Settings Filled(int32_t is_http_server) {
 // OK without changes writes the same file, save that the server mode
 // becomes -1 or 0; a form with no language selected keeps the setting's.
 TEST(SettingsFormTest, OkWithoutChangesKeepsTheSettings) {
-  const struct {
-    int32_t stored;
-    int32_t after_ok;
-  } rows[] = {{0, 0}, {-1, -1}, {5, -1}};
-  for (const auto& row : rows) {
-    Settings settings = Filled(row.stored);
+  for (const auto& [stored, after_ok] : {std::pair{0, 0}, {-1, -1}, {5, -1}}) {
+    Settings settings = Filled(stored);
     ApplySettingsForm(FormOfSettings(settings), settings);
-    EXPECT_EQ(SettingsFileText(settings),
-              SettingsFileText(Filled(row.after_ok)));
+    EXPECT_EQ(SettingsFileText(settings), SettingsFileText(Filled(after_ok)));
   }
   Settings settings = Filled(0);
   SettingsForm form = FormOfSettings(settings);

@@ -78,12 +78,6 @@ TEST(HoldForEditingTest, EveryKindOfTextComesBackUnchanged) {
   }
 }
 
-TEST(BytesToStoreTest, TypedLineEndsFollowTheFilesLfConvention) {
-  EXPECT_EQ(BytesToStore("a\r\nnew\r\nb", LineEnds::kLfOnly), "a\nnew\nb");
-  EXPECT_EQ(BytesToStore("a\r\nnew\r\nb", LineEnds::kAsStored),
-            "a\r\nnew\r\nb");
-}
-
 using Pieces = std::vector<std::string>;
 
 // Joining, case folding and taking the name after the last slash are

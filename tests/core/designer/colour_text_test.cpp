@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quillory {
 namespace {
 
@@ -13,16 +15,13 @@ TEST(ColourTextTest, WritesRgbAndDropsLeadingZerosInThePanel) {
 }
 
 TEST(ColourTextTest, ReadsOnlyHashAndOneToSixHexDigits) {
-  const struct {
-    const char* text;
-    std::optional<uint32_t> colour;
-  } rows[] = {
+  const std::pair<const char*, std::optional<uint32_t>> rows[] = {
       {"#FF0000", 0x0000FF}, {"#FF", 0xFF0000},          {"#ff", 0xFF0000},
       {"#", std::nullopt},   {"#1000000", std::nullopt}, {"#GG", std::nullopt},
       {"FF", std::nullopt},  {"#-1", std::nullopt},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ParseColourText(row.text), row.colour) << row.text;
+  for (const auto& [text, colour] : rows) {
+    EXPECT_EQ(ParseColourText(text), colour) << text;
   }
   EXPECT_EQ(DecimalColourText("255"), "#FF");
   EXPECT_EQ(DecimalColourText("12abc"), std::nullopt);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillory {
 namespace {
 
@@ -10,18 +12,14 @@ constexpr MetricMode kPc = MetricMode::kPercent;
 
 TEST(FormatMetricTest, WritesShortestSinglePrecisionText) {
   const float x = PercentFactor(6300);
-  const struct {
-    float twips;
-    MetricMode mode;
-    const char* text;
-  } rows[] = {
+  const std::tuple<float, MetricMode, const char*> rows[] = {
       {1200, kPx, "80"},        {100, kPx, "6.666667"},  {-30, kPx, "-2"},
       {29.9f, kPx, "1.933333"}, {1e9f, kPx, "66666670"}, {0.5f, kPx, "0"},
       {1200, kPc, "19%"},       {975, kPc, "15.4%"},     {-30, kPc, "-0.5%"},
       {1e9f, kPc, "15873020%"},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(FormatMetric(row.twips, row.mode, x), row.text) << row.twips;
+  for (const auto& [twips, mode, text] : rows) {
+    EXPECT_EQ(FormatMetric(twips, mode, x), text) << twips;
   }
 }
 
@@ -34,10 +32,7 @@ TEST(PanelMetricTextTest, ShowsTwipsOrWholePercent) {
 }
 
 TEST(MetricFieldTwipsTest, ReadsTwipsOrShareOfTheCanvas) {
-  const struct {
-    const char* text;
-    std::optional<float> twips;
-  } rows[] = {
+  const std::pair<const char*, std::optional<float>> rows[] = {
       {"600", 600.0f},
       {"50%", 3150.0f},
       {"10%", 630.0f},
@@ -50,8 +45,8 @@ TEST(MetricFieldTwipsTest, ReadsTwipsOrShareOfTheCanvas) {
       {"", std::nullopt},
       {"1e99", std::nullopt},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(MetricFieldTwips(row.text, 6300), row.twips) << row.text;
+  for (const auto& [text, twips] : rows) {
+    EXPECT_EQ(MetricFieldTwips(text, 6300), twips) << text;
   }
 }
 

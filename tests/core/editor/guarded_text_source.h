@@ -35,8 +35,4 @@ class GuardedTextSource final : public TextSource {
   int64_t bytes_read_ = 0;
 };
 
-// Guards that change a colouring when read: a word byte next to a keyword,
-// an escape before a quote, quotes and tag and PHP marks.
-inline constexpr std::string_view kGuards = "a\\\"'`<>?";
-
 }  // namespace quillory

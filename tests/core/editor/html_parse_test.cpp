@@ -31,16 +31,7 @@ struct Request {
 };
 constexpr Request kWholeText{0, 1, 0};
 
-// Rows are constructed, not aggregates, so that clang 14 takes ParseCase(...)
-// as gcc does.
 struct ParseCase {
-  ParseCase(const char* rule, std::string text, Request request, Runs expected,
-            Words keywords = kSomeKeywords)
-      : rule(rule),
-        text(std::move(text)),
-        request(request),
-        expected(std::move(expected)),
-        keywords(std::move(keywords)) {}
   const char* rule;
   std::string text;
   Request request;
@@ -48,70 +39,74 @@ struct ParseCase {
   Words keywords;
 };
 
+// A row, with the usual keywords unless it names its own.
+ParseCase Row(const char* rule, std::string text, Request request,
+              Runs expected, Words keywords = kSomeKeywords) {
+  return {rule, std::move(text), request, std::move(expected),
+          std::move(keywords)};
+}
+
 // Positions in the comments count from 1. Word bytes, keyword lists and
 // where blocks begin and end are the keyword and block tables' rules; these
 // rows are how the passes combine.
 const ParseCase kCases[] = {
     // x1 \r2 \n3 a4 5 <6 b7 8 c9 \r10 \n11 y12
-    ParseCase("UnclosedTagRunsToLineEnd", "x\r\na <b c\r\ny", {5, -1, -1},
-              {Reset(2, 10), Tag(6, 10)}),
-    ParseCase("QuotedAttributeValueIsGreyInsideBlueTag",
-              "<p class=\"x\">hi</p>", kWholeText,
-              {Reset(1, 19), Tag(1, 13), Tag(16, 19), String(10, 12)}),
-    ParseCase("LessThanInsideTagBelongsToIt", "<a<b>c>", kWholeText,
-              {Reset(1, 7), Tag(1, 5)}),
-    ParseCase("LessThanAtRangeEndIsATagOfOne", "<a><", kWholeText,
-              {Reset(1, 4), Tag(1, 3), Tag(4, 4)}),
+    Row("UnclosedTagRunsToLineEnd", "x\r\na <b c\r\ny", {5, -1, -1},
+        {Reset(2, 10), Tag(6, 10)}),
+    Row("QuotedAttributeValueIsGreyInsideBlueTag", "<p class=\"x\">hi</p>",
+        kWholeText, {Reset(1, 19), Tag(1, 13), Tag(16, 19), String(10, 12)}),
+    Row("LessThanInsideTagBelongsToIt", "<a<b>c>", kWholeText,
+        {Reset(1, 7), Tag(1, 5)}),
+    Row("LessThanAtRangeEndIsATagOfOne", "<a><", kWholeText,
+        {Reset(1, 4), Tag(1, 3), Tag(4, 4)}),
     // <1 ?2 php 6 echo7 11 $12 a13 ;14 15 ?16 >17
-    ParseCase("KeywordInOneLinePhpBlockIsBold", "<?php echo $a; ?>", kWholeText,
-              {Reset(1, 17), Tag(1, 17), Php(2, 17), Keyword(7, 4)}),
+    Row("KeywordInOneLinePhpBlockIsBold", "<?php echo $a; ?>", kWholeText,
+        {Reset(1, 17), Tag(1, 17), Php(2, 17), Keyword(7, 4)}),
     // <1 ?2 php \r6 \n7 i8 f9 10 x11 \r12 \n13 ?14 >15
-    ParseCase("BlockOpenedEarlierColoursLineFromAfterRangeStart",
-              "<?php\r\nif x\r\n?>", {9, -1, -1},
-              {Reset(6, 12), Php(7, 12), Keyword(8, 2)}),
-    ParseCase("UnclosedBlockRunsToTextEnd", "<?php if", kWholeText,
-              {Reset(1, 8), Tag(1, 8), Php(2, 8), Keyword(7, 2)}),
+    Row("BlockOpenedEarlierColoursLineFromAfterRangeStart",
+        "<?php\r\nif x\r\n?>", {9, -1, -1},
+        {Reset(6, 12), Php(7, 12), Keyword(8, 2)}),
+    Row("UnclosedBlockRunsToTextEnd", "<?php if", kWholeText,
+        {Reset(1, 8), Tag(1, 8), Php(2, 8), Keyword(7, 2)}),
     // x1 <2 ?3 a4 ?5 >6
-    ParseCase("BlockOpeningAtRangeStartColoursFromNextPosition", "x<?a?>",
-              {0, 2, 6}, {Reset(2, 6), Tag(2, 6), Php(3, 6), Keyword(4, 1)},
-              {"a"}),
-    ParseCase("OneCharacterRangeInsideBlockGetsItsKeyword", "<?a?>", {0, 3, 3},
-              {Reset(3, 3), Keyword(3, 1)}, {"a"}),
+    Row("BlockOpeningAtRangeStartColoursFromNextPosition", "x<?a?>", {0, 2, 6},
+        {Reset(2, 6), Tag(2, 6), Php(3, 6), Keyword(4, 1)}, {"a"}),
+    Row("OneCharacterRangeInsideBlockGetsItsKeyword", "<?a?>", {0, 3, 3},
+        {Reset(3, 3), Keyword(3, 1)}, {"a"}),
     // <1 ?2 a3 <4 ?5 b6 ?7 >8: the inner block comes first.
-    ParseCase("NestedOpenersEachColourTheirBlock", "<?a<?b?>", kWholeText,
-              {Reset(1, 8), Tag(1, 8), Php(4, 8), Keyword(6, 1), Php(2, 8),
-               Keyword(6, 1), Keyword(3, 1)},
-              {"b", "a"}),
+    Row("NestedOpenersEachColourTheirBlock", "<?a<?b?>", kWholeText,
+        {Reset(1, 8), Tag(1, 8), Php(4, 8), Keyword(6, 1), Php(2, 8),
+         Keyword(6, 1), Keyword(3, 1)},
+        {"b", "a"}),
     // <1 ?2 php 6 echo7 11 if12 14 echo15 19 ?20 >21
-    ParseCase("KeywordsFollowListOrderThenPosition", "<?php echo if echo ?>",
-              kWholeText,
-              {Reset(1, 21), Tag(1, 21), Php(2, 21), Keyword(12, 2),
-               Keyword(7, 4), Keyword(15, 4)},
-              {"if", "echo"}),
-    ParseCase(
-        "StringInsidePhpIsGreyAndKeywordInItStaysBold", "<?php 'if' ?>",
+    Row("KeywordsFollowListOrderThenPosition", "<?php echo if echo ?>",
+        kWholeText,
+        {Reset(1, 21), Tag(1, 21), Php(2, 21), Keyword(12, 2), Keyword(7, 4),
+         Keyword(15, 4)},
+        {"if", "echo"}),
+    Row("StringInsidePhpIsGreyAndKeywordInItStaysBold", "<?php 'if' ?>",
         kWholeText,
         {Reset(1, 13), Tag(1, 13), Php(2, 13), Keyword(8, 2), String(7, 10)}),
     // "1 a2 \3 "4 b5 "6 7 c8
-    ParseCase("EscapedQuoteDoesNotCloseString", "\"a\\\"b\" c", {0, 1, 8},
-              {Reset(1, 8), String(1, 6)}),
-    ParseCase("OneBackslashEscapesEvenWhenDoubled", "\"a\\\\\"b\"", kWholeText,
-              {Reset(1, 7), String(1, 7)}),
-    ParseCase("BackslashBeforeOpeningQuoteEscapesIt", "\\\"a\"b", kWholeText,
-              {Reset(1, 5), String(4, 5)}),
-    ParseCase("UnterminatedQuoteGreysToLineEnd", "say 'hi\r\nnext", {2, -1, -1},
-              {Reset(1, 8), String(5, 8)}),
-    ParseCase("EarlierApostropheOpensBeforeDoubleQuote", "it's \"x\"",
-              kWholeText, {Reset(1, 8), String(3, 8)}),
-    ParseCase("BackquoteIsAQuoteToo", "a `b' c` d'", kWholeText,
-              {Reset(1, 11), String(3, 8)}),
-    ParseCase("QuoteAtRangeEndOpensNothing", "ab\"", kWholeText, {Reset(1, 3)}),
-    ParseCase("StringMayOpenOnePositionBeforeRange", "x\"ab\"y", {0, 3, 5},
-              {Reset(3, 5), String(2, 5)}),
-    ParseCase("LoneCrIsNoLineBreak", "a\rb'c", {1, -1, -1},
-              {Reset(1, 5), String(4, 5)}),
-    ParseCase("EmptyTextGivesNoRuns", "", kWholeText, {}),
-    ParseCase("RangeFirstPastLastGivesNoRuns", "abc", {0, 3, 2}, {}),
+    Row("EscapedQuoteDoesNotCloseString", "\"a\\\"b\" c", {0, 1, 8},
+        {Reset(1, 8), String(1, 6)}),
+    Row("OneBackslashEscapesEvenWhenDoubled", "\"a\\\\\"b\"", kWholeText,
+        {Reset(1, 7), String(1, 7)}),
+    Row("BackslashBeforeOpeningQuoteEscapesIt", "\\\"a\"b", kWholeText,
+        {Reset(1, 5), String(4, 5)}),
+    Row("UnterminatedQuoteGreysToLineEnd", "say 'hi\r\nnext", {2, -1, -1},
+        {Reset(1, 8), String(5, 8)}),
+    Row("EarlierApostropheOpensBeforeDoubleQuote", "it's \"x\"", kWholeText,
+        {Reset(1, 8), String(3, 8)}),
+    Row("BackquoteIsAQuoteToo", "a `b' c` d'", kWholeText,
+        {Reset(1, 11), String(3, 8)}),
+    Row("QuoteAtRangeEndOpensNothing", "ab\"", kWholeText, {Reset(1, 3)}),
+    Row("StringMayOpenOnePositionBeforeRange", "x\"ab\"y", {0, 3, 5},
+        {Reset(3, 5), String(2, 5)}),
+    Row("LoneCrIsNoLineBreak", "a\rb'c", {1, -1, -1},
+        {Reset(1, 5), String(4, 5)}),
+    Row("EmptyTextGivesNoRuns", "", kWholeText, {}),
+    Row("RangeFirstPastLastGivesNoRuns", "abc", {0, 3, 2}, {}),
 };
 
 // Each row with and without a block index.

@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <tuple>
-
-#include "core/editor/plain_snapshot_history.h"
 
 namespace quillory {
 namespace {
@@ -37,7 +34,6 @@ class Tab {
   bool Redo() { return Restore(history_.Redo()); }
 
   const std::string& text() const { return document_.text; }
-  const StyledText& document() const { return document_; }
   SnapshotHistory& history() { return history_; }
 
  private:
@@ -106,61 +102,6 @@ TEST(SnapshotHistoryTest, LevelsHoldOnlyWhatChangedAndOnlyTheLastOnes) {
   tab.history().TakeBase();  // a freshly loaded document
   for (int i = 0; i < 5000; ++i) tab.Type(50000 + i, "y", 1);
   EXPECT_LT(tab.history().HeldBytes(), 40000);
-}
-
-// Random edits, colourings, snapshots, undos and redos, compared step by
-// step with full copies per level.
-TEST(SnapshotHistoryTest, RandomSessionsMatchFullCopies) {
-  for (unsigned seed = 1; seed <= 40; ++seed) {
-    SCOPED_TRACE(seed);
-    std::mt19937 random(seed);
-    const auto pick = [&](int low, int high) {
-      return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    Tab tab;
-    PlainSnapshotHistory plain{StyledText()};
-    for (int step = 0; step < 3000; ++step) {
-      const int action = pick(0, 9);  // 0-3 and 8-9 change, 0-3 record
-      if (action < 4 || action > 7) {
-        const StyledText before = tab.document();
-        const int length = static_cast<int>(before.text.size());
-        const int at = pick(0, length);
-        const char style = static_cast<char>(pick(0, 4));
-        if (action < 3 || action == 8) {
-          const int removed = pick(0, std::min(3, length - at));
-          const std::string text(pick(0, 3), 'a' + pick(0, 25));
-          tab.Change({ChangeKind::kText,
-                      at,
-                      {before.text.substr(at, removed),
-                       before.styles.substr(at, removed)},
-                      {text, std::string(text.size(), style)}});
-        } else {
-          const int count = pick(0, length - at);
-          tab.Change({ChangeKind::kStyles,
-                      at,
-                      {"", before.styles.substr(at, count)},
-                      {"", std::string(count, style)}});
-        }
-        // A change that alters nothing leaves the document the level it was.
-        if (tab.document() != before) plain.Changed();
-        if (action < 4) {
-          tab.history().Record();
-          plain.Record(tab.document());
-        }
-      } else {
-        // The history says beforehand whether the step puts a level back.
-        const bool undo = action < 6;
-        const bool can =
-            undo ? tab.history().CanUndo() : tab.history().CanRedo();
-        const std::optional<StyledText> expected =
-            undo ? plain.Undo() : plain.Redo();
-        ASSERT_EQ(undo ? tab.Undo() : tab.Redo(), expected.has_value());
-        ASSERT_EQ(can, expected.has_value());
-        if (expected) ASSERT_EQ(tab.document(), *expected);
-      }
-      ASSERT_EQ(tab.history().position(), plain.position()) << step;
-    }
-  }
 }
 
 }  // namespace

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillory {
 namespace {
 
 TEST(FramePrintedPage, PutsTheMarginsInsideThePrintableArea) {
-  struct Row {
-    const char* rule;
-    PrinterSheet sheet;
-    PrintFrame expected;
-  };
-  const Row rows[] = {
+  const std::tuple<const char*, PrinterSheet, PrintFrame> rows[] = {
       {"a device unit is a twip: the margins as they are",
        {1440, 0, 0, 12240, 15840, 12240},
        {{720, 1440, 11520, 14400}, {10, 10, 12230, 700}}},
@@ -19,10 +16,10 @@ TEST(FramePrintedPage, PutsTheMarginsInsideThePrintableArea) {
        {720, 100, 50, 4250, 5500, 4050},
        {{260, 670, 3790, 4730}, {5, 5, 4045, 350}}},
   };
-  for (const Row& row : rows) {
-    const PrintFrame frame = FramePrintedPage(row.sheet, PrintMargins{});
-    EXPECT_EQ(frame.text, row.expected.text) << row.rule;
-    EXPECT_EQ(frame.header, row.expected.header) << row.rule;
+  for (const auto& [rule, sheet, expected] : rows) {
+    const PrintFrame frame = FramePrintedPage(sheet, PrintMargins{});
+    EXPECT_EQ(frame.text, expected.text) << rule;
+    EXPECT_EQ(frame.header, expected.header) << rule;
   }
 }
 

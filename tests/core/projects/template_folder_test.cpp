@@ -22,6 +22,7 @@ TEST(TemplateFolderTest, ListsFilesOfBothFoldersByName) {
   const TemplateFolders folders =
       TemplateFoldersOf(folder.Path("program"), folder.Path("user/"));
   EXPECT_EQ(folders.program, folder.Path("program/templates/"));
+  EXPECT_TRUE(ListTemplates(folders).empty());  // neither folder is there yet
   folder.Write("program/templates/b.html", "b");
   folder.Write("program/templates/same.css", "program's");
   folder.Write("program/templates/sub/inside.html", "in a sub-folder");
@@ -36,13 +37,6 @@ TEST(TemplateFolderTest, ListsFilesOfBothFoldersByName) {
                                       folder.Path("user/templates/a.js"),
                                       folder.Path("program/templates/b.html"),
                                       folder.Path("user/templates/same.css")}));
-}
-
-TEST(TemplateFolderTest, MissingFoldersHoldNoTemplates) {
-  testing::TestFolder folder;
-  EXPECT_TRUE(ListTemplates(TemplateFoldersOf(folder.Path("none/"),
-                                              folder.Path("none either/")))
-                  .empty());
 }
 
 TEST(TemplateFolderTest, WritesToTheUserFolderWhenTheProgramsCannotBeMade) {

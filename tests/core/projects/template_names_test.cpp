@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillory {
 namespace {
 
 TEST(TemplateNamesTest, NameAndTypeSplitAtTheLastDot) {
-  struct Row {
-    const char* rule;
-    const char* file_name;
-    const char* display_name;
-    const char* caption;
-  };
+  // The rule, the file's name, the name shown and the document's caption.
+  using Row = std::tuple<const char*, const char*, const char*, const char*>;
   const Row rows[] = {
       {"plain name", "page.html", "page", "unknown.html"},
       {"only the last dot counts", "XHTML 1.0 page.html", "XHTML 1.0 page",
@@ -21,19 +19,10 @@ TEST(TemplateNamesTest, NameAndTypeSplitAtTheLastDot) {
       {"a hidden file has an empty name", ".htaccess", "", "unknown.htaccess"},
       {"a trailing dot is an empty extension", "notes.", "notes", "unknown."},
   };
-  for (const Row& row : rows) {
-    EXPECT_EQ(TemplateDisplayName(row.file_name), row.display_name) << row.rule;
-    EXPECT_EQ(UntitledCaption(TemplateType(row.file_name)), row.caption)
-        << row.rule;
+  for (const auto& [rule, file_name, display_name, caption] : rows) {
+    EXPECT_EQ(TemplateDisplayName(file_name), display_name) << rule;
+    EXPECT_EQ(UntitledCaption(TemplateType(file_name)), caption) << rule;
   }
-}
-
-TEST(TemplateNamesTest, BlankTypesAreTheFourKindsInOrder) {
-  std::string extensions;
-  for (const BlankType& type : kBlankTypes) {
-    extensions += std::string(type.extension);
-  }
-  EXPECT_EQ(extensions, ".html.js.css.php");
 }
 
 TEST(TemplateNamesTest, NamesThatLeaveTheFolderAreRefused) {

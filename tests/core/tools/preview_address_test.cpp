@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tools/browser_detection.h"
 
 namespace quillory {
@@ -13,24 +15,18 @@ TEST(PreviewAddressTest, NamesATemporaryPageByAHexadecimalNumber) {
 }
 
 TEST(PreviewAddressTest, ServerAddressDropsEveryFolderOccurrence) {
-  struct Row {
-    const char* rule;
-    const char* path;
-    const char* folder;
-    int port;
-    const char* address;
-  };
-  const Row rows[] = {
-      {"default port", "/srv/www/a.php", "/srv/www/", 0,
-       "http://127.0.0.1/a.php"},
-      {"own port", "/srv/www/sub/a.php", "/srv/www/", 8123,
-       "http://127.0.0.1:8123/sub/a.php"},
-      {"every occurrence", "/w/x/w/b.html", "/w/", 0,
-       "http://127.0.0.1/xb.html"},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(ServerAddress(row.path, row.folder, row.port), row.address)
-        << row.rule;
+  // The rule, the path, the served folder, the port and the address.
+  const std::tuple<const char*, const char*, const char*, int, const char*>
+      rows[] = {
+          {"default port", "/srv/www/a.php", "/srv/www/", 0,
+           "http://127.0.0.1/a.php"},
+          {"own port", "/srv/www/sub/a.php", "/srv/www/", 8123,
+           "http://127.0.0.1:8123/sub/a.php"},
+          {"every occurrence", "/w/x/w/b.html", "/w/", 0,
+           "http://127.0.0.1/xb.html"},
+      };
+  for (const auto& [rule, path, folder, port, address] : rows) {
+    EXPECT_EQ(ServerAddress(path, folder, port), address) << rule;
   }
   EXPECT_TRUE(IsServedPath("/srv/www/a.php", "/srv/www/"));
   EXPECT_FALSE(IsServedPath("/home/a.php", "/srv/www/"));

@@ -146,15 +146,5 @@ TEST_F(EditorKeyHandlerTest, StatusLineFollowsKeysAndClicks) {
   EXPECT_TRUE(Status().startsWith("Line: 1  Column: "));
 }
 
-TEST_F(EditorKeyHandlerTest, WrapCommandWrapsAtTheWindowEdge) {
-  OpenFile("a.html", "a");
-  Trigger("Wrap");
-  EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE),
-            QsciScintillaBase::SC_WRAP_WORD);
-  Trigger("Wrap");
-  EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_GETWRAPMODE),
-            QsciScintillaBase::SC_WRAP_NONE);
-}
-
 }  // namespace
 }  // namespace quillory

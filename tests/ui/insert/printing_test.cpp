@@ -35,11 +35,6 @@ class PrintingTest : public testing::WindowTest {
     ChoosePdf(pdf);
     Trigger("Prnt");
   }
-  // The toolbar's print icon runs the same command.
-  void PrintWithIconTo(const std::string& pdf) {
-    ChoosePdf(pdf);
-    window_.findChild<QAbstractButton*>("TImg_17")->click();
-  }
   void ChoosePdf(const std::string& pdf) {
     fakes_.dialogs.print_targets.push_back(
         PrintTarget{PrintOutput::kPdfFile, pdf});
@@ -91,7 +86,8 @@ TEST_F(PrintingTest, AnEmptyDocumentIsOnePageAndAFailedPrintIsTold) {
   EXPECT_EQ(PdfPages(folder_.Path("empty.pdf")), 1);
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
 
-  PrintWithIconTo(folder_.Path("no/such/folder.pdf"));
+  ChoosePdf(folder_.Path("no/such/folder.pdf"));
+  window_.findChild<QAbstractButton*>("TImg_17")->click();  // print icon
   EXPECT_EQ(fakes_.dialogs.messages,
             std::vector<std::string>{"The document could not be printed to " +
                                      folder_.Path("no/such/folder.pdf") + "."});

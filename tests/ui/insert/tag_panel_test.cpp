@@ -93,9 +93,7 @@ TEST_F(TagPanelTest, InsertedLinesAboveTheCaretAreColoured) {
 // Insertions far below the top of a long text scroll to what they put in.
 TEST_F(TagPanelTest, InsertionShowsTheCaret) {
   using Sci = QsciScintillaBase;
-  std::string lines;
-  for (int i = 0; i < 500; ++i) lines += "line\r\n";
-  Rich().SetBytes(lines);
+  Rich().SetBytes(NumberedLines(500));
   Rich().Select(Rich().Length(), Rich().Length());
   Rich().ScrollLines(-500);
   Click("LImg_6");

@@ -50,18 +50,14 @@ class ToolCommandsTest : public testing::WindowTest {
   }
 };
 
-TEST_F(ToolCommandsTest, CheckShowsTidysMessagesAndRepairIsOneUndoableChange) {
-  const std::string page = ToolFixture("tidy-clean", "input");
-  OpenFile("page.html", page);
+// Repair as one change that Undo takes back is the end-to-end Tidy run.
+TEST_F(ToolCommandsTest, CheckShowsTidysMessages) {
+  OpenFile("page.html", ToolFixture("tidy-clean", "input"));
   Run("ChkByTidy");
   EXPECT_EQ(ShownView()->objectName(), "Status");
   EXPECT_EQ(static_cast<QPlainTextEdit*>(ShownView())->toPlainText(),
             QString::fromStdString(ToolFixture("tidy-check", "expected"))
                 .replace("\r\n", "\n"));
-  Run("repByTidy");
-  EXPECT_EQ(Text(), ToolFixture("tidy-clean", "expected"));
-  Trigger("Undo");
-  EXPECT_EQ(Text(), page);
 }
 
 TEST_F(ToolCommandsTest, WithoutTidyErrTakesThePagesPlaceUntilUndo) {
