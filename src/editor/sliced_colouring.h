@@ -33,9 +33,9 @@ inline constexpr int64_t kColouringSlice = int64_t{1} << 20;
 // The colouring request for `index`'s text: the styles it writes are
 // exactly those of WriteRuns(ParseHTML(...)), but a long range is coloured
 // a slice of about `slice_length` bytes at a time, each slice ending at a
-// line end that nothing coloured runs across, so a whole text never needs
-// all its runs at once. A slice without such a line end grows until it
-// has one or reaches the end of the range.
+// line end that no tag, string or keyword runs across, so a whole text
+// never needs all its runs at once. A slice without such a line end grows until
+// it has one or reaches the end of the range.
 void ColourInSlices(HtmlColourer& colourer, TextSource& source,
                     const PhpBlockIndex& index, int64_t sel_start,
                     int64_t s_line, int64_t e_line, StyleStore& store,
