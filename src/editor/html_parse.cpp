@@ -59,10 +59,15 @@ TextRange ReadSpan(TextRange range, int64_t length,
 
 // NOTE: blocks come last first, and a "<?" inside a block ends with it at
 // the same "?>". The enclosing block comes later and its runs cover the
-// nested one's whole: its PHP colour keeps the bold and its keywords
-// include the nested one's. So a nested block changes no style, while a
-// page with many "<?" and no "?>" would repeat every keyword once for each.
-void DropNestedBlocks(std::vector<PhpBlock>& blocks) {
+// nested one's whole: its PHP colour keeps the bold and, when every keyword
+// is a word found in one walk, its keywords include the nested one's. So a
+// nested block changes no style, while a page with many "<?" and no "?>"
+// would repeat every keyword once for each. A keyword of other bytes is
+// searched block by block and a match may hide an overlapping one from the
+// enclosing block only, so then the nested blocks stay.
+void DropNestedBlocks(const PhpKeywords& keywords,
+                      std::vector<PhpBlock>& blocks) {
+  if (keywords.has_other_keywords()) return;
   const auto outermost = std::unique(
       blocks.rbegin(), blocks.rend(),
       [](const PhpBlock& a, const PhpBlock& b) { return a.close == b.close; });
@@ -109,7 +114,7 @@ const std::vector<FormatRun>& HtmlColourer::Colour(TextSource& source,
   const TextRange read = ReadSpan(range, length, keywords_);
   const int64_t shift = read.first - 1;
   blocks_ = index.BlocksOverlapping(range);
-  DropNestedBlocks(blocks_);
+  DropNestedBlocks(keywords_, blocks_);
   // NOTE: a block opened before the range colours it as one opened at its
   // first position does, so clipping the opening loses nothing.
   for (PhpBlock& block : blocks_) {

@@ -46,8 +46,8 @@ class HtmlColourer {
   // Runs that give the same styles for a text read through `source`, which
   // `index` describes: reads the range, a few bytes on either side and, to
   // find the caret's line, that line; the rest of the text is never asked
-  // for. They leave out the runs of a PHP block nested in another, which
-  // the enclosing block's runs override. An index of another length makes
+  // for. They may leave out the runs of a PHP block nested in another,
+  // which the enclosing block's runs override. An index of another length makes
   // it read the whole text.
   const std::vector<FormatRun>& Colour(TextSource& source, int64_t sel_start,
                                        int64_t s_line, int64_t e_line,

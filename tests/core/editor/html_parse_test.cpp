@@ -11,6 +11,7 @@
 #include "editor/colouring_range.h"
 #include "editor/php_block_index.h"
 #include "editor/php_pass.h"
+#include "editor/text_source.h"
 
 namespace quillory {
 
@@ -133,6 +134,23 @@ TEST(ParseHtmlTest, IndexOfAnotherTextLengthIsIgnored) {
   GuardedTextSource source(text, 'a');
   EXPECT_EQ(colourer.Colour(source, 0, 1, 13, stale), expected);
   EXPECT_EQ(source.bytes_read(), 13);  // the whole text, read afresh
+}
+
+// The editor's colouring may leave out a block nested in one that ends with
+// it, but a keyword of other bytes is searched block by block: "<?<" found
+// at 1 hides the one at 3 from the enclosing block, not from the nested one.
+TEST(ParseHtmlTest, EditorColouringKeepsWhatANestedBlockFinds) {
+  HtmlColourer colourer{PhpKeywords({"<?<", "b"})};
+  for (const std::string text : {"<?<?<", "<?a<?b?>", "<?<?<?<b?> <?<<?<"}) {
+    SCOPED_TRACE(text);
+    const auto length = static_cast<int64_t>(text.size());
+    WholeText source(text);
+    const std::string plain(text.size(), '\0');
+    EXPECT_EQ(
+        Applied(colourer.Colour(source, 0, 1, length, PhpBlockIndex(text)),
+                plain),
+        Applied(ParseHTML(text, 0, 1, length, colourer.keywords()), plain));
+  }
 }
 
 // The colouring range's rules are checked through the colouring pass in the
