@@ -79,9 +79,9 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
-  files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
   recovery_ = new RecoveryKeeper(*tabs_, rich_,
                                  environment_.state_folder + "recovery/", this);
+  files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
   BuildToolCommands();
   BuildAidWindows();
   StartUp();
