@@ -10,23 +10,25 @@
 #include "app/document_line_ends.h"
 #include "app/file_commands.h"
 #include "app/file_filters.h"
+#include "app/lang_table.h"
 #include "app/list_file.h"
+#include "app/named_captions.h"
 #include "app/recent_files.h"
+#include "app/settings.h"
 #include "app/text_util.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/kind_icons.h"
-#include "app/ui/main_window.h"
 #include "app/ui/modified_marker.h"
 #include "app/ui/pending_events.h"
 #include "app/ui/recovery_keeper.h"
+#include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 #include "projects/project_file.h"
 
 namespace quillory {
 
-DocumentFiles::DocumentFiles(MainWindow& window, Dialogs& dialogs)
-    : window_(window), dialogs_(dialogs) {}
+DocumentFiles::DocumentFiles(DocumentFilesHost host) : host_(std::move(host)) {}
 
 void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
   if (IsListFileName(file_name)) {
@@ -35,7 +37,8 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
   }
   const std::optional<FileSurvey> survey = SurveyFile(file_name);
   if (!survey) {
-    dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
+    host_.dialogs.ShowMessage(std::string(kFileMissingMessage),
+                              MessageIcon::kError);
     return;
   }
   // Told before anything is asked about the file, which could not open.
@@ -43,7 +46,7 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
   const std::optional<std::string> question =
       LongLineQuestion(file_name, survey->longest_line);
   if (question &&
-      dialogs_.AskYesNo(*question, MessageIcon::kWarning) == Answer::kNo) {
+      host_.dialogs.AskYesNo(*question, MessageIcon::kWarning) == Answer::kNo) {
     return;
   }
   OpenDocument(file_name, *survey, add_to_recent);
@@ -75,27 +78,28 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
         return read;
       });
   if (slot == kUnreadable) {
-    dialogs_.ShowMessage(std::string(kFileMissingMessage), MessageIcon::kError);
+    host_.dialogs.ShowMessage(std::string(kFileMissingMessage),
+                              MessageIcon::kError);
   }
   if (slot < 0) return;
   if (add_to_recent) Remember(file_name);
-  window_.Tabs().At(slot).saved = true;
-  window_.Tabs().SetIcon(slot, IconForFile(file_name));
-  window_.SetStatus(kOpenedStatus);
-  window_.ShowPathCaption(slot);
+  host_.tabs.At(slot).saved = true;
+  host_.tabs.SetIcon(slot, IconForFile(file_name));
+  host_.set_status(kOpenedStatus);
+  host_.show_path_caption(slot);
 }
 
 bool DocumentFiles::Reopen(const RecoveredText& text) {
   if (!HasRoom()) return false;
   const int slot = LoadHeldText(text.caption, text.file_path, text.bytes);
   if (slot < 0) return false;
-  DocumentTabs& tabs = window_.Tabs();
+  DocumentTabs& tabs = host_.tabs;
   tabs.At(slot).saved = false;
   if (!text.file_path.empty()) tabs.SetIcon(slot, IconForFile(text.file_path));
   tabs.SetIcon(slot, WithModifiedMarker(tabs.Icon(slot)));
-  window_.SetStatus("");
-  window_.ShowPathCaption(slot);
-  window_.Recovery().KeepActive();
+  host_.set_status("");
+  host_.show_path_caption(slot);
+  host_.recovery.KeepActive();
   return true;
 }
 
@@ -117,26 +121,25 @@ int DocumentFiles::LoadIntoNewTab(const std::string& caption,
                                   const std::string& file_path,
                                   LineEnds line_ends,
                                   const std::function<bool(Editor&)>& fill) {
-  const int slot = window_.NewTab(caption);
+  const int slot = host_.new_tab(caption);
   if (slot < 0) return slot;
-  Document& document = window_.Tabs().At(slot);
+  Document& document = host_.tabs.At(slot);
   document.file_path = file_path;
   document.line_ends = line_ends;
 
-  const LangTable& lang = window_.Lang();
-  window_.SetStatus(LoadingStatus(lang));
+  host_.set_status(LoadingStatus(host_.lang));
   {
-    ScopedFlag parsing(window_.Guards().parsing_now);
-    if (!fill(*window_.ActiveEditor())) {
+    ScopedFlag parsing(host_.guards.parsing_now);
+    if (!fill(host_.rich)) {
       // Part of a file is not the file: saving it would cut the file short.
       CloseActive();
       return kUnreadable;
     }
-    window_.ColourWholeText();
-    window_.SetStatus(LoadedStatus(lang));
+    host_.colour_whole_text();
+    host_.set_status(LoadedStatus(host_.lang));
     LetPendingEventsRun();
   }
-  window_.Tabs().History(slot).TakeBase();
+  host_.tabs.History(slot).TakeBase();
   return slot;
 }
 
@@ -145,29 +148,29 @@ int DocumentFiles::LoadIntoNewTab(const std::string& caption,
 void DocumentFiles::NewDocument(const std::string& caption, std::string text,
                                 const QIcon& icon) {
   if (!HasRoom()) return;
-  const int slot = window_.NewTab(caption);
+  const int slot = host_.new_tab(caption);
   if (slot < 0) return;
   {
-    ScopedFlag parsing(window_.Guards().parsing_now);
-    window_.ActiveEditor()->SetBytes(text);
-    window_.ColourWholeText();
+    ScopedFlag parsing(host_.guards.parsing_now);
+    host_.rich.SetBytes(text);
+    host_.colour_whole_text();
   }
-  window_.Tabs().At(slot).saved = false;
-  window_.Tabs().History(slot).TakeBase();
-  window_.Tabs().SetIcon(slot, icon);
-  window_.ShowPathCaption(slot);
+  host_.tabs.At(slot).saved = false;
+  host_.tabs.History(slot).TakeBase();
+  host_.tabs.SetIcon(slot, icon);
+  host_.show_path_caption(slot);
 }
 
 void DocumentFiles::Open() {
   const std::optional<std::string> chosen =
-      dialogs_.ChooseFileToOpen(OpenFileFilters(window_.Lang()));
+      host_.dialogs.ChooseFileToOpen(OpenFileFilters(host_.lang));
   if (!chosen) return;
-  window_.SetStatus("");
+  host_.set_status("");
   OpenFile(*chosen, true);
 }
 
 void DocumentFiles::OpenRecent(int k) {
-  OpenFile(window_.CurrentSettings().last_opened.at(k), false);
+  OpenFile(host_.settings.last_opened.at(k), false);
 }
 
 void DocumentFiles::Save() { SaveActive(); }
@@ -175,65 +178,66 @@ void DocumentFiles::Save() { SaveActive(); }
 void DocumentFiles::SaveAs() { SaveActiveAs(); }
 
 DocumentFiles::SaveOutcome DocumentFiles::SaveActive() {
-  const int slot = window_.Tabs().ActiveSlot();
+  const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return SaveOutcome::kCancelled;
-  Document& document = window_.Tabs().At(slot);
+  Document& document = host_.tabs.At(slot);
   if (SaveRouteFor(document) == SaveRoute::kAskForName) return SaveActiveAs();
   if (!WriteActive(document.file_path)) return SaveOutcome::kFailed;
-  window_.Tabs().SetIcon(slot, IconForFile(document.file_path));
+  host_.tabs.SetIcon(slot, IconForFile(document.file_path));
   document.saved = true;
-  window_.Recovery().Forget(slot);
+  host_.recovery.Forget(slot);
   return SaveOutcome::kSaved;
 }
 
 // A file that could not be written under the new name is neither
 // remembered nor given to the document.
 DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
-  const int slot = window_.Tabs().ActiveSlot();
+  const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return SaveOutcome::kCancelled;
-  window_.SetStatus(kSaveAsStatus);
-  const std::optional<std::string> chosen = dialogs_.ChooseFileToSave(
-      SaveAsFileFilters(window_.Tabs().Caption(slot), window_.Lang()));
+  host_.set_status(kSaveAsStatus);
+  const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
+      SaveAsFileFilters(host_.tabs.Caption(slot), host_.lang));
   SaveOutcome outcome = SaveOutcome::kCancelled;
   if (chosen) {
     outcome = WriteActive(*chosen) ? SaveOutcome::kSaved : SaveOutcome::kFailed;
   }
   if (outcome == SaveOutcome::kSaved) {
     Remember(*chosen);
-    Document& document = window_.Tabs().At(slot);
+    Document& document = host_.tabs.At(slot);
     document.file_path = *chosen;
     document.saved = true;
-    window_.Tabs().SetCaption(slot, std::string(FileNameOfPath(*chosen)));
-    window_.Tabs().SetIcon(slot, IconForFile(*chosen));
-    window_.Recovery().Forget(slot);
+    host_.tabs.SetCaption(slot, std::string(FileNameOfPath(*chosen)));
+    host_.tabs.SetIcon(slot, IconForFile(*chosen));
+    host_.recovery.Forget(slot);
   }
-  window_.SetStatus("");
+  host_.set_status("");
   return outcome;
 }
 
 bool DocumentFiles::WriteActive(const std::string& path) {
-  const Document& document = window_.Tabs().At(window_.Tabs().ActiveSlot());
-  return Written(WriteTextFile(
-      path, BytesToStore(window_.ActiveEditor()->Bytes(), document.line_ends),
-      WriteMode::kReplace));
+  const Document& document = host_.tabs.At(host_.tabs.ActiveSlot());
+  return Written(
+      WriteTextFile(path, BytesToStore(host_.rich.Bytes(), document.line_ends),
+                    WriteMode::kReplace));
 }
 
 void DocumentFiles::SaveAll() {
-  const int remembered = window_.Tabs().ActiveSlot();
+  const int remembered = host_.tabs.ActiveSlot();
   ForEachOpenDocument([this] { SaveActive(); });
-  if (window_.Tabs().InUse(remembered)) window_.Tabs().Activate(remembered);
+  if (host_.tabs.InUse(remembered)) host_.tabs.Activate(remembered);
 }
 
 // Answering Yes and then cancelling the name closes without saving, as
 // the user chose; a save that fails keeps the document open instead, so
 // no text is lost.
 void DocumentFiles::Close() {
-  const int slot = window_.Tabs().ActiveSlot();
+  const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return;
   const std::optional<std::string> question =
-      CloseQuestion(window_.Tabs().At(slot), window_.Lang());
+      CloseQuestion(host_.tabs.At(slot), host_.lang);
   if (question &&
-      dialogs_.AskYesNo(*question, MessageIcon::kWarning) == Answer::kYes &&
+      host_.dialogs.AskYesNo(*question, MessageIcon::kWarning) ==
+          Answer::kYes &&
       SaveActive() == SaveOutcome::kFailed) {
     return;
   }
@@ -241,12 +245,12 @@ void DocumentFiles::Close() {
 }
 
 void DocumentFiles::CloseActive() {
-  DocumentTabs& tabs = window_.Tabs();
+  DocumentTabs& tabs = host_.tabs;
   const int slot = tabs.ActiveSlot();
-  window_.SetStatus("");
-  window_.Recovery().Forget(slot);
+  host_.set_status("");
+  host_.recovery.Forget(slot);
   tabs.FreeSlot(slot);
-  window_.Relayout();
+  host_.relayout();
 }
 
 void DocumentFiles::CloseAll() {
@@ -256,15 +260,15 @@ void DocumentFiles::CloseAll() {
 WriteResult DocumentFiles::SaveSession(const std::string& file_name) {
   std::vector<std::string> paths;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (window_.Tabs().InUse(slot)) {
-      paths.push_back(window_.Tabs().At(slot).file_path);
+    if (host_.tabs.InUse(slot)) {
+      paths.push_back(host_.tabs.At(slot).file_path);
     }
   }
   return WriteTextFile(file_name, ListFileText(paths), WriteMode::kReplace);
 }
 
 void DocumentFiles::SaveLastSession() {
-  const std::string& folder = window_.Environment().user_folder;
+  const std::string& folder = host_.user_folder;
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   static_cast<void>(SaveSession(folder + std::string(kLastSessionFile)));
@@ -274,23 +278,23 @@ void DocumentFiles::SaveLastSession() {
 // the name is used as typed, without an extension added.
 void DocumentFiles::SaveSessionAs() {
   const std::optional<std::string> chosen =
-      dialogs_.ChooseFileToSave(ListFileFilters(window_.Lang()));
+      host_.dialogs.ChooseFileToSave(ListFileFilters(host_.lang));
   if (!chosen) return;
-  window_.SetStatus("");
+  host_.set_status("");
   Written(SaveSession(*chosen));
 }
 
 void DocumentFiles::AddToProject() {
-  const LangTable& lang = window_.Lang();
+  const LangTable& lang = host_.lang;
   if (current_list_file_.empty()) {
-    dialogs_.ShowMessage(WithLineBreaks(lang.EntryOr(kNoProjectText, "")),
-                         MessageIcon::kNone);
+    host_.dialogs.ShowMessage(WithLineBreaks(lang.EntryOr(kNoProjectText, "")),
+                              MessageIcon::kNone);
     return;
   }
-  const std::string& path =
-      window_.Tabs().At(window_.Tabs().ActiveSlot()).file_path;
+  const std::string& path = host_.tabs.At(host_.tabs.ActiveSlot()).file_path;
   if (path.empty()) {
-    dialogs_.ShowMessage(lang.EntryOr(kNoFilePathText, ""), MessageIcon::kNone);
+    host_.dialogs.ShowMessage(lang.EntryOr(kNoFilePathText, ""),
+                              MessageIcon::kNone);
     return;
   }
   Written(WriteTextFile(current_list_file_, ProjectAppendix(path),
@@ -299,23 +303,23 @@ void DocumentFiles::AddToProject() {
 
 // Told rather than seeing nothing happen.
 bool DocumentFiles::HasRoom() {
-  if (!window_.Tabs().Free().Empty()) return true;
-  dialogs_.ShowMessage(
-      window_.Captions().FindOr("DocumentLimit", kDocumentLimitMessage),
+  if (!host_.tabs.Free().Empty()) return true;
+  host_.dialogs.ShowMessage(
+      host_.captions.FindOr("DocumentLimit", kDocumentLimitMessage),
       MessageIcon::kInformation);
   return false;
 }
 
 bool DocumentFiles::Written(const WriteResult& result) {
   if (!result.Succeeded()) {
-    dialogs_.ShowMessage(result.error, MessageIcon::kError);
+    host_.dialogs.ShowMessage(result.error, MessageIcon::kError);
   }
   return result.Succeeded();
 }
 
 void DocumentFiles::Remember(const std::string& file_name) {
-  AddRecent(file_name, window_.CurrentSettings());
-  window_.RebuildRecentMenu();
+  AddRecent(file_name, host_.settings);
+  host_.rebuild_recent_menu();
 }
 
 // Visits the tabs in slot order, each made active first, so a command that
@@ -323,8 +327,8 @@ void DocumentFiles::Remember(const std::string& file_name) {
 template <typename Command>
 void DocumentFiles::ForEachOpenDocument(Command command) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!window_.Tabs().InUse(slot)) continue;
-    window_.Tabs().Activate(slot);
+    if (!host_.tabs.InUse(slot)) continue;
+    host_.tabs.Activate(slot);
     LetPendingEventsRun();
     command();
   }

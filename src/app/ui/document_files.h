@@ -3,6 +3,7 @@
 #include <functional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "app/atomic_write.h"
 #include "app/document_line_ends.h"
@@ -13,15 +14,47 @@ class QIcon;
 namespace quillory {
 
 class Dialogs;
+class DocumentTabs;
 class Editor;
-class MainWindow;
+class LangTable;
+class NamedCaptions;
+class RecoveryKeeper;
+struct EditingGuards;
+struct Settings;
+
+// What moving documents between files and tabs needs of the main window;
+// all of it outlives DocumentFiles.
+struct DocumentFilesHost {
+  DocumentTabs& tabs;
+  Editor& rich;  // shows the active document
+  RecoveryKeeper& recovery;
+  EditingGuards& guards;
+  Dialogs& dialogs;
+  Settings& settings;  // its recent files change
+  const LangTable& lang;
+  const NamedCaptions& captions;
+  std::string user_folder;  // ends in "/"
+  // A new active tab with the window laid out for it; -1 when all ten
+  // slots are taken.
+  std::function<int(const std::string& caption)> new_tab;
+  std::function<void(std::string_view)> set_status;
+  // Shows the file path of the document in `slot` on its tab and in the
+  // window.
+  std::function<void(int slot)> show_path_caption;
+  // Colours the whole text of the active document after it was loaded.
+  std::function<void()> colour_whole_text;
+  // After the recent files in the settings changed.
+  std::function<void()> rebuild_recent_menu;
+  // Lays the window out again after a tab was freed.
+  std::function<void()> relayout;
+};
 
 // Moves documents between files and tabs: opening (list files too),
 // saving, saving under a new name and closing. A save that fails says so
 // and leaves the document unsaved and the file on disk as it was.
 class DocumentFiles {
  public:
-  DocumentFiles(MainWindow& window, Dialogs& dialogs);
+  explicit DocumentFiles(DocumentFilesHost host);
 
   // Opens `file_name` into a new tab, or every file a ".qlp" list names.
   void OpenFile(const std::string& file_name, bool add_to_recent);
@@ -81,8 +114,7 @@ class DocumentFiles {
   template <typename Command>
   void ForEachOpenDocument(Command command);
 
-  MainWindow& window_;
-  Dialogs& dialogs_;
+  DocumentFilesHost host_;
   std::string current_list_file_;
   // List files being opened, so a list that names itself (or a loop of
   // lists) is opened once instead of forever.

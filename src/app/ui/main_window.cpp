@@ -81,7 +81,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   });
   recovery_ = new RecoveryKeeper(*tabs_, rich_,
                                  environment_.state_folder + "recovery/", this);
-  files_ = std::make_unique<DocumentFiles>(*this, services_.dialogs);
+  BuildDocumentFiles();
   BuildToolCommands();
   BuildAidWindows();
   StartUp();
@@ -165,6 +165,19 @@ void MainWindow::BuildTagPanel() {
   tag_panel->BindCommand(PanelAction::kOpen, Action("OpenOld"));
   tag_panel->BindCommand(PanelAction::kSave, Action("SaveHtml"));
   tag_panel->BindCommand(PanelAction::kPrint, Action("Prnt"));
+}
+
+// After the recovery keeper, which saving and closing a document tell to
+// forget it.
+void MainWindow::BuildDocumentFiles() {
+  files_ = std::make_unique<DocumentFiles>(DocumentFilesHost{
+      *tabs_, *rich_, *recovery_, guards_, services_.dialogs, settings_, lang_,
+      captions_, environment_.user_folder,
+      [this](const std::string& caption) { return NewTab(caption); },
+      [this](std::string_view text) { SetStatus(text); },
+      [this](int slot) { ShowPathCaption(slot); },
+      [this] { ColourWholeText(); }, [this] { RebuildRecentMenu(); },
+      [this] { Relayout(); }});
 }
 
 void MainWindow::BuildToolCommands() {

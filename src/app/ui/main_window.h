@@ -113,6 +113,7 @@ class MainWindow : public QMainWindow {
   void BuildEditorAids();
   void BuildEditingEvents();
   void BuildTagPanel();
+  void BuildDocumentFiles();
   void BuildToolCommands();
   void BuildAidWindows();
   void HoldDocuments(bool held);
