@@ -161,13 +161,37 @@ e2e_cleanup() {
   rm -rf "$E2E_ROOT" 2>/dev/null || { sleep 1; rm -rf "$E2E_ROOT"; }
 }
 
-# Compares a file with the expected bytes given as a printf format.
+# Compares a file with the expected bytes given as a printf format. A save
+# writes and syncs a while after its key, longer on a busy disk, so the
+# file has ten seconds to come right.
 e2e_expect_file() {
   local file=$1 format=$2
-  if ! cmp -s "$file" <(printf "$format"); then
-    echo "e2e: $file differs from what was expected:" >&2
-    cmp "$file" <(printf "$format") >&2 || true
-    od -c "$file" | head -n 20 >&2
-    return 1
-  fi
+  printf "$format" >"$E2E_ROOT/expected.bytes"
+  e2e_wait_same "$file" "$E2E_ROOT/expected.bytes"
+}
+
+# Waits up to ten seconds for a file to hold the bytes of another.
+e2e_wait_same() {
+  for _ in $(seq 1 40); do
+    cmp -s "$1" "$2" && return 0
+    sleep 0.25
+  done
+  echo "e2e: $1 differs from what was expected:" >&2
+  cmp "$1" "$2" >&2 || true
+  od -c "$1" | head -n 20 >&2
+  return 1
+}
+
+# Saves with Ctrl+S until a file holds the bytes of another: a key pressed
+# while an external program still works on the document saves the text
+# of before.
+e2e_save_until_same() {
+  for _ in $(seq 1 10); do
+    xdotool key --clearmodifiers ctrl+s
+    for _ in $(seq 1 4); do
+      cmp -s "$1" "$2" && return 0
+      sleep 0.25
+    done
+  done
+  e2e_wait_same "$1" "$2"
 }

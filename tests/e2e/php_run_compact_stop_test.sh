@@ -24,16 +24,12 @@ xdotool windowfocus --sync "$output"
 xdotool key --clearmodifiers Escape
 
 # PHP > Compact, save; undo, save.
-e2e_menu t p Up Return
-sleep 1
-xdotool key --clearmodifiers ctrl+s
-sleep 0.5
 php -q -w "$E2E_ROOT/page.php" | perl -0pe 's/(?<!\r)\n/\r\n/g' >"$E2E_ROOT/compact.php"
 printf "$script" >"$E2E_ROOT/original.php"
-cmp "$E2E_ROOT/page.php" "$E2E_ROOT/compact.php"
-xdotool key --clearmodifiers ctrl+z ctrl+s
-sleep 0.5
-cmp "$E2E_ROOT/page.php" "$E2E_ROOT/original.php"
+e2e_menu t p Up Return
+e2e_save_until_same "$E2E_ROOT/page.php" "$E2E_ROOT/compact.php"
+xdotool key --clearmodifiers ctrl+z
+e2e_save_until_same "$E2E_ROOT/page.php" "$E2E_ROOT/original.php"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 

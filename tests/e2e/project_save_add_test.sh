@@ -37,7 +37,6 @@ e2e_expect_file "$project" "$E2E_ROOT/a.html\r\n$E2E_ROOT/b.css"
 e2e_wait_named "^Quillory - c.js$" >/dev/null
 xdotool windowfocus --sync "$E2E_WINDOW"
 file_command 9  # Add to project
-sleep 0.5
 e2e_expect_file "$project" \
   "$E2E_ROOT/a.html\r\n$E2E_ROOT/b.css\r\n$E2E_ROOT/c.js"
 xdotool key --clearmodifiers ctrl+q

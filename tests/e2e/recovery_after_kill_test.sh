@@ -21,7 +21,6 @@ E2E_WINDOW=$(e2e_wait_window "^Quillory - page.html$")
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/restored.png"
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+s
-sleep 0.5
 e2e_expect_file "$E2E_PAGE" 'xyza\000b\r\n\377\n'
 
 xdotool type --delay 30 'q'

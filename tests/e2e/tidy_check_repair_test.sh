@@ -35,12 +35,8 @@ xdotool key --clearmodifiers Escape
 
 # HTML Tidy > Repair, then save; undo and save again.
 e2e_menu t Right Return
-sleep 1
-xdotool key --clearmodifiers ctrl+s
-sleep 0.5
-cmp "$E2E_PAGE" "$E2E_ROOT/expected.html"
+e2e_save_until_same "$E2E_PAGE" "$E2E_ROOT/expected.html"
 xdotool key --clearmodifiers ctrl+z ctrl+s
-sleep 0.5
 e2e_expect_file "$E2E_PAGE" "$page"
 
 xdotool key --clearmodifiers ctrl+q
