@@ -125,6 +125,20 @@ e2e_wait_window() {
   xdotool search --sync --onlyvisible --name "$1" | tail -n 1
 }
 
+# The place of the shown window whose title matches, as shell assignments
+# of WINDOW, X, Y, WIDTH and HEIGHT. A window the toolkit makes anew, as
+# it does for a browser's first drawing, is looked up again.
+e2e_window_geometry() {
+  local window
+  for _ in $(seq 1 20); do
+    window=$(e2e_wait_window "$1")
+    xdotool getwindowgeometry --shell "$window" 2>/dev/null && return 0
+    sleep 0.25
+  done
+  echo "e2e: no lasting window titled $1" >&2
+  return 1
+}
+
 # Chooses a menu command by keys: Alt with the menu's letter, then the
 # keys that reach the command (mnemonic letters or arrows and Return).
 e2e_menu() {

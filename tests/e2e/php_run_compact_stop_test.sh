@@ -15,8 +15,8 @@ e2e_start "$E2E_ROOT/page.php"
 # PHP > Run. The browser draws a moment after the page has loaded; its
 # window is made anew for the browser's drawing meanwhile.
 e2e_menu t p Down Return
-output=$(e2e_wait_window '^Tool output$')
-eval "$(xdotool getwindowgeometry --shell "$output")"
+geometry=$(e2e_window_geometry '^Tool output$')
+eval "$geometry"
 e2e_wait_colour $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) 00C000
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/php_run.png"
 output=$(e2e_wait_window '^Tool output$')

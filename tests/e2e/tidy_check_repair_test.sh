@@ -18,19 +18,20 @@ grep -q '<p>two <b>bold</b></p>' "$E2E_ROOT/expected.html"
 
 # Check with HTML-Tidy, from the Tools menu.
 e2e_menu t c
-output=$(e2e_wait_window '^Tool output$')
+e2e_wait_window '^Tool output$' >/dev/null
 sleep 0.5
 e2e_screenshot "$E2E_ROOT/check.png"
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/check.png" "$QUILLORY_SHOT_DIR/tidy_check.png"
 # The messages are dark text in the message box's first lines.
-eval "$(xdotool getwindowgeometry --shell "$output")"
+geometry=$(e2e_window_geometry '^Tool output$')
+eval "$geometry"
 ink=$(convert "$E2E_ROOT/check.png" -crop "400x60+$((X + 15))+$((Y + 8))" \
   -colorspace Gray -threshold 50% -format '%[fx:int(w*h*(1-mean))]' info:)
 if [ "$ink" -lt 200 ]; then
   echo "e2e: no messages in the output window ($ink dark pixels)" >&2
   exit 1
 fi
-xdotool windowfocus --sync "$output"
+xdotool windowfocus --sync "$WINDOW"
 xdotool key --clearmodifiers Escape
 
 # HTML Tidy > Repair, then save; undo and save again.
