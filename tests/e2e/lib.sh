@@ -184,12 +184,19 @@ e2e_expect_file() {
   e2e_wait_same "$file" "$E2E_ROOT/expected.bytes"
 }
 
-# Waits up to ten seconds for a file to hold the bytes of another.
-e2e_wait_same() {
-  for _ in $(seq 1 40); do
+# Whether a file comes to hold the bytes of another within `$3` quarter
+# seconds.
+e2e_same_within() {
+  for _ in $(seq 1 "$3"); do
     cmp -s "$1" "$2" && return 0
     sleep 0.25
   done
+  return 1
+}
+
+# Waits up to ten seconds for a file to hold the bytes of another.
+e2e_wait_same() {
+  e2e_same_within "$1" "$2" 40 && return 0
   echo "e2e: $1 differs from what was expected:" >&2
   cmp "$1" "$2" >&2 || true
   od -c "$1" | head -n 20 >&2
@@ -202,10 +209,7 @@ e2e_wait_same() {
 e2e_save_until_same() {
   for _ in $(seq 1 10); do
     xdotool key --clearmodifiers ctrl+s
-    for _ in $(seq 1 4); do
-      cmp -s "$1" "$2" && return 0
-      sleep 0.25
-    done
+    e2e_same_within "$1" "$2" 4 && return 0
   done
   e2e_wait_same "$1" "$2"
 }
