@@ -5,7 +5,7 @@ set -euo pipefail
 e2e_setup() {
   E2E_BINARY=$1
   E2E_BUILD=$2
-  E2E_ROOT=$(mktemp -d /tmp/quillory-e2e-XXXXXX)
+  E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/quillory-e2e-XXXXXX")
   E2E_PROGRAM=$E2E_ROOT/program
   mkdir -p "$E2E_PROGRAM" "$E2E_ROOT/home"
   cp "$E2E_BINARY" "$E2E_PROGRAM/quillory"
