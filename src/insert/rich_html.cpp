@@ -1,7 +1,9 @@
 #include "insert/rich_html.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "editor/text_encoding.h"
 
@@ -26,10 +28,10 @@ class Converter {
     italic_ = first.italic;
     underline_ = first.underline;
     strike_ = first.strike;
-    if (bold_) out_ += "<b>";
-    if (italic_) out_ += "<i>";
-    if (underline_) out_ += "<u>";
-    if (strike_) out_ += "<s>";
+    if (bold_) Open("<b>", "</b>");
+    if (italic_) Open("<i>", "</i>");
+    if (underline_) Open("<u>", "</u>");
+    if (strike_) Open("<s>", "</s>");
     align_ = first.align;
     if (align_ != RichAlign::kLeft) OpenDiv();
   }
@@ -40,7 +42,7 @@ class Converter {
     const int size = WholePoints(c.format.size);
     if (size != size_ && !blank) ChangeSize(size);
     if (c.format.align != align_) {
-      if (align_ != RichAlign::kLeft) out_ += "</div>";
+      if (align_ != RichAlign::kLeft) Close("</div>");
       align_ = c.format.align;
       if (align_ != RichAlign::kLeft) OpenDiv();
     }
@@ -53,7 +55,16 @@ class Converter {
   }
 
   void Append(char32_t code) { AppendUtf8(code, out_); }
-  std::string Take() { return std::move(out_); }
+
+  // The text is inserted into a page, so whatever is still open is closed
+  // here, the latest first, and the markup after it keeps its own formats.
+  std::string Take() {
+    for (auto closer = open_.rbegin(); closer != open_.rend(); ++closer) {
+      out_ += *closer;
+    }
+    open_.clear();
+    return std::move(out_);
+  }
 
  private:
   void ChangeColour(uint32_t colour) {
@@ -75,12 +86,12 @@ class Converter {
   }
 
   void CloseFonts() {
-    for (; open_fonts_ > 0; --open_fonts_) out_ += "</font>";
+    while (Close("</font>")) {
+    }
   }
 
   void OpenSize() {
-    out_ += "<font style='font-size:" + std::to_string(size_) + "'>";
-    ++open_fonts_;
+    Open("<font style='font-size:" + std::to_string(size_) + "'>", "</font>");
   }
 
   // The colour is kept as the window system gives it, red in the low byte.
@@ -88,26 +99,38 @@ class Converter {
     char digits[7];
     std::snprintf(digits, sizeof digits, "%02X%02X%02X", colour_ & 0xFF,
                   (colour_ >> 8) & 0xFF, (colour_ >> 16) & 0xFF);
-    out_ += "<font style='color:#";
-    out_ += digits;
-    out_ += "'>";
-    ++open_fonts_;
+    Open(std::string("<font style='color:#") + digits + "'>", "</font>");
   }
 
   void OpenDiv() {
-    out_ += align_ == RichAlign::kCentre ? "<div style='text-align:center'>"
-                                         : "<div style='text-align:right'>";
+    Open(align_ == RichAlign::kCentre ? "<div style='text-align:center'>"
+                                      : "<div style='text-align:right'>",
+         "</div>");
   }
 
   void Toggle(bool& on, bool now, const char* open, const char* close) {
     if (now == on) return;
-    if (on) out_ += close;
+    if (on) Close(close);
     on = now;
-    if (on) out_ += open;
+    if (on) Open(open, close);
+  }
+
+  void Open(const std::string& tag, const char* closer) {
+    out_ += tag;
+    open_.push_back(closer);
+  }
+
+  // Writes `closer` for the latest tag it closes; false when none is open.
+  bool Close(std::string_view closer) {
+    const auto open = std::find(open_.rbegin(), open_.rend(), closer);
+    if (open == open_.rend()) return false;
+    out_ += closer;
+    open_.erase(std::next(open).base());
+    return true;
   }
 
   std::string out_;
-  int open_fonts_ = 0;
+  std::vector<std::string_view> open_;  // closing tags, in opening order
   uint32_t colour_ = 0;
   int size_ = kPlainSize;
   bool bold_ = false;

@@ -35,8 +35,8 @@ struct RichText {
 };
 
 // The HTML that the rich-text editor inserts, UTF-8: inline tags opened
-// where a format changes and left open at the end, colour and size changes
-// waiting for a character that is not a blank.
+// where a format changes and those still open closed at the end, latest
+// first; colour and size changes wait for a character that is not a blank.
 std::string RichTextToHtml(const RichText& text);
 
 }  // namespace quillory

@@ -42,5 +42,5 @@ sleep 0.3
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
-e2e_expect_file "$E2E_PAGE" "ab <b>cdhello\r\n"
+e2e_expect_file "$E2E_PAGE" "ab <b>cd</b>hello\r\n"
 echo "1 passed, 0 failed"

@@ -48,7 +48,7 @@ TEST_F(RichEditorTest, InsertsTheFormattedTextAsHtml) {
   Click("Command5");
   EXPECT_EQ(Text(),
             "<div style='text-align:center'>ab <font style='color:#FF0000'>"
-            "<b><i>cd");
+            "<b><i>cd</i></b></font></div>");
   EXPECT_FALSE(editor_ && editor_->isVisible());
   EXPECT_EQ(History().position(), level + 1);
 }
