@@ -258,9 +258,11 @@ void DocumentFiles::CloseAll() {
 }
 
 WriteResult DocumentFiles::SaveSession(const std::string& file_name) {
+  // A document never saved has no file to reopen; an empty line for it
+  // would only be told as missing at the next start.
   std::vector<std::string> paths;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (host_.tabs.InUse(slot)) {
+    if (host_.tabs.InUse(slot) && !host_.tabs.At(slot).file_path.empty()) {
       paths.push_back(host_.tabs.At(slot).file_path);
     }
   }

@@ -73,7 +73,8 @@ class DocumentFiles {
     current_list_file_ = path;
   }
 
-  // Writes the paths of the open documents, in slot order, as a list file.
+  // Writes the paths of the open documents that have files, in slot order,
+  // as a list file.
   // At exit, into the per-user folder (made when missing); a failure keeps
   // the old session and says nothing.
   void SaveLastSession();

@@ -216,11 +216,13 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   EXPECT_EQ(Recent(0), b);
 }
 
-// An unnamed document keeps its line. Quit writes the same list as the
-// last session: the end-to-end session run.
-TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
+// An unnamed document has no file to reopen, so it has no line, first or
+// between others. Quit writes the same list as the last session: the
+// end-to-end session run.
+TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.css", "B");
+  window_.NewTab("new.html");
   Open(a);
   window_.NewTab("new.html");
   Open(b);
@@ -228,7 +230,7 @@ TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
   Trigger("save_session");
   EXPECT_EQ(fakes_.dialogs.offered_filters.back(),
             ListFileFilters(window_.Lang()));
-  EXPECT_EQ(folder_.Read("work"), a + "\r\n\r\n" + b);
+  EXPECT_EQ(folder_.Read("work"), a + "\r\n" + b);
 }
 
 // The editor keeps every byte of 8-bit and UTF-8 text, NUL included.
