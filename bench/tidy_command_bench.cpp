@@ -60,7 +60,7 @@ double Milliseconds(Clock::duration duration) {
   return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-// tidy -raw -q -c file >file.out 2>file.err
+// tidy -utf8 -q -c file >file.out 2>file.err
 Clock::duration TidyAlone(const std::string& file) {
   const std::string output = file + ".out";
   const std::string errors = file + ".err";
@@ -70,7 +70,7 @@ Clock::duration TidyAlone(const std::string& file) {
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(),
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  char* argv[] = {const_cast<char*>("tidy"),       const_cast<char*>("-raw"),
+  char* argv[] = {const_cast<char*>("tidy"),       const_cast<char*>("-utf8"),
                   const_cast<char*>("-q"),         const_cast<char*>("-c"),
                   const_cast<char*>(file.c_str()), nullptr};
   const Clock::time_point start = Clock::now();

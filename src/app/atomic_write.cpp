@@ -116,8 +116,11 @@ void RemoveStaleTemporaryFiles(const std::string& target) {
     if (!IsTemporaryNameFor(name, stem)) continue;
     const std::string path = folder + "/" + name;
     // It carries the document's permissions, which may allow only writing.
-    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    int fd =
+        ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+      fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    }
     if (fd < 0) continue;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(path.c_str());
     ::close(fd);

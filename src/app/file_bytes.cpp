@@ -1,16 +1,10 @@
 #include "app/file_bytes.h"
 
-#include <cstdio>
-#include <memory>
-
+#include "app/regular_file.h"
 #include "app/text_util.h"
 
 namespace quillory {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 bool HasOnlyLfLineEnds(std::string_view text) {
   return text.find('\n') != std::string_view::npos &&
@@ -20,7 +14,7 @@ bool HasOnlyLfLineEnds(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+  ReadableFile file = OpenRegularFile(path);
   if (!file) return std::nullopt;
   std::string bytes;
   char buffer[1 << 16];
@@ -28,7 +22,6 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
   while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
     bytes.append(buffer, count);
   }
-  // A folder opens on Linux but fails on the first read.
   if (std::ferror(file.get())) return std::nullopt;
   return bytes;
 }

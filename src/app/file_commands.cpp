@@ -1,5 +1,6 @@
 #include "app/file_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "app/text_util.h"
@@ -8,6 +9,21 @@ namespace quillory {
 
 std::string_view FileNameOfPath(std::string_view path) {
   return AfterLast(path, '/');
+}
+
+std::string MissingFilesMessage(const std::vector<std::string>& names,
+                                std::string_view more_names) {
+  constexpr size_t kShown = 10;
+  if (names.empty()) return "";
+  std::string message(kFileMissingMessage);
+  for (size_t i = 0; i < std::min(names.size(), kShown); ++i) {
+    message += "\r\n" + names[i];
+  }
+  if (names.size() > kShown) {
+    message += "\r\n" + Join(Split(more_names, "%1"),
+                             std::to_string(names.size() - kShown));
+  }
+  return message;
 }
 
 std::string LoadingStatus(const LangTable& lang) {

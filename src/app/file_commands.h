@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/document_slots.h"
 #include "app/lang_table.h"
@@ -13,9 +14,18 @@ namespace quillory {
 inline constexpr std::string_view kFileMissingMessage = "File doesn't exist!";
 inline constexpr std::string_view kOpenedStatus = "OK";
 inline constexpr std::string_view kSaveAsStatus = "Подождите";  // UTF-8
+// In English where the language has no "MoreMissingFiles" caption.
+inline constexpr std::string_view kMoreMissingFilesMessage = "... and %1 more";
 // In English where the language has no "DocumentLimit" caption.
 inline constexpr std::string_view kDocumentLimitMessage =
     "Quillory keeps at most ten documents open. Close one to open another.";
+
+// The names of a list that could not be opened, told at once: the
+// missing-file message, then the first ten names one a line, then
+// `more_names` with "%1" replaced by how many names are left out. Empty
+// when no name failed.
+std::string MissingFilesMessage(const std::vector<std::string>& names,
+                                std::string_view more_names);
 
 // Interface texts the file commands show.
 inline constexpr int kLoadingText = 59;

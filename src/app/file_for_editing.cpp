@@ -7,17 +7,13 @@
 #include <vector>
 
 #include "app/file_commands.h"
+#include "app/regular_file.h"
 #include "editor/text_encoding.h"
 
 namespace quillory {
 namespace {
 
 constexpr size_t kPieceBytes = 1 << 20;
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The longest line as FileSurvey::longest_line counts it, fed piece by
 // piece.
@@ -80,7 +76,7 @@ size_t WholeSequences(std::string_view bytes) {
 }  // namespace
 
 std::optional<FileSurvey> SurveyFile(const std::string& path) {
-  File file(std::fopen(path.c_str(), "rb"));
+  ReadableFile file = OpenRegularFile(path);
   if (!file) return std::nullopt;
   FileSurvey survey;
   LineMeter lines;
@@ -115,7 +111,7 @@ std::optional<FileSurvey> SurveyFile(const std::string& path) {
 
 bool ReadForEditing(const std::string& path, LineEnds line_ends,
                     const std::function<void(std::string_view)>& take) {
-  File file(std::fopen(path.c_str(), "rb"));
+  ReadableFile file = OpenRegularFile(path);
   if (!file) return false;
   std::vector<char> buffer(kPieceBytes);
   std::string held;

@@ -22,7 +22,7 @@ std::vector<std::string> ListFileEntries(std::string_view text);
 
 // The text of a list file naming `names` in order: CR LF between them and
 // none after the last, so one name gives no line end at all. An empty name
-// (a document never saved) stays an empty line.
+// stays an empty line.
 std::string ListFileText(const std::vector<std::string>& names);
 
 // ListFileEntries of the file's bytes; a file that cannot be read lists

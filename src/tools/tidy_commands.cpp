@@ -18,12 +18,9 @@ struct TidyOptions {
 // NOTE: the installed Tidy reads -xml as "the input is XML" and writes no
 // page for HTML; -asxml is the option that converts a page to XML.
 constexpr TidyOptions kTidyOptions[] = {
-    {TidyCommand::kCheck, " -raw -e "},
-    {TidyCommand::kClean, " -raw -q -c "},
-    {TidyCommand::kUpperCase, " -raw -u "},
-    {TidyCommand::kToXml, " -raw -asxml "},
-    {TidyCommand::kToXhtml, " -raw -asxhtml "},
-    {TidyCommand::kToHtml, " -raw -ashtml "},
+    {TidyCommand::kCheck, " -e "},         {TidyCommand::kClean, " -q -c "},
+    {TidyCommand::kUpperCase, " -u "},     {TidyCommand::kToXml, " -asxml "},
+    {TidyCommand::kToXhtml, " -asxhtml "}, {TidyCommand::kToHtml, " -ashtml "},
 };
 
 static_assert(RowsInCommandOrder(kTidyOptions));
@@ -32,15 +29,24 @@ std::string_view OptionsOf(TidyCommand command) {
   return kTidyOptions[static_cast<size_t>(command)].options;
 }
 
+// NOTE: -raw writes each character as the low byte of its code point, so
+// an entity or a UTF-8 character comes back as a stray byte. An 8-bit
+// page gets entities for everything beyond ASCII (-win1252 writes ASCII):
+// Tidy's Windows-1252 output drops the characters that code page lacks.
+std::string_view EncodingOption(TextEncoding encoding) {
+  return encoding == TextEncoding::kUtf8 ? " -utf8" : " -win1252";
+}
+
 // When the input file could not be written, the document stays and the
 // reason is shown.
 class TidyJob : public ToolJob {
  public:
-  TidyJob(TidyCommand command, std::string_view text, const AppEnvironment& env)
+  TidyJob(TidyCommand command, std::string_view text, TextEncoding encoding,
+          const AppEnvironment& env)
       : command_(command), input_(env.temp_folder, "tmp.html", text) {
     if (input_.error().empty()) {
       command_line_ = TidyCommandLine(TidyProgram(env.program_folder), command,
-                                      input_.path());
+                                      encoding, input_.path());
     }
   }
 
@@ -67,8 +73,10 @@ std::string TidyProgram(const std::string& program_folder) {
 }
 
 std::string TidyCommandLine(std::string_view program, TidyCommand command,
+                            TextEncoding encoding,
                             std::string_view input_path) {
-  return Quoted(program) + std::string(OptionsOf(command)) + Quoted(input_path);
+  return Quoted(program) + std::string(EncodingOption(encoding)) +
+         std::string(OptionsOf(command)) + Quoted(input_path);
 }
 
 ErrorRoute TidyErrorRoute(TidyCommand command) {
@@ -77,13 +85,15 @@ ErrorRoute TidyErrorRoute(TidyCommand command) {
 }
 
 std::unique_ptr<ToolJob> MakeTidyJob(TidyCommand command, std::string_view text,
+                                     TextEncoding encoding,
                                      const AppEnvironment& env) {
-  return std::make_unique<TidyJob>(command, text, env);
+  return std::make_unique<TidyJob>(command, text, encoding, env);
 }
 
 ToolResult RunTidy(ProcessRunner& runner, TidyCommand command,
-                   std::string_view text, const AppEnvironment& env) {
-  return RunJob(runner, TidyJob(command, text, env));
+                   std::string_view text, TextEncoding encoding,
+                   const AppEnvironment& env) {
+  return RunJob(runner, TidyJob(command, text, encoding, env));
 }
 
 }  // namespace quillory

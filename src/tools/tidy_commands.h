@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "editor/text_encoding.h"
 #include "platform/app_environment.h"
 #include "tools/process_run.h"
 #include "tools/process_runner.h"
@@ -26,21 +27,25 @@ enum class TidyCommand {
 // there, else "tidy", found on PATH.
 std::string TidyProgram(const std::string& program_folder);
 
-// The quoted program, the command's options, the quoted input file.
+// The quoted program, the option that reads and writes the document's
+// encoding, the command's options, the quoted input file.
 std::string TidyCommandLine(std::string_view program, TidyCommand command,
-                            std::string_view input_path);
+                            TextEncoding encoding, std::string_view input_path);
 
 // The check shows Tidy's messages as they came, among its output; the other
 // commands keep them apart from the page Tidy writes.
 ErrorRoute TidyErrorRoute(TidyCommand command);
 
 // The command on the document's text, which goes to Tidy through a
-// temporary file that lasts as long as the job.
+// temporary file that lasts as long as the job. What Tidy writes back is
+// in the same encoding, every character kept.
 std::unique_ptr<ToolJob> MakeTidyJob(TidyCommand command, std::string_view text,
+                                     TextEncoding encoding,
                                      const AppEnvironment& env);
 
 // The whole command, waiting for Tidy.
 ToolResult RunTidy(ProcessRunner& runner, TidyCommand command,
-                   std::string_view text, const AppEnvironment& env);
+                   std::string_view text, TextEncoding encoding,
+                   const AppEnvironment& env);
 
 }  // namespace quillory

@@ -37,8 +37,7 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
   }
   const std::optional<FileSurvey> survey = SurveyFile(file_name);
   if (!survey) {
-    host_.dialogs.ShowMessage(std::string(kFileMissingMessage),
-                              MessageIcon::kError);
+    TellMissing(file_name);
     return;
   }
   // Told before anything is asked about the file, which could not open.
@@ -52,14 +51,39 @@ void DocumentFiles::OpenFile(const std::string& file_name, bool add_to_recent) {
   OpenDocument(file_name, *survey, add_to_recent);
 }
 
+// What the list (and the lists it names) could not open is told once at
+// the end, so a list of thousands of names asks for one answer, not one
+// each.
 void DocumentFiles::OpenList(const std::string& file_name, bool add_to_recent) {
   if (!lists_in_progress_.insert(file_name).second) return;
   for (const std::string& entry : ReadListFile(file_name)) {
     OpenFile(entry, false);
   }
   lists_in_progress_.erase(file_name);
+  if (lists_in_progress_.empty()) TellListFailures();
   if (add_to_recent) Remember(file_name);
   current_list_file_ = file_name;
+}
+
+void DocumentFiles::TellListFailures() {
+  ListFailures failures = std::exchange(list_failures_, {});
+  if (!failures.missing.empty()) {
+    host_.dialogs.ShowMessage(
+        MissingFilesMessage(failures.missing,
+                            host_.captions.FindOr("MoreMissingFiles",
+                                                  kMoreMissingFilesMessage)),
+        MessageIcon::kError);
+  }
+  if (failures.no_room) TellNoRoom();
+}
+
+void DocumentFiles::TellMissing(const std::string& file_name) {
+  if (!lists_in_progress_.empty()) {
+    list_failures_.missing.push_back(file_name);
+    return;
+  }
+  host_.dialogs.ShowMessage(std::string(kFileMissingMessage),
+                            MessageIcon::kError);
 }
 
 void DocumentFiles::OpenDocument(const std::string& file_name,
@@ -77,10 +101,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
         rich.EndBytes();
         return read;
       });
-  if (slot == kUnreadable) {
-    host_.dialogs.ShowMessage(std::string(kFileMissingMessage),
-                              MessageIcon::kError);
-  }
+  if (slot == kUnreadable) TellMissing(file_name);
   if (slot < 0) return;
   if (add_to_recent) Remember(file_name);
   host_.tabs.At(slot).saved = true;
@@ -258,9 +279,11 @@ void DocumentFiles::CloseAll() {
 }
 
 WriteResult DocumentFiles::SaveSession(const std::string& file_name) {
+  // A document never saved has no file to reopen; an empty line for it
+  // would only be told as missing at the next start.
   std::vector<std::string> paths;
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (host_.tabs.InUse(slot)) {
+    if (host_.tabs.InUse(slot) && !host_.tabs.At(slot).file_path.empty()) {
       paths.push_back(host_.tabs.At(slot).file_path);
     }
   }
@@ -304,10 +327,18 @@ void DocumentFiles::AddToProject() {
 // Told rather than seeing nothing happen.
 bool DocumentFiles::HasRoom() {
   if (!host_.tabs.Free().Empty()) return true;
+  if (lists_in_progress_.empty()) {
+    TellNoRoom();
+  } else {
+    list_failures_.no_room = true;
+  }
+  return false;
+}
+
+void DocumentFiles::TellNoRoom() {
   host_.dialogs.ShowMessage(
       host_.captions.FindOr("DocumentLimit", kDocumentLimitMessage),
       MessageIcon::kInformation);
-  return false;
 }
 
 bool DocumentFiles::Written(const WriteResult& result) {

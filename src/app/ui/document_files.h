@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/atomic_write.h"
 #include "app/document_line_ends.h"
@@ -73,7 +74,8 @@ class DocumentFiles {
     current_list_file_ = path;
   }
 
-  // Writes the paths of the open documents, in slot order, as a list file.
+  // Writes the paths of the open documents that have files, in slot order,
+  // as a list file.
   // At exit, into the per-user folder (made when missing); a failure keeps
   // the old session and says nothing.
   void SaveLastSession();
@@ -107,7 +109,12 @@ class DocumentFiles {
   bool WriteActive(const std::string& path);
   WriteResult SaveSession(const std::string& file_name);
   void CloseActive();
+  // Says there is no free slot, or notes it when a list is opening.
   bool HasRoom();
+  void TellNoRoom();
+  // Says `file_name` cannot be opened, or notes it when a list is opening.
+  void TellMissing(const std::string& file_name);
+  void TellListFailures();
   // Shows why a write failed; true when it succeeded.
   bool Written(const WriteResult& result);
   void Remember(const std::string& file_name);
@@ -119,6 +126,12 @@ class DocumentFiles {
   // List files being opened, so a list that names itself (or a loop of
   // lists) is opened once instead of forever.
   std::set<std::string> lists_in_progress_;
+  // What the lists in progress could not open, told when the first ends.
+  struct ListFailures {
+    std::vector<std::string> missing;
+    bool no_room = false;
+  };
+  ListFailures list_failures_;
 };
 
 }  // namespace quillory

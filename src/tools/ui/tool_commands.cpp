@@ -39,7 +39,8 @@ void ToolCommands::RunTidy(TidyCommand command) {
   if (Running()) return;
   source_ = kTidySource;
   if (command == TidyCommand::kCheck) ShowOutput();
-  Start(MakeTidyJob(command, host_.rich->Bytes(), host_.environment),
+  Start(MakeTidyJob(command, host_.rich->Bytes(), host_.rich->Encoding(),
+                    host_.environment),
         Colouring::kWholeText);
 }
 

@@ -85,6 +85,25 @@ TEST(CloseQuestionTest, OnlyUnsavedDocumentsAskEvenWithAShortLanguageFile) {
 }
 
 // Scintilla ends a line at a lone CR as well as at LF.
+// A list naming thousands of missing files is told in one message of a
+// readable length.
+TEST(MissingFilesMessageTest, NamesTheFirstTenAndCountsTheRest) {
+  const std::string ten =
+      "f0\r\nf1\r\nf2\r\nf3\r\nf4\r\nf5\r\nf6\r\nf7\r\nf8\r\nf9";
+  const std::pair<int, std::string> rows[] = {
+      {0, ""},
+      {1, "File doesn't exist!\r\nf0"},
+      {10, "File doesn't exist!\r\n" + ten},
+      {11, "File doesn't exist!\r\n" + ten + "\r\n... and 1 more"},
+      {2000, "File doesn't exist!\r\n" + ten + "\r\n... and 1990 more"},
+  };
+  for (const auto& [count, message] : rows) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back("f" + std::to_string(i));
+    EXPECT_EQ(MissingFilesMessage(names, "... and %1 more"), message) << count;
+  }
+}
+
 TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
   testing::TestFolder folder;
   const auto question = [&folder](const char* name, const std::string& text) {

@@ -1,6 +1,8 @@
 #include "app/text_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <tuple>
@@ -37,6 +39,31 @@ TEST(ReadFileTest, EveryByteOrNothingForMissingFilesAndFolders) {
   EXPECT_FALSE(SurveyFile(folder.Path("missing")));
   EXPECT_FALSE(SurveyFile(folder.Path("")));
   EXPECT_EQ(ReadTextFile(folder.Path("missing.html")), "");
+}
+
+// Only a regular file is read: anything else could hand out bytes for
+// ever or wait for a writer that never comes.
+TEST(ReadFileTest, RefusesWhatIsNotARegularFileWithoutWaiting) {
+  testing::TestFolder folder;
+  const std::string fifo = folder.Path("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string link = folder.Path("link");
+  ASSERT_EQ(symlink(fifo.c_str(), link.c_str()), 0);
+  const std::tuple<const char*, std::string, bool> rows[] = {
+      {"a regular file", folder.Write("page.html", "x"), true},
+      {"a folder", folder.Path(""), false},
+      {"a FIFO", fifo, false},
+      {"a device", "/dev/zero", false},
+      {"a link to a FIFO", link, false},
+  };
+  for (const auto& [rule, path, read] : rows) {
+    EXPECT_EQ(ReadFileBytes(path).has_value(), read) << rule;
+    EXPECT_EQ(SurveyFile(path).has_value(), read) << rule;
+    EXPECT_EQ(
+        ReadForEditing(path, LineEnds::kAsStored, [](std::string_view) {}),
+        read)
+        << rule;
+  }
 }
 
 // The editor holds CR LF only where every stored line end was LF, and saving

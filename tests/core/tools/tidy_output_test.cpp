@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "app/text_util.h"
 #include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"
 #include "tools/tidy_commands.h"
@@ -96,8 +97,8 @@ TEST(TidyCommandsTest, PrefersTheShippedTidyAndQuotesBothPaths) {
   folder.Write("my program/plug-ins/tidy/tidy", "");
   fs::permissions(shipped, fs::perms::owner_exec, fs::perm_options::add);
   EXPECT_EQ(TidyCommandLine(TidyProgram(program), TidyCommand::kClean,
-                            "/t m p/tmp.html"),
-            "\"" + shipped + "\" -raw -q -c \"/t m p/tmp.html\"");
+                            TextEncoding::kUtf8, "/t m p/tmp.html"),
+            "\"" + shipped + "\" -utf8 -q -c \"/t m p/tmp.html\"");
 }
 
 TEST(RunTidyTest, InstalledTidyGivesTheExpectedResults) {
@@ -107,11 +108,55 @@ TEST(RunTidyTest, InstalledTidyGivesTheExpectedResults) {
   const AppEnvironment env = folder.ProgramEnvironment(false);
   ProcessRunner runner;
   for (const testing::TidyCase& c : kTidyCases) {
-    EXPECT_EQ(
-        Shown(RunTidy(runner, c.command, ToolFixture(c.name, "input"), env)),
-        Expected(c.name, c.use));
+    EXPECT_EQ(Shown(RunTidy(runner, c.command, ToolFixture(c.name, "input"),
+                            TextEncoding::kUtf8, env)),
+              Expected(c.name, c.use));
   }
   EXPECT_TRUE(fs::is_empty(env.temp_folder));
+}
+
+// The paragraph of a page, or what else the command gave.
+std::string Compared(const ToolResult& result) {
+  const std::string lower = ToLowerAscii(result.text);
+  const size_t start = lower.find("<p>");
+  const size_t end = lower.find("</p>");
+  if (result.use != ToolResultUse::kReplaceDocument ||
+      end == std::string::npos) {
+    return Shown(result);
+  }
+  return result.text.substr(start, end + 4 - start);
+}
+
+// Every command gives back the document's own encoding, each character
+// whole: UTF-8 as UTF-8, an 8-bit page in ASCII with entities for the
+// rest. é, €, — and a character beyond 16 bits, typed and as entities.
+TEST(RunTidyTest, KeepsEveryCharacterInTheDocumentsEncoding) {
+  setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
+  testing::TestFolder folder;
+  const AppEnvironment env = folder.ProgramEnvironment(false);
+  ProcessRunner runner;
+  const std::tuple<TextEncoding, std::string_view, std::string_view> rows[] = {
+      {TextEncoding::kUtf8, "\u00e9 \u20ac \u2014 \U0001F600 &euro;",
+       "\u00e9 \u20ac \u2014 \U0001F600 \u20ac"},
+      {TextEncoding::kWindows1252, "\xe9 \x80 \x97 &#x1F600; &euro;",
+       "&eacute; &euro; &mdash; &#128512; &euro;"},
+  };
+  for (const auto& [encoding, typed, kept] : rows) {
+    const std::string page =
+        "<!DOCTYPE html>\r\n<html><head><title>t</title></head><body><p>" +
+        std::string(typed) + "</p></body></html>\r\n";
+    for (const testing::TidyCase& c : kTidyCases) {
+      const std::string p = c.command == TidyCommand::kUpperCase ? "P" : "p";
+      const std::string expected =
+          c.command == TidyCommand::kCheck
+              ? "0: Info: Document content looks like HTML5\r\n"
+                "No warnings or errors were found"
+              : "<" + p + ">" + std::string(kept) + "</" + p + ">";
+      EXPECT_EQ(Compared(RunTidy(runner, c.command, page, encoding, env)),
+                expected)
+          << c.name;
+    }
+  }
 }
 
 TEST(RunTidyTest, KeepsTheDocumentWhenItCannotBeHandedOver) {
@@ -119,7 +164,8 @@ TEST(RunTidyTest, KeepsTheDocumentWhenItCannotBeHandedOver) {
   AppEnvironment env = folder.ProgramEnvironment(false);
   env.temp_folder = folder.Path("missing/");
   ProcessRunner runner;
-  const ToolResult result = RunTidy(runner, TidyCommand::kClean, "<p>", env);
+  const ToolResult result =
+      RunTidy(runner, TidyCommand::kClean, "<p>", TextEncoding::kUtf8, env);
   EXPECT_EQ(result.use, ToolResultUse::kShowMessages);
   EXPECT_NE(result.text.find(env.temp_folder), std::string::npos);
 }

@@ -9,6 +9,7 @@
 
 #include "app/file_commands.h"
 #include "app/file_filters.h"
+#include "app/text_util.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/recovery_keeper.h"
 #include "support/window_test.h"
@@ -101,6 +102,23 @@ TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(window_.Files().CurrentListFile(), empty);
   EXPECT_EQ(Recent(0), empty);
+}
+
+// A list of thousands of names, missing or more than the slots hold, is
+// told once each way, not once a name.
+TEST_F(DocumentFilesTest, ListOfManyFailingNamesIsToldInOneMessage) {
+  const std::string a = folder_.Write("a.html", "A");
+  std::vector<std::string> names;
+  for (int i = 0; i < 1000; ++i) {
+    names.push_back(folder_.Path("gone" + std::to_string(i)));
+    names.push_back(a);
+  }
+  Open(folder_.Write("big.qlp", Join(names, "\r\n")));
+  EXPECT_EQ(OpenedCount(), kSlotCount);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[0].find("gone10"), std::string::npos);
+  EXPECT_NE(Messages()[0].find("gone9\r\n... and 990 more"), std::string::npos);
+  EXPECT_EQ(Messages()[1], kDocumentLimitMessage);
 }
 
 TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
@@ -216,11 +234,13 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   EXPECT_EQ(Recent(0), b);
 }
 
-// An unnamed document keeps its line. Quit writes the same list as the
-// last session: the end-to-end session run.
-TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
+// An unnamed document has no file to reopen, so it has no line, first or
+// between others. Quit writes the same list as the last session: the
+// end-to-end session run.
+TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.css", "B");
+  window_.NewTab("new.html");
   Open(a);
   window_.NewTab("new.html");
   Open(b);
@@ -228,7 +248,7 @@ TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
   Trigger("save_session");
   EXPECT_EQ(fakes_.dialogs.offered_filters.back(),
             ListFileFilters(window_.Lang()));
-  EXPECT_EQ(folder_.Read("work"), a + "\r\n\r\n" + b);
+  EXPECT_EQ(folder_.Read("work"), a + "\r\n" + b);
 }
 
 // The editor keeps every byte of 8-bit and UTF-8 text, NUL included.
