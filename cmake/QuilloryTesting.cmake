@@ -8,7 +8,8 @@ set(QUILLORY_TEST_TOOLS ${CMAKE_BINARY_DIR}/test-tools)
 file(REMOVE_RECURSE ${QUILLORY_TEST_TOOLS})
 file(MAKE_DIRECTORY ${QUILLORY_TEST_TOOLS})
 foreach(tool
-    sh bash env cat cp mv rm ln ls mkdir mktemp rmdir chmod touch stat
+    sh bash env cat cp mv rm ln ls mkdir mkfifo mktemp rmdir chmod chown touch stat
+    whoami nohup setsid flock md5sum sha256sum base64 expr yes ss unshare ip
     readlink realpath dirname basename head tail wc cut tr sort uniq od cmp
     diff seq sleep timeout true false test printf echo date id tee xargs find
     grep sed awk mawk kill pkill pgrep ps nproc which file sync du tar gzip
