@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kLockName = "lock";
+constexpr std::string_view kClosedName = "closed";
 
 // The instance's folder name: its start time in nanoseconds (19 digits
 // until 2286, so names sort by age) and its process id.
@@ -57,6 +58,16 @@ std::optional<size_t> ParseCount(std::string_view& text, char end) {
 
 std::string EntryName(int slot) { return "slot" + std::to_string(slot); }
 
+void ReadEntries(const std::string& folder, std::vector<RecoveredText>& texts) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const std::optional<std::string> bytes =
+        ReadFileBytes(folder + EntryName(slot));
+    if (!bytes) continue;
+    std::optional<RecoveredText> text = ParseRecoveryEntry(*bytes);
+    if (text) texts.push_back(std::move(*text));
+  }
+}
+
 }  // namespace
 
 std::string RecoveryEntryText(const RecoveredText& text) {
@@ -78,13 +89,18 @@ std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text) {
                        std::string(text.substr(*caption_size + *path_size))};
 }
 
-std::string RecoveryQuestion(const std::vector<RecoveredText>& texts,
+std::string RecoveryQuestion(const StaleTexts& stale,
                              const NamedCaptions& captions) {
   std::string question =
-      captions.FindOr("Recovery.Ended",
-                      "Quillory ended before these documents were saved:") +
+      (stale.end == ProgramEnd::kCut
+           ? captions.FindOr(
+                 "Recovery.Ended",
+                 "Quillory ended before these documents were saved:")
+           : captions.FindOr(
+                 "Recovery.Closed",
+                 "These documents were not saved when Quillory closed:")) +
       "\n\n";
-  for (const RecoveredText& text : texts) {
+  for (const RecoveredText& text : stale.texts) {
     question += text.caption;
     if (!text.file_path.empty()) question += "  (" + text.file_path + ")";
     question += "\n";
@@ -141,7 +157,15 @@ void RecoveryStore::Remove(int slot) {
   fs::remove(EntryPath(slot), ignored);
 }
 
-std::vector<RecoveredText> RecoveryStore::ClaimStale() {
+// An empty file beside the entries; a write cannot fail in a way that
+// loses text, at worst the next start calls a quit a kill.
+void RecoveryStore::MarkClosed() {
+  if (own_lock_ < 0) return;
+  static_cast<void>(WriteTextFile(own_folder_ + std::string(kClosedName), "",
+                                  WriteMode::kReplace));
+}
+
+StaleTexts RecoveryStore::ClaimStale() {
   std::vector<std::string> folders;
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(root_, error)) {
@@ -151,20 +175,19 @@ std::vector<RecoveredText> RecoveryStore::ClaimStale() {
     }
   }
   std::sort(folders.begin(), folders.end());
-  std::vector<RecoveredText> texts;
+  StaleTexts stale;
   for (const std::string& folder : folders) {
     const int lock = LockFolder(folder, 0);
     if (lock < 0) continue;
     claimed_.push_back({folder, lock});
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-      const std::optional<std::string> bytes =
-          ReadFileBytes(folder + EntryName(slot));
-      if (!bytes) continue;
-      std::optional<RecoveredText> text = ParseRecoveryEntry(*bytes);
-      if (text) texts.push_back(std::move(*text));
+    const size_t before = stale.texts.size();
+    ReadEntries(folder, stale.texts);
+    if (stale.texts.size() > before &&
+        !fs::exists(folder + std::string(kClosedName))) {
+      stale.end = ProgramEnd::kCut;
     }
   }
-  return texts;
+  return stale;
 }
 
 void RecoveryStore::DiscardClaimed() {

@@ -25,9 +25,19 @@ std::string RecoveryEntryText(const RecoveredText& text);
 // damaged file).
 std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text);
 
+// How the instances that left entries ended: closed by the user (quitting
+// asks nothing, so the unsaved text is kept), or cut short by a kill or a
+// crash.
+enum class ProgramEnd { kClosed, kCut };
+
+struct StaleTexts {
+  std::vector<RecoveredText> texts;
+  ProgramEnd end = ProgramEnd::kClosed;  // kCut when any of them was
+};
+
 // The question that offers the recovered documents back, one a line, in
 // the interface language.
-std::string RecoveryQuestion(const std::vector<RecoveredText>& texts,
+std::string RecoveryQuestion(const StaleTexts& stale,
                              const NamedCaptions& captions);
 
 // The recovery store under `root`: each running instance keeps its entries
@@ -44,11 +54,13 @@ class RecoveryStore {
   // Writes atomically, so a failed write leaves the older entry in place.
   [[nodiscard]] WriteResult Write(int slot, const RecoveredText& text);
   void Remove(int slot);
+  // The instance is being closed by the user, not cut short.
+  void MarkClosed();
 
   // The entries of instances that are gone, oldest instance first and in
   // slot order within one. Their folders stay locked by this instance
   // until DiscardClaimed removes them.
-  std::vector<RecoveredText> ClaimStale();
+  StaleTexts ClaimStale();
   void DiscardClaimed();
 
  private:

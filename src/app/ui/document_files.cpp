@@ -110,10 +110,17 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
   host_.show_path_caption(slot);
 }
 
+// The tab of the file is the session's, so the file is not open twice; a
+// tab that is changed already (the same file open twice) is left alone.
 bool DocumentFiles::Reopen(const RecoveredText& text) {
-  if (!HasRoom()) return false;
-  const int slot = LoadHeldText(text.caption, text.file_path, text.bytes);
-  if (slot < 0) return false;
+  int slot = UnchangedTabOf(text.file_path);
+  if (slot >= 0) {
+    ReplaceHeldText(slot, text.bytes);
+  } else {
+    if (!HasRoom()) return false;
+    slot = LoadHeldText(text.caption, text.file_path, text.bytes);
+    if (slot < 0) return false;
+  }
   DocumentTabs& tabs = host_.tabs;
   tabs.At(slot).saved = false;
   if (!text.file_path.empty()) tabs.SetIcon(slot, IconForFile(text.file_path));
@@ -134,6 +141,31 @@ int DocumentFiles::LoadHeldText(const std::string& caption,
                           held.text = std::string();  // the editor has its own
                           return true;
                         });
+}
+
+int DocumentFiles::UnchangedTabOf(const std::string& file_path) const {
+  if (file_path.empty()) return -1;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    const DocumentTabs& tabs = host_.tabs;
+    if (tabs.InUse(slot) && tabs.At(slot).saved &&
+        tabs.At(slot).file_path == file_path) {
+      return slot;
+    }
+  }
+  return -1;
+}
+
+// As a load fills a tab: no snapshot, the history starts anew.
+void DocumentFiles::ReplaceHeldText(int slot, std::string bytes) {
+  host_.tabs.Activate(slot);
+  HeldText held = HoldForEditing(std::move(bytes));
+  host_.tabs.At(slot).line_ends = held.line_ends;
+  {
+    ScopedFlag parsing(host_.guards.parsing_now);
+    host_.rich.SetBytes(held.text);
+    host_.colour_whole_text();
+  }
+  host_.tabs.History(slot).TakeBase();
 }
 
 // Fills a new tab as a file load does, with an empty undo history; -1 when

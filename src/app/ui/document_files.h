@@ -63,9 +63,10 @@ class DocumentFiles {
   // history; with all ten slots taken, says so instead.
   void NewDocument(const std::string& caption, std::string text,
                    const QIcon& icon);
-  // A recovered document in a new tab under its caption and path, unsaved,
-  // and kept in the recovery store at once; false, with the user told,
-  // when all ten slots are taken.
+  // A recovered document, unsaved and kept in the recovery store at once:
+  // in the tab of its file when one holds the file unchanged, else in a
+  // new tab under its caption and path; false, with the user told, when
+  // all ten slots are taken.
   bool Reopen(const RecoveredText& text);
   // The list file opened or the project saved last; empty until then. It
   // is the project that AddToProject extends.
@@ -101,6 +102,8 @@ class DocumentFiles {
                     bool add_to_recent);
   int LoadHeldText(const std::string& caption, const std::string& file_path,
                    std::string bytes);
+  int UnchangedTabOf(const std::string& file_path) const;
+  void ReplaceHeldText(int slot, std::string bytes);
   int LoadIntoNewTab(const std::string& caption, const std::string& file_path,
                      LineEnds line_ends,
                      const std::function<bool(Editor&)>& fill);

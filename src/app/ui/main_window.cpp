@@ -79,8 +79,10 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
-  recovery_ = new RecoveryKeeper(*tabs_, rich_,
-                                 environment_.state_folder + "recovery/", this);
+  recovery_ =
+      new RecoveryKeeper({*tabs_, rich_, services_.dialogs, captions_,
+                          [this](std::string_view text) { SetStatus(text); }},
+                         environment_.state_folder + "recovery/", {}, this);
   BuildDocumentFiles();
   BuildToolCommands();
   BuildAidWindows();
@@ -186,7 +188,8 @@ void MainWindow::BuildToolCommands() {
        captions_, [this] { return tabs_->At(tabs_->ActiveSlot()).file_path; },
        [this] { change_->OnChange(); },
        [this](std::string_view text) { SetStatus(text); },
-       [this](bool held) { HoldDocuments(held); }, &LoadPageView},
+       [this](bool held) { HoldDocuments(held); }, &LoadPageView,
+       [this] { recovery_->WriteNow(); }},
       this);
 }
 
@@ -255,7 +258,8 @@ void MainWindow::BuildMenus() {
   rich_->SetContextActions({Action("Undo"), Action("Redo")});
   plugins_ = std::make_unique<PluginMenu>(
       PluginMenuHost{menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
-                     services_.dialogs, [this] { CallRichChange(); }});
+                     services_.dialogs, [this] { CallRichChange(); },
+                     [this] { recovery_->KeepBeforeRisk(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -307,12 +311,12 @@ void MainWindow::Init(const std::vector<std::string>& arguments) {
 
 // Entries that found no free slot stay for the next start.
 void MainWindow::OfferRecovery() {
-  const std::vector<RecoveredText> texts = recovery_->ClaimStale();
-  if (texts.empty()) return;
+  const StaleTexts stale = recovery_->ClaimStale();
+  if (stale.texts.empty()) return;
   bool all_reopened = true;
-  if (services_.dialogs.AskYesNo(RecoveryQuestion(texts, captions_),
+  if (services_.dialogs.AskYesNo(RecoveryQuestion(stale, captions_),
                                  MessageIcon::kWarning) == Answer::kYes) {
-    for (const RecoveredText& text : texts) {
+    for (const RecoveredText& text : stale.texts) {
       all_reopened = files_->Reopen(text) && all_reopened;
     }
   }
@@ -410,7 +414,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   preview_->Finish();
   emit Closing();
   aids_->CloseAbout();
-  recovery_->WriteNow();
+  recovery_->Finish();
   // A failed write leaves the old file in place; quitting goes on
   // regardless, since nobody is left to tell.
   static_cast<void>(WriteSettingsFile(environment_, settings_));

@@ -55,6 +55,7 @@ void PluginMenu::ShowEntry(int k, const std::string& caption) {
 }
 
 void PluginMenu::RunPlugin(int k) {
+  host_.keep_recovery_text();
   Editor& rich = host_.rich;
   const PluginRun run = plugins_->RunPlugin(
       k, rich.Bytes(), rich.SelectionStart(), rich.SelectionEnd());

@@ -28,6 +28,9 @@ struct PluginMenuHost {
   Dialogs& dialogs;
   // The change handling typing runs, after a plug-in replaced the text.
   std::function<void()> call_rich_change;
+  // Puts the unsaved text on disk, since a plug-in runs inside the program
+  // and may crash it.
+  std::function<void()> keep_recovery_text;
 };
 
 // The plug-in menu (`mplug`): one entry for each loaded plug-in, in load

@@ -2,44 +2,56 @@
 
 #include <utility>
 
-#include "app/document_line_ends.h"
+#include "app/named_captions.h"
 #include "app/ui/document_tabs.h"
 #include "editor/ui/editor.h"
+#include "platform/dialogs.h"
 
 namespace quillory {
 
-RecoveryKeeper::RecoveryKeeper(DocumentTabs& tabs, Editor* editor,
-                               std::string root, QObject* parent)
-    : QObject(parent), tabs_(tabs), editor_(editor), store_(std::move(root)) {
-  pause_.setSingleShot(true);
-  pause_.setInterval(kPauseMs);
-  connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
-  // Typing must stay cheap: a keystroke only restarts the timer.
-  connect(editor_, &Editor::TextEdited, this, &RecoveryKeeper::OnEdited);
-  connect(&tabs_, &DocumentTabs::Leaving, this, &RecoveryKeeper::WriteNow);
+RecoveryKeeper::RecoveryKeeper(RecoveryKeeperHost host, std::string root,
+                               RecoveryTimes times, QObject* parent)
+    : QObject(parent),
+      host_(std::move(host)),
+      writer_(std::move(root), [this](int slot, const WriteResult& result) {
+        QMetaObject::invokeMethod(
+            this, [this, slot, result] { OnWritten(slot, result); },
+            Qt::QueuedConnection);
+      }) {
+  for (QTimer* timer : {&pause_, &deadline_}) {
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
+  }
+  pause_.setInterval(times.pause);
+  deadline_.setInterval(times.deadline);
+  // Typing must stay cheap: a keystroke only restarts a timer.
+  connect(host_.editor, &Editor::TextEdited, this, &RecoveryKeeper::OnEdited);
+  connect(&host_.tabs, &DocumentTabs::Leaving, this, &RecoveryKeeper::WriteNow);
 }
 
 void RecoveryKeeper::OnEdited() {
+  if (!deadline_.isActive()) deadline_.start();
   changed_ = true;
   pause_.start();
 }
 
-// A failed write (a full disk) leaves the older entry in place and the
-// document marked as changed, so the next pause tries again.
+// NOTE: only the copy of the bytes is made here; a copy of tens of
+// megabytes takes milliseconds, the write to disk many times that.
 void RecoveryKeeper::WriteNow() {
   pause_.stop();
-  const int slot = tabs_.ActiveSlot();
+  deadline_.stop();
+  const int slot = host_.tabs.ActiveSlot();
   if (!changed_ || slot < 0) return;
-  const Document& document = tabs_.At(slot);
+  changed_ = false;
+  const Document& document = host_.tabs.At(slot);
   if (document.saved) {
     Forget(slot);
     return;
   }
-  changed_ =
-      !store_
-           .Write(slot, {tabs_.Caption(slot), document.file_path,
-                         BytesToStore(editor_->Bytes(), document.line_ends)})
-           .Succeeded();
+  writer_.Write(
+      slot,
+      {host_.tabs.Caption(slot), document.file_path, host_.editor->Bytes()},
+      document.line_ends);
 }
 
 void RecoveryKeeper::KeepActive() {
@@ -47,9 +59,37 @@ void RecoveryKeeper::KeepActive() {
   WriteNow();
 }
 
+void RecoveryKeeper::KeepBeforeRisk() {
+  WriteNow();
+  writer_.Wait();
+}
+
+void RecoveryKeeper::Finish() {
+  WriteNow();
+  writer_.MarkClosed();
+}
+
 void RecoveryKeeper::Forget(int slot) {
-  store_.Remove(slot);
-  if (slot == tabs_.ActiveSlot()) changed_ = false;
+  writer_.Remove(slot);
+  if (slot == host_.tabs.ActiveSlot()) changed_ = false;
+}
+
+// A failed write leaves the older entry in place; the document's text is
+// tried again at its next change, or now if it is still the one shown and
+// nothing newer was handed over.
+void RecoveryKeeper::OnWritten(int slot, const WriteResult& result) {
+  if (result.Succeeded()) return;
+  const std::string text =
+      host_.captions.FindOr("Recovery.Failed",
+                            "Unsaved text cannot be kept for recovery:") +
+      " " + result.error;
+  host_.set_status(text);
+  if (slot == host_.tabs.ActiveSlot() && !host_.tabs.At(slot).saved) {
+    changed_ = true;
+  }
+  if (failure_told_) return;
+  failure_told_ = true;
+  host_.dialogs.ShowMessage(text, MessageIcon::kWarning);
 }
 
 }  // namespace quillory

@@ -3,48 +3,78 @@
 #include <QObject>
 #include <QTimer>
 
+#include <chrono>
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
-#include "app/recovery_store.h"
+#include "app/recovery_writer.h"
 
 namespace quillory {
 
+class Dialogs;
 class DocumentTabs;
 class Editor;
+class NamedCaptions;
+
+// What the keeper needs of the main window; all of it outlives the keeper.
+struct RecoveryKeeperHost {
+  DocumentTabs& tabs;
+  Editor* editor;  // shows the active document
+  Dialogs& dialogs;
+  const NamedCaptions& captions;
+  std::function<void(std::string_view)> set_status;
+};
+
+struct RecoveryTimes {
+  // After the last keystroke.
+  std::chrono::milliseconds pause{2000};
+  // After the first change since the last write, however long typing goes
+  // on.
+  std::chrono::milliseconds deadline{5000};
+};
 
 // Keeps the text of the documents with unsaved changes in the recovery
-// store: once typing pauses, before another tab is shown and whenever the
-// program ends in a way it sees. Only the active document can change, so
-// it alone is written, and only when it changed since its last successful
-// write.
+// store: once typing pauses or the first change since the last write is
+// old enough, before another tab is shown, before a plug-in or a tool
+// changes it and whenever the program ends in a way it sees. Only the
+// active document can change, so it alone is written, and only when it
+// changed since its last write. The text is copied here; the writing is
+// done away from the user-interface thread.
 class RecoveryKeeper : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int kPauseMs = 2000;
+  RecoveryKeeper(RecoveryKeeperHost host, std::string root,
+                 RecoveryTimes times = {}, QObject* parent = nullptr);
 
-  RecoveryKeeper(DocumentTabs& tabs, Editor* editor, std::string root,
-                 QObject* parent = nullptr);
-
-  // Writes the active document now if it changed since its last write.
+  // Hands the active document to the writer now if it changed since its
+  // last write.
   void WriteNow();
-  // Writes the active document now whether or not it changed.
+  // Hands the active document to the writer now whether or not it changed.
   void KeepActive();
+  // WriteNow, and returns once the text is on disk: before what could end
+  // the program.
+  void KeepBeforeRisk();
+  // WriteNow, waits for the writes and marks them as left at a quit.
+  void Finish();
   // The document in `slot` was saved or closed: its entry goes.
   void Forget(int slot);
   // See RecoveryStore.
-  std::vector<RecoveredText> ClaimStale() { return store_.ClaimStale(); }
-  void DiscardClaimed() { store_.DiscardClaimed(); }
+  StaleTexts ClaimStale() { return writer_.ClaimStale(); }
+  void DiscardClaimed() { writer_.DiscardClaimed(); }
 
  private:
   void OnEdited();
+  void OnWritten(int slot, const WriteResult& result);
 
-  DocumentTabs& tabs_;
-  Editor* editor_;
-  RecoveryStore store_;
+  RecoveryKeeperHost host_;
   QTimer pause_;
+  QTimer deadline_;
   bool changed_ = false;
+  bool failure_told_ = false;
+  // Last, so its thread ends before the rest goes.
+  RecoveryWriter writer_;
 };
 
 }  // namespace quillory

@@ -55,6 +55,7 @@ void ToolCommands::RunPhp(PhpCommand command) {
 // NOTE: a job without a command line is not given to the runner, which
 // would run its last command again.
 void ToolCommands::Start(std::unique_ptr<ToolJob> job, Colouring colouring) {
+  host_.keep_recovery_text();
   job_ = std::move(job);
   colouring_ = colouring;
   if (!job_->CommandLine().empty()) {

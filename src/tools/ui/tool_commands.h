@@ -49,6 +49,8 @@ struct ToolCommandsHost {
   // once it has ended.
   std::function<void(bool)> hold_documents;
   PageViewFactory make_page_view;
+  // Keeps the unsaved text for recovery before a tool may replace it.
+  std::function<void()> keep_recovery_text;
 };
 
 // The HTML Tidy and PHP commands on the active document. One tool runs at

@@ -63,11 +63,36 @@ TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   ASSERT_TRUE(live.Write(0, {"live", "", "typing"}).Succeeded());
 
   RecoveryStore later(root);
-  EXPECT_TRUE(later.ClaimStale().empty());
+  EXPECT_TRUE(later.ClaimStale().texts.empty());
   gone.reset();
-  EXPECT_EQ(later.ClaimStale(), std::vector<RecoveredText>{kept});
+  EXPECT_EQ(later.ClaimStale().texts, std::vector<RecoveredText>{kept});
   later.DiscardClaimed();
-  EXPECT_TRUE(RecoveryStore(root).ClaimStale().empty());
+  EXPECT_TRUE(RecoveryStore(root).ClaimStale().texts.empty());
+}
+
+// A quit marks its entries, so the next start does not call it a crash;
+// one instance cut short among closed ones is.
+TEST(RecoveryStoreTest, TellsAQuitFromACut) {
+  testing::TestFolder folder;
+  const std::string root = folder.Path("recovery/");
+  const auto leave = [&root](ProgramEnd end) {
+    RecoveryStore store(root);
+    ASSERT_TRUE(store.Write(0, {"a", "", "1"}).Succeeded());
+    if (end == ProgramEnd::kClosed) store.MarkClosed();
+  };
+  leave(ProgramEnd::kClosed);
+  StaleTexts stale = RecoveryStore(root).ClaimStale();
+  EXPECT_EQ(stale.end, ProgramEnd::kClosed);
+  EXPECT_TRUE(RecoveryQuestion(stale, NamedCaptions())
+                  .starts_with("These documents were not saved when Quillory "
+                               "closed:\n\na\n"));
+  leave(ProgramEnd::kClosed);
+  leave(ProgramEnd::kCut);
+  stale = RecoveryStore(root).ClaimStale();
+  EXPECT_EQ(stale.end, ProgramEnd::kCut);
+  EXPECT_TRUE(RecoveryQuestion(stale, NamedCaptions())
+                  .starts_with("Quillory ended before these documents were "
+                               "saved:\n\na\na\n"));
 }
 
 }  // namespace

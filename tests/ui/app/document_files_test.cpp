@@ -39,6 +39,14 @@ class DocumentFilesTest : public testing::WindowTest {
     for (int slot = 0; slot < kSlotCount; ++slot) count += Tabs().InUse(slot);
     return count;
   }
+  // Entries in the recovery store of every window of the test.
+  int RecoveryEntries() {
+    QDirIterator it(QString::fromStdString(folder_.Path("home/state")),
+                    {"slot*"}, QDir::Files, QDirIterator::Subdirectories);
+    int found = 0;
+    for (; it.hasNext(); it.next()) ++found;
+    return found;
+  }
   // Makes the active document unsaved with `bytes`.
   void Edit(const std::string& bytes) {
     Rich().SetBytes(bytes);
@@ -272,21 +280,14 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
 // The window that typed is dropped without closing, as a killed program is.
 TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   const std::string path = folder_.Write("lf.html", "a\n\xff\n");
-  const auto entries = [this] {
-    QStringList found;
-    QDirIterator it(QString::fromStdString(folder_.Path("home/state")),
-                    {"slot*"}, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) found << it.next();
-    return found.size();
-  };
   const AppEnvironment environment = folder_.ProgramEnvironment(false);
   testing::FakeServices first_fakes;
   auto first =
       std::make_unique<MainWindow>(environment, first_fakes.Services());
   first->Files().OpenFile(path, false);
   QTest::keyClicks(first->ActiveEditor(), "yz");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return entries() == 1; },
-                              RecoveryKeeper::kPauseMs + 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; },
+                              RecoveryTimes{}.pause.count() + 2000));
   first.reset();
 
   testing::FakeServices fakes;
@@ -297,10 +298,61 @@ TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   DocumentTabs& tabs = second.Tabs();
   const int slot = tabs.ActiveSlot();
   EXPECT_FALSE(tabs.At(slot).saved);
-  EXPECT_EQ(entries(), 1);  // kept by the second window now
+  // Kept by the second window now.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; }));
   second.Files().Save();
   EXPECT_EQ(folder_.Read("lf.html"), "yza\n\xff\n");
-  EXPECT_EQ(entries(), 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 0; }));
+}
+
+// A killed session's texts go back into the session's own tabs rather
+// than beside them; after a Quit they are offered again without a claim
+// that the program ended early.
+TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFiles) {
+  const std::string a = folder_.Write("a.html", "A");
+  const std::string b = folder_.Write("b.html", "B");
+  folder_.Write("home/config/last_session.qlp", a + "\r\n" + b);
+  const AppEnvironment environment = folder_.ProgramEnvironment(false);
+  const auto start = [&](testing::FakeServices& fakes) {
+    auto window = std::make_unique<MainWindow>(environment, fakes.Services());
+    window->CurrentSettings().open_last_session = true;
+    window->Init({});
+    return window;
+  };
+  testing::FakeServices first_fakes;
+  auto first = start(first_fakes);
+  for (const int slot : {0, 1}) {
+    first->Tabs().Activate(slot);
+    QTest::keyClicks(first->ActiveEditor(), "x");
+  }
+  first->Tabs().Activate(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 2; }));
+  first.reset();
+
+  testing::FakeServices second_fakes;
+  second_fakes.dialogs.answers = {Answer::kYes};
+  auto second = start(second_fakes);
+  ASSERT_EQ(second_fakes.dialogs.questions.size(), 1u);
+  EXPECT_TRUE(
+      second_fakes.dialogs.questions[0].starts_with("Quillory ended before"));
+  DocumentTabs& tabs = second->Tabs();
+  const std::string texts[] = {"xA", "xB"};
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    EXPECT_EQ(tabs.InUse(slot), slot < 2) << slot;
+    if (slot >= 2) continue;
+    tabs.Activate(slot);
+    EXPECT_EQ(second->ActiveEditor()->Bytes(), texts[slot]);
+    EXPECT_FALSE(tabs.At(slot).saved);
+  }
+  second->close();
+  second.reset();
+
+  testing::FakeServices third_fakes;
+  third_fakes.dialogs.answers = {Answer::kNo};
+  start(third_fakes);
+  ASSERT_EQ(third_fakes.dialogs.questions.size(), 1u);
+  EXPECT_TRUE(third_fakes.dialogs.questions[0].starts_with(
+      "These documents were not saved when Quillory closed"));
 }
 
 }  // namespace

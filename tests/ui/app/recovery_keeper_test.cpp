@@ -1,0 +1,69 @@
+#include "app/ui/recovery_keeper.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "support/window_test.h"
+
+namespace quillory {
+namespace {
+
+// A second keeper beside the window's own, on the window's documents,
+// with a deadline short enough to reach while the test types and a pause
+// it never reaches.
+class RecoveryKeeperTest : public testing::WindowTest {
+ protected:
+  std::unique_ptr<RecoveryKeeper> Keeper(const std::string& root) {
+    return std::make_unique<RecoveryKeeper>(
+        RecoveryKeeperHost{window_.Tabs(), &Rich(), fakes_.dialogs,
+                           window_.Captions(),
+                           [this](std::string_view text) { status_ = text; }},
+        root,
+        RecoveryTimes{std::chrono::minutes(1), std::chrono::milliseconds(100)});
+  }
+  bool Kept(const std::string& root) {
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(root, error)) {
+      if (entry.path().filename().string().starts_with("slot")) return true;
+    }
+    return false;
+  }
+
+  std::string status_;
+};
+
+TEST_F(RecoveryKeeperTest, KeepsTheTextWhileTypingGoesOn) {
+  const std::string root = folder_.Path("store/");
+  const auto keeper = Keeper(root);
+  OpenFile("a.html", "A");
+  for (int key = 0; key < 200 && !Kept(root); ++key) {
+    Type("x");
+    QTest::qWait(10);
+  }
+  EXPECT_TRUE(Kept(root));
+}
+
+// Told on the status line at each failure, and in a message only once.
+TEST_F(RecoveryKeeperTest, SaysOnceThatTheStoreCannotBeWritten) {
+  const auto keeper = Keeper(folder_.Write("plain", "x") + "/store/");
+  OpenFile("a.html", "A");
+  for (int time = 0; time < 2; ++time) {
+    status_.clear();
+    Type("x");
+    keeper->WriteNow();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !status_.empty(); }));
+    EXPECT_TRUE(status_.starts_with("Unsaved text cannot be kept")) << status_;
+  }
+  ASSERT_EQ(fakes_.dialogs.messages.size(), 1u);
+  EXPECT_TRUE(
+      fakes_.dialogs.messages[0].starts_with("Unsaved text cannot be kept"));
+}
+
+}  // namespace
+}  // namespace quillory
