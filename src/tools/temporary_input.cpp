@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "app/atomic_write.h"
+#include "app/private_temp_folder.h"
 
 namespace quillory {
 
@@ -17,11 +17,11 @@ TemporaryInput::TemporaryInput(const std::string& temp_folder,
   }
   folder_ = folder;
   const std::string path = folder_ + "/" + file_name;
-  const WriteResult written = WriteTextFile(path, bytes, WriteMode::kReplace);
-  if (written.Succeeded()) {
+  const CreateResult created = CreateExclusiveFile(path, bytes);
+  if (created.Succeeded()) {
     path_ = path;
   } else {
-    error_ = written.error;
+    error_ = created.error;
   }
 }
 
