@@ -44,6 +44,8 @@ PrivateTempFolder::~PrivateTempFolder() {
 
 CreateResult CreateExclusiveFile(const std::string& path,
                                  std::string_view bytes) {
+  // A relative path would land wherever the program was started.
+  if (!path.starts_with('/')) return {false, "Cannot write \"" + path + "\"."};
   const int fd = open(
       path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return {errno == EEXIST, Failure(path)};
