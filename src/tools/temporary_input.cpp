@@ -11,7 +11,8 @@ TemporaryInput::TemporaryInput(const std::string& temp_folder,
                                const std::string& file_name,
                                std::string_view bytes) {
   std::string folder = temp_folder + "quillory-XXXXXX";
-  if (mkdtemp(folder.data()) == nullptr) {
+  // A relative folder would land wherever the program was started.
+  if (!folder.starts_with('/') || mkdtemp(folder.data()) == nullptr) {
     error_ = "Could not make a temporary folder in \"" + temp_folder + "\".";
     return;
   }
