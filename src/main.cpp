@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/large_blocks.h"
+#include "app/private_temp_folder.h"
 #include "app/ui/intro.h"
 #include "app/ui/main_window.h"
 #include "app/ui/recovery_keeper.h"
@@ -70,8 +71,12 @@ int main(int argc, char* argv[]) {
   quillory::QtDesktop desktop;
   quillory::FreedesktopFileTypes file_types(
       QCoreApplication::applicationFilePath().toStdString());
-  quillory::MainWindow window(quillory::DetectAppEnvironment(),
-                              {dialogs, desktop, file_types});
+  quillory::AppEnvironment environment = quillory::DetectAppEnvironment();
+  // Pages and copies for browsers and tools go where no other user can
+  // take their names.
+  const quillory::PrivateTempFolder private_temp(environment.temp_folder);
+  environment.temp_folder = private_temp.Path();
+  quillory::MainWindow window(environment, {dialogs, desktop, file_types});
   dialogs.SetParent(&window);
   quillory::EndOnTerminationSignals(&window);
   channel.SetReceiver([&window](const std::vector<std::string>& files) {

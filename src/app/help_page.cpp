@@ -32,12 +32,6 @@ std::string HelpFileName(double r) {
   return UpperHex(offset + kLowest) + ".html";
 }
 
-std::string HelpFilePath(std::string_view temp_folder, double r) {
-  std::string path(temp_folder);
-  if (!path.ends_with('/')) path += '/';
-  return path + HelpFileName(r);
-}
-
 std::string HelpPageBytes(std::string_view help_lng) {
   std::string bytes(help_lng);
   bytes += "\r\n";

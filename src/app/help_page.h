@@ -11,10 +11,6 @@ namespace quillory {
 // [0, 1) is clamped into it, so the name always has that form.
 std::string HelpFileName(double r);
 
-// `temp_folder` (AppEnvironment::temp_folder) + "/" unless it ends in one
-// + HelpFileName(r).
-std::string HelpFilePath(std::string_view temp_folder, double r);
-
 // What the help file holds: help.lng's bytes followed by CR LF.
 std::string HelpPageBytes(std::string_view help_lng);
 

@@ -2,14 +2,13 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace quillory {
 namespace {
@@ -27,48 +26,84 @@ void CloseFd(int& fd) {
   fd = -1;
 }
 
-// The child gets /dev/null as input, `output` and `errors` as its standard
-// output and error, and no other descriptor of ours (the program's own
-// pipes and sockets are not all close-on-exec). It leads a new process
-// group and starts with default signal handling and nothing blocked,
-// whatever this program has set for itself.
+void DefaultSignals() {
+  struct sigaction action {};
+  action.sa_handler = SIG_DFL;
+  for (int signal = 1; signal < NSIG; ++signal) {
+    sigaction(signal, &action, nullptr);
+  }
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+}
+
+// Runs in the child between fork and exec, so it calls only what is safe
+// there. The child gets /dev/null as input, `output` and `errors` as its
+// standard output and error, and no other descriptor of ours but `report`,
+// which is closed by a successful exec and otherwise carries its errno. It
+// leads a new process group and starts with default signal handling and
+// nothing blocked, whatever this program has set for itself.
+[[noreturn]] void ExecChild(char* const argv[], int output, int errors,
+                            int report, pid_t parent) {
+  EndWithParent(parent);
+  setpgid(0, 0);
+  DefaultSignals();
+  const int input = open("/dev/null", O_RDONLY);
+  dup2(input, STDIN_FILENO);
+  dup2(output, STDOUT_FILENO);
+  dup2(errors, STDERR_FILENO);
+  constexpr int kReport = STDERR_FILENO + 1;
+  if (report != kReport) dup3(report, kReport, O_CLOEXEC);
+  closefrom(kReport + 1);
+  execvp(argv[0], argv);
+  const int error = errno;
+  [[maybe_unused]] const ssize_t ignored = write(kReport, &error, sizeof error);
+  _exit(127);
+}
+
+// Starts the child as ExecChild says; 0, or the errno of a failed start.
 int Spawn(const std::vector<std::string>& words, int output, int errors,
           pid_t* pid) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null",
-                                   O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
-  posix_spawn_file_actions_adddup2(&actions, errors, STDERR_FILENO);
-  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
-
-  posix_spawnattr_t attributes;
-  posix_spawnattr_init(&attributes);
-  sigset_t signals;
-  sigemptyset(&signals);
-  posix_spawnattr_setsigmask(&attributes, &signals);
-  sigfillset(&signals);
-  posix_spawnattr_setsigdefault(&attributes, &signals);
-  posix_spawnattr_setpgroup(&attributes, 0);
-  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP |
-                                            POSIX_SPAWN_SETSIGMASK |
-                                            POSIX_SPAWN_SETSIGDEF);
-
   std::vector<char*> argv;
   for (const std::string& word : words) {
     argv.push_back(const_cast<char*>(word.c_str()));
   }
   argv.push_back(nullptr);
-  // NOTE: glibc reports a failed exec as the result, so a missing program
-  // is known here and no child is left behind.
-  const int result =
-      posix_spawnp(pid, argv[0], &actions, &attributes, argv.data(), environ);
-  posix_spawnattr_destroy(&attributes);
-  posix_spawn_file_actions_destroy(&actions);
-  return result;
+  int report[2];
+  if (pipe2(report, O_CLOEXEC) != 0) return errno;
+  const pid_t parent = getpid();
+  // No handler of ours may run in the child before it resets them.
+  sigset_t all, old;
+  sigfillset(&all);
+  pthread_sigmask(SIG_SETMASK, &all, &old);
+  const pid_t child = fork();
+  if (child == 0) ExecChild(argv.data(), output, errors, report[1], parent);
+  const int fork_error = errno;
+  pthread_sigmask(SIG_SETMASK, &old, nullptr);
+  close(report[1]);
+  int error = child < 0 ? fork_error : 0;
+  if (child > 0) {
+    // The process group exists before anyone may signal it.
+    setpgid(child, child);
+    ssize_t got;
+    while ((got = read(report[0], &error, sizeof error)) < 0 &&
+           errno == EINTR) {
+    }
+    if (got <= 0) error = 0;
+    if (error != 0) waitpid(child, nullptr, 0);
+  }
+  close(report[0]);
+  if (error == 0) *pid = child;
+  return error;
 }
 
 }  // namespace
+
+void EndWithParent(pid_t parent) {
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  // The parent may have ended before the line above took effect.
+  if (getppid() != parent) _exit(127);
+}
 
 ProcessRun::~ProcessRun() { Stop(); }
 

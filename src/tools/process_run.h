@@ -1,11 +1,18 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
 #include "tools/byte_chunks.h"
 
 namespace quillory {
+
+// For a child between fork and exec: it is killed when `parent`, the
+// program that started it, ends, however that ends; a child whose parent
+// has already ended exits at once.
+void EndWithParent(pid_t parent);
 
 // Where the child's standard error goes.
 enum class ErrorRoute {
@@ -15,7 +22,8 @@ enum class ErrorRoute {
 
 // One child process started without a shell, with empty standard input and
 // its output read through a pipe. The child leads a process group of its
-// own, so that stopping it ends whatever it started too. Nothing here
+// own, so that stopping it ends whatever it started too, and it ends with
+// this program. Nothing here
 // blocks: a window watches OutputFd() and calls ReadAvailable() when it
 // becomes readable, then ExitFd() and Finished(); a caller that may wait
 // uses RunToEnd (process_runner.h).

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/atomic_write.h"
+#include "app/private_temp_folder.h"
 
 namespace quillory {
 
@@ -13,7 +13,7 @@ std::string WriteShownPage(const std::string& temp_folder, double random,
   std::snprintf(name, sizeof name, "%X.tmp", number);
   const std::string path = temp_folder + name;
   const std::string page = "<html>" + std::string(text) + "\r\n";
-  return WriteTextFile(path, page, WriteMode::kReplace).Succeeded() ? path : "";
+  return CreateExclusiveFile(path, page).Succeeded() ? path : "";
 }
 
 }  // namespace quillory

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "app/atomic_write.h"
+#include "app/private_temp_folder.h"
 
 namespace quillory {
 
@@ -11,17 +11,18 @@ TemporaryInput::TemporaryInput(const std::string& temp_folder,
                                const std::string& file_name,
                                std::string_view bytes) {
   std::string folder = temp_folder + "quillory-XXXXXX";
-  if (mkdtemp(folder.data()) == nullptr) {
+  // A relative folder would land wherever the program was started.
+  if (!folder.starts_with('/') || mkdtemp(folder.data()) == nullptr) {
     error_ = "Could not make a temporary folder in \"" + temp_folder + "\".";
     return;
   }
   folder_ = folder;
   const std::string path = folder_ + "/" + file_name;
-  const WriteResult written = WriteTextFile(path, bytes, WriteMode::kReplace);
-  if (written.Succeeded()) {
+  const CreateResult created = CreateExclusiveFile(path, bytes);
+  if (created.Succeeded()) {
     path_ = path;
   } else {
-    error_ = written.error;
+    error_ = created.error;
   }
 }
 

@@ -36,17 +36,17 @@ page_titles | grep -qx 'typed here'
 # The web engine's surface makes the toolkit create the window anew.
 E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/preview.png"
-[ "$(ls "$TEMP"/*.html | wc -l)" -eq 1 ]
+[ "$(ls "$TEMP"/quillory-*/*.html | wc -l)" -eq 1 ]
 e2e_menu t Up Return
 sleep 0.5
-[ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
+[ -z "$(ls "$TEMP"/quillory-*/*.html 2>/dev/null)" ]
 
 # Saved, the file itself is previewed and opened in the browser.
 xdotool key --clearmodifiers ctrl+s
 sleep 0.5
 e2e_menu t Up Return
 e2e_wait_colour "$middle_x" "$middle_y" 0000FF
-[ -z "$(ls "$TEMP"/*.html 2>/dev/null)" ]
+[ -z "$(ls "$TEMP"/quillory-*/*.html 2>/dev/null)" ]
 
 # Nav sits in the toolbar just above the page, across the middle.
 top=$(convert "$E2E_ROOT/shot.png" -crop "1x$HEIGHT+$middle_x+$Y" -depth 8 txt:- |

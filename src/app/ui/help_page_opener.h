@@ -2,14 +2,27 @@
 
 #include <string>
 
+#include "tools/ui/page_view.h"
+
+class QWidget;
+
 namespace quillory {
 
 struct AppEnvironment;
-struct DesktopServices;
+class Dialogs;
+class NamedCaptions;
 
-// Writes the help page of `language` to a new temporary file and opens it
-// with the desktop's browser. The file stays: the browser may read it late.
-void OpenHelpPage(const AppEnvironment& environment,
-                  const std::string& language, DesktopServices services);
+// What the help window needs of the main window.
+struct HelpPageHost {
+  const AppEnvironment& environment;
+  const NamedCaptions& captions;
+  PageViewFactory make_page_view;
+  Dialogs& dialogs;
+  QWidget* parent;
+};
+
+// Shows the help page of `language` in a window of the program, from a
+// page in the program's private temporary folder; says why when it cannot.
+void OpenHelpPage(const HelpPageHost& host, const std::string& language);
 
 }  // namespace quillory

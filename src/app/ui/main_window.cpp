@@ -356,17 +356,16 @@ void MainWindow::SetStatus(std::string_view text) {
 void MainWindow::Quit() { close(); }
 
 void MainWindow::BuildPreview() {
-  std::string temp = environment_.temp_folder;
-  if (!temp.ends_with('/')) temp += '/';
-  preview_ = new PreviewPane(
-      {[this] { return ActiveSource(); },
-       [this](std::string_view text) { SetStatus(text); },
-       [this](bool shown) {
-         rich_->setVisible(shown);
-         if (shown) rich_->setFocus();
-       },
-       settings_, temp, &LoadPageView, captions_, services_.dialogs},
-      area_);
+  preview_ =
+      new PreviewPane({[this] { return ActiveSource(); },
+                       [this](std::string_view text) { SetStatus(text); },
+                       [this](bool shown) {
+                         rich_->setVisible(shown);
+                         if (shown) rich_->setFocus();
+                       },
+                       settings_, environment_.temp_folder, &LoadPageView,
+                       captions_, services_.dialogs},
+                      area_);
   for (int i = 0; i < 2; ++i) {
     connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) SwitchView(i);
@@ -406,7 +405,9 @@ void MainWindow::OpenInBrowser(int index) {
 }
 
 void MainWindow::ShowHelp() {
-  OpenHelpPage(environment_, settings_.language, services_);
+  OpenHelpPage(
+      {environment_, captions_, &LoadPageView, services_.dialogs, this},
+      settings_.language);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <unistd.h>
+
+#include "app/private_temp_folder.h"
+#include "tools/process_run.h"
+#include "tools/server_key.h"
+
 namespace quillory {
 namespace {
 
@@ -29,10 +35,24 @@ int FreePort() {
 
 }  // namespace
 
-LocalServer::LocalServer(std::string php, QObject* parent)
-    : QObject(parent), php_(php.empty() ? "php" : std::move(php)) {}
+LocalServer::LocalServer(std::string php, std::string private_folder,
+                         QObject* parent)
+    : QObject(parent),
+      php_(php.empty() ? "php" : std::move(php)),
+      private_folder_(std::move(private_folder)) {}
 
 LocalServer::~LocalServer() { Stop(); }
+
+bool LocalServer::MakeRouter() {
+  if (key_.empty()) key_ = NewServerKey();
+  const std::string path = private_folder_ + "server-router.php";
+  if (key_.empty() ||
+      !CreateExclusiveFile(path, ServerRouterScript(key_)).Succeeded()) {
+    return false;
+  }
+  router_ = path;
+  return true;
+}
 
 int LocalServer::PortFor(const std::string& folder) {
   if (child_ != nullptr && child_folder_ == folder &&
@@ -58,13 +78,17 @@ int LocalServer::PortFor(const std::string& folder) {
 
 bool LocalServer::StartPhp(const std::string& folder, int port) {
   state_ = ServerState::kPhpFailed;
+  if (!MakeRouter()) return false;
   child_ = new QProcess(this);
+  child_->setChildProcessModifier(
+      [parent = getpid()] { EndWithParent(parent); });
   // It logs every request; nobody reads that.
   child_->setStandardOutputFile(QProcess::nullDevice());
   child_->setStandardErrorFile(QProcess::nullDevice());
-  child_->start(QString::fromStdString(php_),
-                {"-S", QString("127.0.0.1:%1").arg(port), "-t",
-                 QString::fromStdString(folder)});
+  child_->start(
+      QString::fromStdString(php_),
+      {"-S", QString("127.0.0.1:%1").arg(port), "-t",
+       QString::fromStdString(folder), QString::fromStdString(router_)});
   if (!child_->waitForStarted()) state_ = ServerState::kNoPhp;
   QElapsedTimer waited;
   waited.start();
@@ -86,6 +110,8 @@ bool LocalServer::StartPhp(const std::string& folder, int port) {
 
 void LocalServer::Stop() {
   port_ = -1;
+  if (!router_.empty()) unlink(router_.c_str());
+  router_.clear();
   if (child_ == nullptr) return;
   child_->kill();
   child_->waitForFinished(1000);

@@ -13,10 +13,13 @@ enum class ServerState { kNone, kUsersServer, kPhpServer, kNoPhp, kPhpFailed };
 
 // The local HTTP server that publishes the preview folder: the user's own
 // one at the default port when it answers, else PHP's built-in server
-// started here on a free loopback port and ended with this object.
+// started here on a free loopback port and ended with this object. PHP's
+// server answers only requests that hold this run's key (Key()), so that
+// no other local user reads the folder or runs its scripts as the user.
 class LocalServer : public QObject {
  public:
-  LocalServer(std::string php, QObject* parent);
+  // The router script goes into `private_folder` (ending in "/").
+  LocalServer(std::string php, std::string private_folder, QObject* parent);
   ~LocalServer() override;
 
   // The port to use for `folder` (0: the default port); -1 when no server
@@ -27,12 +30,19 @@ class LocalServer : public QObject {
   // PortFor starts a fresh one.
   void Stop();
   const std::string& Php() const { return php_; }
+  // What a browser's first request to PHP's server must hold.
+  const std::string& Key() const { return key_; }
 
  private:
   // False when PHP did not answer on the port, `state_` saying why.
   bool StartPhp(const std::string& folder, int port);
+  // False when the key or its router could not be made.
+  bool MakeRouter();
 
   std::string php_;
+  std::string private_folder_;
+  std::string key_;
+  std::string router_;
   QProcess* child_ = nullptr;
   std::string child_folder_;
   int port_ = -1;

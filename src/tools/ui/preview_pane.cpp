@@ -9,9 +9,10 @@
 #include <cstdio>
 #include <random>
 
-#include "app/atomic_write.h"
+#include "app/private_temp_folder.h"
 #include "app/ui/named_caption_text.h"
 #include "tools/preview_address.h"
+#include "tools/server_key.h"
 #include "tools/ui/local_server.h"
 
 namespace quillory {
@@ -133,16 +134,18 @@ std::string PreviewPane::PagePath(const PreviewSource& source, bool served) {
 
 std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
                                             const std::string& text) {
-  const std::string path = folder + PreviewPageName(NextRandom());
-  const WriteResult written = WriteTextFile(path, text, WriteMode::kReplace);
-  if (!written.Succeeded()) {
+  // NOTE: the server's folder may be shared with other users, so the page
+  // is made under a name nobody holds, never written through a link.
+  const CreatedFile page = CreateUnderFreeName(
+      folder, [] { return PreviewPageName(NextRandom()); }, text);
+  if (page.path.empty()) {
     Say(Caption("PreviewWriteFailed", "Cannot write the preview page %1: %2")
-            .arg(QString::fromStdString(path),
-                 QString::fromStdString(written.error)));
+            .arg(QString::fromStdString(folder),
+                 QString::fromStdString(page.error)));
     return "";
   }
-  preview_temp_file_ = path;
-  return path;
+  preview_temp_file_ = page.path;
+  return page.path;
 }
 
 bool PreviewPane::LoadPath(const std::string& path, bool served) {
@@ -150,7 +153,7 @@ bool PreviewPane::LoadPath(const std::string& path, bool served) {
   std::string address = FileUrl(path);
   if (served) {
     if (server_ == nullptr) {
-      server_ = new LocalServer(host_.settings.php, this);
+      server_ = new LocalServer(host_.settings.php, host_.temp_folder, this);
     }
     const std::string& folder = host_.settings.path_to_httpd;
     const int port = server_->PortFor(folder);
@@ -160,6 +163,9 @@ bool PreviewPane::LoadPath(const std::string& path, bool served) {
     }
     address = ServerAddress(path, folder, port);
     served_by_ = ServedBy(address.substr(0, address.find('/', 7)));
+    if (server_->State() == ServerState::kPhpServer) {
+      address = WithServerKey(address, server_->Key());
+    }
   }
   loading_ = true;
   web_->Load(QString::fromStdString(address));

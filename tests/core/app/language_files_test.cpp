@@ -84,10 +84,5 @@ TEST(HelpFileNameTest, IsUpperCaseHexOfTheScaledNumber) {
   for (const auto& [r, name] : rows) EXPECT_EQ(HelpFileName(r), name) << r;
 }
 
-TEST(HelpFilePathTest, JoinsFolderAndNameWithOneSlash) {
-  EXPECT_EQ(HelpFilePath("/tmp", 0.0), "/tmp/F4240.html");
-  EXPECT_EQ(HelpFilePath("/tmp/", 0.0), "/tmp/F4240.html");
-}
-
 }  // namespace
 }  // namespace quillory

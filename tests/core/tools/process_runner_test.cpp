@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
 #include <thread>
 #include <tuple>
@@ -96,6 +100,39 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_TRUE(Ended(grandchild));
+}
+
+// The child is left running by a parent that ends without stopping it,
+// as an editor that is killed does; this test takes it over and sees how
+// it ended.
+TEST(ProcessRunTest, TheChildEndsWithTheProgramThatStartedIt) {
+  ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+  int pid_pipe[2];
+  ASSERT_EQ(pipe(pid_pipe), 0);
+  const pid_t parent = fork();
+  if (parent == 0) {
+    ProcessRun run;
+    run.Start({"sh", "-c", "echo $$; exec sleep 5"}, ErrorRoute::kWithOutput);
+    std::string output;
+    while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
+      pollfd watch = {run.OutputFd(), POLLIN, 0};
+      poll(&watch, 1, -1);
+      run.ReadAvailable();
+      output += run.TakeOutput();
+    }
+    const pid_t child = std::atoi(output.c_str());
+    [[maybe_unused]] auto ignored = write(pid_pipe[1], &child, sizeof child);
+    _exit(0);
+  }
+  close(pid_pipe[1]);
+  pid_t child = 0;
+  ASSERT_EQ(read(pid_pipe[0], &child, sizeof child), ssize_t{sizeof child});
+  close(pid_pipe[0]);
+  waitpid(parent, nullptr, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+  prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 TEST(SplitCommandLineTest, SplitsAtBlanksWithQuotesGrouping) {

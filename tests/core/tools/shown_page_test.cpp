@@ -1,5 +1,9 @@
 #include "tools/shown_page.h"
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "support/test_folder.h"
@@ -14,6 +18,18 @@ TEST(ShownPageTest, WritesThePageUnderAHexadecimalNumberInItsRange) {
   EXPECT_EQ(folder.Read("F4240.tmp"), "<html><b>x</b>\r\n");
   EXPECT_EQ(WriteShownPage(temp, 0.9999999999, ""), temp + "98967E.tmp");
   EXPECT_EQ(WriteShownPage(temp + "missing/", 0.0, ""), "");
+}
+
+TEST(ShownPageTest, NeverWritesThroughALinkPlantedUnderItsName) {
+  testing::TestFolder folder;
+  const std::string victim = folder.Write("victim", "mine");
+  std::filesystem::create_symlink(victim, folder.Path("F4240.tmp"));
+  EXPECT_EQ(WriteShownPage(folder.Path(""), 0.0, "page"), "");
+  EXPECT_EQ(folder.Read("victim"), "mine");
+  const std::string page = WriteShownPage(folder.Path(""), 0.5, "page");
+  struct stat info {};
+  ::stat(page.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -181,17 +182,24 @@ TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
   EXPECT_EQ(Caption("Quit"), quit);
 }
 
-TEST_F(MainWindowTest, HelpWritesAFreshPageAndHandsItToTheDesktop) {
+TEST_F(MainWindowTest, HelpShowsAFreshPageInAWindowOfItsOwn) {
   Trigger("HELP");
   Trigger("HELP");
-  const std::vector<std::string>& opened = fakes_.desktop.opened;
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_NE(opened[0], opened[1]);
-  for (const std::string& page : opened) {
-    EXPECT_EQ(page.rfind(folder_.Path("tmp/"), 0), 0u) << page;
-    EXPECT_EQ(folder_.Read(page.substr(folder_.Path("").size())),
-              folder_.Read("program/languages/english/help.lng") + "\r\n");
+  EXPECT_TRUE(fakes_.desktop.opened.empty());
+  const auto windows = window_.findChildren<QDialog*>("HelpWindow");
+  ASSERT_EQ(windows.size(), 2);
+  EXPECT_TRUE(windows[0]->isVisible());
+  std::vector<std::string> pages;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(folder_.Path("tmp/"))) {
+    pages.push_back(entry.path().string());
+    EXPECT_EQ(std::filesystem::status(entry).permissions(),
+              std::filesystem::perms::owner_read |
+                  std::filesystem::perms::owner_write);
   }
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(folder_.Read(pages[0].substr(folder_.Path("").size())),
+            folder_.Read("program/languages/english/help.lng") + "\r\n");
 }
 
 TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
