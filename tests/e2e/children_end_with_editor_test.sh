@@ -3,7 +3,6 @@
 # the key of this run; and every program the editor started, a looping
 # script and that server alike, ends when the editor is killed.
 source "$(dirname "$0")/lib.sh"
-e2e_own_network "$@"
 e2e_setup "$1" "$2"
 e2e_shows_pages
 unset TEMP

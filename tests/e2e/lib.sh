@@ -21,14 +21,6 @@ e2e_setup() {
   trap e2e_cleanup EXIT
 }
 
-# Runs the calling script again in a network of its own, whose loopback
-# nothing else on the machine listens on; call it first, with "$@".
-e2e_own_network() {
-  [ -n "${E2E_OWN_NETWORK:-}" ] && return 0
-  E2E_OWN_NETWORK=1 exec unshare --net bash -c \
-    'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
-}
-
 # Xvfb picks a free display itself and writes its number, so runs in
 # parallel (or from other checkouts) never race for the same display.
 e2e_start_xvfb() {

@@ -4,7 +4,6 @@
 # which runs the script; a script that never ends does not hold up the
 # next preview; quitting ends that server.
 source "$(dirname "$0")/lib.sh"
-e2e_own_network "$@"
 e2e_setup "$1" "$2"
 e2e_shows_pages
 www=$E2E_ROOT/www/
