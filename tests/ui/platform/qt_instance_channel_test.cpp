@@ -41,17 +41,18 @@ TEST(QtInstanceChannelTest, UnfinishedRequestsAreBounded) {
   huge->write(too_long.data(), static_cast<qint64>(too_long.size()));
   std::vector<std::unique_ptr<QLocalSocket>> silent;
   for (int i = 0; i < 40; ++i) silent.push_back(Connect(path));
-  QTRY_COMPARE(huge->state(), QLocalSocket::UnconnectedState);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return huge->state() == QLocalSocket::UnconnectedState; }));
   EXPECT_LE(channel.HeldRequests(), kLimits.held);
-  QTRY_COMPARE(channel.HeldRequests(), 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return channel.HeldRequests() == 0; }));
 
   std::unique_ptr<QLocalSocket> launch = Connect(path);
   const std::string request = OpenRequestBytes({"/a.html"});
   launch->write(request.data(), static_cast<qint64>(request.size()));
-  QTRY_VERIFY(launch->bytesAvailable() > 0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return launch->bytesAvailable() > 0; }));
   EXPECT_EQ(launch->read(1), "K");
   launch->putChar('C');
-  QTRY_VERIFY(!received.empty());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !received.empty(); }));
   EXPECT_EQ(received, std::vector<std::string>{"/a.html"});
 }
 
