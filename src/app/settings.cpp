@@ -78,12 +78,20 @@ void ApplyLine(std::string_view line, Settings& settings,
   }
 }
 
-std::string_view UpToLineBreak(std::string_view value) {
-  return value.substr(0, value.find_first_of("\r\n"));
+std::string UpToLineBreak(std::string_view value) {
+  return std::string(value.substr(0, value.find_first_of("\r\n")));
 }
 
 std::string Keyed(std::string_view key, std::string_view value) {
-  return std::string(key) + std::string(UpToLineBreak(value));
+  return std::string(key) + UpToLineBreak(value);
+}
+
+// Each part is cut on its own, so the separators between them stay.
+std::string JoinedLines(const std::vector<std::string>& parts,
+                        std::string_view separator) {
+  std::vector<std::string> cut;
+  for (const std::string& part : parts) cut.push_back(UpToLineBreak(part));
+  return Join(cut, separator);
 }
 
 std::string KeyedLines(std::string_view key,
@@ -99,8 +107,8 @@ std::vector<std::string> SavedBrowsers(const Settings& settings) {
     const ExternalBrowser& browser = settings.external_browsers[i];
     if (browser[0].empty()) continue;
     values.push_back(
-        Join(std::vector<std::string>(browser.begin(), browser.end()),
-             kBrowserSeparator));
+        JoinedLines(std::vector<std::string>(browser.begin(), browser.end()),
+                    kBrowserSeparator));
   }
   return values;
 }
@@ -126,7 +134,7 @@ std::vector<std::string> SettingsFileLines(const Settings& settings) {
       Keyed("Language=", settings.language),
       "IsHTTPServer=" + std::to_string(settings.is_http_server),
       Keyed("PathToHTTPD=", settings.path_to_httpd),
-      Keyed("LastOpened=", Join(recent, kTripleBackslash)),
+      "LastOpened=" + JoinedLines(recent, kTripleBackslash),
       std::string("Tidy=") + (settings.tidy ? "true" : "false"),
       KeyedLines("plugin=", settings.plugins),
       KeyedLines("extern=", SavedBrowsers(settings)),

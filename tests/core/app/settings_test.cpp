@@ -151,10 +151,10 @@ TEST(SettingsWriteTest, NoValueBreaksItsLine) {
             "Language=en\r\n"
             "IsHTTPServer=0\r\n"
             "PathToHTTPD=/srv\r\n"
-            "LastOpened=/a\r\n"
+            "LastOpened=/a\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\n"
             "Tidy=false\r\n"
             "plugin=P\\\\\\p.so\r\n"
-            "extern=F///%1\r\n"
+            "extern=F///%1///f//////\r\n"
             "php=php\r\n"
             "\r\n");
 }
