@@ -3,7 +3,8 @@
 // has it, a value cannot always be told from the separators around it when
 // it holds a backslash (three separate recent files and a plug-in's name
 // from its library), or when a browser's field ends in "/" or holds "///"
-// (three separate its fields); such settings are only read and written.
+// (three separate its fields); and a value is written only up to a CR or
+// LF it holds. Such settings are only read and written.
 #include <algorithm>
 
 #include "app/file_bytes.h"
@@ -23,12 +24,13 @@ Settings Read(std::string_view file) {
   return settings;
 }
 
-bool HasBackslash(std::string_view value) {
-  return value.find('\\') != std::string_view::npos;
+bool HasBackslashOrLineBreak(std::string_view value) {
+  return value.find('\\') != std::string_view::npos || HoldsLineBreak(value);
 }
 
 bool MeetsBrowserSeparator(std::string_view field) {
-  return field.ends_with('/') || field.find("///") != std::string_view::npos;
+  return field.ends_with('/') || field.find("///") != std::string_view::npos ||
+         HoldsLineBreak(field);
 }
 
 bool ValuesMeetSeparators(const Settings& settings) {
@@ -47,7 +49,7 @@ bool ValuesMeetSeparators(const Settings& settings) {
     if (separator != std::string_view::npos)
       values.push_back(plugin.substr(separator + 3));
   }
-  return std::any_of(values.begin(), values.end(), HasBackslash);
+  return std::any_of(values.begin(), values.end(), HasBackslashOrLineBreak);
 }
 
 }  // namespace

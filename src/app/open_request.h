@@ -13,11 +13,19 @@ namespace quillory {
 std::string OpenRequestBytes(const std::vector<std::string>& paths);
 
 // The paths of a request once all its bytes have come; nothing while it is
-// incomplete. A count that is not a number gives no paths ever, so the
-// caller drops a connection whose bytes pass `kOpenRequestLimit`.
+// incomplete or refused.
 std::optional<std::vector<std::string>> ParseOpenRequest(
     std::string_view bytes);
 
+// No path the system can open is longer, and no launch hands more.
+inline constexpr size_t kOpenRequestPathLimit = 4096;
+inline constexpr size_t kOpenRequestPathCount = 1000;
 inline constexpr size_t kOpenRequestLimit = 1 << 20;
+
+// Whether the bytes so far show a request that can never be complete
+// within the bounds: a count that is no number or too large, a path
+// longer than `kOpenRequestPathLimit`, or more than `kOpenRequestLimit`
+// bytes in all. The caller drops such a connection.
+bool OpenRequestRefused(std::string_view bytes);
 
 }  // namespace quillory

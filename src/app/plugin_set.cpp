@@ -4,6 +4,7 @@
 #include <new>
 #include <utility>
 
+#include "app/plugin_marks.h"
 #include "app/text_util.h"
 #include "quillory/plugin.h"
 
@@ -70,6 +71,12 @@ PluginEntry SplitPluginEntry(std::string_view entry) {
   return {std::move(parts[0]), std::move(parts[1])};
 }
 
+// A "/" or ".." could reach a library anywhere on the disk.
+bool InPluginFolder(std::string_view library) {
+  return !library.empty() && library.find('/') == std::string_view::npos &&
+         library.find("..") == std::string_view::npos;
+}
+
 }  // namespace
 
 PluginSet::PluginSet(PluginRegistrar registrar)
@@ -89,12 +96,23 @@ void PluginSet::LoadPlugin(const std::string& path, const std::string& name) {
   slots_.push_back(MakeSlot(path, class_name).value_or(Slot{}));
 }
 
-void PluginSet::LoadEntries(const std::string& folder,
-                            const std::vector<std::string>& entries) {
+std::vector<std::string> PluginSet::LoadEntries(
+    const std::string& folder, const std::vector<std::string>& entries,
+    PluginMarks& marks) {
+  std::vector<std::string> skipped;
   for (const std::string& entry : entries) {
     const PluginEntry parts = SplitPluginEntry(entry);
+    const bool marked = marks.Marked(entry);
+    if (marked) skipped.push_back(parts.name);
+    if (marked || !InPluginFolder(parts.library)) {
+      slots_.emplace_back();
+      continue;
+    }
+    marks.Mark(entry);
     LoadPlugin(folder + parts.library, parts.name);
+    marks.Clear(entry);
   }
+  return skipped;
 }
 
 std::optional<PluginSet::Slot> PluginSet::MakeSlot(

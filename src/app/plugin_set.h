@@ -13,6 +13,8 @@ struct QuilloryPluginObject;
 
 namespace quillory {
 
+class PluginMarks;
+
 enum class PluginOutcome : uint8_t { kReplace, kKeep, kError };
 
 // How a run ended: with kReplace `text` is the new document, with kError
@@ -34,9 +36,14 @@ class PluginSet {
   // unregistered and registered once and asked again.
   void LoadPlugin(const std::string& path, const std::string& name);
   // Loads every entry of `Settings.plugins` (a name and a library file
-  // joined by three backslashes), the library from `folder` (ends in "/").
-  void LoadEntries(const std::string& folder,
-                   const std::vector<std::string>& entries);
+  // joined by three backslashes), the library from `folder` (ends in "/"),
+  // each marked in `marks` while it loads. An entry whose library is not a
+  // bare file name of that folder, or that is still marked from a start
+  // that died loading it, keeps an empty slot. Gives the names of the
+  // plug-ins skipped for their marks.
+  std::vector<std::string> LoadEntries(const std::string& folder,
+                                       const std::vector<std::string>& entries,
+                                       PluginMarks& marks);
 
   int Count() const { return static_cast<int>(slots_.size()); }
   // Slot k's menu caption; nothing for an empty slot.

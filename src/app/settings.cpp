@@ -78,12 +78,26 @@ void ApplyLine(std::string_view line, Settings& settings,
   }
 }
 
+std::string UpToLineBreak(std::string_view value) {
+  return std::string(value.substr(0, value.find_first_of("\r\n")));
+}
+
+std::string Keyed(std::string_view key, std::string_view value) {
+  return std::string(key) + UpToLineBreak(value);
+}
+
+// Each part is cut on its own, so the separators between them stay.
+std::string JoinedLines(const std::vector<std::string>& parts,
+                        std::string_view separator) {
+  std::vector<std::string> cut;
+  for (const std::string& part : parts) cut.push_back(UpToLineBreak(part));
+  return Join(cut, separator);
+}
+
 std::string KeyedLines(std::string_view key,
                        const std::vector<std::string>& values) {
   std::vector<std::string> lines;
-  for (const std::string& value : values) {
-    lines.push_back(std::string(key) + value);
-  }
+  for (const std::string& value : values) lines.push_back(Keyed(key, value));
   return Join(lines, kCrLf);
 }
 
@@ -93,13 +107,17 @@ std::vector<std::string> SavedBrowsers(const Settings& settings) {
     const ExternalBrowser& browser = settings.external_browsers[i];
     if (browser[0].empty()) continue;
     values.push_back(
-        Join(std::vector<std::string>(browser.begin(), browser.end()),
-             kBrowserSeparator));
+        JoinedLines(std::vector<std::string>(browser.begin(), browser.end()),
+                    kBrowserSeparator));
   }
   return values;
 }
 
 }  // namespace
+
+bool HoldsLineBreak(std::string_view value) {
+  return value.find_first_of("\r\n") != std::string_view::npos;
+}
 
 void ApplySettingsLines(const std::vector<std::string>& elements,
                         Settings& settings) {
@@ -113,14 +131,14 @@ std::vector<std::string> SettingsFileLines(const Settings& settings) {
   const std::vector<std::string> recent(settings.last_opened.begin(),
                                         settings.last_opened.end());
   return {
-      "Language=" + settings.language,
+      Keyed("Language=", settings.language),
       "IsHTTPServer=" + std::to_string(settings.is_http_server),
-      "PathToHTTPD=" + settings.path_to_httpd,
-      "LastOpened=" + Join(recent, kTripleBackslash),
+      Keyed("PathToHTTPD=", settings.path_to_httpd),
+      "LastOpened=" + JoinedLines(recent, kTripleBackslash),
       std::string("Tidy=") + (settings.tidy ? "true" : "false"),
       KeyedLines("plugin=", settings.plugins),
       KeyedLines("extern=", SavedBrowsers(settings)),
-      settings.php.empty() ? "" : "php=" + settings.php,
+      settings.php.empty() ? "" : Keyed("php=", settings.php),
       settings.open_last_session ? "open_last_session=1" : "",
   };
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quillory {
@@ -42,7 +43,12 @@ struct Settings {
 void ApplySettingsLines(const std::vector<std::string>& elements,
                         Settings& settings);
 
-// The nine lines written at exit, without their CR LF terminators.
+// Whether `value` holds a CR or LF: written, it would end its line early.
+bool HoldsLineBreak(std::string_view value);
+
+// The nine lines written at exit, without their CR LF terminators. A value
+// is written only up to its first CR or LF, so none starts a line of its
+// own.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
 // The whole file: every line followed by CR LF.

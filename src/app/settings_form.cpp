@@ -21,12 +21,17 @@ SettingsForm FormOfSettings(const Settings& settings) {
           settings.path_to_httpd, settings.php, settings.open_last_session};
 }
 
-void ApplySettingsForm(const SettingsForm& form, Settings& settings) {
+bool ApplySettingsForm(const SettingsForm& form, Settings& settings) {
+  if (HoldsLineBreak(form.language) || HoldsLineBreak(form.path_to_httpd) ||
+      HoldsLineBreak(form.php)) {
+    return false;
+  }
   if (!form.language.empty()) settings.language = form.language;
   settings.path_to_httpd = form.path_to_httpd;
   settings.is_http_server = form.http_server ? -1 : 0;
   settings.php = form.php;
   settings.open_last_session = form.open_last_session;
+  return true;
 }
 
 std::vector<std::string> InterfaceLanguages(
@@ -56,14 +61,20 @@ ExternalBrowser BrowserAtPosition(const Settings& settings, int position) {
   return settings.external_browsers[position + 1];
 }
 
-bool AddBrowserEntry(Settings& settings, const ExternalBrowser& browser) {
+BrowserEntryCheck AddBrowserEntry(Settings& settings,
+                                  const ExternalBrowser& browser) {
   constexpr int kUsedFields = 4;
   if (std::any_of(browser.begin(), browser.begin() + kUsedFields,
                   [](const std::string& field) { return field.empty(); })) {
-    return false;
+    return BrowserEntryCheck::kFieldEmpty;
+  }
+  if (std::any_of(browser.begin(), browser.end(), [](const std::string& field) {
+        return HoldsLineBreak(field);
+      })) {
+    return BrowserEntryCheck::kLineBreak;
   }
   AddBrowser(settings, browser);
-  return true;
+  return BrowserEntryCheck::kAdded;
 }
 
 void RemoveBrowserEntry(Settings& settings, int position) {

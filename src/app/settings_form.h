@@ -27,8 +27,10 @@ struct SettingsForm {
 SettingsForm FormOfSettings(const Settings& settings);
 
 // OK: the HTTP server setting becomes -1 or 0, whatever number it held. A
-// form without a language keeps the setting's.
-void ApplySettingsForm(const SettingsForm& form, Settings& settings);
+// form without a language keeps the setting's. A form with a CR or LF in
+// any value is refused whole (false): settings.dat holds one value a line.
+[[nodiscard]] bool ApplySettingsForm(const SettingsForm& form,
+                                     Settings& settings);
 
 // The names of the sub-folders of `languages_folder`, sorted; one without
 // main.lng is a language too. None when the folder cannot be read.
@@ -42,9 +44,13 @@ std::vector<std::string> BrowserListCaptions(const Settings& settings);
 // The entry at list `position`; an empty one outside the list.
 ExternalBrowser BrowserAtPosition(const Settings& settings, int position);
 
-// Appends `browser` unless a field the program uses (0 to 3) is empty;
-// false then. The topic may stay empty: no browser here is driven by one.
-bool AddBrowserEntry(Settings& settings, const ExternalBrowser& browser);
+enum class BrowserEntryCheck { kAdded, kFieldEmpty, kLineBreak };
+
+// Appends `browser` unless a field the program uses (0 to 3) is empty or
+// any field holds a CR or LF. The topic may stay empty: no browser here is
+// driven by one.
+BrowserEntryCheck AddBrowserEntry(Settings& settings,
+                                  const ExternalBrowser& browser);
 
 // Empties the entry at list `position`; it keeps its place, so later
 // positions stay, and an empty caption keeps it out of the menu and the

@@ -13,6 +13,7 @@
 
 #include "app/lang_table.h"
 #include "app/settings_form.h"
+#include "app/ui/named_caption_text.h"
 #include "editor/ui/display_text.h"
 #include "platform/dialogs.h"
 
@@ -32,8 +33,12 @@ QString Entry(const LangTable& lang, int index) {
 }  // namespace
 
 BrowserListPage::BrowserListPage(Settings& settings, const LangTable& lang,
+                                 const NamedCaptions& captions,
                                  Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), settings_(settings), dialogs_(dialogs) {
+    : QWidget(parent),
+      settings_(settings),
+      captions_(captions),
+      dialogs_(dialogs) {
   auto* label = new QLabel(Entry(lang, kListLabel), this);
   list_ = new QListWidget(this);
   list_->setObjectName("List1");
@@ -103,11 +108,18 @@ void BrowserListPage::ShowEntry(int position) {
 void BrowserListPage::Add() {
   ExternalBrowser browser;
   for (int i = 0; i < 5; ++i) browser[i] = fields_[i]->text().toStdString();
-  if (!AddBrowserEntry(settings_, browser)) {
-    dialogs_.ShowMessage("Some fields are empty!", MessageIcon::kNone);
-    return;
+  switch (AddBrowserEntry(settings_, browser)) {
+    case BrowserEntryCheck::kAdded:
+      ListBrowsers();
+      return;
+    case BrowserEntryCheck::kFieldEmpty:
+      dialogs_.ShowMessage("Some fields are empty!", MessageIcon::kNone);
+      return;
+    case BrowserEntryCheck::kLineBreak:
+      dialogs_.ShowMessage(LineBreakRefusal(captions_).toStdString(),
+                           MessageIcon::kWarning);
+      return;
   }
-  ListBrowsers();
 }
 
 void BrowserListPage::Remove() {

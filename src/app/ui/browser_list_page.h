@@ -9,6 +9,7 @@ namespace quillory {
 
 class Dialogs;
 class LangTable;
+class NamedCaptions;
 struct Settings;
 
 // The settings window's external browsers: the list of the settings'
@@ -18,7 +19,8 @@ class BrowserListPage : public QWidget {
   Q_OBJECT
 
  public:
-  BrowserListPage(Settings& settings, const LangTable& lang, Dialogs& dialogs,
+  BrowserListPage(Settings& settings, const LangTable& lang,
+                  const NamedCaptions& captions, Dialogs& dialogs,
                   QWidget* parent = nullptr);
 
  private:
@@ -30,6 +32,7 @@ class BrowserListPage : public QWidget {
   void ChooseProgram();
 
   Settings& settings_;
+  const NamedCaptions& captions_;
   Dialogs& dialogs_;
   QListWidget* list_ = nullptr;
   QLineEdit* fields_[5] = {};

@@ -256,10 +256,10 @@ void MainWindow::BuildMenus() {
       },
       [this] { return tools_ != nullptr && tools_->Running(); }});
   rich_->SetContextActions({Action("Undo"), Action("Redo")});
-  plugins_ = std::make_unique<PluginMenu>(
-      PluginMenuHost{menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
-                     services_.dialogs, [this] { CallRichChange(); },
-                     [this] { recovery_->KeepBeforeRisk(); }});
+  plugins_ = std::make_unique<PluginMenu>(PluginMenuHost{
+      menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
+      services_.dialogs, captions_, [this] { CallRichChange(); },
+      [this] { recovery_->KeepBeforeRisk(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -296,7 +296,8 @@ void MainWindow::SetLanguage() {
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
-  plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins);
+  plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins,
+                 environment_.state_folder + "plugin-marks");
   // Absolute, so the session written at exit finds them from any folder.
   const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
   if (files.empty() && settings_.open_last_session) {

@@ -16,4 +16,10 @@ inline QString NamedCaption(const NamedCaptions& captions,
   return DecodeForDisplay(captions.FindOr(name, english));
 }
 
+// Why the settings window refuses a value: settings.dat holds one a line.
+inline QString LineBreakRefusal(const NamedCaptions& captions) {
+  return NamedCaption(captions, "SettingsF.LineBreak",
+                      "A setting cannot hold a line break.");
+}
+
 }  // namespace quillory

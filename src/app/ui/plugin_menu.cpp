@@ -7,7 +7,9 @@
 #include <optional>
 #include <utility>
 
+#include "app/plugin_marks.h"
 #include "app/plugin_set.h"
+#include "app/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/whole_text.h"
 #include "platform/dialogs.h"
@@ -16,6 +18,9 @@ namespace quillory {
 namespace {
 
 constexpr char kErrorTitle[] = "Error in plugin";
+constexpr char kSkippedText[] =
+    "Quillory stopped while loading the plug-in %1 at its last start, so "
+    "the plug-in is not loaded.";
 
 // Painting goes on, but no command can be chosen halfway through loading.
 void PaintWhileWaiting() {
@@ -30,10 +35,18 @@ PluginMenu::~PluginMenu() = default;
 
 void PluginMenu::Load(const std::string& folder,
                       const std::vector<std::string>& entries,
+                      const std::string& marks_path,
                       std::chrono::milliseconds limit) {
   plugins_ =
       std::make_unique<PluginSet>(PluginRegistrar(limit, &PaintWhileWaiting));
-  plugins_->LoadEntries(folder, entries);
+  PluginMarks marks(marks_path);
+  for (const std::string& name :
+       plugins_->LoadEntries(folder, entries, marks)) {
+    const QString text =
+        NamedCaption(host_.captions, "PluginSkipped", kSkippedText)
+            .arg(DecodeForDisplay(name));
+    host_.dialogs.ShowMessage(text.toStdString(), MessageIcon::kWarning);
+  }
   for (int k = 0; k < plugins_->Count(); ++k) {
     if (const std::optional<std::string> caption = plugins_->Caption(k)) {
       ShowEntry(k, *caption);

@@ -15,6 +15,7 @@ namespace quillory {
 class Dialogs;
 class Editor;
 class HtmlParse;
+class NamedCaptions;
 class PluginSet;
 struct EditingGuards;
 
@@ -26,6 +27,7 @@ struct PluginMenuHost {
   HtmlParse& highlighter;
   EditingGuards& guards;
   Dialogs& dialogs;
+  const NamedCaptions& captions;
   // The change handling typing runs, after a plug-in replaced the text.
   std::function<void()> call_rich_change;
   // Puts the unsaved text on disk, since a plug-in runs inside the program
@@ -42,8 +44,11 @@ class PluginMenu {
   ~PluginMenu();
 
   // Loads the plug-ins that `entries` (`Settings.plugins`) name from
-  // `folder`. The window goes on painting while a registration runs.
+  // `folder`, marked in the file `marks_path` while each loads; one that a
+  // start died loading is skipped and named in a message. The window goes
+  // on painting while a registration runs.
   void Load(const std::string& folder, const std::vector<std::string>& entries,
+            const std::string& marks_path,
             std::chrono::milliseconds limit = kRegistrationLimit);
   // `RunPlugin` on the editor's text: the result replaces it, coloured, as
   // one undoable change; a failure is shown and changes nothing.

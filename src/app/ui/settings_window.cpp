@@ -73,7 +73,8 @@ SettingsWindow::SettingsWindow(const SettingsWindowHost& host,
   add_page(BuildLanguagePage(), "SettingsF.Language", "Language");
   add_page(BuildPreviewPage(), "SettingsF.Preview", "Preview");
   add_page(BuildPhpPage(), "SettingsF.Php", "PHP");
-  add_page(new BrowserListPage(host_.settings, host_.lang, host_.dialogs),
+  add_page(new BrowserListPage(host_.settings, host_.lang, host_.captions,
+                               host_.dialogs),
            "SettingsF.Browsers", "External browsers");
   auto* file_types = new FileTypesPage(host_.file_types, host_.lang);
   add_page(file_types, "SettingsF.FileTypes", "File types");
@@ -218,11 +219,15 @@ void SettingsWindow::ChooseServerFolder() {
 
 void SettingsWindow::Accept() {
   const Settings& settings = host_.settings;
-  ApplySettingsForm(
-      {languages_->currentText().toStdString(), preview_modes_[1]->isChecked(),
-       FieldBytes(server_folder_, settings.path_to_httpd),
-       FieldBytes(php_, settings.php), reopen_->isChecked()},
-      host_.settings);
+  if (!ApplySettingsForm({languages_->currentText().toStdString(),
+                          preview_modes_[1]->isChecked(),
+                          FieldBytes(server_folder_, settings.path_to_httpd),
+                          FieldBytes(php_, settings.php), reopen_->isChecked()},
+                         host_.settings)) {
+    host_.dialogs.ShowMessage(LineBreakRefusal(host_.captions).toStdString(),
+                              MessageIcon::kWarning);
+    return;
+  }
   host_.applied();
   close();
 }

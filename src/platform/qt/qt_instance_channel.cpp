@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -56,8 +57,11 @@ std::string InstanceSocketPath() {
   return folder.toStdString() + "/quillory-" + UserName() + "-SYSTEM";
 }
 
-QtInstanceChannel::QtInstanceChannel(std::string socket_path)
-    : socket_path_(std::move(socket_path)), patience_(kPatienceMs) {}
+QtInstanceChannel::QtInstanceChannel(std::string socket_path,
+                                     InstanceChannelLimits limits)
+    : socket_path_(std::move(socket_path)),
+      patience_(kPatienceMs),
+      limits_(limits) {}
 
 QtInstanceChannel::~QtInstanceChannel() { Stop(); }
 
@@ -133,12 +137,30 @@ bool QtInstanceChannel::Listen() {
   return true;
 }
 
+// Every connection costs a descriptor until it is closed: bounded in
+// number and time, connections that never finish cannot use them up and
+// take the socket away from later launches.
 void QtInstanceChannel::Accept() {
   while (QLocalSocket* socket = server_->nextPendingConnection()) {
+    if (HeldRequests() >= limits_.held) {
+      socket->abort();
+      socket->deleteLater();
+      continue;
+    }
+    held_.insert(socket);
+    QTimer::singleShot(limits_.request_time, socket,
+                       [this, socket] { Drop(socket); });
     connect(socket, &QLocalSocket::readyRead, this,
             [this, socket] { Read(socket); });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QLocalSocket::disconnected, this,
+            [this, socket] { Drop(socket); });
   }
+}
+
+void QtInstanceChannel::Drop(QLocalSocket* socket) {
+  if (held_.erase(socket) == 0) return;
+  socket->abort();
+  socket->deleteLater();
 }
 
 void QtInstanceChannel::Read(QLocalSocket* socket) {
@@ -148,11 +170,13 @@ void QtInstanceChannel::Read(QLocalSocket* socket) {
   const std::optional<std::vector<std::string>> paths =
       ParseOpenRequest(std::string_view(bytes.constData(), bytes.size()));
   if (!paths) {
-    if (static_cast<size_t>(bytes.size()) > kOpenRequestLimit) socket->abort();
+    if (OpenRequestRefused(std::string_view(bytes.constData(), bytes.size()))) {
+      Drop(socket);
+    }
     return;
   }
   if (!receiver_) {
-    socket->abort();
+    Drop(socket);
     return;
   }
   const size_t length = OpenRequestBytes(*paths).size();
@@ -171,6 +195,8 @@ void QtInstanceChannel::SetReceiver(Receiver receiver) {
 
 void QtInstanceChannel::Stop() {
   receiver_ = nullptr;
+  // The held connections are the server's, and go with it.
+  held_.clear();
   if (server_) {
     server_->close();
     server_->deleteLater();

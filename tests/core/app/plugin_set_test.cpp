@@ -1,8 +1,11 @@
 #include "app/plugin_set.h"
 
+#include "app/plugin_marks.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -38,9 +41,55 @@ TEST(PluginSetTest, RunEndsInReplaceKeepOrAnError) {
   }
 }
 
+std::vector<std::optional<std::string>> Captions(const PluginSet& plugins) {
+  std::vector<std::optional<std::string>> captions;
+  for (int k = 0; k < plugins.Count(); ++k) {
+    captions.push_back(plugins.Caption(k));
+  }
+  return captions;
+}
+
+// Only a bare file name inside the plug-ins folder is loaded; the others
+// keep their slots, empty.
+TEST(PluginSetTest, ALibraryOutsideTheFolderIsNotLoaded) {
+  PluginSet plugins(PluginRegistrar(kShortLimit, {}));
+  PluginMarks marks("");
+  plugins.LoadEntries(
+      kFolder,
+      {Entry("Upper", "../plug-ins/test_plugin.so"),
+       Entry("Upper", std::string(kFolder) + "test_plugin.so"),
+       Entry("Upper", "..\\test_plugin.so"), Entry("Upper", "test_plugin.so")},
+      marks);
+  const std::optional<std::string> none;
+  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
+                                   none, none, none, "Upper case"}));
+}
+
+// A mark left by a start that died while loading skips that entry, and
+// stays; an entry that loads leaves no mark.
+TEST(PluginSetTest, AMarkedEntryIsSkippedAndKeepsItsMark) {
+  const std::string path = ::testing::TempDir() + "plugin_set_marks";
+  std::remove(path.c_str());
+  PluginMarks(path).Mark(Entry("Upper", "test_plugin.so"));
+  PluginSet plugins(PluginRegistrar(kShortLimit, {}));
+  PluginMarks marks(path);
+  EXPECT_EQ(plugins.LoadEntries(kFolder,
+                                {Entry("Upper", "test_plugin.so"),
+                                 Entry("Refuse", "test_plugin.so")},
+                                marks),
+            std::vector<std::string>{"Upper"});
+  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
+                                   std::nullopt, "Upper case"}));
+  const PluginMarks next_start(path);
+  EXPECT_TRUE(next_start.Marked(Entry("Upper", "test_plugin.so")));
+  EXPECT_FALSE(next_start.Marked(Entry("Refuse", "test_plugin.so")));
+  std::remove(path.c_str());
+}
+
 // Every slot stays, so later plug-ins keep their menu entries' numbers.
 TEST(PluginSetTest, AnUnusableLibraryKeepsAnEmptySlot) {
   PluginSet plugins(PluginRegistrar(kShortLimit, {}));
+  PluginMarks marks("");
   plugins.LoadEntries(
       kFolder,
       {Entry("Upper", "missing.so"), Entry("Upper", "not_a_library.so"),
@@ -48,18 +97,12 @@ TEST(PluginSetTest, AnUnusableLibraryKeepsAnEmptySlot) {
        Entry("Nameless", "test_plugin.so"), Entry("Future", "test_plugin.so"),
        Entry("Registered", "hanging_plugin.so"),
        Entry("Registered", "registering_plugin.so"),
-       Entry("Upper", "test_plugin.so"), Entry("Upper", "test_plugin.so")});
+       Entry("Upper", "test_plugin.so"), Entry("Upper", "test_plugin.so")},
+      marks);
   const std::optional<std::string> none;
-  EXPECT_EQ((std::vector<std::optional<std::string>>{
-                none, none, none, none, none, none, none, "Registered",
-                "Upper case", "Upper case"}),
-            ([&] {
-              std::vector<std::optional<std::string>> captions;
-              for (int k = 0; k < plugins.Count(); ++k) {
-                captions.push_back(plugins.Caption(k));
-              }
-              return captions;
-            })());
+  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
+                                   none, none, none, none, none, none, none,
+                                   "Registered", "Upper case", "Upper case"}));
   EXPECT_EQ(plugins.RunPlugin(0, "", 0, 0).text, "The plug-in is not loaded.");
 }
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "app/file_bytes.h"
+
 namespace quillory {
 namespace {
 
@@ -27,13 +29,13 @@ Settings Filled(int32_t is_http_server) {
 TEST(SettingsFormTest, OkWithoutChangesKeepsTheSettings) {
   for (const auto& [stored, after_ok] : {std::pair{0, 0}, {-1, -1}, {5, -1}}) {
     Settings settings = Filled(stored);
-    ApplySettingsForm(FormOfSettings(settings), settings);
+    EXPECT_TRUE(ApplySettingsForm(FormOfSettings(settings), settings));
     EXPECT_EQ(SettingsFileText(settings), SettingsFileText(Filled(after_ok)));
   }
   Settings settings = Filled(0);
   SettingsForm form = FormOfSettings(settings);
   form.language.clear();
-  ApplySettingsForm(form, settings);
+  EXPECT_TRUE(ApplySettingsForm(form, settings));
   EXPECT_EQ(settings.language, "russian");
 }
 
@@ -41,16 +43,46 @@ TEST(SettingsFormTest, OkWithoutChangesKeepsTheSettings) {
 // missing a used field is refused, one without a topic is not.
 TEST(SettingsFormTest, RemoveThenAddKeepsPositions) {
   Settings settings = Filled(0);
-  EXPECT_FALSE(AddBrowserEntry(settings, {"Opera", "%1", "", "/o", "t"}));
+  EXPECT_EQ(AddBrowserEntry(settings, {"Opera", "%1", "", "/o", "t"}),
+            BrowserEntryCheck::kFieldEmpty);
   RemoveBrowserEntry(settings, 0);
   RemoveBrowserEntry(settings, 5);
-  EXPECT_TRUE(AddBrowserEntry(settings, {"Falkon", "%1", "falkon", "/k", ""}));
+  EXPECT_EQ(AddBrowserEntry(settings, {"Falkon", "%1", "falkon", "/k", ""}),
+            BrowserEntryCheck::kAdded);
   EXPECT_EQ(BrowserListCaptions(settings),
             (std::vector<std::string>{"", "Falkon"}));
   EXPECT_EQ(BrowserAtPosition(settings, 1)[3], "/k");
   EXPECT_EQ(BrowserAtPosition(settings, 2), ExternalBrowser{});
   EXPECT_EQ(SettingsFileLines(settings)[6],
             "extern=Falkon///%1///falkon////k///");
+}
+
+// A line break in any value would start a line of its own in settings.dat
+// (a "plugin=" line, say): the whole form is refused and nothing changes.
+TEST(SettingsFormTest, AValueWithALineBreakIsRefused) {
+  constexpr char kPasted[] = "php\r\nplugin=Evil\\\\\\../../evil.so";
+  const auto with = [](auto field, const char* value) {
+    SettingsForm form = FormOfSettings(Filled(0));
+    form.*field = value;
+    return form;
+  };
+  for (const SettingsForm& form :
+       {with(&SettingsForm::php, kPasted), with(&SettingsForm::php, "a\nb"),
+        with(&SettingsForm::path_to_httpd, "/srv\r"),
+        with(&SettingsForm::language, "x\nplugin=E")}) {
+    Settings settings = Filled(0);
+    EXPECT_FALSE(ApplySettingsForm(form, settings));
+    Settings read_back;
+    ApplySettingsLines(SplitLines(SettingsFileText(settings)), read_back);
+    EXPECT_EQ(SettingsFileText(read_back), SettingsFileText(Filled(0)));
+  }
+  Settings settings = Filled(0);
+  EXPECT_EQ(
+      AddBrowserEntry(settings, {"Lynx", "%1", "lynx", "/l\nplugin=E", ""}),
+      BrowserEntryCheck::kLineBreak);
+  EXPECT_EQ(AddBrowserEntry(settings, {"Lynx", "%1", "lynx", "/l", "\r"}),
+            BrowserEntryCheck::kLineBreak);
+  EXPECT_EQ(SettingsFileText(settings), SettingsFileText(Filled(0)));
 }
 
 // Every sub-folder is a language, main.lng or not; files are not.

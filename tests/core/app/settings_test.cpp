@@ -137,6 +137,28 @@ TEST(SettingsWriteTest, EveryFieldInItsPlace) {
             "open_last_session=1\r\n");
 }
 
+// A value is written up to its first line break, so no value can start a
+// line of its own; the reader then finds only the keys that were set.
+TEST(SettingsWriteTest, NoValueBreaksItsLine) {
+  Settings settings;
+  settings.language = "en\nplugin=A\\\\\\a.so";
+  settings.path_to_httpd = "/srv\r\nextern=x";
+  settings.last_opened[0] = "/a\rphp=x";
+  settings.plugins = {"P\\\\\\p.so\r\nplugin=B\\\\\\b.so"};
+  settings.external_browsers.push_back({"F", "%1\n", "f", "", ""});
+  settings.php = "php\r\nplugin=Evil\\\\\\../../evil.so";
+  EXPECT_EQ(SettingsFileText(settings),
+            "Language=en\r\n"
+            "IsHTTPServer=0\r\n"
+            "PathToHTTPD=/srv\r\n"
+            "LastOpened=/a\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\\r\n"
+            "Tidy=false\r\n"
+            "plugin=P\\\\\\p.so\r\n"
+            "extern=F///%1///f//////\r\n"
+            "php=php\r\n"
+            "\r\n");
+}
+
 using Slots = std::array<std::string, kRecentCount>;
 
 Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {

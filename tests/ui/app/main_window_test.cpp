@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/lang_table.h"
 #include "app/named_captions.h"
@@ -131,6 +132,26 @@ TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
   EXPECT_FALSE(window_.Tabs().At(window_.Tabs().ActiveSlot()).saved);
   Trigger("Undo");
   EXPECT_EQ(Text(), "<b>x</b>");
+}
+
+// A start that died loading a plug-in left its mark: the next start skips
+// it and names it.
+TEST_F(MainWindowTest, APluginMarkedAtTheLastStartIsSkipped) {
+  const std::string plugins = folder_.Path("program/plug-ins");
+  std::filesystem::create_directories(plugins);
+  std::filesystem::copy_file(QUILLORY_TEST_PLUGINS "test_plugin.so",
+                             plugins + "/test_plugin.so");
+  const std::string entry = "Upper\\\\\\test_plugin.so";
+  window_.CurrentSettings().plugins = {entry};
+  const std::string state = window_.Environment().state_folder;
+  std::filesystem::create_directories(state);
+  std::ofstream(state + "plugin-marks") << entry << '\0';
+  window_.Init({});
+  EXPECT_EQ(fakes_.dialogs.messages,
+            std::vector<std::string>{
+                "Quillory stopped while loading the plug-in Upper at its last "
+                "start, so the plug-in is not loaded."});
+  EXPECT_FALSE(window_.Action("mplug_0")->isVisible());
 }
 
 // Where the cut falls is the path cut table.
