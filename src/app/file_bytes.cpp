@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/file_bytes.h"
 #include "app/text_file.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -4,7 +4,7 @@
 #include <new>
 #include <utility>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "quillory/plugin.h"
 
 namespace quillory {

@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 #include "app/number_parse.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

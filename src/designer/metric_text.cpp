@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/number_parse.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

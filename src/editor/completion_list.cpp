@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/file_bytes.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/file_bytes.h"
 #include "app/recent_files.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

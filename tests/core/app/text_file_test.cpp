@@ -10,7 +10,7 @@
 #include "app/file_bytes.h"
 #include "app/file_for_editing.h"
 #include "app/number_parse.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "editor/text_encoding.h"
 #include "support/test_folder.h"
 
