@@ -6,9 +6,9 @@
 // (three separate its fields); such settings are only read and written.
 #include <algorithm>
 
-#include "app/file_bytes.h"
 #include "app/language_files.h"
 #include "app/settings.h"
+#include "base/file_bytes.h"
 #include "fuzz_input.h"
 
 using namespace quillory;

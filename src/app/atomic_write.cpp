@@ -12,7 +12,7 @@
 #include <random>
 #include <system_error>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 namespace {

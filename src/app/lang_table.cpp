@@ -1,6 +1,6 @@
 #include "app/lang_table.h"
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 

@@ -1,6 +1,6 @@
 #include "app/named_captions.h"
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 namespace {

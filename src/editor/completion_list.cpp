@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 #include "base/text_util.h"
 
 namespace quillory {

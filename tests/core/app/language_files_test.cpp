@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/file_bytes.h"
 #include "app/help_page.h"
 #include "app/lang_table.h"
 #include "app/named_captions.h"
+#include "base/file_bytes.h"
 #include "editor/completion_list.h"
 #include "editor/lone_line_ends.h"
 #include "editor/php_keywords.h"

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/file_bytes.h"
 #include "app/recent_files.h"
+#include "base/file_bytes.h"
 #include "base/text_util.h"
 
 namespace quillory {

@@ -1,4 +1,4 @@
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 #include <cstdio>
 #include <memory>
