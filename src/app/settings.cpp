@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "app/number_parse.h"
+#include "base/number_parse.h"
 #include "base/text_util.h"
 
 namespace quillory {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/number_parse.h"
+#include "base/number_parse.h"
 #include "base/text_util.h"
 
 namespace quillory {

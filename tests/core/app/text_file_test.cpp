@@ -8,8 +8,8 @@
 
 #include "app/document_line_ends.h"
 #include "app/file_for_editing.h"
-#include "app/number_parse.h"
 #include "base/file_bytes.h"
+#include "base/number_parse.h"
 #include "base/text_util.h"
 #include "editor/text_encoding.h"
 #include "support/test_folder.h"

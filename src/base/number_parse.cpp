@@ -1,4 +1,4 @@
-#include "app/number_parse.h"
+#include "base/number_parse.h"
 
 #include <charconv>
 #include <limits>
