@@ -1,6 +1,6 @@
 #include "insert/reference_file.h"
 
-#include "app/document_line_ends.h"
+#include "base/document_line_ends.h"
 #include "base/file_bytes.h"
 
 namespace quillory {

@@ -1,6 +1,6 @@
 #include "insert/tag_lists.h"
 
-#include "app/document_line_ends.h"
+#include "base/document_line_ends.h"
 #include "base/file_bytes.h"
 #include "editor/editing_text.h"
 

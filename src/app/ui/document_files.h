@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "app/atomic_write.h"
-#include "app/document_line_ends.h"
 #include "app/file_for_editing.h"
 #include "app/recovery_store.h"
+#include "base/document_line_ends.h"
 class QIcon;
 
 namespace quillory {

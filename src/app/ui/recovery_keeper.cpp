@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/document_line_ends.h"
 #include "app/ui/document_tabs.h"
+#include "base/document_line_ends.h"
 #include "editor/ui/editor.h"
 
 namespace quillory {

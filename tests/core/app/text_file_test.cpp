@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/document_line_ends.h"
 #include "app/file_for_editing.h"
+#include "base/document_line_ends.h"
 #include "base/file_bytes.h"
 #include "base/number_parse.h"
 #include "base/text_util.h"

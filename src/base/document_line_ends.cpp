@@ -1,4 +1,4 @@
-#include "app/document_line_ends.h"
+#include "base/document_line_ends.h"
 
 namespace quillory {
 namespace {
