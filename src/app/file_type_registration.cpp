@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/atomic_write.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 
 namespace quillory {
 namespace {

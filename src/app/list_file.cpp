@@ -1,7 +1,7 @@
 #include "app/list_file.h"
 
-#include "app/text_file.h"
 #include "base/file_bytes.h"
+#include "base/text_file.h"
 #include "base/text_util.h"
 
 namespace quillory {

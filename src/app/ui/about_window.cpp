@@ -6,7 +6,7 @@
 
 #include "app/lang_table.h"
 #include "app/language_files.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "editor/ui/display_text.h"
 #include "platform/app_environment.h"
 

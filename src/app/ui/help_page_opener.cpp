@@ -5,7 +5,7 @@
 #include "app/atomic_write.h"
 #include "app/help_page.h"
 #include "app/language_files.h"
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
 

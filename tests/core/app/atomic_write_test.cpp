@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "support/test_folder.h"
 
 namespace quillory {
