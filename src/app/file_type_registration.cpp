@@ -5,7 +5,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/atomic_write.h"
+#include "base/atomic_write.h"
 #include "base/text_file.h"
 
 namespace quillory {

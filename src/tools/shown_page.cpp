@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/atomic_write.h"
+#include "base/atomic_write.h"
 
 namespace quillory {
 

@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "app/atomic_write.h"
+#include "base/atomic_write.h"
 
 namespace quillory {
 

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/atomic_write.h"
 #include "app/file_commands.h"
 #include "app/file_filters.h"
 #include "app/lang_table.h"
@@ -19,6 +18,7 @@
 #include "app/ui/modified_marker.h"
 #include "app/ui/pending_events.h"
 #include "app/ui/recovery_keeper.h"
+#include "base/atomic_write.h"
 #include "base/document_line_ends.h"
 #include "base/text_util.h"
 #include "editor/editing_guards.h"

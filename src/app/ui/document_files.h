@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/atomic_write.h"
 #include "app/file_for_editing.h"
 #include "app/recovery_store.h"
+#include "base/atomic_write.h"
 #include "base/document_line_ends.h"
 class QIcon;
 

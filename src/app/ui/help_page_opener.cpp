@@ -2,9 +2,9 @@
 
 #include <QRandomGenerator>
 
-#include "app/atomic_write.h"
 #include "app/help_page.h"
 #include "app/language_files.h"
+#include "base/atomic_write.h"
 #include "base/text_file.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"

@@ -10,9 +10,9 @@
 
 #include <optional>
 
-#include "app/atomic_write.h"
 #include "app/file_filters.h"
 #include "app/lang_table.h"
+#include "base/atomic_write.h"
 #include "platform/dialogs.h"
 #include "projects/project_file.h"
 

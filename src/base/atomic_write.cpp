@@ -1,4 +1,4 @@
-#include "app/atomic_write.h"
+#include "base/atomic_write.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
