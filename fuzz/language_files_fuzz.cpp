@@ -2,7 +2,7 @@
 // captions.lng, the completion list and the PHP keywords, each read from the
 // same bytes.
 #include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 #include "editor/completion_list.h"
 #include "editor/php_keywords.h"
 #include "fuzz_input.h"

@@ -12,9 +12,9 @@
 #include <utility>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/ui/menu_actions.h"
 #include "app/ui/named_caption_text.h"
+#include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 
 namespace quillory {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/settings.h"
+#include "base/named_captions.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"

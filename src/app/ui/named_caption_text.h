@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 
 namespace quillory {

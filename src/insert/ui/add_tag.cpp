@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"

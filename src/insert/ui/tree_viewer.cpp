@@ -5,8 +5,8 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "app/named_captions.h"
 #include "app/ui/named_caption_text.h"
+#include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 
 namespace quillory {

@@ -13,9 +13,9 @@
 
 #include "app/document_kind.h"
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/named_caption_text.h"
+#include "base/named_captions.h"
 #include "base/text_file.h"
 #include "platform/dialogs.h"
 #include "projects/template_names.h"

@@ -9,7 +9,7 @@
 #include <QStackedWidget>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "tools/shown_page.h"
 

@@ -5,8 +5,8 @@
 #include <chrono>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/settings.h"
+#include "base/named_captions.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/whole_text.h"

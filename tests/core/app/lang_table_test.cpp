@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/menu_mnemonics.h"
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 #include "support/test_folder.h"
 
 namespace quillory {

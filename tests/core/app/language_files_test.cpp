@@ -8,8 +8,8 @@
 
 #include "app/help_page.h"
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "base/file_bytes.h"
+#include "base/named_captions.h"
 #include "editor/completion_list.h"
 #include "editor/lone_line_ends.h"
 #include "editor/php_keywords.h"

@@ -14,9 +14,9 @@
 #include <filesystem>
 
 #include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
+#include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
 #include "support/window_test.h"

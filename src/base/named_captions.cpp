@@ -1,4 +1,4 @@
-#include "app/named_captions.h"
+#include "base/named_captions.h"
 
 #include "base/file_bytes.h"
 
