@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "platform/qt/qt_dialogs.h"
 #include "projects/ui/template_window.h"

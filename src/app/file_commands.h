@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/document_slots.h"
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 
 namespace quillory {
 

@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/lang_table.h"
 #include "app/language_files.h"
+#include "base/lang_table.h"
 #include "base/text_file.h"
 #include "editor/ui/display_text.h"
 #include "platform/app_environment.h"

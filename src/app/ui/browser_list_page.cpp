@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "app/lang_table.h"
 #include "app/settings_form.h"
+#include "base/lang_table.h"
 #include "editor/ui/display_text.h"
 #include "platform/dialogs.h"
 

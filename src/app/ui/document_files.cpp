@@ -8,7 +8,6 @@
 
 #include "app/file_commands.h"
 #include "app/file_filters.h"
-#include "app/lang_table.h"
 #include "app/list_file.h"
 #include "app/recent_files.h"
 #include "app/settings.h"
@@ -19,6 +18,7 @@
 #include "app/ui/recovery_keeper.h"
 #include "base/atomic_write.h"
 #include "base/document_line_ends.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "base/text_util.h"
 #include "editor/editing_guards.h"

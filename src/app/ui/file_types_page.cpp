@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "editor/ui/display_text.h"
 #include "platform/file_types.h"
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/lang_table.h"
 #include "app/settings.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"

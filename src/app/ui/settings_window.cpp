@@ -15,11 +15,11 @@
 #include <optional>
 #include <string>
 
-#include "app/lang_table.h"
 #include "app/settings_form.h"
 #include "app/ui/browser_list_page.h"
 #include "app/ui/file_types_page.h"
 #include "app/ui/named_caption_text.h"
+#include "base/lang_table.h"
 #include "editor/ui/display_text.h"
 #include "platform/dialogs.h"
 #include "tools/browser_detection.h"

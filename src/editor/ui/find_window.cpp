@@ -10,7 +10,7 @@
 
 #include <utility>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/editor_replace_all.h"

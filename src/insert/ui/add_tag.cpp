@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor.h"

@@ -11,8 +11,8 @@
 #include <optional>
 
 #include "app/file_filters.h"
-#include "app/lang_table.h"
 #include "base/atomic_write.h"
+#include "base/lang_table.h"
 #include "platform/dialogs.h"
 #include "projects/project_file.h"
 

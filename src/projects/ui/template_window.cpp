@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "app/document_kind.h"
-#include "app/lang_table.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/named_caption_text.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "base/text_file.h"
 #include "platform/dialogs.h"

@@ -8,7 +8,7 @@
 #include <QRandomGenerator>
 #include <QStackedWidget>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/ui/display_text.h"
 #include "tools/shown_page.h"

@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "app/lang_table.h"
 #include "app/settings.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "app/help_page.h"
-#include "app/lang_table.h"
 #include "base/file_bytes.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/completion_list.h"
 #include "editor/lone_line_ends.h"

@@ -13,9 +13,9 @@
 
 #include <filesystem>
 
-#include "app/lang_table.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
+#include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"

@@ -1,4 +1,4 @@
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 
 #include "base/file_bytes.h"
 
