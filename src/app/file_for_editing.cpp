@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillory {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillory {
 namespace {

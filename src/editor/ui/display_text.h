@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillory {
 

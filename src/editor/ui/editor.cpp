@@ -11,10 +11,10 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "base/text_encoding.h"
 #include "editor/editing_guards.h"
 #include "editor/snapshot_history.h"
 #include "editor/style_stretches.h"
-#include "editor/text_encoding.h"
 #include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
 #include "editor/ui/editor_context_menu.h"

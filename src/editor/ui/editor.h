@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "editor/styled_change.h"
-#include "editor/text_encoding.h"
 
 class QAction;
 

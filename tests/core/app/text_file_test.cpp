@@ -10,8 +10,8 @@
 #include "base/document_line_ends.h"
 #include "base/file_bytes.h"
 #include "base/number_parse.h"
+#include "base/text_encoding.h"
 #include "base/text_util.h"
-#include "editor/text_encoding.h"
 #include "support/test_folder.h"
 
 namespace quillory {

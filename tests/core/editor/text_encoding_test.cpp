@@ -1,4 +1,4 @@
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QRawFont>
 
 #include "app/ui/document_tabs.h"
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 #include "editor/ui/editor_font.h"
 #include "support/window_test.h"
 
