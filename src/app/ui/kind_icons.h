@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/document_kind.h"
+#include "base/document_kind.h"
 
 namespace quillory {
 

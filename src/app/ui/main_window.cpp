@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "app/command_line.h"
-#include "app/document_kind.h"
 #include "app/document_slots.h"
 #include "app/language_files.h"
 #include "app/list_file.h"
@@ -34,6 +33,7 @@
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
 #include "app/ui/window_parts.h"
+#include "base/document_kind.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"

@@ -11,9 +11,9 @@
 #include <map>
 #include <optional>
 
-#include "app/document_kind.h"
 #include "app/ui/kind_icons.h"
 #include "app/ui/named_caption_text.h"
+#include "base/document_kind.h"
 #include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "base/text_file.h"

@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/document_kind.h"
 #include "app/file_commands.h"
 #include "app/file_for_editing.h"
+#include "base/document_kind.h"
 #include "support/test_folder.h"
 
 namespace quillory {

@@ -1,4 +1,4 @@
-#include "app/document_kind.h"
+#include "base/document_kind.h"
 
 #include <array>
 #include <utility>
