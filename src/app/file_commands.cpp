@@ -6,10 +6,6 @@
 
 namespace quillory {
 
-std::string_view FileNameOfPath(std::string_view path) {
-  return AfterLast(path, '/');
-}
-
 std::string LoadingStatus(const LangTable& lang) {
   return lang.EntryOr(kLoadingText, "");
 }

@@ -59,4 +59,8 @@ std::string_view AfterLast(std::string_view text, char separator) {
   return found == std::string_view::npos ? text : text.substr(found + 1);
 }
 
+std::string_view FileNameOfPath(std::string_view path) {
+  return AfterLast(path, '/');
+}
+
 }  // namespace quillory

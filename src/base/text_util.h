@@ -27,4 +27,9 @@ std::string_view TrimBlanks(std::string_view text);
 // Returns the text after the last `separator`, or the whole text without one.
 std::string_view AfterLast(std::string_view text, char separator);
 
+// The tab caption of a file opened or saved under `path`, and the caption
+// of its recent-menu entry: the text after the last "/", or the whole path
+// without one.
+std::string_view FileNameOfPath(std::string_view path);
+
 }  // namespace quillory

@@ -4,7 +4,7 @@
 #include <QMimeDatabase>
 #include <QStandardPaths>
 
-#include "app/file_commands.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {
