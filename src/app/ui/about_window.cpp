@@ -7,7 +7,7 @@
 #include "app/language_files.h"
 #include "base/lang_table.h"
 #include "base/text_file.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "platform/app_environment.h"
 
 namespace quillory {

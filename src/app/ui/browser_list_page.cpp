@@ -13,7 +13,7 @@
 
 #include "app/settings_form.h"
 #include "base/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "platform/dialogs.h"
 
 namespace quillory {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "platform/file_types.h"
 
 namespace quillory {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 
 namespace quillory {
 

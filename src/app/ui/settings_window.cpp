@@ -20,7 +20,7 @@
 #include "app/ui/file_types_page.h"
 #include "app/ui/named_caption_text.h"
 #include "base/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "platform/dialogs.h"
 #include "tools/browser_detection.h"
 #include "tools/ui/php_version_label.h"

@@ -12,10 +12,10 @@
 #include <QTimer>
 
 #include "base/text_encoding.h"
+#include "base/ui/display_text.h"
 #include "editor/editing_guards.h"
 #include "editor/snapshot_history.h"
 #include "editor/style_stretches.h"
-#include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
 #include "editor/ui/editor_context_menu.h"
 #include "editor/ui/editor_font.h"

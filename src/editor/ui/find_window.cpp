@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "base/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/editor_replace_all.h"
 #include "editor/ui/editor_search_target.h"

@@ -5,7 +5,7 @@
 
 #include "base/lang_table.h"
 #include "base/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 

@@ -7,7 +7,7 @@
 
 #include "app/ui/named_caption_text.h"
 #include "base/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 
 namespace quillory {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "base/lang_table.h"
 #include "base/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "tools/shown_page.h"
 
 #include "app/ui/named_caption_text.h"

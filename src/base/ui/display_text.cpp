@@ -1,4 +1,4 @@
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 
 #include <string>
 
