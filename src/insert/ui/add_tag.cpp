@@ -9,7 +9,7 @@
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -13,7 +13,7 @@
 #include "base/ui/display_text.h"
 #include "tools/shown_page.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <random>
 
-#include "app/ui/named_caption_text.h"
 #include "base/atomic_write.h"
+#include "base/ui/named_caption_text.h"
 #include "tools/preview_address.h"
 #include "tools/ui/local_server.h"
 

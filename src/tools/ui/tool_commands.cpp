@@ -15,7 +15,7 @@
 #include "tools/ui/tool_busy_window.h"
 #include "tools/ui/tool_process.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

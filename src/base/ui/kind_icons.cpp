@@ -1,4 +1,4 @@
-#include "app/ui/kind_icons.h"
+#include "base/ui/kind_icons.h"
 
 #include <QFile>
 #include <QMimeDatabase>
