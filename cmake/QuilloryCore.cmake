@@ -7,7 +7,7 @@ add_library(quillory_core STATIC)
 target_include_directories(quillory_core PUBLIC ${QUILLORY_ROOT}/src)
 target_compile_options(quillory_core PRIVATE -Wall -Wextra)
 
-foreach(subsystem base app designer editor insert projects tools)
+foreach(subsystem base app designer editor insert platform projects tools)
   add_subdirectory(${QUILLORY_ROOT}/src/${subsystem}
                    ${CMAKE_BINARY_DIR}/src/${subsystem})
 endforeach()

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "app/file_filters.h"
 #include "app/list_file.h"
 #include "app/recent_files.h"
 #include "app/settings.h"
@@ -24,6 +23,7 @@
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
+#include "platform/file_filters.h"
 #include "projects/project_file.h"
 
 namespace quillory {

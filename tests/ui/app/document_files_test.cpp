@@ -8,9 +8,9 @@
 #include <QToolButton>
 
 #include "app/file_commands.h"
-#include "app/file_filters.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/recovery_keeper.h"
+#include "platform/file_filters.h"
 #include "support/window_test.h"
 
 namespace quillory {

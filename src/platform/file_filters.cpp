@@ -1,4 +1,4 @@
-#include "app/file_filters.h"
+#include "platform/file_filters.h"
 
 #include <array>
 
