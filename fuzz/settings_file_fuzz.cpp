@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "app/language_files.h"
-#include "app/settings.h"
 #include "base/file_bytes.h"
+#include "base/settings.h"
 #include "fuzz_input.h"
 
 using namespace quillory;

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
 #include "base/lang_table.h"
 #include "base/named_captions.h"
+#include "base/settings.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "app/settings.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/document_files.h"
 #include "app/ui/main_window.h"
 #include "app/ui/settings_window.h"
 #include "app/ui/snapshot_commands.h"
+#include "base/settings.h"
 #include "editor/find_session.h"
 #include "editor/snapshot_history.h"
 #include "tools/ui/tool_commands.h"

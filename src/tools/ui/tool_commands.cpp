@@ -4,9 +4,9 @@
 
 #include <chrono>
 
-#include "app/settings.h"
 #include "base/lang_table.h"
 #include "base/named_captions.h"
+#include "base/settings.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/whole_text.h"
