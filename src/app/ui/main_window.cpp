@@ -19,6 +19,7 @@
 #include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
+#include "app/ui/command_host.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildDocumentFiles();
   BuildToolCommands();
   BuildAidWindows();
+  BuildCommandHost();
   StartUp();
 }
 
@@ -148,7 +150,10 @@ void MainWindow::BuildEditorAids() {
 // so it sees each key first and can leave the list's keys to it.
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
-  keys_ = new EditorKeyHandler(*this, *change_);
+  keys_ = new EditorKeyHandler(
+      {*rich_, *tabs_, *highlighter_, *completion_, guards_, lang_,
+       [this](std::string_view text) { SetStatus(text); }},
+      *change_, this);
   rich_->SetUnheldTextHost(new Utf8ConversionOffer(
       *rich_, *highlighter_, guards_, *change_, services_.dialogs, this));
   // After the change handler, so Undo sees the snapshot it took.
@@ -209,6 +214,21 @@ void MainWindow::BuildAidWindows() {
       }});
 }
 
+// After every part the menu's commands reach.
+void MainWindow::BuildCommandHost() {
+  commands_ =
+      std::make_unique<CommandHost>(CommandHost{*files_,
+                                                *aids_,
+                                                *tools_,
+                                                {*tabs_, *rich_, guards_},
+                                                *Action("TagPanel"),
+                                                [this] { Quit(); },
+                                                [this] { Wrap(); },
+                                                [this] { SetNum(); },
+                                                [this] { ViewBrowse(); },
+                                                [this] { ShowHelp(); }});
+}
+
 // While a tool runs, the window paints and its menus open, but nothing
 // that changes a document can be reached.
 void MainWindow::HoldDocuments(bool held) {
@@ -242,7 +262,7 @@ void MainWindow::BuildMenus() {
   menu_bar_ = std::make_unique<MainMenuBar>(MainMenuBarHost{
       this, settings_,
       [this](Command handler) {
-        handler(*this);
+        handler(*commands_);
         UpdateCommandStates();
       },
       [this](int entry) { files_->OpenRecent(entry); },

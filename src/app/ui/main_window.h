@@ -26,6 +26,7 @@ namespace quillory {
 
 class AidWindows;
 class ChangeHandler;
+struct CommandHost;
 class DocumentFiles;
 class CompletionPopup;
 class EditorKeyHandler;
@@ -72,13 +73,6 @@ class MainWindow : public QMainWindow {
   // Colours the whole text of the active document after it was loaded.
   void ColourWholeText();
 
-  // Commands.
-  void Quit();
-  void ShowHelp();
-  void SetNum();
-  void Wrap();
-  // `view_browse`: turns on the view option that is off.
-  void ViewBrowse();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
@@ -116,6 +110,7 @@ class MainWindow : public QMainWindow {
   void BuildDocumentFiles();
   void BuildToolCommands();
   void BuildAidWindows();
+  void BuildCommandHost();
   void HoldDocuments(bool held);
   void StartUp();
   void OfferRecovery();
@@ -133,6 +128,12 @@ class MainWindow : public QMainWindow {
   // After every command and every edit.
   void UpdateCommandStates();
   void UpdateTitle();
+  void Quit();
+  void ShowHelp();
+  void SetNum();
+  void Wrap();
+  // `view_browse`: turns on the view option that is off.
+  void ViewBrowse();
 
   AppEnvironment environment_;
   DesktopServices services_;
@@ -166,6 +167,7 @@ class MainWindow : public QMainWindow {
   bool initialised_ = false;
   std::vector<std::string> handed_early_;
 
+  std::unique_ptr<CommandHost> commands_;
   std::unique_ptr<MainMenuBar> menu_bar_;
   std::unique_ptr<PluginMenu> plugins_;
 };
