@@ -80,7 +80,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&window, &quillory::MainWindow::Closing,
                    [&channel] { channel.Stop(); });
   // The desktop session may end the program without closing the window.
-  const auto keep_text = [&window] { window.Recovery().WriteNow(); };
+  const auto keep_text = [&window] { window.KeepUnsavedText(); };
   QObject::connect(&app, &QGuiApplication::commitDataRequest, keep_text);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, keep_text);
   QCoreApplication::processEvents();

@@ -421,6 +421,8 @@ void MainWindow::OpenInBrowser(int index) {
                         services_.dialogs);
 }
 
+void MainWindow::KeepUnsavedText() { recovery_->WriteNow(); }
+
 void MainWindow::ShowHelp() {
   OpenHelpPage(environment_, settings_.language, services_);
 }

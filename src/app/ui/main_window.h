@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/ui/command_host.h"
 #include "base/lang_table.h"
 #include "base/named_captions.h"
 #include "base/settings.h"
@@ -24,9 +25,12 @@ class QToolButton;
 
 namespace quillory {
 
+namespace testing {
+class WindowTest;
+}  // namespace testing
+
 class AidWindows;
 class ChangeHandler;
-struct CommandHost;
 class DocumentFiles;
 class CompletionPopup;
 class EditorKeyHandler;
@@ -77,21 +81,11 @@ class MainWindow : public QMainWindow {
   // changed the editor's text.
   void CallRichChange();
 
-  HtmlParse& Highlighter() const { return *highlighter_; }
-  const CompletionPopup& Completion() const { return *completion_; }
-
-  Editor* ActiveEditor() const { return rich_; }
-  DocumentTabs& Tabs() const { return *tabs_; }
-  DocumentFiles& Files() const { return *files_; }
-  RecoveryKeeper& Recovery() const { return *recovery_; }
-  ToolCommands& Tools() const { return *tools_; }
-  AidWindows& Aids() const { return *aids_; }
-  Settings& CurrentSettings() { return settings_; }
-  const LangTable& Lang() const { return lang_; }
-  const NamedCaptions& Captions() const { return captions_; }
-  EditingGuards& Guards() { return guards_; }
-  const AppEnvironment& Environment() const { return environment_; }
-  QAction* Action(const char* object_name) const;
+  // What the menu's commands reach; the window tests drive it likewise.
+  const CommandHost& Commands() const { return *commands_; }
+  // Writes what the open documents hold where the next start finds it,
+  // for a session that ends without closing the window.
+  void KeepUnsavedText();
 
  signals:
   // The window is closing: later launches must not hand files to it.
@@ -102,6 +96,10 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Window tests read and change the settings and texts the window holds.
+  friend class testing::WindowTest;
+
+  QAction* Action(const char* object_name) const;
   void BuildWidgets();
   void BuildMenus();
   void BuildEditorAids();

@@ -20,7 +20,6 @@ namespace {
 // runs; these are the flows they do not take.
 class DocumentFilesTest : public testing::WindowTest {
  protected:
-  DocumentTabs& Tabs() { return window_.Tabs(); }
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
   std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
   void ChooseNext(const std::string& path) {
@@ -28,11 +27,9 @@ class DocumentFilesTest : public testing::WindowTest {
   }
   void AnswerNext(Answer answer) { fakes_.dialogs.answers.push_back(answer); }
   void Open(const std::string& path, bool remember = false) {
-    window_.Files().OpenFile(path, remember);
+    Files().OpenFile(path, remember);
   }
-  std::string Recent(int slot) {
-    return window_.CurrentSettings().last_opened[slot];
-  }
+  std::string Recent(int slot) { return CurrentSettings().last_opened[slot]; }
   int OpenedCount() {
     int count = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) count += Tabs().InUse(slot);
@@ -51,15 +48,14 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   const std::string path = folder_.Write("site/index.html", "x\r\n<p>\r\n");
   ChooseNext(path);
   Trigger("OpenOld");
-  EXPECT_EQ(fakes_.dialogs.offered_filters.at(1),
-            OpenFileFilters(window_.Lang()));
+  EXPECT_EQ(fakes_.dialogs.offered_filters.at(1), OpenFileFilters(Lang()));
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "index.html");
   EXPECT_EQ(Text(), "x\r\n<p>\r\n");
   EXPECT_EQ(Rich().StyleAt(4), 2);  // the whole text coloured: a tag
   EXPECT_EQ(Active().file_path, path);
   EXPECT_TRUE(Active().saved);
   EXPECT_EQ(Status(), "OK");
-  EXPECT_EQ(window_.Action("Recent_0")->text(), "index.html");
+  EXPECT_EQ(Action("Recent_0")->text(), "index.html");
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -99,7 +95,7 @@ TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   const std::string empty = folder_.Write("empty.qlp", "");
   Open(empty, true);
   EXPECT_EQ(OpenedCount(), 1);
-  EXPECT_EQ(window_.Files().CurrentListFile(), empty);
+  EXPECT_EQ(Files().CurrentListFile(), empty);
   EXPECT_EQ(Recent(0), empty);
 }
 
@@ -125,7 +121,7 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   ChooseNext(impossible);
   Trigger("SaveHtmlAs");
   EXPECT_EQ(fakes_.dialogs.offered_filters.at(0),
-            SaveAsFileFilters("page.html", window_.Lang()));
+            SaveAsFileFilters("page.html", Lang()));
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("page.html"), std::string::npos);
   EXPECT_FALSE(Active().saved);
@@ -167,12 +163,12 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Open(folder_.Write("a.html", "A"));
   Trigger("ClsW");
   EXPECT_TRUE(fakes_.dialogs.questions.empty());
-  EXPECT_FALSE(window_.Action("ClsW")->isEnabled());
+  EXPECT_FALSE(Action("ClsW")->isEnabled());
   Open(folder_.Path("a.html"));
   Edit("changed");
   QTest::mouseClick(window_.findChild<QToolButton*>("CLoseB"), Qt::LeftButton);
   EXPECT_EQ(fakes_.dialogs.questions,
-            std::vector<std::string>{*window_.Lang().Entry(79)});
+            std::vector<std::string>{*Lang().Entry(79)});
   EXPECT_EQ(folder_.Read("a.html"), "A");
   Open(folder_.Path("a.html"));
   window_.NewTab("one.html");
@@ -207,7 +203,7 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.html", "B");
   folder_.Write("home/config/last_session.qlp", a);
-  window_.CurrentSettings().open_last_session = true;
+  CurrentSettings().open_last_session = true;
   window_.Init({});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Text(), "A");
@@ -226,8 +222,7 @@ TEST_F(DocumentFilesTest, SessionListsTheOpenDocumentsInSlotOrder) {
   Open(b);
   ChooseNext(folder_.Path("work"));
   Trigger("save_session");
-  EXPECT_EQ(fakes_.dialogs.offered_filters.back(),
-            ListFileFilters(window_.Lang()));
+  EXPECT_EQ(fakes_.dialogs.offered_filters.back(), ListFileFilters(Lang()));
   EXPECT_EQ(folder_.Read("work"), a + "\r\n\r\n" + b);
 }
 
@@ -263,8 +258,8 @@ TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   testing::FakeServices first_fakes;
   auto first =
       std::make_unique<MainWindow>(environment, first_fakes.Services());
-  first->Files().OpenFile(path, false);
-  QTest::keyClicks(first->ActiveEditor(), "yz");
+  first->Commands().files.OpenFile(path, false);
+  QTest::keyClicks(&first->Commands().snapshots.rich, "yz");
   ASSERT_TRUE(QTest::qWaitFor([&] { return entries() == 1; },
                               RecoveryKeeper::kPauseMs + 2000));
   first.reset();
@@ -274,11 +269,11 @@ TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   MainWindow second(environment, fakes.Services());
   second.Init({});
   ASSERT_EQ(fakes.dialogs.questions.size(), 1u);
-  DocumentTabs& tabs = second.Tabs();
+  DocumentTabs& tabs = second.Commands().snapshots.tabs;
   const int slot = tabs.ActiveSlot();
   EXPECT_FALSE(tabs.At(slot).saved);
   EXPECT_EQ(entries(), 1);  // kept by the second window now
-  second.Files().Save();
+  second.Commands().files.Save();
   EXPECT_EQ(folder_.Read("lf.html"), "yza\n\xff\n");
   EXPECT_EQ(entries(), 0);
 }

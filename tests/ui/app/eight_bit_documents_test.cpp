@@ -62,7 +62,7 @@ TEST_F(EightBitDocumentTest, YesConvertsToUtf8ThenInsertsAndUndoStepsBack) {
   TypeCharacter("\u2192");
   EXPECT_EQ(Text(), "c\u2192af\u00E9 !");
   EXPECT_EQ(Rich().Encoding(), TextEncoding::kUtf8);
-  EXPECT_FALSE(window_.Tabs().At(0).saved);
+  EXPECT_FALSE(Tabs().At(0).saved);
 
   Trigger("Undo");
   EXPECT_EQ(Text(), "caf\u00E9 !");
