@@ -3,19 +3,12 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 
 #include <utility>
 
-#include "app/command_line.h"
 #include "app/document_slots.h"
-#include "app/language_files.h"
-#include "app/list_file.h"
-#include "app/recovery_store.h"
 #include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
@@ -24,15 +17,16 @@
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
 #include "app/ui/help_page_opener.h"
-#include "app/ui/interface_captions.h"
+#include "app/ui/interface_language.h"
+#include "app/ui/launch_files.h"
 #include "app/ui/main_menu_bar.h"
-#include "app/ui/menu_keys.h"
 #include "app/ui/path_label.h"
 #include "app/ui/plugin_menu.h"
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
+#include "app/ui/view_switch.h"
 #include "app/ui/window_parts.h"
 #include "base/document_kind.h"
 #include "editor/gutter_rules.h"
@@ -52,9 +46,6 @@ namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
-constexpr int kHandedFilesRetryMs = 20;
-// The language's code for Qt's own translations, in captions.lng.
-constexpr char kLocaleCaption[] = "Locale";
 
 }  // namespace
 
@@ -74,9 +65,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
   // Switching documents keeps the chosen view.
-  connect(tabs_, &DocumentTabs::Switched, this, [this] {
-    if (view_buttons_[1]->isChecked()) SwitchView(1);
-  });
+  connect(tabs_, &DocumentTabs::Switched, views_, &ViewSwitch::Follow);
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
@@ -86,6 +75,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildToolCommands();
   BuildAidWindows();
   BuildCommandHost();
+  BuildLaunchFiles();
   StartUp();
 }
 
@@ -114,19 +104,11 @@ void MainWindow::BuildWidgets() {
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
 
-  for (int i = 0; i < 2; ++i) {
-    view_buttons_[i] = new QRadioButton(area_);
-    view_buttons_[i]->setObjectName(QString("Option1_%1").arg(i));
-  }
-  view_buttons_[0]->setText("Source");
-  view_buttons_[1]->setText("Preview");
-  view_buttons_[0]->setChecked(true);
-
+  BuildPreview();
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
-  BuildPreview();
   ShowDocumentViews(false);
 }
 
@@ -225,8 +207,20 @@ void MainWindow::BuildCommandHost() {
                                                 [this] { Quit(); },
                                                 [this] { Wrap(); },
                                                 [this] { SetNum(); },
-                                                [this] { ViewBrowse(); },
+                                                [this] { views_->Toggle(); },
                                                 [this] { ShowHelp(); }});
+}
+
+void MainWindow::BuildLaunchFiles() {
+  launch_ =
+      new LaunchFiles({*files_, *recovery_, guards_, services_.dialogs,
+                       settings_, captions_, environment_.user_folder,
+                       [this] {
+                         setWindowState(windowState() & ~Qt::WindowMinimized);
+                         raise();
+                         activateWindow();
+                       }},
+                      this);
 }
 
 // While a tool runs, the window paints and its menus open, but nothing
@@ -266,7 +260,7 @@ void MainWindow::BuildMenus() {
         UpdateCommandStates();
       },
       [this](int entry) { files_->OpenRecent(entry); },
-      [this](int browser) { OpenInBrowser(browser); },
+      [this](int browser) { views_->OpenInBrowser(browser); },
       [this]() -> const SnapshotHistory* {
         const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
         return slot >= 0 ? &tabs_->History(slot) : nullptr;
@@ -294,69 +288,19 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::SetLanguage() {
-  SettleLanguage(settings_);
-  const auto path = [this](LanguageFile file) {
-    return LanguageFilePath(environment_.program_folder, settings_.language,
-                            file);
-  };
-  const bool loaded = lang_.LoadFromFile(path(LanguageFile::kMain));
-  // A language without main.lng keeps the captions shown so far.
-  if (!loaded && lang_.Size() > 0) return;
-  ApplyInterfaceCaptions(*this, lang_);
-  captions_.LoadFromFile(path(LanguageFile::kCaptions));
-  ApplyNamedCaptions(*this, captions_);
-  translations_->Use(captions_.Find(kLocaleCaption));
-  MarkMenuBarMnemonics(*menuBar());
+  LoadInterfaceLanguage(*this, environment_.program_folder, settings_,
+                        {lang_, captions_, *translations_});
 }
 
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
   plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins);
-  // Absolute, so the session written at exit finds them from any folder.
-  const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
-  if (files.empty() && settings_.open_last_session) {
-    files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
-                     false);
-  }
-  for (const std::string& file : files) files_->OpenFile(file, true);
-  OfferRecovery();
-  initialised_ = true;
-  if (!handed_early_.empty()) OpenHandedFiles(std::exchange(handed_early_, {}));
+  launch_->Start(arguments);
 }
 
-// Entries that found no free slot stay for the next start.
-void MainWindow::OfferRecovery() {
-  const std::vector<RecoveredText> texts = recovery_->ClaimStale();
-  if (texts.empty()) return;
-  bool all_reopened = true;
-  if (services_.dialogs.AskYesNo(RecoveryQuestion(texts, captions_),
-                                 MessageIcon::kWarning) == Answer::kYes) {
-    for (const RecoveredText& text : texts) {
-      all_reopened = files_->Reopen(text) && all_reopened;
-    }
-  }
-  if (all_reopened) recovery_->DiscardClaimed();
-}
-
-// Files handed over while the splash shows wait for Init, to come after the
-// command line's own. A request can come while a file loads (loading lets
-// events run); it waits until the load is done, so one document is filled
-// at a time.
 void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
-  if (!initialised_) {
-    handed_early_.insert(handed_early_.end(), files.begin(), files.end());
-    return;
-  }
-  if (guards_.Quiet()) {
-    QTimer::singleShot(kHandedFilesRetryMs, this,
-                       [this, files] { OpenHandedFiles(files); });
-    return;
-  }
-  for (const std::string& file : files) files_->OpenFile(file, true);
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  raise();
-  activateWindow();
+  launch_->Hand(files);
 }
 
 int MainWindow::NewTab(const std::string& caption) {
@@ -374,7 +318,8 @@ void MainWindow::Quit() { close(); }
 void MainWindow::BuildPreview() {
   std::string temp = environment_.temp_folder;
   if (!temp.ends_with('/')) temp += '/';
-  preview_ = new PreviewPane(
+  views_ = new ViewSwitch(
+      *rich_,
       {[this] { return ActiveSource(); },
        [this](std::string_view text) { SetStatus(text); },
        [this](bool shown) {
@@ -383,11 +328,6 @@ void MainWindow::BuildPreview() {
        },
        settings_, temp, &LoadPageView, captions_, services_.dialogs},
       area_);
-  for (int i = 0; i < 2; ++i) {
-    connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) SwitchView(i);
-    });
-  }
 }
 
 std::optional<PreviewSource> MainWindow::ActiveSource() const {
@@ -395,30 +335,6 @@ std::optional<PreviewSource> MainWindow::ActiveSource() const {
   if (slot < 0) return std::nullopt;
   const Document& document = tabs_->At(slot);
   return PreviewSource{document.file_path, document.saved, rich_->Bytes()};
-}
-
-void MainWindow::SwitchView(int index) {
-  if (view_switch_lock_) return;
-  // A page that cannot be shown leaves the source on.
-  if (index == 0 || !preview_->ShowPreview()) ResetViewOption();
-}
-
-void MainWindow::ViewBrowse() {
-  view_buttons_[view_buttons_[0]->isChecked() ? 1 : 0]->setChecked(true);
-}
-
-void MainWindow::ResetViewOption() {
-  view_switch_lock_ = true;
-  view_buttons_[0]->setChecked(true);
-  preview_->ShowSource();
-  view_switch_lock_ = false;
-}
-
-void MainWindow::OpenInBrowser(int index) {
-  const auto& browsers = settings_.external_browsers;
-  if (index + 1 >= static_cast<int>(browsers.size())) return;
-  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), captions_,
-                        services_.dialogs);
 }
 
 void MainWindow::KeepUnsavedText() { recovery_->WriteNow(); }
@@ -429,7 +345,7 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
-  preview_->Finish();
+  views_->Pane().Finish();
   emit Closing();
   aids_->CloseAbout();
   recovery_->WriteNow();
@@ -449,7 +365,7 @@ void MainWindow::OnSwitched(int slot) {
 }
 
 void MainWindow::OnAllFreed() {
-  ResetViewOption();
+  views_->Reset();
   ShowDocumentViews(false);
   opened_path_->clear();
   UpdateTitle();
@@ -462,9 +378,7 @@ void MainWindow::ShowDocumentViews(bool shown) {
                                                        side_panel_, panel_}) {
     part->setVisible(shown);
   }
-  for (QRadioButton* button : view_buttons_) button->setVisible(shown);
-  if (!shown) preview_->hide();
-  if (shown && view_buttons_[1]->isChecked()) rich_->hide();
+  views_->Show(shown);
 }
 
 void MainWindow::UpdateCommandStates() { menu_bar_->UpdateCommandStates(); }
@@ -487,16 +401,9 @@ void MainWindow::ShowPathCaption(int slot) {
 }
 
 void MainWindow::Relayout() {
-  ArrangeWindowParts({*area_,
-                      *panel_,
-                      *side_panel_,
-                      *tab_bar_,
-                      *rich_,
-                      *preview_,
-                      *close_button_,
-                      {view_buttons_[0], view_buttons_[1]},
-                      *status_,
-                      *opened_path_});
+  ArrangeWindowParts({*area_, *panel_, *side_panel_, *tab_bar_, *rich_,
+                      views_->Pane(), *close_button_, views_->Buttons(),
+                      *status_, *opened_path_});
   if (tabs_->ActiveSlot() >= 0) ShowPathCaption(tabs_->ActiveSlot());
 }
 

@@ -19,7 +19,6 @@
 
 class QAction;
 class QLabel;
-class QRadioButton;
 class QTabWidget;
 class QToolButton;
 
@@ -38,13 +37,14 @@ class DocumentTabs;
 class RecoveryKeeper;
 class Editor;
 class HtmlParse;
+class LaunchFiles;
 class MainMenuBar;
 class PluginMenu;
-class PreviewPane;
 struct PreviewSource;
 class SlotTabBar;
 class ToolCommands;
 class ToolkitTranslations;
+class ViewSwitch;
 
 // The program's one main window: menus, the documents' tabs, the editor and
 // the status strip. It wires commands to the parts that do the work and
@@ -109,16 +109,10 @@ class MainWindow : public QMainWindow {
   void BuildToolCommands();
   void BuildAidWindows();
   void BuildCommandHost();
+  void BuildLaunchFiles();
   void HoldDocuments(bool held);
   void StartUp();
-  void OfferRecovery();
   void BuildPreview();
-  // `Option1_Click`: 0 the source, 1 the preview.
-  void SwitchView(int index);
-  // `ext_Click`.
-  void OpenInBrowser(int index);
-  // The view option back on the source without running the switch.
-  void ResetViewOption();
   std::optional<PreviewSource> ActiveSource() const;
   void OnSwitched(int slot);
   void OnAllFreed();
@@ -130,8 +124,6 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void SetNum();
   void Wrap();
-  // `view_browse`: turns on the view option that is off.
-  void ViewBrowse();
 
   AppEnvironment environment_;
   DesktopServices services_;
@@ -147,9 +139,7 @@ class MainWindow : public QMainWindow {
   SlotTabBar* tab_bar_ = nullptr;
   Editor* rich_ = nullptr;
   QToolButton* close_button_ = nullptr;
-  QRadioButton* view_buttons_[2] = {};
-  PreviewPane* preview_ = nullptr;
-  bool view_switch_lock_ = false;  // `ViewSwitchLock`
+  ViewSwitch* views_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
@@ -162,8 +152,7 @@ class MainWindow : public QMainWindow {
   EditorKeyHandler* keys_ = nullptr;
   ToolCommands* tools_ = nullptr;
   bool line_numbers_toggle_ = false;
-  bool initialised_ = false;
-  std::vector<std::string> handed_early_;
+  LaunchFiles* launch_ = nullptr;
 
   std::unique_ptr<CommandHost> commands_;
   std::unique_ptr<MainMenuBar> menu_bar_;
