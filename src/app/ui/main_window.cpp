@@ -39,7 +39,6 @@
 #include "projects/project_file.h"
 #include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
-#include "tools/ui/preview_pane.h"
 #include "tools/ui/tool_commands.h"
 
 namespace quillory {
@@ -61,6 +60,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildMenus();
   BuildTagPanel();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
+  BuildViewSwitch();
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
@@ -104,12 +104,10 @@ void MainWindow::BuildWidgets() {
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
 
-  BuildPreview();
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
-  ShowDocumentViews(false);
 }
 
 // The highlighter, the completion list and the gutter, bound to the editor
@@ -315,26 +313,12 @@ void MainWindow::SetStatus(std::string_view text) {
 
 void MainWindow::Quit() { close(); }
 
-void MainWindow::BuildPreview() {
-  std::string temp = environment_.temp_folder;
-  if (!temp.ends_with('/')) temp += '/';
+void MainWindow::BuildViewSwitch() {
   views_ = new ViewSwitch(
-      *rich_,
-      {[this] { return ActiveSource(); },
-       [this](std::string_view text) { SetStatus(text); },
-       [this](bool shown) {
-         rich_->setVisible(shown);
-         if (shown) rich_->setFocus();
-       },
-       settings_, temp, &LoadPageView, captions_, services_.dialogs},
+      {*tabs_, *rich_, [this](std::string_view text) { SetStatus(text); },
+       settings_, environment_.temp_folder, captions_, services_.dialogs},
       area_);
-}
-
-std::optional<PreviewSource> MainWindow::ActiveSource() const {
-  const int slot = tabs_->ActiveSlot();
-  if (slot < 0) return std::nullopt;
-  const Document& document = tabs_->At(slot);
-  return PreviewSource{document.file_path, document.saved, rich_->Bytes()};
+  ShowDocumentViews(false);
 }
 
 void MainWindow::KeepUnsavedText() { recovery_->WriteNow(); }

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +39,6 @@ class HtmlParse;
 class LaunchFiles;
 class MainMenuBar;
 class PluginMenu;
-struct PreviewSource;
 class SlotTabBar;
 class ToolCommands;
 class ToolkitTranslations;
@@ -112,8 +110,7 @@ class MainWindow : public QMainWindow {
   void BuildLaunchFiles();
   void HoldDocuments(bool held);
   void StartUp();
-  void BuildPreview();
-  std::optional<PreviewSource> ActiveSource() const;
+  void BuildViewSwitch();
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);

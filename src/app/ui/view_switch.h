@@ -3,6 +3,9 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
+#include <string>
+#include <string_view>
 
 #include "tools/ui/preview_pane.h"
 
@@ -11,7 +14,20 @@ class QWidget;
 
 namespace quillory {
 
+class DocumentTabs;
 class Editor;
+
+// What the source / preview choice needs of the main window; all of it
+// outlives the switch.
+struct ViewSwitchHost {
+  DocumentTabs& tabs;  // the active document is previewed
+  Editor& rich;        // hidden while the page shows
+  std::function<void(std::string_view)> set_status;
+  const Settings& settings;
+  std::string temp_folder;
+  const NamedCaptions& captions;
+  Dialogs& dialogs;
+};
 
 // The choice between the source and the preview (`Option1`): two option
 // buttons and the preview pane in the editor's place. The choice holds
@@ -19,7 +35,7 @@ class Editor;
 class ViewSwitch : public QObject {
  public:
   // The buttons and the pane become children of `area`, like the editor.
-  ViewSwitch(Editor& rich, const PreviewHost& host, QWidget* area);
+  ViewSwitch(ViewSwitchHost host, QWidget* area);
 
   PreviewPane& Pane() const { return *preview_; }
   // 0 the source, 1 the preview.
@@ -39,10 +55,11 @@ class ViewSwitch : public QObject {
  private:
   // `Option1_Click`: 0 the source, 1 the preview.
   void Switch(int index);
+  std::optional<PreviewSource> ActiveSource() const;
+  PreviewHost PaneHost();
 
   std::array<QRadioButton*, 2> buttons_;
-  Editor& rich_;
-  PreviewHost host_;
+  ViewSwitchHost host_;
   PreviewPane* preview_ = nullptr;
   bool lock_ = false;  // `ViewSwitchLock`
 };
