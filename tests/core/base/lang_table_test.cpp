@@ -6,7 +6,6 @@
 #include <tuple>
 #include <vector>
 
-#include "app/menu_mnemonics.h"
 #include "base/named_captions.h"
 #include "support/test_folder.h"
 
@@ -70,27 +69,6 @@ TEST(NamedCaptionsTest, ReadsNameEqualsTextLines) {
             "External browsers");
   captions.LoadFromFile("/no/such/captions.lng");
   EXPECT_TRUE(captions.All().empty());
-}
-
-TEST(WithMnemonicsTest, EachCaptionGetsItsOwnLetter) {
-  const std::tuple<const char*, Entries, Entries> rows[] = {
-      {"first letters", {"File", "Edit", "Help"}, {"&File", "&Edit", "&Help"}},
-      {"then a later word", {"Save", "Save As..."}, {"&Save", "Save &As..."}},
-      {"then any letter", {"Open", "Options"}, {"&Open", "O&ptions"}},
-      {"first letters before inner ones",
-       {"Save", "Save As", "Add"},
-       {"&Save", "Sa&ve As", "&Add"}},
-      {"case ignored", {"Tools", "tags"}, {"&Tools", "t&ags"}},
-      {"ampersands doubled", {"Tom & Jerry"}, {"&Tom && Jerry"}},
-      {"Cyrillic", {"Файл", "Формат"}, {"&Файл", "Ф&ормат"}},
-      {"Cyrillic case ignored", {"Правка", "правило"}, {"&Правка", "п&равило"}},
-      {"none left", {"a", "A"}, {"&a", "A"}},
-      {"no letters", {"", "... -"}, {"", "... -"}},
-      {"digits count", {"1 a.html", "2 b.html"}, {"&1 a.html", "&2 b.html"}},
-  };
-  for (const auto& [rule, captions, expected] : rows) {
-    EXPECT_EQ(WithMnemonics(captions), expected) << rule;
-  }
 }
 
 }  // namespace

@@ -4,9 +4,6 @@
 
 #include <tuple>
 
-#include "editor/lone_line_ends.h"
-#include "editor/status_line.h"
-
 namespace quillory {
 namespace {
 
@@ -43,37 +40,6 @@ TEST(TextEncodingTest, Utf8ToWindows1252Rows) {
     EXPECT_EQ(encoded.bytes, bytes) << rule;
     EXPECT_EQ(encoded.unheld, unheld) << rule;
   }
-}
-
-const std::tuple<const char*, std::string_view, Extent, bool> kLoneRows[] = {
-    {"empty", "", Extent::kWhole, false},
-    {"pairs only", "a\r\nb\r\n", Extent::kWhole, false},
-    {"lone LF", "a\r\nb\nc", Extent::kWhole, true},
-    {"lone CR", "a\rb\r\n", Extent::kWhole, true},
-    {"CR CR LF", "a\r\r\n", Extent::kWhole, true},
-    {"LF first in a text", "\nab", Extent::kWhole, true},
-    {"CR last in a text", "ab\r", Extent::kWhole, true},
-    {"LF first in a slice", "\nab\r\n", Extent::kSlice, false},
-    {"CR last in a slice", "a\r\nb\r", Extent::kSlice, false},
-    {"LF second in a slice", "a\nb", Extent::kSlice, true},
-};
-
-TEST(LoneLineEndsTest, Rows) {
-  for (const auto& [rule, bytes, extent, lone] : kLoneRows) {
-    EXPECT_EQ(HasLoneLineEnd(bytes, extent), lone) << rule;
-  }
-}
-
-// Lines count the CR LF pairs before the caret; lone line ends do not.
-// The captions are the key handler's widget test.
-TEST(StatusLineTest, PlaceOfCaret) {
-  EXPECT_EQ(PlaceOfCaret("", 0), (CaretPlace{1, 0}));
-  EXPECT_EQ(PlaceOfCaret("abc", 0), (CaretPlace{1, 0}));
-  EXPECT_EQ(PlaceOfCaret("abc\r\ndef", 3), (CaretPlace{1, 3}));
-  EXPECT_EQ(PlaceOfCaret("abc\r\ndef\r\ngh", 5), (CaretPlace{2, 0}));
-  EXPECT_EQ(PlaceOfCaret("abc\r\ndef\r\ngh", 12), (CaretPlace{3, 2}));
-  EXPECT_EQ(PlaceOfCaret("ab\r\ncd", 3), (CaretPlace{1, 3}));  // CR|LF
-  EXPECT_EQ(PlaceOfCaret("ab\ncd", 4), (CaretPlace{1, 4}));
 }
 
 }  // namespace
