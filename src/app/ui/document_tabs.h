@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/document_slots.h"
-#include "app/slot_histories.h"
+#include "app/ui/slot_histories.h"
 #include "editor/editing_guards.h"
 #include "editor/editor_keys.h"
 #include "editor/ui/editor.h"
