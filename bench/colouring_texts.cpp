@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 #include "page_corpus.h"
 
 namespace quillory::bench {

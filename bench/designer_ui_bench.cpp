@@ -29,7 +29,7 @@ struct Session : bench::ShownWindow {
   Session() { window.NewTab("form.html"); }
 
   QWidget* OpenDesigner() {
-    window.Action("VisEd")->trigger();
+    window.findChild<QAction*>("VisEd")->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (top->objectName() == "VisualEditor" && top->isVisible()) return top;
     }
@@ -114,7 +114,7 @@ BENCHMARK(BM_DragMoveToRepaint)->Unit(benchmark::kMillisecond);
 // editor's repaint, which shows the text coloured.
 void BM_InsertToCodeColoured(benchmark::State& state) {
   Session session;
-  Editor& rich = *session.window.ActiveEditor();
+  Editor& rich = session.window.Commands().snapshots.rich;
   for (auto _ : state) {
     state.PauseTiming();
     rich.SetBytes("");

@@ -40,15 +40,18 @@ struct Session : bench::ShownWindow {
   void Open(const std::string& text) {
     window.NewTab("big.php");
     {
-      const ScopedFlag parsing(window.Guards().parsing_now);
+      const ScopedFlag parsing(window.Commands().snapshots.guards.parsing_now);
       Rich().SetBytes(text);
       window.ColourWholeText();
     }
     window.CallRichChange();
     Slot().saved = true;
   }
-  Editor& Rich() { return *window.ActiveEditor(); }
-  Document& Slot() { return window.Tabs().At(window.Tabs().ActiveSlot()); }
+  Editor& Rich() { return window.Commands().snapshots.rich; }
+  Document& Slot() {
+    DocumentTabs& tabs = window.Commands().snapshots.tabs;
+    return tabs.At(tabs.ActiveSlot());
+  }
 };
 
 void PressX(Editor& rich) {
@@ -79,9 +82,9 @@ void TagListEntry(benchmark::State& state, const std::string* text) {
   session.Open(*text);
   const int caret = bench::CaretFor(*text, "middle");
   session.Rich().Select(caret, caret);
-  QAction& panel_command = *session.window.Action("TagPanel");
+  QAction& panel_command = *session.window.findChild<QAction*>("TagPanel");
   panel_command.setChecked(true);
-  session.window.Aids().ShowTagPanel(panel_command);
+  session.window.Commands().aids.ShowTagPanel(panel_command);
   auto* panel = session.window.findChild<AddTag*>("AddTag");
   panel->findChild<QListWidget*>("List1")->setCurrentRow(0);
   auto* entries = panel->findChild<QListWidget*>("List2");
@@ -144,7 +147,7 @@ void ViewCommand(benchmark::State& state, const char* command, bool undo,
   session.Open(bench::Corpus("20m").substr(0, 5 << 20));
   Editor& rich = session.Rich();
   const auto run = [&](const char* name) {
-    session.window.Action(name)->trigger();
+    session.window.findChild<QAction*>(name)->trigger();
     QApplication::processEvents();
     rich.SendScintilla(
         QsciScintillaBase::SCI_ENSUREVISIBLE,
@@ -194,7 +197,7 @@ std::string HundredThousandOccurrences() {
 void ReplaceAllFromWindow(benchmark::State& state) {
   Session session;
   session.Open(HundredThousandOccurrences());
-  session.window.Aids().ShowFind(FindPanel::kReplace);
+  session.window.Commands().aids.ShowFind(FindPanel::kReplace);
   auto* find = session.window.findChild<FindWindow*>("FindF");
   find->findChild<QLineEdit*>("Text2")->setText("QUILLORY");
   find->findChild<QLineEdit*>("Text3")->setText("Scribe");

@@ -68,9 +68,9 @@ void MeasureOpen(bench::ShownWindow& shown, const std::string& path,
   const double before = StatusBytes("VmRSS");
   QElapsedTimer timer;
   timer.start();
-  shown.window.Files().OpenFile(path, false);
+  shown.window.Commands().files.OpenFile(path, false);
   QCoreApplication::processEvents();
-  shown.window.ActiveEditor()->viewport()->repaint();
+  shown.window.Commands().snapshots.rich.viewport()->repaint();
   const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
   state.SetIterationTime(seconds);
   figures.seconds += seconds;
@@ -95,11 +95,11 @@ void OpenFile(benchmark::State& state, const char* size) {
   Figures figures;
   for (auto _ : state) {
     MeasureOpen(shown, path, state, figures);
-    DocumentTabs& tabs = shown.window.Tabs();
+    DocumentTabs& tabs = shown.window.Commands().snapshots.tabs;
     if (!tabs.At(tabs.ActiveSlot()).saved) {
       return state.SkipWithError("opened unsaved: closing would ask");
     }
-    shown.window.Files().Close();
+    shown.window.Commands().files.Close();
     QCoreApplication::processEvents();
   }
   const double bytes = static_cast<double>(text.size());

@@ -8,7 +8,7 @@
 #include <set>
 #include <utility>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory::bench {
 namespace {

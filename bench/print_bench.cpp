@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/ui/main_window.h"
+#include "base/lang_table.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/printing.h"
 #include "platform/qt/app_environment.h"
@@ -44,16 +45,18 @@ void BM_PrintToPdf(benchmark::State& state) {
   PageWatch dialogs;
   MainWindow window(AppEnvironmentFor("/tmp/"), {dialogs, desktop, file_types});
   window.NewTab("big.html");
-  window.ActiveEditor()->SetBytes(bench::TablePage(size));
+  window.Commands().snapshots.rich.SetBytes(bench::TablePage(size));
   window.ColourWholeText();
   const std::string pdf = "/tmp/quillory-print-bench.pdf";
+  // The program folder holds no languages, so the window's table is empty.
+  const LangTable lang;
   for (auto _ : state) {
     malloc_trim(0);
     const long before = ResidentBytes();
     dialogs.pages = 1;
     dialogs.peak = before;
     dialogs.print_targets.push_back(PrintTarget{PrintOutput::kPdfFile, pdf});
-    PrintDocument({*window.ActiveEditor(), dialogs, window.Lang()},
+    PrintDocument({window.Commands().snapshots.rich, dialogs, lang},
                   PrintMargins{}, "/tmp/big.html");
     state.counters["pages"] = dialogs.pages;
     state.counters["peak_bytes_per_text_byte"] =

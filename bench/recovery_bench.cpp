@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <string>
 
-#include "app/document_line_ends.h"
 #include "app/recovery_store.h"
 #include "app/recovery_writer.h"
+#include "base/document_line_ends.h"
 #include "editor/ui/editor.h"
 #include "qt_bench_main.h"
 #include "table_page.h"

@@ -54,10 +54,10 @@ struct Window {
   }
   void Open(size_t bytes, int style) {
     window.NewTab("big" + std::to_string(style) + ".html");
-    window.ActiveEditor()->SetBytes(bench::TablePage(bytes));
-    StyleAll(*window.ActiveEditor(), style);
-    window.ActiveEditor()->Select(static_cast<int>(bytes / 2),
-                                  static_cast<int>(bytes / 2));
+    window.Commands().snapshots.rich.SetBytes(bench::TablePage(bytes));
+    StyleAll(window.Commands().snapshots.rich, style);
+    window.Commands().snapshots.rich.Select(static_cast<int>(bytes / 2),
+                                            static_cast<int>(bytes / 2));
   }
   QtDialogs dialogs;
   QtDesktop desktop;
@@ -73,7 +73,7 @@ void BM_TabSwitchWithRepaint(benchmark::State& state) {
   int next = 0;
   for (auto _ : state) {
     bar->setCurrentIndex(next);
-    w.window.ActiveEditor()->viewport()->repaint();
+    w.window.Commands().snapshots.rich.viewport()->repaint();
     next = 1 - next;
   }
 }
@@ -118,10 +118,10 @@ void BM_OpenDocumentMemory(benchmark::State& state) {
   const size_t size = state.range(0);
   for (auto _ : state) {
     Window w;
-    w.window.ActiveEditor()->viewport()->repaint();
+    w.window.Commands().snapshots.rich.viewport()->repaint();
     const long before = ResidentBytes();
     w.Open(size, 1);
-    w.window.ActiveEditor()->viewport()->repaint();
+    w.window.Commands().snapshots.rich.viewport()->repaint();
     state.counters["bytes_per_text_byte"] =
         static_cast<double>(ResidentBytes() - before) / size;
   }

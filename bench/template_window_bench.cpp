@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
 #include "platform/qt/qt_dialogs.h"
 #include "projects/ui/template_window.h"
 #include "qt_bench_main.h"

@@ -97,21 +97,21 @@ void BM_TidyRepairThroughMenu(benchmark::State& state) {
   window.resize(1000, 700);
   window.show();
   window.NewTab("bench.html");
-  Editor& rich = *window.ActiveEditor();
-  QAction* repair = window.Action("repByTidy");
+  Editor& rich = window.Commands().snapshots.rich;
+  QAction* repair = window.findChild<QAction*>("repByTidy");
 
   double alone_ms = 0;
   double menu_ms = 0;
   for (auto _ : state) {
     {
-      const ScopedFlag parsing(window.Guards().parsing_now);
+      const ScopedFlag parsing(window.Commands().snapshots.guards.parsing_now);
       rich.SetBytes(page);
       window.ColourWholeText();
     }
     alone_ms += Milliseconds(TidyAlone(file));
     const Clock::time_point start = Clock::now();
     repair->trigger();
-    while (window.Tools().Running()) {
+    while (window.Commands().tools.Running()) {
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     rich.repaint();

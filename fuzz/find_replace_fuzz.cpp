@@ -3,7 +3,7 @@
 // window's session stepping through the text.
 #include <algorithm>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "core/editor/fake_search_target.h"
 #include "core/editor/literal_replace_all.h"
 #include "editor/case_blind_search.h"

@@ -1,8 +1,8 @@
 // The files of a language folder and the shared lists beside them: main.lng,
 // captions.lng, the completion list and the PHP keywords, each read from the
 // same bytes.
-#include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
 #include "editor/completion_list.h"
 #include "editor/php_keywords.h"
 #include "fuzz_input.h"

@@ -7,9 +7,9 @@
 // LF it holds. Such settings are only read and written.
 #include <algorithm>
 
-#include "app/file_bytes.h"
 #include "app/language_files.h"
-#include "app/settings.h"
+#include "base/file_bytes.h"
+#include "base/settings.h"
 #include "fuzz_input.h"
 
 using namespace quillory;

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/file_bytes.h"
 #include "app/settings_form.h"
+#include "base/file_bytes.h"
 #include "fuzz_input.h"
 
 using namespace quillory;

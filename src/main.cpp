@@ -9,10 +9,10 @@
 
 #include "app/command_line.h"
 #include "app/large_blocks.h"
-#include "app/private_temp_folder.h"
 #include "app/ui/intro.h"
 #include "app/ui/main_window.h"
 #include "app/ui/recovery_keeper.h"
+#include "base/private_temp_folder.h"
 #include "platform/qt/app_environment.h"
 #include "platform/qt/freedesktop_file_types.h"
 #include "platform/qt/qt_dialogs.h"
@@ -85,7 +85,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&window, &quillory::MainWindow::Closing,
                    [&channel] { channel.Stop(); });
   // The desktop session may end the program without closing the window.
-  const auto keep_text = [&window] { window.Recovery().KeepBeforeRisk(); };
+  const auto keep_text = [&window] { window.KeepUnsavedText(); };
   QObject::connect(&app, &QGuiApplication::commitDataRequest, keep_text);
   QObject::connect(&app, &QCoreApplication::aboutToQuit, keep_text);
   QCoreApplication::processEvents();

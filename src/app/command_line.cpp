@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/document_line_ends.h"
+#include "base/document_line_ends.h"
 
 namespace quillory {
 

@@ -3,13 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
-
-std::string_view FileNameOfPath(std::string_view path) {
-  return AfterLast(path, '/');
-}
 
 std::string MissingFilesMessage(const std::vector<std::string>& names,
                                 std::string_view more_names) {

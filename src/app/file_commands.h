@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/document_slots.h"
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 
 namespace quillory {
 
@@ -31,11 +31,6 @@ std::string MissingFilesMessage(const std::vector<std::string>& names,
 inline constexpr int kLoadingText = 59;
 inline constexpr int kColouredText = 60;
 inline constexpr int kCloseQuestionText = 79;
-
-// The tab caption of a file opened or saved under `path`, and the caption
-// of its recent-menu entry: the text after the last "/", or the whole path
-// without one.
-std::string_view FileNameOfPath(std::string_view path);
 
 // The status line while a file loads, and once it is coloured:
 // entry 59, then entry 59 + two blanks + entry 60 + "100%".

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/file_commands.h"
-#include "app/regular_file.h"
-#include "editor/text_encoding.h"
+#include "base/regular_file.h"
+#include "base/text_encoding.h"
 
 namespace quillory {
 namespace {

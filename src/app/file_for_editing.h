@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/document_line_ends.h"
+#include "base/document_line_ends.h"
 
 namespace quillory {
 

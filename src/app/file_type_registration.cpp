@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/atomic_write.h"
-#include "app/text_file.h"
+#include "base/atomic_write.h"
+#include "base/text_file.h"
 
 namespace quillory {
 namespace {

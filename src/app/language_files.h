@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace quillory {
 

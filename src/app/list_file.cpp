@@ -1,8 +1,8 @@
 #include "app/list_file.h"
 
-#include "app/file_bytes.h"
-#include "app/text_file.h"
-#include "app/text_util.h"
+#include "base/file_bytes.h"
+#include "base/text_file.h"
+#include "base/text_util.h"
 
 namespace quillory {
 

@@ -6,9 +6,9 @@
 #include <system_error>
 #include <utility>
 
-#include "app/atomic_write.h"
-#include "app/file_bytes.h"
-#include "app/text_util.h"
+#include "base/atomic_write.h"
+#include "base/file_bytes.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "app/plugin_marks.h"
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "quillory/plugin.h"
 
 namespace quillory {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/file_commands.h"
+#include "base/text_util.h"
 
 namespace quillory {
 

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "app/document_slots.h"
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 

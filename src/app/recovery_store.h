@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/atomic_write.h"
-#include "app/named_captions.h"
+#include "base/atomic_write.h"
+#include "base/named_captions.h"
 
 namespace quillory {
 

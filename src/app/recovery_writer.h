@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "app/atomic_write.h"
-#include "app/document_line_ends.h"
 #include "app/recovery_store.h"
+#include "base/atomic_write.h"
+#include "base/document_line_ends.h"
 
 namespace quillory {
 

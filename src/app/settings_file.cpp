@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 

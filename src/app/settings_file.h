@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/atomic_write.h"
-#include "app/settings.h"
+#include "base/atomic_write.h"
+#include "base/settings.h"
 #include "platform/app_environment.h"
 
 namespace quillory {

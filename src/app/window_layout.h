@@ -1,8 +1,8 @@
 #pragma once
 
-namespace quillory {
+#include "base/twips.h"
 
-inline constexpr int kTwipsPerPixel = 15;
+namespace quillory {
 
 struct TwipRect {
   int left = 0;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -1,6 +1,6 @@
 #include "designer/element_kind.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/number_parse.h"
-#include "app/text_util.h"
+#include "base/number_parse.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/file_bytes.h"
-#include "app/text_util.h"
+#include "base/file_bytes.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -1,6 +1,6 @@
 #include "editor/find_session.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "editor/case_blind_search.h"
 
 namespace quillory {

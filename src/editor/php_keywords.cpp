@@ -4,7 +4,7 @@
 #include <bit>
 #include <optional>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 #include "editor/word_bytes.h"
 
 namespace quillory {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 
 namespace quillory {
 

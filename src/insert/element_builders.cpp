@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/number_parse.h"
+#include "base/number_parse.h"
 
 namespace quillory {
 namespace {

@@ -1,7 +1,7 @@
 #include "insert/reference_file.h"
 
-#include "app/document_line_ends.h"
-#include "app/file_bytes.h"
+#include "base/document_line_ends.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 namespace {

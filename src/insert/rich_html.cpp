@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 
 namespace quillory {
 namespace {

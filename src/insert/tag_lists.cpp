@@ -1,7 +1,7 @@
 #include "insert/tag_lists.h"
 
-#include "app/document_line_ends.h"
-#include "app/file_bytes.h"
+#include "base/document_line_ends.h"
+#include "base/file_bytes.h"
 #include "editor/editing_text.h"
 
 namespace quillory {

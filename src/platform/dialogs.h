@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/file_filters.h"
 #include "insert/font_choice.h"
+#include "platform/file_filters.h"
 
 namespace quillory {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/freedesktop_files.h"
+#include "platform/freedesktop_files.h"
 
 namespace quillory {
 

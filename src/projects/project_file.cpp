@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
+#include "base/settings.h"
 
 namespace quillory {
 

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "app/private_temp_folder.h"
+#include "base/atomic_write.h"
+#include "base/private_temp_folder.h"
 
 namespace quillory {
 

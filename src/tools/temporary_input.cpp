@@ -3,7 +3,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "app/private_temp_folder.h"
+#include "base/atomic_write.h"
+#include "base/private_temp_folder.h"
 
 namespace quillory {
 

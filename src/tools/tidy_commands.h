@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 #include "platform/app_environment.h"
 #include "tools/process_run.h"
 #include "tools/process_runner.h"

@@ -1,6 +1,6 @@
 #include "tools/tidy_output.h"
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "editor/case_blind_search.h"
 #include "tools/tool_output.h"
 

@@ -18,13 +18,13 @@ WindowTest::WindowTest()
 }
 
 int WindowTest::OpenFile(const std::string& name, const std::string& bytes) {
-  window_.Files().OpenFile(folder_.Write(name, bytes), false);
+  Files().OpenFile(folder_.Write(name, bytes), false);
   Rich().setFocus();
-  return window_.Tabs().ActiveSlot();
+  return Tabs().ActiveSlot();
 }
 
 SnapshotHistory& WindowTest::History() {
-  return window_.Tabs().History(window_.Tabs().ActiveSlot());
+  return Tabs().History(Tabs().ActiveSlot());
 }
 
 QString WindowTest::Status() {
@@ -39,9 +39,7 @@ void WindowTest::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(&Rich(), key, modifiers);
 }
 
-void WindowTest::Trigger(const char* command) {
-  window_.Action(command)->trigger();
-}
+void WindowTest::Trigger(const char* command) { Action(command)->trigger(); }
 
 std::string WindowTest::NumberedLines(int count) {
   std::string text;
@@ -49,6 +47,10 @@ std::string WindowTest::NumberedLines(int count) {
     text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
   }
   return text;
+}
+
+QAction* FindAction(QWidget& window, const char* object_name) {
+  return window.findChild<QAction*>(object_name);
 }
 
 std::vector<std::string> UnnamedControls(QWidget& root) {

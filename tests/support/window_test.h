@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QTabBar>
 
 #include <string>
@@ -15,6 +16,9 @@
 
 namespace quillory::testing {
 
+// The command `object_name` of `window`'s menus.
+QAction* FindAction(QWidget& window, const char* object_name);
+
 // A shown main window on a fresh program folder with the shipped data, its
 // dialogs answered by doubles, and helpers to edit documents through the
 // real editor control.
@@ -22,7 +26,21 @@ class WindowTest : public ::testing::Test {
  protected:
   WindowTest();
 
-  Editor& Rich() { return *window_.ActiveEditor(); }
+  // The parts the menu's commands reach, through the same host.
+  Editor& Rich() { return window_.Commands().snapshots.rich; }
+  DocumentTabs& Tabs() { return window_.Commands().snapshots.tabs; }
+  EditingGuards& Guards() { return window_.Commands().snapshots.guards; }
+  DocumentFiles& Files() { return window_.Commands().files; }
+  ToolCommands& Tools() { return window_.Commands().tools; }
+  AidWindows& Aids() { return window_.Commands().aids; }
+  // What the window holds for every part.
+  Settings& CurrentSettings() { return SettingsOf(window_); }
+  static Settings& SettingsOf(MainWindow& window) { return window.settings_; }
+  const LangTable& Lang() { return window_.lang_; }
+  const NamedCaptions& Captions() { return window_.captions_; }
+  HtmlParse& Highlighter() { return *window_.highlighter_; }
+  const AppEnvironment& Environment() { return window_.environment_; }
+  QAction* Action(const char* command) { return FindAction(window_, command); }
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
   // The active document's bytes.
   std::string Text() { return Rich().Bytes(); }

@@ -4,10 +4,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/lang_table.h"
 #include "app/language_files.h"
-#include "app/text_file.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/text_file.h"
+#include "base/ui/display_text.h"
 #include "platform/app_environment.h"
 
 namespace quillory {

@@ -7,10 +7,10 @@
 
 #include "app/document_slots.h"
 #include "app/language_files.h"
-#include "app/settings.h"
 #include "app/ui/about_window.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/settings_window.h"
+#include "base/settings.h"
 #include "designer/ui/visual_editor.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/find_window.h"

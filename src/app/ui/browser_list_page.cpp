@@ -11,10 +11,10 @@
 #include <optional>
 #include <string>
 
-#include "app/lang_table.h"
 #include "app/settings_form.h"
-#include "app/ui/named_caption_text.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 #include "platform/dialogs.h"
 
 namespace quillory {

@@ -6,24 +6,24 @@
 #include <utility>
 #include <vector>
 
-#include "app/atomic_write.h"
-#include "app/document_line_ends.h"
 #include "app/file_commands.h"
-#include "app/file_filters.h"
-#include "app/lang_table.h"
 #include "app/list_file.h"
-#include "app/named_captions.h"
 #include "app/recent_files.h"
-#include "app/settings.h"
-#include "app/text_util.h"
 #include "app/ui/document_tabs.h"
-#include "app/ui/kind_icons.h"
 #include "app/ui/modified_marker.h"
 #include "app/ui/pending_events.h"
 #include "app/ui/recovery_keeper.h"
+#include "base/atomic_write.h"
+#include "base/document_line_ends.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/settings.h"
+#include "base/text_util.h"
+#include "base/ui/kind_icons.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
+#include "platform/file_filters.h"
 #include "projects/project_file.h"
 
 namespace quillory {

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/atomic_write.h"
-#include "app/document_line_ends.h"
 #include "app/file_for_editing.h"
 #include "app/recovery_store.h"
+#include "base/atomic_write.h"
+#include "base/document_line_ends.h"
 class QIcon;
 
 namespace quillory {

@@ -2,9 +2,9 @@
 
 #include <QSignalBlocker>
 
-#include "app/document_kind.h"
-#include "app/ui/kind_icons.h"
 #include "app/ui/slot_tab_bar.h"
+#include "base/document_kind.h"
+#include "base/ui/kind_icons.h"
 
 namespace quillory {
 

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/document_slots.h"
+#include "app/ui/slot_histories.h"
 #include "editor/editing_guards.h"
 #include "editor/editor_keys.h"
-#include "editor/slot_histories.h"
 #include "editor/ui/editor.h"
 
 namespace quillory {

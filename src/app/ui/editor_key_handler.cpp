@@ -4,9 +4,12 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include <utility>
+
 #include "app/ui/change_handler.h"
 #include "app/ui/document_tabs.h"
-#include "app/ui/main_window.h"
+#include "base/lang_table.h"
+#include "editor/editing_guards.h"
 #include "editor/status_line.h"
 #include "editor/ui/completion_popup.h"
 #include "editor/ui/editor.h"
@@ -51,14 +54,14 @@ bool LeftToCompletion(KeyAction action) {
 
 }  // namespace
 
-EditorKeyHandler::EditorKeyHandler(MainWindow& window, ChangeHandler& change)
-    : QObject(&window),
-      window_(window),
+EditorKeyHandler::EditorKeyHandler(EditorKeysHost host, ChangeHandler& change,
+                                   QObject* parent)
+    : QObject(parent),
+      host_(std::move(host)),
       change_(change),
-      places_(window.ActiveEditor()) {
-  Editor* rich = window_.ActiveEditor();
-  rich->installEventFilter(this);
-  rich->viewport()->installEventFilter(this);
+      places_(&host_.rich) {
+  host_.rich.installEventFilter(this);
+  host_.rich.viewport()->installEventFilter(this);
 }
 
 bool EditorKeyHandler::eventFilter(QObject* watched, QEvent* event) {
@@ -88,11 +91,11 @@ KeyDecision EditorKeyHandler::Decide(const QKeyEvent& event) const {
       KeyOf(event.key()),
       event.key() == Qt::Key_Backtab || modifiers.testFlag(Qt::ShiftModifier),
       modifiers.testFlag(Qt::ControlModifier)};
-  return DecideKey(press, window_.Completion().CompletionShown());
+  return DecideKey(press, host_.completion.CompletionShown());
 }
 
 bool EditorKeyHandler::Run(KeyDecision decision) {
-  Editor& rich = *window_.ActiveEditor();
+  Editor& rich = host_.rich;
   switch (decision.action) {
     case KeyAction::kPass:
     case KeyAction::kCompletionInsert:
@@ -131,7 +134,7 @@ bool EditorKeyHandler::Run(KeyDecision decision) {
 }
 
 void EditorKeyHandler::SwitchTab(KeyAction direction) {
-  DocumentTabs& tabs = window_.Tabs();
+  DocumentTabs& tabs = host_.tabs;
   const PresentTabs present = tabs.Present();
   const int current = tabs.ActiveSlot();
   const std::optional<int> next = direction == KeyAction::kNextTab
@@ -143,26 +146,26 @@ void EditorKeyHandler::SwitchTab(KeyAction direction) {
 // The clipboard's formatting never reaches the document: only its plain
 // text goes in, coloured as a range, and the change handling runs once.
 void EditorKeyHandler::PastePlainText() {
-  Editor& rich = *window_.ActiveEditor();
+  Editor& rich = host_.rich;
   const std::optional<std::string> text =
       rich.BytesToInsert(QGuiApplication::clipboard()->text());
   if (!text) return;
   {
-    const ScopedFlag parsing(window_.Guards().parsing_now);
+    const ScopedFlag parsing(host_.guards.parsing_now);
     const int caret = rich.SelectionStart();
     rich.ReplaceSelection("");
     rich.ReplaceSelection(*text);
-    window_.Highlighter().SetForParsing(
-        rich, caret + 1, caret + static_cast<int64_t>(text->size()));
+    host_.highlighter.SetForParsing(rich, caret + 1,
+                                    caret + static_cast<int64_t>(text->size()));
   }
   change_.OnChange();
 }
 
 void EditorKeyHandler::UpdateStatus() {
-  const Editor& rich = *window_.ActiveEditor();
+  const Editor& rich = host_.rich;
   const int caret = rich.SelectionStart();
-  window_.SetStatus(StatusCaption(window_.Lang(), places_.PlaceOf(caret),
-                                  rich.SelectionEnd() - rich.SelectionStart()));
+  host_.set_status(StatusCaption(host_.lang, places_.PlaceOf(caret),
+                                 rich.SelectionEnd() - rich.SelectionStart()));
 }
 
 }  // namespace quillory

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <functional>
+#include <string_view>
+
 #include "editor/editor_keys.h"
 #include "editor/ui/caret_place_finder.h"
 
@@ -10,7 +13,24 @@ class QKeyEvent;
 namespace quillory {
 
 class ChangeHandler;
-class MainWindow;
+class CompletionPopup;
+class DocumentTabs;
+class Editor;
+class HtmlParse;
+class LangTable;
+struct EditingGuards;
+
+// What the editor's keys need of the main window; all of it outlives the
+// handler.
+struct EditorKeysHost {
+  Editor& rich;
+  DocumentTabs& tabs;  // Ctrl+Tab goes to the next present tab
+  HtmlParse& highlighter;
+  const CompletionPopup& completion;  // its keys are left to it
+  EditingGuards& guards;
+  const LangTable& lang;
+  std::function<void(std::string_view)> set_status;
+};
 
 // The editor's keys before the control sees them: the key table's
 // shortcuts, which are consumed, and the status line, which follows the
@@ -21,7 +41,7 @@ class EditorKeyHandler : public QObject {
   Q_OBJECT
 
  public:
-  EditorKeyHandler(MainWindow& window, ChangeHandler& change);
+  EditorKeyHandler(EditorKeysHost host, ChangeHandler& change, QObject* parent);
 
   // The caret's line and column, and the selection's length.
   void UpdateStatus();
@@ -36,7 +56,7 @@ class EditorKeyHandler : public QObject {
   void SwitchTab(KeyAction direction);
   void PastePlainText();
 
-  MainWindow& window_;
+  EditorKeysHost host_;
   ChangeHandler& change_;
   CaretPlaceFinder places_;
 };

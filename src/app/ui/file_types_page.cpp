@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/ui/display_text.h"
 #include "platform/file_types.h"
 
 namespace quillory {

@@ -8,9 +8,10 @@
 
 #include "app/help_page.h"
 #include "app/language_files.h"
-#include "app/private_temp_folder.h"
-#include "app/text_file.h"
-#include "app/ui/named_caption_text.h"
+#include "base/atomic_write.h"
+#include "base/private_temp_folder.h"
+#include "base/text_file.h"
+#include "base/ui/named_caption_text.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
 

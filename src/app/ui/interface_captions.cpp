@@ -11,11 +11,11 @@
 #include <string_view>
 #include <utility>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/ui/menu_actions.h"
-#include "app/ui/named_caption_text.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -4,8 +4,8 @@
 #include <map>
 #include <vector>
 
-#include "app/settings.h"
 #include "app/ui/menu_actions.h"
+#include "base/settings.h"
 
 class QAction;
 class QMainWindow;

@@ -3,37 +3,32 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
-#include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolButton>
 
 #include <utility>
 
-#include "app/command_line.h"
-#include "app/document_kind.h"
 #include "app/document_slots.h"
-#include "app/language_files.h"
-#include "app/list_file.h"
-#include "app/recovery_store.h"
 #include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
+#include "app/ui/command_host.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
 #include "app/ui/help_page_opener.h"
-#include "app/ui/interface_captions.h"
+#include "app/ui/interface_language.h"
+#include "app/ui/launch_files.h"
 #include "app/ui/main_menu_bar.h"
-#include "app/ui/menu_keys.h"
 #include "app/ui/path_label.h"
 #include "app/ui/plugin_menu.h"
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/utf8_conversion_offer.h"
+#include "app/ui/view_switch.h"
 #include "app/ui/window_parts.h"
+#include "base/document_kind.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
@@ -44,16 +39,12 @@
 #include "projects/project_file.h"
 #include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
-#include "tools/ui/preview_pane.h"
 #include "tools/ui/tool_commands.h"
 
 namespace quillory {
 namespace {
 
 constexpr char kTitle[] = "Quillory";
-constexpr int kHandedFilesRetryMs = 20;
-// The language's code for Qt's own translations, in captions.lng.
-constexpr char kLocaleCaption[] = "Locale";
 
 }  // namespace
 
@@ -69,13 +60,12 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildMenus();
   BuildTagPanel();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
+  BuildViewSwitch();
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
   // Switching documents keeps the chosen view.
-  connect(tabs_, &DocumentTabs::Switched, this, [this] {
-    if (view_buttons_[1]->isChecked()) SwitchView(1);
-  });
+  connect(tabs_, &DocumentTabs::Switched, views_, &ViewSwitch::Follow);
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
@@ -86,6 +76,8 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildDocumentFiles();
   BuildToolCommands();
   BuildAidWindows();
+  BuildCommandHost();
+  BuildLaunchFiles();
   StartUp();
 }
 
@@ -114,20 +106,10 @@ void MainWindow::BuildWidgets() {
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
 
-  for (int i = 0; i < 2; ++i) {
-    view_buttons_[i] = new QRadioButton(area_);
-    view_buttons_[i]->setObjectName(QString("Option1_%1").arg(i));
-  }
-  view_buttons_[0]->setText("Source");
-  view_buttons_[1]->setText("Preview");
-  view_buttons_[0]->setChecked(true);
-
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
   opened_path_ = new QLabel(area_);
   opened_path_->setObjectName("OpenedPath");
-  BuildPreview();
-  ShowDocumentViews(false);
 }
 
 // The highlighter, the completion list and the gutter, bound to the editor
@@ -150,7 +132,10 @@ void MainWindow::BuildEditorAids() {
 // so it sees each key first and can leave the list's keys to it.
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
-  keys_ = new EditorKeyHandler(*this, *change_);
+  keys_ = new EditorKeyHandler(
+      {*rich_, *tabs_, *highlighter_, *completion_, guards_, lang_,
+       [this](std::string_view text) { SetStatus(text); }},
+      *change_, this);
   rich_->SetUnheldTextHost(new Utf8ConversionOffer(
       *rich_, *highlighter_, guards_, *change_, services_.dialogs, this));
   // After the change handler, so Undo sees the snapshot it took.
@@ -212,6 +197,33 @@ void MainWindow::BuildAidWindows() {
       }});
 }
 
+// After every part the menu's commands reach.
+void MainWindow::BuildCommandHost() {
+  commands_ =
+      std::make_unique<CommandHost>(CommandHost{*files_,
+                                                *aids_,
+                                                *tools_,
+                                                {*tabs_, *rich_, guards_},
+                                                *Action("TagPanel"),
+                                                [this] { Quit(); },
+                                                [this] { Wrap(); },
+                                                [this] { SetNum(); },
+                                                [this] { views_->Toggle(); },
+                                                [this] { ShowHelp(); }});
+}
+
+void MainWindow::BuildLaunchFiles() {
+  launch_ =
+      new LaunchFiles({*files_, *recovery_, guards_, services_.dialogs,
+                       settings_, captions_, environment_.user_folder,
+                       [this] {
+                         setWindowState(windowState() & ~Qt::WindowMinimized);
+                         raise();
+                         activateWindow();
+                       }},
+                      this);
+}
+
 // While a tool runs, the window paints and its menus open, but nothing
 // that changes a document can be reached.
 void MainWindow::HoldDocuments(bool held) {
@@ -245,21 +257,21 @@ void MainWindow::BuildMenus() {
   menu_bar_ = std::make_unique<MainMenuBar>(MainMenuBarHost{
       this, settings_,
       [this](Command handler) {
-        handler(*this);
+        handler(*commands_);
         UpdateCommandStates();
       },
       [this](int entry) { files_->OpenRecent(entry); },
-      [this](int browser) { OpenInBrowser(browser); },
+      [this](int browser) { views_->OpenInBrowser(browser); },
       [this]() -> const SnapshotHistory* {
         const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
         return slot >= 0 ? &tabs_->History(slot) : nullptr;
       },
       [this] { return tools_ != nullptr && tools_->Running(); }});
   rich_->SetContextActions({Action("Undo"), Action("Redo")});
-  plugins_ = std::make_unique<PluginMenu>(PluginMenuHost{
-      menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
-      services_.dialogs, captions_, [this] { CallRichChange(); },
-      [this] { recovery_->KeepBeforeRisk(); }});
+  plugins_ = std::make_unique<PluginMenu>(
+      PluginMenuHost{menu_bar_->PlugInsMenu(), *rich_, *highlighter_, guards_,
+                     services_.dialogs, captions_, [this] { CallRichChange(); },
+                     [this] { recovery_->KeepBeforeRisk(); }});
 }
 
 QAction* MainWindow::Action(const char* object_name) const {
@@ -278,19 +290,8 @@ void MainWindow::StartUp() {
 }
 
 void MainWindow::SetLanguage() {
-  SettleLanguage(settings_);
-  const auto path = [this](LanguageFile file) {
-    return LanguageFilePath(environment_.program_folder, settings_.language,
-                            file);
-  };
-  const bool loaded = lang_.LoadFromFile(path(LanguageFile::kMain));
-  // A language without main.lng keeps the captions shown so far.
-  if (!loaded && lang_.Size() > 0) return;
-  ApplyInterfaceCaptions(*this, lang_);
-  captions_.LoadFromFile(path(LanguageFile::kCaptions));
-  ApplyNamedCaptions(*this, captions_);
-  translations_->Use(captions_.Find(kLocaleCaption));
-  MarkMenuBarMnemonics(*menuBar());
+  LoadInterfaceLanguage(*this, environment_.program_folder, settings_,
+                        {lang_, captions_, *translations_});
 }
 
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
@@ -298,50 +299,11 @@ void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 void MainWindow::Init(const std::vector<std::string>& arguments) {
   plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins,
                  environment_.state_folder + "plugin-marks");
-  // Absolute, so the session written at exit finds them from any folder.
-  const std::vector<std::string> files = AbsoluteCommandLineFiles(arguments);
-  if (files.empty() && settings_.open_last_session) {
-    files_->OpenFile(environment_.user_folder + std::string(kLastSessionFile),
-                     false);
-  }
-  for (const std::string& file : files) files_->OpenFile(file, true);
-  OfferRecovery();
-  initialised_ = true;
-  if (!handed_early_.empty()) OpenHandedFiles(std::exchange(handed_early_, {}));
+  launch_->Start(arguments);
 }
 
-// Entries that found no free slot stay for the next start.
-void MainWindow::OfferRecovery() {
-  const StaleTexts stale = recovery_->ClaimStale();
-  if (stale.texts.empty()) return;
-  bool all_reopened = true;
-  if (services_.dialogs.AskYesNo(RecoveryQuestion(stale, captions_),
-                                 MessageIcon::kWarning) == Answer::kYes) {
-    for (const RecoveredText& text : stale.texts) {
-      all_reopened = files_->Reopen(text) && all_reopened;
-    }
-  }
-  if (all_reopened) recovery_->DiscardClaimed();
-}
-
-// Files handed over while the splash shows wait for Init, to come after the
-// command line's own. A request can come while a file loads (loading lets
-// events run); it waits until the load is done, so one document is filled
-// at a time.
 void MainWindow::OpenHandedFiles(const std::vector<std::string>& files) {
-  if (!initialised_) {
-    handed_early_.insert(handed_early_.end(), files.begin(), files.end());
-    return;
-  }
-  if (guards_.Quiet()) {
-    QTimer::singleShot(kHandedFilesRetryMs, this,
-                       [this, files] { OpenHandedFiles(files); });
-    return;
-  }
-  for (const std::string& file : files) files_->OpenFile(file, true);
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  raise();
-  activateWindow();
+  launch_->Hand(files);
 }
 
 int MainWindow::NewTab(const std::string& caption) {
@@ -356,54 +318,15 @@ void MainWindow::SetStatus(std::string_view text) {
 
 void MainWindow::Quit() { close(); }
 
-void MainWindow::BuildPreview() {
-  preview_ =
-      new PreviewPane({[this] { return ActiveSource(); },
-                       [this](std::string_view text) { SetStatus(text); },
-                       [this](bool shown) {
-                         rich_->setVisible(shown);
-                         if (shown) rich_->setFocus();
-                       },
-                       settings_, environment_.temp_folder, &LoadPageView,
-                       captions_, services_.dialogs},
-                      area_);
-  for (int i = 0; i < 2; ++i) {
-    connect(view_buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
-      if (on) SwitchView(i);
-    });
-  }
+void MainWindow::BuildViewSwitch() {
+  views_ = new ViewSwitch(
+      {*tabs_, *rich_, [this](std::string_view text) { SetStatus(text); },
+       settings_, environment_.temp_folder, captions_, services_.dialogs},
+      area_);
+  ShowDocumentViews(false);
 }
 
-std::optional<PreviewSource> MainWindow::ActiveSource() const {
-  const int slot = tabs_->ActiveSlot();
-  if (slot < 0) return std::nullopt;
-  const Document& document = tabs_->At(slot);
-  return PreviewSource{document.file_path, document.saved, rich_->Bytes()};
-}
-
-void MainWindow::SwitchView(int index) {
-  if (view_switch_lock_) return;
-  // A page that cannot be shown leaves the source on.
-  if (index == 0 || !preview_->ShowPreview()) ResetViewOption();
-}
-
-void MainWindow::ViewBrowse() {
-  view_buttons_[view_buttons_[0]->isChecked() ? 1 : 0]->setChecked(true);
-}
-
-void MainWindow::ResetViewOption() {
-  view_switch_lock_ = true;
-  view_buttons_[0]->setChecked(true);
-  preview_->ShowSource();
-  view_switch_lock_ = false;
-}
-
-void MainWindow::OpenInBrowser(int index) {
-  const auto& browsers = settings_.external_browsers;
-  if (index + 1 >= static_cast<int>(browsers.size())) return;
-  OpenInExternalBrowser(browsers[index + 1], ActiveSource(), captions_,
-                        services_.dialogs);
-}
+void MainWindow::KeepUnsavedText() { recovery_->KeepBeforeRisk(); }
 
 void MainWindow::ShowHelp() {
   OpenHelpPage(
@@ -413,7 +336,7 @@ void MainWindow::ShowHelp() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
-  preview_->Finish();
+  views_->Pane().Finish();
   emit Closing();
   aids_->CloseAbout();
   recovery_->Finish();
@@ -433,7 +356,7 @@ void MainWindow::OnSwitched(int slot) {
 }
 
 void MainWindow::OnAllFreed() {
-  ResetViewOption();
+  views_->Reset();
   ShowDocumentViews(false);
   opened_path_->clear();
   UpdateTitle();
@@ -446,9 +369,7 @@ void MainWindow::ShowDocumentViews(bool shown) {
                                                        side_panel_, panel_}) {
     part->setVisible(shown);
   }
-  for (QRadioButton* button : view_buttons_) button->setVisible(shown);
-  if (!shown) preview_->hide();
-  if (shown && view_buttons_[1]->isChecked()) rich_->hide();
+  views_->Show(shown);
 }
 
 void MainWindow::UpdateCommandStates() { menu_bar_->UpdateCommandStates(); }
@@ -471,16 +392,9 @@ void MainWindow::ShowPathCaption(int slot) {
 }
 
 void MainWindow::Relayout() {
-  ArrangeWindowParts({*area_,
-                      *panel_,
-                      *side_panel_,
-                      *tab_bar_,
-                      *rich_,
-                      *preview_,
-                      *close_button_,
-                      {view_buttons_[0], view_buttons_[1]},
-                      *status_,
-                      *opened_path_});
+  ArrangeWindowParts({*area_, *panel_, *side_panel_, *tab_bar_, *rich_,
+                      views_->Pane(), *close_button_, views_->Buttons(),
+                      *status_, *opened_path_});
   if (tabs_->ActiveSlot() >= 0) ShowPathCaption(tabs_->ActiveSlot());
 }
 

@@ -4,25 +4,28 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
-#include "app/settings.h"
+#include "app/ui/command_host.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/settings.h"
 #include "editor/editing_guards.h"
 #include "platform/app_environment.h"
 #include "platform/dialogs.h"
 
 class QAction;
 class QLabel;
-class QRadioButton;
 class QTabWidget;
 class QToolButton;
 
 namespace quillory {
+
+namespace testing {
+class WindowTest;
+}  // namespace testing
 
 class AidWindows;
 class ChangeHandler;
@@ -33,13 +36,13 @@ class DocumentTabs;
 class RecoveryKeeper;
 class Editor;
 class HtmlParse;
+class LaunchFiles;
 class MainMenuBar;
 class PluginMenu;
-class PreviewPane;
-struct PreviewSource;
 class SlotTabBar;
 class ToolCommands;
 class ToolkitTranslations;
+class ViewSwitch;
 
 // The program's one main window: menus, the documents' tabs, the editor and
 // the status strip. It wires commands to the parts that do the work and
@@ -72,32 +75,15 @@ class MainWindow : public QMainWindow {
   // Colours the whole text of the active document after it was loaded.
   void ColourWholeText();
 
-  // Commands.
-  void Quit();
-  void ShowHelp();
-  void SetNum();
-  void Wrap();
-  // `view_browse`: turns on the view option that is off.
-  void ViewBrowse();
   // Runs the change handling as if the user had typed; for windows that
   // changed the editor's text.
   void CallRichChange();
 
-  HtmlParse& Highlighter() const { return *highlighter_; }
-  const CompletionPopup& Completion() const { return *completion_; }
-
-  Editor* ActiveEditor() const { return rich_; }
-  DocumentTabs& Tabs() const { return *tabs_; }
-  DocumentFiles& Files() const { return *files_; }
-  RecoveryKeeper& Recovery() const { return *recovery_; }
-  ToolCommands& Tools() const { return *tools_; }
-  AidWindows& Aids() const { return *aids_; }
-  Settings& CurrentSettings() { return settings_; }
-  const LangTable& Lang() const { return lang_; }
-  const NamedCaptions& Captions() const { return captions_; }
-  EditingGuards& Guards() { return guards_; }
-  const AppEnvironment& Environment() const { return environment_; }
-  QAction* Action(const char* object_name) const;
+  // What the menu's commands reach; the window tests drive it likewise.
+  const CommandHost& Commands() const { return *commands_; }
+  // Writes what the open documents hold where the next start finds it,
+  // for a session that ends without closing the window.
+  void KeepUnsavedText();
 
  signals:
   // The window is closing: later launches must not hand files to it.
@@ -108,6 +94,10 @@ class MainWindow : public QMainWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Window tests read and change the settings and texts the window holds.
+  friend class testing::WindowTest;
+
+  QAction* Action(const char* object_name) const;
   void BuildWidgets();
   void BuildMenus();
   void BuildEditorAids();
@@ -116,23 +106,21 @@ class MainWindow : public QMainWindow {
   void BuildDocumentFiles();
   void BuildToolCommands();
   void BuildAidWindows();
+  void BuildCommandHost();
+  void BuildLaunchFiles();
   void HoldDocuments(bool held);
   void StartUp();
-  void OfferRecovery();
-  void BuildPreview();
-  // `Option1_Click`: 0 the source, 1 the preview.
-  void SwitchView(int index);
-  // `ext_Click`.
-  void OpenInBrowser(int index);
-  // The view option back on the source without running the switch.
-  void ResetViewOption();
-  std::optional<PreviewSource> ActiveSource() const;
+  void BuildViewSwitch();
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);
   // After every command and every edit.
   void UpdateCommandStates();
   void UpdateTitle();
+  void Quit();
+  void ShowHelp();
+  void SetNum();
+  void Wrap();
 
   AppEnvironment environment_;
   DesktopServices services_;
@@ -148,9 +136,7 @@ class MainWindow : public QMainWindow {
   SlotTabBar* tab_bar_ = nullptr;
   Editor* rich_ = nullptr;
   QToolButton* close_button_ = nullptr;
-  QRadioButton* view_buttons_[2] = {};
-  PreviewPane* preview_ = nullptr;
-  bool view_switch_lock_ = false;  // `ViewSwitchLock`
+  ViewSwitch* views_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
@@ -163,9 +149,9 @@ class MainWindow : public QMainWindow {
   EditorKeyHandler* keys_ = nullptr;
   ToolCommands* tools_ = nullptr;
   bool line_numbers_toggle_ = false;
-  bool initialised_ = false;
-  std::vector<std::string> handed_early_;
+  LaunchFiles* launch_ = nullptr;
 
+  std::unique_ptr<CommandHost> commands_;
   std::unique_ptr<MainMenuBar> menu_bar_;
   std::unique_ptr<PluginMenu> plugins_;
 };

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "app/settings.h"
 #include "app/ui/aid_windows.h"
+#include "app/ui/command_host.h"
 #include "app/ui/document_files.h"
-#include "app/ui/main_window.h"
 #include "app/ui/settings_window.h"
 #include "app/ui/snapshot_commands.h"
+#include "base/settings.h"
 #include "editor/find_session.h"
 #include "editor/snapshot_history.h"
 #include "tools/ui/tool_commands.h"
@@ -17,22 +17,22 @@ namespace {
 
 using A = Availability;
 using M = MenuId;
-using W = MainWindow;
+using H = CommandHost;
 
 // Commands of the file menu act on the window's document files.
 template <void (DocumentFiles::*kCommand)()>
-void OnFiles(W& window) {
-  (window.Files().*kCommand)();
+void OnFiles(const H& host) {
+  (host.files.*kCommand)();
 }
 
 template <TidyCommand kCommand>
-void OnTidy(W& window) {
-  window.Tools().RunTidy(kCommand);
+void OnTidy(const H& host) {
+  host.tools.RunTidy(kCommand);
 }
 
 template <PhpCommand kCommand>
-void OnPhp(W& window) {
-  window.Tools().RunPhp(kCommand);
+void OnPhp(const H& host) {
+  host.tools.RunPhp(kCommand);
 }
 
 constexpr std::array kMenus = {
@@ -49,7 +49,7 @@ constexpr std::array kMenus = {
 
 // clang-format off
 const std::array kActions = {
-  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", [](W& w) { w.Aids().ShowTemplates(); }, A::kAlways},
+  ActionSpec{"OpnNew", M::kFile, 4, "New", "Ctrl+N", [](const H& h) { h.aids.ShowTemplates(); }, A::kAlways},
   ActionSpec{"OpenOld", M::kFile, 5, "Open...", "Ctrl+O", &OnFiles<&DocumentFiles::Open>, A::kAlways},
   ActionSpec{"SaveHtml", M::kFile, 6, "Save", "Ctrl+S", &OnFiles<&DocumentFiles::Save>, A::kWithDocument},
   ActionSpec{"SaveHtmlAs", M::kFile, 53, "Save As...", "Ctrl+Shift+S", &OnFiles<&DocumentFiles::SaveAs>, A::kWithDocument},
@@ -57,24 +57,24 @@ const std::array kActions = {
   ActionSpec{"ClsW", M::kFile, 71, "Close", "Ctrl+W", &OnFiles<&DocumentFiles::Close>, A::kWithDocument},
   ActionSpec{"CloseAllWnd", M::kFile, 121, "Close All", "", &OnFiles<&DocumentFiles::CloseAll>, A::kWithDocument},
   ActionSpec{"save_session", M::kFile, 134, "Save session", "", &OnFiles<&DocumentFiles::SaveSessionAs>, A::kAlways, false, true},
-  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](W& w) { w.Aids().ShowProjects(); }, A::kAlways},
+  ActionSpec{"Save_projas", M::kFile, 119, "Save project as...", "", [](const H& h) { h.aids.ShowProjects(); }, A::kAlways},
   ActionSpec{"Add2Proj", M::kFile, 130, "Add to project", "", &OnFiles<&DocumentFiles::AddToProject>, A::kWithDocument},
-  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](W& w) { w.Aids().AddToTemplates(); }, A::kWithDocument},
-  ActionSpec{"Prnt", M::kFile, 114, "Print", "", [](W& w) { w.Aids().Print(); }, A::kWithDocument, false, true},
-  ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](W& w) { w.Quit(); }, A::kAlways, false, true},
+  ActionSpec{"Add_Template", M::kFile, 115, "Add to templates", "", [](const H& h) { h.aids.AddToTemplates(); }, A::kWithDocument},
+  ActionSpec{"Prnt", M::kFile, 114, "Print", "", [](const H& h) { h.aids.Print(); }, A::kWithDocument, false, true},
+  ActionSpec{"Quit", M::kFile, 7, "Quit", "Ctrl+Q", [](const H& h) { h.quit(); }, A::kAlways, false, true},
 
-  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", &UndoActive, A::kWithUndo},
-  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", &RedoActive, A::kWithRedo},
-  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](W& w) { w.Aids().ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
-  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](W& w) { w.Aids().ShowFind(FindPanel::kReplace); }, A::kWithDocument},
-  ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](W& w) { w.Wrap(); }, A::kWithDocument, true, true},
-  ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](W& w) { w.SetNum(); }, A::kWithDocument},
-  ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", [](W& w) { w.Aids().InsertTag(); }, A::kWithDocument, false, true},
-  ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", [](W& w) { w.Aids().ShowTagPanel(*w.Action("TagPanel")); }, A::kWithDocument, true},
-  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](W& w) { w.Aids().ShowRichEditor(); }, A::kWithDocument},
+  ActionSpec{"Undo", M::kEdit, 52, "Undo", "Ctrl+Z", [](const H& h) { UndoActive(h.snapshots); }, A::kWithUndo},
+  ActionSpec{"Redo", M::kEdit, 118, "Redo", "Ctrl+Y", [](const H& h) { RedoActive(h.snapshots); }, A::kWithRedo},
+  ActionSpec{"Fnd", M::kEdit, 39, "Find", "Ctrl+F", [](const H& h) { h.aids.ShowFind(FindPanel::kFind); }, A::kWithDocument, false, true},
+  ActionSpec{"repl", M::kEdit, 40, "Replace", "Ctrl+H", [](const H& h) { h.aids.ShowFind(FindPanel::kReplace); }, A::kWithDocument},
+  ActionSpec{"Wrap", M::kEdit, 101, "Word wrap", "", [](const H& h) { h.wrap(); }, A::kWithDocument, true, true},
+  ActionSpec{"setNum", M::kEdit, -1, "Line numbers", "", [](const H& h) { h.set_num(); }, A::kWithDocument},
+  ActionSpec{"Insert_Tag", M::kEdit, 10, "Insert tag", "", [](const H& h) { h.aids.InsertTag(); }, A::kWithDocument, false, true},
+  ActionSpec{"TagPanel", M::kEdit, 99, "Tag panel", "", [](const H& h) { h.aids.ShowTagPanel(h.tag_panel); }, A::kWithDocument, true},
+  ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](const H& h) { h.aids.ShowRichEditor(); }, A::kWithDocument},
 
-  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](W& w) { w.Aids().ShowDesigner(); }, A::kWithDocument},
-  ActionSpec{"view_browse", M::kTools, 14, "Preview", "", [](W& w) { w.ViewBrowse(); }, A::kWithDocument},
+  ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](const H& h) { h.aids.ShowDesigner(); }, A::kWithDocument},
+  ActionSpec{"view_browse", M::kTools, 14, "Preview", "", [](const H& h) { h.view_browse(); }, A::kWithDocument},
   ActionSpec{"Chk", M::kTools, 9, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy, false, true},
   ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", &OnTidy<TidyCommand::kClean>, A::kWithTidy},
   ActionSpec{"ChkByTidy", M::kHtmlTidy, 94, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy},
@@ -87,11 +87,11 @@ const std::array kActions = {
   ActionSpec{"phpHighlight", M::kPhp, -1, "Highlight", "", &OnPhp<PhpCommand::kHighlight>, A::kWithPhp},
   ActionSpec{"phpCompact", M::kPhp, -1, "Compact", "", &OnPhp<PhpCommand::kCompact>, A::kWithPhp},
 
-  ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", [](W& w) { w.Aids().ShowSettings(SettingsPage::kLanguage); }, A::kAlways},
-  ActionSpec{"extensions", M::kSettings, 102, "File types", "", [](W& w) { w.Aids().ShowSettings(SettingsPage::kFileTypes); }, A::kAlways},
+  ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", [](const H& h) { h.aids.ShowSettings(SettingsPage::kLanguage); }, A::kAlways},
+  ActionSpec{"extensions", M::kSettings, 102, "File types", "", [](const H& h) { h.aids.ShowSettings(SettingsPage::kFileTypes); }, A::kAlways},
 
-  ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](W& w) { w.ShowHelp(); }, A::kAlways},
-  ActionSpec{"About", M::kHelp, 12, "About", "", [](W& w) { w.Aids().ShowAbout(); }, A::kAlways},
+  ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](const H& h) { h.show_help(); }, A::kAlways},
+  ActionSpec{"About", M::kHelp, 12, "About", "", [](const H& h) { h.aids.ShowAbout(); }, A::kAlways},
 };
 // clang-format on
 

@@ -4,7 +4,7 @@
 
 namespace quillory {
 
-class MainWindow;
+struct CommandHost;
 class SnapshotHistory;
 struct Settings;
 
@@ -48,7 +48,7 @@ struct MenuSpec {
 };
 
 // What choosing a command does; null while the command is not built.
-using Command = void (*)(MainWindow&);
+using Command = void (*)(const CommandHost&);
 
 struct ActionSpec {
   const char* object_name;

@@ -9,7 +9,7 @@
 
 #include "app/plugin_marks.h"
 #include "app/plugin_set.h"
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/whole_text.h"
 #include "platform/dialogs.h"

@@ -2,8 +2,9 @@
 
 #include <utility>
 
-#include "app/named_captions.h"
 #include "app/ui/document_tabs.h"
+#include "base/document_line_ends.h"
+#include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 

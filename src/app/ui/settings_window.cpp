@@ -15,12 +15,12 @@
 #include <optional>
 #include <string>
 
-#include "app/lang_table.h"
 #include "app/settings_form.h"
 #include "app/ui/browser_list_page.h"
 #include "app/ui/file_types_page.h"
-#include "app/ui/named_caption_text.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 #include "platform/dialogs.h"
 #include "tools/browser_detection.h"
 #include "tools/ui/php_version_label.h"

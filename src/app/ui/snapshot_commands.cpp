@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/ui/document_tabs.h"
-#include "app/ui/main_window.h"
 #include "app/ui/pending_events.h"
+#include "editor/editing_guards.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/editor.h"
 
@@ -14,12 +14,12 @@ namespace {
 
 using Step = std::optional<std::vector<DocumentChange>> (SnapshotHistory::*)();
 
-void PutLevelBack(MainWindow& window, Step step) {
-  DocumentTabs& tabs = window.Tabs();
+void PutLevelBack(const SnapshotHost& host, Step step) {
+  DocumentTabs& tabs = host.tabs;
   const int slot = tabs.ActiveSlot();
   if (slot < 0) return;
-  Editor& rich = *window.ActiveEditor();
-  const ScopedFlag restoring(window.Guards().restoring_snapshot);
+  Editor& rich = host.rich;
+  const ScopedFlag restoring(host.guards.restoring_snapshot);
   const int caret = rich.Caret();
   Document& document = tabs.At(slot);
   document.first_visible_line = rich.FirstVisibleLine();
@@ -34,12 +34,12 @@ void PutLevelBack(MainWindow& window, Step step) {
 
 }  // namespace
 
-void UndoActive(MainWindow& window) {
-  PutLevelBack(window, &SnapshotHistory::Undo);
+void UndoActive(const SnapshotHost& host) {
+  PutLevelBack(host, &SnapshotHistory::Undo);
 }
 
-void RedoActive(MainWindow& window) {
-  PutLevelBack(window, &SnapshotHistory::Redo);
+void RedoActive(const SnapshotHost& host) {
+  PutLevelBack(host, &SnapshotHistory::Redo);
 }
 
 }  // namespace quillory

@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "app/window_layout.h"
+#include "base/twips.h"
 #include "designer/ui/element_widgets.h"
 #include "designer/ui/toolbox.h"
 

@@ -10,7 +10,7 @@
 
 #include <charconv>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "designer/colour_text.h"
 #include "designer/metric_text.h"
 #include "designer/ui/items_editor.h"

@@ -9,8 +9,8 @@
 
 #include <utility>
 
-#include "app/lang_table.h"
-#include "app/window_layout.h"
+#include "base/lang_table.h"
+#include "base/twips.h"
 #include "designer/ui/element_widgets.h"
 
 namespace quillory {

@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 
-#include "app/lang_table.h"
-#include "app/window_layout.h"
+#include "base/lang_table.h"
+#include "base/twips.h"
 #include "designer/design_model.h"
 #include "designer/html_writer.h"
 #include "designer/ui/design_canvas.h"

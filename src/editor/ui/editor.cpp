@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -11,21 +10,18 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include "base/text_encoding.h"
+#include "base/ui/display_text.h"
 #include "editor/editing_guards.h"
 #include "editor/snapshot_history.h"
-#include "editor/style_stretches.h"
-#include "editor/text_encoding.h"
-#include "editor/ui/display_text.h"
 #include "editor/ui/editor_accessible.h"
 #include "editor/ui/editor_context_menu.h"
-#include "editor/ui/editor_font.h"
 #include "editor/ui/editor_keymap.h"
+#include "editor/ui/editor_view.h"
 #include "editor/ui/unheld_text_host.h"
 
 namespace quillory {
 namespace {
-
-constexpr int kFontSize = 10;
 
 // NOTE: Qt delivers Scintilla's insert and delete notifications through a
 // path that counts characters from the start of the text on every edit, so
@@ -45,17 +41,6 @@ size_t TypingRoom(size_t text_size) {
   return std::min<size_t>(text_size / 8, 1 << 20) + 4096;
 }
 
-// Stretches of one style at least this long go as one message; below about
-// this length the message costs more than the bytes it saves.
-constexpr size_t kLongStretch = 48;
-
-// The layout SCI_GETSTYLEDTEXT expects.
-struct StyledRange {
-  long first;
-  long end;
-  char* cells;
-};
-
 // Whether the control would type the key's text and it holds characters
 // outside ASCII, where Windows-1252 and Latin-1 part.
 bool TypesBeyondAscii(const QKeyEvent& event) {
@@ -67,7 +52,7 @@ bool TypesBeyondAscii(const QKeyEvent& event) {
 
 }  // namespace
 
-Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
+Editor::Editor(QWidget* parent) : ByteControl(parent) {
   setObjectName("Rich");
   InstallEditorAccessibility();
   connect(this,
@@ -82,32 +67,10 @@ Editor::Editor(QWidget* parent) : QsciScintillaBase(parent) {
 
 Editor::~Editor() = default;
 
-long Editor::Send(unsigned int message, uintptr_t w, intptr_t l) const {
-  return SendScintilla(message, static_cast<unsigned long>(w),
-                       static_cast<long>(l));
-}
-
-long Editor::SendText(unsigned int message, uintptr_t w,
-                      const char* text) const {
-  return Send(message, w, reinterpret_cast<intptr_t>(text));
-}
-
-void* Editor::SendPointer(unsigned int message, uintptr_t w, intptr_t l) const {
-  return reinterpret_cast<void*>(Send(message, w, l));
-}
-
 void Editor::ConfigureView() {
   Send(SCI_SETMODEVENTMASK, kModificationMask);
   Send(SCI_SETCOMMANDEVENTS, 0);
-  SendText(SCI_STYLESETFONT, STYLE_DEFAULT,
-           EditorFontFamily().toUtf8().constData());
-  Send(SCI_STYLESETSIZE, STYLE_DEFAULT, kFontSize);
-  Send(SCI_STYLECLEARALL);
-  Send(SCI_SETMARGINWIDTHN, 1, 0L);
-  Send(SCI_SETMARGINWIDTHN, 0, 0L);
-  Send(SCI_SETSCROLLWIDTHTRACKING, 1);
-  Send(SCI_SETSCROLLWIDTH, 1);
-  InstallEditorKeymap(*this);
+  ConfigureEditorView(*this);
 }
 
 // Code page, line-end mode and undo are kept per document, so every new or
@@ -118,30 +81,6 @@ void Editor::ConfigureDocument(bool utf8) {
   Send(SCI_SETUNDOCOLLECTION, 0);
   Send(SCI_EMPTYUNDOBUFFER);
 }
-
-std::string Editor::Bytes() const { return BytesInRange(0, Length()); }
-
-std::string Editor::BytesInRange(int start, int end) const {
-  return std::string(PeekRange(start, end));
-}
-
-std::string_view Editor::PeekRange(int start, int end) const {
-  // Callers may still hold places of a text that has shrunk since; past its
-  // end there is nothing to read.
-  const int length = Length();
-  start = std::clamp(start, 0, length);
-  end = std::clamp(end, start, length);
-  if (end == start) return {};
-  const auto* bytes = static_cast<const char*>(
-      SendPointer(SCI_GETRANGEPOINTER, start, end - start));
-  return {bytes, static_cast<size_t>(end - start)};
-}
-
-std::string Editor::SelectedBytes() const {
-  return BytesInRange(SelectionStart(), SelectionEnd());
-}
-
-int Editor::Length() const { return static_cast<int>(Send(SCI_GETLENGTH)); }
 
 void Editor::SetBytes(std::string_view bytes) {
   StartBytes(bytes.size(), IsValidUtf8(bytes));
@@ -182,38 +121,6 @@ void Editor::ReplaceRange(int start, int end, std::string_view bytes) {
   FlushEdit();
 }
 
-int Editor::Caret() const { return static_cast<int>(Send(SCI_GETCURRENTPOS)); }
-
-int Editor::SelectionStart() const {
-  return static_cast<int>(Send(SCI_GETSELECTIONSTART));
-}
-
-int Editor::SelectionEnd() const {
-  return static_cast<int>(Send(SCI_GETSELECTIONEND));
-}
-
-void Editor::Select(int anchor, int caret) { Send(SCI_SETSEL, anchor, caret); }
-
-int Editor::CaretLineStart() const {
-  return static_cast<int>(
-      Send(SCI_POSITIONFROMLINE, Send(SCI_LINEFROMPOSITION, Caret())));
-}
-
-int Editor::CaretLineEnd() const {
-  return static_cast<int>(
-      Send(SCI_GETLINEENDPOSITION, Send(SCI_LINEFROMPOSITION, Caret())));
-}
-
-int Editor::FirstVisibleLine() const {
-  return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
-}
-
-void Editor::ScrollLines(int delta) { Send(SCI_LINESCROLL, 0, delta); }
-
-Editor::DocumentHandle Editor::CreateDocument() {
-  return SendPointer(SCI_CREATEDOCUMENT, 0, SC_DOCUMENTOPTION_DEFAULT);
-}
-
 void Editor::ReleaseDocument(DocumentHandle document) {
   emit DocumentReleased(document);
   Send(SCI_RELEASEDOCUMENT, 0, reinterpret_cast<intptr_t>(document));
@@ -228,25 +135,6 @@ void Editor::ShowDocument(DocumentHandle document) {
   emit DocumentShown();
 }
 
-Editor::DocumentHandle Editor::CurrentDocument() const {
-  return SendPointer(SCI_GETDOCPOINTER);
-}
-
-int Editor::StyleAt(int position) const {
-  return static_cast<int>(Send(SCI_GETSTYLEAT, position));
-}
-
-std::string Editor::StylesInRange(int start, int end) const {
-  if (end <= start) return {};
-  // Each cell comes as its byte followed by its style, plus two closing NULs.
-  std::string cells(2 * static_cast<size_t>(end - start) + 2, '\0');
-  StyledRange range{start, end, cells.data()};
-  Send(SCI_GETSTYLEDTEXT, 0, reinterpret_cast<intptr_t>(&range));
-  std::string styles(static_cast<size_t>(end - start), '\0');
-  for (size_t i = 0; i < styles.size(); ++i) styles[i] = cells[2 * i + 1];
-  return styles;
-}
-
 void Editor::SetStyles(int start, std::string_view styles) {
   if (styles.empty()) return;
   TellPendingInsertion();
@@ -259,28 +147,6 @@ void Editor::SetStyles(int start, std::string_view styles) {
   }
   Send(SCI_STARTSTYLING, start, 0);
   SendStyles(styles);
-}
-
-// NOTE: Scintilla writes the bytes of SCI_SETSTYLINGEX with two calls each,
-// while SCI_SETSTYLING fills a stretch of one style in a tight loop for the
-// price of one message; long stretches go the second way, the short ones
-// between them in one SCI_SETSTYLINGEX.
-void Editor::SendStyles(std::string_view styles) {
-  size_t unsent = 0;
-  for (size_t at = 0; at < styles.size();) {
-    const size_t end = StretchEnd(styles, at);
-    if (end - at >= kLongStretch) {
-      if (unsent < at) {
-        SendText(SCI_SETSTYLINGEX, at - unsent, styles.data() + unsent);
-      }
-      Send(SCI_SETSTYLING, end - at, static_cast<unsigned char>(styles[at]));
-      unsent = end;
-    }
-    at = end;
-  }
-  if (unsent < styles.size()) {
-    SendText(SCI_SETSTYLINGEX, styles.size() - unsent, styles.data() + unsent);
-  }
 }
 
 // NOTE: a change of the whole text is how a document changes its encoding
@@ -307,31 +173,9 @@ void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
   FlushEdit();
 }
 
-void Editor::SetWrapped(bool wrapped) {
-  Send(SCI_SETWRAPMODE, wrapped ? SC_WRAP_WORD : SC_WRAP_NONE);
-  WrapWholeText();
-}
+void Editor::SetWrapped(bool wrapped) { SetEditorWrapped(*this, wrapped); }
 
-// NOTE: Scintilla wraps the visible lines when it paints and the others in
-// idle time, repainting after every few hundred; a caret moved below the
-// wrapped part makes it wrap all of them there and then, a pause of a
-// second on a few megabytes that nobody can tie to its cause. Laying out
-// text cannot be made faster from here, so the pause comes at once, where
-// it is expected, with the result already painted. Wrapping before a paint
-// would also use the text area's width as it was before a margin changed.
-void Editor::WrapWholeText() {
-  if (Send(SCI_GETWRAPMODE) == SC_WRAP_NONE) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  repaint();
-  // Making the last line visible needs the wrapping of every line above it.
-  Send(SCI_ENSUREVISIBLE, Send(SCI_GETLINECOUNT) - 1);
-  QApplication::restoreOverrideCursor();
-}
-
-TextEncoding Editor::Encoding() const {
-  return Send(SCI_GETCODEPAGE) == SC_CP_UTF8 ? TextEncoding::kUtf8
-                                             : TextEncoding::kWindows1252;
-}
+void Editor::WrapWholeText() { WrapEditorText(*this); }
 
 void Editor::SetUnheldTextHost(UnheldTextHost* host) { unheld_host_ = host; }
 

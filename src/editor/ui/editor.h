@@ -1,7 +1,5 @@
 #pragma once
 
-#include <Qsci/qsciscintillabase.h>
-
 #include <QList>
 
 #include <cstdint>
@@ -11,8 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/text_encoding.h"
 #include "editor/styled_change.h"
-#include "editor/text_encoding.h"
+#include "editor/ui/byte_control.h"
 
 class QAction;
 
@@ -34,24 +33,13 @@ class UnheldTextHost;
 // Text a person enters (typed, composed, pasted, dropped) goes in as the
 // bytes of the document's encoding, never as a "?" for a character that
 // encoding lacks: the host decides about such text.
-class Editor : public QsciScintillaBase {
+class Editor : public ByteControl {
   Q_OBJECT
 
  public:
-  // A Scintilla document: text, styles, code page and line-end mode.
-  using DocumentHandle = void*;
-
   explicit Editor(QWidget* parent = nullptr);
   ~Editor() override;
 
-  std::string Bytes() const;
-  std::string BytesInRange(int start, int end) const;
-  // The bytes start..end-1 where they lie, without copying; valid until the
-  // text changes or another range is asked for. Joining the two halves of
-  // the control's buffer costs only when the range spans the last edit.
-  std::string_view PeekRange(int start, int end) const;
-  std::string SelectedBytes() const;
-  int Length() const;
   // Replaces the whole text, shown as UTF-8 when the bytes are valid UTF-8
   // and as 8-bit text otherwise; the bytes themselves are kept as given.
   void SetBytes(std::string_view bytes);
@@ -67,28 +55,10 @@ class Editor : public QsciScintillaBase {
   // Replaces bytes `start` to `end`; the caret ends after the new ones.
   void ReplaceRange(int start, int end, std::string_view bytes);
 
-  int Caret() const;
-  int SelectionStart() const;
-  int SelectionEnd() const;
-  // Selects from `anchor` to `caret`; equal values place the caret.
-  void Select(int anchor, int caret);
-  // The first byte and the end of the caret's line, line end excluded.
-  int CaretLineStart() const;
-  int CaretLineEnd() const;
-  int FirstVisibleLine() const;
-  void ScrollLines(int delta);
-
-  // A fresh empty document owned by the caller, who releases it.
-  DocumentHandle CreateDocument();
   void ReleaseDocument(DocumentHandle document);
   // Shows `document` without copying it; the one shown before keeps its
   // text and styles in its own handle.
   void ShowDocument(DocumentHandle document);
-  DocumentHandle CurrentDocument() const;
-
-  // Scintilla style of one byte; colouring sets these.
-  int StyleAt(int position) const;
-  std::string StylesInRange(int start, int end) const;
   // Gives the bytes from `start` on the styles in `styles`, one per byte.
   void SetStyles(int start, std::string_view styles);
 
@@ -107,7 +77,6 @@ class Editor : public QsciScintillaBase {
   // anew at once, then wraps all the others behind a wait cursor. Costs
   // nothing while lines run on.
   void WrapWholeText();
-  TextEncoding Encoding() const;
 
   // Asked when text would go in that the document cannot hold; without a
   // host such text is refused.
@@ -147,13 +116,8 @@ class Editor : public QsciScintillaBase {
                         bool rectangular) const override;
 
  private:
-  long Send(unsigned int message, uintptr_t w = 0, intptr_t l = 0) const;
-  long SendText(unsigned int message, uintptr_t w, const char* text) const;
-  void* SendPointer(unsigned int message, uintptr_t w = 0,
-                    intptr_t l = 0) const;
   void ConfigureView();
   void ConfigureDocument(bool utf8);
-  void SendStyles(std::string_view styles);
   void OnModification(int modification_type, int position, int length);
   bool HistoryListens() const;
   void TellHistory(int modification_type, int position, int length);

@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 
 namespace quillory {

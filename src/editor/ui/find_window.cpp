@@ -10,8 +10,8 @@
 
 #include <utility>
 
-#include "app/lang_table.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/editor_replace_all.h"
 #include "editor/ui/editor_search_target.h"

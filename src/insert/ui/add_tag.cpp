@@ -3,13 +3,13 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/named_captions.h"
+#include "base/ui/display_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 #include "platform/dialogs.h"

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/lang_table.h"
+#include "base/lang_table.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 

@@ -5,9 +5,9 @@
 #include <QStyle>
 #include <QTreeWidget>
 
-#include "app/named_captions.h"
-#include "app/ui/named_caption_text.h"
-#include "editor/ui/display_text.h"
+#include "base/named_captions.h"
+#include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/atomic_write.h"
-#include "app/lang_table.h"
+#include "base/atomic_write.h"
+#include "base/lang_table.h"
 #include "platform/dialogs.h"
 #include "projects/template_names.h"
 

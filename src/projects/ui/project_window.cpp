@@ -10,10 +10,10 @@
 
 #include <optional>
 
-#include "app/atomic_write.h"
-#include "app/file_filters.h"
-#include "app/lang_table.h"
+#include "base/atomic_write.h"
+#include "base/lang_table.h"
 #include "platform/dialogs.h"
+#include "platform/file_filters.h"
 #include "projects/project_file.h"
 
 namespace quillory {

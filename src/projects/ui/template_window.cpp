@@ -11,12 +11,12 @@
 #include <map>
 #include <optional>
 
-#include "app/document_kind.h"
-#include "app/lang_table.h"
-#include "app/named_captions.h"
-#include "app/text_file.h"
-#include "app/ui/kind_icons.h"
-#include "app/ui/named_caption_text.h"
+#include "base/document_kind.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/text_file.h"
+#include "base/ui/kind_icons.h"
+#include "base/ui/named_caption_text.h"
 #include "platform/dialogs.h"
 #include "projects/template_names.h"
 

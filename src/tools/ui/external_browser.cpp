@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 #include "tools/browser_detection.h"
 
 namespace quillory {

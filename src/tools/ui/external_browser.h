@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "app/named_captions.h"
-#include "app/settings.h"
+#include "base/named_captions.h"
+#include "base/settings.h"
 #include "platform/dialogs.h"
 #include "tools/ui/preview_pane.h"
 

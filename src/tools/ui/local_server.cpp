@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "app/private_temp_folder.h"
+#include "base/private_temp_folder.h"
 #include "tools/process_run.h"
 #include "tools/server_key.h"
 

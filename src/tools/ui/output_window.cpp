@@ -8,12 +8,12 @@
 #include <QRandomGenerator>
 #include <QStackedWidget>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
-#include "editor/ui/display_text.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/ui/display_text.h"
 #include "tools/shown_page.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "editor/ui/display_text.h"
+#include "base/ui/display_text.h"
 #include "tools/php_commands.h"
 #include "tools/ui/tool_process.h"
 

@@ -9,8 +9,9 @@
 #include <cstdio>
 #include <random>
 
-#include "app/private_temp_folder.h"
-#include "app/ui/named_caption_text.h"
+#include "base/atomic_write.h"
+#include "base/private_temp_folder.h"
+#include "base/ui/named_caption_text.h"
 #include "tools/preview_address.h"
 #include "tools/server_key.h"
 #include "tools/ui/local_server.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/named_captions.h"
-#include "app/settings.h"
+#include "base/named_captions.h"
+#include "base/settings.h"
 #include "platform/dialogs.h"
 #include "tools/ui/page_view.h"
 

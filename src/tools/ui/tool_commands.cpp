@@ -4,9 +4,9 @@
 
 #include <chrono>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
-#include "app/settings.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/settings.h"
 #include "editor/editing_guards.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/whole_text.h"
@@ -15,7 +15,7 @@
 #include "tools/ui/tool_busy_window.h"
 #include "tools/ui/tool_process.h"
 
-#include "app/ui/named_caption_text.h"
+#include "base/ui/named_caption_text.h"
 
 namespace quillory {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/file_filters.h"
+#include "platform/file_filters.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/document_kind.h"
 #include "app/file_commands.h"
 #include "app/file_for_editing.h"
+#include "base/document_kind.h"
 #include "support/test_folder.h"
 
 namespace quillory {

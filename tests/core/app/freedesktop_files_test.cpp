@@ -1,4 +1,4 @@
-#include "app/freedesktop_files.h"
+#include "platform/freedesktop_files.h"
 
 #include <string>
 #include <tuple>

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string>
 
-#include "app/file_bytes.h"
 #include "app/help_page.h"
-#include "app/lang_table.h"
-#include "app/named_captions.h"
+#include "base/file_bytes.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
+#include "base/text_encoding.h"
 #include "editor/completion_list.h"
 #include "editor/lone_line_ends.h"
 #include "editor/php_keywords.h"
-#include "editor/text_encoding.h"
 #include "insert/reference_file.h"
 #include "insert/tag_lists.h"
 

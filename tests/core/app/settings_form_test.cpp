@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/file_bytes.h"
+#include "base/file_bytes.h"
 
 namespace quillory {
 namespace {

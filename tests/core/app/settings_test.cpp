@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "base/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/file_bytes.h"
 #include "app/recent_files.h"
-#include "app/text_util.h"
+#include "base/file_bytes.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "app/text_util.h"
+#include "base/text_util.h"
 #include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"
 #include "tools/tidy_commands.h"

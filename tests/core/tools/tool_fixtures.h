@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text_file.h"
+#include "base/text_file.h"
 #include "tools/tidy_commands.h"
 #include "tools/tool_result.h"
 

@@ -30,9 +30,9 @@ TEST_F(ChangeHandlerTest, TypingColoursOnlyTheCaretLine) {
 TEST_F(ChangeHandlerTest, ChangesMarkTheDocumentUnsavedAndTakeSnapshots) {
   const int slot = OpenFile("a.html", "<p>\r\n");
   const qint64 opened = Bar().tabIcon(slot).cacheKey();
-  ASSERT_TRUE(window_.Tabs().At(slot).saved);
+  ASSERT_TRUE(Tabs().At(slot).saved);
   Type("x");
-  EXPECT_FALSE(window_.Tabs().At(slot).saved);
+  EXPECT_FALSE(Tabs().At(slot).saved);
   const qint64 marked = Bar().tabIcon(slot).cacheKey();
   EXPECT_NE(marked, opened);
   Type("yz");
@@ -43,14 +43,14 @@ TEST_F(ChangeHandlerTest, ChangesMarkTheDocumentUnsavedAndTakeSnapshots) {
 TEST_F(ChangeHandlerTest, SilentWhileParsingNowIsSetCallRichChangeRunsOnce) {
   const int slot = OpenFile("a.html", "<p>");
   {
-    const ScopedFlag parsing(window_.Guards().parsing_now);
+    const ScopedFlag parsing(Guards().parsing_now);
     Rich().ReplaceSelection("x");
   }
   EXPECT_EQ(History().position(), 0);
-  EXPECT_TRUE(window_.Tabs().At(slot).saved);
+  EXPECT_TRUE(Tabs().At(slot).saved);
   window_.CallRichChange();
   EXPECT_EQ(History().position(), 1);
-  EXPECT_FALSE(window_.Tabs().At(slot).saved);
+  EXPECT_FALSE(Tabs().At(slot).saved);
 }
 
 }  // namespace

@@ -8,10 +8,10 @@
 #include <QToolButton>
 
 #include "app/file_commands.h"
-#include "app/file_filters.h"
-#include "app/text_util.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/recovery_keeper.h"
+#include "base/text_util.h"
+#include "platform/file_filters.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -21,7 +21,6 @@ namespace {
 // runs; these are the flows they do not take.
 class DocumentFilesTest : public testing::WindowTest {
  protected:
-  DocumentTabs& Tabs() { return window_.Tabs(); }
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
   std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
   void ChooseNext(const std::string& path) {
@@ -29,11 +28,9 @@ class DocumentFilesTest : public testing::WindowTest {
   }
   void AnswerNext(Answer answer) { fakes_.dialogs.answers.push_back(answer); }
   void Open(const std::string& path, bool remember = false) {
-    window_.Files().OpenFile(path, remember);
+    Files().OpenFile(path, remember);
   }
-  std::string Recent(int slot) {
-    return window_.CurrentSettings().last_opened[slot];
-  }
+  std::string Recent(int slot) { return CurrentSettings().last_opened[slot]; }
   int OpenedCount() {
     int count = 0;
     for (int slot = 0; slot < kSlotCount; ++slot) count += Tabs().InUse(slot);
@@ -60,15 +57,14 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   const std::string path = folder_.Write("site/index.html", "x\r\n<p>\r\n");
   ChooseNext(path);
   Trigger("OpenOld");
-  EXPECT_EQ(fakes_.dialogs.offered_filters.at(1),
-            OpenFileFilters(window_.Lang()));
+  EXPECT_EQ(fakes_.dialogs.offered_filters.at(1), OpenFileFilters(Lang()));
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "index.html");
   EXPECT_EQ(Text(), "x\r\n<p>\r\n");
   EXPECT_EQ(Rich().StyleAt(4), 2);  // the whole text coloured: a tag
   EXPECT_EQ(Active().file_path, path);
   EXPECT_TRUE(Active().saved);
   EXPECT_EQ(Status(), "OK");
-  EXPECT_EQ(window_.Action("Recent_0")->text(), "index.html");
+  EXPECT_EQ(Action("Recent_0")->text(), "index.html");
   EXPECT_TRUE(Messages().empty());
 }
 
@@ -108,7 +104,7 @@ TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   const std::string empty = folder_.Write("empty.qlp", "");
   Open(empty, true);
   EXPECT_EQ(OpenedCount(), 1);
-  EXPECT_EQ(window_.Files().CurrentListFile(), empty);
+  EXPECT_EQ(Files().CurrentListFile(), empty);
   EXPECT_EQ(Recent(0), empty);
 }
 
@@ -151,7 +147,7 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   ChooseNext(impossible);
   Trigger("SaveHtmlAs");
   EXPECT_EQ(fakes_.dialogs.offered_filters.at(0),
-            SaveAsFileFilters("page.html", window_.Lang()));
+            SaveAsFileFilters("page.html", Lang()));
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0].find("page.html"), std::string::npos);
   EXPECT_FALSE(Active().saved);
@@ -193,12 +189,12 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Open(folder_.Write("a.html", "A"));
   Trigger("ClsW");
   EXPECT_TRUE(fakes_.dialogs.questions.empty());
-  EXPECT_FALSE(window_.Action("ClsW")->isEnabled());
+  EXPECT_FALSE(Action("ClsW")->isEnabled());
   Open(folder_.Path("a.html"));
   Edit("changed");
   QTest::mouseClick(window_.findChild<QToolButton*>("CLoseB"), Qt::LeftButton);
   EXPECT_EQ(fakes_.dialogs.questions,
-            std::vector<std::string>{*window_.Lang().Entry(79)});
+            std::vector<std::string>{*Lang().Entry(79)});
   EXPECT_EQ(folder_.Read("a.html"), "A");
   Open(folder_.Path("a.html"));
   window_.NewTab("one.html");
@@ -233,7 +229,7 @@ TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.html", "B");
   folder_.Write("home/config/last_session.qlp", a);
-  window_.CurrentSettings().open_last_session = true;
+  CurrentSettings().open_last_session = true;
   window_.Init({});
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Text(), "A");
@@ -254,8 +250,7 @@ TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   Open(b);
   ChooseNext(folder_.Path("work"));
   Trigger("save_session");
-  EXPECT_EQ(fakes_.dialogs.offered_filters.back(),
-            ListFileFilters(window_.Lang()));
+  EXPECT_EQ(fakes_.dialogs.offered_filters.back(), ListFileFilters(Lang()));
   EXPECT_EQ(folder_.Read("work"), a + "\r\n" + b);
 }
 
@@ -284,8 +279,8 @@ TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   testing::FakeServices first_fakes;
   auto first =
       std::make_unique<MainWindow>(environment, first_fakes.Services());
-  first->Files().OpenFile(path, false);
-  QTest::keyClicks(first->ActiveEditor(), "yz");
+  first->Commands().files.OpenFile(path, false);
+  QTest::keyClicks(&first->Commands().snapshots.rich, "yz");
   ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; },
                               RecoveryTimes{}.pause.count() + 2000));
   first.reset();
@@ -295,12 +290,12 @@ TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
   MainWindow second(environment, fakes.Services());
   second.Init({});
   ASSERT_EQ(fakes.dialogs.questions.size(), 1u);
-  DocumentTabs& tabs = second.Tabs();
+  DocumentTabs& tabs = second.Commands().snapshots.tabs;
   const int slot = tabs.ActiveSlot();
   EXPECT_FALSE(tabs.At(slot).saved);
   // Kept by the second window now.
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; }));
-  second.Files().Save();
+  second.Commands().files.Save();
   EXPECT_EQ(folder_.Read("lf.html"), "yza\n\xff\n");
   EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 0; }));
 }
@@ -315,17 +310,17 @@ TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFiles) {
   const AppEnvironment environment = folder_.ProgramEnvironment(false);
   const auto start = [&](testing::FakeServices& fakes) {
     auto window = std::make_unique<MainWindow>(environment, fakes.Services());
-    window->CurrentSettings().open_last_session = true;
+    SettingsOf(*window).open_last_session = true;
     window->Init({});
     return window;
   };
   testing::FakeServices first_fakes;
   auto first = start(first_fakes);
   for (const int slot : {0, 1}) {
-    first->Tabs().Activate(slot);
-    QTest::keyClicks(first->ActiveEditor(), "x");
+    first->Commands().snapshots.tabs.Activate(slot);
+    QTest::keyClicks(&first->Commands().snapshots.rich, "x");
   }
-  first->Tabs().Activate(0);
+  first->Commands().snapshots.tabs.Activate(0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 2; }));
   first.reset();
 
@@ -335,13 +330,13 @@ TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFiles) {
   ASSERT_EQ(second_fakes.dialogs.questions.size(), 1u);
   EXPECT_TRUE(
       second_fakes.dialogs.questions[0].starts_with("Quillory ended before"));
-  DocumentTabs& tabs = second->Tabs();
+  DocumentTabs& tabs = second->Commands().snapshots.tabs;
   const std::string texts[] = {"xA", "xB"};
   for (int slot = 0; slot < kSlotCount; ++slot) {
     EXPECT_EQ(tabs.InUse(slot), slot < 2) << slot;
     if (slot >= 2) continue;
     tabs.Activate(slot);
-    EXPECT_EQ(second->ActiveEditor()->Bytes(), texts[slot]);
+    EXPECT_EQ(second->Commands().snapshots.rich.Bytes(), texts[slot]);
     EXPECT_FALSE(tabs.At(slot).saved);
   }
   second->close();

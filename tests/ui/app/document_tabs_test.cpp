@@ -46,7 +46,7 @@ TEST_F(DocumentTabsTest, NewTabsBecomeActiveWithTheIconOfTheirKind) {
   QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&Bar());
   ASSERT_EQ(spoken->childCount(), 3);
   EXPECT_EQ(spoken->child(1)->text(QAccessible::Name), "B.HTML");
-  window_.Tabs().FreeSlot(0);
+  Tabs().FreeSlot(0);
   ASSERT_EQ(spoken->childCount(), 2);
   EXPECT_EQ(spoken->child(0)->text(QAccessible::Name), "B.HTML");
 }
@@ -76,7 +76,7 @@ TEST_F(DocumentTabsTest, SwitchingBackRestoresTextSelectionScrollAndColours) {
   EXPECT_EQ(Rich().StyleAt(static_cast<int>(first.size()) - 1), 3);
   Bar().setCurrentIndex(1);
   EXPECT_EQ(edits, 0);
-  EXPECT_FALSE(window_.Guards().parsing_now);
+  EXPECT_FALSE(Guards().parsing_now);
 }
 
 // The bar's own wheel steps onto hidden tabs as well; resting on one would
@@ -91,15 +91,15 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   Open("a.html", "a");
   Open("b.html", "b");
   Open("c.html", "c");
-  window_.Tabs().FreeSlot(1);
-  window_.Tabs().Activate(0);
+  Tabs().FreeSlot(1);
+  Tabs().Activate(0);
   wheel_down();
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(Tabs().ActiveSlot(), 2);
   wheel_down();
   wheel_down();
   EXPECT_EQ(Bar().currentIndex(), 2);
-  window_.Tabs().FreeSlot(2);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 0);
+  Tabs().FreeSlot(2);
+  EXPECT_EQ(Tabs().ActiveSlot(), 0);
   EXPECT_EQ(Text(), "a");
 }
 
@@ -114,7 +114,7 @@ TEST_F(DocumentTabsTest, TabsStandInRowsOfEqualShareWithThePathAsTip) {
   EXPECT_EQ(bar.SlotRect(5), QRect(0, row, bar.width() / 5, row));
   EXPECT_GT(Rich().y(), bar.y() + 2 * row);
   QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.SlotRect(1).center());
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 1);
+  EXPECT_EQ(Tabs().ActiveSlot(), 1);
   Trigger("ClsW");
   EXPECT_LT(Rich().y(), bar.y() + 2 * row);
   EXPECT_EQ(bar.tabToolTip(0), QString::fromStdString(folder_.Path("p0.html")));

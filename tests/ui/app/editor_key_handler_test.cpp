@@ -109,13 +109,13 @@ TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
   for (const char* name : {"a.html", "b.html", "c.html", "d.html"}) {
     OpenFile(name, name);
   }
-  window_.Tabs().FreeSlot(1);
-  window_.Tabs().Activate(0);
+  Tabs().FreeSlot(1);
+  Tabs().Activate(0);
   Key(Qt::Key_Backtab, kCtrl | kShift);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 3);
+  EXPECT_EQ(Tabs().ActiveSlot(), 3);
   Key(Qt::Key_Tab, kCtrl);
   Key(Qt::Key_Tab, kCtrl);
-  EXPECT_EQ(window_.Tabs().ActiveSlot(), 2);
+  EXPECT_EQ(Tabs().ActiveSlot(), 2);
   EXPECT_EQ(Text(), "c.html");
 }
 
@@ -129,7 +129,7 @@ TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {
   Key(Qt::Key_V, kCtrl);
   EXPECT_EQ(Text(), "x<i>");
   EXPECT_EQ(Rich().StyleAt(1), kTag);
-  EXPECT_EQ(window_.Tabs().History(0).position(), 1);
+  EXPECT_EQ(Tabs().History(0).position(), 1);
 }
 
 TEST_F(EditorKeyHandlerTest, StatusLineFollowsKeysAndClicks) {

@@ -6,7 +6,7 @@
 #include <QRawFont>
 
 #include "app/ui/document_tabs.h"
-#include "editor/text_encoding.h"
+#include "base/text_encoding.h"
 #include "editor/ui/editor_font.h"
 #include "support/window_test.h"
 
@@ -62,7 +62,7 @@ TEST_F(EightBitDocumentTest, YesConvertsToUtf8ThenInsertsAndUndoStepsBack) {
   TypeCharacter("\u2192");
   EXPECT_EQ(Text(), "c\u2192af\u00E9 !");
   EXPECT_EQ(Rich().Encoding(), TextEncoding::kUtf8);
-  EXPECT_FALSE(window_.Tabs().At(0).saved);
+  EXPECT_FALSE(Tabs().At(0).saved);
 
   Trigger("Undo");
   EXPECT_EQ(Text(), "caf\u00E9 !");

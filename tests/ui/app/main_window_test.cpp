@@ -15,10 +15,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/lang_table.h"
-#include "app/named_captions.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
+#include "base/lang_table.h"
+#include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/line_gutter.h"
 #include "support/window_test.h"
@@ -45,9 +45,9 @@ class MainWindowTest : public testing::WindowTest {
   QString MenuTitle(const char* name) {
     return window_.findChild<QMenu*>(name)->title().remove('&');
   }
-  QString Caption(const char* action) { return window_.Action(action)->text(); }
+  QString Caption(const char* action) { return Action(action)->text(); }
   void Choose(const char* language) {
-    window_.CurrentSettings().language = language;
+    CurrentSettings().language = language;
     window_.SetLanguage();
   }
 };
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
   EXPECT_TRUE(window_.findChild<QWidget*>("CLoseB")->isVisible());
   EXPECT_TRUE(window_.findChild<QWidget*>("Option1_1")->isVisible());
   Rich().SetBytes("a");
-  window_.Tabs().FreeSlot(0);
+  Tabs().FreeSlot(0);
   EXPECT_FALSE(Rich().isVisible());
   EXPECT_EQ(window_.windowTitle(), "Quillory");
   for (int i = 0; i < kSlotCount; ++i) window_.NewTab("b.html");
@@ -79,34 +79,34 @@ TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
                 "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
                 "extern=Firefox///%1///missing-browser\r\n");
   MainWindow window(folder_.ProgramEnvironment(), fakes_.Services());
-  EXPECT_EQ(window.Action("Recent_1")->text(), "two.php");
-  EXPECT_TRUE(window.Action("Recent_1")->isVisible());
-  EXPECT_FALSE(window.Action("Recent_2")->isVisible());
-  EXPECT_EQ(window.Action("ext_0")->text(), "Firefox");
-  EXPECT_TRUE(window.Action("ext_0")->isVisible());
+  EXPECT_EQ(testing::FindAction(window, "Recent_1")->text(), "two.php");
+  EXPECT_TRUE(testing::FindAction(window, "Recent_1")->isVisible());
+  EXPECT_FALSE(testing::FindAction(window, "Recent_2")->isVisible());
+  EXPECT_EQ(testing::FindAction(window, "ext_0")->text(), "Firefox");
+  EXPECT_TRUE(testing::FindAction(window, "ext_0")->isVisible());
   window.NewTab("new.html");
-  window.Action("ext_0")->trigger();
-  window.Files().OpenFile(folder_.Write("a.html", "<p>"), true);
+  testing::FindAction(window, "ext_0")->trigger();
+  window.Commands().files.OpenFile(folder_.Write("a.html", "<p>"), true);
   window.CallRichChange();
-  window.Action("ext_0")->trigger();
+  testing::FindAction(window, "ext_0")->trigger();
   EXPECT_EQ(fakes_.dialogs.messages,
             (std::vector<std::string>{"Open file first!", "Save file first!"}));
 }
 
 // Tidy's and PHP's commands need a document and their setting.
 TEST_F(MainWindowTest, ToolCommandsFollowTheSettings) {
-  EXPECT_FALSE(window_.Action("repByTidy")->isEnabled());
+  EXPECT_FALSE(Action("repByTidy")->isEnabled());
   for (const bool tidy : {true, false}) {
-    window_.CurrentSettings().tidy = tidy;
-    window_.CurrentSettings().php = tidy ? "" : "php";
+    CurrentSettings().tidy = tidy;
+    CurrentSettings().php = tidy ? "" : "php";
     window_.NewTab("a.html");
     for (const char* command : {"Chk", "repByTidy", "TagsToUpperCase"}) {
-      EXPECT_EQ(window_.Action(command)->isEnabled(), tidy) << command;
+      EXPECT_EQ(Action(command)->isEnabled(), tidy) << command;
     }
     EXPECT_EQ(window_.findChild<QMenu*>("htmlTidy")->menuAction()->isEnabled(),
               tidy);
     for (const char* command : {"phpCheck", "phpCompact"}) {
-      EXPECT_EQ(window_.Action(command)->isEnabled(), !tidy) << command;
+      EXPECT_EQ(Action(command)->isEnabled(), !tidy) << command;
     }
   }
 }
@@ -118,8 +118,8 @@ TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
   std::filesystem::create_directories(plugins);
   std::filesystem::copy_file(QUILLORY_TEST_PLUGINS "test_plugin.so",
                              plugins + "/test_plugin.so");
-  window_.CurrentSettings().plugins = {"Broken\\\\\\test_plugin.so",
-                                       "Upper\\\\\\test_plugin.so"};
+  CurrentSettings().plugins = {"Broken\\\\\\test_plugin.so",
+                               "Upper\\\\\\test_plugin.so"};
   window_.Init({});
   OpenFile("a.html", "<b>x</b>");
   Trigger("mplug_0");
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
   Trigger("mplug_1");
   EXPECT_EQ(Text(), "<B>X</B>@0-0");
   EXPECT_EQ(Rich().StyleAt(0), 2);  // coloured as a tag
-  EXPECT_FALSE(window_.Tabs().At(window_.Tabs().ActiveSlot()).saved);
+  EXPECT_FALSE(Tabs().At(Tabs().ActiveSlot()).saved);
   Trigger("Undo");
   EXPECT_EQ(Text(), "<b>x</b>");
 }
@@ -142,8 +142,8 @@ TEST_F(MainWindowTest, APluginMarkedAtTheLastStartIsSkipped) {
   std::filesystem::copy_file(QUILLORY_TEST_PLUGINS "test_plugin.so",
                              plugins + "/test_plugin.so");
   const std::string entry = "Upper\\\\\\test_plugin.so";
-  window_.CurrentSettings().plugins = {entry};
-  const std::string state = window_.Environment().state_folder;
+  CurrentSettings().plugins = {entry};
+  const std::string state = Environment().state_folder;
   std::filesystem::create_directories(state);
   std::ofstream(state + "plugin-marks") << entry << '\0';
   window_.Init({});
@@ -151,13 +151,13 @@ TEST_F(MainWindowTest, APluginMarkedAtTheLastStartIsSkipped) {
             std::vector<std::string>{
                 "Quillory stopped while loading the plug-in Upper at its last "
                 "start, so the plug-in is not loaded."});
-  EXPECT_FALSE(window_.Action("mplug_0")->isVisible());
+  EXPECT_FALSE(Action("mplug_0")->isVisible());
 }
 
 // Where the cut falls is the path cut table.
 TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
   const int slot = window_.NewTab("x.html");
-  window_.Tabs().At(slot).file_path = "/" + std::string(400, 'd') + "/x.html";
+  Tabs().At(slot).file_path = "/" + std::string(400, 'd') + "/x.html";
   window_.ShowPathCaption(slot);
   const QString shown = window_.findChild<QLabel*>("OpenedPath")->text();
   EXPECT_TRUE(shown.startsWith("/ddd"));
@@ -192,7 +192,7 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
 // A short table changes only the captions it has; a language without a
 // table changes nothing, as the settings window test shows.
 TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
-  EXPECT_EQ(window_.CurrentSettings().language, "english");
+  EXPECT_EQ(CurrentSettings().language, "english");
   const QString quit = Caption("Quit");
   EXPECT_EQ(quit, Entry("english", 7));
   folder_.Write("program/languages/short/main.lng",

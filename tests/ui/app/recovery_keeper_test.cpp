@@ -20,8 +20,7 @@ class RecoveryKeeperTest : public testing::WindowTest {
  protected:
   std::unique_ptr<RecoveryKeeper> Keeper(const std::string& root) {
     return std::make_unique<RecoveryKeeper>(
-        RecoveryKeeperHost{window_.Tabs(), &Rich(), fakes_.dialogs,
-                           window_.Captions(),
+        RecoveryKeeperHost{Tabs(), &Rich(), fakes_.dialogs, Captions(),
                            [this](std::string_view text) { status_ = text; }},
         root,
         RecoveryTimes{std::chrono::minutes(1), std::chrono::milliseconds(100)});

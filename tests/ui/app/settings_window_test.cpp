@@ -14,7 +14,7 @@
 
 #include <filesystem>
 
-#include "app/settings.h"
+#include "base/settings.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -44,8 +44,8 @@ class SettingsWindowTest : public testing::WindowTest {
 // OK applies the language, preview mode and folder; browsers and file types
 // change at once; a language without main.lng keeps the captions.
 TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
-  Settings& settings = window_.CurrentSettings();
-  const std::string program = window_.Environment().program_folder;
+  Settings& settings = CurrentSettings();
+  const std::string program = Environment().program_folder;
   std::filesystem::create_directory(program + "languages/bare");
   settings.php = program;  // a folder runs as no interpreter
   Open("ChangeLanguage");
@@ -69,7 +69,7 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   Click("RemoveBrowser");
   EXPECT_EQ(list->count(), added + 1);
   Click("OK");  // the fields written are the end-to-end settings run's
-  const QString russian = window_.Action("ChangeLanguage")->text();
+  const QString russian = Action("ChangeLanguage")->text();
   EXPECT_EQ(russian, "Сменить язык...");
   const QString browsers = window_.findChild<QMenu*>("Browsers")->title();
   EXPECT_FALSE(
@@ -92,14 +92,14 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   Part<QComboBox>("Combo1")->setCurrentText("bare");
   Click("OK");
   EXPECT_EQ(settings.language, "bare");
-  EXPECT_EQ(window_.Action("ChangeLanguage")->text(), russian);
+  EXPECT_EQ(Action("ChangeLanguage")->text(), russian);
   EXPECT_EQ(window_.findChild<QMenu*>("Browsers")->title(), browsers);
 }
 
 // A pasted line break would start a "plugin=" line of its own in
 // settings.dat: OK and Add refuse it with a message and change nothing.
 TEST_F(SettingsWindowTest, RefusesALineBreakInAnyValue) {
-  Settings& settings = window_.CurrentSettings();
+  Settings& settings = CurrentSettings();
   const Settings before = settings;
   Open("ChangeLanguage");
   Part<QLineEdit>("Text2")->setText("php\r\nplugin=Evil\\\\\\../../evil.so");

@@ -28,26 +28,26 @@ class SnapshotCommandsTest : public testing::WindowTest {
 // while there is a level to go to, for the active tab.
 TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   OpenFile("a.html", "");
-  EXPECT_FALSE(window_.Action("Undo")->isEnabled());
+  EXPECT_FALSE(Action("Undo")->isEnabled());
   Type("abc");
   for (const char* text : {"ab", "a", ""}) {
-    EXPECT_TRUE(window_.Action("Undo")->isEnabled());
+    EXPECT_TRUE(Action("Undo")->isEnabled());
     Trigger("Undo");
     EXPECT_EQ(Text(), text);
   }
-  EXPECT_FALSE(window_.Action("Undo")->isEnabled());
+  EXPECT_FALSE(Action("Undo")->isEnabled());
   for (const char* text : {"a", "ab", "abc"}) {
-    EXPECT_TRUE(window_.Action("Redo")->isEnabled());
+    EXPECT_TRUE(Action("Redo")->isEnabled());
     Trigger("Redo");
     EXPECT_EQ(Text(), text);
   }
-  EXPECT_FALSE(window_.Action("Redo")->isEnabled());
+  EXPECT_FALSE(Action("Redo")->isEnabled());
   EXPECT_EQ(Position(), 2);
   Trigger("Undo");
   window_.NewTab("b.html");
-  EXPECT_FALSE(window_.Action("Redo")->isEnabled());
-  window_.Tabs().Activate(0);
-  EXPECT_TRUE(window_.Action("Redo")->isEnabled());
+  EXPECT_FALSE(Action("Redo")->isEnabled());
+  Tabs().Activate(0);
+  EXPECT_TRUE(Action("Redo")->isEnabled());
 }
 
 // The right-click menu's entries go through the same history as the keys.
@@ -68,7 +68,7 @@ TEST_F(SnapshotCommandsTest, ContextMenuCutsAndUndoes) {
   };
   choose("Cu&t");
   EXPECT_EQ(Text(), "xy");
-  choose(window_.Action("Undo")->text());
+  choose(Action("Undo")->text());
   EXPECT_EQ(Text(), "xabcy");
 }
 
@@ -89,16 +89,16 @@ TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistoryClearedWhenClosed) {
   Type("ab");
   OpenFile("b.html", "");
   Type("xyz");
-  window_.Tabs().Activate(0);
+  Tabs().Activate(0);
   Trigger("Undo");
   EXPECT_EQ(Text(), "a");
-  window_.Tabs().Activate(1);
+  Tabs().Activate(1);
   EXPECT_EQ(Position(), 3);
 
-  window_.Tabs().Activate(0);
-  window_.Files().Close();
-  EXPECT_FALSE(window_.Tabs().History(0).LevelFilled(0));
-  EXPECT_EQ(window_.Tabs().History(0).position(), 0);
+  Tabs().Activate(0);
+  Files().Close();
+  EXPECT_FALSE(Tabs().History(0).LevelFilled(0));
+  EXPECT_EQ(Tabs().History(0).position(), 0);
 }
 
 // Real edits through the control, undos and redos mixed in, against a

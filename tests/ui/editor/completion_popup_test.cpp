@@ -144,11 +144,11 @@ TEST_F(CompletionPopupTest, ShowingAnotherDocumentCloses) {
   EXPECT_EQ(Text(), "\r\nhello world");
 
   QTest::keyClick(&Rich(), '<');
-  window_.Tabs().Activate(0);
+  Tabs().Activate(0);
   EXPECT_FALSE(List().CompletionShown());
   QTest::keyClick(&Rich(), '<');
-  window_.Tabs().FreeSlot(0);
-  window_.Tabs().FreeSlot(1);
+  Tabs().FreeSlot(0);
+  Tabs().FreeSlot(1);
   EXPECT_FALSE(List().isVisible());
 }
 

@@ -67,7 +67,7 @@ TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
   Rich().Select(5030, 5010);
   Rich().ScrollLines(120);
   const int first_visible = Rich().FirstVisibleLine();
-  window_.Highlighter().ParseCodeFromRich(Rich());
+  Highlighter().ParseCodeFromRich(Rich());
   EXPECT_EQ(Rich().Caret(), 5010);
   EXPECT_EQ(Rich().SelectionEnd(), 5010);
   EXPECT_EQ(Rich().FirstVisibleLine(), first_visible);
@@ -76,7 +76,7 @@ TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
   Rich().ScrollLines(-200);
   const int scrolled_back = Rich().FirstVisibleLine();
   ASSERT_LT(scrolled_back, first_visible);
-  window_.Highlighter().SetForParsing(Rich(), 1, Rich().Length());
+  Highlighter().SetForParsing(Rich(), 1, Rich().Length());
   EXPECT_EQ(Rich().Caret(), 7000);
   EXPECT_EQ(Rich().SelectionEnd(), 7000);
   EXPECT_EQ(Rich().FirstVisibleLine(), scrolled_back);
@@ -107,7 +107,7 @@ TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
                        static_cast<unsigned long>(text.size()), 0L);
   for (int start : line_starts) {
     Rich().Select(start, start);
-    window_.Highlighter().ParseCodeFromRich(Rich());
+    Highlighter().ParseCodeFromRich(Rich());
   }
   EXPECT_EQ(Styles(), ExpectedStyles(text, line_starts, kFromCaret, kFromCaret))
       << text;

@@ -23,7 +23,7 @@ class InsertWindowTest : public testing::WindowTest {
   InsertWindowTest() { window_.NewTab("a.html"); }
 
   ElementDialogHost Host() {
-    return {Rich(), window_.Highlighter(), fakes_.dialogs, window_.Captions()};
+    return {Rich(), Highlighter(), fakes_.dialogs, Captions()};
   }
 
   // The value cells of a dialog, text boxes and lists, in row order.

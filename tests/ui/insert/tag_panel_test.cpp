@@ -151,7 +151,7 @@ TEST_F(TagPanelTest, ConfirmedFontIsRememberedThroughACancel) {
 
 // Saving from the toolbar is the end-to-end tag panel run.
 TEST_F(TagPanelTest, ToolbarFollowsAndRunsTheMenuCommands) {
-  window_.Action("SaveHtml")->setEnabled(false);
+  Action("SaveHtml")->setEnabled(false);
   EXPECT_FALSE(Button("TImg_16").isEnabled());
   Click("TImg_15");
   EXPECT_EQ(fakes_.dialogs.offered_filters.size(), 1u);

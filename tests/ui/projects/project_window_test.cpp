@@ -41,7 +41,7 @@ TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndRefusesWhatHasNoFile) {
   const std::string two = folder_.Write("two.css", "2");
   OpenFile("one.html", "1");
   OpenFile("two.css", "2");
-  window_.Files().NewDocument("unknown.js", "", QIcon());
+  Files().NewDocument("unknown.js", "", QIcon());
   Trigger("Save_projas");
   ASSERT_NE(Window(), nullptr);
   EXPECT_EQ(List(1)->item(0)->text(), "one.html\t\t\t\t0");

@@ -37,7 +37,7 @@ class TemplateWindowTest : public testing::WindowTest {
   void Pick(const char* name) {
     Grid()->findItems(name, Qt::MatchExactly).front()->setSelected(true);
   }
-  int Active() { return window_.Tabs().ActiveSlot(); }
+  int Active() { return Tabs().ActiveSlot(); }
 };
 
 // The template's lines come in joined with CR LF and without the last line
@@ -49,10 +49,10 @@ TEST_F(TemplateWindowTest, CreatesAnUntitledDocumentFromATemplate) {
   Pick("page");
   Click("Create");
   EXPECT_EQ(Window(), nullptr);
-  EXPECT_EQ(window_.Tabs().Caption(Active()), "unknown.html");
+  EXPECT_EQ(Tabs().Caption(Active()), "unknown.html");
   EXPECT_EQ(Text(), "<p>\r\nx\r\n");
-  EXPECT_FALSE(window_.Tabs().At(Active()).saved);
-  EXPECT_FALSE(window_.Action("Undo")->isEnabled());
+  EXPECT_FALSE(Tabs().At(Active()).saved);
+  EXPECT_FALSE(Action("Undo")->isEnabled());
   Rich().setFocus();
   Type("y");
   Trigger("Undo");
@@ -68,7 +68,7 @@ TEST_F(TemplateWindowTest, TypeListAndCancelDropTheTemplateChoice) {
   Pick("page");
   Click("CancelSelection");
   Click("Create");
-  EXPECT_EQ(window_.Tabs().Caption(Active()), "unknown.css");
+  EXPECT_EQ(Tabs().Caption(Active()), "unknown.css");
   EXPECT_EQ(Text(), "");
 }
 

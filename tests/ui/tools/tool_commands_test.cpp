@@ -31,18 +31,14 @@ class ToolCommandsTest : public testing::WindowTest {
   // Chooses `command` and waits for its tool to end.
   void Run(const char* command) {
     Trigger(command);
-    ASSERT_TRUE(
-        QTest::qWaitFor([this] { return !window_.Tools().Running(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !Tools().Running(); }, 10000));
   }
   QWidget* ShownView() {
-    return window_.Tools()
-        .Output()
-        ->findChild<QStackedWidget*>()
-        ->currentWidget();
+    return Tools().Output()->findChild<QStackedWidget*>()->currentWidget();
   }
   // The file of the page the browser shows, once it has loaded it.
   std::string ShownPage() {
-    QWidget* web = window_.Tools().Output()->findChild<QWidget*>("Web");
+    QWidget* web = Tools().Output()->findChild<QWidget*>("Web");
     QSignalSpy loaded(web, SIGNAL(loadFinished(bool)));
     EXPECT_TRUE(loaded.wait(10000));
     EXPECT_TRUE(loaded.last().at(0).toBool());
@@ -90,16 +86,16 @@ TEST_F(ToolCommandsTest, ALoopingScriptIsStoppedFromTheBusyWindow) {
            "<?php echo 'so far'; while (true) { usleep(10000); }\r\n");
   Trigger("phpEXE");
   EXPECT_FALSE(Rich().isEnabled());
-  EXPECT_FALSE(window_.Action("SaveHtml")->isEnabled());
+  EXPECT_FALSE(Action("SaveHtml")->isEnabled());
   ToolBusyWindow* busy = nullptr;
   ASSERT_TRUE(QTest::qWaitFor([&] {
     busy = window_.findChild<ToolBusyWindow*>("ToolBusy");
     return busy != nullptr && busy->isVisible();
   }));
   QTest::mouseClick(busy->findChild<QPushButton*>("StopTool"), Qt::LeftButton);
-  EXPECT_FALSE(window_.Tools().Running());
+  EXPECT_FALSE(Tools().Running());
   EXPECT_TRUE(Rich().isEnabled());
-  EXPECT_TRUE(window_.Action("SaveHtml")->isEnabled());
+  EXPECT_TRUE(Action("SaveHtml")->isEnabled());
   EXPECT_EQ(window_.findChild<QLabel*>("Status")->text(),
             "The external program was stopped.");
   EXPECT_EQ(ReadTextFile(ShownPage()), "<html>so far\r\n");

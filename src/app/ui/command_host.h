@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include "app/ui/snapshot_commands.h"
+
+class QAction;
+
+namespace quillory {
+
+class AidWindows;
+class DocumentFiles;
+class ToolCommands;
+
+// What the menu's commands reach of the main window; all of it outlives
+// the menus.
+struct CommandHost {
+  DocumentFiles& files;
+  AidWindows& aids;
+  ToolCommands& tools;
+  SnapshotHost snapshots;
+  QAction& tag_panel;  // checked while the tag panel shows
+  std::function<void()> quit;
+  std::function<void()> wrap;         // follows the word-wrap command's check
+  std::function<void()> set_num;      // line numbers on or off
+  std::function<void()> view_browse;  // turns on the view that is off
+  std::function<void()> show_help;
+};
+
+}  // namespace quillory

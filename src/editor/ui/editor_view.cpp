@@ -1,0 +1,59 @@
+#include "editor/ui/editor_view.h"
+
+#include <Qsci/qsciscintillabase.h>
+
+#include <QApplication>
+
+#include "editor/ui/editor_font.h"
+#include "editor/ui/editor_keymap.h"
+
+namespace quillory {
+namespace {
+
+using Base = QsciScintillaBase;
+
+constexpr int kFontSize = 10;
+
+long Send(QsciScintillaBase& control, unsigned int message, unsigned long w = 0,
+          long l = 0) {
+  return control.SendScintilla(message, w, l);
+}
+
+}  // namespace
+
+void ConfigureEditorView(QsciScintillaBase& control) {
+  control.SendScintilla(Base::SCI_STYLESETFONT, Base::STYLE_DEFAULT,
+                        EditorFontFamily().toUtf8().constData());
+  Send(control, Base::SCI_STYLESETSIZE, Base::STYLE_DEFAULT, kFontSize);
+  Send(control, Base::SCI_STYLECLEARALL);
+  Send(control, Base::SCI_SETMARGINWIDTHN, 1, 0);
+  Send(control, Base::SCI_SETMARGINWIDTHN, 0, 0);
+  Send(control, Base::SCI_SETSCROLLWIDTHTRACKING, 1);
+  Send(control, Base::SCI_SETSCROLLWIDTH, 1);
+  InstallEditorKeymap(control);
+}
+
+void SetEditorWrapped(QsciScintillaBase& control, bool wrapped) {
+  Send(control, Base::SCI_SETWRAPMODE,
+       wrapped ? Base::SC_WRAP_WORD : Base::SC_WRAP_NONE);
+  WrapEditorText(control);
+}
+
+// NOTE: Scintilla wraps the visible lines when it paints and the others in
+// idle time, repainting after every few hundred; a caret moved below the
+// wrapped part makes it wrap all of them there and then, a pause of a
+// second on a few megabytes that nobody can tie to its cause. Laying out
+// text cannot be made faster from here, so the pause comes at once, where
+// it is expected, with the result already painted. Wrapping before a paint
+// would also use the text area's width as it was before a margin changed.
+void WrapEditorText(QsciScintillaBase& control) {
+  if (Send(control, Base::SCI_GETWRAPMODE) == Base::SC_WRAP_NONE) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  control.repaint();
+  // Making the last line visible needs the wrapping of every line above it.
+  Send(control, Base::SCI_ENSUREVISIBLE,
+       Send(control, Base::SCI_GETLINECOUNT) - 1);
+  QApplication::restoreOverrideCursor();
+}
+
+}  // namespace quillory
