@@ -28,6 +28,10 @@ PluginMarks::PluginMarks(std::string path) : path_(std::move(path)) {
   }
 }
 
+PluginMarks::~PluginMarks() {
+  if (cleared_) Write();
+}
+
 bool PluginMarks::Marked(std::string_view entry) const {
   return std::find(entries_.begin(), entries_.end(), entry) != entries_.end();
 }
@@ -41,10 +45,11 @@ void PluginMarks::Clear(std::string_view entry) {
   const auto found = std::find(entries_.begin(), entries_.end(), entry);
   if (found == entries_.end()) return;
   entries_.erase(found);
-  Write();
+  cleared_ = true;
 }
 
-void PluginMarks::Write() const {
+void PluginMarks::Write() {
+  cleared_ = false;
   if (path_.empty()) return;
   std::error_code ignored;
   if (entries_.empty()) {

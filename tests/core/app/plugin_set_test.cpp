@@ -72,12 +72,14 @@ TEST(PluginSetTest, AMarkedEntryIsSkippedAndKeepsItsMark) {
   std::remove(path.c_str());
   PluginMarks(path).Mark(Entry("Upper", "test_plugin.so"));
   PluginSet plugins(PluginRegistrar(kShortLimit, {}));
-  PluginMarks marks(path);
-  EXPECT_EQ(plugins.LoadEntries(kFolder,
-                                {Entry("Upper", "test_plugin.so"),
-                                 Entry("Refuse", "test_plugin.so")},
-                                marks),
-            std::vector<std::string>{"Upper"});
+  {
+    PluginMarks marks(path);
+    EXPECT_EQ(plugins.LoadEntries(kFolder,
+                                  {Entry("Upper", "test_plugin.so"),
+                                   Entry("Refuse", "test_plugin.so")},
+                                  marks),
+              std::vector<std::string>{"Upper"});
+  }
   EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
                                    std::nullopt, "Upper case"}));
   const PluginMarks next_start(path);
