@@ -69,10 +69,9 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   connect(tabs_, &DocumentTabs::CaptionChanged, this, [this](int slot) {
     if (slot == tabs_->ActiveSlot()) OnSwitched(slot);
   });
-  recovery_ =
-      new RecoveryKeeper({*tabs_, rich_, services_.dialogs, captions_,
-                          [this](std::string_view text) { SetStatus(text); }},
-                         environment_.state_folder + "recovery/", {}, this);
+  recovery_ = new RecoveryKeeper(
+      {*tabs_, rich_, services_.dialogs, captions_, set_status_},
+      environment_.state_folder + "recovery/", {}, this);
   BuildDocumentFiles();
   BuildToolCommands();
   BuildAidWindows();
@@ -97,12 +96,7 @@ void MainWindow::BuildWidgets() {
   tab_bar_ = new SlotTabBar(kSlotCount, area_);
   rich_ = new Editor(area_);
 
-  close_button_ = new QToolButton(area_);
-  close_button_->setObjectName("CLoseB");
-  close_button_->setText("X");
-  close_button_->setAccessibleName("Close");
-  close_button_->setToolTip("Close");
-  close_button_->setAutoRaise(true);
+  close_button_ = MakeCloseButton(area_);
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
 
@@ -132,10 +126,9 @@ void MainWindow::BuildEditorAids() {
 // so it sees each key first and can leave the list's keys to it.
 void MainWindow::BuildEditingEvents() {
   change_ = new ChangeHandler(rich_, *highlighter_, *tabs_, guards_, this);
-  keys_ = new EditorKeyHandler(
-      {*rich_, *tabs_, *highlighter_, *completion_, guards_, lang_,
-       [this](std::string_view text) { SetStatus(text); }},
-      *change_, this);
+  keys_ = new EditorKeyHandler({*rich_, *tabs_, *highlighter_, *completion_,
+                                guards_, lang_, set_status_},
+                               *change_, this);
   rich_->SetUnheldTextHost(new Utf8ConversionOffer(
       *rich_, *highlighter_, guards_, *change_, services_.dialogs, this));
   // After the change handler, so Undo sees the snapshot it took.
@@ -161,8 +154,7 @@ void MainWindow::BuildDocumentFiles() {
       *tabs_, *rich_, *recovery_, guards_, services_.dialogs, settings_, lang_,
       captions_, environment_.user_folder,
       [this](const std::string& caption) { return NewTab(caption); },
-      [this](std::string_view text) { SetStatus(text); },
-      [this](int slot) { ShowPathCaption(slot); },
+      set_status_, [this](int slot) { ShowPathCaption(slot); },
       [this] { ColourWholeText(); }, [this] { RebuildRecentMenu(); },
       [this] { Relayout(); }});
 }
@@ -171,8 +163,7 @@ void MainWindow::BuildToolCommands() {
   tools_ = new ToolCommands(
       {this, rich_, *highlighter_, guards_, environment_, settings_, lang_,
        captions_, [this] { return tabs_->At(tabs_->ActiveSlot()).file_path; },
-       [this] { change_->OnChange(); },
-       [this](std::string_view text) { SetStatus(text); },
+       [this] { change_->OnChange(); }, set_status_,
        [this](bool held) { HoldDocuments(held); }, &LoadPageView,
        [this] { recovery_->WriteNow(); }},
       this);
@@ -319,10 +310,10 @@ void MainWindow::SetStatus(std::string_view text) {
 void MainWindow::Quit() { close(); }
 
 void MainWindow::BuildViewSwitch() {
-  views_ = new ViewSwitch(
-      {*tabs_, *rich_, [this](std::string_view text) { SetStatus(text); },
-       settings_, environment_.temp_folder, captions_, services_.dialogs},
-      area_);
+  views_ =
+      new ViewSwitch({*tabs_, *rich_, set_status_, settings_,
+                      environment_.temp_folder, captions_, services_.dialogs},
+                     area_);
   ShowDocumentViews(false);
 }
 

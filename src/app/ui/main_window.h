@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -122,6 +123,9 @@ class MainWindow : public QMainWindow {
   void SetNum();
   void Wrap();
 
+  // For the parts that report on the status line.
+  const std::function<void(std::string_view)> set_status_ =
+      [this](std::string_view text) { SetStatus(text); };
   AppEnvironment environment_;
   DesktopServices services_;
   Settings settings_;

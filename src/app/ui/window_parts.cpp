@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "app/ui/slot_tab_bar.h"
 #include "app/window_layout.h"
@@ -50,6 +51,16 @@ void ArrangeWindowParts(const WindowParts& parts) {
                                      buttons.height());
   parts.status.setGeometry(ToPixels(layout.status));
   parts.opened_path.setGeometry(ToPixels(layout.path_label));
+}
+
+QToolButton* MakeCloseButton(QWidget* area) {
+  auto* button = new QToolButton(area);
+  button->setObjectName("CLoseB");
+  button->setText("X");
+  button->setAccessibleName("Close");
+  button->setToolTip("Close");
+  button->setAutoRaise(true);
+  return button;
 }
 
 }  // namespace quillory

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QRadioButton;
+class QToolButton;
 class QWidget;
 
 namespace quillory {
@@ -28,5 +29,8 @@ struct WindowParts {
 // Places every part for the area's present size and the tabs that show,
 // with as many rows of tabs as they need.
 void ArrangeWindowParts(const WindowParts& parts);
+
+// `CLoseB`, the button that closes the active document.
+QToolButton* MakeCloseButton(QWidget* area);
 
 }  // namespace quillory
