@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text = fuzz::AsText(data, size);
   if (const std::optional<RecoveredText> entry = ParseRecoveryEntry(text)) {
     FUZZ_CHECK(ParseRecoveryEntry(RecoveryEntryText(*entry)) == entry);
-    RecoveryQuestion({*entry}, NamedCaptions());
+    RecoveryQuestion(StaleTexts{{*entry}}, NamedCaptions());
   }
   return 0;
 }
