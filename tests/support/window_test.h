@@ -32,7 +32,6 @@ class WindowTest : public ::testing::Test {
   EditingGuards& Guards() { return window_.Commands().snapshots.guards; }
   DocumentFiles& Files() { return window_.Commands().files; }
   ToolCommands& Tools() { return window_.Commands().tools; }
-  AidWindows& Aids() { return window_.Commands().aids; }
   // What the window holds for every part.
   Settings& CurrentSettings() { return SettingsOf(window_); }
   static Settings& SettingsOf(MainWindow& window) { return window.settings_; }

@@ -20,15 +20,6 @@
 namespace quillory {
 namespace {
 
-TEST(SettleLanguageTest, EmptyLanguageBecomesEnglishAChosenOneStays) {
-  Settings settings;
-  SettleLanguage(settings);
-  EXPECT_EQ(settings.language, "english");
-  settings.language = "russian";
-  SettleLanguage(settings);
-  EXPECT_EQ(settings.language, "russian");
-}
-
 // Every shipped file is UTF-8 with CR LF line ends and reads as the program
 // takes it: the numbered tables whole, a caption name one language lacks
 // would show in English, and the lists are not empty.

@@ -5,11 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -68,8 +69,8 @@ TEST(PluginSetTest, ALibraryOutsideTheFolderIsNotLoaded) {
 // A mark left by a start that died while loading skips that entry, and
 // stays; an entry that loads leaves no mark.
 TEST(PluginSetTest, AMarkedEntryIsSkippedAndKeepsItsMark) {
-  const std::string path = ::testing::TempDir() + "plugin_set_marks";
-  std::remove(path.c_str());
+  const testing::TestFolder folder;
+  const std::string path = folder.Path("plugin-marks");
   PluginMarks(path).Mark(Entry("Upper", "test_plugin.so"));
   PluginSet plugins(PluginRegistrar(kShortLimit, {}));
   {
@@ -85,7 +86,6 @@ TEST(PluginSetTest, AMarkedEntryIsSkippedAndKeepsItsMark) {
   const PluginMarks next_start(path);
   EXPECT_TRUE(next_start.Marked(Entry("Upper", "test_plugin.so")));
   EXPECT_FALSE(next_start.Marked(Entry("Refuse", "test_plugin.so")));
-  std::remove(path.c_str());
 }
 
 // Every slot stays, so later plug-ins keep their menu entries' numbers.

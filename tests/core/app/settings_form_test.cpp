@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/file_bytes.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -87,17 +86,13 @@ TEST(SettingsFormTest, AValueWithALineBreakIsRefused) {
 
 // Every sub-folder is a language, main.lng or not; files are not.
 TEST(SettingsFormTest, LanguagesAreTheSubFolders) {
-  const std::filesystem::path root =
-      std::filesystem::path(::testing::TempDir()) / "settings_form_languages";
-  std::filesystem::remove_all(root);
-  std::filesystem::create_directories(root / "russian");
-  std::filesystem::create_directories(root / "bare");
-  std::ofstream(root / "russian" / "main.lng") << "x\r\n";
-  std::ofstream(root / "php.lng") << "echo\r\n";
-  EXPECT_EQ(InterfaceLanguages(root.string() + "/"),
+  testing::TestFolder folder;
+  folder.Write("russian/main.lng", "x\r\n");
+  folder.Write("bare/notes.txt", "");
+  folder.Write("php.lng", "echo\r\n");
+  EXPECT_EQ(InterfaceLanguages(folder.Path("")),
             (std::vector<std::string>{"bare", "russian"}));
-  EXPECT_TRUE(InterfaceLanguages((root / "missing").string()).empty());
-  std::filesystem::remove_all(root);
+  EXPECT_TRUE(InterfaceLanguages(folder.Path("missing")).empty());
 }
 
 TEST(SettingsFormTest, ServerFolderEndsInOneSlashAndStopsAtNul) {

@@ -80,11 +80,8 @@ bool Ended(pid_t pid) {
   return name_end == std::string::npos || fields.substr(name_end + 2, 1) == "Z";
 }
 
-TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
-  ProcessRun run;
-  ASSERT_TRUE(
-      run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
-                ErrorRoute::kWithOutput));
+// The number the child wrote on its first line.
+pid_t FirstLineNumber(ProcessRun& run) {
   std::string output;
   while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
     pollfd watch = {run.OutputFd(), POLLIN, 0};
@@ -92,7 +89,15 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
     run.ReadAvailable();
     output += run.TakeOutput();
   }
-  const pid_t grandchild = std::stoi(output);
+  return std::atoi(output.c_str());
+}
+
+TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
+  ProcessRun run;
+  ASSERT_TRUE(
+      run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
+                ErrorRoute::kWithOutput));
+  const pid_t grandchild = FirstLineNumber(run);
   run.Stop();
   EXPECT_TRUE(run.Finished());
   // SIGKILL reaches the grandchild, which nobody waits for, in its own time.
@@ -113,14 +118,7 @@ TEST(ProcessRunTest, TheChildEndsWithTheProgramThatStartedIt) {
   if (parent == 0) {
     ProcessRun run;
     run.Start({"sh", "-c", "echo $$; exec sleep 5"}, ErrorRoute::kWithOutput);
-    std::string output;
-    while (output.find('\n') == std::string::npos && run.OutputFd() >= 0) {
-      pollfd watch = {run.OutputFd(), POLLIN, 0};
-      poll(&watch, 1, -1);
-      run.ReadAvailable();
-      output += run.TakeOutput();
-    }
-    const pid_t child = std::atoi(output.c_str());
+    const pid_t child = FirstLineNumber(run);
     [[maybe_unused]] auto ignored = write(pid_pipe[1], &child, sizeof child);
     _exit(0);
   }

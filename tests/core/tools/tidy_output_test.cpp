@@ -20,15 +20,6 @@ using testing::kTidyCases;
 using testing::Shown;
 using testing::ToolFixture;
 
-// The installed Tidy's runs are RunTidyTest.
-TEST(TidyResultTest, CapturedOutputGivesTheExpectedResults) {
-  for (const testing::TidyCase& c : kTidyCases) {
-    const Capture captured{ToolFixture(c.name, "output"),
-                           ToolFixture(c.name, "errors")};
-    EXPECT_EQ(Shown(TidyResult(c.command, captured)), Expected(c.name, c.use));
-  }
-}
-
 // ERR goes where the command's result would have gone.
 TEST(TidyResultTest, TidyThatDidNotRunGivesErr) {
   EXPECT_EQ(Shown(TidyResult(TidyCommand::kCheck, std::nullopt)),
@@ -101,18 +92,28 @@ TEST(TidyCommandsTest, PrefersTheShippedTidyAndQuotesBothPaths) {
             "\"" + shipped + "\" -utf8 -q -c \"/t m p/tmp.html\"");
 }
 
-TEST(RunTidyTest, InstalledTidyGivesTheExpectedResults) {
+class RunTidyTest : public ::testing::Test {
+ protected:
   // Only Tidy's defaults, whatever this machine's configuration says.
-  setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
-  testing::TestFolder folder;
-  const AppEnvironment env = folder.ProgramEnvironment(false);
-  ProcessRunner runner;
+  RunTidyTest() {
+    setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
+  }
+  testing::TestFolder folder_;
+  AppEnvironment env_ = folder_.ProgramEnvironment(false);
+  ProcessRunner runner_;
+};
+
+TEST_F(RunTidyTest, CapturedAndLiveOutputGiveTheExpectedResults) {
   for (const testing::TidyCase& c : kTidyCases) {
-    EXPECT_EQ(Shown(RunTidy(runner, c.command, ToolFixture(c.name, "input"),
-                            TextEncoding::kUtf8, env)),
+    SCOPED_TRACE(c.name);
+    const Capture captured{ToolFixture(c.name, "output"),
+                           ToolFixture(c.name, "errors")};
+    EXPECT_EQ(Shown(TidyResult(c.command, captured)), Expected(c.name, c.use));
+    EXPECT_EQ(Shown(RunTidy(runner_, c.command, ToolFixture(c.name, "input"),
+                            TextEncoding::kUtf8, env_)),
               Expected(c.name, c.use));
   }
-  EXPECT_TRUE(fs::is_empty(env.temp_folder));
+  EXPECT_TRUE(fs::is_empty(env_.temp_folder));
 }
 
 // The paragraph of a page, or what else the command gave.
@@ -130,11 +131,7 @@ std::string Compared(const ToolResult& result) {
 // Every command gives back the document's own encoding, each character
 // whole: UTF-8 as UTF-8, an 8-bit page in ASCII with entities for the
 // rest. é, €, — and a character beyond 16 bits, typed and as entities.
-TEST(RunTidyTest, KeepsEveryCharacterInTheDocumentsEncoding) {
-  setenv("HTML_TIDY", QUILLORY_TOOL_FIXTURES "/tidy-defaults.conf", 1);
-  testing::TestFolder folder;
-  const AppEnvironment env = folder.ProgramEnvironment(false);
-  ProcessRunner runner;
+TEST_F(RunTidyTest, KeepsEveryCharacterInTheDocumentsEncoding) {
   const std::tuple<TextEncoding, std::string_view, std::string_view> rows[] = {
       {TextEncoding::kUtf8, "\u00e9 \u20ac \u2014 \U0001F600 &euro;",
        "\u00e9 \u20ac \u2014 \U0001F600 \u20ac"},
@@ -152,22 +149,19 @@ TEST(RunTidyTest, KeepsEveryCharacterInTheDocumentsEncoding) {
               ? "0: Info: Document content looks like HTML5\r\n"
                 "No warnings or errors were found"
               : "<" + p + ">" + std::string(kept) + "</" + p + ">";
-      EXPECT_EQ(Compared(RunTidy(runner, c.command, page, encoding, env)),
+      EXPECT_EQ(Compared(RunTidy(runner_, c.command, page, encoding, env_)),
                 expected)
           << c.name;
     }
   }
 }
 
-TEST(RunTidyTest, KeepsTheDocumentWhenItCannotBeHandedOver) {
-  testing::TestFolder folder;
-  AppEnvironment env = folder.ProgramEnvironment(false);
-  env.temp_folder = folder.Path("missing/");
-  ProcessRunner runner;
+TEST_F(RunTidyTest, KeepsTheDocumentWhenItCannotBeHandedOver) {
+  env_.temp_folder = folder_.Path("missing/");
   const ToolResult result =
-      RunTidy(runner, TidyCommand::kClean, "<p>", TextEncoding::kUtf8, env);
+      RunTidy(runner_, TidyCommand::kClean, "<p>", TextEncoding::kUtf8, env_);
   EXPECT_EQ(result.use, ToolResultUse::kShowMessages);
-  EXPECT_NE(result.text.find(env.temp_folder), std::string::npos);
+  EXPECT_NE(result.text.find(env_.temp_folder), std::string::npos);
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ class DocumentFilesTest : public testing::WindowTest {
   }
 };
 
+// A recent entry opens its file without reordering the list.
 TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   Trigger("OpenOld");  // cancelled
   EXPECT_EQ(OpenedCount(), 0);
@@ -66,6 +67,12 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   EXPECT_EQ(Status(), "OK");
   EXPECT_EQ(Action("Recent_0")->text(), "index.html");
   EXPECT_TRUE(Messages().empty());
+  const std::string b = folder_.Write("b.html", "B");
+  Open(b, true);
+  Trigger("Recent_1");
+  EXPECT_EQ(Text(), "x\r\n<p>\r\n");
+  EXPECT_EQ(Recent(0), b);
+  EXPECT_EQ(Recent(1), path);
 }
 
 // Any name opens. A missing file, a folder, a line too long for the user
@@ -125,17 +132,6 @@ TEST_F(DocumentFilesTest, ListOfManyFailingNamesIsToldInOneMessage) {
   EXPECT_EQ(Messages()[1], kDocumentLimitMessage);
 }
 
-TEST_F(DocumentFilesTest, RecentEntryOpensItsFileWithoutReordering) {
-  const std::string a = folder_.Write("a.html", "A");
-  const std::string b = folder_.Write("b.html", "B");
-  Open(a, true);
-  Open(b, true);
-  Trigger("Recent_1");
-  EXPECT_EQ(Text(), "A");
-  EXPECT_EQ(Recent(0), b);
-  EXPECT_EQ(Recent(1), a);
-}
-
 // Saving where no file can be made: the user hears of it, the document
 // stays as it was, and nothing on disk changes.
 TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
@@ -185,6 +181,7 @@ TEST_F(DocumentFilesTest, SaveAllSavesEveryTabAndReturnsToTheActiveOne) {
 
 // No keeps the file as it was; the "X" at the end of the tab row is the
 // same command, and Close All asks about each unsaved document in turn.
+// Yes saves first, and a failed save keeps the document.
 TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Open(folder_.Write("a.html", "A"));
   Trigger("ClsW");
@@ -202,10 +199,8 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Trigger("CloseAllWnd");
   EXPECT_EQ(fakes_.dialogs.questions.size(), 3u);
   EXPECT_EQ(OpenedCount(), 0);
-}
 
-TEST_F(DocumentFilesTest, CloseWithYesSavesFirstUnlessTheSaveFails) {
-  Open(folder_.Write("a.html", "A"));
+  Open(folder_.Path("a.html"));
   Edit("A2");
   AnswerNext(Answer::kYes);
   Trigger("ClsW");
@@ -224,18 +219,15 @@ TEST_F(DocumentFilesTest, CloseWithYesSavesFirstUnlessTheSaveFails) {
   EXPECT_EQ(Messages().size(), 1u);
 }
 
-// Which names a command line opens is the command line table.
-TEST_F(DocumentFilesTest, InitOpensTheCommandLineOrElseTheLastSession) {
-  const std::string a = folder_.Write("a.html", "A");
-  const std::string b = folder_.Write("b.html", "B");
-  folder_.Write("home/config/last_session.qlp", a);
+// Which names a command line opens is the command line table; the last
+// session coming back without one is the end-to-end session run.
+TEST_F(DocumentFilesTest, ACommandLineIsOpenedInsteadOfTheLastSession) {
+  folder_.Write("home/config/last_session.qlp", folder_.Write("a.html", "A"));
   CurrentSettings().open_last_session = true;
-  window_.Init({});
+  window_.Init({folder_.Write("b.html", "B")});
   EXPECT_EQ(OpenedCount(), 1);
-  EXPECT_EQ(Text(), "A");
-  window_.Init({a, b});
-  EXPECT_EQ(OpenedCount(), 3);
-  EXPECT_EQ(Recent(0), b);
+  EXPECT_EQ(Text(), "B");
+  EXPECT_EQ(Recent(0), folder_.Path("b.html"));
 }
 
 // An unnamed document has no file to reopen, so it has no line, first or
@@ -272,39 +264,12 @@ TEST_F(DocumentFilesTest, FilesRoundTripExactly) {
   EXPECT_TRUE(Messages().empty());
 }
 
-// The window that typed is dropped without closing, as a killed program is.
-TEST_F(DocumentFilesTest, UnsavedTextIsOfferedBackUntilSaved) {
-  const std::string path = folder_.Write("lf.html", "a\n\xff\n");
-  const AppEnvironment environment = folder_.ProgramEnvironment(false);
-  testing::FakeServices first_fakes;
-  auto first =
-      std::make_unique<MainWindow>(environment, first_fakes.Services());
-  first->Commands().files.OpenFile(path, false);
-  QTest::keyClicks(&first->Commands().snapshots.rich, "yz");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; },
-                              RecoveryTimes{}.pause.count() + 2000));
-  first.reset();
-
-  testing::FakeServices fakes;
-  fakes.dialogs.answers = {Answer::kYes};
-  MainWindow second(environment, fakes.Services());
-  second.Init({});
-  ASSERT_EQ(fakes.dialogs.questions.size(), 1u);
-  DocumentTabs& tabs = second.Commands().snapshots.tabs;
-  const int slot = tabs.ActiveSlot();
-  EXPECT_FALSE(tabs.At(slot).saved);
-  // Kept by the second window now.
-  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; }));
-  second.Commands().files.Save();
-  EXPECT_EQ(folder_.Read("lf.html"), "yza\n\xff\n");
-  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 0; }));
-}
-
-// A killed session's texts go back into the session's own tabs rather
-// than beside them; after a Quit they are offered again without a claim
-// that the program ended early.
-TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFiles) {
-  const std::string a = folder_.Write("a.html", "A");
+// The window that typed is dropped without closing, as a killed program
+// is. Its texts go back into the session's own tabs rather than beside
+// them and are kept until saved; the questions' words are the recovery
+// store table's, the bytes and a Quit's texts the end-to-end kill run's.
+TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFilesUntilSaved) {
+  const std::string a = folder_.Write("a.html", "a\n\xff\n");
   const std::string b = folder_.Write("b.html", "B");
   folder_.Write("home/config/last_session.qlp", a + "\r\n" + b);
   const AppEnvironment environment = folder_.ProgramEnvironment(false);
@@ -320,34 +285,27 @@ TEST_F(DocumentFilesTest, RecoveredTextsGoIntoTheTabsOfTheirFiles) {
     first->Commands().snapshots.tabs.Activate(slot);
     QTest::keyClicks(&first->Commands().snapshots.rich, "x");
   }
-  first->Commands().snapshots.tabs.Activate(0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 2; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 2; },
+                              RecoveryTimes{}.pause.count() + 2000));
   first.reset();
 
   testing::FakeServices second_fakes;
   second_fakes.dialogs.answers = {Answer::kYes};
   auto second = start(second_fakes);
   ASSERT_EQ(second_fakes.dialogs.questions.size(), 1u);
-  EXPECT_TRUE(
-      second_fakes.dialogs.questions[0].starts_with("Quillory ended before"));
   DocumentTabs& tabs = second->Commands().snapshots.tabs;
-  const std::string texts[] = {"xA", "xB"};
   for (int slot = 0; slot < kSlotCount; ++slot) {
     EXPECT_EQ(tabs.InUse(slot), slot < 2) << slot;
-    if (slot >= 2) continue;
-    tabs.Activate(slot);
-    EXPECT_EQ(second->Commands().snapshots.rich.Bytes(), texts[slot]);
-    EXPECT_FALSE(tabs.At(slot).saved);
+    if (slot < 2) EXPECT_FALSE(tabs.At(slot).saved) << slot;
   }
-  second->close();
-  second.reset();
-
-  testing::FakeServices third_fakes;
-  third_fakes.dialogs.answers = {Answer::kNo};
-  start(third_fakes);
-  ASSERT_EQ(third_fakes.dialogs.questions.size(), 1u);
-  EXPECT_TRUE(third_fakes.dialogs.questions[0].starts_with(
-      "These documents were not saved when Quillory closed"));
+  tabs.Activate(1);
+  EXPECT_EQ(second->Commands().snapshots.rich.Bytes(), "xB");
+  // Kept by the second window now, until saved.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 2; }));
+  tabs.Activate(0);
+  second->Commands().files.Save();
+  EXPECT_EQ(folder_.Read("a.html"), "xa\n\xff\n");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return RecoveryEntries() == 1; }));
 }
 
 }  // namespace

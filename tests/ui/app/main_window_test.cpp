@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <filesystem>
-#include <fstream>
 
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
@@ -134,26 +133,6 @@ TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
   EXPECT_EQ(Text(), "<b>x</b>");
 }
 
-// A start that died loading a plug-in left its mark: the next start skips
-// it and names it.
-TEST_F(MainWindowTest, APluginMarkedAtTheLastStartIsSkipped) {
-  const std::string plugins = folder_.Path("program/plug-ins");
-  std::filesystem::create_directories(plugins);
-  std::filesystem::copy_file(QUILLORY_TEST_PLUGINS "test_plugin.so",
-                             plugins + "/test_plugin.so");
-  const std::string entry = "Upper\\\\\\test_plugin.so";
-  CurrentSettings().plugins = {entry};
-  const std::string state = Environment().state_folder;
-  std::filesystem::create_directories(state);
-  std::ofstream(state + "plugin-marks") << entry << '\0';
-  window_.Init({});
-  EXPECT_EQ(fakes_.dialogs.messages,
-            std::vector<std::string>{
-                "Quillory stopped while loading the plug-in Upper at its last "
-                "start, so the plug-in is not loaded."});
-  EXPECT_FALSE(Action("mplug_0")->isVisible());
-}
-
 // Where the cut falls is the path cut table.
 TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
   const int slot = window_.NewTab("x.html");
@@ -203,6 +182,8 @@ TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
   EXPECT_EQ(Caption("Quit"), quit);
 }
 
+// Each page is made as every private file is, with the rights the
+// exclusive file test checks.
 TEST_F(MainWindowTest, HelpShowsAFreshPageInAWindowOfItsOwn) {
   Trigger("HELP");
   Trigger("HELP");
@@ -214,17 +195,18 @@ TEST_F(MainWindowTest, HelpShowsAFreshPageInAWindowOfItsOwn) {
   for (const auto& entry :
        std::filesystem::directory_iterator(folder_.Path("tmp/"))) {
     pages.push_back(entry.path().string());
-    EXPECT_EQ(std::filesystem::status(entry).permissions(),
-              std::filesystem::perms::owner_read |
-                  std::filesystem::perms::owner_write);
   }
   ASSERT_EQ(pages.size(), 2u);
   EXPECT_EQ(folder_.Read(pages[0].substr(folder_.Path("").size())),
             folder_.Read("program/languages/english/help.lng") + "\r\n");
 }
 
-TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
+// Every control a user can reach tells its name, in the longer captions.
+TEST_F(MainWindowTest, ControlsHaveNamesAndAboutDisablesTheWindowUntilClosed) {
   Choose("russian");
+  window_.NewTab("a.html");
+  window_.NewTab("b.html");
+  EXPECT_EQ(testing::UnnamedControls(window_), std::vector<std::string>{});
   Trigger("About");
   QWidget* about = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -240,13 +222,6 @@ TEST_F(MainWindowTest, AboutDisablesTheMainWindowUntilItCloses) {
   QTest::keyClick(about, Qt::Key_Escape);
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window_.isEnabled());
-}
-
-TEST_F(MainWindowTest, EveryReachableControlHasAName) {
-  Choose("russian");
-  window_.NewTab("a.html");
-  window_.NewTab("b.html");
-  EXPECT_EQ(testing::UnnamedControls(window_), std::vector<std::string>{});
 }
 
 // Lines below the view left unwrapped would be wrapped all at once by the

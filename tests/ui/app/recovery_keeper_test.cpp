@@ -4,7 +4,6 @@
 
 #include <QTest>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -13,9 +12,8 @@
 namespace quillory {
 namespace {
 
-// A second keeper beside the window's own, on the window's documents,
-// with a deadline short enough to reach while the test types and a pause
-// it never reaches.
+// A second keeper beside the window's own, on the window's documents.
+// That typing cannot put a write off for ever is the end-to-end kill run.
 class RecoveryKeeperTest : public testing::WindowTest {
  protected:
   std::unique_ptr<RecoveryKeeper> Keeper(const std::string& root) {
@@ -25,28 +23,9 @@ class RecoveryKeeperTest : public testing::WindowTest {
         root,
         RecoveryTimes{std::chrono::minutes(1), std::chrono::milliseconds(100)});
   }
-  bool Kept(const std::string& root) {
-    std::error_code error;
-    for (const auto& entry :
-         std::filesystem::recursive_directory_iterator(root, error)) {
-      if (entry.path().filename().string().starts_with("slot")) return true;
-    }
-    return false;
-  }
 
   std::string status_;
 };
-
-TEST_F(RecoveryKeeperTest, KeepsTheTextWhileTypingGoesOn) {
-  const std::string root = folder_.Path("store/");
-  const auto keeper = Keeper(root);
-  OpenFile("a.html", "A");
-  for (int key = 0; key < 200 && !Kept(root); ++key) {
-    Type("x");
-    QTest::qWait(10);
-  }
-  EXPECT_TRUE(Kept(root));
-}
 
 // Told on the status line at each failure, and in a message only once.
 TEST_F(RecoveryKeeperTest, SaysOnceThatTheStoreCannotBeWritten) {

@@ -96,23 +96,5 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   EXPECT_EQ(window_.findChild<QMenu*>("Browsers")->title(), browsers);
 }
 
-// A pasted line break would start a "plugin=" line of its own in
-// settings.dat: OK and Add refuse it with a message and change nothing.
-TEST_F(SettingsWindowTest, RefusesALineBreakInAnyValue) {
-  Settings& settings = CurrentSettings();
-  const Settings before = settings;
-  Open("ChangeLanguage");
-  Part<QLineEdit>("Text2")->setText("php\r\nplugin=Evil\\\\\\../../evil.so");
-  Click("OK");
-  const char* fields[] = {"Lynx", "%1", "lynx", "/usr/bin/lynx\n", ""};
-  for (int i = 0; i < 5; ++i)
-    Part<QLineEdit>(QString("Field%1").arg(i))->setText(fields[i]);
-  Click("AddBrowser");
-  EXPECT_EQ(fakes_.dialogs.messages,
-            std::vector<std::string>(2, "A setting cannot hold a line break."));
-  EXPECT_TRUE(settings_window_->isVisible());
-  EXPECT_EQ(SettingsFileText(settings), SettingsFileText(before));
-}
-
 }  // namespace
 }  // namespace quillory

@@ -25,7 +25,8 @@ class SnapshotCommandsTest : public testing::WindowTest {
 };
 
 // Ctrl+Z and Ctrl+Y are the end-to-end run; the commands are enabled
-// while there is a level to go to, for the active tab.
+// while there is a level to go to, for the active tab. Each tab has its
+// own history, cleared when the tab closes.
 TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   OpenFile("a.html", "");
   EXPECT_FALSE(Action("Undo")->isEnabled());
@@ -44,10 +45,19 @@ TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   EXPECT_FALSE(Action("Redo")->isEnabled());
   EXPECT_EQ(Position(), 2);
   Trigger("Undo");
-  window_.NewTab("b.html");
+  OpenFile("b.html", "");
   EXPECT_FALSE(Action("Redo")->isEnabled());
+  Type("xyz");
   Tabs().Activate(0);
   EXPECT_TRUE(Action("Redo")->isEnabled());
+  Trigger("Undo");
+  EXPECT_EQ(Text(), "a");
+  Tabs().Activate(1);
+  EXPECT_EQ(Position(), 3);
+  Tabs().Activate(0);
+  Files().Close();
+  EXPECT_FALSE(Tabs().History(0).LevelFilled(0));
+  EXPECT_EQ(Tabs().History(0).position(), 0);
 }
 
 // The right-click menu's entries go through the same history as the keys.
@@ -82,23 +92,6 @@ TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
   Trigger("Undo");
   EXPECT_EQ(Rich().Caret(), 6002);
   EXPECT_EQ(Rich().FirstVisibleLine(), first_visible);
-}
-
-TEST_F(SnapshotCommandsTest, EachTabHasItsOwnHistoryClearedWhenClosed) {
-  OpenFile("a.html", "");
-  Type("ab");
-  OpenFile("b.html", "");
-  Type("xyz");
-  Tabs().Activate(0);
-  Trigger("Undo");
-  EXPECT_EQ(Text(), "a");
-  Tabs().Activate(1);
-  EXPECT_EQ(Position(), 3);
-
-  Tabs().Activate(0);
-  Files().Close();
-  EXPECT_FALSE(Tabs().History(0).LevelFilled(0));
-  EXPECT_EQ(Tabs().History(0).position(), 0);
 }
 
 // Real edits through the control, undos and redos mixed in, against a

@@ -78,8 +78,10 @@ TEST_F(TagPanelTest, BorderShowsOnlyWhileTheMouseIsDown) {
 }
 
 // The change handling colours only the caret's line; the first line of a
-// block must be coloured by the insertion itself.
-TEST_F(TagPanelTest, InsertedLinesAboveTheCaretAreColoured) {
+// block must be coloured by the insertion itself. Insertions far below
+// the top of a long text scroll to what they put in.
+TEST_F(TagPanelTest, InsertedLinesAreColouredAndShown) {
+  using Sci = QsciScintillaBase;
   Click("LImg_6");
   ASSERT_EQ(Rich().Bytes(), "<ol>\r\n\t<li>\r\n</ol>");
   EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
@@ -88,11 +90,7 @@ TEST_F(TagPanelTest, InsertedLinesAboveTheCaretAreColoured) {
   Click("Label2_8");
   ASSERT_EQ(Rich().Bytes(), "<I>a\r\nb</I>");
   EXPECT_EQ(Rich().StyleAt(1), kTagStyle);
-}
 
-// Insertions far below the top of a long text scroll to what they put in.
-TEST_F(TagPanelTest, InsertionShowsTheCaret) {
-  using Sci = QsciScintillaBase;
   Rich().SetBytes(NumberedLines(500));
   Rich().Select(Rich().Length(), Rich().Length());
   Rich().ScrollLines(-500);
