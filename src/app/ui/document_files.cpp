@@ -155,14 +155,18 @@ int DocumentFiles::UnchangedTabOf(const std::string& file_path) const {
   return -1;
 }
 
-// As a load fills a tab: no snapshot, the history starts anew.
 void DocumentFiles::ReplaceHeldText(int slot, std::string bytes) {
   host_.tabs.Activate(slot);
   HeldText held = HoldForEditing(std::move(bytes));
   host_.tabs.At(slot).line_ends = held.line_ends;
+  FillActive(slot, held.text);
+}
+
+// As a load fills a tab: no snapshot, the history starts anew.
+void DocumentFiles::FillActive(int slot, const std::string& text) {
   {
     ScopedFlag parsing(host_.guards.parsing_now);
-    host_.rich.SetBytes(held.text);
+    host_.rich.SetBytes(text);
     host_.colour_whole_text();
   }
   host_.tabs.History(slot).TakeBase();
@@ -196,20 +200,15 @@ int DocumentFiles::LoadIntoNewTab(const std::string& caption,
   return slot;
 }
 
-// The text goes in as a load does, without a snapshot, so the history
-// starts empty; the document is new, so it is not saved.
+// The text goes in as a load does; the document is new, so it is not
+// saved.
 void DocumentFiles::NewDocument(const std::string& caption, std::string text,
                                 const QIcon& icon) {
   if (!HasRoom()) return;
   const int slot = host_.new_tab(caption);
   if (slot < 0) return;
-  {
-    ScopedFlag parsing(host_.guards.parsing_now);
-    host_.rich.SetBytes(text);
-    host_.colour_whole_text();
-  }
+  FillActive(slot, text);
   host_.tabs.At(slot).saved = false;
-  host_.tabs.History(slot).TakeBase();
   host_.tabs.SetIcon(slot, icon);
   host_.show_path_caption(slot);
 }

@@ -104,6 +104,8 @@ class DocumentFiles {
                    std::string bytes);
   int UnchangedTabOf(const std::string& file_path) const;
   void ReplaceHeldText(int slot, std::string bytes);
+  // Puts `text` into the active document `slot` without a snapshot.
+  void FillActive(int slot, const std::string& text);
   int LoadIntoNewTab(const std::string& caption, const std::string& file_path,
                      LineEnds line_ends,
                      const std::function<bool(Editor&)>& fill);
