@@ -167,15 +167,7 @@ class TemporaryFile {
   }
 
   Failure Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-      const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-      if (written < 0 && errno == EINTR) continue;
-      if (written < 0) return ErrnoText(errno);
-      // A write that makes no progress would loop forever; it means the
-      // device took nothing more.
-      if (written == 0) return ErrnoText(ENOSPC);
-      bytes.remove_prefix(static_cast<size_t>(written));
-    }
+    if (const int error = WriteFully(fd_, bytes)) return ErrnoText(error);
     // Delayed allocation can report a full disk only here.
     if (::fsync(fd_) != 0) return ErrnoText(errno);
     if (path_.empty()) {
@@ -270,6 +262,19 @@ WriteResult Refused(const std::string& path, const std::string& reason) {
 }
 
 }  // namespace
+
+int WriteFully(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return errno;
+    // A write that makes no progress would loop forever; it means the
+    // device took nothing more.
+    if (written == 0) return ENOSPC;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return 0;
+}
 
 WriteResult WriteTextFile(const std::string& path, std::string_view bytes,
                           WriteMode mode) {

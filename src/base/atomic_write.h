@@ -38,6 +38,10 @@ struct WriteResult {
 //   by `bytes`; a missing file is created. An old file that exists but
 //   cannot be read is refused rather than replaced by `bytes` alone.
 // "/" is the only path separator; a "\" is part of a file name.
+// Writes all of `bytes` to `fd`, going on after interruptions: 0, or the
+// errno of the failure (ENOSPC when the device takes nothing more).
+[[nodiscard]] int WriteFully(int fd, std::string_view bytes);
+
 [[nodiscard]] WriteResult WriteTextFile(const std::string& path,
                                         std::string_view bytes, WriteMode mode);
 

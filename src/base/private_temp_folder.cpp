@@ -8,23 +8,15 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/atomic_write.h"
+
 namespace quillory {
 namespace {
 
 constexpr int kNameAttempts = 16;
 
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(written);
-  }
-  return true;
-}
-
-std::string Failure(const std::string& path) {
-  return "Cannot write \"" + path + "\": " + std::strerror(errno);
+std::string Failure(const std::string& path, int error = errno) {
+  return "Cannot write \"" + path + "\": " + std::strerror(error);
 }
 
 }  // namespace
@@ -49,7 +41,8 @@ CreateResult CreateExclusiveFile(const std::string& path,
   const int fd = open(
       path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
   if (fd < 0) return {errno == EEXIST, Failure(path)};
-  std::string error = WriteAll(fd, bytes) ? "" : Failure(path);
+  const int write_error = WriteFully(fd, bytes);
+  std::string error = write_error == 0 ? "" : Failure(path, write_error);
   if (close(fd) != 0 && error.empty()) error = Failure(path);
   if (!error.empty()) unlink(path.c_str());
   return {false, error};

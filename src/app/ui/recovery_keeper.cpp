@@ -36,8 +36,8 @@ void RecoveryKeeper::OnEdited() {
   pause_.start();
 }
 
-// NOTE: only the copy of the bytes is made here; a copy of tens of
-// megabytes takes milliseconds, the write to disk many times that.
+// NOTE: only the copy of the bytes is made here; the conversion and the
+// flushed write to disk take several times as long and go to the writer.
 void RecoveryKeeper::WriteNow() {
   pause_.stop();
   deadline_.stop();
