@@ -25,10 +25,11 @@ class ChangeHandler : public QObject {
   // `CallRichChange`: runs as if the user had typed; other windows call it
   // after they changed the editor's text.
   void OnChange();
-
- private:
+  // The document in `slot` has changes its file does not hold; the tab's
+  // picture gets the marker once.
   void MarkUnsaved(int slot);
 
+ private:
   Editor* rich_;
   HtmlParse& highlighter_;
   DocumentTabs& tabs_;

@@ -6,9 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/disk_change.h"
 #include "app/file_commands.h"
 #include "app/list_file.h"
 #include "app/recent_files.h"
+#include "app/ui/disk_watch.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/modified_marker.h"
 #include "app/ui/pending_events.h"
@@ -88,6 +90,8 @@ void DocumentFiles::TellMissing(const std::string& file_name) {
 
 void DocumentFiles::OpenDocument(const std::string& file_name,
                                  const FileSurvey& survey, bool add_to_recent) {
+  // Taken before reading, so a change while the file is read is noticed.
+  const DiskStamp stamp = StampOf(file_name);
   // The bytes go from the file into the editor a piece at a time, so a
   // large file is never held twice.
   const int slot = LoadIntoNewTab(
@@ -103,6 +107,7 @@ void DocumentFiles::OpenDocument(const std::string& file_name,
       });
   if (slot == kUnreadable) TellMissing(file_name);
   if (slot < 0) return;
+  host_.disk.Track(slot, stamp);
   if (add_to_recent) Remember(file_name);
   host_.tabs.At(slot).saved = true;
   host_.tabs.SetIcon(slot, IconForFile(file_name));
@@ -120,6 +125,7 @@ bool DocumentFiles::Reopen(const RecoveredText& text) {
     if (!HasRoom()) return false;
     slot = LoadHeldText(text.caption, text.file_path, text.bytes);
     if (slot < 0) return false;
+    host_.disk.Track(slot, StampOf(text.file_path));
   }
   DocumentTabs& tabs = host_.tabs;
   tabs.At(slot).saved = false;
@@ -213,6 +219,35 @@ void DocumentFiles::NewDocument(const std::string& caption, std::string text,
   host_.show_path_caption(slot);
 }
 
+void DocumentFiles::ReloadActive() {
+  const int slot = host_.tabs.ActiveSlot();
+  Document& document = host_.tabs.At(slot);
+  const std::string path = document.file_path;
+  const DiskStamp stamp = StampOf(path);
+  // Read whole before the editor is touched, so a read that fails halfway
+  // leaves the document as it was.
+  std::string bytes;
+  const std::optional<FileSurvey> survey = SurveyFile(path);
+  if (!survey || !ReadForEditing(path, survey->line_ends,
+                                 [&bytes](std::string_view piece) {
+                                   bytes.append(piece);
+                                 })) {
+    TellMissing(path);
+    return;
+  }
+  Editor& rich = host_.rich;
+  const int line = rich.CaretLine();
+  const int top = rich.FirstVisibleLine();
+  document.line_ends = survey->line_ends;
+  FillActive(slot, bytes);
+  rich.PutCaretOnLine(line);
+  rich.ScrollLines(top - rich.FirstVisibleLine());
+  document.saved = true;
+  host_.tabs.SetIcon(slot, IconForFile(path));
+  host_.recovery.Forget(slot);
+  host_.disk.Track(slot, stamp);
+}
+
 void DocumentFiles::Open() {
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseFileToOpen(OpenFileFilters(host_.lang));
@@ -234,7 +269,13 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActive() {
   if (slot < 0) return SaveOutcome::kCancelled;
   Document& document = host_.tabs.At(slot);
   if (SaveRouteFor(document) == SaveRoute::kAskForName) return SaveActiveAs();
-  if (!WriteActive(document.file_path)) return SaveOutcome::kFailed;
+  // Refusing to replace a file changed elsewhere keeps the document open.
+  if (!host_.disk.MayOverwrite(slot) || !WriteActive(document.file_path)) {
+    return SaveOutcome::kFailed;
+  }
+  // The file as written is what the document holds, so the program's own
+  // write is never told as another program's change.
+  host_.disk.Track(slot, StampOf(document.file_path));
   host_.tabs.SetIcon(slot, IconForFile(document.file_path));
   document.saved = true;
   host_.recovery.Forget(slot);
@@ -257,6 +298,7 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
     Remember(*chosen);
     Document& document = host_.tabs.At(slot);
     document.file_path = *chosen;
+    host_.disk.Track(slot, StampOf(*chosen));
     document.saved = true;
     host_.tabs.SetCaption(slot, std::string(FileNameOfPath(*chosen)));
     host_.tabs.SetIcon(slot, IconForFile(*chosen));

@@ -15,6 +15,7 @@ class QIcon;
 namespace quillory {
 
 class Dialogs;
+class DiskWatch;
 class DocumentTabs;
 class Editor;
 class LangTable;
@@ -48,6 +49,8 @@ struct DocumentFilesHost {
   std::function<void()> rebuild_recent_menu;
   // Lays the window out again after a tab was freed.
   std::function<void()> relayout;
+  // Hears of every file read or written for a document.
+  DiskWatch& disk;
 };
 
 // Moves documents between files and tabs: opening (list files too),
@@ -68,6 +71,10 @@ class DocumentFiles {
   // new tab under its caption and path; false, with the user told, when
   // all ten slots are taken.
   bool Reopen(const RecoveredText& text);
+  // Reads the active document's file again as an unchanged document with
+  // a new history, the caret at the start of the line it was on; when the
+  // file cannot be read, says so and keeps the document as it is.
+  void ReloadActive();
   // The list file opened or the project saved last; empty until then. It
   // is the project that AddToProject extends.
   const std::string& CurrentListFile() const { return current_list_file_; }

@@ -19,6 +19,8 @@
 namespace quillory {
 namespace {
 
+using Sci = QsciScintillaBase;
+
 EditorKey KeyOf(int key) {
   switch (key) {
     case Qt::Key_Return:
@@ -62,6 +64,24 @@ EditorKeyHandler::EditorKeyHandler(EditorKeysHost host, ChangeHandler& change,
       places_(&host_.rich) {
   host_.rich.installEventFilter(this);
   host_.rich.viewport()->installEventFilter(this);
+  FollowEveryChange();
+}
+
+// Find, the tools, the designer and the other windows move the caret or
+// change the text without a key: the control tells of each such change
+// once before it paints, and of an edit at once.
+void EditorKeyHandler::FollowEveryChange() {
+  connect(&host_.rich, &Sci::SCN_UPDATEUI, this, [this](int updated) {
+    if (updated & (Sci::SC_UPDATE_CONTENT | Sci::SC_UPDATE_SELECTION)) {
+      UpdateStatus();
+    }
+  });
+  connect(&host_.rich, &Editor::TextEdited, this,
+          &EditorKeyHandler::UpdateStatus);
+  connect(&host_.tabs, &DocumentTabs::Switched, this,
+          &EditorKeyHandler::UpdateStatus);
+  connect(&host_.tabs, &DocumentTabs::AllFreed, this,
+          [this] { host_.set_status(""); });
 }
 
 bool EditorKeyHandler::eventFilter(QObject* watched, QEvent* event) {
@@ -161,7 +181,10 @@ void EditorKeyHandler::PastePlainText() {
   change_.OnChange();
 }
 
+// Silent while a document loads or is put back, which tell their own
+// progress on the status line.
 void EditorKeyHandler::UpdateStatus() {
+  if (host_.guards.Quiet() || host_.tabs.ActiveSlot() < 0) return;
   const Editor& rich = host_.rich;
   const int caret = rich.SelectionStart();
   host_.set_status(StatusCaption(host_.lang, places_.PlaceOf(caret),

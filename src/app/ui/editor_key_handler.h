@@ -34,8 +34,9 @@ struct EditorKeysHost {
 
 // The editor's keys before the control sees them: the key table's
 // shortcuts, which are consumed, and the status line, which follows the
-// caret on every key and click. The completion list's own keys are left to
-// it. Shortcuts of the table are claimed before menus or the toolkit can
+// caret and the text after every key, click and change, whatever made it,
+// and is empty with no document open. The completion list's own keys are left
+// to it. Shortcuts of the table are claimed before menus or the toolkit can
 // take them.
 class EditorKeyHandler : public QObject {
   Q_OBJECT
@@ -50,6 +51,7 @@ class EditorKeyHandler : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void FollowEveryChange();
   KeyDecision Decide(const QKeyEvent& event) const;
   // True when the key was consumed.
   bool Run(KeyDecision decision);

@@ -13,6 +13,7 @@
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
 #include "app/ui/command_host.h"
+#include "app/ui/disk_watch.h"
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
@@ -150,13 +151,31 @@ void MainWindow::BuildTagPanel() {
 // After the recovery keeper, which saving and closing a document tell to
 // forget it.
 void MainWindow::BuildDocumentFiles() {
+  BuildDiskWatch();
   files_ = std::make_unique<DocumentFiles>(DocumentFilesHost{
       *tabs_, *rich_, *recovery_, guards_, services_.dialogs, settings_, lang_,
       captions_, environment_.user_folder,
       [this](const std::string& caption) { return NewTab(caption); },
       set_status_, [this](int slot) { ShowPathCaption(slot); },
       [this] { ColourWholeText(); }, [this] { RebuildRecentMenu(); },
-      [this] { Relayout(); }});
+      [this] { Relayout(); }, *disk_});
+}
+
+// A document whose file went keeps its text in the recovery store, since
+// quitting asks nothing.
+void MainWindow::BuildDiskWatch() {
+  disk_ = new DiskWatch({*tabs_, services_.dialogs, captions_,
+                         [this] {
+                           files_->ReloadActive();
+                           UpdateCommandStates();
+                         },
+                         [this] {
+                           change_->MarkUnsaved(tabs_->ActiveSlot());
+                           recovery_->KeepActive();
+                           UpdateCommandStates();
+                         },
+                         [this] { return tools_ && tools_->Running(); }},
+                        this);
 }
 
 void MainWindow::BuildToolCommands() {

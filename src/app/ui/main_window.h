@@ -30,6 +30,7 @@ class WindowTest;
 
 class AidWindows;
 class ChangeHandler;
+class DiskWatch;
 class DocumentFiles;
 class CompletionPopup;
 class EditorKeyHandler;
@@ -105,6 +106,7 @@ class MainWindow : public QMainWindow {
   void BuildEditingEvents();
   void BuildTagPanel();
   void BuildDocumentFiles();
+  void BuildDiskWatch();
   void BuildToolCommands();
   void BuildAidWindows();
   void BuildCommandHost();
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow {
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;
   DocumentTabs* tabs_ = nullptr;
+  DiskWatch* disk_ = nullptr;
   std::unique_ptr<DocumentFiles> files_;
   RecoveryKeeper* recovery_ = nullptr;
   std::unique_ptr<AidWindows> aids_;

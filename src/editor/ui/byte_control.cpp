@@ -89,6 +89,12 @@ int ByteControl::CaretLineEnd() const {
       Send(SCI_GETLINEENDPOSITION, Send(SCI_LINEFROMPOSITION, Caret())));
 }
 
+int ByteControl::CaretLine() const {
+  return static_cast<int>(Send(SCI_LINEFROMPOSITION, Caret()));
+}
+
+void ByteControl::PutCaretOnLine(int line) { Send(SCI_GOTOLINE, line); }
+
 int ByteControl::FirstVisibleLine() const {
   return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
 }

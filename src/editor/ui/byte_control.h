@@ -38,6 +38,11 @@ class ByteControl : public QsciScintillaBase {
   // The first byte and the end of the caret's line, line end excluded.
   int CaretLineStart() const;
   int CaretLineEnd() const;
+  // 0-based, as the control counts lines (at LF).
+  int CaretLine() const;
+  // The caret at the start of `line`, or at the last line's start when the
+  // text has fewer lines.
+  void PutCaretOnLine(int line);
   int FirstVisibleLine() const;
   void ScrollLines(int delta);
 

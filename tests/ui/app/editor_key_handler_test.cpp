@@ -132,7 +132,9 @@ TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {
   EXPECT_EQ(Tabs().History(0).position(), 1);
 }
 
-TEST_F(EditorKeyHandlerTest, StatusLineFollowsKeysAndClicks) {
+// Keys and clicks, and as well what changes the text or the caret without
+// them (a command, Find, a tab switch); empty once no document is open.
+TEST_F(EditorKeyHandlerTest, StatusLineFollowsEveryChange) {
   OpenFile("a.html", "ab\r\ncdef\r\n");
   Rich().Select(6, 6);
   Key(Qt::Key_Right);
@@ -144,6 +146,19 @@ TEST_F(EditorKeyHandlerTest, StatusLineFollowsKeysAndClicks) {
   Rich().Select(0, 0);
   QTest::mouseClick(Rich().viewport(), Qt::LeftButton);
   EXPECT_TRUE(Status().startsWith("Line: 1  Column: "));
+
+  const auto shows = [this](const char* status) {
+    return QTest::qWaitFor([&] { return Status() == status; });
+  };
+  Rich().ReplaceRange(0, 0, "x\r\n");
+  EXPECT_TRUE(shows("Line: 2  Column: 0"));
+  Rich().Select(3, 4);
+  EXPECT_TRUE(shows("Line: 2  Column: 0  Selected: 1 characters"));
+  OpenFile("b.html", "b");
+  Tabs().Activate(0);
+  EXPECT_EQ(Status(), "Line: 2  Column: 0  Selected: 1 characters");
+  Trigger("CloseAllWnd");
+  EXPECT_TRUE(shows(""));
 }
 
 }  // namespace
