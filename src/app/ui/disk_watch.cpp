@@ -1,6 +1,7 @@
 #include "app/ui/disk_watch.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -58,8 +59,9 @@ std::string WithPath(const NamedCaptions& captions, std::string_view name,
   return Join(Split(captions.FindOr(name, english), "%1"), path);
 }
 
-QString FolderOf(const std::string& path) {
-  return QFileInfo(QString::fromStdString(path)).absolutePath();
+// As Qt names files, so a name that is not UTF-8 is watched too.
+QString Watchable(const std::string& path) {
+  return QFile::decodeName(path.c_str());
 }
 
 }  // namespace
@@ -129,7 +131,8 @@ void DiskWatch::Rearm() {
       continue;
     }
     const std::string& path = watched_[slot]->path;
-    wanted << QString::fromStdString(path) << FolderOf(path);
+    const QString name = Watchable(path);
+    wanted << name << QFileInfo(name).absolutePath();
   }
   wanted.removeDuplicates();
   QStringList gone = watcher_.files() + watcher_.directories();
