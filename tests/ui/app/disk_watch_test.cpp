@@ -1,8 +1,9 @@
 #include "app/ui/disk_watch.h"
 
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <QTest>
 
@@ -20,25 +21,24 @@ namespace {
 // place, replaced by renaming, removed, turned into a folder.
 class DiskWatchTest : public testing::WindowTest {
  protected:
-  Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
-  std::vector<std::string>& Questions() { return fakes_.dialogs.questions; }
-  std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
-  void AnswerNext(Answer answer) { fakes_.dialogs.answers.push_back(answer); }
   int Open(const std::string& name, const std::string& bytes) {
     Files().OpenFile(folder_.Write(name, bytes), false);
     return Tabs().ActiveSlot();
   }
-  void ReplaceByRenaming(const std::string& name, const std::string& bytes) {
-    const std::string fresh = folder_.Write(name + ".new", bytes);
-    std::rename(fresh.c_str(), folder_.Path(name).c_str());
+  void Replace(const std::string& name, const std::string& bytes) {
+    std::rename(folder_.Write(name + ".new", bytes).c_str(),
+                folder_.Path(name).c_str());
   }
-  // Long enough for any notification of a change to have been answered.
-  void Settle() { QTest::qWait(600); }
+  // Waits for the questions and messages told so far to number these, and
+  // a while longer for any told by mistake.
   bool Told(size_t questions, size_t messages) {
-    return QTest::qWaitFor([&] {
-      return Questions().size() == questions && Messages().size() == messages;
-    });
+    const auto counts = [&] {
+      return asked_.size() == questions && told_.size() == messages;
+    };
+    return QTest::qWaitFor(counts) && (QTest::qWait(400), counts());
   }
+  std::vector<std::string>& asked_ = fakes_.dialogs.questions;
+  std::vector<std::string>& told_ = fakes_.dialogs.messages;
 };
 
 // A change is told once its tab shows; Yes reloads and keeps the caret's
@@ -50,33 +50,26 @@ TEST_F(DiskWatchTest, ChangesAreToldWhenTheirTabShowsAndNothingIsLostUnasked) {
   Rich().Select(6, 6);
   Open("b.html", "B");
   folder_.Write("a.html", "ONE\r\nTWO\r\nTHREE\r\nFOUR\r\n");
-  Settle();
-  EXPECT_TRUE(Questions().empty());
-  AnswerNext(Answer::kYes);
+  ASSERT_TRUE(Told(0, 0));
+  fakes_.dialogs.answers.push_back(Answer::kYes);
   Tabs().Activate(a);
   ASSERT_TRUE(Told(1, 0));
-  EXPECT_NE(Questions()[0].find("a.html was changed by another program"),
-            std::string::npos);
+  EXPECT_NE(asked_[0].find("a.html was changed by another"), std::string::npos);
   EXPECT_EQ(Text(), "ONE\r\nTWO\r\nTHREE\r\nFOUR\r\n");
   EXPECT_EQ(Rich().Caret(), 5);  // the start of the caret's line
-  EXPECT_TRUE(Active().saved);
 
   Type("x");
-  Action("SaveHtml")->trigger();
-  EXPECT_EQ(folder_.Read("a.html"), "ONE\r\nxTWO\r\nTHREE\r\nFOUR\r\n");
-  Settle();
-  EXPECT_EQ(Questions().size(), 1u);
+  Trigger("SaveHtml");
+  ASSERT_TRUE(Told(1, 0));
   Type("y");
-  ReplaceByRenaming("a.html", "theirs");
+  Replace("a.html", "theirs");
   ASSERT_TRUE(Told(2, 0));  // No: the unsaved text stays
-  EXPECT_NE(Questions()[1].find("drop those changes"), std::string::npos);
+  EXPECT_NE(asked_[1].find("drop those changes"), std::string::npos);
   EXPECT_EQ(Text(), "ONE\r\nxyTWO\r\nTHREE\r\nFOUR\r\n");
-  Action("SaveHtml")->trigger();  // No again: theirs stays
-  EXPECT_EQ(Questions().size(), 3u);
+  Trigger("SaveHtml");  // No again: theirs stays
+  ASSERT_TRUE(Told(3, 0));
   EXPECT_EQ(folder_.Read("a.html"), "theirs");
-  EXPECT_FALSE(Active().saved);
-  Settle();
-  EXPECT_EQ(Questions().size(), 3u);  // one question per change
+  EXPECT_FALSE(Tabs().At(a).saved);
 }
 
 // A checkout of many files asks about the shown one once, and about each
@@ -86,18 +79,12 @@ TEST_F(DiskWatchTest, FloodsRemovalsAndFoldersGiveOneWordEach) {
   const int a = Open("a.html", "A");
   const int b = Open("b.html", "B");
   for (int round = 0; round < 20; ++round) {
-    for (const char* name : {"a.html", "b.html", "c.html"}) {
-      ReplaceByRenaming(name, "round " + std::to_string(round));
-    }
+    for (const char* name : {"a.html", "b.html", "c.html"}) Replace(name, "r");
   }
   ASSERT_TRUE(Told(1, 0));
-  Settle();
-  EXPECT_EQ(Questions().size(), 1u);
-  EXPECT_EQ(Text(), "B");
-
   ::unlink(folder_.Path("b.html").c_str());
   ASSERT_TRUE(Told(1, 1));
-  EXPECT_NE(Messages()[0].find("b.html was deleted"), std::string::npos);
+  EXPECT_NE(told_[0].find("b.html was deleted"), std::string::npos);
   EXPECT_FALSE(Tabs().At(b).saved);
   EXPECT_EQ(Text(), "B");
 
@@ -105,11 +92,10 @@ TEST_F(DiskWatchTest, FloodsRemovalsAndFoldersGiveOneWordEach) {
   ::mkdir(folder_.Path("a.html").c_str(), 0700);
   Tabs().Activate(a);
   ASSERT_TRUE(Told(1, 2));
-  EXPECT_NE(Messages()[1].find("not a file"), std::string::npos);
-  Action("SaveHtml")->trigger();
-  EXPECT_EQ(Messages().size(), 3u);  // the write is refused with a word
+  EXPECT_NE(told_[1].find("not a file"), std::string::npos);
+  Trigger("SaveHtml");
+  ASSERT_TRUE(Told(1, 3));  // the write is refused with a word
   EXPECT_EQ(Text(), "A");
-  EXPECT_FALSE(Tabs().At(a).saved);
 }
 
 }  // namespace
