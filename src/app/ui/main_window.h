@@ -112,6 +112,7 @@ class MainWindow : public QMainWindow {
   void HoldDocuments(bool held);
   void StartUp();
   void BuildViewSwitch();
+  void BuildKeyboardPaths();
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);
