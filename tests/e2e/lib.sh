@@ -43,7 +43,10 @@ e2e_start_xvfb() {
 # until it manages windows. Windows then get frames and a placement of the
 # manager's, and take the focus with `xdotool windowactivate`.
 e2e_start_openbox() {
-  openbox --sm-disable >"$E2E_ROOT/openbox.log" 2>&1 &
+  # Its configuration and theme are the system's, outside the test's own
+  # folders; without a theme it does not start.
+  XDG_CONFIG_DIRS=/etc/xdg XDG_DATA_DIRS=/usr/share openbox --sm-disable \
+    >"$E2E_ROOT/openbox.log" 2>&1 &
   E2E_WM_PID=$!
   for _ in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&

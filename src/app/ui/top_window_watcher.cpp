@@ -31,6 +31,12 @@ TopWindowWatcher::TopWindowWatcher(QWidget& main_window, QWidget& editor)
 
 bool TopWindowWatcher::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // A window that disables the main one enables it again only as it is
+  // deleted, after it hid.
+  if (type == QEvent::EnabledChange && watched == &main_window_ &&
+      main_window_.isEnabled()) {
+    QTimer::singleShot(0, this, &TopWindowWatcher::ReturnFocus);
+  }
   if ((type == QEvent::Show || type == QEvent::Hide) && IsOwnWindow(watched)) {
     auto* window = static_cast<QWidget*>(watched);
     if (type == QEvent::Show && !window->property(kPlaced).toBool()) {

@@ -7,8 +7,10 @@
 namespace quillory {
 namespace {
 
-// A title bar above, thin borders elsewhere, in the window's own pixels.
-constexpr QMargins kFrameRoom(8, 32, 8, 8);
+// A title bar's height above and below, in the window's own pixels: a
+// window manager may put the frame's corner or the window's own where it
+// was asked to.
+constexpr QMargins kFrameRoom(8, 32, 8, 32);
 
 }  // namespace
 

@@ -66,7 +66,7 @@ Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
     item->setAccessibleName(QString::fromUtf8(info.tooltip));
     item->setFocusPolicy(Qt::NoFocus);
     // Wider where a language's caption needs it.
-    item->setFixedSize(std::max(96, item->sizeHint().width()),
+    item->setFixedSize(std::max(96, item->minimumSizeHint().width()),
                        kind == ElementKind::kList ? 40 : 24);
     // The item's own children (a list's viewport) must not take the press.
     for (QWidget* child : item->findChildren<QWidget*>()) {
