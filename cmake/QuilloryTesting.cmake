@@ -13,7 +13,7 @@ foreach(tool
     readlink realpath dirname basename head tail wc cut tr sort uniq od cmp
     diff seq sleep timeout true false test printf echo date id tee xargs find
     grep sed awk mawk kill pkill pgrep ps nproc which file sync du tar gzip
-    Xvfb xauth xdotool xwininfo xprop import convert compare identify
+    Xvfb xauth xdotool xwininfo xprop openbox import convert compare identify
     tidy php python3 perl curl pdfinfo pdftoppm pdftotext
     xdg-mime xdg-open xdg-settings gio update-mime-database
     update-desktop-database desktop-file-validate appstreamcli

@@ -15,6 +15,10 @@ KeyDecision DecideCtrlKey(KeyPress press) {
   switch (press.key) {
     case EditorKey::kTab:
       return {press.shift ? KeyAction::kPreviousTab : KeyAction::kNextTab};
+    case EditorKey::kPageDown:
+      return {KeyAction::kNextTab};
+    case EditorKey::kPageUp:
+      return {KeyAction::kPreviousTab};
     case EditorKey::kV:
       return {KeyAction::kPastePlainText};
     case EditorKey::kEnter:

@@ -12,6 +12,8 @@ enum class EditorKey : uint8_t {
   kUp,
   kDown,
   kTab,
+  kPageUp,
+  kPageDown,
   kSpace,
   kV,
   kB,

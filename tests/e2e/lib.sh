@@ -25,7 +25,7 @@ e2e_setup() {
 # parallel (or from other checkouts) never race for the same display.
 e2e_start_xvfb() {
   local number_file=$E2E_ROOT/display
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp \
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x800x24}" -nolisten tcp \
     3>"$number_file" >/dev/null 2>&1 &
   E2E_XVFB_PID=$!
   for _ in $(seq 1 100); do
@@ -37,6 +37,24 @@ e2e_start_xvfb() {
   done
   echo "e2e: could not start Xvfb" >&2
   exit 1
+}
+
+# Runs openbox, the window manager of the display from here on, and waits
+# until it manages windows. Windows then get frames and a placement of the
+# manager's, and take the focus with `xdotool windowactivate`.
+e2e_start_openbox() {
+  # Its configuration and theme are the system's, outside the test's own
+  # folders; without a theme it does not start.
+  XDG_CONFIG_DIRS=/etc/xdg XDG_DATA_DIRS=/usr/share openbox --sm-disable \
+    >"$E2E_ROOT/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' &&
+      return 0
+    sleep 0.1
+  done
+  echo "e2e: openbox did not start" >&2
+  return 1
 }
 
 # Starts quillory with the given arguments and waits for its window.
@@ -169,6 +187,7 @@ e2e_wait_colour() {
 
 e2e_cleanup() {
   [ -n "${E2E_PID:-}" ] && kill "$E2E_PID" 2>/dev/null || true
+  [ -n "${E2E_WM_PID:-}" ] && kill "$E2E_WM_PID" 2>/dev/null || true
   [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
   # The desktop's cache tools, started in the background at registration,
   # may still be writing into the folder.

@@ -1,6 +1,5 @@
 #include "support/window_test.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
@@ -53,19 +52,49 @@ QAction* FindAction(QWidget& window, const char* object_name) {
   return window.findChild<QAction*>(object_name);
 }
 
-std::vector<std::string> UnnamedControls(QWidget& root) {
-  std::vector<std::string> unnamed;
-  for (QWidget* widget : root.findChildren<QWidget*>()) {
-    const bool reachable = (widget->focusPolicy() & Qt::TabFocus) ||
-                           qobject_cast<QAbstractButton*>(widget);
-    if (!reachable || !widget->isVisible()) continue;
-    QAccessibleInterface* spoken =
-        QAccessible::queryAccessibleInterface(widget);
-    if (spoken->text(QAccessible::Name).isEmpty()) {
-      unnamed.push_back(widget->objectName().toStdString() + " (" +
-                        widget->metaObject()->className() + ")");
+namespace {
+
+// What a user can reach by keys or press, as assistive tools see it.
+bool IsControl(QAccessibleInterface& node) {
+  const QAccessible::State state = node.state();
+  if (state.invisible || state.offscreen) return false;
+  // A widget that takes the focus only from a click is not reached by keys.
+  const auto* widget = qobject_cast<QWidget*>(node.object());
+  const bool by_keys =
+      widget ? (widget->focusPolicy() & Qt::TabFocus) : state.focusable;
+  return by_keys || node.actionInterface() &&
+                        node.actionInterface()->actionNames().contains(
+                            QAccessibleActionInterface::pressAction());
+}
+
+std::string Described(QAccessibleInterface& node) {
+  QObject* object = node.object();
+  return (object ? object->objectName().toStdString() : std::string()) + " (" +
+         (object ? object->metaObject()->className() : "item") + ")";
+}
+
+void CollectUnnamed(QAccessibleInterface& node,
+                    std::vector<std::string>& unnamed) {
+  if (IsControl(node) && node.text(QAccessible::Name).trimmed().isEmpty()) {
+    unnamed.push_back(Described(node));
+  }
+  for (int i = 0; i < node.childCount(); ++i) {
+    if (QAccessibleInterface* child = node.child(i)) {
+      CollectUnnamed(*child, unnamed);
     }
   }
+}
+
+}  // namespace
+
+std::vector<std::string> UnnamedControls(QWidget& root) {
+  std::vector<std::string> unnamed;
+  QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&root);
+  if (root.isWindow() && top->role() != QAccessible::Window &&
+      top->role() != QAccessible::Dialog) {
+    unnamed.push_back(Described(*top) + " is no window");
+  }
+  CollectUnnamed(*top, unnamed);
   return unnamed;
 }
 

@@ -60,8 +60,10 @@ class WindowTest : public ::testing::Test {
   MainWindow window_;
 };
 
-// The object names of the shown controls a user can reach, focusable ones
-// and buttons, that tell assistive tools no name.
+// The shown controls under `root` that assistive tools list as reachable
+// (focusable or pressable) but give no name, by object and class name, by
+// a walk of the accessible tree; and `root` itself when it is a window that
+// does not tell it is one.
 std::vector<std::string> UnnamedControls(QWidget& root);
 
 }  // namespace quillory::testing

@@ -87,8 +87,9 @@ void AidWindows::ShowDesigner() {
 }
 
 void AidWindows::ShowRichEditor() {
-  auto* editor = new RichEditor({host_.rich, host_.highlighter, host_.dialogs},
-                                host_.main_window);
+  auto* editor = new RichEditor(
+      {host_.rich, host_.highlighter, host_.dialogs, host_.captions},
+      host_.main_window);
   editor->show();
 }
 

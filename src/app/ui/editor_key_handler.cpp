@@ -33,6 +33,10 @@ EditorKey KeyOf(int key) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
       return EditorKey::kTab;
+    case Qt::Key_PageUp:
+      return EditorKey::kPageUp;
+    case Qt::Key_PageDown:
+      return EditorKey::kPageDown;
     case Qt::Key_Space:
       return EditorKey::kSpace;
     case Qt::Key_V:

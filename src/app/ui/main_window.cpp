@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -17,6 +18,7 @@
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/editor_key_handler.h"
+#include "app/ui/focus_cycle.h"
 #include "app/ui/help_page_opener.h"
 #include "app/ui/interface_language.h"
 #include "app/ui/launch_files.h"
@@ -26,6 +28,7 @@
 #include "app/ui/recovery_keeper.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
+#include "app/ui/top_window_watcher.h"
 #include "app/ui/utf8_conversion_offer.h"
 #include "app/ui/view_switch.h"
 #include "app/ui/window_parts.h"
@@ -62,6 +65,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildTagPanel();
   tabs_ = new DocumentTabs(tab_bar_, rich_, guards_, this);
   BuildViewSwitch();
+  BuildKeyboardPaths();
   BuildEditingEvents();
   connect(tabs_, &DocumentTabs::Switched, this, &MainWindow::OnSwitched);
   connect(tabs_, &DocumentTabs::AllFreed, this, &MainWindow::OnAllFreed);
@@ -220,6 +224,16 @@ void MainWindow::BuildCommandHost() {
                                                 [this] { SetNum(); },
                                                 [this] { views_->Toggle(); },
                                                 [this] { ShowHelp(); }});
+}
+
+// Tab is typed into the editor, so F6 reaches the other parts; whatever
+// window closes, the keys go back to the editor.
+void MainWindow::BuildKeyboardPaths() {
+  const auto& [source, preview] = views_->Buttons();
+  new FocusCycle(
+      *this,
+      {{rich_, &views_->Pane()}, {side_panel_}, {tab_bar_}, {source, preview}});
+  new TopWindowWatcher(*this, *rich_);
 }
 
 void MainWindow::BuildLaunchFiles() {

@@ -114,6 +114,7 @@ class MainWindow : public QMainWindow {
   void HoldDocuments(bool held);
   void StartUp();
   void BuildViewSwitch();
+  void BuildKeyboardPaths();
   void OnSwitched(int slot);
   void OnAllFreed();
   void ShowDocumentViews(bool shown);

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 #include "base/lang_table.h"
@@ -64,7 +65,9 @@ Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
     item->setToolTip(QString::fromUtf8(info.tooltip));
     item->setAccessibleName(QString::fromUtf8(info.tooltip));
     item->setFocusPolicy(Qt::NoFocus);
-    item->setFixedSize(96, kind == ElementKind::kList ? 40 : 24);
+    // Wider where a language's caption needs it.
+    item->setFixedSize(std::max(96, item->minimumSizeHint().width()),
+                       kind == ElementKind::kList ? 40 : 24);
     // The item's own children (a list's viewport) must not take the press.
     for (QWidget* child : item->findChildren<QWidget*>()) {
       child->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,5 +1,6 @@
 #include "designer/ui/visual_editor.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +35,15 @@ QGroupBox* Frame(const LangTable& lang, int entry, const char* fallback,
 
 ElementKind KindOf(int code) { return static_cast<ElementKind>(code); }
 
+// A plain widget tells assistive tools it is a filler; the designer is a
+// window of its own.
+QAccessibleInterface* DesignerAccessible(const QString& class_name,
+                                         QObject* object) {
+  if (class_name != "quillory::VisualEditor") return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object),
+                               QAccessible::Window);
+}
+
 }  // namespace
 
 VisualEditor::VisualEditor(const VisualEditorHost& host)
@@ -43,6 +53,9 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
           QString::fromStdString(host.lang.EntryOr(kListSampleEntry, "")),
           this)),
       panel_(new PropertyPanel(host.model, host.lang, host.dialogs, this)) {
+  static const bool kAccessibleInstalled =
+      (QAccessible::installFactory(&DesignerAccessible), true);
+  static_cast<void>(kAccessibleInstalled);
   setObjectName("VisualEditor");
   setWindowTitle("Visual Editor");
   setAttribute(Qt::WA_DeleteOnClose);
@@ -140,6 +153,10 @@ void VisualEditor::SelectCanvas() {
 
 // NOTE: auto-repeat is ignored, so holding Delete deletes one element.
 void VisualEditor::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
   if (event->key() != Qt::Key_Delete) {
     QWidget::keyPressEvent(event);
     return;

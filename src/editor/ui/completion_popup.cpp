@@ -105,8 +105,9 @@ void CompletionPopup::Open() {
   shown_ = true;
 }
 
-// Under the caret by the gutter's text size, as far as the text area and
-// the screen leave room; above the caret's line where they do not.
+// Under the caret by the gutter's text size, as far as the text area right
+// of the margins and the screen leave room; above the caret's line where
+// they do not.
 QRect CompletionPopup::PlaceAt(long caret) const {
   const long margin = rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, 0UL);
   const QPoint at(
@@ -117,8 +118,15 @@ QRect CompletionPopup::PlaceAt(long caret) const {
                         QPoint(gutter_text.width(), gutter_text.height());
   const QWidget* text_area = rich_->viewport();
   const QRect screen = text_area->screen()->availableGeometry();
+  // The viewport holds the margins too; the list covers none of them.
+  long text_left = rich_->SendScintilla(Sci::SCI_GETMARGINLEFT);
+  const long margins = rich_->SendScintilla(Sci::SCI_GETMARGINS);
+  for (unsigned long m = 0; m < static_cast<unsigned long>(margins); ++m) {
+    text_left += rich_->SendScintilla(Sci::SCI_GETMARGINWIDTHN, m);
+  }
   const QRect bounds =
       QRect(text_area->mapTo(parentWidget(), QPoint()), text_area->size())
+          .adjusted(static_cast<int>(text_left), 0, 0, 0)
           .intersected(QRect(parentWidget()->mapFromGlobal(screen.topLeft()),
                              screen.size()));
   const PixelRect placed = PlaceCompletionList(

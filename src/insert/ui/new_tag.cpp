@@ -9,6 +9,7 @@
 
 #include "base/named_captions.h"
 #include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/coloured_insert.h"
 #include "platform/dialogs.h"
@@ -102,8 +103,15 @@ QWidget* NewTag::ValueCell(size_t row, const DialogRow& cell) {
   if (cell.cell == ValueCell::kList) {
     auto* list = new QComboBox(this);
     list->setObjectName("PropValueC");
-    for (const std::string& choice : cell.choices)
+    // An empty choice is still read out as one.
+    const QString no_choice =
+        NamedCaption(host_.captions, "NewTag.NoChoice", "(none)");
+    for (const std::string& choice : cell.choices) {
       list->addItem(DecodeForDisplay(choice));
+      if (choice.empty()) {
+        list->setItemData(list->count() - 1, no_choice, Qt::AccessibleTextRole);
+      }
+    }
     list->setCurrentIndex(cell.selected);
     connect(list, &QComboBox::currentIndexChanged, this,
             [this, row](int entry) { model_.rows().Select(row, entry); });

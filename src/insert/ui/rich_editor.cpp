@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -11,7 +12,11 @@
 #include <QTextEdit>
 
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 
+#include "base/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "insert/rich_html.h"
 #include "insert/ui/coloured_insert.h"
@@ -35,6 +40,17 @@ constexpr ToggleSpec kToggles[] = {
     {RichToggle::kItalic, "Command3", "I"},
     {RichToggle::kUnderline, "Command4", "U"},
     {RichToggle::kStrike, "Command7", "S"},
+};
+
+// What a screen reader calls each control, by its object name, which with
+// "RichEditor." is also its caption's name; the letters and pictures on the
+// buttons say little.
+constexpr std::pair<const char*, std::string_view> kControlNames[] = {
+    {"Command2", "Bold"},          {"Command3", "Italic"},
+    {"Command4", "Underline"},     {"Command7", "Strikethrough"},
+    {"Command6", "Colour"},        {"Command8_0", "Align left"},
+    {"Command8_1", "Align right"}, {"Command8_2", "Centre"},
+    {"FSize", "Font size"},        {"Rich", "Text"},
 };
 
 // Alignment button k and the paragraph alignment it sets.
@@ -118,7 +134,7 @@ int AlignIndex(Qt::Alignment alignment) {
 RichEditor::RichEditor(const RichEditorHost& host, QWidget* parent)
     : QDialog(parent), host_(host) {
   setObjectName("RichEditor");
-  setWindowTitle("Text Editor");
+  setWindowTitle(NamedCaption(host.captions, "RichEditor", "Text Editor"));
   setModal(true);
   setAttribute(Qt::WA_DeleteOnClose);
   surface_ = new QTextEdit(this);
@@ -133,6 +149,7 @@ RichEditor::RichEditor(const RichEditorHost& host, QWidget* parent)
   surface_->setPalette(paper);
   surface_->installEventFilter(this);
   BuildControls();
+  NameControls();
   connect(surface_, &QTextEdit::cursorPositionChanged, this,
           &RichEditor::FollowSelection);
   connect(surface_, &QTextEdit::currentCharFormatChanged, this,
@@ -180,6 +197,19 @@ void RichEditor::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(bar);
   layout->addWidget(surface_);
+}
+
+void RichEditor::NameControls() {
+  for (const auto& [object_name, english] : kControlNames) {
+    const QString name = NamedCaption(
+        host_.captions, std::string("RichEditor.") + object_name, english);
+    QWidget* control = findChild<QWidget*>(object_name);
+    control->setAccessibleName(name);
+    if (control == size_) size_->lineEdit()->setAccessibleName(name);
+    if (control->toolTip().isEmpty() && control != surface_) {
+      control->setToolTip(name);
+    }
+  }
 }
 
 void RichEditor::Toggle(RichToggle toggle) {

@@ -14,12 +14,14 @@ namespace quillory {
 class Dialogs;
 class Editor;
 class HtmlParse;
+class NamedCaptions;
 
 // What the rich-text editor works on; all of it outlives the window.
 struct RichEditorHost {
   Editor& rich;
   HtmlParse& highlighter;
   Dialogs& dialogs;
+  const NamedCaptions& captions;
 };
 
 enum class RichToggle : uint8_t { kBold, kItalic, kUnderline, kStrike };
@@ -38,6 +40,7 @@ class RichEditor : public QDialog {
 
  private:
   void BuildControls();
+  void NameControls();
   void Toggle(RichToggle toggle);
   void ChooseColour();
   void Align(int k);

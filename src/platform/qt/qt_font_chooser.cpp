@@ -1,11 +1,14 @@
 #include "platform/qt/qt_font_chooser.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPixmap>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -36,17 +39,45 @@ QFont FontOf(const FontChoice& choice) {
   return font;
 }
 
+// The font dialog's fields and lists tell no name of their own; the field
+// and the list of each column take the label above it (whose buddy is one
+// of the two). The sample field is none of them.
+void NameFontColumns(QFontDialog& fonts) {
+  QList<QWidget*> fields;
+  for (QLineEdit* field : fonts.findChildren<QLineEdit*>()) {
+    if (field->objectName() != "qt_fontDialog_sampleEdit") fields << field;
+  }
+  const QList<QListView*> lists = fonts.findChildren<QListView*>();
+  qsizetype column = 0;
+  for (const QLabel* label : fonts.findChildren<QLabel*>()) {
+    const QWidget* buddy = label->buddy();
+    if (!qobject_cast<const QLineEdit*>(buddy) &&
+        !qobject_cast<const QListView*>(buddy)) {
+      continue;
+    }
+    const QString name = label->text().remove('&');
+    if (column < fields.size()) fields[column]->setAccessibleName(name);
+    if (column < lists.size()) lists[column]->setAccessibleName(name);
+    ++column;
+  }
+}
+
 }  // namespace
 
 QtFontChooser::QtFontChooser(const FontChoice& start, FontChooserExtras extras,
                              QWidget* parent)
     : QDialog(parent), start_(start), colour_(FromBgr(start.colour)) {
   setObjectName("FontChooser");
-  setWindowTitle("Font");
+  // The toolkit's own texts, which follow the interface language.
+  setWindowTitle(QCoreApplication::translate("QFontDialog", "Select Font"));
   fonts_ = new QFontDialog(FontOf(start), this);
   fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
   fonts_->setWindowFlags(Qt::Widget);
   fonts_->setSizeGripEnabled(false);
+  NameFontColumns(*fonts_);
+  // Esc and Enter reach the inner dialog first, which would only hide
+  // itself and leave this one open and empty.
+  connect(fonts_, &QDialog::finished, this, &QDialog::done);
 
   auto* buttons = new QDialogButtonBox(
       QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -63,9 +94,12 @@ QtFontChooser::QtFontChooser(const FontChoice& start, FontChooserExtras extras,
 
 QHBoxLayout* QtFontChooser::MakeColourRow() {
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel("Colour:", this));
+  auto* label = new QLabel(
+      QCoreApplication::translate("QColorDialog", "Select Color"), this);
+  row->addWidget(label);
   colour_button_ = new QToolButton(this);
   colour_button_->setObjectName("FontColour");
+  colour_button_->setAccessibleName(label->text());
   row->addWidget(colour_button_);
   row->addStretch();
   connect(colour_button_, &QToolButton::clicked, this,
@@ -100,7 +134,7 @@ void QtFontChooser::ShowColour() {
 }
 
 void QtFontChooser::PickColour() {
-  const QColor picked = QColorDialog::getColor(colour_, this, "Colour");
+  const QColor picked = QColorDialog::getColor(colour_, this);
   if (!picked.isValid()) return;
   colour_ = picked;
   ShowColour();

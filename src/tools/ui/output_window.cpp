@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QShortcut>
 #include <QStackedWidget>
 
 #include "base/lang_table.h"
@@ -50,6 +51,9 @@ OutputWindow::OutputWindow(const LangTable& lang, const NamedCaptions& captions,
       QString::fromStdString(lang.EntryOr(kCloseEntry, "Close")), this);
   close->setObjectName("Command1");
   connect(close, &QPushButton::clicked, this, &QDialog::close);
+  // The web view keeps the keys it is given, Esc among them.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QDialog::close);
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(source_, 1);

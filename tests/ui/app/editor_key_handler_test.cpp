@@ -105,7 +105,7 @@ TEST_F(EditorKeyHandlerTest, StrayCombinationsChangeNothing) {
   EXPECT_EQ(Text(), "");
 }
 
-TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
+TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlPageKeysGoToPresentTabsAndWrap) {
   for (const char* name : {"a.html", "b.html", "c.html", "d.html"}) {
     OpenFile(name, name);
   }
@@ -117,6 +117,11 @@ TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlShiftTabGoToPresentTabsAndWrap) {
   Key(Qt::Key_Tab, kCtrl);
   EXPECT_EQ(Tabs().ActiveSlot(), 2);
   EXPECT_EQ(Text(), "c.html");
+  Key(Qt::Key_PageDown, kCtrl);
+  EXPECT_EQ(Tabs().ActiveSlot(), 3);
+  Key(Qt::Key_PageUp, kCtrl);
+  Key(Qt::Key_PageUp, kCtrl);
+  EXPECT_EQ(Tabs().ActiveSlot(), 0);
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {

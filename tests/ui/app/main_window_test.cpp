@@ -224,6 +224,29 @@ TEST_F(MainWindowTest, ControlsHaveNamesAndAboutDisablesTheWindowUntilClosed) {
   EXPECT_TRUE(window_.isEnabled());
 }
 
+// Tab is typed into the editor, so F6 and Shift+F6 go round the parts.
+TEST_F(MainWindowTest, F6AndShiftF6MoveTheFocusRoundTheParts) {
+  OpenFile("a.html", "x");
+  OpenFile("b.html", "y");
+  const auto part_with_focus = [this] {
+    QWidget* focus = QApplication::focusWidget();
+    for (const char* name : {"TTab", "MTab", "Option1_0", "Option1_1"}) {
+      QWidget* part = window_.findChild<QWidget*>(name);
+      if (part == focus || part->isAncestorOf(focus)) return std::string(name);
+    }
+    return focus == &Rich() ? std::string("Rich") : std::string("?");
+  };
+  std::vector<std::string> visited;
+  const QKeySequence f6(Qt::Key_F6);
+  const QKeySequence shift_f6(Qt::SHIFT | Qt::Key_F6);
+  for (const QKeySequence& key : {f6, f6, f6, f6, shift_f6, shift_f6}) {
+    QTest::keySequence(QApplication::focusWidget(), key);
+    visited.push_back(part_with_focus());
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"TTab", "MTab", "Option1_0",
+                                               "Rich", "Option1_0", "MTab"}));
+}
+
 // Lines below the view left unwrapped would be wrapped all at once by the
 // first caret move down there, a long pause long after the command; lines
 // of every length up to several widths wrap anew whenever the width

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include <tuple>
 
 #include "platform/qt/qt_font_chooser.h"
+#include "support/window_test.h"
 
 namespace quillory {
 namespace {
@@ -79,7 +81,9 @@ TEST(QtFontChooserTest, ColourIsOfferedOnlyWithTheExtras) {
     const auto labels = chooser.findChildren<QLabel*>();
     return (button && button->isVisible()) ||
            std::ranges::any_of(labels, [](const QLabel* label) {
-             return label->text() == "Colour:" && label->isVisible();
+             return label->text() == QCoreApplication::translate(
+                                         "QColorDialog", "Select Color") &&
+                    label->isVisible();
            });
   };
   QtFontChooser with(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
@@ -88,6 +92,17 @@ TEST(QtFontChooserTest, ColourIsOfferedOnlyWithTheExtras) {
   without.show();
   EXPECT_TRUE(shows_colour(with));
   EXPECT_FALSE(shows_colour(without));
+}
+
+// Esc in a field goes to the font dialog inside, which used to hide only
+// itself and leave an empty chooser open.
+TEST(QtFontChooserTest, EscClosesItAndEveryControlIsNamed) {
+  QtFontChooser chooser(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
+  chooser.show();
+  EXPECT_EQ(testing::UnnamedControls(chooser), std::vector<std::string>{});
+  QTest::keyClick(chooser.findChild<QLineEdit*>(), Qt::Key_Escape);
+  EXPECT_FALSE(chooser.isVisible());
+  EXPECT_EQ(chooser.result(), QDialog::Rejected);
 }
 
 }  // namespace
