@@ -13,6 +13,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "platform/qt/qt_font_chooser.h"
@@ -20,8 +21,39 @@
 namespace quillory {
 namespace {
 
-// The close question has no way back, so Escape or the box's own close
-// button must not count as No: that answer throws the changes away.
+// Escape and the box's close button keep the changes: they are Cancel.
+TEST(QtDialogsTest, ChangesQuestionTakesEscapeAndTheCloseBoxForCancel) {
+  QtDialogs dialogs;
+  const ChangesButtons buttons{"&Save", "Do&n't save", "Cancel"};
+  QStringList captions;
+  const auto answer = [&](const std::function<void(QMessageBox&)>& act) {
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      captions.clear();
+      for (QAbstractButton* button : box->buttons()) captions << button->text();
+      act(*box);
+    });
+    return dialogs.AskAboutChanges("a.html", buttons);
+  };
+  EXPECT_EQ(
+      answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }),
+      ChangesAnswer::kCancel);
+  EXPECT_EQ(answer([](QMessageBox& box) { box.windowHandle()->close(); }),
+            ChangesAnswer::kCancel);
+  EXPECT_EQ(answer([](QMessageBox& box) {
+              box.findChild<QAbstractButton*>("DontSave")->click();
+            }),
+            ChangesAnswer::kDontSave);
+  EXPECT_EQ(
+      answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }),
+      ChangesAnswer::kSave);
+  captions.sort();
+  EXPECT_EQ(captions, (QStringList{"&Save", "Cancel", "Do&n't save"}));
+}
+
+// A question whose No loses something, such as the recovered texts, is not
+// answered No by Escape or the box's own close button.
 TEST(QtDialogsTest, YesOrNoIsAnsweredOnlyByItsButtons) {
   QtDialogs dialogs;
   bool stayed_open = false;
