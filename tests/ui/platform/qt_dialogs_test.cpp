@@ -13,38 +13,12 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <functional>
 #include <tuple>
 
 #include "platform/qt/qt_font_chooser.h"
 
 namespace quillory {
 namespace {
-
-// Escape and the box's close button keep the changes: they are Cancel.
-TEST(QtDialogsTest, ChangesQuestionTakesEscapeAndTheCloseBoxForCancel) {
-  QtDialogs dialogs;
-  const auto answer = [&](const std::function<void(QMessageBox&)>& act) {
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      act(*box);
-    });
-    return dialogs.AskAboutChanges("a.html", {"Save", "Don't save", "Cancel"});
-  };
-  EXPECT_EQ(
-      answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }),
-      ChangesAnswer::kCancel);
-  EXPECT_EQ(answer([](QMessageBox& box) { box.windowHandle()->close(); }),
-            ChangesAnswer::kCancel);
-  EXPECT_EQ(answer([](QMessageBox& box) {
-              box.findChild<QAbstractButton*>("DontSave")->click();
-            }),
-            ChangesAnswer::kDontSave);
-  EXPECT_EQ(
-      answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }),
-      ChangesAnswer::kSave);
-}
 
 // A question whose No loses something, such as the recovered texts, is not
 // answered No by Escape or the box's own close button.
