@@ -36,11 +36,13 @@ SaveRoute SaveRouteFor(const Document& document) {
 }
 
 std::optional<std::string> CloseQuestion(const Document& document,
+                                         std::string_view caption,
                                          const LangTable& lang) {
   if (document.saved) return std::nullopt;
   // A language file too short to hold the question must not let a document
   // with changes close silently.
-  return lang.EntryOr(kCloseQuestionText,
+  return std::string(caption) + "\r\n\r\n" +
+         lang.EntryOr(kCloseQuestionText,
                       "Save the changes to this document before closing it?");
 }
 

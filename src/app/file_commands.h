@@ -42,10 +42,12 @@ std::string LoadedStatus(const LangTable& lang);
 enum class SaveRoute { kWriteToFile, kAskForName };
 SaveRoute SaveRouteFor(const Document& document);
 
-// Closing a document with unsaved changes first asks this question (Yes
-// saves, No discards); empty when the document closes without a question.
-// Never an empty question: without entry 79 an English one is asked.
+// Closing a document with unsaved changes first asks this question (Save,
+// Don't save or Cancel): its tab caption, a blank line, then entry 79;
+// empty when the document closes without a question. Without entry 79 an
+// English question is asked.
 std::optional<std::string> CloseQuestion(const Document& document,
+                                         std::string_view caption,
                                          const LangTable& lang);
 
 // The editor lays out a whole line whenever it shows or changes it, at

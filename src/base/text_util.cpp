@@ -63,4 +63,8 @@ std::string_view FileNameOfPath(std::string_view path) {
   return AfterLast(path, '/');
 }
 
+std::string_view FolderOfPath(std::string_view path) {
+  return path.substr(0, path.size() - FileNameOfPath(path).size());
+}
+
 }  // namespace quillory

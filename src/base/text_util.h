@@ -31,5 +31,8 @@ std::string_view AfterLast(std::string_view text, char separator);
 // of its recent-menu entry: the text after the last "/", or the whole path
 // without one.
 std::string_view FileNameOfPath(std::string_view path);
+// The folder part of `path`: up to and including its last "/"; empty
+// without one.
+std::string_view FolderOfPath(std::string_view path);
 
 }  // namespace quillory

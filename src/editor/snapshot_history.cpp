@@ -46,17 +46,19 @@ void SnapshotHistory::Notify(DocumentChange change) {
   Prune();
 }
 
-// NOTE: the rotation carries the old base to the top, where level 20 is
-// written over it and so drops it.
+// NOTE: the rotation carries the old level 0 to the top, where level 20 is
+// written over it and so drops it. The base counts among the 21 states
+// Undo may reach, so it goes once all 21 levels are written.
 void SnapshotHistory::Record() {
   if (position_ >= kSnapshotLevels) {
-    std::rotate(levels_.begin(), levels_.begin() + 1, levels_.end());
+    std::rotate(levels_.begin() + 1, levels_.begin() + 2, levels_.end());
     SetLevel(kSnapshotLevels - 1, root_);
   } else {
     const int level = std::max(position_, 0);
     SetLevel(level, root_);
     position_ = level + 1;
   }
+  if (LevelFilled(kSnapshotLevels - 1)) SetLevel(kBaseLevel, kNone);
   Prune();
 }
 

@@ -15,8 +15,8 @@ inline constexpr int kSnapshotLevels = 21;
 inline constexpr int kBaseLevel = -1;
 
 // One tab's undo history: 21 levels (0 to 20), each the whole styled
-// content of the document after a change, a base below them, and a
-// position through them.
+// content of the document after a change, a base below them until level
+// 20 is written, and a position through them.
 //
 // The history never holds the document itself, which lives in the editor:
 // it keeps the changes that lead from the document as it is now to every
@@ -41,8 +41,9 @@ class SnapshotHistory {
 
   // Takes a snapshot of the document as it is now: with position n, writes
   // level n (level 0 from the base) and moves to n + 1; from position 21
-  // the levels shift down by one, level 0 becomes the base, the old base is
-  // dropped and level 20 is written.
+  // the levels shift down by one, the old level 0 is dropped and level 20
+  // is written. Once level 20 is written the base is dropped, so at most
+  // 21 states can be reached.
   void Record();
 
   // Moves the position to the level below it that differs from the

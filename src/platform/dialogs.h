@@ -14,6 +14,14 @@ class FileTypes;
 
 enum class MessageIcon { kNone, kInformation, kWarning, kError };
 enum class Answer { kYes, kNo };
+// The answers to a question about changes that would otherwise be lost.
+enum class ChangesAnswer { kSave, kDontSave, kCancel };
+// The captions of those answers' buttons, in the interface language.
+struct ChangesButtons {
+  std::string save;
+  std::string dont_save;
+  std::string cancel;
+};
 // What the font chooser offers besides face, size, bold and italic.
 enum class FontChooserExtras { kNone, kColourAndEffects };
 
@@ -35,9 +43,18 @@ class Dialogs {
   virtual void ShowTitledMessage(const std::string& title,
                                  const std::string& text, MessageIcon icon) = 0;
   virtual Answer AskYesNo(const std::string& text, MessageIcon icon) = 0;
+  // Save, Don't save or Cancel; Escape and the close box answer Cancel,
+  // the one answer that loses nothing.
+  virtual ChangesAnswer AskAboutChanges(const std::string& text,
+                                        const ChangesButtons& buttons) = 0;
   // The chosen path, or nothing when the user cancels.
   virtual std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) = 0;
+  // Any number of files, the chooser opened in `start_folder` (the
+  // toolkit's choice when empty); none when the user cancels.
+  virtual std::vector<std::string> ChooseFilesToOpen(
+      const std::vector<FileFilter>& filters,
+      const std::string& start_folder) = 0;
   // Asks before a name that exists is chosen, so no file is replaced unasked.
   virtual std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) = 0;

@@ -45,4 +45,12 @@ std::string ProjectSavedStatus(std::string_view entry,
   return Join(Split(entry, "%1"), AfterLast(project_file, '/'));
 }
 
+std::string WithListExtension(std::string_view file_name) {
+  std::string named(file_name);
+  if (AfterLast(file_name, '/').find('.') == std::string_view::npos) {
+    named += ".qlp";
+  }
+  return named;
+}
+
 }  // namespace quillory

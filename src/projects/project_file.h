@@ -29,6 +29,10 @@ std::optional<int> SlotOfProjectItem(std::string_view item);
 // after the last.
 std::string ProjectText(const std::vector<std::string>& paths);
 
+// A list file's name as saved: `file_name` with ".qlp" added when the part
+// after its last "/" holds no ".".
+std::string WithListExtension(std::string_view file_name);
+
 // What Add to project appends to the project file: CR LF, then the path,
 // so it becomes a new last line.
 std::string ProjectAppendix(std::string_view path);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Edit > Insert tag opens the tag lists on the HTML category; a double
-# click on "<a>" wraps the selection in the pair and closes the lists;
-# Save writes the result byte for byte.
+# Edit > Insert tag opens the tag lists with no category chosen; a click
+# on HTML lists its entries, a double click on "<a>" wraps the selection
+# in the pair and closes the lists; Save writes the result byte for byte.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
@@ -9,7 +9,10 @@ e2e_open_page 'hello\r\n'
 xdotool key --clearmodifiers shift+End
 e2e_menu e i                 # "Insert tag..."
 lists=$(e2e_wait_named "^Add Tag$")
-# The entries fill the lower three quarters; "<a>" is their second row.
+# HTML is the first category; the entries fill the lower three quarters
+# and "<a>" is their second row.
+xdotool mousemove --window "$lists" --sync 30 18 click 1
+sleep 0.3
 xdotool mousemove --window "$lists" --sync 30 136 click --repeat 2 1
 sleep 0.5
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/tag_lists_e2e.png"

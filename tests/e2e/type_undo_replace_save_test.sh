@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Typed text is undone and redone with the menu shortcuts, the replace
-# panel replaces every occurrence ignoring case, and Ctrl+S writes the
-# result byte for byte.
+# panel replaces every occurrence ignoring case, and closing writes the
+# result byte for byte: Escape keeps the document at the close question,
+# whose default answer saves it.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
@@ -26,9 +27,17 @@ xdotool key --clearmodifiers --delay 50 Tab Tab Tab space
 sleep 0.3
 xdotool key --clearmodifiers Escape
 
+for answer in Escape Return; do
+  xdotool windowfocus --sync "$E2E_WINDOW"
+  xdotool key --clearmodifiers ctrl+w
+  e2e_focus_named "^Quillory$"
+  sleep 0.3
+  [ -n "${QUILLORY_SHOT_DIR:-}" ] &&
+    e2e_screenshot "$QUILLORY_SHOT_DIR/close-question.png"
+  xdotool key --clearmodifiers "$answer"
+  sleep 0.5
+done
 xdotool windowfocus --sync "$E2E_WINDOW"
-xdotool key --clearmodifiers ctrl+s
-sleep 0.5
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 

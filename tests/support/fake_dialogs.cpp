@@ -30,6 +30,26 @@ Answer FakeDialogs::AskYesNo(const std::string& text, MessageIcon) {
   return answer;
 }
 
+ChangesAnswer FakeDialogs::AskAboutChanges(const std::string& text,
+                                           const ChangesButtons&) {
+  questions.push_back(text);
+  if (while_asking) while_asking();
+  if (changes_answers.empty()) return ChangesAnswer::kDontSave;
+  const ChangesAnswer answer = changes_answers.front();
+  changes_answers.pop_front();
+  return answer;
+}
+
+std::vector<std::string> FakeDialogs::ChooseFilesToOpen(
+    const std::vector<FileFilter>& filters, const std::string& start_folder) {
+  offered_filters.push_back(filters);
+  start_folders.push_back(start_folder);
+  if (chosen_file_lists.empty()) return {};
+  std::vector<std::string> chosen = chosen_file_lists.front();
+  chosen_file_lists.pop_front();
+  return chosen;
+}
+
 std::optional<std::string> FakeDialogs::ChooseFileToOpen(
     const std::vector<FileFilter>& filters) {
   return ChooseFileToSave(filters);

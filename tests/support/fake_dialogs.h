@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,8 +23,15 @@ class FakeDialogs : public Dialogs {
   void ShowTitledMessage(const std::string& title, const std::string& text,
                          MessageIcon icon) override;
   Answer AskYesNo(const std::string& text, MessageIcon icon) override;
+  // Recorded in `questions` with the questions asked Yes or No.
+  ChangesAnswer AskAboutChanges(const std::string& text,
+                                const ChangesButtons& buttons) override;
   std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) override;
+  // Answered from `chosen_file_lists`.
+  std::vector<std::string> ChooseFilesToOpen(
+      const std::vector<FileFilter>& filters,
+      const std::string& start_folder) override;
   std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) override;
   std::optional<std::string> ChooseFolder(const std::string& title) override;
@@ -36,6 +44,11 @@ class FakeDialogs : public Dialogs {
   std::optional<PrintTarget> ChoosePrintTarget() override;
 
   std::deque<Answer> answers;
+  // An empty queue answers Don't save.
+  std::deque<ChangesAnswer> changes_answers;
+  // Runs while a question about changes is open, before it is answered.
+  std::function<void()> while_asking;
+  std::deque<std::vector<std::string>> chosen_file_lists;
   std::deque<std::optional<std::string>> chosen_files;
   std::deque<std::optional<std::string>> typed_texts;
   std::deque<std::optional<std::string>> chosen_folders;
@@ -46,6 +59,7 @@ class FakeDialogs : public Dialogs {
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::vector<std::vector<FileFilter>> offered_filters;
+  std::vector<std::string> start_folders;
   // Title, prompt and default text of each prompt.
   std::vector<std::vector<std::string>> prompts;
   std::vector<FontChoice> offered_fonts;

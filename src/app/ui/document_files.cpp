@@ -248,12 +248,23 @@ void DocumentFiles::ReloadActive() {
   host_.disk.Track(slot, stamp);
 }
 
+// The chooser starts where the user works: the active document's folder,
+// else the folder chosen from last. What several chosen files cannot
+// open is told once, as for a list.
 void DocumentFiles::Open() {
-  const std::optional<std::string> chosen =
-      host_.dialogs.ChooseFileToOpen(OpenFileFilters(host_.lang));
-  if (!chosen) return;
+  const int slot = host_.tabs.ActiveSlot();
+  const std::string active_folder(
+      slot >= 0 ? FolderOfPath(host_.tabs.At(slot).file_path) : "");
+  const std::vector<std::string> chosen = host_.dialogs.ChooseFilesToOpen(
+      OpenFileFilters(host_.lang),
+      active_folder.empty() ? last_folder_ : active_folder);
+  if (chosen.empty()) return;
+  last_folder_ = FolderOfPath(chosen.front());
   host_.set_status("");
-  OpenFile(*chosen, true);
+  lists_in_progress_.insert(kChosenFiles);
+  for (const std::string& path : chosen) OpenFile(path, true);
+  lists_in_progress_.erase(kChosenFiles);
+  if (lists_in_progress_.empty()) TellListFailures();
 }
 
 void DocumentFiles::OpenRecent(int k) {
@@ -317,25 +328,39 @@ bool DocumentFiles::WriteActive(const std::string& path) {
 
 void DocumentFiles::SaveAll() {
   const int remembered = host_.tabs.ActiveSlot();
-  ForEachOpenDocument([this] { SaveActive(); });
+  ForEachOpenDocument([this] {
+    SaveActive();
+    return true;
+  });
   if (host_.tabs.InUse(remembered)) host_.tabs.Activate(remembered);
 }
 
-// Answering Yes and then cancelling the name closes without saving, as
-// the user chose; a save that fails keeps the document open instead, so
-// no text is lost.
-void DocumentFiles::Close() {
+void DocumentFiles::Close() { CloseAsked(); }
+
+// Only Don't save lets unsaved text go: Cancel, a Save As cancelled or a
+// save that fails keep the document open, so no text is lost.
+bool DocumentFiles::CloseAsked() {
   const int slot = host_.tabs.ActiveSlot();
-  if (slot < 0) return;
+  if (slot < 0) return true;
   const std::optional<std::string> question =
-      CloseQuestion(host_.tabs.At(slot), host_.lang);
-  if (question &&
-      host_.dialogs.AskYesNo(*question, MessageIcon::kWarning) ==
-          Answer::kYes &&
-      SaveActive() == SaveOutcome::kFailed) {
-    return;
+      CloseQuestion(host_.tabs.At(slot), host_.tabs.Caption(slot), host_.lang);
+  if (question) {
+    const ChangesAnswer answer =
+        host_.dialogs.AskAboutChanges(*question, CloseButtons());
+    if (answer == ChangesAnswer::kCancel) return false;
+    if (answer == ChangesAnswer::kSave && SaveActive() != SaveOutcome::kSaved) {
+      return false;
+    }
   }
   CloseActive();
+  return true;
+}
+
+ChangesButtons DocumentFiles::CloseButtons() const {
+  const NamedCaptions& captions = host_.captions;
+  return {captions.FindOr("CloseQuestion.Save", "&Save"),
+          captions.FindOr("CloseQuestion.DontSave", "Do&n't save"),
+          captions.FindOr("CloseQuestion.Cancel", "Cancel")};
 }
 
 void DocumentFiles::CloseActive() {
@@ -348,7 +373,7 @@ void DocumentFiles::CloseActive() {
 }
 
 void DocumentFiles::CloseAll() {
-  ForEachOpenDocument([this] { Close(); });
+  ForEachOpenDocument([this] { return CloseAsked(); });
 }
 
 WriteResult DocumentFiles::SaveSession(const std::string& file_name) {
@@ -370,14 +395,13 @@ void DocumentFiles::SaveLastSession() {
   static_cast<void>(SaveSession(folder + std::string(kLastSessionFile)));
 }
 
-// A save dialog, where an open dialog would refuse a name not yet taken;
-// the name is used as typed, without an extension added.
+// A save dialog, where an open dialog would refuse a name not yet taken.
 void DocumentFiles::SaveSessionAs() {
   const std::optional<std::string> chosen =
       host_.dialogs.ChooseFileToSave(ListFileFilters(host_.lang));
   if (!chosen) return;
   host_.set_status("");
-  Written(SaveSession(*chosen));
+  Written(SaveSession(WithListExtension(*chosen)));
 }
 
 void DocumentFiles::AddToProject() {
@@ -427,14 +451,15 @@ void DocumentFiles::Remember(const std::string& file_name) {
 }
 
 // Visits the tabs in slot order, each made active first, so a command that
-// asks something shows the document it asks about.
+// asks something shows the document it asks about; stops where `command`
+// returns false.
 template <typename Command>
 void DocumentFiles::ForEachOpenDocument(Command command) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
     if (!host_.tabs.InUse(slot)) continue;
     host_.tabs.Activate(slot);
     LetPendingEventsRun();
-    command();
+    if (!command()) return;
   }
 }
 

@@ -10,11 +10,11 @@
 #include "app/recovery_store.h"
 #include "base/atomic_write.h"
 #include "base/document_line_ends.h"
+#include "platform/dialogs.h"
 class QIcon;
 
 namespace quillory {
 
-class Dialogs;
 class DiskWatch;
 class DocumentTabs;
 class Editor;
@@ -121,6 +121,9 @@ class DocumentFiles {
   bool WriteActive(const std::string& path);
   WriteResult SaveSession(const std::string& file_name);
   void CloseActive();
+  // Closes the active document unless the user keeps it; false when kept.
+  bool CloseAsked();
+  ChangesButtons CloseButtons() const;
   // Says there is no free slot, or notes it when a list is opening.
   bool HasRoom();
   void TellNoRoom();
@@ -136,8 +139,12 @@ class DocumentFiles {
   DocumentFilesHost host_;
   std::string current_list_file_;
   // List files being opened, so a list that names itself (or a loop of
-  // lists) is opened once instead of forever.
+  // lists) is opened once instead of forever. Files chosen together are
+  // among them under kChosenFiles, a name no list file has.
   std::set<std::string> lists_in_progress_;
+  static constexpr const char* kChosenFiles = "";
+  // Where the open chooser was last used; ends in "/", or empty.
+  std::string last_folder_;
   // What the lists in progress could not open, told when the first ends.
   struct ListFailures {
     std::vector<std::string> missing;

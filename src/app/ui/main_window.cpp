@@ -310,7 +310,7 @@ void MainWindow::StartUp() {
                           [this] { menu_bar_->ListBrowsers(); });
   RebuildRecentMenu();
   SetLanguage();
-  menu_bar_->ListBrowsers();
+  menu_bar_->FollowSettings();
 }
 
 void MainWindow::SetLanguage() {

@@ -54,8 +54,10 @@ AddTag::AddTag(TagListsHost host, TagListsUse use, QWidget* parent)
   }
   categories_->setAccessibleName(windowTitle());
   captions_->setAccessibleName(windowTitle());
-  connect(categories_, &QListWidget::currentRowChanged, this,
-          &AddTag::List1_Click);
+  // NOTE: the list makes its first row current when it takes the focus,
+  // which chooses nothing; only a selection is the user's choice.
+  connect(categories_, &QListWidget::itemSelectionChanged, this,
+          [this] { List1_Click(ChosenCategory()); });
   connect(
       captions_, &QListWidget::itemDoubleClicked, this,
       [this](QListWidgetItem* item) { List2_DblClick(captions_->row(item)); });
@@ -68,8 +70,13 @@ void AddTag::List1_Click(int row) {
     captions_->addItem(DecodeForDisplay(entry.caption));
 }
 
+int AddTag::ChosenCategory() const {
+  const QList<QListWidgetItem*> chosen = categories_->selectedItems();
+  return chosen.isEmpty() ? -1 : categories_->row(chosen.front());
+}
+
 void AddTag::List2_DblClick(int row) {
-  const int category = categories_->currentRow();
+  const int category = ChosenCategory();
   if (category < 0 || row < 0 ||
       row >= static_cast<int>(entries_[category].size()))
     return;

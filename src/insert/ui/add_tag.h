@@ -44,6 +44,9 @@ class AddTag : public QDialog {
   void List2_DblClick(int row);
 
  private:
+  // The selected category; -1 before one is chosen.
+  int ChosenCategory() const;
+
   TagListsHost host_;
   TagListsUse use_;
   std::array<std::vector<TagEntry>, 4> entries_;  // by category

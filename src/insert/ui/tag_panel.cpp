@@ -70,8 +70,8 @@ void TagPanel::Press(const PanelButton& button) {
       OpenElementDialog(button.group, button.num);
       break;
     case PanelAction::kSelectList:
-      OpenElementDialog(button.group, button.num);
-      InsertColoured(rich, context_.highlighter, kSelectListEnd);
+      if (OpenElementDialog(button.group, button.num))
+        InsertColoured(rich, context_.highlighter, kSelectListEnd);
       break;
     case PanelAction::kFieldset:
       InsertFieldset();
@@ -103,18 +103,19 @@ void TagPanel::InsertPair(const PanelButton& button) {
   ColourUpToCaret(rich, context_.highlighter, start);
 }
 
-void TagPanel::OpenElementDialog(ElementGroup group, int num) {
+bool TagPanel::OpenElementDialog(ElementGroup group, int num) {
   NewTag dialog(ElementHostOf(context_), context_.owner);
   dialog.StartForm(group, num);
-  dialog.exec();
+  return dialog.exec() == QDialog::Accepted;
 }
 
-// A cancelled prompt still gives a fieldset, with an empty legend; a
-// legend the document cannot hold gives nothing.
+// A cancelled prompt, or a legend the document cannot hold, gives nothing.
 void TagPanel::InsertFieldset() {
+  const std::optional<std::string> typed =
+      context_.dialogs.AskText("Fieldset", "Label", "");
+  if (!typed) return;
   const std::optional<std::string> label =
-      context_.rich.BytesToInsert(QString::fromStdString(
-          context_.dialogs.AskText("Fieldset", "Label", "").value_or("")));
+      context_.rich.BytesToInsert(QString::fromStdString(*typed));
   if (!label) return;
   InsertColoured(context_.rich, context_.highlighter, FieldsetText(*label));
 }
@@ -125,9 +126,10 @@ void TagPanel::OpenReferenceTree(std::string_view relative_path) {
   viewer->show();
 }
 
-// Whether the user confirmed or not, the last confirmed font goes in.
+// A cancelled chooser inserts nothing; its last confirmed font stays for
+// the next use.
 void TagPanel::InsertFontWrap() {
-  ShowFontDialog(FontChooserExtras::kColourAndEffects);
+  if (!ShowFontDialog(FontChooserExtras::kColourAndEffects)) return;
   const FontWrap wrap = FontWrapFor(font_choice_);
   Editor& rich = context_.rich;
   InsertColoured(rich, context_.highlighter,

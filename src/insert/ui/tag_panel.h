@@ -58,7 +58,8 @@ class TagPanel : public QObject {
   void Dispatch(ButtonFamily family, int index);
   void Press(const PanelButton& button);
   void InsertPair(const PanelButton& button);
-  void OpenElementDialog(ElementGroup group, int num);
+  // True when the user confirmed the dialog.
+  bool OpenElementDialog(ElementGroup group, int num);
   void InsertFieldset();
   void OpenReferenceTree(std::string_view relative_path);
   void InsertFontWrap();

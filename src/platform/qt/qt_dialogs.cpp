@@ -10,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QStringList>
 #include <QUrl>
 
@@ -96,6 +97,40 @@ Answer QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
                   QMessageBox::Yes | QMessageBox::No, parent_);
   const ButtonsOnly buttons_only(box);
   return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+}
+
+// NOTE: the Cancel button is the box's escape button, which Escape and
+// the close box press too.
+ChangesAnswer QtDialogs::AskAboutChanges(const std::string& text,
+                                         const ChangesButtons& buttons) {
+  QMessageBox box(QMessageBox::Warning, "Quillory",
+                  QString::fromStdString(text), QMessageBox::NoButton, parent_);
+  QPushButton* save = box.addButton(QString::fromStdString(buttons.save),
+                                    QMessageBox::AcceptRole);
+  QPushButton* dont_save = box.addButton(
+      QString::fromStdString(buttons.dont_save), QMessageBox::DestructiveRole);
+  QPushButton* cancel = box.addButton(QString::fromStdString(buttons.cancel),
+                                      QMessageBox::RejectRole);
+  save->setObjectName("Save");
+  dont_save->setObjectName("DontSave");
+  cancel->setObjectName("Cancel");
+  box.setDefaultButton(save);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save) return ChangesAnswer::kSave;
+  if (box.clickedButton() == dont_save) return ChangesAnswer::kDontSave;
+  return ChangesAnswer::kCancel;
+}
+
+std::vector<std::string> QtDialogs::ChooseFilesToOpen(
+    const std::vector<FileFilter>& filters, const std::string& start_folder) {
+  std::vector<std::string> chosen;
+  for (const QString& path : QFileDialog::getOpenFileNames(
+           parent_, QString(), QFile::decodeName(start_folder.c_str()),
+           FilterText(filters))) {
+    chosen.push_back(QFile::encodeName(path).toStdString());
+  }
+  return chosen;
 }
 
 std::optional<std::string> QtDialogs::ChooseFileToOpen(

@@ -16,8 +16,13 @@ class QtDialogs : public Dialogs {
   void ShowTitledMessage(const std::string& title, const std::string& text,
                          MessageIcon icon) override;
   Answer AskYesNo(const std::string& text, MessageIcon icon) override;
+  ChangesAnswer AskAboutChanges(const std::string& text,
+                                const ChangesButtons& buttons) override;
   std::optional<std::string> ChooseFileToOpen(
       const std::vector<FileFilter>& filters) override;
+  std::vector<std::string> ChooseFilesToOpen(
+      const std::vector<FileFilter>& filters,
+      const std::string& start_folder) override;
   std::optional<std::string> ChooseFileToSave(
       const std::vector<FileFilter>& filters) override;
   std::optional<std::string> ChooseFolder(const std::string& title) override;

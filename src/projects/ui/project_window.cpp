@@ -161,11 +161,12 @@ void ProjectWindow::SaveProject() {
     host_.dialogs.ShowMessage(Entry(kEmptyProjectText), MessageIcon::kNone);
     return;
   }
-  const std::string file_name = file_name_->text().toStdString();
-  if (file_name.empty()) {
+  const std::string typed = file_name_->text().toStdString();
+  if (typed.empty()) {
     host_.dialogs.ShowMessage(Entry(kNoProjectNameText), MessageIcon::kNone);
     return;
   }
+  const std::string file_name = WithListExtension(typed);
   std::vector<std::string> paths;
   for (int row = 0; row < lists_[1]->count(); ++row) {
     if (const ProjectDocument* document = DocumentOf(lists_[1]->item(row))) {

@@ -76,12 +76,19 @@ TEST(LoadingStatusTest, ComposesTheTwoEntries) {
   EXPECT_EQ(LoadedStatus(LangTable()), "  100%");
 }
 
-TEST(CloseQuestionTest, OnlyUnsavedDocumentsAskEvenWithAShortLanguageFile) {
+TEST(CloseQuestionTest,
+     OnlyUnsavedDocumentsAskNamingThemEvenWithAShortLanguageFile) {
   Document document;
   document.saved = true;
-  EXPECT_EQ(CloseQuestion(document, TableWith(79, "Save?\r\n")), std::nullopt);
+  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
+            std::nullopt);
   document.saved = false;
-  EXPECT_NE(CloseQuestion(document, TableWith(10, "x\r\n")).value_or(""), "");
+  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
+            "a.html\r\n\r\nSave?");
+  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(10, "x\r\n"))
+                .value_or("")
+                .find("a.html\r\n\r\nSave the"),
+            0u);
 }
 
 // Scintilla ends a line at a lone CR as well as at LF.

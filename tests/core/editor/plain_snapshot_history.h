@@ -24,13 +24,14 @@ class PlainSnapshotHistory {
 
   void Record(const StyledText& document) {
     if (position_ > kSnapshotLevels - 1) {
-      std::rotate(levels_.begin(), levels_.begin() + 1, levels_.end());
+      std::rotate(levels_.begin() + 1, levels_.begin() + 2, levels_.end());
       levels_.back() = Level{document, stamp_};
     } else {
       const int level = std::max(position_, 0);
       At(level) = Level{document, stamp_};
       position_ = level + 1;
     }
+    if (At(kSnapshotLevels - 1)) At(kBaseLevel).reset();
   }
 
   std::optional<StyledText> Undo() {

@@ -59,10 +59,12 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
       {"ABC<<<<", "", kBaseLevel},
       {"ABC<<<>", "A", 0},
       {"ABC<<<>>>>", "ABC", 2},
-      // Past level 20 the levels shift and the oldest level becomes the
-      // base: the fourth state is the oldest left.
+      // At most 21 states are kept: the base goes once level 20 is
+      // written, and past it the levels shift, the oldest dropped.
+      {alphabet.substr(0, 20) + std::string(30, '<'), "", kBaseLevel},
+      {alphabet.substr(0, 21) + std::string(30, '<'), "a", 0},
       {alphabet.substr(0, 25), alphabet.substr(0, 25), kSnapshotLevels},
-      {alphabet.substr(0, 25) + std::string(30, '<'), "abcd", kBaseLevel},
+      {alphabet.substr(0, 25) + std::string(30, '<'), "abcde", 0},
       {alphabet + "<", alphabet.substr(0, 25), kSnapshotLevels - 2},
       {alphabet + "<>", alphabet, kSnapshotLevels - 1},
       {alphabet + ">", alphabet, kSnapshotLevels},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace quillory {
 namespace {
 
@@ -23,6 +25,20 @@ TEST(ProjectFileTest, ItemGivesBackItsSlot) {
 TEST(ProjectFileTest, SavedStatusNamesTheFileWithoutItsFolder) {
   EXPECT_EQ(ProjectSavedStatus("Project %1 saved.", "/home/u/site.qlp"),
             "Project site.qlp saved.");
+}
+
+TEST(ProjectFileTest, ListNameGetsTheExtensionWhenItsLastPartHasNoDot) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"/home/u/site", "/home/u/site.qlp"},
+      {"/home/u.d/site", "/home/u.d/site.qlp"},  // a dot in a folder only
+      {"/home/u/site.txt", "/home/u/site.txt"},
+      {"/home/u/site.", "/home/u/site."},
+      {"/home/u/.site", "/home/u/.site"},
+      {"site", "site.qlp"},
+  };
+  for (const auto& [typed, saved] : rows) {
+    EXPECT_EQ(WithListExtension(typed), saved) << typed;
+  }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <filesystem>
+
 #include "app/file_commands.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/recovery_keeper.h"
@@ -51,12 +53,14 @@ class DocumentFilesTest : public testing::WindowTest {
   }
 };
 
-// A recent entry opens its file without reordering the list.
-TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
+// A recent entry opens its file without reordering the list. The chooser
+// starts in the active document's folder, else in the last one chosen
+// from, and opens several files at once.
+TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFilesIntoNewTabs) {
   Trigger("OpenOld");  // cancelled
   EXPECT_EQ(OpenedCount(), 0);
   const std::string path = folder_.Write("site/index.html", "x\r\n<p>\r\n");
-  ChooseNext(path);
+  fakes_.dialogs.chosen_file_lists = {{path}};
   Trigger("OpenOld");
   EXPECT_EQ(fakes_.dialogs.offered_filters.at(1), OpenFileFilters(Lang()));
   EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "index.html");
@@ -73,6 +77,17 @@ TEST_F(DocumentFilesTest, OpenCommandLoadsTheChosenFileIntoANewTab) {
   EXPECT_EQ(Text(), "x\r\n<p>\r\n");
   EXPECT_EQ(Recent(0), b);
   EXPECT_EQ(Recent(1), path);
+
+  window_.NewTab("new.html");
+  fakes_.dialogs.chosen_file_lists = {
+      {folder_.Write("c.css", "C"), folder_.Write("d.js", "D")}};
+  Trigger("OpenOld");
+  EXPECT_EQ(OpenedCount(), 6);
+  EXPECT_EQ(Text(), "D");
+  Trigger("OpenOld");  // cancelled
+  EXPECT_EQ(fakes_.dialogs.start_folders,
+            (std::vector<std::string>{"", "", folder_.Path("site/"),
+                                      folder_.Path("")}));
 }
 
 // Any name opens. A missing file, a folder, a line too long for the user
@@ -179,10 +194,10 @@ TEST_F(DocumentFilesTest, SaveAllSavesEveryTabAndReturnsToTheActiveOne) {
   EXPECT_EQ(Recent(0), path);
 }
 
-// No keeps the file as it was; the "X" at the end of the tab row is the
-// same command, and Close All asks about each unsaved document in turn.
-// Yes saves first, and a failed save keeps the document.
-TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
+// The question names the document. Don't save keeps the file as it was,
+// and the "X" at the end of the tab row is the same command. Cancel keeps
+// the document, and Close All stops there.
+TEST_F(DocumentFilesTest, CloseAsksAboutUnsavedDocumentsAndCancelKeepsThem) {
   Open(folder_.Write("a.html", "A"));
   Trigger("ClsW");
   EXPECT_TRUE(fakes_.dialogs.questions.empty());
@@ -191,29 +206,41 @@ TEST_F(DocumentFilesTest, CloseAsksOnlyAboutUnsavedDocuments) {
   Edit("changed");
   QTest::mouseClick(window_.findChild<QToolButton*>("CLoseB"), Qt::LeftButton);
   EXPECT_EQ(fakes_.dialogs.questions,
-            std::vector<std::string>{*Lang().Entry(79)});
+            std::vector<std::string>{"a.html\r\n\r\n" + *Lang().Entry(79)});
   EXPECT_EQ(folder_.Read("a.html"), "A");
+  EXPECT_EQ(OpenedCount(), 0);
   Open(folder_.Path("a.html"));
   window_.NewTab("one.html");
   window_.NewTab("two.html");
+  fakes_.dialogs.changes_answers = {ChangesAnswer::kCancel};
   Trigger("CloseAllWnd");
-  EXPECT_EQ(fakes_.dialogs.questions.size(), 3u);
+  EXPECT_EQ(fakes_.dialogs.questions.size(), 2u);  // not about two.html
+  EXPECT_EQ(OpenedCount(), 2);
+  EXPECT_EQ(Bar().tabText(Tabs().ActiveSlot()), "one.html");
+  Trigger("CloseAllWnd");
+  EXPECT_EQ(fakes_.dialogs.questions.size(), 4u);
   EXPECT_EQ(OpenedCount(), 0);
+}
 
-  Open(folder_.Path("a.html"));
+// Save closes only once the text is safe: a file deleted while the
+// question is open is written again; a cancelled name or a failed write
+// keep the document open, the failure told.
+TEST_F(DocumentFilesTest, SaveFromTheCloseQuestionClosesOnlyWhenSaved) {
+  const std::string a = folder_.Write("a.html", "A");
+  Open(a);
   Edit("A2");
-  AnswerNext(Answer::kYes);
+  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
+  fakes_.dialogs.while_asking = [&a] { std::filesystem::remove(a); };
   Trigger("ClsW");
   EXPECT_EQ(folder_.Read("a.html"), "A2");
   EXPECT_EQ(OpenedCount(), 0);
   window_.NewTab("Untitled.html");
-  AnswerNext(Answer::kYes);
-  Trigger("ClsW");  // the name is not given: it closes all the same
-  EXPECT_EQ(OpenedCount(), 0);
-  window_.NewTab("Untitled.html");
+  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
+  Trigger("ClsW");  // the name is not given
+  EXPECT_EQ(OpenedCount(), 1);
   folder_.Write("blocker", "");
   ChooseNext(folder_.Path("blocker/x.html"));
-  AnswerNext(Answer::kYes);
+  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
   Trigger("ClsW");
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Messages().size(), 1u);
@@ -231,8 +258,8 @@ TEST_F(DocumentFilesTest, ACommandLineIsOpenedInsteadOfTheLastSession) {
 }
 
 // An unnamed document has no file to reopen, so it has no line, first or
-// between others. Quit writes the same list as the last session: the
-// end-to-end session run.
+// between others; a name typed without an extension gets ".qlp". Quit writes
+// the same list as the last session: the end-to-end session run.
 TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string b = folder_.Write("b.css", "B");
@@ -243,7 +270,7 @@ TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   ChooseNext(folder_.Path("work"));
   Trigger("save_session");
   EXPECT_EQ(fakes_.dialogs.offered_filters.back(), ListFileFilters(Lang()));
-  EXPECT_EQ(folder_.Read("work"), a + "\r\n" + b);
+  EXPECT_EQ(folder_.Read("work.qlp"), a + "\r\n" + b);
 }
 
 // The editor keeps every byte of 8-bit and UTF-8 text, NUL included.

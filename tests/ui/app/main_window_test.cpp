@@ -72,12 +72,18 @@ TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
 }
 
 // Writing them back at exit is the settings write table and the end-to-end
-// quit test. The browser is never started for text that is not in its file.
+// quit test. The tool submenus follow the settings from the first paint. The
+// browser is never started for text that is not in its file.
 TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
   folder_.Write("program/settings.dat",
                 "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
-                "extern=Firefox///%1///missing-browser\r\n");
+                "extern=Firefox///%1///missing-browser\r\n"
+                "Tidy=true\r\nPhp=php\r\n");
   MainWindow window(folder_.ProgramEnvironment(), fakes_.Services());
+  for (const char* submenu : {"htmlTidy", "PHP"}) {
+    EXPECT_TRUE(window.findChild<QMenu*>(submenu)->menuAction()->isEnabled())
+        << submenu;
+  }
   EXPECT_EQ(testing::FindAction(window, "Recent_1")->text(), "two.php");
   EXPECT_TRUE(testing::FindAction(window, "Recent_1")->isVisible());
   EXPECT_FALSE(testing::FindAction(window, "Recent_2")->isVisible());

@@ -102,13 +102,18 @@ TEST_F(TagPanelTest, InsertedLinesAreColouredAndShown) {
   EXPECT_LT(caret_line, first + Rich().SendScintilla(Sci::SCI_LINESONSCREEN));
 }
 
-// A cancelled label prompt still gives a fieldset, and a cancelled select
-// dialog still its option line.
-TEST_F(TagPanelTest, FieldsetAndSelectListGoInHoweverClosed) {
+// A cancelled label prompt, select dialog or font chooser inserts nothing;
+// the chooser starts from Arial 9 with colour and effects, and a confirmed
+// font is remembered through a later cancel.
+TEST_F(TagPanelTest, CancelledDialogsInsertNothing) {
   Click("TImg_10");
   EXPECT_EQ(fakes_.dialogs.prompts.at(0),
             (std::vector<std::string>{"Fieldset", "Label", ""}));
-  EXPECT_EQ(Rich().Bytes(), "<fieldset>\r\n\t<legend></legend>\r\n</fieldset>");
+  EXPECT_EQ(Rich().Bytes(), "");
+  fakes_.dialogs.typed_texts.push_back("L");
+  Click("TImg_10");
+  EXPECT_EQ(Rich().Bytes(),
+            "<fieldset>\r\n\t<legend>L</legend>\r\n</fieldset>");
   Rich().SetBytes("");
   AnswerNextDialog([](QDialog& dialog) {
     qobject_cast<QLineEdit*>(ValueCells(dialog)[1])->setText("s");
@@ -120,24 +125,20 @@ TEST_F(TagPanelTest, FieldsetAndSelectListGoInHoweverClosed) {
   Rich().SetBytes("");
   AnswerNextDialog([](QDialog& dialog) { dialog.reject(); });
   Click("TImg_9");
-  EXPECT_EQ(Rich().Bytes(), "\r\n\t<option></option>\r\n</select>");
-}
+  EXPECT_EQ(Rich().Bytes(), "");
 
-// The chooser starts from Arial 9 with colour and effects; a confirmed font
-// is remembered through a later cancel.
-TEST_F(TagPanelTest, ConfirmedFontIsRememberedThroughACancel) {
   FontChoice verdana;
   verdana.face = "Verdana";
   verdana.size = 12;
   verdana.bold = true;
   fakes_.dialogs.chosen_fonts.push_back(verdana);
-  for (int use = 0; use < 2; ++use) {
+  for (const char* expected :
+       {"<font name=\"Verdana\" size=\"12\" color=\"#000000\"><b>x</b></font>",
+        "x"}) {
     Rich().SetBytes("x");
     Rich().Select(0, 1);
     Click("LImg_36");
-    EXPECT_EQ(Rich().Bytes(),
-              "<font name=\"Verdana\" size=\"12\" color=\"#000000\"><b>x</b>"
-              "</font>");
+    EXPECT_EQ(Rich().Bytes(), expected);
   }
   ASSERT_EQ(fakes_.dialogs.offered_fonts.size(), 2u);
   EXPECT_EQ(fakes_.dialogs.offered_fonts[0].face, "Arial");

@@ -22,8 +22,8 @@
 namespace quillory {
 namespace {
 
-// The close question has no way back, so Escape or the box's own close
-// button must not count as No: that answer throws the changes away.
+// A question whose No loses something, such as the recovered texts, is not
+// answered No by Escape or the box's own close button.
 TEST(QtDialogsTest, YesOrNoIsAnsweredOnlyByItsButtons) {
   QtDialogs dialogs;
   bool stayed_open = false;

@@ -63,7 +63,7 @@ TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndRefusesWhatHasNoFile) {
   EXPECT_EQ(fakes_.dialogs.messages.size(), 3u);  // the write failed
   ASSERT_NE(Window(), nullptr);
 
-  fakes_.dialogs.chosen_files = {folder_.Path("site.qlp")};
+  fakes_.dialogs.chosen_files = {folder_.Path("site")};  // ".qlp" added
   Click(2);
   Click(3);
   EXPECT_EQ(folder_.Read("site.qlp"), two + "\r\n" + one);
