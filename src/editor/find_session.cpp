@@ -1,12 +1,13 @@
 #include "editor/find_session.h"
 
+#include <string>
+
 #include "base/text_util.h"
-#include "editor/case_blind_search.h"
 
 namespace quillory {
 
 bool FindSession::FindNext(SearchTarget& target, std::string_view find,
-                           SearchFrom from, FindPanel panel) {
+                           SearchFrom from, FindPanel panel, MatchRule rule) {
   if (!started_) {
     last_ = from == SearchFrom::kTextStart ? 0 : target.Caret();
     started_ = true;
@@ -17,9 +18,9 @@ bool FindSession::FindNext(SearchTarget& target, std::string_view find,
     // NOTE: the find panel's limit lets an occurrence of one or two
     // characters be found again; the replace panel steps strictly before.
     const int64_t limit = panel == FindPanel::kFind ? last_ + 1 : last_;
-    last_ = FindBackward(text, find, limit);
+    last_ = FindLastMatch(text, find, limit, rule);
   } else {
-    last_ = FindForward(text, find, last_ + 1);
+    last_ = FindMatch(text, find, last_ + 1, rule);
   }
   if (last_ == 0) {
     last_ = backwards ? static_cast<int64_t>(text.size()) - 1 : 0;
@@ -30,11 +31,15 @@ bool FindSession::FindNext(SearchTarget& target, std::string_view find,
 }
 
 bool FindSession::Replace(SearchTarget& target, std::string_view find,
-                          std::string_view replacement, SearchFrom from) {
-  if (EqualsIgnoringCase(target.SelectedText(), find)) {
+                          std::string_view replacement, SearchFrom from,
+                          MatchRule rule) {
+  const std::string selected = target.SelectedText();
+  if (rule.letter_case == LetterCase::kMatched
+          ? selected == find
+          : EqualsIgnoringCase(selected, find)) {
     target.ReplaceSelection(replacement);
   }
-  return FindNext(target, find, from, FindPanel::kReplace);
+  return FindNext(target, find, from, FindPanel::kReplace, rule);
 }
 
 }  // namespace quillory

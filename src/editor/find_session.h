@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "editor/match_search.h"
 #include "editor/search_target.h"
 
 namespace quillory {
@@ -26,13 +27,14 @@ class FindSession {
   // returns false when there is none, after which the caller shows entry
   // kNotFoundEntry and the next search starts again from the other end.
   bool FindNext(SearchTarget& target, std::string_view find, SearchFrom from,
-                FindPanel panel);
+                FindPanel panel, MatchRule rule = {});
 
   // Replaces the selection by `replacement` when it is an occurrence of
-  // `find` (ignoring case), then finds the next one as the replace panel
-  // does. Returns FindNext's answer.
+  // `find` under `rule`, then finds the next one as the replace panel does.
+  // Returns FindNext's answer.
   bool Replace(SearchTarget& target, std::string_view find,
-               std::string_view replacement, SearchFrom from);
+               std::string_view replacement, SearchFrom from,
+               MatchRule rule = {});
 
   bool started() const { return started_; }
   int64_t last() const { return last_; }

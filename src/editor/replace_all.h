@@ -17,14 +17,14 @@ struct ReplaceAllResult {
   std::vector<int64_t> starts;
 };
 
-// Every occurrence of `find` (ignoring case) replaced by `replacement`, left
-// to right, each occurrence present before the command replaced once and
+// Every occurrence of `find` (matched under `rule`) replaced by `replacement`,
+// left to right, each occurrence present before the command replaced once and
 // the inserted text never searched again; the same text as replacing them
 // one at a time. With `from` other than kTextStart only the occurrences
 // starting at the 0-based `caret` or later are replaced. An empty `find`
 // replaces nothing.
 ReplaceAllResult ReplaceAll(std::string_view text, std::string_view find,
                             std::string_view replacement, SearchFrom from,
-                            int64_t caret);
+                            int64_t caret, MatchRule rule = {});
 
 }  // namespace quillory

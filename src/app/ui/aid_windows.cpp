@@ -10,14 +10,18 @@
 #include "app/ui/about_window.h"
 #include "app/ui/document_tabs.h"
 #include "app/ui/settings_window.h"
+#include "base/lang_table.h"
 #include "base/settings.h"
 #include "designer/ui/visual_editor.h"
 #include "editor/ui/editor.h"
+#include "editor/ui/find_again.h"
 #include "editor/ui/find_window.h"
+#include "editor/ui/go_to_line.h"
 #include "insert/ui/add_tag.h"
 #include "insert/ui/printing.h"
 #include "insert/ui/rich_editor.h"
 #include "platform/app_environment.h"
+#include "platform/dialogs.h"
 #include "projects/ui/add_template.h"
 #include "projects/ui/project_window.h"
 #include "projects/ui/template_window.h"
@@ -31,10 +35,27 @@ AidWindows::~AidWindows() = default;
 void AidWindows::ShowFind(FindPanel panel) {
   if (!find_) {
     find_ = new FindWindow({host_.main_window, &host_.rich, host_.highlighter,
-                            host_.guards, host_.dialogs},
+                            host_.guards, host_.captions, last_search_,
+                            host_.record_snapshot, host_.call_rich_change},
                            host_.lang);
   }
   find_->ShowPanel(panel);
+}
+
+void AidWindows::FindAgain(SearchDirection direction) {
+  if (last_search_.find.isEmpty()) {
+    ShowFind(FindPanel::kFind);
+    return;
+  }
+  if (!FindAgainInEditor(host_.rich, last_search_, direction)) {
+    host_.dialogs.ShowMessage(
+        host_.lang.EntryOr(kNotFoundEntry, "The text was not found."),
+        MessageIcon::kInformation);
+  }
+}
+
+void AidWindows::GoToLine() {
+  quillory::GoToLine(host_.rich, host_.dialogs, host_.captions);
 }
 
 void AidWindows::HoldFind(bool held) {

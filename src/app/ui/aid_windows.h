@@ -7,6 +7,7 @@
 #include <string>
 
 #include "designer/design_model.h"
+#include "editor/ui/last_search.h"
 
 class QAction;
 class QIcon;
@@ -30,6 +31,7 @@ class FileTypes;
 struct AppEnvironment;
 struct Settings;
 enum class FindPanel : uint8_t;
+enum class SearchDirection : uint8_t;
 enum class SettingsPage;
 enum class TagListsUse : int;
 
@@ -54,6 +56,10 @@ struct AidWindowsHost {
   std::function<void(const std::string& project_file)> project_saved;
   // After the settings window changed the settings.
   std::function<void()> settings_applied;
+  // Takes an undo snapshot of the active document as it is now.
+  std::function<void()> record_snapshot;
+  // The change handling, as after a change the user made.
+  std::function<void()> call_rich_change;
 };
 
 // Opens the windows the main window shows on command (templates, projects,
@@ -71,6 +77,10 @@ class AidWindows {
   void AddToTemplates();
   // Brings up the find window with `panel` and the focus in its find text.
   void ShowFind(FindPanel panel);
+  // Find next and find previous from the editor with the last search; the
+  // find window when there was none.
+  void FindAgain(SearchDirection direction);
+  void GoToLine();
   // Opens the form designer; the main window takes no input until it
   // closes.
   void ShowDesigner();
@@ -97,6 +107,7 @@ class AidWindows {
   AidWindowsHost host_;
   QPointer<AboutWindow> about_;
   QPointer<FindWindow> find_;
+  LastSearch last_search_;
   QPointer<TemplateWindow> templates_;
   QPointer<VisualEditor> designer_;
   QPointer<AddTag> tag_lists_;

@@ -208,7 +208,12 @@ void MainWindow::BuildAidWindows() {
       [this] {
         SetLanguage();
         menu_bar_->FollowSettings();
-      }});
+      },
+      [this] {
+        const int slot = tabs_->ActiveSlot();
+        if (slot >= 0) tabs_->History(slot).Record();
+      },
+      [this] { CallRichChange(); }});
 }
 
 // After every part the menu's commands reach.

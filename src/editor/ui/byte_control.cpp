@@ -99,6 +99,14 @@ int ByteControl::FirstVisibleLine() const {
   return static_cast<int>(Send(SCI_GETFIRSTVISIBLELINE));
 }
 
+int ByteControl::LineCount() const {
+  return static_cast<int>(Send(SCI_GETLINECOUNT));
+}
+
+int ByteControl::LineStart(int line) const {
+  return static_cast<int>(Send(SCI_POSITIONFROMLINE, line));
+}
+
 void ByteControl::ScrollLines(int delta) { Send(SCI_LINESCROLL, 0, delta); }
 
 ByteControl::DocumentHandle ByteControl::CreateDocument() {

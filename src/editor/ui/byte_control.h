@@ -44,6 +44,9 @@ class ByteControl : public QsciScintillaBase {
   // text has fewer lines.
   void PutCaretOnLine(int line);
   int FirstVisibleLine() const;
+  int LineCount() const;
+  // The first byte of the 0-based `line`.
+  int LineStart(int line) const;
   void ScrollLines(int delta);
 
   // A fresh empty document owned by the caller, who releases it.

@@ -1,7 +1,9 @@
 #include "editor/ui/find_window.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,11 +14,11 @@
 
 #include "base/lang_table.h"
 #include "base/ui/display_text.h"
+#include "base/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "editor/ui/editor_replace_all.h"
 #include "editor/ui/editor_search_target.h"
 #include "editor/ui/highlighter.h"
-#include "platform/dialogs.h"
 
 namespace quillory {
 namespace {
@@ -59,8 +61,7 @@ QPushButton* NamedButton(const char* name, const QString& caption,
 FindWindow::FindWindow(const FindWindowHost& host, const LangTable& lang)
     : QDialog(host.main_window, Qt::Tool),
       host_(host),
-      not_found_(Caption(lang, {kNotFoundEntry, "The text was not found."})
-                     .toStdString()) {
+      not_found_(Caption(lang, {kNotFoundEntry, "The text was not found."})) {
   setObjectName("FindF");
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
@@ -73,6 +74,9 @@ FindWindow::FindWindow(const FindWindowHost& host, const LangTable& lang)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(stack);
   layout->addWidget(BuildOptions(lang));
+  result_ = new QLabel(this);
+  result_->setObjectName("NotFound");
+  layout->addWidget(result_);
 }
 
 QWidget* FindWindow::BuildFindPanel(const LangTable& lang) {
@@ -84,7 +88,9 @@ QWidget* FindWindow::BuildFindPanel(const LangTable& lang) {
   auto* next = NamedButton("Command1", Caption(lang, kFindNext), panel);
   form->addRow(next);
   connect(next, &QPushButton::clicked, this,
-          [this] { FindNext(FindPanel::kFind); });
+          [this] { FindNext(FindPanel::kFind, FocusAfter::kEditor); });
+  connect(find_text_, &QLineEdit::returnPressed, this,
+          [this] { FindNext(FindPanel::kFind, FocusAfter::kFindWindow); });
   return panel;
 }
 
@@ -103,7 +109,9 @@ QWidget* FindWindow::BuildReplacePanel(const LangTable& lang) {
   for (QPushButton* button : {next, replace, all}) buttons->addWidget(button);
   form->addRow(buttons);
   connect(next, &QPushButton::clicked, this,
-          [this] { FindNext(FindPanel::kReplace); });
+          [this] { FindNext(FindPanel::kReplace, FocusAfter::kEditor); });
+  connect(replace_find_, &QLineEdit::returnPressed, this,
+          [this] { FindNext(FindPanel::kReplace, FocusAfter::kFindWindow); });
   connect(replace, &QPushButton::clicked, this, &FindWindow::Replace);
   connect(all, &QPushButton::clicked, this, &FindWindow::ReplaceAll);
   return panel;
@@ -118,6 +126,14 @@ QWidget* FindWindow::BuildOptions(const LangTable& lang) {
     column->addWidget(options_[i]);
   }
   options_[0]->setChecked(true);
+  match_case_ = new QCheckBox(
+      NamedCaption(host_.captions, "FindF.MatchCase", "Match case"), group);
+  match_case_->setObjectName("MatchCase");
+  whole_word_ = new QCheckBox(
+      NamedCaption(host_.captions, "FindF.WholeWord", "Whole word"), group);
+  whole_word_->setObjectName("WholeWord");
+  column->addWidget(match_case_);
+  column->addWidget(whole_word_);
   return group;
 }
 
@@ -137,6 +153,17 @@ SearchFrom FindWindow::From() const {
   return SearchFrom::kTextStart;
 }
 
+MatchRule FindWindow::Rule() const {
+  return {
+      match_case_->isChecked() ? LetterCase::kMatched : LetterCase::kIgnored,
+      whole_word_->isChecked() ? WordBounds::kWholeWord
+                               : WordBounds::kAnywhere};
+}
+
+void FindWindow::Remember(const QLineEdit* edit) {
+  host_.last_search = {edit->text(), Rule()};
+}
+
 // A text the document cannot hold is nowhere in it.
 std::optional<std::string> FindWindow::FindBytes(const QLineEdit* edit) const {
   EncodedText encoded = EncodeForDocument(edit->text(), host_.rich->Encoding());
@@ -150,42 +177,55 @@ std::optional<std::string> FindWindow::Replacement() const {
   return host_.rich->BytesToInsert(replacement_->text());
 }
 
-void FindWindow::FindNext(FindPanel panel) {
+void FindWindow::FindNext(FindPanel panel, FocusAfter focus) {
   EditorSearchTarget target(*host_.rich);
   const QLineEdit* edit =
       panel == FindPanel::kFind ? find_text_ : replace_find_;
+  Remember(edit);
   const std::optional<std::string> find = FindBytes(edit);
-  Report(find && session_.FindNext(target, *find, From(), panel));
+  Report(find && session_.FindNext(target, *find, From(), panel, Rule()),
+         focus);
 }
 
 void FindWindow::Replace() {
   const std::optional<std::string> replacement = Replacement();
   if (!replacement) return;
   EditorSearchTarget target(*host_.rich);
+  Remember(replace_find_);
   const std::optional<std::string> find = FindBytes(replace_find_);
-  Report(find && session_.Replace(target, *find, *replacement, From()));
+  Report(find && session_.Replace(target, *find, *replacement, From(), Rule()));
 }
 
+// One change: a snapshot before it and one after, so one Undo takes it back.
 void FindWindow::ReplaceAll() {
   Editor& rich = *host_.rich;
   const std::optional<std::string> replacement = Replacement();
   if (!replacement) return;
+  Remember(replace_find_);
   const std::optional<std::string> find = FindBytes(replace_find_);
-  if (!find) return;
   const ReplaceAllResult result =
-      quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), *find,
-                           *replacement, From(), rich.SelectionStart());
+      find ? quillory::ReplaceAll(rich.PeekRange(0, rich.Length()), *find,
+                                  *replacement, From(), rich.SelectionStart(),
+                                  Rule())
+           : ReplaceAllResult{};
+  if (result.starts.empty()) {
+    Report(false);
+    return;
+  }
+  result_->clear();
+  host_.record_snapshot();
   ApplyReplaceAll(rich, host_.guards, result,
                   static_cast<int64_t>(find->size()), *replacement);
   host_.highlighter.SetForParsing(rich, 1, rich.Length());
+  host_.call_rich_change();
 }
 
-// A found occurrence is shown selected in the editor, which takes the focus.
-void FindWindow::Report(bool found) {
-  if (!found) {
-    host_.dialogs.ShowMessage(not_found_, MessageIcon::kInformation);
-    return;
-  }
+// Not found is said in the window, which keeps the focus. A found
+// occurrence is shown selected in the editor, which takes the focus unless
+// the search came from the keyboard in the window.
+void FindWindow::Report(bool found, FocusAfter focus) {
+  result_->setText(found ? QString() : not_found_);
+  if (!found || focus == FocusAfter::kFindWindow) return;
   host_.main_window->activateWindow();
   host_.main_window->raise();
   host_.rich->setFocus();

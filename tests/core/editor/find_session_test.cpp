@@ -6,6 +6,8 @@
 
 #include "core/editor/fake_search_target.h"
 #include "editor/case_blind_search.h"
+#include "editor/line_number_input.h"
+#include "editor/match_search.h"
 #include "editor/replace_all.h"
 
 namespace quillory {
@@ -137,6 +139,90 @@ TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
   result = ReplaceAll("x-X-x", "x", "yy", SearchFrom::kCaret, 1);
   EXPECT_EQ(result.text, "x-yy-yy");
   EXPECT_EQ(result.starts, (std::vector<int64_t>{2, 5}));
+}
+
+// Under each rule, the 1-based position of the first match forwards from
+// 1 and of the last one backwards from the end.
+TEST(MatchSearchTest, RulesNarrowWhatMatches) {
+  using enum LetterCase;
+  using enum WordBounds;
+  struct Row {
+    const char* rule;
+    std::string text;
+    std::string find;
+    MatchRule match;
+    int64_t first;
+    int64_t last;
+  };
+  const Row rows[] = {
+      {"case matched", "Div div DIV", "div", {kMatched, kAnywhere}, 5, 5},
+      {"whole word skips words",
+       "divide div dived",
+       "div",
+       {kIgnored, kWholeWord},
+       8,
+       8},
+      {"underscore and digits are word bytes",
+       "_div div2 <div>",
+       "DIV",
+       {kIgnored, kWholeWord},
+       12,
+       12},
+      {"a byte of 192 or more is a word byte",
+       "\xE9"
+       "div div",
+       "div",
+       {kIgnored, kWholeWord},
+       6,
+       6},
+      {"no whole word", "divdiv", "div", {kMatched, kWholeWord}, 0, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.rule);
+    EXPECT_EQ(FindMatch(row.text, row.find, 1, row.match), row.first);
+    EXPECT_EQ(FindLastMatch(row.text, row.find, 100, row.match), row.last);
+  }
+}
+
+// Find next and find previous from the editor go round the ends.
+TEST(MatchSearchTest, FindAgainGoesOnFromTheSelectionAndRoundTheEnds) {
+  using enum SearchDirection;
+  const std::string text = "ab xab ab";
+  const auto again = [&](TextSelection from, SearchDirection direction) {
+    return FindAgain(text, from, "ab", direction,
+                     {LetterCase::kIgnored, WordBounds::kWholeWord});
+  };
+  EXPECT_EQ(again({0, 2}, kForward), (TextSelection{7, 2}));
+  EXPECT_EQ(again({7, 2}, kForward), (TextSelection{0, 2}));
+  EXPECT_EQ(again({7, 2}, kBackward), (TextSelection{0, 2}));
+  EXPECT_EQ(again({0, 0}, kBackward), (TextSelection{7, 2}));
+  EXPECT_EQ(FindAgain(text, {}, "q", kForward, {}), std::nullopt);
+  EXPECT_EQ(FindAgain(text, {}, "", kForward, {}), std::nullopt);
+}
+
+TEST(LineToGoToTest, WholeNumbersFromOneAreLinesCappedAtTheLast) {
+  struct Row {
+    const char* typed;
+    std::optional<int64_t> line;
+  };
+  const Row rows[] = {
+      {"3", 3},
+      {" 7 ", 7},
+      {"10", 10},
+      {"11", 10},
+      {"1000000000000", 10},
+      {"99999999999999999999999", 10},
+      {"0", std::nullopt},
+      {"-3", std::nullopt},
+      {"+3", std::nullopt},
+      {"abc", std::nullopt},
+      {"3a", std::nullopt},
+      {"", std::nullopt},
+      {"1.5", std::nullopt},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(LineToGoTo(row.typed, 10), row.line) << row.typed;
+  }
 }
 
 }  // namespace

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <string>
+#include <vector>
 
 #include "support/window_test.h"
 
@@ -61,30 +66,95 @@ TEST_F(FindWindowTest, CommandsShowTheirPanelsInOneWindow) {
   EXPECT_EQ(Rich().SelectionStart(), 6);
 }
 
-// Replace all from the caret leaves the text before it, colours the whole
-// text, and undoes one replacement at a time.
-TEST_F(FindWindowTest, ReplaceAllColoursAndUndoesOneReplacementAtATime) {
-  std::string text = "[p] ";
-  for (int i = 0; i < 30; ++i) text += "[b]";
+std::vector<int> Styles(Editor& rich) {
+  std::vector<int> styles;
+  for (int i = 0; i < rich.Length(); ++i) styles.push_back(rich.StyleAt(i));
+  return styles;
+}
+
+// Replace all from the caret leaves the text before it and replaces each
+// occurrence once, even inside a replacement that holds the find text. It
+// is one change: one Undo gives the text and colours of before it back.
+TEST_F(FindWindowTest, ReplaceAllIsOneChangeThatOneUndoTakesBack) {
+  std::string text = "<p> ";
+  for (int i = 0; i < 30; ++i) text += "<b>x";
   OpenFile("a.html", text);
+  const std::vector<int> styles = Styles(Rich());
   Rich().Select(2, 2);
   Trigger("repl");
   Part<QRadioButton>("Option1_1")->setChecked(true);
-  Fill("Text2", "[");
-  Fill("Text3", "<");
+  Fill("Text2", "<B>");
+  Fill("Text3", "[<b>]");
   Click("Command3");
-  Fill("Text2", "]");
-  Fill("Text3", ">");
-  Click("Command3");
-  std::string all = "[p> ";
-  for (int i = 0; i < 30; ++i) all += "<b>";
+  std::string all = "<p> ";
+  for (int i = 0; i < 30; ++i) all += "[<b>]x";
   EXPECT_EQ(Text(), all);
-  EXPECT_EQ(Rich().StyleAt(4), 2);  // a tag
-  EXPECT_EQ(Rich().StyleAt(0), 0);
+  EXPECT_EQ(Rich().StyleAt(all.size() - 4), Rich().StyleAt(0));  // a tag
+  EXPECT_NE(Rich().StyleAt(all.size() - 1), Rich().StyleAt(0));
   Trigger("Undo");
-  // Level 19 is the text with the last replacement not yet made.
-  EXPECT_EQ(Text(), all.substr(0, all.size() - 1) + "]");
-  EXPECT_EQ(History().position(), 19);
+  EXPECT_EQ(Text(), text);
+  EXPECT_EQ(Styles(Rich()), styles);
+  EXPECT_FALSE(History().CanUndo());
+  Trigger("Redo");
+  EXPECT_EQ(Text(), all);
+}
+
+// Enter searches on under the case and word options and keeps the find
+// text, so the next Enter searches again; not found is said in the window.
+TEST_F(FindWindowTest, EnterFindsNextUnderTheOptionsAndSaysNotFound) {
+  OpenFile("a.html", "Div divide div DIV");
+  Trigger("Fnd");
+  Fill("Text1", "div");
+  Part<QCheckBox>("MatchCase")->setChecked(true);
+  Part<QCheckBox>("WholeWord")->setChecked(true);
+  auto* find = Part<QLineEdit>("Text1");
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(Rich().SelectionStart(), 11);
+  EXPECT_EQ(Rich().SelectionEnd(), 14);
+  EXPECT_EQ(Window()->focusWidget(), find);
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
+            "The text was not found.");
+  EXPECT_EQ(fakes_.dialogs.messages, std::vector<std::string>{});
+  Part<QCheckBox>("MatchCase")->setChecked(false);
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(Rich().SelectionStart(), 0);
+  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(), "");
+}
+
+// F3 and Shift+F3 search from the editor with the last find text and
+// options, also once the window is closed, going round the ends.
+TEST_F(FindWindowTest, FindAgainFromTheEditorKeepsTheLastSearch) {
+  OpenFile("a.html", "ab xab AB");
+  Trigger("Fnd");
+  Fill("Text1", "ab");
+  Part<QCheckBox>("WholeWord")->setChecked(true);
+  Click("Command1");
+  Window()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Trigger("FindAgain");
+  EXPECT_EQ(Rich().SelectionStart(), 7);
+  Trigger("FindAgain");
+  EXPECT_EQ(Rich().SelectionStart(), 0);
+  Trigger("FindBack");
+  EXPECT_EQ(Rich().SelectionStart(), 7);
+}
+
+// The caret goes to the start of the line asked for, the last line for a
+// number past the end; what is no line number is said and changes nothing.
+TEST_F(FindWindowTest, GoToLinePutsTheCaretAtTheLineStart) {
+  OpenFile("a.html", "one\r\ntwo\r\nthree");
+  fakes_.dialogs.typed_texts = {"2", "1000000000000", "-3", "abc"};
+  Trigger("GoToLine");
+  EXPECT_EQ(Rich().Caret(), 5);
+  Trigger("GoToLine");
+  EXPECT_EQ(Rich().Caret(), 10);
+  Trigger("GoToLine");
+  Trigger("GoToLine");
+  EXPECT_EQ(Rich().Caret(), 10);
+  EXPECT_EQ(fakes_.dialogs.messages,
+            std::vector<std::string>(2, "Type a line number from 1 to 3."));
+  EXPECT_EQ(Text(), "one\r\ntwo\r\nthree");
 }
 
 // An 8-bit document cannot hold "→"; searching for the "?" it would
@@ -95,8 +165,8 @@ TEST_F(FindWindowTest, TextTheDocumentCannotHoldIsNotFound) {
   Fill("Text2", "→");
   Fill("Text3", "&rarr;");
   Click("Command2");
-  EXPECT_EQ(fakes_.dialogs.messages,
-            std::vector<std::string>{"The text was not found."});
+  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
+            "The text was not found.");
   Click("Command3");
   EXPECT_EQ(Text(), "<?php \xE9 ?>");
   Fill("Text2", "é");
