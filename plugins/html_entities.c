@@ -1,7 +1,7 @@
 /* Writes the special characters of the selection as HTML entities: the
  * four that markup reserves by name, every character beyond ASCII by its
  * number. A document that is not valid UTF-8 is read as Windows-1252, as
- * the editor shows it. Nothing selected: nothing changes. */
+ * the editor shows it. Nothing selected: it says so and changes nothing. */
 
 #include <stdio.h>
 #include <stdlib.h>
@@ -99,6 +99,10 @@ static int Run(const QuilloryPluginObject* self, const QuilloryRunCall* call) {
   const size_t size = call->text_length;
   if (call->sel_start < 0 || call->sel_end <= call->sel_start ||
       (size_t)call->sel_end > size) {
+    /* The whole text would lose its markup, every "<" made "&lt;". */
+    call->set_error(call->host,
+                    "Select the text whose special characters should become "
+                    "entities.");
     return 0;
   }
   const unsigned char* text = (const unsigned char*)call->text;

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include <algorithm>
 #include <cstdio>
@@ -36,6 +37,14 @@ void RegisterProjectFileType(quillory::FileTypes& file_types) {
   }
 }
 
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (const int size : {16, 32, 48, 64, 128, 256}) {
+    icon.addFile(QString(":/program/quillory-%1.png").arg(size));
+  }
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -54,6 +63,9 @@ int main(int argc, char* argv[]) {
 
   QApplication app(argc, argv);
   app.setApplicationName("quillory");
+  // Task bars find the icon by the desktop file or on the windows.
+  app.setDesktopFileName("quillory");
+  app.setWindowIcon(ProgramIcon());
 
   std::vector<std::string> arguments;
   for (const QString& argument : app.arguments().mid(1)) {

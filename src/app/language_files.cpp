@@ -1,5 +1,7 @@
 #include "app/language_files.h"
 
+#include <utility>
+
 namespace quillory {
 namespace {
 
@@ -17,10 +19,20 @@ std::string_view FileName(LanguageFile file) {
   return "main.lng";
 }
 
+// The languages shipped in the program folder, by their ISO 639-1 code.
+constexpr std::pair<std::string_view, std::string_view> kShippedLanguages[] = {
+    {"en", "english"}, {"ru", "russian"}};
+
 }  // namespace
 
-void SettleLanguage(Settings& settings) {
-  if (settings.language.empty()) settings.language = kDefaultLanguage;
+void SettleLanguage(Settings& settings, std::string_view desktop_lang) {
+  if (!settings.language.empty()) return;
+  settings.language = kDefaultLanguage;
+  const std::string_view code =
+      desktop_lang.substr(0, desktop_lang.find_first_of("_.@"));
+  for (const auto& [shipped_code, folder] : kShippedLanguages) {
+    if (code == shipped_code) settings.language = folder;
+  }
 }
 
 std::string LanguageFolderPath(std::string_view app_folder,

@@ -11,9 +11,10 @@ inline constexpr std::string_view kDefaultLanguage = "english";
 
 enum class LanguageFile { kMain, kHelp, kAbout, kCaptions };
 
-// An empty language setting means the default one, and from then on the
-// setting says so (it is written back to settings.dat at exit).
-void SettleLanguage(Settings& settings);
+// An empty language setting (the first start) takes the shipped language
+// of the desktop's `LANG` ("ru_RU.UTF-8": russian), else the default one,
+// and from then on the setting says so (it is written back at exit).
+void SettleLanguage(Settings& settings, std::string_view desktop_lang);
 
 // `app_folder` ends in "/"; `language` is a folder name under languages/.
 // The folder path ends in "/".

@@ -61,8 +61,7 @@ ExternalBrowser BrowserAtPosition(const Settings& settings, int position) {
   return settings.external_browsers[position + 1];
 }
 
-BrowserEntryCheck AddBrowserEntry(Settings& settings,
-                                  const ExternalBrowser& browser) {
+BrowserEntryCheck CheckBrowserEntry(const ExternalBrowser& browser) {
   constexpr int kUsedFields = 4;
   if (std::any_of(browser.begin(), browser.begin() + kUsedFields,
                   [](const std::string& field) { return field.empty(); })) {
@@ -73,8 +72,23 @@ BrowserEntryCheck AddBrowserEntry(Settings& settings,
       })) {
     return BrowserEntryCheck::kLineBreak;
   }
-  AddBrowser(settings, browser);
-  return BrowserEntryCheck::kAdded;
+  return BrowserEntryCheck::kTaken;
+}
+
+BrowserEntryCheck AddBrowserEntry(Settings& settings,
+                                  const ExternalBrowser& browser) {
+  const BrowserEntryCheck check = CheckBrowserEntry(browser);
+  if (check == BrowserEntryCheck::kTaken) AddBrowser(settings, browser);
+  return check;
+}
+
+BrowserEntryCheck ChangeBrowserEntry(Settings& settings, int position,
+                                     const ExternalBrowser& browser) {
+  const BrowserEntryCheck check = CheckBrowserEntry(browser);
+  if (check == BrowserEntryCheck::kTaken && InList(settings, position)) {
+    settings.external_browsers[position + 1] = browser;
+  }
+  return check;
 }
 
 void RemoveBrowserEntry(Settings& settings, int position) {

@@ -44,13 +44,18 @@ std::vector<std::string> BrowserListCaptions(const Settings& settings);
 // The entry at list `position`; an empty one outside the list.
 ExternalBrowser BrowserAtPosition(const Settings& settings, int position);
 
-enum class BrowserEntryCheck { kAdded, kFieldEmpty, kLineBreak };
+enum class BrowserEntryCheck { kTaken, kFieldEmpty, kLineBreak };
 
 // Appends `browser` unless a field the program uses (0 to 3) is empty or
 // any field holds a CR or LF. The topic may stay empty: no browser here is
 // driven by one.
 BrowserEntryCheck AddBrowserEntry(Settings& settings,
                                   const ExternalBrowser& browser);
+
+// Puts `browser` in place of the entry at list `position` under the same
+// checks as adding; a position outside the list changes nothing.
+BrowserEntryCheck ChangeBrowserEntry(Settings& settings, int position,
+                                     const ExternalBrowser& browser);
 
 // Empties the entry at list `position`; it keeps its place, so later
 // positions stay, and an empty caption keeps it out of the menu and the

@@ -24,7 +24,34 @@ int TabsPerRow(int strip_width) {
   return std::max(1, rounded);
 }
 
+int TotalUpTo(const std::vector<int>& widths, int level) {
+  int total = 0;
+  for (const int width : widths) total += std::min(width, level);
+  return total;
+}
+
 }  // namespace
+
+std::vector<int> FitTabRow(const std::vector<int>& wanted, int row_width,
+                           int max_width) {
+  std::vector<int> widths = wanted;
+  for (int& width : widths) width = std::clamp(width, 0, max_width);
+  if (widths.empty() || TotalUpTo(widths, max_width) <= row_width) {
+    return widths;
+  }
+  int level = std::max(0, row_width) / static_cast<int>(widths.size());
+  while (level < max_width && TotalUpTo(widths, level + 1) <= row_width) {
+    ++level;
+  }
+  int spare = std::max(0, row_width) - TotalUpTo(widths, level);
+  for (int& width : widths) {
+    // The pixels the level leaves over go to the first shrunk tabs.
+    const bool gets_spare = width > level && spare > 0;
+    width = std::min(width, level) + gets_spare;
+    spare -= gets_spare;
+  }
+  return widths;
+}
 
 MainLayout LayoutMainWindow(const LayoutInput& in) {
   MainLayout out;

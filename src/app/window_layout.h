@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "base/twips.h"
 
 namespace quillory {
@@ -37,5 +39,11 @@ struct MainLayout {
 };
 
 MainLayout LayoutMainWindow(const LayoutInput& input);
+
+// The widths of one row of tabs: each as wide as it wants up to `max_width`;
+// when they do not fit in `row_width`, the widest shrink to one level so the
+// row fills it exactly. Any unit; the result has one width per wanted one.
+std::vector<int> FitTabRow(const std::vector<int>& wanted, int row_width,
+                           int max_width);
 
 }  // namespace quillory

@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <array>
 
+#include "tools/command_words.h"
+
 namespace quillory {
 namespace {
+
+constexpr std::string_view kPathMarker = "%1";
 
 // Looked for in this order; the first ones are the likeliest.
 constexpr std::array<std::string_view, 10> kKnownBrowsers = {
@@ -70,9 +74,21 @@ std::optional<std::string> FindOnPath(std::string_view name,
   return std::nullopt;
 }
 
-std::vector<std::string> BrowserArguments(std::string_view path) {
-  if (path.starts_with("-")) return {"./" + std::string(path)};
-  return {std::string(path)};
+std::vector<std::string> BrowserArguments(std::string_view open_command,
+                                          std::string_view path) {
+  const std::string safe_path =
+      path.starts_with("-") ? "./" + std::string(path) : std::string(path);
+  std::vector<std::string> words = SplitCommandLine(open_command);
+  bool has_path = false;
+  for (std::string& word : words) {
+    for (size_t at = word.find(kPathMarker); at != std::string::npos;
+         at = word.find(kPathMarker, at + safe_path.size())) {
+      word.replace(at, kPathMarker.size(), safe_path);
+      has_path = true;
+    }
+  }
+  if (!has_path) words.push_back(safe_path);
+  return words;
 }
 
 }  // namespace quillory

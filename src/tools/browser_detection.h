@@ -31,8 +31,11 @@ std::string DefaultBrowserProgram(std::string_view desktop_id);
 std::optional<std::string> FindOnPath(std::string_view name,
                                       std::string_view path_variable);
 
-// The arguments a browser is started with to open `path`: the path alone,
-// made "./..." when it starts with "-" so it is never read as an option.
-std::vector<std::string> BrowserArguments(std::string_view path);
+// The arguments a browser is started with to open `path`: the words of its
+// open command (split as a tool's command line) with every "%1" replaced by
+// the path, or the path after them when none holds "%1". The path is made
+// "./..." when it starts with "-" so it is never read as an option.
+std::vector<std::string> BrowserArguments(std::string_view open_command,
+                                          std::string_view path);
 
 }  // namespace quillory

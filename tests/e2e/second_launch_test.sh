@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A second launch hands its file to the running instance and ends; after
-# the instance was killed, two launches at once end as one instance.
+# The window carries the program's icon. A second launch hands its file to
+# the running instance and ends; after the instance was killed, two
+# launches at once end as one instance.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
@@ -20,6 +21,10 @@ hand_over() {
 }
 
 e2e_start "$E2E_ROOT/a.html"
+[[ "$(xprop -id "$E2E_WINDOW" _NET_WM_ICON)" == *"Icon ("* ]] || {
+  echo "e2e: the window has no icon" >&2
+  exit 1
+}
 hand_over b.css "$E2E_ROOT/other"
 kill -9 "$E2E_PID"
 wait "$E2E_PID" 2>/dev/null || true

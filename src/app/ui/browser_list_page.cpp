@@ -75,6 +75,8 @@ QWidget* BrowserListPage::BuildFields(const LangTable& lang) {
     fields_[i]->setObjectName(QString("Field%1").arg(i));
     const QString caption = Entry(lang, kFirstFieldLabel + i);
     fields_[i]->setAccessibleName(caption);
+    connect(fields_[i], &QLineEdit::textEdited, this,
+            &BrowserListPage::SaveEdit);
     if (i != kProgramField) {
       form->addRow(caption, fields_[i]);
       continue;
@@ -105,11 +107,28 @@ void BrowserListPage::ShowEntry(int position) {
   for (int i = 0; i < 5; ++i) fields_[i]->setText(DecodeForDisplay(browser[i]));
 }
 
-void BrowserListPage::Add() {
+ExternalBrowser BrowserListPage::Fields() const {
   ExternalBrowser browser;
   for (int i = 0; i < 5; ++i) browser[i] = fields_[i]->text().toStdString();
-  switch (AddBrowserEntry(settings_, browser)) {
-    case BrowserEntryCheck::kAdded:
+  return browser;
+}
+
+// An edit of the chosen entry's fields is kept as it is typed, once every
+// field the program uses holds something; half-typed states are not shown
+// as errors.
+void BrowserListPage::SaveEdit() {
+  const int position = list_->currentRow();
+  if (position < 0) return;
+  const ExternalBrowser browser = Fields();
+  if (ChangeBrowserEntry(settings_, position, browser) ==
+      BrowserEntryCheck::kTaken) {
+    list_->item(position)->setText(DecodeForDisplay(browser[0]));
+  }
+}
+
+void BrowserListPage::Add() {
+  switch (AddBrowserEntry(settings_, Fields())) {
+    case BrowserEntryCheck::kTaken:
       ListBrowsers();
       return;
     case BrowserEntryCheck::kFieldEmpty:

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "base/settings.h"
+
 class QLineEdit;
 class QListWidget;
 
@@ -10,11 +12,10 @@ namespace quillory {
 class Dialogs;
 class LangTable;
 class NamedCaptions;
-struct Settings;
 
 // The settings window's external browsers: the list of the settings'
-// entries and the five fields of one. Adding and removing change the
-// settings at once, not on OK.
+// entries and the five fields of one. Adding, removing and editing the
+// chosen entry change the settings at once, not on OK.
 class BrowserListPage : public QWidget {
   Q_OBJECT
 
@@ -27,6 +28,8 @@ class BrowserListPage : public QWidget {
   QWidget* BuildFields(const LangTable& lang);
   void ListBrowsers();
   void ShowEntry(int position);
+  ExternalBrowser Fields() const;
+  void SaveEdit();
   void Add();
   void Remove();
   void ChooseProgram();

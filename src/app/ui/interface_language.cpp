@@ -3,6 +3,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include <cstdlib>
+
 #include "app/language_files.h"
 #include "app/ui/interface_captions.h"
 #include "app/ui/menu_keys.h"
@@ -22,7 +24,8 @@ constexpr char kLocaleCaption[] = "Locale";
 void LoadInterfaceLanguage(QMainWindow& window,
                            const std::string& program_folder,
                            Settings& settings, const InterfaceTexts& texts) {
-  SettleLanguage(settings);
+  const char* desktop_lang = std::getenv("LANG");
+  SettleLanguage(settings, desktop_lang != nullptr ? desktop_lang : "");
   const auto path = [&](LanguageFile file) {
     return LanguageFilePath(program_folder, settings.language, file);
   };

@@ -7,10 +7,18 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <vector>
 
 #include "app/ui/slot_tab_bar_accessible.h"
+#include "app/window_layout.h"
 
 namespace quillory {
+namespace {
+
+// A long name is cut in the middle beyond this, even in a row with room.
+constexpr int kMaxTabChars = 32;
+
+}  // namespace
 
 // NOTE: the toolkit's tab bar knows one row only, so the rows are this
 // class's own: it places, paints and hit-tests the tabs itself.
@@ -49,9 +57,21 @@ QRect SlotTabBar::SlotRect(int slot) const {
   if (slot < 0 || slot >= count() || !isTabVisible(slot)) return QRect();
   int place = 0;
   for (int before = 0; before < slot; ++before) place += isTabVisible(before);
-  const int tab_width = width() / per_row_;
-  return QRect((place % per_row_) * tab_width, (place / per_row_) * RowHeight(),
-               tab_width, RowHeight());
+  std::vector<int> wanted;
+  int shown = 0;
+  for (int other = 0; other < count(); ++other) {
+    if (!isTabVisible(other)) continue;
+    if (shown++ / per_row_ == place / per_row_) {
+      wanted.push_back(tabSizeHint(other).width());
+    }
+  }
+  const int max_width = fontMetrics().averageCharWidth() * kMaxTabChars;
+  const std::vector<int> widths = FitTabRow(wanted, width(), max_width);
+  const int in_row = place % per_row_;
+  int left = 0;
+  for (int before = 0; before < in_row; ++before) left += widths[before];
+  return QRect(left, (place / per_row_) * RowHeight(), widths[in_row],
+               RowHeight());
 }
 
 int SlotTabBar::SlotAt(const QPoint& point) const {

@@ -6,8 +6,9 @@ namespace quillory {
 
 // The documents' tab strip (`MTab`): one tab per slot, tab index = slot
 // number, free slots hidden, also from screen readers. The shown tabs stand
-// in rows of a given number of tabs, each an equal share of the strip's
-// width, with a caption cut in the middle when it does not fit.
+// in rows of a given number of tabs, each as wide as its caption up to a
+// maximum, shrinking only when its row is full; a caption that still does
+// not fit is cut in the middle.
 class SlotTabBar : public QTabBar {
   Q_OBJECT
 

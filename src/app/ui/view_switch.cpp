@@ -81,7 +81,7 @@ void ViewSwitch::OpenInBrowser(int index) {
   const auto& browsers = host_.settings.external_browsers;
   if (index + 1 >= static_cast<int>(browsers.size())) return;
   OpenInExternalBrowser(browsers[index + 1], ActiveSource(), host_.captions,
-                        host_.dialogs);
+                        host_.dialogs, this);
 }
 
 }  // namespace quillory

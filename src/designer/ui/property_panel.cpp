@@ -146,6 +146,7 @@ void PropertyPanel::Build(const LangTable& lang) {
   items_help_button_->setObjectName("Hlp");
   items_help_button_->setAccessibleName(Text(lang, kEntries));
   items_help_button_->setFocusPolicy(Qt::NoFocus);
+  items_help_button_->installEventFilter(this);
   const int items_row = grid->rowCount();
   grid->addWidget(items_, items_row, 0, 1, 2);
   grid->addWidget(items_help_button_, items_row, 2, Qt::AlignTop);
@@ -168,8 +169,6 @@ void PropertyPanel::Build(const LangTable& lang) {
   connect(items_button_, &QPushButton::clicked, this,
           &PropertyPanel::ShowItemsEditor);
   connect(items_, &ItemsEditor::Committed, this, &PropertyPanel::CommitItems);
-  connect(items_help_button_, &QPushButton::pressed, this,
-          &PropertyPanel::ShowItemsHelp);
   connect(colour_button_, &QPushButton::clicked, this,
           &PropertyPanel::ChooseColour);
   connect(all_percent, &QPushButton::clicked, this,
@@ -356,7 +355,14 @@ void PropertyPanel::ChooseColour() {
 }
 
 // The editing fields switch the Delete key off while they have the focus.
+// The items help answers a press of any mouse button; a button's own
+// signals know the left one only.
 bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == items_help_button_) {
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    ShowItemsHelp();
+    return true;
+  }
   if (event->type() == QEvent::FocusIn) emit DeleteKeyActive(false);
   if (event->type() == QEvent::FocusOut) {
     emit DeleteKeyActive(true);

@@ -132,6 +132,9 @@ void Editor::ShowDocument(DocumentHandle document) {
   // before keeps what it was given.
   Send(SCI_SETEOLMODE, SC_EOL_CRLF);
   Send(SCI_SETUNDOCOLLECTION, 0);
+  // The scroll width belongs to the view, not the document: it starts
+  // afresh, so a long line of another document leaves no scroll bar here.
+  Send(SCI_SETSCROLLWIDTH, 1);
   emit DocumentShown();
 }
 

@@ -1,6 +1,7 @@
 #include "insert/ui/new_tag.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,8 @@ namespace {
 // 25 twips between rows, at 15 twips to a pixel.
 constexpr int kRowGap = 2;
 constexpr char kFormTitleCaption[] = "NewTag.Form";
+constexpr char kCancelCaption[] = "NewTag.Cancel";
+constexpr int kTitleBarButtons = 140;
 constexpr char kTableTooLargeCaption[] = "NewTag.TableTooLarge";
 constexpr char kTableTooLargeText[] =
     "Too many rows or columns: a table holds at most 1,000,000 cells.";
@@ -44,12 +47,36 @@ NewTag::NewTag(ElementDialogHost host, QWidget* parent)
   grid_->setVerticalSpacing(kRowGap);
   grid_->setColumnStretch(1, 1);
   layout->addLayout(grid_);
+  // The dialog is as large as its rows need and no larger, so no empty band
+  // grows under the buttons.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("Command1");
   ok->setDefault(true);
-  layout->addWidget(ok, 0, Qt::AlignRight);
+  buttons->addWidget(ok);
+  auto* cancel = new QPushButton(
+      DecodeForDisplay(host_.captions.FindOr(kCancelCaption, "Cancel")), this);
+  cancel->setObjectName("Cancel");
+  buttons->addWidget(cancel);
+  layout->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &NewTag::OnOk);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   ok_ = ok;
+  cancel_ = cancel;
+}
+
+// The title bar's own font and buttons are the window manager's; a bold
+// application font and a fixed allowance for the buttons keep the title
+// whole on common desktops. A strut, since the layout fixes the size.
+void NewTag::SetTitle(const QString& title) {
+  setWindowTitle(title);
+  QFont bold = font();
+  bold.setBold(true);
+  const int needed =
+      QFontMetrics(bold).horizontalAdvance(title) + kTitleBarButtons;
+  static_cast<QBoxLayout*>(layout())->addStrut(needed);
 }
 
 // Dialogs without a title of their own are named after their element.
@@ -58,14 +85,14 @@ void NewTag::StartForm(ElementGroup group, int num) {
   const std::string title =
       model_.title() ? host_.captions.FindOr(kFormTitleCaption, *model_.title())
                      : std::string(model_.rows().Value(0));
-  setWindowTitle(DecodeForDisplay(title));
+  SetTitle(DecodeForDisplay(title));
   ShowRows();
 }
 
 void NewTag::StartFromTree(std::string_view element, std::string_view text) {
   const std::optional<std::string> at_once =
       model_.StartFromTree(element, text);
-  setWindowTitle(DecodeForDisplay(element));
+  SetTitle(DecodeForDisplay(element));
   if (at_once) {
     Insert(*at_once);
     return;
@@ -93,8 +120,9 @@ void NewTag::ShowRows() {
         rows[row].text.empty()) {
       first_empty = cell;
     }
-    // The rows come after the button, which stays last in the tab order.
+    // The rows come before the buttons, which stay last in the tab order.
     setTabOrder(cell, ok_);
+    setTabOrder(ok_, cancel_);
   }
   if (QWidget* focus = first_empty ? first_empty : first) focus->setFocus();
 }

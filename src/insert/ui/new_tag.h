@@ -46,6 +46,8 @@ class NewTag : public QDialog {
   bool Hhm() const { return model_.Hhm(); }
 
  private:
+  // Wide enough that the window manager need not cut the title.
+  void SetTitle(const QString& title);
   void ShowRows();
   QWidget* ValueCell(size_t row, const DialogRow& cell);
   void OnOk();
@@ -56,6 +58,7 @@ class NewTag : public QDialog {
   ElementDialog model_;
   QGridLayout* grid_ = nullptr;
   QWidget* ok_ = nullptr;
+  QWidget* cancel_ = nullptr;
   // The boxes a person may type in, with their rows.
   std::vector<std::pair<size_t, QLineEdit*>> value_boxes_;
 };

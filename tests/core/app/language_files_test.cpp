@@ -75,5 +75,29 @@ TEST(HelpFileNameTest, IsUpperCaseHexOfTheScaledNumber) {
   for (const auto& [r, name] : rows) EXPECT_EQ(HelpFileName(r), name) << r;
 }
 
+TEST(SettleLanguageTest, FirstStartFollowsTheDesktopThenTheSetting) {
+  struct Row {
+    const char* setting;
+    const char* lang;
+    const char* settled;
+  };
+  const Row rows[] = {
+      {"", "ru_RU.UTF-8", "russian"},         // a Russian desktop
+      {"", "ru", "russian"},                  // a bare code
+      {"", "en_GB.UTF-8", "english"},         // English
+      {"", "de_DE.UTF-8", "english"},         // not shipped: the default
+      {"", "C", "english"},                   // no language at all
+      {"", "", "english"},                    // LANG unset
+      {"", "rus_RU", "english"},              // not a code, however close
+      {"english", "ru_RU.UTF-8", "english"},  // later starts: the setting
+  };
+  for (const Row& row : rows) {
+    Settings settings;
+    settings.language = row.setting;
+    SettleLanguage(settings, row.lang);
+    EXPECT_EQ(settings.language, row.settled) << row.lang;
+  }
+}
+
 }  // namespace
 }  // namespace quillory

@@ -39,21 +39,25 @@ TEST(SettingsFormTest, OkWithoutChangesKeepsTheSettings) {
 }
 
 // A removed entry keeps its place, empty, and leaves the file; an entry
-// missing a used field is refused, one without a topic is not.
-TEST(SettingsFormTest, RemoveThenAddKeepsPositions) {
+// missing a used field is refused, one without a topic is not, whether
+// added or changed in place.
+TEST(SettingsFormTest, RemoveAddThenChangeKeepPositions) {
   Settings settings = Filled(0);
   EXPECT_EQ(AddBrowserEntry(settings, {"Opera", "%1", "", "/o", "t"}),
             BrowserEntryCheck::kFieldEmpty);
   RemoveBrowserEntry(settings, 0);
   RemoveBrowserEntry(settings, 5);
   EXPECT_EQ(AddBrowserEntry(settings, {"Falkon", "%1", "falkon", "/k", ""}),
-            BrowserEntryCheck::kAdded);
-  EXPECT_EQ(BrowserListCaptions(settings),
-            (std::vector<std::string>{"", "Falkon"}));
+            BrowserEntryCheck::kTaken);
+  EXPECT_EQ(ChangeBrowserEntry(settings, 1, {"F", "-p %1", "falkon", "", ""}),
+            BrowserEntryCheck::kFieldEmpty);
+  EXPECT_EQ(ChangeBrowserEntry(settings, 1, {"F", "-p %1", "falkon", "/k", ""}),
+            BrowserEntryCheck::kTaken);
+  EXPECT_EQ(BrowserListCaptions(settings), (std::vector<std::string>{"", "F"}));
   EXPECT_EQ(BrowserAtPosition(settings, 1)[3], "/k");
   EXPECT_EQ(BrowserAtPosition(settings, 2), ExternalBrowser{});
   EXPECT_EQ(SettingsFileLines(settings)[6],
-            "extern=Falkon///%1///falkon////k///");
+            "extern=F///-p %1///falkon////k///");
 }
 
 // A line break in any value would start a line of its own in settings.dat

@@ -65,10 +65,15 @@ TEST(BrowserDetectionTest, ReadsTheDefaultBrowserAndItsArguments) {
   EXPECT_EQ(DefaultBrowserProgram("firefox-esr.desktop\n"), "firefox-esr");
   EXPECT_EQ(DefaultBrowserProgram(""), "");
   EXPECT_EQ(DefaultBrowserProgram("../x.desktop"), "");
-  EXPECT_EQ(BrowserArguments("/tmp/a b.html"),
-            std::vector<std::string>{"/tmp/a b.html"});
-  EXPECT_EQ(BrowserArguments("-new.html"),
-            std::vector<std::string>{"./-new.html"});
+  using Words = std::vector<std::string>;
+  EXPECT_EQ(BrowserArguments("%1", "/tmp/a b.html"), Words{"/tmp/a b.html"});
+  EXPECT_EQ(BrowserArguments("", "-new.html"), Words{"./-new.html"});
+  EXPECT_EQ(BrowserArguments("--new-window \"%1\"", "/a b.html"),
+            (Words{"--new-window", "/a b.html"}));
+  EXPECT_EQ(BrowserArguments("--private", "/a.html"),
+            (Words{"--private", "/a.html"}));
+  EXPECT_EQ(BrowserArguments("--url=%1", "/a%1.html"),
+            Words{"--url=/a%1.html"});
   EXPECT_EQ(FindOnPath("sh", "/nonexistent::/bin"), "/bin/sh");
   EXPECT_EQ(FindOnPath("no-such-program-q", "/bin"), std::nullopt);
 }

@@ -52,7 +52,8 @@ TEST_F(DocumentTabsTest, NewTabsBecomeActiveWithTheIconOfTheirKind) {
 }
 
 // Switching is no edit: the text, selection, scroll and colours come back
-// and nothing counts as a change.
+// and nothing counts as a change; the horizontal scroll range is the shown
+// document's.
 TEST_F(DocumentTabsTest, SwitchingBackRestoresTextSelectionScrollAndColours) {
   const std::string first = NumberedLines(500);
   Open("first.html", first, 3);
@@ -77,6 +78,18 @@ TEST_F(DocumentTabsTest, SwitchingBackRestoresTextSelectionScrollAndColours) {
   Bar().setCurrentIndex(1);
   EXPECT_EQ(edits, 0);
   EXPECT_FALSE(Guards().parsing_now);
+  // A long line widens the scroll range of its own document only.
+  // Scintilla widens the range a moment after the paint that shows a line.
+  Open("wide.html", std::string(20000, 'x'));
+  Rich().viewport()->repaint();
+  const auto scroll_width = [this] {
+    return Rich().SendScintilla(QsciScintillaBase::SCI_GETSCROLLWIDTH);
+  };
+  QTRY_VERIFY(scroll_width() > Rich().viewport()->width());
+  Bar().setCurrentIndex(1);
+  Rich().viewport()->repaint();
+  QTest::qWait(200);
+  EXPECT_LT(scroll_width(), Rich().viewport()->width());
 }
 
 // The bar's own wheel steps onto hidden tabs as well; resting on one would
@@ -103,21 +116,31 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   EXPECT_EQ(Text(), "a");
 }
 
-// A 500-pixel window has five tabs to a row; the editor stays below them.
-TEST_F(DocumentTabsTest, TabsStandInRowsOfEqualShareWithThePathAsTip) {
+// A 500-pixel window has five tabs to a row; a full row shrinks its tabs to
+// fill the strip, a row with room gives each its caption's width. The
+// editor stays below them.
+TEST_F(DocumentTabsTest, TabsStandInRowsAsWideAsTheirCaptionsWithThePathAsTip) {
   window_.resize(500, 600);
   QApplication::processEvents();
-  for (int i = 0; i < 6; ++i) OpenFile("p" + std::to_string(i) + ".html", "");
+  for (int i = 0; i < 5; ++i) {
+    OpenFile("a_rather_long_page_name_" + std::to_string(i) + ".html", "");
+  }
+  OpenFile("p.html", "");
   auto& bar = static_cast<SlotTabBar&>(Bar());
   const int row = bar.RowHeight();
+  EXPECT_EQ(bar.SlotRect(0).left(), 0);
   EXPECT_EQ(bar.SlotRect(4).top(), 0);
-  EXPECT_EQ(bar.SlotRect(5), QRect(0, row, bar.width() / 5, row));
+  EXPECT_EQ(bar.SlotRect(4).right() + 1, bar.width());
+  const QRect alone = bar.SlotRect(5);
+  EXPECT_EQ(alone.topLeft(), QPoint(0, row));
+  EXPECT_GT(alone.width(), bar.fontMetrics().horizontalAdvance("p.html"));
+  EXPECT_LT(alone.width(), bar.width() / 5);
   EXPECT_GT(Rich().y(), bar.y() + 2 * row);
   QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.SlotRect(1).center());
   EXPECT_EQ(Tabs().ActiveSlot(), 1);
   Trigger("ClsW");
   EXPECT_LT(Rich().y(), bar.y() + 2 * row);
-  EXPECT_EQ(bar.tabToolTip(0), QString::fromStdString(folder_.Path("p0.html")));
+  EXPECT_EQ(bar.tabToolTip(5), QString::fromStdString(folder_.Path("p.html")));
 }
 
 // Over the tab's picture, which shows around it.

@@ -75,10 +75,15 @@ TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
 // quit test. The tool submenus follow the settings from the first paint. The
 // browser is never started for text that is not in its file.
 TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
+  const std::string refusing = folder_.Write(
+      "refusing", "#!/bin/sh\necho \"$1: no display\" >&2\nexit 1\n");
+  std::filesystem::permissions(refusing, std::filesystem::perms::owner_exec,
+                               std::filesystem::perm_options::add);
   folder_.Write("program/settings.dat",
                 "LastOpened=/a/one.html\\\\\\/b/two.php\r\n"
                 "extern=Firefox///%1///missing-browser\r\n"
-                "Tidy=true\r\nPhp=php\r\n");
+                "extern=Refusing///-x %1///refusing///" +
+                    refusing + "\r\nTidy=true\r\nPhp=php\r\n");
   MainWindow window(folder_.ProgramEnvironment(), fakes_.Services());
   for (const char* submenu : {"htmlTidy", "PHP"}) {
     EXPECT_TRUE(window.findChild<QMenu*>(submenu)->menuAction()->isEnabled())
@@ -96,6 +101,12 @@ TEST_F(MainWindowTest, SettingsFillTheRecentAndBrowserMenus) {
   testing::FindAction(window, "ext_0")->trigger();
   EXPECT_EQ(fakes_.dialogs.messages,
             (std::vector<std::string>{"Open file first!", "Save file first!"}));
+  // A browser that ends at once says why, and gets its open command.
+  window.Commands().files.OpenFile(folder_.Write("b.html", "<p>"), true);
+  testing::FindAction(window, "ext_1")->trigger();
+  QTRY_COMPARE(fakes_.dialogs.messages.size(), 3u);
+  EXPECT_EQ(fakes_.dialogs.messages[2],
+            "The browser " + refusing + " ended at once: -x: no display");
 }
 
 // Tidy's and PHP's commands need a document and their setting.

@@ -66,6 +66,8 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
     Part<QLineEdit>(QString("Field%1").arg(i))->setText(fields[i]);
   Click("AddBrowser");
   list->setCurrentRow(added);
+  QTest::keyClicks(Part<QLineEdit>("Field1"), " -x");
+  EXPECT_EQ(settings.external_browsers[added + 1][1], "%1 -x");
   Click("RemoveBrowser");
   EXPECT_EQ(list->count(), added + 1);
   Click("OK");  // the fields written are the end-to-end settings run's

@@ -61,6 +61,16 @@ TEST_F(VisualEditorTest, DroppedMovedDeletedAndEditedElementsGoIntoTheText) {
   QTest::mouseClick(Part("Text0"), Qt::LeftButton);
   QTest::keyClick(Part("Canvas"), Qt::Key_Delete);
   EXPECT_FALSE(Part("Text0")->isVisible());
+  // The items help answers any mouse button, the editor staying shown.
+  DropItem(ElementKind::kList, QPoint(4, 2), QPoint(300, 200));
+  QTest::mouseClick(Part("List0"), Qt::LeftButton);
+  QTest::mouseClick(Part<QPushButton>("Command1"), Qt::LeftButton);
+  QTest::mousePress(Part("Hlp"), Qt::RightButton);
+  EXPECT_TRUE(Part("Itms")->isVisible());
+  EXPECT_EQ(fakes_.dialogs.messages.size(), 1u);
+  QTest::mouseClick(Part("List0"), Qt::LeftButton);
+  QTest::keyClick(Part("Canvas"), Qt::Key_Delete);
+  EXPECT_FALSE(Part("List0")->isVisible());
   QTest::mouseClick(button, Qt::LeftButton);
   auto* value = Part<QLineEdit>("ValueEl");
   value->selectAll();

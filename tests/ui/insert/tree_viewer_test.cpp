@@ -1,6 +1,8 @@
 #include "insert/ui/tree_viewer.h"
 
+#include <QFontMetrics>
 #include <QPointer>
+#include <QPushButton>
 #include <QTreeWidget>
 
 #include "editor/ui/highlighter.h"
@@ -147,6 +149,16 @@ TEST_F(NewTagTest, FormRowsShowNamedLockedAndFocusedOnTheFirstToFill) {
     after_last = after_last->nextInFocusChain();
   }
   EXPECT_EQ(after_last->objectName(), "Command1");
+  // The title shows whole beside the title bar's buttons; the window is no
+  // taller than its rows and buttons; Cancel inserts nothing.
+  QFont bold = dialog_.font();
+  bold.setBold(true);
+  EXPECT_GT(dialog_.width(),
+            QFontMetrics(bold).horizontalAdvance(dialog_.windowTitle()) + 100);
+  EXPECT_EQ(dialog_.size(), dialog_.sizeHint());
+  dialog_.findChild<QPushButton*>("Cancel")->click();
+  EXPECT_EQ(dialog_.result(), QDialog::Rejected);
+  EXPECT_EQ(Rich().Bytes(), "");
   // The radio dialog has a row without a name.
   NewTag radio(Host(), &window_);
   radio.StartForm(ElementGroup::kForm, 7);
