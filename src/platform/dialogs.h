@@ -56,8 +56,12 @@ class Dialogs {
       const std::vector<FileFilter>& filters,
       const std::string& start_folder) = 0;
   // Asks before a name that exists is chosen, so no file is replaced unasked.
+  // A name typed without an extension gets `default_suffix` (none when
+  // empty) before that question, so the question is about the file that
+  // would be written.
   virtual std::optional<std::string> ChooseFileToSave(
-      const std::vector<FileFilter>& filters) = 0;
+      const std::vector<FileFilter>& filters,
+      const std::string& default_suffix) = 0;
   // The folder chooser titled `title`; nothing when cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& title) = 0;
   // A one-line prompt opened with `default_text`; nothing when cancelled.

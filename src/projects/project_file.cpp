@@ -48,7 +48,8 @@ std::string ProjectSavedStatus(std::string_view entry,
 std::string WithListExtension(std::string_view file_name) {
   std::string named(file_name);
   if (AfterLast(file_name, '/').find('.') == std::string_view::npos) {
-    named += ".qlp";
+    named += ".";
+    named += kListExtension;
   }
   return named;
 }

@@ -29,6 +29,9 @@ std::optional<int> SlotOfProjectItem(std::string_view item);
 // after the last.
 std::string ProjectText(const std::vector<std::string>& paths);
 
+// The extension of list files, without its dot.
+inline constexpr std::string_view kListExtension = "qlp";
+
 // A list file's name as saved: `file_name` with ".qlp" added when the part
 // after its last "/" holds no ".".
 std::string WithListExtension(std::string_view file_name);

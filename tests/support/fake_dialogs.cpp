@@ -52,11 +52,11 @@ std::vector<std::string> FakeDialogs::ChooseFilesToOpen(
 
 std::optional<std::string> FakeDialogs::ChooseFileToOpen(
     const std::vector<FileFilter>& filters) {
-  return ChooseFileToSave(filters);
+  return ChooseFileToSave(filters, "");
 }
 
 std::optional<std::string> FakeDialogs::ChooseFileToSave(
-    const std::vector<FileFilter>& filters) {
+    const std::vector<FileFilter>& filters, const std::string&) {
   offered_filters.push_back(filters);
   return Next(chosen_files);
 }

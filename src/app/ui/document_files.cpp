@@ -300,7 +300,7 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
   if (slot < 0) return SaveOutcome::kCancelled;
   host_.set_status(kSaveAsStatus);
   const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
-      SaveAsFileFilters(host_.tabs.Caption(slot), host_.lang));
+      SaveAsFileFilters(host_.tabs.Caption(slot), host_.lang), "");
   SaveOutcome outcome = SaveOutcome::kCancelled;
   if (chosen) {
     outcome = WriteActive(*chosen) ? SaveOutcome::kSaved : SaveOutcome::kFailed;
@@ -397,8 +397,8 @@ void DocumentFiles::SaveLastSession() {
 
 // A save dialog, where an open dialog would refuse a name not yet taken.
 void DocumentFiles::SaveSessionAs() {
-  const std::optional<std::string> chosen =
-      host_.dialogs.ChooseFileToSave(ListFileFilters(host_.lang));
+  const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
+      ListFileFilters(host_.lang), std::string(kListExtension));
   if (!chosen) return;
   host_.set_status("");
   Written(SaveSession(WithListExtension(*chosen)));

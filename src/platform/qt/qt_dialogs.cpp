@@ -142,9 +142,13 @@ std::optional<std::string> QtDialogs::ChooseFileToOpen(
 // The chooser asks before a name that exists is replaced: a file chosen by
 // a slip of the mouse is otherwise gone without a word.
 std::optional<std::string> QtDialogs::ChooseFileToSave(
-    const std::vector<FileFilter>& filters) {
-  return Chosen(QFileDialog::getSaveFileName(parent_, QString(), QString(),
-                                             FilterText(filters)));
+    const std::vector<FileFilter>& filters, const std::string& default_suffix) {
+  QFileDialog chooser(parent_, QString(), QString(), FilterText(filters));
+  chooser.setAcceptMode(QFileDialog::AcceptSave);
+  chooser.setDefaultSuffix(QString::fromStdString(default_suffix));
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  const QStringList chosen = chooser.selectedFiles();
+  return chosen.isEmpty() ? std::nullopt : Chosen(chosen.first());
 }
 
 std::optional<std::string> QtDialogs::ChooseFolder(const std::string& title) {
@@ -189,7 +193,7 @@ std::optional<PrintTarget> QtDialogs::ChoosePrintTarget() {
   if (QPrinterInfo::availablePrinterNames().isEmpty()) {
     ShowMessage(kNoPrinter, MessageIcon::kInformation);
     std::optional<std::string> path =
-        ChooseFileToSave({{"PDF", "*.pdf"}, {"", "*"}});
+        ChooseFileToSave({{"PDF", "*.pdf"}, {"", "*"}}, "pdf");
     if (!path) return std::nullopt;
     return PrintTarget{PrintOutput::kPdfFile, *path};
   }

@@ -24,7 +24,8 @@ class QtDialogs : public Dialogs {
       const std::vector<FileFilter>& filters,
       const std::string& start_folder) override;
   std::optional<std::string> ChooseFileToSave(
-      const std::vector<FileFilter>& filters) override;
+      const std::vector<FileFilter>& filters,
+      const std::string& default_suffix) override;
   std::optional<std::string> ChooseFolder(const std::string& title) override;
   std::optional<std::string> AskText(const std::string& title,
                                      const std::string& prompt,

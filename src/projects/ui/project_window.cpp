@@ -150,7 +150,8 @@ void ProjectWindow::RemoveFromProject() { MoveSelected(lists_[1], lists_[0]); }
 
 void ProjectWindow::ChooseFile() {
   const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
-      {FileFilter{Entry(kProjectFilterText), kProjectPatterns}});
+      {FileFilter{Entry(kProjectFilterText), kProjectPatterns}},
+      std::string(kListExtension));
   if (chosen) file_name_->setText(ToQt(*chosen));
 }
 

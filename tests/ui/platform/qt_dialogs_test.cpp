@@ -39,19 +39,23 @@ TEST(QtDialogsTest, YesOrNoIsAnsweredOnlyByItsButtons) {
   EXPECT_TRUE(stayed_open);
 }
 
-// Save As over an existing file must not lose it without a word.
+// Save As over an existing file must not lose it without a word; a list
+// named "work" is asked about as the "work.qlp" it would replace.
 TEST(QtDialogsTest, TheSaveChooserAsksBeforeReplacingAFile) {
   QtDialogs dialogs;
   bool asks = false;
-  QTimer::singleShot(0, [&asks] {
+  QString suffix;
+  QTimer::singleShot(0, [&asks, &suffix] {
     auto* chooser =
         qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(chooser, nullptr);
     asks = !chooser->testOption(QFileDialog::DontConfirmOverwrite);
+    suffix = chooser->defaultSuffix();
     chooser->reject();
   });
-  EXPECT_EQ(dialogs.ChooseFileToSave({}), std::nullopt);
+  EXPECT_EQ(dialogs.ChooseFileToSave({}, "qlp"), std::nullopt);
   EXPECT_TRUE(asks);
+  EXPECT_EQ(suffix, "qlp");
 }
 
 FontChoice RedBoldDejaVu() {
