@@ -3,6 +3,7 @@
 #include <Qsci/qsciscintillabase.h>
 
 #include <QApplication>
+#include <QPalette>
 
 #include "editor/ui/editor_font.h"
 #include "editor/ui/editor_keymap.h"
@@ -19,6 +20,21 @@ long Send(QsciScintillaBase& control, unsigned int message, unsigned long w = 0,
   return control.SendScintilla(message, w, l);
 }
 
+long Bgr(const QColor& colour) {
+  return colour.red() | colour.green() << 8 | colour.blue() << 16;
+}
+
+// A bare Scintilla control draws every selection in a fixed pale grey, which
+// a user reads as a selection in a window without focus; a match found from
+// the find window must look selected in the desktop's own colours.
+void UseDesktopSelectionColours(QsciScintillaBase& control) {
+  const QPalette colours = control.palette();
+  Send(control, Base::SCI_SETSELFORE, 1,
+       Bgr(colours.color(QPalette::Active, QPalette::HighlightedText)));
+  Send(control, Base::SCI_SETSELBACK, 1,
+       Bgr(colours.color(QPalette::Active, QPalette::Highlight)));
+}
+
 }  // namespace
 
 void ConfigureEditorView(QsciScintillaBase& control) {
@@ -30,6 +46,7 @@ void ConfigureEditorView(QsciScintillaBase& control) {
   Send(control, Base::SCI_SETMARGINWIDTHN, 0, 0);
   Send(control, Base::SCI_SETSCROLLWIDTHTRACKING, 1);
   Send(control, Base::SCI_SETSCROLLWIDTH, 1);
+  UseDesktopSelectionColours(control);
   InstallEditorKeymap(control);
 }
 

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <Qsci/qsciscintillabase.h>
+
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -112,6 +116,11 @@ TEST_F(FindWindowTest, EnterFindsNextUnderTheOptionsAndSaysNotFound) {
   EXPECT_EQ(Rich().SelectionStart(), 11);
   EXPECT_EQ(Rich().SelectionEnd(), 14);
   EXPECT_EQ(Window()->focusWidget(), find);
+  // The match shows in the desktop's selection colour, not a pale grey.
+  const int x = static_cast<int>(
+      Rich().SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 12));
+  EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(x, 2),
+            Rich().palette().color(QPalette::Active, QPalette::Highlight));
   QTest::keyClick(find, Qt::Key_Return);
   EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
             "The text was not found.");
