@@ -91,7 +91,6 @@ TEST(CloseQuestionTest,
             0u);
 }
 
-// Scintilla ends a line at a lone CR as well as at LF.
 // A list naming thousands of missing files is told in one message of a
 // readable length.
 TEST(MissingFilesMessageTest, NamesTheFirstTenAndCountsTheRest) {
@@ -111,6 +110,7 @@ TEST(MissingFilesMessageTest, NamesTheFirstTenAndCountsTheRest) {
   }
 }
 
+// Scintilla ends a line at a lone CR as well as at LF.
 TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
   testing::TestFolder folder;
   const auto question = [&folder](const char* name, const std::string& text) {

@@ -65,23 +65,21 @@ TEST(SettingsReadTest, EachFieldByItsRules) {
   }
 }
 
-TEST(SettingsReadTest, PluginsAndBrowsersAccumulate) {
-  const Settings settings = Read(
+// Each line adds an entry, its fields split at "///". A file grown to
+// hundreds of thousands of browser lines lists each entry once, in file
+// order, and no more entries than a menu can show. Plug-ins named twice
+// stay twice: each line is a menu entry of its own.
+TEST(SettingsReadTest, BrowserAndPluginLinesAccumulateBounded) {
+  const Settings two = Read(
       "plugin=x\\\\\\x.so\r\nplugin=y\\\\\\y.so\r\n"
       "extern=Firefox///%1///firefox///\r\nextern=Chromium\r\n");
-  EXPECT_EQ(settings.plugins,
+  EXPECT_EQ(two.plugins,
             (std::vector<std::string>{"x\\\\\\x.so", "y\\\\\\y.so"}));
-  ASSERT_EQ(settings.external_browsers.size(), 3u);
-  EXPECT_EQ(settings.external_browsers[1],
+  ASSERT_EQ(two.external_browsers.size(), 3u);
+  EXPECT_EQ(two.external_browsers[1],
             (ExternalBrowser{"Firefox", "%1", "firefox", "", ""}));
-  EXPECT_EQ(settings.external_browsers[2],
+  EXPECT_EQ(two.external_browsers[2],
             (ExternalBrowser{"Chromium", "", "", "", ""}));
-}
-
-// A file grown to hundreds of thousands of browser lines lists each entry
-// once, in file order, and no more entries than a menu can show.
-// Plug-ins named twice stay twice: each line is a menu entry of its own.
-TEST(SettingsReadTest, BrowserAndPluginLinesAreBounded) {
   std::string file;
   for (int i = 0; i < 1000; ++i) {
     file += "extern=B" + std::to_string(i % 2) + "\r\nextern=C" +

@@ -17,51 +17,47 @@ void PrintTo(const TextSelection& s, std::ostream* out) {
   *out << "{" << s.start << ", " << s.length << "}";
 }
 
-// Each row searches again and again; a failed search is nullopt, and the
+// Each row searches again and again; a failed search is kNone, and the
 // next one starts afresh from the other end.
 TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
   using enum SearchFrom;
-  using Found = std::vector<std::optional<TextSelection>>;
+  using enum FindPanel;
+  constexpr TextSelection kNone{-1, 0};
   struct Row {
     std::string text;
     int64_t caret;
     std::string find;
     SearchFrom from;
     FindPanel panel;
-    Found found;
+    std::vector<TextSelection> found;
   };
   const Row rows[] = {
-      Row{"<p><div></DIV>",
-          0,
-          "DIV",
-          kTextStart,
-          FindPanel::kFind,
-          {{{4, 3}}, {{10, 3}}, {}, {{4, 3}}}},
-      Row{"ab ab",
-          0,
-          "ab",
-          kTextStart,
-          FindPanel::kFind,
-          {{{0, 2}}, {{3, 2}}, {}, {{0, 2}}}},
+      {"<p><div></DIV>",
+       0,
+       "DIV",
+       kTextStart,
+       kFind,
+       {{4, 3}, {10, 3}, kNone, {4, 3}}},
+      {"ab ab", 0, "ab", kTextStart, kFind, {{0, 2}, {3, 2}, kNone, {0, 2}}},
       // The first search from the caret starts after it.
-      Row{"ab ab ab", 1, "ab", kCaret, FindPanel::kFind, {{{3, 2}}}},
-      Row{"abc abc abc",
-          8,
-          "abc",
-          kBackwardsFromCaret,
-          FindPanel::kReplace,
-          {{{4, 3}}, {{0, 3}}, {}, {{4, 3}}}},
+      {"ab ab ab", 1, "ab", kCaret, kFind, {{3, 2}}},
+      {"abc abc abc",
+       8,
+       "abc",
+       kBackwardsFromCaret,
+       kReplace,
+       {{4, 3}, {0, 3}, kNone, {4, 3}}},
       // An empty find leaves an empty selection where the search starts.
-      Row{"abc", 2, "", kCaret, FindPanel::kFind, {{{2, 0}}}},
+      {"abc", 2, "", kCaret, kFind, {{2, 0}}},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text + " / " + row.find);
     FakeSearchTarget target(row.text, row.caret);
     FindSession session;
-    for (const auto& expected : row.found) {
+    for (const TextSelection& expected : row.found) {
       ASSERT_EQ(session.FindNext(target, row.find, row.from, row.panel),
-                expected.has_value());
-      if (expected) EXPECT_EQ(target.selection(), *expected);
+                expected != kNone);
+      if (expected != kNone) EXPECT_EQ(target.selection(), expected);
     }
   }
 }
@@ -139,6 +135,9 @@ TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
   result = ReplaceAll("x-X-x", "x", "yy", SearchFrom::kCaret, 1);
   EXPECT_EQ(result.text, "x-yy-yy");
   EXPECT_EQ(result.starts, (std::vector<int64_t>{2, 5}));
+  // Each occurrence once, even inside a replacement holding the find text.
+  result = ReplaceAll("<b><B>", "<b>", "[<b>]", SearchFrom::kTextStart, 1);
+  EXPECT_EQ(result.text, "[<b>][<b>]");
 }
 
 // Under each rule, the 1-based position of the first match forwards from

@@ -115,7 +115,10 @@ TEST_F(DocumentFilesTest, RefusedOpensAreToldAndChangeNothing) {
 }
 
 // The piece after a list's last line end names no file; a list naming
-// itself is opened once; an empty one opens nothing but is remembered.
+// itself is opened once; an empty one opens nothing but is remembered. A
+// list of thousands of names, missing or more than the slots hold, is told
+// once each way, not once a name: how the names are cut is the missing
+// files message table.
 TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   const std::string a = folder_.Write("a.html", "A");
   const std::string loop = folder_.Path("loop.QLP");
@@ -128,21 +131,15 @@ TEST_F(DocumentFilesTest, ListFilesOpenEachNamedFileOnce) {
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Files().CurrentListFile(), empty);
   EXPECT_EQ(Recent(0), empty);
-}
-
-// A list of thousands of names, missing or more than the slots hold, is
-// told once each way, not once a name.
-TEST_F(DocumentFilesTest, ListOfManyFailingNamesIsToldInOneMessage) {
-  const std::string a = folder_.Write("a.html", "A");
   std::vector<std::string> names;
   for (int i = 0; i < 1000; ++i) {
     names.push_back(folder_.Path("gone" + std::to_string(i)));
     names.push_back(a);
   }
+  Messages().clear();
   Open(folder_.Write("big.qlp", Join(names, "\r\n")));
   EXPECT_EQ(OpenedCount(), kSlotCount);
   ASSERT_EQ(Messages().size(), 2u);
-  EXPECT_EQ(Messages()[0].find("gone10"), std::string::npos);
   EXPECT_NE(Messages()[0].find("gone9\r\n... and 990 more"), std::string::npos);
   EXPECT_EQ(Messages()[1], kDocumentLimitMessage);
 }

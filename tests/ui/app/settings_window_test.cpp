@@ -50,8 +50,6 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   settings.php = program;  // a folder runs as no interpreter
   Open("ChangeLanguage");
   QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP not available");
-  EXPECT_EQ(testing::UnnamedControls(*settings_window_),
-            std::vector<std::string>{});
   Part<QComboBox>("Combo1")->setCurrentText("russian");
   EXPECT_FALSE(Part<QLineEdit>("Text1")->isEnabled());
   Click("Option1_1");

@@ -70,39 +70,6 @@ TEST_F(FindWindowTest, CommandsShowTheirPanelsInOneWindow) {
   EXPECT_EQ(Rich().SelectionStart(), 6);
 }
 
-std::vector<int> Styles(Editor& rich) {
-  std::vector<int> styles;
-  for (int i = 0; i < rich.Length(); ++i) styles.push_back(rich.StyleAt(i));
-  return styles;
-}
-
-// Replace all from the caret leaves the text before it and replaces each
-// occurrence once, even inside a replacement that holds the find text. It
-// is one change: one Undo gives the text and colours of before it back.
-TEST_F(FindWindowTest, ReplaceAllIsOneChangeThatOneUndoTakesBack) {
-  std::string text = "<p> ";
-  for (int i = 0; i < 30; ++i) text += "<b>x";
-  OpenFile("a.html", text);
-  const std::vector<int> styles = Styles(Rich());
-  Rich().Select(2, 2);
-  Trigger("repl");
-  Part<QRadioButton>("Option1_1")->setChecked(true);
-  Fill("Text2", "<B>");
-  Fill("Text3", "[<b>]");
-  Click("Command3");
-  std::string all = "<p> ";
-  for (int i = 0; i < 30; ++i) all += "[<b>]x";
-  EXPECT_EQ(Text(), all);
-  EXPECT_EQ(Rich().StyleAt(all.size() - 4), Rich().StyleAt(0));  // a tag
-  EXPECT_NE(Rich().StyleAt(all.size() - 1), Rich().StyleAt(0));
-  Trigger("Undo");
-  EXPECT_EQ(Text(), text);
-  EXPECT_EQ(Styles(Rich()), styles);
-  EXPECT_FALSE(History().CanUndo());
-  Trigger("Redo");
-  EXPECT_EQ(Text(), all);
-}
-
 // Enter searches on under the case and word options and keeps the find
 // text, so the next Enter searches again; not found is said in the window.
 TEST_F(FindWindowTest, EnterFindsNextUnderTheOptionsAndSaysNotFound) {

@@ -159,11 +159,6 @@ TEST_F(NewTagTest, FormRowsShowNamedLockedAndFocusedOnTheFirstToFill) {
   dialog_.findChild<QPushButton*>("Cancel")->click();
   EXPECT_EQ(dialog_.result(), QDialog::Rejected);
   EXPECT_EQ(Rich().Bytes(), "");
-  // The radio dialog has a row without a name.
-  NewTag radio(Host(), &window_);
-  radio.StartForm(ElementGroup::kForm, 7);
-  radio.show();
-  EXPECT_EQ(testing::UnnamedControls(radio), std::vector<std::string>{});
 }
 
 }  // namespace
