@@ -19,7 +19,7 @@ namespace {
 Settings Read(std::string_view file) {
   Settings settings;
   ApplySettingsLines(SplitLines(file), settings);
-  SettleLanguage(settings);
+  SettleLanguage(settings, "ru_RU.UTF-8");
   FUZZ_CHECK(VisibleRecentCount(settings) <= kRecentCount);
   return settings;
 }

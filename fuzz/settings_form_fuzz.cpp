@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(applied != AnyLineBreak(form));
   if (!applied) FUZZ_CHECK(SettingsFileText(settings) == SettingsFileText({}));
   const bool added =
-      AddBrowserEntry(settings, browser) == BrowserEntryCheck::kAdded;
+      AddBrowserEntry(settings, browser) == BrowserEntryCheck::kTaken;
   const std::string file = SettingsFileText(settings);
   CheckKeys(file);
   const Settings back = Read(file);
