@@ -83,9 +83,9 @@ void AidWindows::ShowProjects() {
     documents.push_back(
         {slot, host_.tabs.Caption(slot), document.file_path, document.saved});
   }
-  auto* projects =
-      new ProjectWindow({host_.main_window, host_.lang, host_.dialogs,
-                         std::move(documents), host_.project_saved});
+  auto* projects = new ProjectWindow(
+      {host_.main_window, host_.lang, host_.dialogs, host_.captions,
+       std::move(documents), host_.project_saved});
   projects->show();
 }
 

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <optional>
 
 #include "base/atomic_write.h"
 #include "base/lang_table.h"
+#include "base/ui/named_caption_text.h"
 #include "platform/dialogs.h"
 #include "platform/file_filters.h"
 #include "projects/project_file.h"
@@ -152,7 +154,9 @@ void ProjectWindow::ChooseFile() {
   const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
       {FileFilter{Entry(kProjectFilterText), kProjectPatterns}},
       std::string(kListExtension));
-  if (chosen) file_name_->setText(ToQt(*chosen));
+  if (!chosen) return;
+  chosen_name_ = *chosen;
+  file_name_->setText(ToQt(*chosen));
 }
 
 // A failed write keeps the window open with the old file as it was, so the
@@ -168,6 +172,7 @@ void ProjectWindow::SaveProject() {
     return;
   }
   const std::string file_name = WithListExtension(typed);
+  if (!MayWrite(file_name)) return;
   std::vector<std::string> paths;
   for (int row = 0; row < lists_[1]->count(); ++row) {
     if (const ProjectDocument* document = DocumentOf(lists_[1]->item(row))) {
@@ -182,6 +187,22 @@ void ProjectWindow::SaveProject() {
   }
   host_.saved(file_name);
   close();
+}
+
+// A typed name may be any file of the user's; only the chooser has asked
+// about replacing it already. A link counts as there, dangling or not.
+bool ProjectWindow::MayWrite(const std::string& file_name) {
+  std::error_code error;
+  if (file_name == chosen_name_ ||
+      !std::filesystem::exists(
+          std::filesystem::symlink_status(file_name, error))) {
+    return true;
+  }
+  const QString question = NamedCaption(host_.captions, "Projects.Replace",
+                                        "%1 already exists. Replace it?")
+                               .arg(ToQt(file_name));
+  return host_.dialogs.AskYesNo(question.toStdString(),
+                                MessageIcon::kWarning) == Answer::kYes;
 }
 
 }  // namespace quillory

@@ -15,6 +15,7 @@ namespace quillory {
 
 class Dialogs;
 class LangTable;
+class NamedCaptions;
 
 // An open document as the project window offers it.
 struct ProjectDocument {
@@ -30,6 +31,7 @@ struct ProjectWindowHost {
   QWidget* main_window;
   const LangTable& lang;
   Dialogs& dialogs;
+  const NamedCaptions& captions;
   std::vector<ProjectDocument> documents;  // in slot order
   // Told the project file once it is written.
   std::function<void(const std::string& project_file)> saved;
@@ -53,12 +55,14 @@ class ProjectWindow : public QDialog {
   void RemoveFromProject();
   void ChooseFile();
   void SaveProject();
+  bool MayWrite(const std::string& file_name);
   std::string Entry(int index) const;
 
   ProjectWindowHost host_;
   QListWidget* lists_[2] = {};  // List1: open documents, List2: the project
   QLabel* path_ = nullptr;
   QLineEdit* file_name_ = nullptr;
+  std::string chosen_name_;  // the chooser asked about replacing it
 };
 
 }  // namespace quillory

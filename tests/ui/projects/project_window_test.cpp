@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -71,6 +72,19 @@ TEST_F(ProjectWindowTest, SavesTheChosenDocumentsAndRefusesWhatHasNoFile) {
   Trigger("Add2Proj");  // unknown.js has no file name
   EXPECT_EQ(fakes_.dialogs.messages.size(), 4u);
   EXPECT_EQ(folder_.Read("site.qlp"), two + "\r\n" + one);
+
+  // A typed name of a file that exists is replaced only when the user says
+  // so; the chooser has asked already.
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Trigger("Save_projas");
+  Select(1, "one.html");
+  Click(0);
+  Window()->findChild<QLineEdit*>("Text1")->setText(
+      QString::fromStdString(one));
+  fakes_.dialogs.answers = {Answer::kNo};
+  Click(3);
+  EXPECT_EQ(fakes_.dialogs.questions.size(), 1u);
+  EXPECT_EQ(folder_.Read("one.html"), "1");
 }
 
 }  // namespace
