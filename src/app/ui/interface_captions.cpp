@@ -16,6 +16,7 @@
 #include "base/named_captions.h"
 #include "base/ui/display_text.h"
 #include "base/ui/named_caption_text.h"
+#include "insert/ui/panel_pages.h"
 
 namespace quillory {
 namespace {
@@ -114,6 +115,7 @@ void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
   Recaption<QWidget>(window, "Nav",
                      NamedCaption(captions, "Nav", kAddressCaption),
                      &QWidget::setAccessibleName);
+  CaptionPanelPages(window, captions);
 }
 
 }  // namespace quillory
