@@ -13,8 +13,7 @@ namespace quillory {
 // Fixed texts of the file commands; they do not change with the language.
 inline constexpr std::string_view kFileMissingMessage = "File doesn't exist!";
 inline constexpr std::string_view kOpenedStatus = "OK";
-// In English where the language has no "SaveAsStatus" caption.
-inline constexpr std::string_view kSaveAsStatus = "Please wait";
+inline constexpr std::string_view kSaveAsStatus = "Подождите";  // UTF-8
 // In English where the language has no "MoreMissingFiles" caption.
 inline constexpr std::string_view kMoreMissingFilesMessage = "... and %1 more";
 // In English where the language has no "DocumentLimit" caption.

@@ -298,7 +298,7 @@ DocumentFiles::SaveOutcome DocumentFiles::SaveActive() {
 DocumentFiles::SaveOutcome DocumentFiles::SaveActiveAs() {
   const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return SaveOutcome::kCancelled;
-  host_.set_status(host_.captions.FindOr("SaveAsStatus", kSaveAsStatus));
+  host_.set_status(kSaveAsStatus);
   const std::optional<std::string> chosen = host_.dialogs.ChooseFileToSave(
       SaveAsFileFilters(host_.tabs.Caption(slot), host_.lang), "");
   SaveOutcome outcome = SaveOutcome::kCancelled;

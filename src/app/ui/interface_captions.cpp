@@ -16,7 +16,6 @@
 #include "base/named_captions.h"
 #include "base/ui/display_text.h"
 #include "base/ui/named_caption_text.h"
-#include "insert/ui/panel_pages.h"
 
 namespace quillory {
 namespace {
@@ -115,7 +114,6 @@ void ApplyNamedCaptions(QMainWindow& window, const NamedCaptions& captions) {
   Recaption<QWidget>(window, "Nav",
                      NamedCaption(captions, "Nav", kAddressCaption),
                      &QWidget::setAccessibleName);
-  CaptionPanelPages(window, captions);
 }
 
 }  // namespace quillory

@@ -21,8 +21,8 @@ namespace {
 
 constexpr char kMimeType[] = "application/x-quillory-designer-item";
 
-// An item without a numbered caption has a named one, and every tooltip is
-// named by its item: "VisualEditor.Img", "VisualEditor.Tip.Img".
+// An item without a numbered caption has a named one: "VisualEditor.Img".
+// The tooltips are fixed English texts.
 QString Caption(const LangTable& lang, const NamedCaptions& captions,
                 ElementKind kind) {
   const KindInfo& info = InfoOf(kind);
@@ -32,12 +32,6 @@ QString Caption(const LangTable& lang, const NamedCaptions& captions,
   }
   return QString::fromStdString(
       lang.EntryOr(info.caption_entry, info.type_text));
-}
-
-QString Tooltip(const NamedCaptions& captions, ElementKind kind) {
-  const KindInfo& info = InfoOf(kind);
-  return NamedCaption(captions, "VisualEditor.Tip." + std::string(info.toolbox),
-                      info.tooltip);
 }
 
 void StartDrag(QWidget& item, ElementKind kind, QPoint grabbed) {
@@ -78,7 +72,7 @@ Toolbox::Toolbox(const LangTable& lang, const NamedCaptions& captions,
     const QString caption = Caption(lang, captions, kind);
     QWidget* item = MakeKindWidget(kind, caption, caption, this);
     item->setObjectName(QString::fromUtf8(info.toolbox));
-    item->setToolTip(Tooltip(captions, kind));
+    item->setToolTip(QString::fromUtf8(info.tooltip));
     item->setAccessibleName(item->toolTip());
     item->setFocusPolicy(Qt::NoFocus);
     // Wider where a language's caption needs it; a list's own hint leaves

@@ -10,7 +10,6 @@
 
 #include "base/lang_table.h"
 #include "base/twips.h"
-#include "base/ui/named_caption_text.h"
 #include "designer/design_model.h"
 #include "designer/html_writer.h"
 #include "designer/ui/design_canvas.h"
@@ -67,7 +66,7 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
       (QAccessible::installFactory(&DesignerAccessible), true);
   static_cast<void>(kAccessibleInstalled);
   setObjectName("VisualEditor");
-  setWindowTitle(NamedCaption(host.captions, "VisualEditor", "Visual Editor"));
+  setWindowTitle("Visual Editor");
   setAttribute(Qt::WA_DeleteOnClose);
   host_.model.CanvasState().colour = 0xFFFFFF;
   canvas_->SetColour(0xFFFFFF);

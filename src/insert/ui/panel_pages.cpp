@@ -4,9 +4,7 @@
 #include <QTabWidget>
 
 #include <map>
-#include <string>
 
-#include "base/ui/named_caption_text.h"
 #include "insert/panel_buttons.h"
 #include "insert/ui/panel_tool_button.h"
 
@@ -48,22 +46,6 @@ std::vector<PanelToolButton*> BuildPanelPages(QTabWidget& ttab,
   }
   for (auto& [page, row] : rows) row->addStretch();
   return buttons;
-}
-
-void CaptionPanelPages(QWidget& window, const NamedCaptions& captions) {
-  if (auto* ttab = window.findChild<QTabWidget*>("TTab")) {
-    int tab = 0;
-    for (const PanelPageTitle& page : PanelPageTitles()) {
-      ttab->setTabText(tab++,
-                       NamedCaption(captions, "TTab." + std::string(page.title),
-                                    page.title));
-    }
-  }
-  for (PanelToolButton* button : window.findChildren<PanelToolButton*>()) {
-    button->SetCaption(NamedCaption(captions,
-                                    button->objectName().toStdString(),
-                                    ButtonName(button->Entry())));
-  }
 }
 
 }  // namespace quillory
