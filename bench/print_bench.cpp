@@ -10,6 +10,7 @@
 
 #include "app/ui/main_window.h"
 #include "base/lang_table.h"
+#include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "insert/ui/printing.h"
 #include "platform/qt/app_environment.h"
@@ -50,13 +51,14 @@ void BM_PrintToPdf(benchmark::State& state) {
   const std::string pdf = "/tmp/quillory-print-bench.pdf";
   // The program folder holds no languages, so the window's table is empty.
   const LangTable lang;
+  const NamedCaptions captions;
   for (auto _ : state) {
     malloc_trim(0);
     const long before = ResidentBytes();
     dialogs.pages = 1;
     dialogs.peak = before;
     dialogs.print_targets.push_back(PrintTarget{PrintOutput::kPdfFile, pdf});
-    PrintDocument({window.Commands().snapshots.rich, dialogs, lang},
+    PrintDocument({window.Commands().snapshots.rich, dialogs, lang, captions},
                   PrintMargins{}, "/tmp/big.html");
     state.counters["pages"] = dialogs.pages;
     state.counters["peak_bytes_per_text_byte"] =

@@ -75,8 +75,10 @@ class Dialogs {
   // cancelled.
   virtual std::optional<uint32_t> ChooseColour(uint32_t start) = 0;
   // The print dialog, opened on the default printer. Without any printer
-  // it says so and offers a PDF file instead. Nothing when cancelled.
-  virtual std::optional<PrintTarget> ChoosePrintTarget() = 0;
+  // it says `no_printer` and offers a PDF file instead. Nothing when
+  // cancelled.
+  virtual std::optional<PrintTarget> ChoosePrintTarget(
+      const std::string& no_printer) = 0;
 };
 
 // Hands files to the desktop: the program registered for their type.

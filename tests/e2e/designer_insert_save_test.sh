@@ -38,16 +38,16 @@ fill() {
   [ -z "${4:-}" ] || xdotool key Return
   sleep 0.2
 }
-LEFT="783 199" TOP="783 171" VALUE="783 253"
+LEFT="790 188" TOP="790 160" VALUE="790 242"
 
-drag 60 91 300 150      # Cmd onto the canvas, Button0 selected
+drag 60 105 300 150     # Cmd onto the canvas, Button0 selected
 fill $LEFT 600 enter
 fill $TOP 300 enter
 fill $VALUE OK
-drag 60 61 300 250      # Txt onto the canvas, Text0 selected
+drag 60 75 300 250      # Txt onto the canvas, Text0 selected
 fill $LEFT 600 enter
 fill $TOP 600 enter
-press_at 763 516        # Insert To Code
+press_at 770 533        # Insert To Code
 sleep 0.5
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+s

@@ -58,6 +58,7 @@ std::optional<std::string> FakeDialogs::ChooseFileToOpen(
 std::optional<std::string> FakeDialogs::ChooseFileToSave(
     const std::vector<FileFilter>& filters, const std::string&) {
   offered_filters.push_back(filters);
+  if (while_asking) while_asking();
   return Next(chosen_files);
 }
 
@@ -83,7 +84,9 @@ std::optional<uint32_t> FakeDialogs::ChooseColour(uint32_t) {
   return Next(chosen_colours);
 }
 
-std::optional<PrintTarget> FakeDialogs::ChoosePrintTarget() {
+std::optional<PrintTarget> FakeDialogs::ChoosePrintTarget(
+    const std::string& no_printer) {
+  no_printer_text = no_printer;
   return Next(print_targets);
 }
 

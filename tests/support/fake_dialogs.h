@@ -42,12 +42,14 @@ class FakeDialogs : public Dialogs {
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
   std::optional<uint32_t> ChooseColour(uint32_t start) override;
-  std::optional<PrintTarget> ChoosePrintTarget() override;
+  std::optional<PrintTarget> ChoosePrintTarget(
+      const std::string& no_printer) override;
 
   std::deque<Answer> answers;
   // An empty queue answers Don't save.
   std::deque<ChangesAnswer> changes_answers;
-  // Runs while a question about changes is open, before it is answered.
+  // Runs while a question about changes or a chooser of a name to save
+  // under is open, before it is answered.
   std::function<void()> while_asking;
   std::deque<std::vector<std::string>> chosen_file_lists;
   std::deque<std::optional<std::string>> chosen_files;
@@ -58,6 +60,8 @@ class FakeDialogs : public Dialogs {
   std::deque<std::optional<PrintTarget>> print_targets;
 
   std::vector<std::string> messages;
+  // What the print chooser would say if there were no printer.
+  std::string no_printer_text;
   std::vector<std::string> questions;
   std::vector<std::vector<FileFilter>> offered_filters;
   std::vector<std::string> start_folders;

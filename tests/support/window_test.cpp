@@ -2,7 +2,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include "app/ui/document_files.h"
@@ -85,7 +88,39 @@ void CollectUnnamed(QAccessibleInterface& node,
   }
 }
 
+bool IsCut(const QWidget& widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    QString text = label->text();
+    if (label->wordWrap() || text.contains('\n') || Qt::mightBeRichText(text)) {
+      return false;
+    }
+    if (label->buddy()) text.remove('&');
+    return label->fontMetrics().horizontalAdvance(text) >
+           label->contentsRect().width();
+  }
+  if (qobject_cast<const QCheckBox*>(&widget) ||
+      qobject_cast<const QRadioButton*>(&widget)) {
+    return widget.sizeHint().width() > widget.width();
+  }
+  if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
+    return button->fontMetrics().horizontalAdvance(button->text().remove('&')) >
+           button->width();
+  }
+  return false;
+}
+
 }  // namespace
+
+std::vector<std::string> CutCaptions(QWidget& root) {
+  std::vector<std::string> cut;
+  for (QWidget* widget : root.findChildren<QWidget*>()) {
+    if (widget->isVisible() && IsCut(*widget)) {
+      cut.push_back(widget->objectName().toStdString() + " (" +
+                    widget->metaObject()->className() + ")");
+    }
+  }
+  return cut;
+}
 
 std::vector<std::string> UnnamedControls(QWidget& root) {
   std::vector<std::string> unnamed;

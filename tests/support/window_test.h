@@ -66,4 +66,9 @@ class WindowTest : public ::testing::Test {
 // does not tell it is one.
 std::vector<std::string> UnnamedControls(QWidget& root);
 
+// The shown captions under `root` that show less than their text, by
+// object and class name: a label's text wider than the label, a box's box
+// and text wider than the box, a push button's text wider than its face.
+std::vector<std::string> CutCaptions(QWidget& root);
+
 }  // namespace quillory::testing

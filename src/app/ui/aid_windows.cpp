@@ -98,8 +98,8 @@ void AidWindows::AddToTemplates() {
 
 void AidWindows::ShowDesigner() {
   if (designer_) return;
-  designer_ = new VisualEditor(
-      {host_.rich, host_.highlighter, host_.dialogs, host_.lang, design_});
+  designer_ = new VisualEditor({host_.rich, host_.highlighter, host_.dialogs,
+                                host_.lang, host_.captions, design_});
   designer_->show();
   QWidget* window = host_.main_window;
   window->setEnabled(false);
@@ -167,7 +167,8 @@ void AidWindows::ShowAbout() {
 
 void AidWindows::Print() {
   const int slot = host_.tabs.ActiveSlot();
-  PrintDocument({host_.rich, host_.dialogs, host_.lang}, PrintMargins{},
+  PrintDocument({host_.rich, host_.dialogs, host_.lang, host_.captions},
+                PrintMargins{},
                 slot >= 0 ? host_.tabs.At(slot).file_path : std::string());
 }
 

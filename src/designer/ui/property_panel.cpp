@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <charconv>
 
 #include "base/lang_table.h"
+#include "base/twips.h"
 #include "designer/colour_text.h"
 #include "designer/metric_text.h"
 #include "designer/ui/items_editor.h"
@@ -31,7 +33,10 @@ constexpr Caption kType{22, "Type"}, kName{23, "Name"}, kHeight{24, "Height"},
     kState{31, "State"}, kOff{32, "Off"}, kOn{33, "On"},
     kEntries{34, "Entries"}, kInsert{35, "Insert To Code"},
     kItemsHelp{70, "To add new line press Shift + Enter"},
-    kAllPercent{88, "All metrics to percent"};
+    kAllPercent{88, "All metrics to percent"}, kFrame{37, "Properties"};
+
+// Twips between the panel's bottom edge and its last button.
+constexpr int kButtonsBottomTwips = 200;
 
 QString Text(const LangTable& lang, Caption caption) {
   return QString::fromStdString(lang.EntryOr(caption.entry, caption.fallback));
@@ -79,7 +84,8 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 PropertyPanel::PropertyPanel(DesignModel& model, const LangTable& lang,
                              Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), model_(model), dialogs_(dialogs) {
+    : QGroupBox(Text(lang, kFrame), parent), model_(model), dialogs_(dialogs) {
+  setObjectName("PropertyPanel");
   value_caption_[0] = Text(lang, kValue);
   value_caption_[1] = Text(lang, kColour);
   items_help_ = Text(lang, kItemsHelp).toStdString();
@@ -153,10 +159,18 @@ void PropertyPanel::Build(const LangTable& lang) {
   grid->setRowStretch(grid->rowCount(), 1);
   auto* all_percent = new QPushButton(Text(lang, kAllPercent), this);
   all_percent->setObjectName("Command4");
-  grid->addWidget(all_percent, grid->rowCount(), 0, 1, 3);
   auto* insert = new QPushButton(Text(lang, kInsert), this);
   insert->setObjectName("Command2");
-  grid->addWidget(insert, grid->rowCount(), 0, 1, 3);
+  // The two buttons touch, the lower one a fixed distance above the edge.
+  auto* buttons = new QVBoxLayout;
+  buttons->setSpacing(0);
+  buttons->addWidget(all_percent);
+  buttons->addWidget(insert);
+  grid->addLayout(buttons, grid->rowCount(), 0, 1, 3);
+  QMargins margins = grid->contentsMargins();
+  margins.setBottom(kButtonsBottomTwips / kTwipsPerPixel -
+                    contentsMargins().bottom());
+  grid->setContentsMargins(margins);
 
   connect(name_, &QLineEdit::textEdited, this, &PropertyPanel::ApplyName);
   connect(value_, &QLineEdit::textEdited, this, &PropertyPanel::ApplyValue);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QGroupBox>
 
 #include <optional>
 #include <string>
@@ -28,8 +28,9 @@ struct ElementRef {
 // The designer's property panel: shows the selected element or the canvas
 // and applies every edit to the model. What the canvas must show after an
 // edit, and re-selecting the element, it leaves to the window through its
-// signals. The selection is its type text with `SelectedIndex`.
-class PropertyPanel : public QWidget {
+// signals. The selection is its type text with `SelectedIndex`. It is the
+// captioned frame itself, so its buttons keep their distance to its edge.
+class PropertyPanel : public QGroupBox {
   Q_OBJECT
 
  public:

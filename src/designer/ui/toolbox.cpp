@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QDrag>
+#include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 
 #include "base/lang_table.h"
 #include "base/twips.h"
+#include "base/ui/named_caption_text.h"
 #include "designer/ui/element_widgets.h"
 
 namespace quillory {
@@ -19,9 +21,15 @@ namespace {
 
 constexpr char kMimeType[] = "application/x-quillory-designer-item";
 
-QString Caption(const LangTable& lang, ElementKind kind) {
+// An item without a numbered caption has a named one: "VisualEditor.Img".
+// The tooltips are fixed English texts.
+QString Caption(const LangTable& lang, const NamedCaptions& captions,
+                ElementKind kind) {
   const KindInfo& info = InfoOf(kind);
-  if (info.caption_entry < 0) return QString::fromUtf8(info.type_text);
+  if (info.caption_entry < 0) {
+    return NamedCaption(captions, "VisualEditor." + std::string(info.toolbox),
+                        info.type_text);
+  }
   return QString::fromStdString(
       lang.EntryOr(info.caption_entry, info.type_text));
 }
@@ -55,18 +63,25 @@ std::optional<ToolboxDrag> ToolboxDragOf(const QMimeData& data) {
   return ToolboxDrag{static_cast<ElementKind>(code), offset};
 }
 
-Toolbox::Toolbox(const LangTable& lang, QWidget* parent) : QWidget(parent) {
+Toolbox::Toolbox(const LangTable& lang, const NamedCaptions& captions,
+                 QWidget* parent)
+    : QWidget(parent) {
   auto* column = new QVBoxLayout(this);
   for (ElementKind kind : kElementKinds) {
     const KindInfo& info = InfoOf(kind);
-    const QString caption = Caption(lang, kind);
+    const QString caption = Caption(lang, captions, kind);
     QWidget* item = MakeKindWidget(kind, caption, caption, this);
     item->setObjectName(QString::fromUtf8(info.toolbox));
     item->setToolTip(QString::fromUtf8(info.tooltip));
-    item->setAccessibleName(QString::fromUtf8(info.tooltip));
+    item->setAccessibleName(item->toolTip());
     item->setFocusPolicy(Qt::NoFocus);
-    // Wider where a language's caption needs it.
-    item->setFixedSize(std::max(96, item->minimumSizeHint().width()),
+    // Wider where a language's caption needs it; a list's own hint leaves
+    // out its entries.
+    int width = item->minimumSizeHint().width();
+    if (auto* list = qobject_cast<QListWidget*>(item)) {
+      width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+    }
+    item->setFixedSize(std::max(96, width),
                        kind == ElementKind::kList ? 40 : 24);
     // The item's own children (a list's viewport) must not take the press.
     for (QWidget* child : item->findChildren<QWidget*>()) {

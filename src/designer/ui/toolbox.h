@@ -12,6 +12,7 @@ class QMimeData;
 namespace quillory {
 
 class LangTable;
+class NamedCaptions;
 
 // What a toolbox drag carries: the item's kind and where in the item it was
 // grabbed, in twips.
@@ -30,7 +31,8 @@ class Toolbox : public QWidget {
   Q_OBJECT
 
  public:
-  Toolbox(const LangTable& lang, QWidget* parent);
+  Toolbox(const LangTable& lang, const NamedCaptions& captions,
+          QWidget* parent);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,9 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+
+#include <algorithm>
+#include <cmath>
 
 #include "base/lang_table.h"
 #include "base/twips.h"
@@ -22,15 +24,20 @@ namespace {
 
 constexpr int kListSampleEntry = 20;
 constexpr int kCanvasFrameEntry = 36;
-constexpr int kPanelFrameEntry = 37;
 
-QGroupBox* Frame(const LangTable& lang, int entry, const char* fallback,
-                 QWidget* content, QWidget* parent) {
-  auto* frame = new QGroupBox(
-      QString::fromStdString(lang.EntryOr(entry, fallback)), parent);
-  auto* layout = new QVBoxLayout(frame);
-  layout->addWidget(content);
-  return frame;
+// The window's arrangement in twips. The canvas ends 150 short of the
+// panel's left edge, the panel 50 short of the right edge, and both 50
+// short of the bottom edge; the rest is the toolbox's room.
+constexpr int kEdgeTwips = 120;
+constexpr int kToolboxGapTwips = 120;
+constexpr int kCaptionGapTwips = 45;
+constexpr int kCanvasToPanelTwips = 150;
+constexpr int kPanelMarginTwips = 50;
+constexpr int kPanelMinimumWidth = 250;
+
+int Pixels(int twips) {
+  return static_cast<int>(
+      std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 ElementKind KindOf(int code) { return static_cast<ElementKind>(code); }
@@ -52,7 +59,9 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
           host.model,
           QString::fromStdString(host.lang.EntryOr(kListSampleEntry, "")),
           this)),
-      panel_(new PropertyPanel(host.model, host.lang, host.dialogs, this)) {
+      panel_(new PropertyPanel(host.model, host.lang, host.dialogs, this)),
+      toolbox_(new Toolbox(host.lang, host.captions, this)),
+      canvas_caption_(new QLabel(this)) {
   static const bool kAccessibleInstalled =
       (QAccessible::installFactory(&DesignerAccessible), true);
   static_cast<void>(kAccessibleInstalled);
@@ -61,13 +70,11 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
   setAttribute(Qt::WA_DeleteOnClose);
   host_.model.CanvasState().colour = 0xFFFFFF;
   canvas_->SetColour(0xFFFFFF);
-  auto* row = new QHBoxLayout(this);
-  row->addWidget(new Toolbox(host.lang, this));
-  row->addWidget(Frame(host.lang, kCanvasFrameEntry, "Form", canvas_, this), 1);
-  QGroupBox* panel_frame =
-      Frame(host.lang, kPanelFrameEntry, "Properties", panel_, this);
-  panel_frame->setFixedWidth(250);
-  row->addWidget(panel_frame);
+  canvas_caption_->setText(
+      QString::fromStdString(host.lang.EntryOr(kCanvasFrameEntry, "Form")));
+  panel_->resize(
+      std::max(kPanelMinimumWidth, panel_->minimumSizeHint().width()),
+      panel_->height());
   resize(900, 560);
   // The window itself, not a field, has the focus at first, so Delete
   // works at once.
@@ -94,6 +101,39 @@ VisualEditor::VisualEditor(const VisualEditorHost& host)
           [this](bool active) { delete_key_active_ = active; });
   connect(panel_, &PropertyPanel::InsertToCode, this,
           &VisualEditor::InsertToCode);
+}
+
+void VisualEditor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Arrange();
+}
+
+// A window too small for the canvas or the panel leaves it as it was.
+void VisualEditor::Arrange() {
+  const int edge = Pixels(kEdgeTwips);
+  const int canvas_top =
+      edge + canvas_caption_->sizeHint().height() + Pixels(kCaptionGapTwips);
+  const int canvas_left =
+      edge + toolbox_->sizeHint().width() + Pixels(kToolboxGapTwips);
+  toolbox_->setGeometry(QRect(QPoint(edge, canvas_top), toolbox_->sizeHint()));
+  const int width = this->width() * kTwipsPerPixel;
+  const int height = this->height() * kTwipsPerPixel;
+  const int panel_width = panel_->width() * kTwipsPerPixel;
+  const int canvas_width =
+      width - panel_width - canvas_left * kTwipsPerPixel - kCanvasToPanelTwips;
+  const int canvas_height =
+      height - canvas_top * kTwipsPerPixel - kPanelMarginTwips;
+  if (canvas_width > 0 && canvas_height > 0) {
+    canvas_->setGeometry(canvas_left, canvas_top, Pixels(canvas_width),
+                         Pixels(canvas_height));
+  }
+  canvas_caption_->setGeometry(canvas_left, edge, canvas_->width(),
+                               canvas_caption_->sizeHint().height());
+  const int panel_height = height - edge * kTwipsPerPixel - kPanelMarginTwips;
+  if (panel_height > 0) {
+    panel_->setGeometry(Pixels(width - panel_width - kPanelMarginTwips), edge,
+                        panel_->width(), Pixels(panel_height));
+  }
 }
 
 // The grabbed point of the toolbox item lands under the pointer; the new

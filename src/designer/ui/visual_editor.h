@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QWidget>
 
+class QLabel;
+
 namespace quillory {
 
 class DesignCanvas;
@@ -11,7 +13,9 @@ class Dialogs;
 class Editor;
 class HtmlParse;
 class LangTable;
+class NamedCaptions;
 class PropertyPanel;
+class Toolbox;
 enum class ElementKind;
 
 // What the designer works on; all of it outlives the window.
@@ -20,6 +24,7 @@ struct VisualEditorHost {
   HtmlParse& highlighter;
   Dialogs& dialogs;
   const LangTable& lang;
+  const NamedCaptions& captions;
   DesignModel& model;  // lives for the run; the window frees its slots
 };
 
@@ -35,9 +40,11 @@ class VisualEditor : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void Arrange();
   void Drop(int kind_code, QPointF twips);
   void Press(int kind_code, int index, Qt::MouseButton button, QPointF twips);
   void Move(int kind_code, int index, QPointF twips);
@@ -52,6 +59,8 @@ class VisualEditor : public QWidget {
   VisualEditorHost host_;
   DesignCanvas* canvas_;
   PropertyPanel* panel_;
+  Toolbox* toolbox_;
+  QLabel* canvas_caption_;
   bool dragging_ = false;
   QPointF drag_offset_;  // twips inside the element where it was grabbed
   bool delete_key_active_ = true;

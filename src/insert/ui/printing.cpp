@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/lang_table.h"
+#include "base/named_captions.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 
@@ -16,6 +17,10 @@ namespace {
 
 constexpr char kPrintFailed[] = "The document could not be printed to ";
 constexpr char kDefaultPrinter[] = "the printer";
+// In English where the language has no "NoPrinter" caption.
+constexpr char kNoPrinter[] =
+    "No printer is set up on this computer. Choose a PDF file to print to "
+    "instead.";
 
 void Direct(QPrinter& printer, const PrintTarget& target) {
   const QString name = QFile::decodeName(target.name.c_str());
@@ -106,7 +111,8 @@ bool PrintPages(QPrinter& printer, const PrintHost& host,
 
 void PrintDocument(const PrintHost& host, const PrintMargins& margins,
                    const std::string& file_name) {
-  const std::optional<PrintTarget> target = host.dialogs.ChoosePrintTarget();
+  const std::optional<PrintTarget> target = host.dialogs.ChoosePrintTarget(
+      host.captions.FindOr("NoPrinter", kNoPrinter));
   if (!target) return;
   QPrinter printer(QPrinter::HighResolution);
   Direct(printer, *target);

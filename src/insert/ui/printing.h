@@ -9,6 +9,7 @@ namespace quillory {
 class Dialogs;
 class Editor;
 class LangTable;
+class NamedCaptions;
 
 // What printing reads: the editor's text as it shows it, and where to ask
 // and tell the user.
@@ -16,6 +17,7 @@ struct PrintHost {
   const Editor& rich;
   Dialogs& dialogs;
   const LangTable& lang;
+  const NamedCaptions& captions;
 };
 
 // `PrintDocument`: the editor's whole text, with its colours and fonts, to

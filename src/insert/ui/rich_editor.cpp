@@ -190,7 +190,8 @@ void RichEditor::BuildControls() {
   connect(size_, &QComboBox::currentTextChanged, this, &RichEditor::SetSize);
   bar->addWidget(size_);
   bar->addStretch();
-  auto* insert = new QPushButton("Insert", this);
+  auto* insert = new QPushButton(
+      NamedCaption(host_.captions, "RichEditor.Command5", "Insert"), this);
   insert->setObjectName("Command5");
   connect(insert, &QPushButton::clicked, this, &RichEditor::Insert);
   bar->addWidget(insert);

@@ -19,10 +19,6 @@
 namespace quillory {
 namespace {
 
-constexpr char kNoPrinter[] =
-    "No printer is set up on this computer. Choose a PDF file to print to "
-    "instead.";
-
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::kInformation:
@@ -189,9 +185,10 @@ bool QtDesktop::OpenWithDesktop(const std::string& path) {
 
 // NOTE: without a print system Qt's printer quietly becomes a PDF printer
 // with no file, which prints nothing, so the missing printer is told here.
-std::optional<PrintTarget> QtDialogs::ChoosePrintTarget() {
+std::optional<PrintTarget> QtDialogs::ChoosePrintTarget(
+    const std::string& no_printer) {
   if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-    ShowMessage(kNoPrinter, MessageIcon::kInformation);
+    ShowMessage(no_printer, MessageIcon::kInformation);
     std::optional<std::string> path =
         ChooseFileToSave({{"PDF", "*.pdf"}, {"", "*"}}, "pdf");
     if (!path) return std::nullopt;

@@ -33,7 +33,8 @@ class QtDialogs : public Dialogs {
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
                                        FontChooserExtras extras) override;
   std::optional<uint32_t> ChooseColour(uint32_t start) override;
-  std::optional<PrintTarget> ChoosePrintTarget() override;
+  std::optional<PrintTarget> ChoosePrintTarget(
+      const std::string& no_printer) override;
 
  private:
   QWidget* parent_;

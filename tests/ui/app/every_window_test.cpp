@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
@@ -78,37 +74,9 @@ class EveryWindowTest : public testing::WindowTest,
     for (const std::string& control : testing::UnnamedControls(window)) {
       unnamed_.push_back(where + ": " + control);
     }
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-      if (widget->isVisible() && IsCut(*widget)) {
-        cut_.push_back(where + ": " + widget->objectName().toStdString() +
-                       " (" + widget->metaObject()->className() + ")");
-      }
+    for (const std::string& caption : testing::CutCaptions(window)) {
+      cut_.push_back(where + ": " + caption);
     }
-  }
-
-  // A caption that shows less than its text: a label's text wider than the
-  // label, a box's box and text wider than the box, a push button's text
-  // wider than its face.
-  static bool IsCut(const QWidget& widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-      QString text = label->text();
-      if (label->wordWrap() || text.contains('\n') ||
-          Qt::mightBeRichText(text)) {
-        return false;
-      }
-      if (label->buddy()) text.remove('&');
-      return label->fontMetrics().horizontalAdvance(text) >
-             label->contentsRect().width();
-    }
-    if (qobject_cast<const QCheckBox*>(&widget) ||
-        qobject_cast<const QRadioButton*>(&widget)) {
-      return widget.sizeHint().width() > widget.width();
-    }
-    if (const auto* button = qobject_cast<const QPushButton*>(&widget)) {
-      return button->fontMetrics().horizontalAdvance(
-                 button->text().remove('&')) > button->width();
-    }
-    return false;
   }
 
   std::vector<std::string> unnamed_;

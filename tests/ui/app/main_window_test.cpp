@@ -162,6 +162,9 @@ TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
 }
 
 TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
+  OpenFile("a.html", "x");
+  QString status;
+  fakes_.dialogs.while_asking = [this, &status] { status = Status(); };
   for (const char* language : {"russian", "english"}) {
     Choose(language);
     EXPECT_EQ(Caption("OpenOld"), Entry(language, 5));
@@ -177,8 +180,13 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
     EXPECT_EQ(MenuTitle("Browsers"), Named(language, "Browsers"));
     EXPECT_EQ(window_.findChild<QAbstractButton*>("Image1_0")->text(),
               Named(language, "Image1_0"));
-    // The tag panel speaks English in every language.
+    // The tag panel and the Save As status keep their fixed texts.
     EXPECT_EQ(window_.findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
+    Trigger("SaveHtmlAs");
+    EXPECT_EQ(status, "Подождите");
+    Trigger("Prnt");
+    EXPECT_EQ(fakes_.dialogs.no_printer_text,
+              Named(language, "NoPrinter").toStdString());
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",
               language == std::string("english"));
   }

@@ -4,10 +4,14 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+
+#include <cmath>
 
 #include "designer/element_kind.h"
 #include "designer/ui/toolbox.h"
@@ -21,6 +25,10 @@ class VisualEditorTest : public testing::WindowTest {
   VisualEditorTest() {
     OpenFile("a.html", "[x]");
     Rich().Select(1, 2);
+    OpenDesigner();
+  }
+
+  void OpenDesigner() {
     Trigger("VisEd");
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (top->objectName() == "VisualEditor") designer_ = top;
@@ -82,6 +90,43 @@ TEST_F(VisualEditorTest, DroppedMovedDeletedAndEditedElementsGoIntoTheText) {
             "value=Go>\r\n]");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(window_.isEnabled());
+}
+
+int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+// With the longer Russian captions too, the canvas ends 150 twips short of
+// the panel, the panel 50 short of the right edge, both 50 short of the
+// bottom, and the panel's two buttons touch, 200 above its bottom.
+TEST_F(VisualEditorTest, CanvasAndPanelKeepTheirMarginsWithRussianCaptions) {
+  designer_->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  CurrentSettings().language = "russian";
+  window_.SetLanguage();
+  OpenDesigner();
+  EXPECT_EQ(Part<QLabel>("Img")->text(), "Рисунок");
+  auto* list = Part<QListWidget>("Cmb");
+  EXPECT_LE(list->sizeHintForColumn(0), list->viewport()->width());
+  designer_->resize(1100, 700);
+  QApplication::processEvents();
+  const QWidget* panel = Part("PropertyPanel");
+  const QRect canvas(Part("Canvas")->mapTo(designer_, QPoint()),
+                     Part("Canvas")->size());
+  const QRect insert = Part("Command2")->geometry();
+  EXPECT_EQ(canvas.size(),
+            QSize(Pixels((1100 - panel->width() - canvas.x()) * 15 - 150),
+                  Pixels((700 - canvas.y()) * 15 - 50)));
+  EXPECT_EQ(panel->geometry(),
+            QRect(Pixels((1100 - panel->width()) * 15 - 50), panel->y(),
+                  panel->width(), Pixels((700 - panel->y()) * 15 - 50)));
+  EXPECT_EQ(insert.y(), Pixels((panel->height() - insert.height()) * 15 - 200));
+  EXPECT_EQ(Part("Command4")->geometry().bottom() + 1, insert.y());
+  // The captions only a check box and a list show are whole as well.
+  DropItem(ElementKind::kCheck, QPoint(4, 2), QPoint(40, 40));
+  DropItem(ElementKind::kList, QPoint(4, 2), QPoint(40, 120));
+  for (const char* shown : {"Check0", "List0"}) {
+    QTest::mouseClick(Part(shown), Qt::LeftButton);
+    EXPECT_EQ(testing::CutCaptions(*designer_), std::vector<std::string>{});
+  }
 }
 
 }  // namespace
