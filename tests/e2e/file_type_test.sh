@@ -25,7 +25,7 @@ answer=$(xdg-mime query default application/x-quillory-project)
   echo "e2e: xdg-mime answers '$answer'" >&2
   exit 1
 }
-gio mime text/html | grep -q '^[[:space:]]*quillory\.desktop$'
+grep -q '^[[:space:]]*quillory\.desktop$' <<<"$(gio mime text/html)"
 e2e_expect_file "$XDG_CONFIG_HOME/mimeapps.list" \
   "${others}application/x-quillory-project=quillory.desktop;\n"
 
