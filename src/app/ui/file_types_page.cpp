@@ -31,8 +31,8 @@ QString BoxCaption(const OpenedType& type) {
   for (const std::string& extension : type.extensions) {
     extensions << QString::fromStdString(extension);
   }
-  return extensions.join(", ") + " (" +
-         QString::fromStdString(type.mime_type) + ")";
+  return extensions.join(", ") + " (" + QString::fromStdString(type.mime_type) +
+         ")";
 }
 
 }  // namespace
