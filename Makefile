@@ -2,6 +2,7 @@
 # `make test-asan` runs them again under AddressSanitizer and UBSan,
 # `make fuzz` runs every fuzz target for FUZZ_SECONDS each.
 BUILD ?= build
+PACKAGE_BUILD ?= build-package
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -37,9 +38,17 @@ test-asan: setup
 bench: build
 	@scripts/run-benchmarks $(BUILD)
 
-# A Debian package of the installed program, in $(BUILD).
-package: build
-	cmake --build $(BUILD) --target package
+# A Debian package of the installed program, in $(PACKAGE_BUILD): only what
+# the package holds is built, with Debian's hardening flags (which CMake
+# reads from the environment when it first configures the folder).
+package: setup
+	DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	CFLAGS="$$(dpkg-buildflags --get CFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja $(CMAKE_FLAGS) \
+	  -DQUILLORY_BUILD_TESTS=OFF -DQUILLORY_BUILD_BENCH=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
 
 # The core alone, built with clang's libFuzzer and sanitizers; no Qt.
 $(FUZZ_BUILD)/build.ninja:
@@ -50,4 +59,4 @@ fuzz: setup $(FUZZ_BUILD)/build.ninja
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_SEED=$(FUZZ_SEED) scripts/run-fuzzers $(FUZZ_BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

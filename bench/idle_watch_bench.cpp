@@ -60,7 +60,7 @@ struct Window {
   QTemporaryDir folder;
   QtDialogs dialogs;
   QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
+  FreedesktopFileTypes file_types{"quillory", Layout::kBuildFolder};
   MainWindow window;
 };
 

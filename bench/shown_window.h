@@ -19,7 +19,7 @@ struct ShownWindow {
 
   QtDialogs dialogs;
   QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
+  FreedesktopFileTypes file_types{"quillory", Layout::kBuildFolder};
   MainWindow window;
 };
 

@@ -61,7 +61,7 @@ struct Window {
   }
   QtDialogs dialogs;
   QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
+  FreedesktopFileTypes file_types{"quillory", Layout::kBuildFolder};
   MainWindow window;
 };
 

@@ -91,7 +91,7 @@ void BM_TidyRepairThroughMenu(benchmark::State& state) {
 
   QtDialogs dialogs;
   QtDesktop desktop;
-  FreedesktopFileTypes file_types{"quillory"};
+  FreedesktopFileTypes file_types{"quillory", Layout::kBuildFolder};
   MainWindow window(AppEnvironmentFor(QUILLORY_PROGRAM_DIR),
                     {dialogs, desktop, file_types});
   window.resize(1000, 700);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -30,11 +31,17 @@ bool MayHandOverEarly(int argc, char* argv[]) {
 }
 
 void RegisterProjectFileType(quillory::FileTypes& file_types) {
-  if (!file_types.IsFileTypeRegistered(".qlp",
-                                       quillory::Association::kDefault)) {
-    file_types.RegisterFileType(".qlp", quillory::Registration::kRegister,
+  const std::string type(quillory::kProjectMimeType);
+  if (!file_types.IsFileTypeRegistered(type, quillory::Association::kDefault)) {
+    file_types.RegisterFileType(type, quillory::Registration::kRegister,
                                 quillory::Association::kDefault);
   }
+}
+
+bool UnregisterRequested(int argc, char* argv[]) {
+  return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+    return std::string_view(argument) == "--unregister";
+  });
 }
 
 QIcon ProgramIcon() {
@@ -52,6 +59,11 @@ int main(int argc, char* argv[]) {
   if (const std::optional<std::string> text = quillory::InformationRequested(
           std::vector<std::string>(argv + 1, argv + argc), QUILLORY_VERSION)) {
     std::fputs(text->c_str(), stdout);
+    return 0;
+  }
+  if (UnregisterRequested(argc, argv)) {
+    quillory::FreedesktopFileTypes("", quillory::Layout::kBuildFolder)
+        .UnregisterAll();
     return 0;
   }
   quillory::QtInstanceChannel channel(quillory::InstanceSocketPath());
@@ -81,9 +93,10 @@ int main(int argc, char* argv[]) {
   quillory::Intro intro;
   quillory::QtDialogs dialogs;
   quillory::QtDesktop desktop;
-  quillory::FreedesktopFileTypes file_types(
-      QCoreApplication::applicationFilePath().toStdString());
   quillory::AppEnvironment environment = quillory::DetectAppEnvironment();
+  quillory::FreedesktopFileTypes file_types(
+      QCoreApplication::applicationFilePath().toStdString(),
+      environment.layout);
   // Pages and copies for browsers and tools go where no other user can
   // take their names.
   const quillory::PrivateTempFolder private_temp(environment.temp_folder);

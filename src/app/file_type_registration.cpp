@@ -15,12 +15,12 @@ std::string DesktopEntryPath(const FreedesktopFolders& folders) {
   return folders.data_home + "applications/" + std::string(kDesktopEntryName);
 }
 
-std::string MimeAppsPath(const FreedesktopFolders& folders) {
-  return folders.config_home + "mimeapps.list";
+std::string MimePackagePath(const FreedesktopFolders& folders) {
+  return folders.data_home + "mime/packages/quillory.xml";
 }
 
-bool Contains(const std::vector<std::string>& items, const std::string& item) {
-  return std::find(items.begin(), items.end(), item) != items.end();
+std::string MimeAppsPath(const FreedesktopFolders& folders) {
+  return folders.config_home + "mimeapps.list";
 }
 
 // Writes `text` unless the file holds it already; true when it was written.
@@ -32,57 +32,40 @@ bool Replace(const std::string& path, const std::string& text) {
   return WriteTextFile(path, text, WriteMode::kReplace).Succeeded();
 }
 
-// The type stays on the entry's MimeType line while either association
-// still names the entry.
-std::vector<std::string> EntryTypes(const std::string& entry,
-                                    const std::string& mime_apps,
-                                    const std::string& mime_type) {
-  std::vector<std::string> types = DesktopEntryMimeTypes(entry);
-  std::erase(types, mime_type);
-  const std::string id(kDesktopEntryName);
-  for (Association association : {Association::kDefault, Association::kAdded}) {
-    if (Contains(MimeAppsList(mime_apps, mime_type, association), id)) {
-      types.push_back(mime_type);
-      break;
-    }
-  }
-  return types;
+bool Remove(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::remove(path, ignored);
 }
 
 }  // namespace
 
 RegistrationChanges RegisterFileType(const FreedesktopFolders& folders,
-                                     const std::string& program_path,
-                                     const std::string& extension,
+                                     const DesktopProgram& program,
+                                     const std::string& mime_type,
                                      Registration registration,
                                      Association association) {
-  const std::string mime_type = MimeTypeForExtension(extension);
   RegistrationChanges changes;
-  if (registration == Registration::kRegister && IsOwnMimeType(mime_type)) {
-    changes.mime_package = Replace(
-        folders.data_home + "mime/packages/" + MimePackageName(mime_type),
-        MimePackageText(mime_type, extension));
+  if (program.layout == Layout::kBuildFolder &&
+      registration == Registration::kRegister) {
+    changes.desktop_entry =
+        Replace(DesktopEntryPath(folders),
+                UserDesktopEntry(program.desktop_entry, program.path));
+    changes.mime_package =
+        Replace(MimePackagePath(folders), program.mime_package);
   }
-  const std::string mime_apps =
-      EditMimeApps(ReadTextFile(MimeAppsPath(folders)), mime_type,
-                   kDesktopEntryName, association, registration);
-  Replace(MimeAppsPath(folders), mime_apps);
-  const std::string entry_path = DesktopEntryPath(folders);
-  changes.desktop_entry = Replace(
-      entry_path,
-      DesktopEntryText(program_path, EntryTypes(ReadTextFile(entry_path),
-                                                mime_apps, mime_type)));
+  Replace(MimeAppsPath(folders),
+          EditMimeApps(ReadTextFile(MimeAppsPath(folders)), mime_type,
+                       kDesktopEntryName, association, registration));
   return changes;
 }
 
 bool IsFileTypeRegistered(const FreedesktopFolders& folders,
-                          const std::string& program_path,
-                          const std::string& extension,
+                          const DesktopProgram& program,
+                          const std::string& mime_type,
                           Association association) {
-  const std::string mime_type = MimeTypeForExtension(extension);
-  const std::string entry = ReadTextFile(DesktopEntryPath(folders));
-  if (DesktopEntryValue(entry, "Exec") != DesktopEntryExec(program_path) ||
-      !Contains(DesktopEntryMimeTypes(entry), mime_type)) {
+  if (program.layout == Layout::kBuildFolder &&
+      DesktopEntryValue(ReadTextFile(DesktopEntryPath(folders)), "Exec") !=
+          DesktopEntryExec(program.path)) {
     return false;
   }
   const std::vector<std::string> listed =
@@ -90,7 +73,21 @@ bool IsFileTypeRegistered(const FreedesktopFolders& folders,
   const std::string id(kDesktopEntryName);
   return association == Association::kDefault
              ? !listed.empty() && listed.front() == id
-             : Contains(listed, id);
+             : std::find(listed.begin(), listed.end(), id) != listed.end();
+}
+
+RegistrationChanges UnregisterAll(const FreedesktopFolders& folders) {
+  std::string mime_apps = ReadTextFile(MimeAppsPath(folders));
+  for (const OpenedType& type : OpenedTypes()) {
+    for (Association association :
+         {Association::kDefault, Association::kAdded}) {
+      mime_apps = EditMimeApps(mime_apps, type.mime_type, kDesktopEntryName,
+                               association, Registration::kUnregister);
+    }
+  }
+  Replace(MimeAppsPath(folders), mime_apps);
+  if (!IsUserDesktopEntry(ReadTextFile(DesktopEntryPath(folders)))) return {};
+  return {Remove(DesktopEntryPath(folders)), Remove(MimePackagePath(folders))};
 }
 
 }  // namespace quillory

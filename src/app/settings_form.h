@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,10 +7,6 @@
 #include "base/settings.h"
 
 namespace quillory {
-
-// The web file types the settings window offers, in check-box order.
-inline constexpr std::array<std::string_view, 7> kOfferedFileTypes = {
-    ".html", ".htm", ".js", ".css", ".php", ".phtml", ".php3"};
 
 // The fields of the settings window that OK writes back to `Settings`.
 struct SettingsForm {

@@ -10,15 +10,18 @@
 namespace quillory {
 namespace {
 
-constexpr std::string_view kOwnTypePrefix = "application/x-quillory-";
+// The first line of an entry the program wrote itself.
+constexpr std::string_view kUserEntryMark =
+    "# Written by quillory for a copy outside a package; "
+    "\"quillory --unregister\" removes it.";
 
 struct KnownType {
   std::string_view extension;
   std::string_view mime_type;
 };
 
-// The web files are types the desktop knows already; the program only says
-// it opens them.
+// The web files have the desktop's own types; the program's MIME package
+// adds the patterns a stock system lacks (".phtml") and the project type.
 constexpr std::array kKnownTypes = {
     KnownType{".html", "text/html"},
     KnownType{".htm", "text/html"},
@@ -27,7 +30,7 @@ constexpr std::array kKnownTypes = {
     KnownType{".php", "application/x-php"},
     KnownType{".phtml", "application/x-php"},
     KnownType{".php3", "application/x-php"},
-    KnownType{".qlp", "application/x-quillory-project"},
+    KnownType{".qlp", kProjectMimeType},
 };
 
 std::string_view GroupName(Association association) {
@@ -144,21 +147,6 @@ std::string EscapedValue(std::string_view text) {
   return escaped;
 }
 
-std::string EscapedXml(std::string_view text) {
-  std::string escaped;
-  for (char c : text) {
-    if (c == '&')
-      escaped += "&amp;";
-    else if (c == '<')
-      escaped += "&lt;";
-    else if (c == '"')
-      escaped += "&quot;";
-    else
-      escaped += c;
-  }
-  return escaped;
-}
-
 }  // namespace
 
 std::string MimeTypeForExtension(std::string_view extension) {
@@ -166,48 +154,57 @@ std::string MimeTypeForExtension(std::string_view extension) {
   for (const KnownType& known : kKnownTypes) {
     if (known.extension == lower) return std::string(known.mime_type);
   }
-  return std::string(kOwnTypePrefix) + lower.substr(lower.empty() ? 0 : 1);
+  return {};
 }
 
-bool IsOwnMimeType(std::string_view mime_type) {
-  return mime_type.starts_with(kOwnTypePrefix);
-}
-
-// Inside the quotes the desktop entry rules reserve `"`, "`", "$" and "\";
-// "%" starts a field code anywhere. The whole value is then escaped as a
-// string, which doubles every backslash again.
-std::string DesktopEntryExec(std::string_view program_path) {
-  std::string quoted = "\"";
-  for (char c : program_path) {
-    if (std::string_view("\"`$\\").find(c) != std::string_view::npos) {
-      quoted += '\\';
+std::vector<OpenedType> OpenedTypes() {
+  std::vector<OpenedType> types;
+  for (const KnownType& known : kKnownTypes) {
+    if (types.empty() || types.back().mime_type != known.mime_type) {
+      types.push_back({std::string(known.mime_type), {}});
     }
-    if (c == '%') quoted += '%';
-    quoted += c;
+    types.back().extensions.emplace_back(known.extension);
   }
-  return EscapedValue(quoted + "\"") + " %f";
+  return types;
 }
 
-std::string DesktopEntryText(std::string_view program_path,
-                             const std::vector<std::string>& mime_types) {
-  std::string text =
-      "[Desktop Entry]\n"
-      "Type=Application\n"
-      "Name=Quillory\n"
-      "GenericName=Web page editor\n"
-      "Comment=Open in Quillory\n"
-      "Exec=" +
-      DesktopEntryExec(program_path) +
-      "\n"
-      // Menus drop the entry once the program is gone (uninstalled).
-      "TryExec=" +
-      EscapedValue(program_path) +
-      "\n"
-      "Icon=quillory\n"
-      "Terminal=false\n"
-      "Categories=Development;TextEditor;\n";
-  if (!mime_types.empty()) text += ListLine("MimeType", mime_types) + "\n";
-  return text;
+// A path with none of the characters the desktop entry rules reserve goes
+// unquoted, as xdg-mime reads the program from the first word. Inside
+// quotes the rules escape `"`, "`", "$" and "\"; "%" starts a field code
+// anywhere. The whole value is then escaped as a string, which doubles
+// every backslash again.
+std::string DesktopEntryExec(std::string_view program_path) {
+  constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#()`";
+  const bool quote = program_path.find_first_of(kReserved) != std::string::npos;
+  std::string command = quote ? "\"" : "";
+  for (char c : program_path) {
+    if (quote && std::string_view("\"`$\\").find(c) != std::string::npos) {
+      command += '\\';
+    }
+    if (c == '%') command += '%';
+    command += c;
+  }
+  if (quote) command += '"';
+  return EscapedValue(command) + " %f";
+}
+
+std::string UserDesktopEntry(std::string_view shipped_entry,
+                             std::string_view program_path) {
+  std::vector<std::string> lines = {std::string(kUserEntryMark)};
+  for (const std::string& line : Lines(shipped_entry)) {
+    if (line.starts_with("TryExec=")) continue;
+    if (!line.starts_with("Exec=")) {
+      lines.push_back(line);
+      continue;
+    }
+    lines.push_back("Exec=" + DesktopEntryExec(program_path));
+    lines.push_back("TryExec=" + EscapedValue(program_path));
+  }
+  return Join(lines, "\n");
+}
+
+bool IsUserDesktopEntry(std::string_view text) {
+  return text.starts_with(kUserEntryMark);
 }
 
 std::string DesktopEntryValue(std::string_view text, std::string_view key) {
@@ -216,32 +213,6 @@ std::string DesktopEntryValue(std::string_view text, std::string_view key) {
   if (!group) return {};
   const std::optional<size_t> line = FindKey(lines, *group, key);
   return line ? std::string(*ValueFor(lines[*line], key)) : std::string();
-}
-
-std::vector<std::string> DesktopEntryMimeTypes(std::string_view text) {
-  return SemicolonList(DesktopEntryValue(text, "MimeType"));
-}
-
-std::string MimePackageText(std::string_view mime_type,
-                            std::string_view extension) {
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-         "<mime-info xmlns=\"http://www.freedesktop.org/standards/"
-         "shared-mime-info\">\n"
-         "  <mime-type type=\"" +
-         EscapedXml(mime_type) +
-         "\">\n"
-         "    <comment>Quillory " +
-         EscapedXml(extension) +
-         " file</comment>\n"
-         "    <glob pattern=\"*" +
-         EscapedXml(ToLowerAscii(extension)) +
-         "\"/>\n"
-         "  </mime-type>\n"
-         "</mime-info>\n";
-}
-
-std::string MimePackageName(std::string_view mime_type) {
-  return std::string(AfterLast(mime_type, '/')) + ".xml";
 }
 
 std::string EditMimeApps(std::string_view text, std::string_view mime_type,

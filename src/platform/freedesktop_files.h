@@ -18,35 +18,39 @@ inline constexpr std::string_view kDesktopEntryName = "quillory.desktop";
 enum class Association { kDefault, kAdded };
 enum class Registration { kRegister, kUnregister };
 
-// The MIME type of an extension written with its dot, in any letter case:
-// the desktop's own type for the web files, a type of the program's own
-// ("application/x-quillory-project" for ".qlp") for anything else.
+// The project files' type, which the program's own MIME package defines.
+inline constexpr std::string_view kProjectMimeType =
+    "application/x-quillory-project";
+
+// The MIME type of an extension written with its dot, in any letter case;
+// empty for one the program does not open.
 std::string MimeTypeForExtension(std::string_view extension);
 
-// True for the types MimeTypeForExtension makes up, which need a package.
-bool IsOwnMimeType(std::string_view mime_type);
+// A type the program opens with the extensions it has there (".php" etc.).
+struct OpenedType {
+  std::string mime_type;
+  std::vector<std::string> extensions;
+};
+
+// Every type the program opens, each once, in a fixed order.
+std::vector<OpenedType> OpenedTypes();
 
 // The Exec value that opens one file with the program at `program_path`:
-// the path quoted as the desktop entry rules ask, a blank and "%f".
+// the path, quoted only when it holds a character the desktop entry rules
+// reserve, a blank and "%f".
 std::string DesktopEntryExec(std::string_view program_path);
 
-// The whole desktop entry, naming `mime_types` on its MimeType line.
-std::string DesktopEntryText(std::string_view program_path,
-                             const std::vector<std::string>& mime_types);
+// The shipped desktop entry made to start the program at `program_path`
+// (its Exec, and a TryExec that hides it once the program is gone), marked
+// as the program's own so that unregistering may remove it.
+std::string UserDesktopEntry(std::string_view shipped_entry,
+                             std::string_view program_path);
+
+// True for an entry UserDesktopEntry wrote.
+bool IsUserDesktopEntry(std::string_view text);
 
 // A key's value in the [Desktop Entry] group; empty when it is missing.
 std::string DesktopEntryValue(std::string_view text, std::string_view key);
-
-// The types a desktop entry's MimeType line lists, in order.
-std::vector<std::string> DesktopEntryMimeTypes(std::string_view text);
-
-// A shared-mime-info package defining `mime_type` for files named
-// "*" + `extension` (letter case ignored, as the database globs are).
-std::string MimePackageText(std::string_view mime_type,
-                            std::string_view extension);
-
-// The file name of the package for `mime_type` under mime/packages/.
-std::string MimePackageName(std::string_view mime_type);
 
 // mimeapps.list with `desktop_id` put into (or taken out of) the list of
 // `mime_type` in the group of `association`. A default goes first in its list;

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Starting registers the project type with the desktop as the program's
-# own, keeping what other programs wrote in mimeapps.list.
+# A copy outside a package registers the project type at its start: its
+# own desktop entry (valid, naming every type it opens and starting this
+# copy) and MIME package, keeping what other programs wrote in
+# mimeapps.list, so that xdg-mime and gio name it; --unregister takes all
+# of that back.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 
@@ -14,11 +17,19 @@ e2e_start
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
+entry=$XDG_DATA_HOME/applications/quillory.desktop
+desktop-file-validate "$entry"
+grep -qx "Exec=$E2E_PROGRAM/quillory %f" "$entry"
 answer=$(xdg-mime query default application/x-quillory-project)
 [ "$answer" = quillory.desktop ] || {
   echo "e2e: xdg-mime answers '$answer'" >&2
   exit 1
 }
+grep -q '^[[:space:]]*quillory\.desktop$' <<<"$(gio mime text/html)"
 e2e_expect_file "$XDG_CONFIG_HOME/mimeapps.list" \
   "${others}application/x-quillory-project=quillory.desktop;\n"
+
+"$E2E_PROGRAM/quillory" --unregister
+[ ! -e "$entry" ] && [ ! -e "$XDG_DATA_HOME/mime/packages/quillory.xml" ]
+e2e_expect_file "$XDG_CONFIG_HOME/mimeapps.list" "$others"
 echo "1 passed, 0 failed"

@@ -2,8 +2,9 @@
 # The program installed under a prefix: its desktop entry and metainfo pass
 # their validators, --help and --version answer without a display, and
 # started by the desktop entry's command it takes its data from
-# share/quillory (the shipped settings turn Tidy on), saves a file and
-# keeps settings.dat in the per-user folder.
+# share/quillory (the shipped settings turn Tidy on), saves a file, keeps
+# settings.dat in the per-user folder and writes no desktop entry of its
+# own over the installed one.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 prefix=$E2E_ROOT/prefix
@@ -15,6 +16,8 @@ for size in 16 32 48 64 128 256; do
   test -s "$share/icons/hicolor/${size}x${size}/apps/quillory.png"
 done
 test -s "$share/mime/packages/quillory.xml"
+test -s "$share/man/man1/quillory.1.gz"
+test -s "$prefix/lib/quillory/plug-ins/html_entities.so"
 env -u DISPLAY "$prefix/bin/quillory" --help | grep -q '^Usage: quillory'
 env -u DISPLAY "$prefix/bin/quillory" --version | grep -qx 'Quillory [0-9.]*'
 
@@ -32,4 +35,5 @@ xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 e2e_expect_file "$E2E_ROOT/page.html" 'hi <p>x</p>\r\n'
 grep -q '^Tidy=true' "$XDG_CONFIG_HOME/quillory/settings.dat"
+[ ! -e "$HOME/.local/share/applications/quillory.desktop" ]
 echo "1 passed, 0 failed"

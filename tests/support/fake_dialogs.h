@@ -84,17 +84,17 @@ class FakeDesktop : public Desktop {
 // Keeps the registrations in memory instead of the desktop's files.
 class FakeFileTypes : public FileTypes {
  public:
-  void RegisterFileType(const std::string& extension, Registration registration,
+  void RegisterFileType(const std::string& mime_type, Registration registration,
                         Association association) override {
     if (registration == Registration::kRegister) {
-      registered.insert({extension, association});
+      registered.insert({mime_type, association});
     } else {
-      registered.erase({extension, association});
+      registered.erase({mime_type, association});
     }
   }
-  bool IsFileTypeRegistered(const std::string& extension,
+  bool IsFileTypeRegistered(const std::string& mime_type,
                             Association association) override {
-    return registered.contains({extension, association});
+    return registered.contains({mime_type, association});
   }
   std::set<std::pair<std::string, Association>> registered;
 };

@@ -52,6 +52,7 @@ AppEnvironment TestFolder::ProgramEnvironment(bool with_data) const {
   fs::create_directories(Path("home/config"));
   AppEnvironment env;
   env.program_folder = program;
+  env.plugin_folder = program + "plug-ins/";
   env.user_folder = Path("home/config/");
   env.state_folder = Path("home/state/");
   env.temp_folder = Path("tmp/");

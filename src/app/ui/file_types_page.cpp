@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <string>
+#include <vector>
 
 #include "base/lang_table.h"
 #include "base/ui/display_text.h"
@@ -15,16 +17,32 @@ namespace {
 
 constexpr int kModeCaptions[2] = {90, 91};
 
+// The project type is always the program's own.
+std::vector<OpenedType> WebFileTypes() {
+  std::vector<OpenedType> types = OpenedTypes();
+  std::erase_if(types, [](const OpenedType& type) {
+    return type.mime_type == kProjectMimeType;
+  });
+  return types;
+}
+
+QString BoxCaption(const OpenedType& type) {
+  QStringList extensions;
+  for (const std::string& extension : type.extensions) {
+    extensions << QString::fromStdString(extension);
+  }
+  return extensions.join(", ") + " (" + QString::fromStdString(type.mime_type) +
+         ")";
+}
+
 }  // namespace
 
 FileTypesPage::FileTypesPage(FileTypes& file_types, const LangTable& lang,
                              QWidget* parent)
-    : QWidget(parent), file_types_(file_types) {
+    : QWidget(parent), file_types_(file_types), types_(WebFileTypes()) {
   auto* layout = new QVBoxLayout(this);
-  for (size_t i = 0; i < kOfferedFileTypes.size(); ++i) {
-    boxes_[i] = new QCheckBox(QString::fromLatin1(kOfferedFileTypes[i].data(),
-                                                  kOfferedFileTypes[i].size()),
-                              this);
+  for (size_t i = 0; i < types_.size(); ++i) {
+    boxes_.push_back(new QCheckBox(BoxCaption(types_[i]), this));
     boxes_[i]->setObjectName(QString("Check1_%1").arg(i));
     layout->addWidget(boxes_[i]);
     // Clicks only: ticking a box to show the registration registers nothing.
@@ -51,15 +69,15 @@ Association FileTypesPage::CurrentAssociation() const {
 }
 
 void FileTypesPage::ShowRegistrations() {
-  for (size_t i = 0; i < kOfferedFileTypes.size(); ++i) {
+  for (size_t i = 0; i < types_.size(); ++i) {
     boxes_[i]->setChecked(file_types_.IsFileTypeRegistered(
-        std::string(kOfferedFileTypes[i]), CurrentAssociation()));
+        types_[i].mime_type, CurrentAssociation()));
   }
 }
 
 void FileTypesPage::Register(int type, bool ticked) {
   file_types_.RegisterFileType(
-      std::string(kOfferedFileTypes[type]),
+      types_[type].mime_type,
       ticked ? Registration::kRegister : Registration::kUnregister,
       CurrentAssociation());
 }

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-#include "app/settings_form.h"
+#include <vector>
+
+#include "platform/freedesktop_files.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -11,11 +13,11 @@ namespace quillory {
 
 class FileTypes;
 class LangTable;
-enum class Association;
 
-// The settings window's file types: one check box per offered type, ticked
-// while the program is registered for it in the chosen way. Each click
-// registers or unregisters at once.
+// The settings window's file types: one check box per web file type the
+// desktop knows, naming its extensions, ticked while the program is
+// registered for it in the chosen way. Each click registers or unregisters
+// at once.
 class FileTypesPage : public QWidget {
   Q_OBJECT
 
@@ -29,7 +31,8 @@ class FileTypesPage : public QWidget {
   void Register(int type, bool ticked);
 
   FileTypes& file_types_;
-  QCheckBox* boxes_[kOfferedFileTypes.size()] = {};
+  std::vector<OpenedType> types_;
+  std::vector<QCheckBox*> boxes_;
   QRadioButton* modes_[2] = {};  // the default action, one more action
 };
 

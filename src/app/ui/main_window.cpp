@@ -326,7 +326,7 @@ void MainWindow::SetLanguage() {
 void MainWindow::RebuildRecentMenu() { menu_bar_->RebuildRecentMenu(); }
 
 void MainWindow::Init(const std::vector<std::string>& arguments) {
-  plugins_->Load(environment_.program_folder + "plug-ins/", settings_.plugins,
+  plugins_->Load(environment_.plugin_folder, settings_.plugins,
                  environment_.state_folder + "plugin-marks");
   launch_->Start(arguments);
 }

@@ -33,6 +33,8 @@ AppEnvironment AppEnvironmentFor(const std::string& program_folder,
                                  Layout layout) {
   AppEnvironment env;
   env.program_folder = WithSlash(program_folder);
+  env.layout = layout;
+  env.plugin_folder = env.program_folder + "plug-ins/";
   env.user_folder = XdgFolder("XDG_CONFIG_HOME", ".config") + "quillory/";
   env.state_folder = XdgFolder("XDG_STATE_HOME", ".local/state") + "quillory/";
   env.temp_folder = TempFolder();
@@ -51,8 +53,13 @@ AppEnvironment DetectAppEnvironment() {
   const QDir installed(executable_folder + "/../share/quillory");
   if (!QDir(executable_folder + "/languages").exists() &&
       installed.exists("languages")) {
-    return AppEnvironmentFor(installed.canonicalPath().toStdString(),
-                             Layout::kInstalled);
+    AppEnvironment env = AppEnvironmentFor(
+        installed.canonicalPath().toStdString(), Layout::kInstalled);
+    env.plugin_folder =
+        WithSlash(QDir(executable_folder + "/../lib/quillory/plug-ins")
+                      .absolutePath()
+                      .toStdString());
+    return env;
   }
   return AppEnvironmentFor(executable_folder.toStdString());
 }

@@ -6,12 +6,9 @@ namespace quillory {
 
 // Reads the executable's folder and the XDG variables. The program folder
 // is the executable's own (a build folder) or, when the data is not there,
-// <prefix>/share/quillory of an installed program in <prefix>/bin. Needs a
-// QCoreApplication.
+// <prefix>/share/quillory of an installed program in <prefix>/bin, whose
+// plug-ins are in <prefix>/lib/quillory/plug-ins. Needs a QCoreApplication.
 AppEnvironment DetectAppEnvironment();
-
-// Where the program folder came from.
-enum class Layout { kBuildFolder, kInstalled };
 
 // The folder an XDG variable names, else `fallback_in_home` under the home
 // folder; ends in "/".

@@ -13,16 +13,20 @@ namespace quillory {
 // for it are installed.
 class FreedesktopFileTypes : public FileTypes {
  public:
-  // `program_path`: the executable the desktop entry starts.
-  explicit FreedesktopFileTypes(std::string program_path);
+  // `program_path`: the executable the desktop is to start.
+  FreedesktopFileTypes(std::string program_path, Layout layout);
 
-  void RegisterFileType(const std::string& extension, Registration registration,
+  void RegisterFileType(const std::string& mime_type, Registration registration,
                         Association association) override;
-  bool IsFileTypeRegistered(const std::string& extension,
+  bool IsFileTypeRegistered(const std::string& mime_type,
                             Association association) override;
+  // Undoes every registration of this user, whichever copy made it.
+  void UnregisterAll();
 
  private:
-  std::string program_path_;
+  void RebuildCaches(RegistrationChanges changes) const;
+
+  DesktopProgram program_;
   FreedesktopFolders folders_;
 };
 

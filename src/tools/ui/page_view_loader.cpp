@@ -8,12 +8,14 @@ namespace {
 
 constexpr char kModuleName[] = "libquillory_web.so";
 
-// Beside the executable in a build folder; in <prefix>/lib/quillory when
-// installed, a library no other program links.
+// Beside the executable in a build folder; in <prefix>/lib/quillory/browser
+// when installed: a library no other program links, in a folder of its own
+// so that installing it needs no run of ldconfig.
 PageViewFactory LoadFactory() {
   const QString folder = QCoreApplication::applicationDirPath();
-  for (const QString& path : {folder + "/" + kModuleName,
-                              folder + "/../lib/quillory/" + kModuleName}) {
+  for (const QString& path :
+       {folder + "/" + kModuleName,
+        folder + "/../lib/quillory/browser/" + kModuleName}) {
     QLibrary module(path);
     if (auto factory = reinterpret_cast<PageViewFactory>(
             module.resolve(kPageViewFactoryName))) {

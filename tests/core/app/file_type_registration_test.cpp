@@ -9,38 +9,72 @@
 namespace quillory {
 namespace {
 
-constexpr char kProgram[] = "/opt/quillory/quillory";
+constexpr char kEntry[] = "[Desktop Entry]\nExec=quillory %f\n";
+constexpr char kPackage[] = "<mime-info/>\n";
+constexpr char kEntryFile[] = "data/applications/quillory.desktop";
+constexpr char kPackageFile[] = "data/mime/packages/quillory.xml";
+const std::string kType(kProjectMimeType);
 
-TEST(FileTypeRegistrationTest, RegisteringIsReadBackPerAssociation) {
+DesktopProgram Program(Layout layout, const std::string& path) {
+  return {path, layout, kEntry, kPackage};
+}
+
+TEST(FileTypeRegistrationTest, BuildFolderCopyWritesItsOwnEntryAndTypes) {
   const testing::TestFolder folder;
   const FreedesktopFolders folders{folder.Path("data/"),
                                    folder.Path("config/")};
+  const DesktopProgram copy = Program(Layout::kBuildFolder, "/b/quillory");
   const std::string others = "[Default Applications]\ntext/css=x.desktop;\n";
   EXPECT_FALSE(  // nothing written yet
-      IsFileTypeRegistered(folders, kProgram, ".qlp", Association::kDefault));
+      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
   folder.Write("config/mimeapps.list", others);
-  RegisterFileType(folders, kProgram, ".QLP", Registration::kRegister,
+  RegisterFileType(folders, copy, kType, Registration::kRegister,
                    Association::kDefault);
   EXPECT_TRUE(
-      IsFileTypeRegistered(folders, kProgram, ".qlp", Association::kDefault));
-  EXPECT_FALSE(
-      IsFileTypeRegistered(folders, kProgram, ".qlp", Association::kAdded));
-  EXPECT_FALSE(IsFileTypeRegistered(folders, "/elsewhere/quillory", ".qlp",
-                                    Association::kDefault));
-  EXPECT_TRUE(folder.Exists("data/mime/packages/x-quillory-project.xml"));
+      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
+  EXPECT_FALSE(IsFileTypeRegistered(folders, copy, kType, Association::kAdded));
+  EXPECT_FALSE(IsFileTypeRegistered(
+      folders, Program(Layout::kBuildFolder, "/elsewhere/quillory"), kType,
+      Association::kDefault));
+  EXPECT_EQ(folder.Read(kEntryFile), UserDesktopEntry(kEntry, "/b/quillory"));
+  EXPECT_EQ(folder.Read(kPackageFile), kPackage);
 
-  RegisterFileType(folders, kProgram, ".css", Registration::kRegister,
+  RegisterFileType(folders, copy, "text/css", Registration::kRegister,
                    Association::kAdded);
-  EXPECT_TRUE(
-      IsFileTypeRegistered(folders, kProgram, ".css", Association::kAdded));
-  RegisterFileType(folders, kProgram, ".qlp", Registration::kUnregister,
+  RegisterFileType(folders, copy, kType, Registration::kUnregister,
                    Association::kDefault);
   EXPECT_FALSE(
-      IsFileTypeRegistered(folders, kProgram, ".qlp", Association::kDefault));
+      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
   EXPECT_TRUE(
-      IsFileTypeRegistered(folders, kProgram, ".css", Association::kAdded));
+      IsFileTypeRegistered(folders, copy, "text/css", Association::kAdded));
   EXPECT_EQ(folder.Read("config/mimeapps.list"),
             others + "\n[Added Associations]\ntext/css=quillory.desktop;\n");
+
+  UnregisterAll(folders);
+  EXPECT_EQ(folder.Read("config/mimeapps.list"),
+            others + "\n[Added Associations]\n");
+  EXPECT_FALSE(folder.Exists(kEntryFile));
+  EXPECT_FALSE(folder.Exists(kPackageFile));
+}
+
+TEST(FileTypeRegistrationTest, InstalledProgramNamesThePackagesEntryOnly) {
+  const testing::TestFolder folder;
+  const FreedesktopFolders folders{folder.Path("data/"),
+                                   folder.Path("config/")};
+  const DesktopProgram installed = Program(Layout::kInstalled, "/usr/bin/q");
+  RegisterFileType(folders, installed, "application/x-php",
+                   Registration::kRegister, Association::kDefault);
+  EXPECT_TRUE(IsFileTypeRegistered(folders, installed, "application/x-php",
+                                   Association::kDefault));
+  EXPECT_FALSE(folder.Exists(kEntryFile));
+  EXPECT_FALSE(folder.Exists(kPackageFile));
+
+  // An entry the user put there (a prefix under ~/.local) is not the
+  // program's to remove.
+  folder.Write(kEntryFile, kEntry);
+  UnregisterAll(folders);
+  EXPECT_EQ(folder.Read("config/mimeapps.list"), "[Default Applications]\n");
+  EXPECT_TRUE(folder.Exists(kEntryFile));
 }
 
 }  // namespace

@@ -14,28 +14,40 @@ constexpr char kType[] = "application/x-quillory-project";
 TEST(MimeTypeForExtensionTest, WebFilesKeepTheDesktopsTypes) {
   EXPECT_EQ(MimeTypeForExtension(".HTM"), "text/html");
   EXPECT_EQ(MimeTypeForExtension(".QLP"), kType);
-  EXPECT_EQ(MimeTypeForExtension(".Tpl"), "application/x-quillory-tpl");
-  EXPECT_FALSE(IsOwnMimeType("text/html"));
+  EXPECT_EQ(MimeTypeForExtension(".tpl"), "");
+  const std::vector<OpenedType> types = OpenedTypes();
+  ASSERT_EQ(types.size(), 5u);
+  EXPECT_EQ(types[3].mime_type, "application/x-php");
+  EXPECT_EQ(types[3].extensions,
+            (std::vector<std::string>{".php", ".phtml", ".php3"}));
 }
 
-TEST(DesktopEntryTest, ExecQuotesThePathAndReadsBack) {
-  EXPECT_EQ(DesktopEntryExec("/opt/my q/quillory"),
-            "\"/opt/my q/quillory\" %f");
-  EXPECT_EQ(DesktopEntryExec("/a$b\\c%d\"e"),
-            "\"/a\\\\$b\\\\\\\\c%%d\\\\\"e\" %f");
-  const std::string entry =
-      DesktopEntryText("/p/quillory", {kType, "text/css"});
-  EXPECT_EQ(DesktopEntryValue(entry, "Exec"), DesktopEntryExec("/p/quillory"));
-  EXPECT_EQ(DesktopEntryMimeTypes(entry),
-            (std::vector<std::string>{kType, "text/css"}));
+TEST(DesktopEntryTest, ExecQuotesOnlyWhenTheRulesAsk) {
+  // The rule, the program's path and the Exec value.
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"a plain path stays bare", "/opt/q/quillory", "/opt/q/quillory %f"},
+      {"a blank asks for quotes", "/opt/my q/quillory",
+       "\"/opt/my q/quillory\" %f"},
+      {"a percent is doubled, bare or quoted", "/a%b", "/a%%b %f"},
+      {"quoted reserved characters are escaped, then the string", "/a$b\\c\"e",
+       "\"/a\\\\$b\\\\\\\\c\\\\\"e\" %f"},
+  };
+  for (const auto& [rule, path, exec] : rows) {
+    EXPECT_EQ(DesktopEntryExec(path), exec) << rule;
+  }
 }
 
-TEST(MimePackageTest, GlobsTheExtensionInLowerCase) {
-  const std::string package = MimePackageText(kType, ".QLP");
-  EXPECT_NE(package.find("<mime-type type=\"" + std::string(kType) + "\">"),
-            std::string::npos);
-  EXPECT_NE(package.find("<glob pattern=\"*.qlp\"/>"), std::string::npos);
-  EXPECT_EQ(MimePackageName(kType), "x-quillory-project.xml");
+TEST(DesktopEntryTest, UserEntryStartsThisCopyAndKeepsTheShippedTypes) {
+  const std::string shipped =
+      "[Desktop Entry]\nName=Quillory\nExec=quillory %f\nMimeType=" +
+      std::string(kType) + ";text/css;\n";
+  const std::string entry = UserDesktopEntry(shipped, "/b/my build/quillory");
+  EXPECT_EQ(DesktopEntryValue(entry, "Exec"), "\"/b/my build/quillory\" %f");
+  EXPECT_EQ(DesktopEntryValue(entry, "TryExec"), "/b/my build/quillory");
+  EXPECT_EQ(DesktopEntryValue(entry, "MimeType"),
+            DesktopEntryValue(shipped, "MimeType"));
+  EXPECT_TRUE(IsUserDesktopEntry(entry));
+  EXPECT_FALSE(IsUserDesktopEntry(shipped));
 }
 
 TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {

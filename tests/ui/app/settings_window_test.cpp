@@ -35,7 +35,7 @@ class SettingsWindowTest : public testing::WindowTest {
   }
   void Click(const QString& name) { Part<QAbstractButton>(name)->click(); }
   bool Registered(Association association) {
-    return fakes_.file_types.registered.contains({".html", association});
+    return fakes_.file_types.registered.contains({"text/html", association});
   }
 
   SettingsWindow* settings_window_ = nullptr;
@@ -83,6 +83,9 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   Open("extensions");
   EXPECT_EQ(Part<QTabWidget>("Pages")->currentIndex(), 4);
   QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP 9 (cli)\n");
+  // One box per MIME type, naming what it changes.
+  EXPECT_EQ(Part<QAbstractButton>("Check1_3")->text(),
+            ".php, .phtml, .php3 (application/x-php)");
   Click("Check1_0");
   EXPECT_TRUE(Registered(Association::kDefault));
   Click("Mode_1");
