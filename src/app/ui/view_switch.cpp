@@ -6,6 +6,7 @@
 
 #include "app/document_slots.h"
 #include "app/ui/document_tabs.h"
+#include "base/document_kind.h"
 #include "editor/ui/editor.h"
 #include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
@@ -47,7 +48,8 @@ std::optional<PreviewSource> ViewSwitch::ActiveSource() const {
   const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return std::nullopt;
   const Document& document = host_.tabs.At(slot);
-  return PreviewSource{document.file_path, document.saved, host_.rich.Bytes()};
+  return PreviewSource{document.file_path, document.saved, host_.rich.Bytes(),
+                       KindOfCaption(host_.tabs.Caption(slot))};
 }
 
 void ViewSwitch::Switch(int index) {
