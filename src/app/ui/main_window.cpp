@@ -185,7 +185,13 @@ void MainWindow::BuildDiskWatch() {
 void MainWindow::BuildToolCommands() {
   tools_ = new ToolCommands(
       {this, rich_, *highlighter_, guards_, environment_, settings_, lang_,
-       captions_, [this] { return tabs_->At(tabs_->ActiveSlot()).file_path; },
+       captions_,
+       [this] {
+         const int slot = tabs_->ActiveSlot();
+         const Document& document = tabs_->At(slot);
+         return PhpDocument{document.file_path, document.saved, rich_->Bytes(),
+                            tabs_->Caption(slot)};
+       },
        [this] { change_->OnChange(); }, set_status_,
        [this](bool held) { HoldDocuments(held); }, &LoadPageView,
        [this] { recovery_->WriteNow(); }},
