@@ -23,6 +23,9 @@ ViewSwitch::ViewSwitch(ViewSwitchHost host, QWidget* area)
   buttons_[1]->setText("Preview");
   buttons_[0]->setChecked(true);
   preview_ = new PreviewPane(PaneHost(), area);
+  live_ = new LivePreview({[this] { return ActiveSource(); }, host_.settings,
+                           host_.temp_folder, &LoadPageView, host_.captions},
+                          area);
   for (int i = 0; i < 2; ++i) {
     connect(buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) Switch(i);
@@ -71,6 +74,7 @@ void ViewSwitch::Reset() {
 
 void ViewSwitch::Follow() {
   if (buttons_[1]->isChecked()) Switch(1);
+  live_->Switched();
 }
 
 void ViewSwitch::Show(bool shown) {
