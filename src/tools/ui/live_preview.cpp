@@ -19,7 +19,7 @@ using std::chrono::milliseconds;
 // Typing that pauses this long is taken as done for now.
 constexpr milliseconds kTypingPause(300);
 // A page that has not loaded by then is taken as stuck in a script.
-constexpr milliseconds kLoadLimit(3000);
+constexpr milliseconds kLoadLimit(5000);
 
 double NextRandom() {
   static std::mt19937 generator(std::random_device{}());
@@ -163,7 +163,7 @@ void LivePreview::OnStuck() {
   web_->Restart();
   if (server_ != nullptr) server_->Stop();
   Say(Caption("LivePreviewStuck",
-              "The page did not finish loading within 3 seconds; a script "
+              "The page did not finish loading within 5 seconds; a script "
               "that never ends was stopped."));
 }
 
