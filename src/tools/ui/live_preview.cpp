@@ -120,6 +120,7 @@ void LivePreview::Refresh() {
   const QString address = AddressOf(page.path, served);
   if (address.isEmpty()) return;
   stuck_.start();
+  page_refused_ = false;
   web_->Refresh(address);
 }
 
@@ -148,8 +149,10 @@ QString LivePreview::AddressOf(const std::string& page, bool served) {
   return QString::fromStdString(address);
 }
 
+// What the page was refused matters more than how its load ended.
 void LivePreview::OnLoaded(bool ok) {
   stuck_.stop();
+  if (page_refused_) return;
   if (ok) {
     line_->hide();
     return;
@@ -168,6 +171,7 @@ void LivePreview::OnStuck() {
 }
 
 void LivePreview::OnRefused(const QString& address) {
+  page_refused_ = true;
   Say(address.isEmpty()
           ? Caption("LivePreviewNoWindows",
                     "The page tried to open a window; the live preview keeps "

@@ -66,6 +66,7 @@ class LivePreview : public QWidget {
   QTimer pause_;
   QTimer stuck_;
   bool on_ = false;
+  bool page_refused_ = false;  // since the last refresh
 };
 
 }  // namespace quillory
