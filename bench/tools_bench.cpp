@@ -155,7 +155,8 @@ void BM_PhpCheckThroughRunner(benchmark::State& state) {
   ProcessRunner runner;
   for (auto _ : state) {
     const ToolResult result =
-        RunPhp(runner, PhpCommand::kCheck, "php", TheInputs().script());
+        RunPhp(runner, PhpCommand::kCheck, "php",
+               {TheInputs().script(), true, "", "script.php"}, "/tmp/");
     if (result.text != kNoSyntaxErrorsText) {
       state.SkipWithError(result.text.c_str());
     }

@@ -27,20 +27,34 @@ std::string ProgramWord(std::string_view php) {
   return needs_quotes ? Quoted(php) : std::string(php);
 }
 
+// When the text could not be written, nothing runs and the reason is
+// shown.
 class PhpJob : public ToolJob {
  public:
-  PhpJob(PhpCommand command, std::string_view php, std::string_view file_path)
-      : command_(command),
-        command_line_(PhpCommandLine(php, command, file_path)) {}
+  PhpJob(PhpCommand command, std::string_view php, const PhpDocument& document,
+         const std::string& temp_folder)
+      : command_(command), input_(document, temp_folder) {
+    if (input_.error().empty()) {
+      command_line_ = PhpCommandLine(php, command, input_.path());
+    }
+  }
 
   const std::string& CommandLine() const override { return command_line_; }
   ErrorRoute Route() const override { return ErrorRoute::kWithOutput; }
   ToolResult Result(const std::optional<Capture>& capture) const override {
-    return PhpResult(command_, capture);
+    if (!input_.error().empty()) {
+      return {ToolResultUse::kShowMessages, input_.error()};
+    }
+    ToolResult result = PhpResult(command_, capture);
+    if (command_ != PhpCommand::kCompact) {
+      result.text = input_.NamingDocument(result.text);
+    }
+    return result;
   }
 
  private:
   PhpCommand command_;
+  PhpInput input_;
   std::string command_line_;
 };
 
@@ -83,13 +97,15 @@ ToolResult PhpResult(PhpCommand command,
 }
 
 std::unique_ptr<ToolJob> MakePhpJob(PhpCommand command, std::string_view php,
-                                    std::string_view file_path) {
-  return std::make_unique<PhpJob>(command, php, file_path);
+                                    const PhpDocument& document,
+                                    const std::string& temp_folder) {
+  return std::make_unique<PhpJob>(command, php, document, temp_folder);
 }
 
 ToolResult RunPhp(ProcessRunner& runner, PhpCommand command,
-                  std::string_view php, std::string_view file_path) {
-  return RunJob(runner, PhpJob(command, php, file_path));
+                  std::string_view php, const PhpDocument& document,
+                  const std::string& temp_folder) {
+  return RunJob(runner, PhpJob(command, php, document, temp_folder));
 }
 
 }  // namespace quillory

@@ -5,14 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "tools/php_input.h"
 #include "tools/process_runner.h"
 #include "tools/tool_job.h"
 #include "tools/tool_result.h"
 
 namespace quillory {
 
-// The four things the PHP interpreter does for the editor, on the active
-// document's file as last saved.
+// The four things the PHP interpreter does for the editor, on what the
+// editor holds of the active document.
 enum class PhpCommand { kCheck, kRun, kHighlight, kCompact };
 
 // What the check shows when PHP found no syntax error.
@@ -40,12 +41,16 @@ std::string PhpVersionText(std::string_view output);
 // - compaction's output becomes the document's text, with CR LF line ends.
 ToolResult PhpResult(PhpCommand command, const std::optional<Capture>& capture);
 
-// The command on the file.
+// The command on the document, through a copy of its text where its file
+// does not hold that (php_input.h); what PHP says names the document.
+// `temp_folder` ends in "/".
 std::unique_ptr<ToolJob> MakePhpJob(PhpCommand command, std::string_view php,
-                                    std::string_view file_path);
+                                    const PhpDocument& document,
+                                    const std::string& temp_folder);
 
 // The whole command, waiting for PHP.
 ToolResult RunPhp(ProcessRunner& runner, PhpCommand command,
-                  std::string_view php, std::string_view file_path);
+                  std::string_view php, const PhpDocument& document,
+                  const std::string& temp_folder);
 
 }  // namespace quillory

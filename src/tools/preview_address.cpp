@@ -13,11 +13,11 @@ bool IsUnreserved(unsigned char c) {
 
 }  // namespace
 
-std::string PreviewPageName(double random) {
+std::string PreviewPageName(double random, std::string_view extension) {
   const auto number = static_cast<unsigned>(random * 1000000 + 899999);
-  char name[24];
-  std::snprintf(name, sizeof name, "%X.html", number);
-  return name;
+  char name[16];
+  std::snprintf(name, sizeof name, "%X", number);
+  return name + std::string(extension);
 }
 
 std::string ServerAddress(std::string_view path, std::string_view served_folder,

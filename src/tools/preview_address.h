@@ -6,8 +6,8 @@
 namespace quillory {
 
 // The name of a temporary preview page: Int(`random` × 1000000 + 899999)
-// in upper-case hexadecimal, then ".html". `random` is in [0, 1).
-std::string PreviewPageName(double random);
+// in upper-case hexadecimal, then `extension`. `random` is in [0, 1).
+std::string PreviewPageName(double random, std::string_view extension);
 
 // The server address of `path`: "http://127.0.0.1", ":" + `port` unless it
 // is 0 (the default port), "/", then `path` with every occurrence of

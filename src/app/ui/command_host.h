@@ -25,6 +25,7 @@ struct CommandHost {
   std::function<void()> set_num;      // line numbers on or off
   std::function<void()> view_browse;  // turns on the view that is off
   std::function<void()> show_help;
+  std::function<void()> live_preview;  // follows the command's check
 };
 
 }  // namespace quillory

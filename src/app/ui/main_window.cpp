@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "app/document_slots.h"
+#include "app/live_preview_state.h"
 #include "app/settings_file.h"
 #include "app/ui/aid_windows.h"
 #include "app/ui/change_handler.h"
@@ -33,6 +34,7 @@
 #include "app/ui/view_switch.h"
 #include "app/ui/window_parts.h"
 #include "base/document_kind.h"
+#include "base/ui/named_caption_text.h"
 #include "editor/gutter_rules.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/completion_popup.h"
@@ -82,6 +84,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildAidWindows();
   BuildCommandHost();
   BuildLaunchFiles();
+  BuildLivePreview();
   StartUp();
 }
 
@@ -104,6 +107,10 @@ void MainWindow::BuildWidgets() {
   close_button_ = MakeCloseButton(area_);
   connect(close_button_, &QToolButton::clicked, this,
           [this] { Action("ClsW")->trigger(); });
+
+  live_button_ = new QToolButton(panel_);
+  live_button_->setObjectName("LivePreviewButton");
+  live_button_->setFocusPolicy(Qt::NoFocus);
 
   status_ = new QLabel(area_);
   status_->setObjectName("Status");
@@ -185,7 +192,13 @@ void MainWindow::BuildDiskWatch() {
 void MainWindow::BuildToolCommands() {
   tools_ = new ToolCommands(
       {this, rich_, *highlighter_, guards_, environment_, settings_, lang_,
-       captions_, [this] { return tabs_->At(tabs_->ActiveSlot()).file_path; },
+       captions_,
+       [this] {
+         const int slot = tabs_->ActiveSlot();
+         const Document& document = tabs_->At(slot);
+         return PhpDocument{document.file_path, document.saved, rich_->Bytes(),
+                            tabs_->Caption(slot)};
+       },
        [this] { change_->OnChange(); }, set_status_,
        [this](bool held) { HoldDocuments(held); }, &LoadPageView,
        [this] { recovery_->WriteNow(); }},
@@ -228,7 +241,8 @@ void MainWindow::BuildCommandHost() {
                                                 [this] { Wrap(); },
                                                 [this] { SetNum(); },
                                                 [this] { views_->Toggle(); },
-                                                [this] { ShowHelp(); }});
+                                                [this] { ShowHelp(); },
+                                                [this] { SetLivePreview(); }});
 }
 
 // Tab is typed into the editor, so F6 reaches the other parts; whatever
@@ -357,6 +371,27 @@ void MainWindow::BuildViewSwitch() {
 
 void MainWindow::KeepUnsavedText() { recovery_->KeepBeforeRisk(); }
 
+// The split is the window's own state, kept apart from settings.dat.
+void MainWindow::BuildLivePreview() {
+  live_button_->setDefaultAction(Action("LivePreview"));
+  connect(rich_, &Editor::TextEdited, &views_->Live(), &LivePreview::Changed);
+  Action("LivePreview")
+      ->setChecked(ReadLivePreviewOn(environment_.state_folder));
+  views_->Live().SetOn(Action("LivePreview")->isChecked());
+}
+
+void MainWindow::SetLivePreview() {
+  const bool on = Action("LivePreview")->isChecked();
+  views_->Live().SetOn(on);
+  Relayout();
+  if (!WriteLivePreviewOn(environment_.state_folder, on)) {
+    SetStatus(NamedCaption(captions_, "LivePreviewNotKept",
+                           "The live preview's state cannot be kept for the "
+                           "next start.")
+                  .toStdString());
+  }
+}
+
 void MainWindow::ShowHelp() {
   OpenHelpPage(
       {environment_, captions_, &LoadPageView, services_.dialogs, this},
@@ -366,6 +401,7 @@ void MainWindow::ShowHelp() {
 void MainWindow::closeEvent(QCloseEvent* event) {
   tools_->Abandon();
   views_->Pane().Finish();
+  views_->Live().SetOn(false);
   emit Closing();
   aids_->CloseAbout();
   recovery_->Finish();
@@ -422,8 +458,9 @@ void MainWindow::ShowPathCaption(int slot) {
 
 void MainWindow::Relayout() {
   ArrangeWindowParts({*area_, *panel_, *side_panel_, *tab_bar_, *rich_,
-                      views_->Pane(), *close_button_, views_->Buttons(),
-                      *status_, *opened_path_});
+                      views_->Pane(), views_->Live(), *live_button_,
+                      *close_button_, views_->Buttons(), *status_,
+                      *opened_path_});
   if (tabs_->ActiveSlot() >= 0) ShowPathCaption(tabs_->ActiveSlot());
 }
 

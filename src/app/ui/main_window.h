@@ -111,6 +111,8 @@ class MainWindow : public QMainWindow {
   void BuildAidWindows();
   void BuildCommandHost();
   void BuildLaunchFiles();
+  void BuildLivePreview();
+  void SetLivePreview();
   void HoldDocuments(bool held);
   void StartUp();
   void BuildViewSwitch();
@@ -143,6 +145,7 @@ class MainWindow : public QMainWindow {
   SlotTabBar* tab_bar_ = nullptr;
   Editor* rich_ = nullptr;
   QToolButton* close_button_ = nullptr;
+  QToolButton* live_button_ = nullptr;
   ViewSwitch* views_ = nullptr;
   QLabel* status_ = nullptr;
   QLabel* opened_path_ = nullptr;

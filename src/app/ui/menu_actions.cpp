@@ -77,6 +77,7 @@ const std::array kActions = {
   ActionSpec{"REDIT", M::kEdit, 100, "Rich-text editor", "", [](const H& h) { h.aids.ShowRichEditor(); }, A::kWithDocument},
 
   ActionSpec{"VisEd", M::kTools, 8, "Visual form designer", "", [](const H& h) { h.aids.ShowDesigner(); }, A::kWithDocument},
+  ActionSpec{"LivePreview", M::kTools, -1, "Live preview", "F12", [](const H& h) { h.live_preview(); }, A::kAlways, true},
   ActionSpec{"view_browse", M::kTools, 14, "Preview", "", [](const H& h) { h.view_browse(); }, A::kWithDocument},
   ActionSpec{"Chk", M::kTools, 9, "Check", "", &OnTidy<TidyCommand::kCheck>, A::kWithTidy, false, true},
   ActionSpec{"repByTidy", M::kHtmlTidy, 93, "Repair", "", &OnTidy<TidyCommand::kClean>, A::kWithTidy},

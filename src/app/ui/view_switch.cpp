@@ -6,6 +6,7 @@
 
 #include "app/document_slots.h"
 #include "app/ui/document_tabs.h"
+#include "base/document_kind.h"
 #include "editor/ui/editor.h"
 #include "tools/ui/external_browser.h"
 #include "tools/ui/page_view_loader.h"
@@ -22,6 +23,9 @@ ViewSwitch::ViewSwitch(ViewSwitchHost host, QWidget* area)
   buttons_[1]->setText("Preview");
   buttons_[0]->setChecked(true);
   preview_ = new PreviewPane(PaneHost(), area);
+  live_ = new LivePreview({[this] { return ActiveSource(); }, host_.settings,
+                           host_.temp_folder, &LoadPageView, host_.captions},
+                          area);
   for (int i = 0; i < 2; ++i) {
     connect(buttons_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) Switch(i);
@@ -47,7 +51,8 @@ std::optional<PreviewSource> ViewSwitch::ActiveSource() const {
   const int slot = host_.tabs.ActiveSlot();
   if (slot < 0) return std::nullopt;
   const Document& document = host_.tabs.At(slot);
-  return PreviewSource{document.file_path, document.saved, host_.rich.Bytes()};
+  return PreviewSource{document.file_path, document.saved, host_.rich.Bytes(),
+                       KindOfCaption(host_.tabs.Caption(slot))};
 }
 
 void ViewSwitch::Switch(int index) {
@@ -69,6 +74,7 @@ void ViewSwitch::Reset() {
 
 void ViewSwitch::Follow() {
   if (buttons_[1]->isChecked()) Switch(1);
+  live_->Switched();
 }
 
 void ViewSwitch::Show(bool shown) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "tools/ui/live_preview.h"
 #include "tools/ui/preview_pane.h"
 
 class QRadioButton;
@@ -38,6 +39,8 @@ class ViewSwitch : public QObject {
   ViewSwitch(ViewSwitchHost host, QWidget* area);
 
   PreviewPane& Pane() const { return *preview_; }
+  // The page beside the source; it stays while no document is open.
+  LivePreview& Live() const { return *live_; }
   // 0 the source, 1 the preview.
   const std::array<QRadioButton*, 2>& Buttons() const { return buttons_; }
   // `view_browse`: turns on the view option that is off.
@@ -61,6 +64,7 @@ class ViewSwitch : public QObject {
   std::array<QRadioButton*, 2> buttons_;
   ViewSwitchHost host_;
   PreviewPane* preview_ = nullptr;
+  LivePreview* live_ = nullptr;
   bool lock_ = false;  // `ViewSwitchLock`
 };
 

@@ -40,8 +40,19 @@ void ArrangeWindowParts(const WindowParts& parts) {
                             close.left() - strip.left(),
                             layout.tab_rows * parts.tab_bar.RowHeight());
   parts.tab_bar.SetTabsPerRow(layout.tabs_per_row);
-  parts.editor.setGeometry(ToPixels(layout.editor));
-  parts.preview.setGeometry(ToPixels(layout.editor));
+  // The live preview takes the right half of the editor's place.
+  QRect source = ToPixels(layout.editor);
+  if (!parts.live_preview.isHidden()) {
+    const QRect whole = source;
+    source.setWidth(whole.width() / 2);
+    parts.live_preview.setGeometry(whole.adjusted(source.width(), 0, 0, 0));
+  }
+  parts.editor.setGeometry(source);
+  parts.preview.setGeometry(source);
+  const QSize button = parts.live_button.sizeHint();
+  parts.live_button.setGeometry(parts.toolbar.width() - button.width() - 2,
+                                (parts.toolbar.height() - button.height()) / 2,
+                                button.width(), button.height());
   parts.close_button.setGeometry(close);
   const QRect buttons = ToPixels(layout.view_buttons);
   const int half = buttons.width() / 2;

@@ -20,6 +20,8 @@ struct WindowParts {
   SlotTabBar& tab_bar;
   QWidget& editor;
   QWidget& preview;
+  QWidget& live_preview;  // beside the editor while it shows
+  QWidget& live_button;   // at the toolbar's end
   QWidget& close_button;
   std::array<QRadioButton*, 2> view_buttons;
   QLabel& status;

@@ -45,13 +45,17 @@ LocalServer::~LocalServer() { Stop(); }
 
 bool LocalServer::MakeRouter() {
   if (key_.empty()) key_ = NewServerKey();
-  const std::string path = private_folder_ + "server-router.php";
-  if (key_.empty() ||
-      !CreateExclusiveFile(path, ServerRouterScript(key_)).Succeeded()) {
-    return false;
-  }
-  router_ = path;
-  return true;
+  if (key_.empty()) return false;
+  // Each server has a router of its own in the one private folder.
+  router_ = CreateUnderFreeName(
+                private_folder_,
+                [] {
+                  static int routers = 0;
+                  return "server-router-" + std::to_string(++routers) + ".php";
+                },
+                ServerRouterScript(key_))
+                .path;
+  return !router_.empty();
 }
 
 int LocalServer::PortFor(const std::string& folder) {

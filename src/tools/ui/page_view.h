@@ -28,6 +28,16 @@ class PageView {
   virtual void Watch(std::function<void(const QString&)> on_status,
                      std::function<void(const QString&, bool)> on_loaded) = 0;
 
+  // For a page shown beside its source: from now on the view keeps to the
+  // addresses it is given and to redirects within their site. Whatever else
+  // the page tries (a link, another site, a new window) is refused and
+  // `on_refused` gets its address.
+  virtual void Confine(std::function<void(const QString&)> on_refused) = 0;
+  // Loads `address`, then scrolls the page back to where this one was.
+  virtual void Refresh(const QString& address) = 0;
+  // Drops the page, and a script of it that never ends, for a blank one.
+  virtual void Restart() = 0;
+
  protected:
   ~PageView() = default;
 };

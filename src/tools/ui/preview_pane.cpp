@@ -9,8 +9,6 @@
 #include <cstdio>
 #include <random>
 
-#include "base/atomic_write.h"
-#include "base/private_temp_folder.h"
 #include "base/ui/named_caption_text.h"
 #include "tools/preview_address.h"
 #include "tools/server_key.h"
@@ -28,7 +26,7 @@ double NextRandom() {
 }  // namespace
 
 PreviewPane::PreviewPane(PreviewHost host, QWidget* parent)
-    : QWidget(parent), host_(std::move(host)) {
+    : QWidget(parent), host_(std::move(host)), pages_(&NextRandom) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -37,7 +35,7 @@ PreviewPane::PreviewPane(PreviewHost host, QWidget* parent)
   hide();
 }
 
-PreviewPane::~PreviewPane() { RemoveTemporaryPage(); }
+PreviewPane::~PreviewPane() = default;
 
 void PreviewPane::BuildToolBar() {
   tool_ = new QWidget(this);
@@ -77,7 +75,7 @@ bool PreviewPane::MakeBrowser() {
 }
 
 void PreviewPane::ShowSource() {
-  RemoveTemporaryPage();
+  pages_.Remove();
   // PHP's server answers one request at a time: a script that never ends
   // would keep every later preview waiting behind it.
   if (loading_ && server_ != nullptr) server_->Stop();
@@ -87,7 +85,7 @@ void PreviewPane::ShowSource() {
 }
 
 bool PreviewPane::ShowPreview() {
-  RemoveTemporaryPage();
+  pages_.Remove();
   const std::optional<PreviewSource> source = host_.active_document();
   if (!source) return false;
   if (!MakeBrowser()) {
@@ -104,7 +102,7 @@ bool PreviewPane::ShowPreview() {
   const std::string path = PagePath(*source, served);
   if (path.empty()) return false;
   if (!LoadPath(path, served)) {
-    RemoveTemporaryPage();
+    pages_.Remove();
     return false;
   }
   host_.show_editor(false);
@@ -114,38 +112,20 @@ bool PreviewPane::ShowPreview() {
 }
 
 void PreviewPane::Finish() {
-  RemoveTemporaryPage();
+  pages_.Remove();
   delete server_;
   server_ = nullptr;
 }
 
-void PreviewPane::RemoveTemporaryPage() {
-  if (preview_temp_file_.empty()) return;
-  std::remove(preview_temp_file_.c_str());
-  preview_temp_file_.clear();
-}
-
 std::string PreviewPane::PagePath(const PreviewSource& source, bool served) {
-  const std::string& folder = host_.settings.path_to_httpd;
-  const bool usable = !source.file_path.empty() && source.saved &&
-                      (!served || IsServedPath(source.file_path, folder));
-  if (usable) return source.file_path;
-  return WriteTemporaryPage(served ? folder : host_.temp_folder, source.text);
-}
-
-std::string PreviewPane::WriteTemporaryPage(const std::string& folder,
-                                            const std::string& text) {
-  // NOTE: the server's folder may be shared with other users, so the page
-  // is made under a name nobody holds, never written through a link.
-  const CreatedFile page = CreateUnderFreeName(
-      folder, [] { return PreviewPageName(NextRandom()); }, text);
+  const std::string folder = AsFolder(host_.settings.path_to_httpd);
+  const CreatedFile page =
+      pages_.Make(source, {host_.temp_folder, served ? folder : ""});
   if (page.path.empty()) {
     Say(Caption("PreviewWriteFailed", "Cannot write the preview page %1: %2")
-            .arg(QString::fromStdString(folder),
+            .arg(QString::fromStdString(served ? folder : host_.temp_folder),
                  QString::fromStdString(page.error)));
-    return "";
   }
-  preview_temp_file_ = page.path;
   return page.path;
 }
 
@@ -156,7 +136,7 @@ bool PreviewPane::LoadPath(const std::string& path, bool served) {
     if (server_ == nullptr) {
       server_ = new LocalServer(host_.settings.php, host_.temp_folder, this);
     }
-    const std::string& folder = host_.settings.path_to_httpd;
+    const std::string folder = AsFolder(host_.settings.path_to_httpd);
     const int port = server_->PortFor(folder);
     if (port < 0) {
       SayServerFailure();

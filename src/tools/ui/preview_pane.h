@@ -10,6 +10,7 @@
 #include "base/named_captions.h"
 #include "base/settings.h"
 #include "platform/dialogs.h"
+#include "tools/preview_page.h"
 #include "tools/ui/page_view.h"
 
 class QLineEdit;
@@ -17,13 +18,6 @@ class QLineEdit;
 namespace quillory {
 
 class LocalServer;
-
-// The active document as the preview needs it.
-struct PreviewSource {
-  std::string file_path;  // empty until first saved
-  bool saved = false;
-  std::string text;
-};
 
 // What the preview sees of the main window.
 struct PreviewHost {
@@ -54,16 +48,13 @@ class PreviewPane : public QWidget {
   // Removes the temporary page and ends a server started for the preview.
   void Finish();
 
-  const std::string& PreviewTempFile() const { return preview_temp_file_; }
+  const std::string& PreviewTempFile() const { return pages_.TemporaryPage(); }
 
  private:
   void BuildToolBar();
   bool MakeBrowser();
-  void RemoveTemporaryPage();
   // The page's path, written anew for unsaved text; empty on failure.
   std::string PagePath(const PreviewSource& source, bool served);
-  std::string WriteTemporaryPage(const std::string& folder,
-                                 const std::string& text);
   // False, having said why, when no server could be had for a served page.
   bool LoadPath(const std::string& path, bool served);
   void SayServerFailure();
@@ -78,7 +69,7 @@ class PreviewPane : public QWidget {
   QLineEdit* nav_ = nullptr;
   PageView* web_ = nullptr;
   LocalServer* server_ = nullptr;
-  std::string preview_temp_file_;
+  PreviewPageMaker pages_;
   QString served_by_;
   bool loading_ = false;
 };

@@ -46,10 +46,14 @@ void ToolCommands::RunTidy(TidyCommand command) {
 
 void ToolCommands::RunPhp(PhpCommand command) {
   if (Running()) return;
-  const std::string file = host_.active_file();
-  source_ = "PHP: " + QFile::decodeName(file.c_str());
+  const PhpDocument document = host_.active_document();
+  const std::string& name =
+      document.file_path.empty() ? document.caption : document.file_path;
+  source_ = "PHP: " + QFile::decodeName(name.c_str());
   if (command != PhpCommand::kCompact) ShowOutput();
-  Start(MakePhpJob(command, host_.settings.php, file), Colouring::kCaretLine);
+  Start(MakePhpJob(command, host_.settings.php, document,
+                   host_.environment.temp_folder),
+        Colouring::kCaretLine);
 }
 
 // NOTE: a job without a command line is not given to the runner, which

@@ -40,8 +40,8 @@ struct ToolCommandsHost {
   const Settings& settings;
   const LangTable& lang;
   const NamedCaptions& captions;
-  // The active document's file as last saved; empty when it never was.
-  std::function<std::string()> active_file;
+  // The active document: its file, whether that holds its text, the text.
+  std::function<PhpDocument()> active_document;
   // The change handling typing runs: caret line, unsaved mark, snapshot.
   std::function<void()> call_rich_change;
   std::function<void(std::string_view)> set_status;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/tools/tool_fixtures.h"
+#include "support/test_folder.h"
 
 namespace quillory {
 namespace {
@@ -39,7 +42,8 @@ TEST(PhpResultTest, CapturedAndLiveOutputGiveTheExpectedResults) {
     if (!c.live) continue;
     const std::string script =
         std::string(QUILLORY_TOOL_FIXTURES) + "/" + c.name + "/input";
-    EXPECT_EQ(Shown(RunPhp(runner, c.command, "php", script)),
+    EXPECT_EQ(Shown(RunPhp(runner, c.command, "php", {script, true, "", ""},
+                           "/tmp/")),
               Expected(c.name, c.use));
   }
 }
@@ -47,10 +51,47 @@ TEST(PhpResultTest, CapturedAndLiveOutputGiveTheExpectedResults) {
 // ERR goes where the command's result would have gone.
 TEST(RunPhpTest, InterpreterNotSetGivesErr) {
   ProcessRunner runner;
-  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCheck, "", "/x.php")),
+  const PhpDocument saved{"/x.php", true, "", ""};
+  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCheck, "", saved, "/tmp/")),
             Shown({ToolResultUse::kShowPage, "ERR"}));
-  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCompact, "", "/x.php")),
+  EXPECT_EQ(Shown(RunPhp(runner, PhpCommand::kCompact, "", saved, "/tmp/")),
             Shown({ToolResultUse::kReplaceDocument, "ERR"}));
+}
+
+// PHP reads what the editor holds, beside the document's file when it has
+// one, so that includes and __DIR__ work; it names the document, and no
+// copy is left.
+TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
+  testing::TestFolder folder;
+  std::filesystem::create_directory(folder.Path("site"));
+  folder.Write("site/x.php", "<?php echo 'x';");
+  const std::string page = folder.Path("site/a.php");
+  folder.Write("site/a.php", "<?php echo 'on disk';");
+  std::filesystem::create_directory(folder.Path("tmp"));
+  const std::string temp = folder.Path("tmp/");
+  const std::string here = "<?php include 'x.php'; echo __DIR__ === '" +
+                           folder.Path("site") + "' ? ' beside' : ' away';";
+  ProcessRunner runner;
+  EXPECT_EQ(RunPhp(runner, PhpCommand::kRun, "php",
+                   {page, false, here, "a.php"}, temp)
+                .text,
+            "x beside");
+  const std::string broken = "<?php echo 'x'\r\n}";
+  const std::string beside = RunPhp(runner, PhpCommand::kCheck, "php",
+                                    {page, false, broken, "a.php"}, temp)
+                                 .text;
+  EXPECT_NE(beside.find(" in " + page + " on line 2"), std::string::npos)
+      << beside;
+  EXPECT_EQ(beside.find(".quillory-"), std::string::npos) << beside;
+  const std::string never_saved = RunPhp(runner, PhpCommand::kCheck, "php",
+                                         {"", false, broken, "new.php"}, temp)
+                                      .text;
+  EXPECT_NE(never_saved.find(" in new.php on line 2"), std::string::npos)
+      << never_saved;
+  EXPECT_EQ(std::distance(
+                std::filesystem::directory_iterator(folder.Path("site")), {}),
+            2);
+  EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {

@@ -10,8 +10,8 @@ namespace quillory {
 namespace {
 
 TEST(PreviewAddressTest, NamesATemporaryPageByAHexadecimalNumber) {
-  EXPECT_EQ(PreviewPageName(0.0), "DBB9F.html");
-  EXPECT_EQ(PreviewPageName(0.9999999), "1CFDDE.html");
+  EXPECT_EQ(PreviewPageName(0.0, ".html"), "DBB9F.html");
+  EXPECT_EQ(PreviewPageName(0.9999999, ".php"), "1CFDDE.php");
 }
 
 TEST(PreviewAddressTest, ServerAddressDropsEveryFolderOccurrence) {

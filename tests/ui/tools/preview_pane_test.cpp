@@ -21,6 +21,9 @@ class FakePageView : public QWidget, public PageView {
   void Reload() override {}
   void Watch(std::function<void(const QString&)>,
              std::function<void(const QString&, bool)>) override {}
+  void Confine(std::function<void(const QString&)>) override {}
+  void Refresh(const QString&) override {}
+  void Restart() override {}
 };
 
 PageView* MakeFakeView(QWidget* parent) { return new FakePageView(parent); }

@@ -2,6 +2,8 @@
 // file links the web engine, and the program loads it on first use.
 #include <unistd.h>
 
+#include <optional>
+
 #include <QChildEvent>
 #include <QCoreApplication>
 #include <QFile>
@@ -70,11 +72,48 @@ QWebEngineProfile* StartEngine() {
   return profile;
 }
 
+QUrl SiteOf(const QUrl& url) {
+  return url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery |
+                      QUrl::RemoveFragment | QUrl::RemoveUserInfo);
+}
+
+// A page that, once confined, goes only where its view sends it.
+class ConfinedPage : public QWebEnginePage {
+ public:
+  ConfinedPage(QWebEngineProfile* profile, QObject* parent,
+               std::function<void(const QString&)> on_refused)
+      : QWebEnginePage(profile, parent), on_refused_(std::move(on_refused)) {}
+
+  // Where the view sends it next.
+  void Send(const QUrl& address) { site_ = SiteOf(address); }
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType type,
+                               bool main_frame) override {
+    if (!on_refused_ || !main_frame || type == NavigationTypeTyped) {
+      return true;
+    }
+    // The server's key moves into a cookie by a redirect to its own site.
+    if (type == NavigationTypeRedirect && SiteOf(url) == site_) return true;
+    on_refused_(url.toString());
+    return false;
+  }
+
+  QWebEnginePage* createWindow(WebWindowType) override {
+    if (on_refused_) on_refused_("");
+    return nullptr;
+  }
+
+ private:
+  std::function<void(const QString&)> on_refused_;
+  QUrl site_;
+};
+
 class WebPageView : public QWebEngineView, public PageView {
  public:
   WebPageView(QWebEngineProfile* profile, QWidget* parent)
-      : QWebEngineView(parent) {
-    setPage(new QWebEnginePage(profile, this));
+      : QWebEngineView(parent), profile_(profile) {
+    setPage(new ConfinedPage(profile, this, nullptr));
   }
 
   QWidget* Widget() override { return this; }
@@ -88,7 +127,9 @@ class WebPageView : public QWebEngineView, public PageView {
   }
 
   void Load(const QString& address) override {
-    load(QUrl::fromUserInput(address));
+    const QUrl url = QUrl::fromUserInput(address);
+    static_cast<ConfinedPage*>(page())->Send(url);
+    load(url);
   }
   void Back() override { back(); }
   void Forward() override { forward(); }
@@ -96,9 +137,40 @@ class WebPageView : public QWebEngineView, public PageView {
 
   void Watch(std::function<void(const QString&)> on_status,
              std::function<void(const QString&, bool)> on_loaded) override {
-    connect(page(), &QWebEnginePage::linkHovered, this, on_status);
+    on_status_ = std::move(on_status);
+    connect(page(), &QWebEnginePage::linkHovered, this, on_status_);
     connect(this, &QWebEngineView::loadFinished, this,
-            [this, on_loaded](bool ok) { on_loaded(url().toString(), ok); });
+            [this, on_loaded](bool ok) {
+              if (ok && scroll_) {
+                page()->runJavaScript(QString("window.scrollTo(%1, %2);")
+                                          .arg(scroll_->x())
+                                          .arg(scroll_->y()));
+              }
+              scroll_.reset();
+              on_loaded(url().toString(), ok);
+            });
+  }
+
+  void Confine(std::function<void(const QString&)> on_refused) override {
+    on_refused_ = std::move(on_refused);
+    Restart();
+  }
+
+  void Refresh(const QString& address) override {
+    if (!scroll_) scroll_ = page()->scrollPosition();
+    Load(address);
+  }
+
+  // NOTE: the old page goes with its render process, which ends a script
+  // that loops; another page would share that process and hang with it.
+  void Restart() override {
+    QWebEnginePage* old = page();
+    auto* fresh = new ConfinedPage(profile_, this, on_refused_);
+    setPage(fresh);
+    if (on_status_)
+      connect(fresh, &QWebEnginePage::linkHovered, this, on_status_);
+    delete old;
+    scroll_.reset();
   }
 
  protected:
@@ -114,6 +186,12 @@ class WebPageView : public QWebEngineView, public PageView {
     }
     QWebEngineView::childEvent(event);
   }
+
+ private:
+  QWebEngineProfile* profile_;
+  std::function<void(const QString&)> on_status_;
+  std::function<void(const QString&)> on_refused_;
+  std::optional<QPointF> scroll_;
 };
 
 }  // namespace
