@@ -25,6 +25,8 @@ struct CommandHost {
   std::function<void()> set_num;      // line numbers on or off
   std::function<void()> view_browse;  // turns on the view that is off
   std::function<void()> show_help;
+  // follows the check of the command colouring style sheets and scripts
+  std::function<void()> colour_scripts;
 };
 
 }  // namespace quillory
