@@ -166,12 +166,15 @@ void ScriptColourer::EndStyles(const Line& line, ScriptLanguage language,
 bool ScriptColourer::StaleOutsideRange(const Line& line) const {
   const int64_t content_last =
       line.first + static_cast<int64_t>(line.content.size()) - 1;
-  for (int64_t at = line.first; at <= content_last; ++at) {
-    if (at == range_.first) at = range_.last + 1;
-    if (at > content_last) break;
-    if (line_styles_[at - line.first] == kUnstyled &&
-        store_->StyleAt(at) >= kFirstScriptStyle) {
-      return true;
+  const TextRange outside[] = {
+      {line.first, std::min(content_last, range_.first - 1)},
+      {std::max(line.first, range_.last + 1), content_last}};
+  for (const TextRange& part : outside) {
+    for (int64_t at = part.first; at <= part.last; ++at) {
+      if (line_styles_[at - line.first] == kUnstyled &&
+          store_->StyleAt(at) >= kFirstScriptStyle) {
+        return true;
+      }
     }
   }
   return false;
@@ -179,20 +182,19 @@ bool ScriptColourer::StaleOutsideRange(const Line& line) const {
 
 void ScriptColourer::Keep(int64_t first, const uint8_t* styles, size_t count) {
   for (size_t at = 0; at < count;) {
+    while (at < count && styles[at] == kUnstyled) ++at;
+    if (at == count) return;
     const auto* gap = static_cast<const uint8_t*>(
         std::memchr(styles + at, kUnstyled, count - at));
     const size_t end = gap == nullptr ? count : gap - styles;
-    if (end > at) {
-      const int64_t position = first + static_cast<int64_t>(at);
-      if (pending_.empty() ||
-          pending_first_ + static_cast<int64_t>(pending_.size()) != position) {
-        Flush();
-        pending_first_ = position;
-      }
-      pending_.insert(pending_.end(), styles + at, styles + end);
-      if (pending_.size() >= kLongestWrite) Flush();
+    const int64_t position = first + static_cast<int64_t>(at);
+    if (pending_first_ + static_cast<int64_t>(pending_.size()) != position) {
+      Flush();
+      pending_first_ = position;
     }
-    at = end + 1;
+    pending_.insert(pending_.end(), styles + at, styles + end);
+    if (pending_.size() >= kLongestWrite) Flush();
+    at = end;
   }
 }
 
