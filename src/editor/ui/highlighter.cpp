@@ -48,6 +48,21 @@ class EditorStyles final : public StyleStore {
   Editor& rich_;
 };
 
+// A typed key in a style sheet or script colours the caret's line as the
+// control counts lines, not the pass's range between two CR LF, which a
+// text without them (binary bytes, lone LF) stretches to its ends.
+TextRange ScriptRange(TextSource& text, ScriptLanguage language,
+                      int64_t sel_start, int64_t s_line, int64_t e_line) {
+  const bool own = language == ScriptLanguage::kScript ||
+                   language == ScriptLanguage::kStyleSheet;
+  if (!own || s_line != kFromCaret || e_line != kFromCaret ||
+      text.Length() == 0) {
+    return ResolveColouringRange(text, sel_start, s_line, e_line);
+  }
+  const int64_t at = std::clamp<int64_t>(sel_start, 1, text.Length());
+  return {at, at};
+}
+
 }  // namespace
 
 HtmlParse::HtmlParse(EditingGuards& guards, QObject* parent)
@@ -152,7 +167,7 @@ void HtmlParse::ColourBound(Editor& rich, TextSource& text, StyleStore& styles,
       script_language_ ? script_language_() : ScriptLanguage::kNone;
   if (language != ScriptLanguage::kNone) {
     scripts_.Prepare(text, styles,
-                     ResolveColouringRange(text, sel_start, s_line, e_line));
+                     ScriptRange(text, language, sel_start, s_line, e_line));
   }
   if (language == ScriptLanguage::kNone || language == ScriptLanguage::kPage) {
     ColourInSlices(colourer_, text, index, sel_start, s_line, e_line, styles,
