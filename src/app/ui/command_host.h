@@ -26,6 +26,8 @@ struct CommandHost {
   std::function<void()> view_browse;  // turns on the view that is off
   std::function<void()> show_help;
   std::function<void()> live_preview;  // follows the command's check
+  // follows the check of the command colouring style sheets and scripts
+  std::function<void()> colour_scripts;
 };
 
 }  // namespace quillory

@@ -1,5 +1,7 @@
 #include "app/ui/main_window.h"
 
+#include "app/ui/script_colouring_switch.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include "app/ui/path_label.h"
 #include "app/ui/plugin_menu.h"
 #include "app/ui/recovery_keeper.h"
+#include "app/ui/script_colouring_switch.h"
 #include "app/ui/slot_tab_bar.h"
 #include "app/ui/toolkit_translations.h"
 #include "app/ui/top_window_watcher.h"
@@ -83,6 +86,7 @@ MainWindow::MainWindow(const AppEnvironment& environment,
   BuildToolCommands();
   BuildAidWindows();
   BuildCommandHost();
+  Action("ColourScripts")->setChecked(script_colouring_->On());
   BuildLaunchFiles();
   BuildLivePreview();
   StartUp();
@@ -125,6 +129,14 @@ void MainWindow::BuildEditorAids() {
   highlighter_ = new HtmlParse(guards_, this);
   highlighter_->SethWnd(rich_);
   highlighter_->Initialize(languages + "php.lng");
+  script_colouring_ =
+      std::make_unique<ScriptColouringSwitch>(environment_.user_folder);
+  highlighter_->SetScriptLanguage([this] {
+    const int slot = tabs_ ? tabs_->ActiveSlot() : -1;
+    return slot >= 0 && script_colouring_->On()
+               ? ScriptLanguageOf(KindOfCaption(tabs_->Caption(slot)))
+               : ScriptLanguage::kNone;
+  });
   completion_ = new CompletionPopup(rich_, guards_, [this] {
     const int slot = tabs_->ActiveSlot();
     return slot >= 0 &&
@@ -242,7 +254,8 @@ void MainWindow::BuildCommandHost() {
                                                 [this] { SetNum(); },
                                                 [this] { views_->Toggle(); },
                                                 [this] { ShowHelp(); },
-                                                [this] { SetLivePreview(); }});
+                                                [this] { SetLivePreview(); },
+                                                [this] { ColourScripts(); }});
 }
 
 // Tab is typed into the editor, so F6 reaches the other parts; whatever
@@ -287,6 +300,11 @@ void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
 
 void MainWindow::ColourWholeText() {
   highlighter_->SetForParsing(*rich_, 1, rich_->Length());
+}
+
+void MainWindow::ColourScripts() {
+  script_colouring_->Set(Action("ColourScripts")->isChecked());
+  if (tabs_->ActiveSlot() >= 0) ColourWholeText();
 }
 
 void MainWindow::SetNum() {

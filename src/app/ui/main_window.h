@@ -38,6 +38,7 @@ class DocumentTabs;
 class RecoveryKeeper;
 class Editor;
 class HtmlParse;
+class ScriptColouringSwitch;
 class LaunchFiles;
 class MainMenuBar;
 class PluginMenu;
@@ -127,6 +128,7 @@ class MainWindow : public QMainWindow {
   void ShowHelp();
   void SetNum();
   void Wrap();
+  void ColourScripts();
 
   // For the parts that report on the status line.
   const std::function<void(std::string_view)> set_status_ =
@@ -155,6 +157,7 @@ class MainWindow : public QMainWindow {
   RecoveryKeeper* recovery_ = nullptr;
   std::unique_ptr<AidWindows> aids_;
   HtmlParse* highlighter_ = nullptr;
+  std::unique_ptr<ScriptColouringSwitch> script_colouring_;
   CompletionPopup* completion_ = nullptr;
   ChangeHandler* change_ = nullptr;
   EditorKeyHandler* keys_ = nullptr;

@@ -93,6 +93,7 @@ const std::array kActions = {
 
   ActionSpec{"ChangeLanguage", M::kSettings, 11, "Change language", "", [](const H& h) { h.aids.ShowSettings(SettingsPage::kLanguage); }, A::kAlways},
   ActionSpec{"extensions", M::kSettings, 102, "File types", "", [](const H& h) { h.aids.ShowSettings(SettingsPage::kFileTypes); }, A::kAlways},
+  ActionSpec{"ColourScripts", M::kSettings, -1, "Colour CSS and JavaScript", "", [](const H& h) { h.colour_scripts(); }, A::kAlways, true, true},
 
   ActionSpec{"HELP", M::kHelp, 103, "Help", "F1", [](const H& h) { h.show_help(); }, A::kAlways},
   ActionSpec{"About", M::kHelp, 12, "About", "", [](const H& h) { h.aids.ShowAbout(); }, A::kAlways},

@@ -1,7 +1,10 @@
 #include "editor/ui/highlighter.h"
 
+#include <QEvent>
+#include <QPalette>
 #include <algorithm>
 
+#include "editor/colour_table.h"
 #include "editor/run_styles.h"
 #include "editor/sliced_colouring.h"
 #include "editor/ui/editor.h"
@@ -45,6 +48,21 @@ class EditorStyles final : public StyleStore {
   Editor& rich_;
 };
 
+// A typed key in a style sheet or script colours the caret's line as the
+// control counts lines, not the pass's range between two CR LF, which a
+// text without them (binary bytes, lone LF) stretches to its ends.
+TextRange ScriptRange(TextSource& text, ScriptLanguage language,
+                      int64_t sel_start, int64_t s_line, int64_t e_line) {
+  const bool own = language == ScriptLanguage::kScript ||
+                   language == ScriptLanguage::kStyleSheet;
+  if (!own || s_line != kFromCaret || e_line != kFromCaret ||
+      text.Length() == 0) {
+    return ResolveColouringRange(text, sel_start, s_line, e_line);
+  }
+  const int64_t at = std::clamp<int64_t>(sel_start, 1, text.Length());
+  return {at, at};
+}
+
 }  // namespace
 
 HtmlParse::HtmlParse(EditingGuards& guards, QObject* parent)
@@ -52,11 +70,8 @@ HtmlParse::HtmlParse(EditingGuards& guards, QObject* parent)
 
 void HtmlParse::SethWnd(Editor* rich) {
   rich_ = rich;
-  for (int style = 0; style < kRunStyleCount; ++style) {
-    rich->SendScintilla(Sci::SCI_STYLESETFORE, style,
-                        static_cast<long>(StyleColour(style)));
-    rich->SendScintilla(Sci::SCI_STYLESETBOLD, style, StyleBold(style));
-  }
+  ShowPalette();
+  rich->installEventFilter(this);
   connect(rich,
           qOverload<int, int, const char*, int, int, int, int, int, int, int>(
               &QsciScintillaBase::SCN_MODIFIED),
@@ -68,6 +83,40 @@ void HtmlParse::SethWnd(Editor* rich) {
 size_t HtmlParse::Initialize(const std::string& php_lng_path) {
   colourer_ = HtmlColourer(LoadPhpKeywords(php_lng_path));
   return colourer_.keywords().words().size();
+}
+
+void HtmlParse::SetScriptLanguage(std::function<ScriptLanguage()> language) {
+  script_language_ = std::move(language);
+}
+
+// The desktop's palette decides between the light and the dark colours,
+// and changes while the program runs.
+bool HtmlParse::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == rich_ && (event->type() == QEvent::PaletteChange ||
+                           event->type() == QEvent::ApplicationPaletteChange)) {
+    ShowPalette();
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void HtmlParse::ShowPalette() {
+  const QColor base = rich_->palette().color(QPalette::Base);
+  const EditorPalette palette =
+      PaletteForBackground(base.red() | base.green() << 8 | base.blue() << 16);
+  const EditorChrome chrome = ChromeOf(palette);
+  for (int style = 0; style <= Sci::STYLE_MAX; ++style) {
+    const StyleLook look = LookOfStyle(style, palette);
+    rich_->SendScintilla(Sci::SCI_STYLESETFORE, style,
+                         static_cast<long>(look.colour));
+    rich_->SendScintilla(Sci::SCI_STYLESETBACK, style,
+                         static_cast<long>(chrome.background));
+    if (style < Sci::STYLE_DEFAULT || style > Sci::STYLE_LASTPREDEFINED) {
+      rich_->SendScintilla(Sci::SCI_STYLESETBOLD, style, look.bold);
+    }
+  }
+  rich_->SendScintilla(Sci::SCI_SETCARETFORE, static_cast<long>(chrome.caret));
+  rich_->SendScintilla(Sci::SCI_SETCARETLINEBACK,
+                       static_cast<long>(chrome.current_line));
 }
 
 void HtmlParse::ParseCodeFromRich(Editor& rich) {
@@ -93,19 +142,42 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
   rich.Select(caret, caret);
   EditorStyles styles(rich);
   // Only the bound editor reports its changes, so only its index is kept.
-  if (&rich == rich_) {
-    ColourInSlices(colourer_, text, IndexFor(rich, text), sel_start, s_line,
-                   e_line, styles, styles_);
-  } else {
+  if (&rich != rich_) {
     WriteRuns(colourer_.Colour(text.All(), sel_start, s_line, e_line), styles,
               styles_);
+  } else {
+    ColourBound(rich, text, styles, sel_start, s_line, e_line);
   }
   // Colouring a line needs little of what a whole large text did.
   if (e_line - s_line > kColouringSlice) {
     colourer_.FreeMemory();
+    scripts_.FreeMemory();
     styles_ = std::vector<uint8_t>();
   }
   rich.ScrollLines(first_visible - rich.FirstVisibleLine());
+}
+
+// NOTE: a style sheet or script colours every byte itself, so the
+// colouring pass would be thrown away; a page gets the pass first and its
+// elements' contents over it.
+void HtmlParse::ColourBound(Editor& rich, TextSource& text, StyleStore& styles,
+                            int64_t sel_start, int64_t s_line, int64_t e_line) {
+  const PhpBlockIndex& index = IndexFor(rich, text);
+  const ScriptLanguage language =
+      script_language_ ? script_language_() : ScriptLanguage::kNone;
+  if (language != ScriptLanguage::kNone) {
+    scripts_.Prepare(text, styles,
+                     ScriptRange(text, language, sel_start, s_line, e_line));
+  }
+  if (language == ScriptLanguage::kNone || language == ScriptLanguage::kPage) {
+    ColourInSlices(colourer_, text, index, sel_start, s_line, e_line, styles,
+                   styles_);
+  }
+  if (language == ScriptLanguage::kNone) return;
+  scripts_.Colour(text, styles, language, [&](TextRange markup) {
+    ColourInSlices(colourer_, text, index, sel_start, markup.first, markup.last,
+                   styles, styles_);
+  });
 }
 
 // A single edit (or a deletion and an insertion at one place, as replacing

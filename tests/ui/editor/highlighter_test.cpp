@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QTest>
 
 #include <tuple>
 
 #include "app/ui/main_window.h"
+#include "base/file_bytes.h"
 #include "core/editor/format_runs.h"
+#include "editor/colour_table.h"
 #include "editor/html_parse.h"
 #include "editor/ui/editor.h"
 #include "support/window_test.h"
@@ -59,6 +62,36 @@ TEST_F(HighlighterTest, StylesShowTheFixedColours) {
     EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, style),
               bold);
   }
+}
+
+// A page's script shows its own kinds, not a tag at "<"; switched off, the
+// colouring pass alone colours it. A dark palette brings dark colours, a
+// light one the pass's own again, and the choice is kept for the next start.
+TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
+  const auto style_at = [this](int at) { return Rich().StyleAt(at); };
+  Open("<script>if (a < b)</script>");
+  EXPECT_EQ(style_at(8), ScriptStyle(ScriptKind::kKeyword));
+  EXPECT_EQ(style_at(14), ScriptStyle(ScriptKind::kPlain));
+  QAction* colour_scripts = window_.findChild<QAction*>("ColourScripts");
+  colour_scripts->trigger();
+  EXPECT_EQ(style_at(14), kTag);
+  EXPECT_EQ(ReadFileBytes(Environment().user_folder + "quillory.conf"),
+            "ColourScripts=0\n");
+  colour_scripts->trigger();
+  EXPECT_EQ(style_at(14), ScriptStyle(ScriptKind::kPlain));
+
+  const auto fore = [this](int style) {
+    return Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style);
+  };
+  const QPalette light = Rich().palette();
+  QPalette dark = light;
+  dark.setColor(QPalette::Base, Qt::black);
+  Rich().setPalette(dark);
+  EXPECT_EQ(fore(0),
+            static_cast<long>(LookOfStyle(0, EditorPalette::kDark).colour));
+  EXPECT_NE(fore(0), 0);
+  Rich().setPalette(light);
+  EXPECT_EQ(fore(0), 0);
 }
 
 // Putting the caret back would scroll to it; the view is held where it was.

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace quillory {
+
+// Byte classes and scans the style sheet and script lexers share. Bytes
+// from 128 up are letters, as in the identifiers of both languages.
+
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\f' || c == '\v';
+}
+
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr bool IsHexDigit(char c) {
+  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// Bytes of a script's names: letters, digits, "_" and "$".
+constexpr bool IsNameByte(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) ||
+         c == '_' || c == '$' || static_cast<unsigned char>(c) >= 128;
+}
+
+// A style sheet's names take "-" as well.
+constexpr bool IsCssNameByte(char c) { return IsNameByte(c) || c == '-'; }
+
+// The first index at or after `from` whose byte `is` does not accept.
+inline size_t SpanEnd(std::string_view line, size_t from, bool (*is)(char)) {
+  while (from < line.size() && is(line[from])) ++from;
+  return from;
+}
+
+// Whether a number starts at `at`: a digit, or "." before a digit.
+inline bool StartsNumber(std::string_view line, size_t at) {
+  return IsDigit(line[at]) ||
+         (line[at] == '.' && at + 1 < line.size() && IsDigit(line[at + 1]));
+}
+
+// The end of the digits, "." and exponent of a number starting at `at`.
+inline size_t NumberEnd(std::string_view line, size_t at) {
+  while (at < line.size() && (IsDigit(line[at]) || line[at] == '.')) ++at;
+  if (at + 1 < line.size() && (line[at] == 'e' || line[at] == 'E') &&
+      (IsDigit(line[at + 1]) ||
+       ((line[at + 1] == '-' || line[at + 1] == '+') && at + 2 < line.size() &&
+        IsDigit(line[at + 2])))) {
+    at += 2;
+    while (at < line.size() && IsDigit(line[at])) ++at;
+  }
+  return at;
+}
+
+struct QuotedEnd {
+  size_t end = 0;          // after the closing quote, or the line's size
+  bool continues = false;  // a backslash at the line's end carries it on
+};
+
+// Where a string closed by `quote` ends, searched from `from`; a backslash
+// escapes the byte after it.
+inline QuotedEnd FindQuoteEnd(std::string_view line, size_t from, char quote) {
+  for (size_t at = from; at < line.size(); ++at) {
+    if (line[at] == quote) return {at + 1, false};
+    if (line[at] == '\\' && ++at == line.size()) return {at, true};
+  }
+  return {line.size(), false};
+}
+
+}  // namespace quillory
