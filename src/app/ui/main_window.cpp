@@ -277,7 +277,6 @@ void MainWindow::ColourWholeText() {
 
 void MainWindow::SetNum() {
   LineGutter::Switch(rich_, line_numbers_toggle_, kDefaultNumDigits);
-  rich_->WrapWholeText();
   line_numbers_toggle_ = !line_numbers_toggle_;
 }
 
