@@ -224,8 +224,8 @@ std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys) {
     XTestFakeKeyEvent(display, x, True, CurrentTime);
     XFlush(display);
     while (true) {
-      const ScreenCopy::Change change = screen.Next(2000);
-      if (!change.drawn) Fail("a key never reached the screen");
+      const ScreenCopy::Change change = screen.Next(10000);
+      if (!change.drawn) Fail("a key did not reach the screen in 10 s");
       if (change.columns > kCaretWidth) break;
     }
     times.push_back(MsSince(pressed));
@@ -254,7 +254,7 @@ double PeakMegabytes(pid_t pid) {
 void GoToLine(Display* display, ScreenCopy& screen, const char* go_to,
               long line) {
   Press(display, go_to);
-  screen.Settle(300);
+  screen.Settle(1500);
   for (char digit : std::to_string(line)) {
     Press(display, std::string(1, digit).c_str());
   }
