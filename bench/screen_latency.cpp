@@ -43,8 +43,12 @@ double MsSince(Clock::time_point start) {
       .count();
 }
 
+// The editor under test, ended on a failure too.
+pid_t editor_pid = 0;
+
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "screen_latency: %s\n", what);
+  if (editor_pid > 0) kill(editor_pid, SIGKILL);
   std::exit(1);
 }
 
@@ -278,6 +282,7 @@ int main(int argc, char** argv) {
   ScreenCopy screen(display);
 
   const pid_t pid = Start(argv + 7);
+  editor_pid = pid;
   Window window = 0;
   const double open_ms = TimeOpen(display, screen, title, window);
   XSetInputFocus(display, window, RevertToParent, CurrentTime);
