@@ -309,7 +309,6 @@ void MainWindow::ColourScripts() {
 
 void MainWindow::SetNum() {
   LineGutter::Switch(rich_, line_numbers_toggle_, kDefaultNumDigits);
-  rich_->WrapWholeText();
   line_numbers_toggle_ = !line_numbers_toggle_;
 }
 

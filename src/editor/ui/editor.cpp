@@ -178,8 +178,6 @@ void Editor::ApplyQuietly(const std::vector<DocumentChange>& changes) {
 
 void Editor::SetWrapped(bool wrapped) { SetEditorWrapped(*this, wrapped); }
 
-void Editor::WrapWholeText() { WrapEditorText(*this); }
-
 void Editor::SetUnheldTextHost(UnheldTextHost* host) { unheld_host_ = host; }
 
 std::optional<std::string> Editor::BytesToInsert(const QString& text) const {

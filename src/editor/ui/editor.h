@@ -70,13 +70,10 @@ class Editor : public ByteControl {
   // history that ordered them.
   void ApplyQuietly(const std::vector<DocumentChange>& changes);
 
-  // Wrapped lines end at the window's edge; unwrapped ones run on. Every
-  // line is wrapped before this returns.
+  // Wrapped lines end at the window's edge; unwrapped ones run on. The
+  // lines in view change at the next paint, the others while the window
+  // is idle.
   void SetWrapped(bool wrapped);
-  // After the text area's width changed: shows the visible lines wrapped
-  // anew at once, then wraps all the others behind a wait cursor. Costs
-  // nothing while lines run on.
-  void WrapWholeText();
 
   // Asked when text would go in that the document cannot hold; without a
   // host such text is refused.

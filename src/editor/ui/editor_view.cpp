@@ -2,7 +2,6 @@
 
 #include <Qsci/qsciscintillabase.h>
 
-#include <QApplication>
 #include <QPalette>
 
 #include "editor/ui/editor_font.h"
@@ -50,27 +49,14 @@ void ConfigureEditorView(QsciScintillaBase& control) {
   InstallEditorKeymap(control);
 }
 
+// NOTE: Scintilla wraps the lines in view as it paints them and the others
+// a few at a time while the window is idle, so no change of mode or width
+// holds up the window however long the text. Nothing here may ask for a
+// line below the wrapped part to be shown (SCI_ENSUREVISIBLE and the like):
+// that wraps every line before it at once.
 void SetEditorWrapped(QsciScintillaBase& control, bool wrapped) {
   Send(control, Base::SCI_SETWRAPMODE,
        wrapped ? Base::SC_WRAP_WORD : Base::SC_WRAP_NONE);
-  WrapEditorText(control);
-}
-
-// NOTE: Scintilla wraps the visible lines when it paints and the others in
-// idle time, repainting after every few hundred; a caret moved below the
-// wrapped part makes it wrap all of them there and then, a pause of a
-// second on a few megabytes that nobody can tie to its cause. Laying out
-// text cannot be made faster from here, so the pause comes at once, where
-// it is expected, with the result already painted. Wrapping before a paint
-// would also use the text area's width as it was before a margin changed.
-void WrapEditorText(QsciScintillaBase& control) {
-  if (Send(control, Base::SCI_GETWRAPMODE) == Base::SC_WRAP_NONE) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  control.repaint();
-  // Making the last line visible needs the wrapping of every line above it.
-  Send(control, Base::SCI_ENSUREVISIBLE,
-       Send(control, Base::SCI_GETLINECOUNT) - 1);
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace quillory

@@ -8,12 +8,8 @@ namespace quillory {
 // view settings; the text, its styles and its documents are not touched.
 void ConfigureEditorView(QsciScintillaBase& control);
 
-// Wrapped lines end at the window's edge; unwrapped ones run on. Every line
-// is wrapped before this returns.
+// Wrapped lines end at the window's edge; unwrapped ones run on. The lines
+// in view change at the next paint, the others while the window is idle.
 void SetEditorWrapped(QsciScintillaBase& control, bool wrapped);
-
-// Shows the visible lines wrapped anew at once, then wraps all the others
-// behind a wait cursor. Costs nothing while lines run on.
-void WrapEditorText(QsciScintillaBase& control);
 
 }  // namespace quillory
