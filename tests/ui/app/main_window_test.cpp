@@ -153,17 +153,6 @@ TEST_F(MainWindowTest, PluginEntriesRunTheirPlugins) {
   EXPECT_EQ(Text(), "<b>x</b>");
 }
 
-// Where the cut falls is the path cut table.
-TEST_F(MainWindowTest, LongPathIsCutInTheMiddle) {
-  const int slot = window_.NewTab("x.html");
-  Tabs().At(slot).file_path = "/" + std::string(400, 'd') + "/x.html";
-  window_.ShowPathCaption(slot);
-  const QString shown = window_.findChild<QLabel*>("OpenedPath")->text();
-  EXPECT_TRUE(shown.startsWith("/ddd"));
-  EXPECT_TRUE(shown.contains("...") && shown.size() < 400);
-  EXPECT_TRUE(shown.endsWith("/x.html"));
-}
-
 TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
   OpenFile("a.html", "x");
   QString status;
