@@ -1,9 +1,9 @@
 // The snapshot history driven by any sequence of edits, colourings,
 // snapshots, undos and redos, checked step by step against the plain model
 // that keeps a full copy of the document per level.
-#include "core/editor/plain_snapshot_history.h"
 #include "editor/snapshot_history.h"
 #include "fuzz_input.h"
+#include "plain_snapshot_history.h"
 
 using namespace quillory;
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -11,7 +9,6 @@
 
 #include "app/ui/document_files.h"
 #include "app/ui/document_tabs.h"
-#include "core/editor/plain_snapshot_history.h"
 #include "editor/snapshot_history.h"
 #include "support/window_test.h"
 
@@ -21,7 +18,6 @@ namespace {
 class SnapshotCommandsTest : public testing::WindowTest {
  protected:
   int Position() { return History().position(); }
-  std::string Styles() { return Rich().StylesInRange(0, Rich().Length()); }
 };
 
 // Ctrl+Z and Ctrl+Y are the end-to-end run; the commands are enabled
@@ -92,37 +88,6 @@ TEST_F(SnapshotCommandsTest, UndoKeepsTheCaretAndTheScrollPosition) {
   Trigger("Undo");
   EXPECT_EQ(Rich().Caret(), 6002);
   EXPECT_EQ(Rich().FirstVisibleLine(), first_visible);
-}
-
-// Real edits through the control, undos and redos mixed in, against a
-// history that keeps whole copies of text and styles.
-TEST_F(SnapshotCommandsTest, RandomEditingMatchesFullCopies) {
-  OpenFile("a.php", "<p>a</p>\r\n<?php echo 'x'; ?>\r\n");
-  std::mt19937 random(5);
-  const std::string pieces[] = {"<",   "b>", "'",  "\r\n", "<?php ",
-                                " ?>", "x",  "\"", ""};
-  PlainSnapshotHistory plain({Text(), Styles()});
-  for (int step = 0; step < 400; ++step) {
-    const StyledText before{Text(), Styles()};
-    const unsigned choice = random() % 10;
-    if (choice < 6) {
-      const int from = static_cast<int>(random() % (Rich().Length() + 1));
-      const int to = from + static_cast<int>(random() % 4);
-      Rich().Select(from, std::min(Rich().Length(), to));
-      const std::string& piece = pieces[random() % std::size(pieces)];
-      if (Rich().SelectedBytes().empty() && piece.empty()) continue;
-      Rich().ReplaceSelection(piece);
-      plain.Changed();
-      plain.Record({Text(), Styles()});
-      continue;
-    }
-    const std::optional<StyledText> expected =
-        choice < 8 ? plain.Undo() : plain.Redo();
-    Trigger(choice < 8 ? "Undo" : "Redo");
-    ASSERT_EQ(Position(), plain.position()) << "step " << step;
-    ASSERT_EQ((StyledText{Text(), Styles()}), expected.value_or(before))
-        << "step " << step;
-  }
 }
 
 }  // namespace
