@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/editor/literal_replace_all.h"
-#include "core/editor/plain_snapshot_history.h"
 #include "editor/replace_all.h"
 #include "editor/snapshot_history.h"
 #include "editor/status_line.h"
+#include "plain_snapshot_history.h"
 
 namespace quillory {
 namespace {
