@@ -113,8 +113,10 @@ std::string RecoveryQuestion(const StaleTexts& stale,
 RecoveryStore::RecoveryStore(std::string root) : root_(std::move(root)) {}
 
 // A folder left without entries is of no use to a later start.
+// Claims never discarded hold texts the user was not offered, or that found
+// no free tab: they stay for the next start.
 RecoveryStore::~RecoveryStore() {
-  DiscardClaimed();
+  for (const Claimed& claimed : claimed_) ::close(claimed.lock);
   if (own_lock_ < 0) return;
   bool empty = true;
   for (int slot = 0; slot < kSlotCount; ++slot) {

@@ -59,7 +59,8 @@ class RecoveryStore {
 
   // The entries of instances that are gone, oldest instance first and in
   // slot order within one. Their folders stay locked by this instance
-  // until DiscardClaimed removes them.
+  // until DiscardClaimed removes them; the store's end leaves them for the
+  // next start.
   StaleTexts ClaimStale();
   void DiscardClaimed();
 

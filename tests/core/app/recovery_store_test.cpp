@@ -65,6 +65,9 @@ TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   RecoveryStore later(root);
   EXPECT_TRUE(later.ClaimStale().texts.empty());
   gone.reset();
+  // A claim never discarded (its text found no free tab) is offered again.
+  EXPECT_EQ(RecoveryStore(root).ClaimStale().texts,
+            std::vector<RecoveredText>{kept});
   EXPECT_EQ(later.ClaimStale().texts, std::vector<RecoveredText>{kept});
   later.DiscardClaimed();
   EXPECT_TRUE(RecoveryStore(root).ClaimStale().texts.empty());
@@ -80,15 +83,21 @@ TEST(RecoveryStoreTest, TellsAQuitFromACut) {
     ASSERT_TRUE(store.Write(0, {"a", "", "1"}).Succeeded());
     if (end == ProgramEnd::kClosed) store.MarkClosed();
   };
+  const auto take = [&root] {
+    RecoveryStore store(root);
+    const StaleTexts stale = store.ClaimStale();
+    store.DiscardClaimed();
+    return stale;
+  };
   leave(ProgramEnd::kClosed);
-  StaleTexts stale = RecoveryStore(root).ClaimStale();
+  StaleTexts stale = take();
   EXPECT_EQ(stale.end, ProgramEnd::kClosed);
   EXPECT_TRUE(RecoveryQuestion(stale, NamedCaptions())
                   .starts_with("These documents were not saved when Quillory "
                                "closed:\n\na\n"));
   leave(ProgramEnd::kClosed);
   leave(ProgramEnd::kCut);
-  stale = RecoveryStore(root).ClaimStale();
+  stale = take();
   EXPECT_EQ(stale.end, ProgramEnd::kCut);
   EXPECT_TRUE(RecoveryQuestion(stale, NamedCaptions())
                   .starts_with("Quillory ended before these documents were "
