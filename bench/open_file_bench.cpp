@@ -5,15 +5,20 @@
 // file that needs several copies of its text at once is what runs a
 // machine out of memory: peak_x, the highest resident size during the open
 // above what was resident before it; held_x, what stays resident while the
-// tab is open; peak_total_x, the whole process's peak. The tab is closed
-// again after each open, untimed.
+// tab is open; peak_total_x, the whole process's peak, which is what the
+// user's machine pays: the corpus is made in a child process, so this one
+// holds no text the editor would not. The tab is closed again after each
+// open, untimed.
 #include <benchmark/benchmark.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -79,14 +84,35 @@ void MeasureOpen(bench::ShownWindow& shown, const std::string& path,
     figures.peak = std::max(figures.peak.value_or(0), peak - before);
   }
   figures.held = std::max(figures.held, StatusBytes("VmRSS") - before);
-  figures.peak_total = std::max(figures.peak_total, peak);
+  // The first open is the one a fresh start pays; later ones stand on
+  // what the closed tab left to the allocator.
+  if (figures.peak_total == 0) figures.peak_total = peak;
+}
+
+// The corpus's size in bytes once written to `path` by a child process;
+// empty when the child failed.
+std::optional<double> WriteCorpusApart(const char* size,
+                                       const std::string& path) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    std::ofstream file(path, std::ios::binary);
+    file << bench::Corpus(size);
+    file.close();
+    ::_exit(file.fail() ? 1 : 0);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child ||
+      !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    return std::nullopt;
+  }
+  return static_cast<double>(std::filesystem::file_size(path));
 }
 
 void OpenFile(benchmark::State& state, const char* size) {
-  const std::string& text = bench::Corpus(size);
   QTemporaryDir folder;
   const std::string path = folder.filePath("page.php").toStdString();
-  std::ofstream(path, std::ios::binary) << text;
+  const std::optional<double> bytes = WriteCorpusApart(size, path);
+  if (!bytes) return state.SkipWithError("the corpus could not be written");
   // The question would wait for an answer that never comes.
   if (LongLineQuestion(path, SurveyFile(path).value().longest_line)) {
     return state.SkipWithError("a line over 1 MB: opening would ask first");
@@ -102,16 +128,15 @@ void OpenFile(benchmark::State& state, const char* size) {
     shown.window.Commands().files.Close();
     QCoreApplication::processEvents();
   }
-  const double bytes = static_cast<double>(text.size());
   if (figures.peak) {
-    state.counters["peak_x"] = *figures.peak / bytes;
+    state.counters["peak_x"] = *figures.peak / *bytes;
   } else {
     std::fprintf(stderr, "/proc/self/clear_refs not writable: no peak_x\n");
   }
-  state.counters["held_x"] = figures.held / bytes;
-  state.counters["peak_total_x"] = figures.peak_total / bytes;
+  state.counters["held_x"] = figures.held / *bytes;
+  state.counters["peak_total_x"] = figures.peak_total / *bytes;
   state.counters["MB_per_s"] =
-      bytes * static_cast<double>(state.iterations()) / 1e6 / figures.seconds;
+      *bytes * static_cast<double>(state.iterations()) / 1e6 / figures.seconds;
 }
 
 void RegisterAll() {
