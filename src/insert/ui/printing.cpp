@@ -9,15 +9,16 @@
 
 #include "base/lang_table.h"
 #include "base/named_captions.h"
+#include "base/ui/named_caption_text.h"
 #include "editor/ui/editor.h"
 #include "platform/dialogs.h"
 
 namespace quillory {
 namespace {
 
-constexpr char kPrintFailed[] = "The document could not be printed to ";
+// In English where the language has no caption of their own.
+constexpr char kPrintFailed[] = "The document could not be printed to %1.";
 constexpr char kDefaultPrinter[] = "the printer";
-// In English where the language has no "NoPrinter" caption.
 constexpr char kNoPrinter[] =
     "No printer is set up on this computer. Choose a PDF file to print to "
     "instead.";
@@ -119,9 +120,14 @@ void PrintDocument(const PrintHost& host, const PrintMargins& margins,
   if (printer.isValid() && PrintPages(printer, host, margins, file_name)) {
     return;
   }
+  const QString where =
+      target->name.empty()
+          ? NamedCaption(host.captions, "PrintFailed.Printer", kDefaultPrinter)
+          : QFile::decodeName(target->name.c_str());
   host.dialogs.ShowMessage(
-      kPrintFailed + (target->name.empty() ? kDefaultPrinter : target->name) +
-          ".",
+      NamedCaption(host.captions, "PrintFailed", kPrintFailed)
+          .arg(where)
+          .toStdString(),
       MessageIcon::kWarning);
 }
 

@@ -176,9 +176,16 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
     EXPECT_EQ(window_.findChild<QTabWidget*>("TTab")->tabText(0), "Forms");
     Trigger("SaveHtmlAs");
     EXPECT_EQ(status, "Подождите");
+    fakes_.dialogs.print_targets.push_back(
+        PrintTarget{PrintOutput::kPdfFile, "/no/such/folder/a.pdf"});
+    fakes_.dialogs.messages.clear();
     Trigger("Prnt");
     EXPECT_EQ(fakes_.dialogs.no_printer_text,
               Named(language, "NoPrinter").toStdString());
+    EXPECT_EQ(fakes_.dialogs.messages,
+              std::vector<std::string>{Named(language, "PrintFailed")
+                                           .arg("/no/such/folder/a.pdf")
+                                           .toStdString()});
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes") == "&Yes",
               language == std::string("english"));
   }
