@@ -171,7 +171,7 @@ class JsLexer {
       }
     }
     const size_t end = std::min(at + 1, line_.size());
-    const size_t flags_end = SpanEnd(line_, end, IsNameByte);
+    const size_t flags_end = SpanEnd<IsNameByte>(line_, end);
     Paint(at_, flags_end, ScriptKind::kRegex);
     at_ = flags_end;
     state_.mode = Mode::kAfterValue;
@@ -180,14 +180,14 @@ class JsLexer {
   // Hexadecimal, binary and octal digits, separators and a BigInt's "n"
   // all read as name bytes after the first digits.
   void Number() {
-    const size_t end = SpanEnd(line_, NumberEnd(line_, at_), IsNameByte);
+    const size_t end = SpanEnd<IsNameByte>(line_, NumberEnd(line_, at_));
     Paint(at_, end, ScriptKind::kNumber);
     at_ = end;
     state_.mode = Mode::kAfterValue;
   }
 
   void Name() {
-    const size_t end = SpanEnd(line_, at_, IsNameByte);
+    const size_t end = SpanEnd<IsNameByte>(line_, at_);
     const std::string_view word = line_.substr(at_, end - at_);
     const bool keyword = IsJsKeyword(word);
     Paint(at_, end, keyword ? ScriptKind::kKeyword : ScriptKind::kPlain);
