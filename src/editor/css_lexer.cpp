@@ -88,7 +88,7 @@ class CssLexer {
   // NOTE: the rest of an at-rule's prelude colours as a value, so its
   // numbers and strings show; its block starts a new statement.
   void AtRule() {
-    const size_t end = SpanEnd(line_, at_ + 1, IsCssNameByte);
+    const size_t end = SpanEnd<IsCssNameByte>(line_, at_ + 1);
     Paint(at_, end, ScriptKind::kAtRule);
     at_ = end;
     statement_ = Statement::kDeclaration;
@@ -111,7 +111,7 @@ class CssLexer {
       return PaintOne(ScriptKind::kPlain);
     }
     const size_t end = IsCssNameByte(line_[at_])
-                           ? SpanEnd(line_, at_, IsCssNameByte)
+                           ? SpanEnd<IsCssNameByte>(line_, at_)
                            : at_ + 1;
     Paint(at_, end, ScriptKind::kProperty);
     at_ = end;
@@ -122,21 +122,21 @@ class CssLexer {
     size_t end = at_ + 1;
     ScriptKind kind = ScriptKind::kPlain;
     if (c == '#') {
-      end = SpanEnd(line_, at_ + 1, IsCssNameByte);
+      end = SpanEnd<IsCssNameByte>(line_, at_ + 1);
       if (IsHexColour(line_.substr(at_ + 1, end - at_ - 1))) {
         kind = ScriptKind::kColour;
       }
     } else if (StartsNumber(line_, at_) ||
                ((c == '-' || c == '+') && at_ + 1 < line_.size() &&
                 StartsNumber(line_, at_ + 1))) {
-      end = SpanEnd(line_, NumberEnd(line_, at_ + 1), IsCssNameByte);
+      end = SpanEnd<IsCssNameByte>(line_, NumberEnd(line_, at_ + 1));
       if (At(end) == '%') ++end;
       kind = ScriptKind::kNumber;
     } else if (c == '!') {
       end = ImportantEnd();
       if (end > at_ + 1) kind = ScriptKind::kImportant;
     } else if (IsCssNameByte(c)) {
-      end = SpanEnd(line_, at_, IsCssNameByte);
+      end = SpanEnd<IsCssNameByte>(line_, at_);
     }
     Paint(at_, end, kind);
     at_ = end;
@@ -147,7 +147,7 @@ class CssLexer {
   size_t ImportantEnd() const {
     size_t at = at_ + 1;
     while (IsBlank(At(at))) ++at;
-    const size_t end = SpanEnd(line_, at, IsCssNameByte);
+    const size_t end = SpanEnd<IsCssNameByte>(line_, at);
     return EqualsIgnoringCase(line_.substr(at, end - at), "important")
                ? end
                : at_ + 1;

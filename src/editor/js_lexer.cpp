@@ -13,7 +13,6 @@ namespace {
 
 using Mode = JsState::Mode;
 
-// Sorted, so a word is found by binary search.
 constexpr std::string_view kKeywords[] = {
     "async",     "await",    "break",    "case",    "catch",      "class",
     "const",     "continue", "debugger", "default", "delete",     "do",
@@ -28,13 +27,43 @@ constexpr std::string_view kBeforeExpression[] = {
     "await", "case", "delete", "do",    "else",   "in",   "instanceof",
     "new",   "of",   "return", "throw", "typeof", "void", "yield"};
 
-static_assert(std::is_sorted(std::begin(kKeywords), std::end(kKeywords)));
 static_assert(std::is_sorted(std::begin(kBeforeExpression),
                              std::end(kBeforeExpression)));
 
 bool Contains(std::span<const std::string_view> words, std::string_view word) {
   return std::binary_search(words.begin(), words.end(), word);
 }
+
+// NOTE: every name of a script is looked up, so the keywords sit in a
+// table where each has a slot of its own, found from its length and three
+// of its bytes; a name is a keyword when the word in its slot equals it.
+// The factors were chosen so that no two keywords share a slot, which the
+// static_assert below checks whenever the list changes.
+constexpr size_t kKeywordSlots = 128;
+
+constexpr size_t SlotOf(std::string_view word) {
+  const auto byte = [&](size_t at) {
+    return static_cast<size_t>(static_cast<unsigned char>(word[at]));
+  };
+  return (byte(0) + byte(1) + 30 * byte(word.size() - 1) + word.size()) %
+         kKeywordSlots;
+}
+
+constexpr std::array<std::string_view, kKeywordSlots> kKeywordTable = [] {
+  std::array<std::string_view, kKeywordSlots> table{};
+  for (std::string_view word : kKeywords) table[SlotOf(word)] = word;
+  return table;
+}();
+
+constexpr bool EachKeywordHasASlotOfItsOwn() {
+  size_t filled = 0;
+  for (const std::string_view& word : kKeywordTable) {
+    if (!word.empty()) ++filled;
+  }
+  return filled == std::size(kKeywords);
+}
+
+static_assert(EachKeywordHasASlotOfItsOwn());
 
 class JsLexer {
  public:
@@ -142,7 +171,7 @@ class JsLexer {
       }
     }
     const size_t end = std::min(at + 1, line_.size());
-    const size_t flags_end = SpanEnd(line_, end, IsNameByte);
+    const size_t flags_end = SpanEnd<IsNameByte>(line_, end);
     Paint(at_, flags_end, ScriptKind::kRegex);
     at_ = flags_end;
     state_.mode = Mode::kAfterValue;
@@ -151,14 +180,14 @@ class JsLexer {
   // Hexadecimal, binary and octal digits, separators and a BigInt's "n"
   // all read as name bytes after the first digits.
   void Number() {
-    const size_t end = SpanEnd(line_, NumberEnd(line_, at_), IsNameByte);
+    const size_t end = SpanEnd<IsNameByte>(line_, NumberEnd(line_, at_));
     Paint(at_, end, ScriptKind::kNumber);
     at_ = end;
     state_.mode = Mode::kAfterValue;
   }
 
   void Name() {
-    const size_t end = SpanEnd(line_, at_, IsNameByte);
+    const size_t end = SpanEnd<IsNameByte>(line_, at_);
     const std::string_view word = line_.substr(at_, end - at_);
     const bool keyword = IsJsKeyword(word);
     Paint(at_, end, keyword ? ScriptKind::kKeyword : ScriptKind::kPlain);
@@ -217,7 +246,8 @@ class JsLexer {
 }  // namespace
 
 bool IsJsKeyword(std::string_view word) {
-  return word.size() >= 2 && word.size() <= 10 && Contains(kKeywords, word);
+  return word.size() >= 2 && word.size() <= 10 &&
+         kKeywordTable[SlotOf(word)] == word;
 }
 
 JsState LexJs(std::string_view line, JsState state, uint8_t* styles) {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int64_t kFirstRead = int64_t{1} << 16;
 constexpr size_t kLongestWrite = size_t{1} << 20;
+constexpr int64_t kMarkupRead = int64_t{1} << 20;
 
 // Whether the byte at `at` of `bytes`, followed by `next` (0 past the text),
 // is the last byte of a line end: an LF, or a CR without an LF after it.
@@ -33,6 +34,29 @@ int64_t LineStartOf(TextSource& source, int64_t position) {
     }
     if (from == 1) return 1;
   }
+}
+
+// The start of the first line of first..last that may hold a style or
+// script start tag: the position after the last LF before the first "<s"
+// or "<S" (a "<" at the end of a piece read counts as one), or `first`.
+int64_t PastPlainMarkup(TextSource& source, int64_t first, int64_t last) {
+  while (first <= last) {
+    const std::string_view bytes =
+        source.Bytes({first, std::min(last, first + kMarkupRead - 1)});
+    size_t tag = bytes.size();
+    for (size_t at = bytes.find('<'); at != std::string_view::npos;
+         at = bytes.find('<', at + 1)) {
+      if (at + 1 == bytes.size() || (bytes[at + 1] | 0x20) == 's') {
+        tag = at;
+        break;
+      }
+    }
+    const size_t lf = bytes.substr(0, tag).rfind('\n');
+    if (lf == std::string_view::npos) return first;
+    first += static_cast<int64_t>(lf) + 1;
+    if (tag < bytes.size()) return first;
+  }
+  return first;
 }
 
 // The state a line end's style says it ended in; none when it was never
@@ -107,6 +131,23 @@ void ScriptColourer::Colour(TextSource& source, StyleStore& store,
   uint8_t previous_end_styles[2] = {kUnstyled, kUnstyled};
   size_t previous_end_length = 0;
   while (first <= source.Length()) {
+    // NOTE: a page's lines of markup inside the range keep what the
+    // colouring pass just gave them and end in the markup state, so the
+    // lines before the next possible start tag change nothing.
+    if (language == ScriptLanguage::kPage && state == 0 &&
+        first >= range_.first) {
+      if (const int64_t past = PastPlainMarkup(source, first, range_.last);
+          past > first) {
+        const bool cr_lf =
+            past > 2 && source.Bytes({past - 2, past - 2})[0] == '\r';
+        previous_end_length = cr_lf ? 2 : 1;
+        previous_end = past - static_cast<int64_t>(previous_end_length);
+        std::fill(std::begin(previous_end_styles),
+                  std::end(previous_end_styles), kUnstyled);
+        first = past;
+        continue;
+      }
+    }
     const Line line = ReadLine(source, first);
     const int64_t end_byte = line.end_byte();
     // Line ends inside the range were just typed or reset: what they held

@@ -27,8 +27,10 @@ constexpr bool IsNameByte(char c) {
 // A style sheet's names take "-" as well.
 constexpr bool IsCssNameByte(char c) { return IsNameByte(c) || c == '-'; }
 
-// The first index at or after `from` whose byte `is` does not accept.
-inline size_t SpanEnd(std::string_view line, size_t from, bool (*is)(char)) {
+// The first index at or after `from` whose byte `is` does not accept. A
+// template, so that the test is made inline on every byte of a name.
+template <bool (*is)(char)>
+size_t SpanEnd(std::string_view line, size_t from) {
   while (from < line.size() && is(line[from])) ++from;
   return from;
 }

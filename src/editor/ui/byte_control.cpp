@@ -136,10 +136,14 @@ std::string ByteControl::StylesInRange(int start, int end) const {
 // while SCI_SETSTYLING fills a stretch of one style in a tight loop for the
 // price of one message; long stretches go the second way, the short ones
 // between them in one SCI_SETSTYLINGEX.
-void ByteControl::SendStyles(std::string_view styles) {
+void ByteControl::SendStyles(int start, std::string_view styles) {
+  Send(SCI_STARTSTYLING, start, 0);
   size_t unsent = 0;
   for (size_t at = 0; at < styles.size();) {
-    const size_t end = StretchEnd(styles, at);
+    // A script's styles change every few bytes, often after one.
+    const size_t end = at + 1 < styles.size() && styles[at + 1] != styles[at]
+                           ? at + 1
+                           : StretchEnd(styles, at);
     if (end - at >= kLongStretch) {
       if (unsent < at) {
         SendText(SCI_SETSTYLINGEX, at - unsent, styles.data() + unsent);

@@ -64,7 +64,8 @@ class ByteControl : public QsciScintillaBase {
   long SendText(unsigned int message, uintptr_t w, const char* text) const;
   void* SendPointer(unsigned int message, uintptr_t w = 0,
                     intptr_t l = 0) const;
-  void SendStyles(std::string_view styles);
+  // Gives the bytes from `start` on these styles.
+  void SendStyles(int start, std::string_view styles);
 };
 
 }  // namespace quillory

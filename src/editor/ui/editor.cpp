@@ -148,8 +148,7 @@ void Editor::SetStyles(int start, std::string_view styles) {
                       {{}, StylesInRange(start, end)},
                       {{}, std::string(styles)}});
   }
-  Send(SCI_STARTSTYLING, start, 0);
-  SendStyles(styles);
+  SendStyles(start, styles);
 }
 
 // NOTE: a change of the whole text is how a document changes its encoding

@@ -44,6 +44,15 @@ const Row kRows[] = {
      "S.ccc||cccp..."},
     {"keywords, names, numbers", kJs, "if (a1 < 0x1F) return 1.5e3n;",
      "kk.......nnnn..kkkkkk.nnnnnn."},
+    {"every keyword is bold, a name that only looks like one is not", kJs,
+     "async await break case catch class const continue debugger default "
+     "delete do else export extends false finally for function if import in "
+     "instanceof let new null of return static super switch this throw true "
+     "try typeof undefined var void while with yield If iff fo elsewhere",
+     "kkkkk.kkkkk.kkkkk.kkkk.kkkkk.kkkkk.kkkkk.kkkkkkkk.kkkkkkkk.kkkkkkk."
+     "kkkkkk.kk.kkkk.kkkkkk.kkkkkkk.kkkkk.kkkkkkk.kkk.kkkkkkkk.kk.kkkkkk.kk."
+     "kkkkkkkkkk.kkk.kkk.kkkk.kk.kkkkkk.kkkkkk.kkkkk.kkkkkk.kkkk.kkkkk.kkkk."
+     "kkk.kkkkkk.kkkkkkkkk.kkk.kkkk.kkkkk.kkkk.kkkkk...................."},
     {"a slash after a value divides; after an operator it opens an "
      "expression",
      kJs, "x = a / b; y = /[/]x/g.test(s)", "...............rrrrrrr........"},
@@ -69,6 +78,9 @@ const Row kRows[] = {
      "<script>x='<?= $a ?>';</script>", "--------..s---------s.---------"},
     {"a script's state goes on to the next line", kPage, "<script>/*\r\n*/if",
      "--------cc||cckk"},
+    {"a script after lines of markup is found; the markup around it stays",
+     kPage, "<p>if\r\n<span>\r\n<script>\r\nif</script>\r\n<b>if\r\n",
+     "-----------------------||kk------------------"},
 };
 
 TEST(ScriptColouringTest, ColoursEachKindByItsRule) {
