@@ -1,7 +1,10 @@
 #include "tools/php_commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "core/tools/tool_fixtures.h"
@@ -65,17 +68,19 @@ TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
   testing::TestFolder folder;
   std::filesystem::create_directory(folder.Path("site"));
   folder.Write("site/x.php", "<?php echo 'x';");
+  folder.Write("site/data.txt", "d");
   const std::string page = folder.Path("site/a.php");
   folder.Write("site/a.php", "<?php echo 'on disk';");
   std::filesystem::create_directory(folder.Path("tmp"));
   const std::string temp = folder.Path("tmp/");
-  const std::string here = "<?php include 'x.php'; echo __DIR__ === '" +
-                           folder.Path("site") + "' ? ' beside' : ' away';";
+  const std::string here =
+      "<?php include 'x.php'; readfile('data.txt'); echo __DIR__ === '" +
+      folder.Path("site") + "' ? ' beside' : ' away';";
   ProcessRunner runner;
   EXPECT_EQ(RunPhp(runner, PhpCommand::kRun, "php",
                    {page, false, here, "a.php"}, temp)
                 .text,
-            "x beside");
+            "xd beside");
   const std::string broken = "<?php echo 'x'\r\n}";
   const std::string beside = RunPhp(runner, PhpCommand::kCheck, "php",
                                     {page, false, broken, "a.php"}, temp)
@@ -90,8 +95,46 @@ TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
       << never_saved;
   EXPECT_EQ(std::distance(
                 std::filesystem::directory_iterator(folder.Path("site")), {}),
-            2);
+            3);
   EXPECT_TRUE(std::filesystem::is_empty(temp));
+}
+
+// Only a copy that is surely ours and surely left over goes.
+TEST(SweepLeftCopiesTest, RemovesOnlyOldRegularFilesOfTheCopiesName) {
+  enum Kind { kFile, kLink, kFolder };
+  struct Row {
+    const char* name;
+    Kind kind;
+    bool old;
+    bool kept;
+  };
+  const Row rows[] = {
+      {".quillory-0123456789abcdef.php", kFile, true, false},
+      {".quillory-0123456789abcde0.php", kFile, false, true},
+      {".quillory-0123456789abcdeX.php", kFile, true, true},
+      {".quillory-0123456789abcd.php", kFile, true, true},
+      {".quillory-0123456789abcde1.php", kLink, true, true},
+      {".quillory-0123456789abcde2.php", kFolder, true, true},
+  };
+  testing::TestFolder folder;
+  folder.Write("target", "");
+  for (const Row& row : rows) {
+    const std::string path = folder.Path(row.name);
+    if (row.kind == kFile) folder.Write(row.name, "<?php");
+    if (row.kind == kLink) std::filesystem::create_symlink("target", path);
+    if (row.kind == kFolder) std::filesystem::create_directory(path);
+    const timespec two_days_ago[2] = {{time(nullptr) - 2 * 24 * 3600, 0},
+                                      {time(nullptr) - 2 * 24 * 3600, 0}};
+    if (row.old)
+      utimensat(AT_FDCWD, path.c_str(), two_days_ago, AT_SYMLINK_NOFOLLOW);
+  }
+  SweepLeftCopies(folder.Path(""));
+  for (const Row& row : rows) {
+    EXPECT_EQ(std::filesystem::symlink_status(folder.Path(row.name)).type() !=
+                  std::filesystem::file_type::not_found,
+              row.kept)
+        << row.name;
+  }
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {

@@ -1,11 +1,14 @@
 #include "tools/ui/preview_pane.h"
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
+#include "tools/ui/live_preview.h"
 
 namespace quillory {
 namespace {
@@ -20,10 +23,15 @@ class FakePageView : public QWidget, public PageView {
   void Forward() override {}
   void Reload() override {}
   void Watch(std::function<void(const QString&)>,
-             std::function<void(const QString&, bool)>) override {}
+             std::function<void(const QString&, bool)> on_loaded) override {
+    on_loaded_ = std::move(on_loaded);
+  }
   void Confine(std::function<void(const QString&)>) override {}
-  void Refresh(const QString&) override {}
+  void Refresh(const QString& address) override { on_loaded_(address, true); }
   void Restart() override {}
+
+ private:
+  std::function<void(const QString&, bool)> on_loaded_;
 };
 
 PageView* MakeFakeView(QWidget* parent) { return new FakePageView(parent); }
@@ -81,6 +89,46 @@ TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
     const std::string text = *captions.Find(row.caption);
     ASSERT_EQ(dialogs.messages.size(), 1u) << row.rule;
     EXPECT_EQ(dialogs.messages[0].substr(0, 20), text.substr(0, 20))
+        << row.rule;
+  }
+}
+
+// A page beside its source loads all the same, and its line says what
+// will not work; a served folder that is gone is said at once.
+TEST(LivePreviewTest, SaysOnItsLineWhatThePageLacks) {
+  struct Row {
+    const char* rule;
+    const char* file_path;
+    const char* served_folder;  // empty: shown from a file
+    const char* caption;        // null: the line stays hidden
+  };
+  const testing::TestFolder folder;
+  const std::string own = folder.Path("");
+  const Row rows[] = {
+      {"saved page", "/site/page.html", "", nullptr},
+      {"no folder yet", "", "", "LivePreviewUnsaved"},
+      {"served folder gone", "", "/no/such/www", "LivePreviewNoServedFolder"},
+  };
+  const AppEnvironment environment = folder.ProgramEnvironment();
+  NamedCaptions captions;
+  captions.LoadFromFile(environment.program_folder +
+                        "languages/russian/captions.lng");
+  for (const Row& row : rows) {
+    Settings settings;
+    settings.is_http_server = *row.served_folder == '\0' ? 0 : -1;
+    settings.path_to_httpd = row.served_folder;
+    LivePreview live(
+        {[&] {
+           return std::optional(PreviewSource{row.file_path, false, "<p>page"});
+         },
+         settings, own, &MakeFakeView, captions},
+        nullptr);
+    live.SetOn(true);
+    const QLabel* line = live.findChild<QLabel*>("LivePreviewLine");
+    ASSERT_EQ(!line->isHidden(), row.caption != nullptr) << row.rule;
+    if (row.caption == nullptr) continue;
+    EXPECT_EQ(line->text().left(20),
+              QString::fromStdString(*captions.Find(row.caption)).left(20))
         << row.rule;
   }
 }
