@@ -181,13 +181,15 @@ void LivePreview::OnLoaded(bool ok) {
 }
 
 // A stuck script of PHP holds its server, one of JavaScript the page's
-// process: both are ended, and the next refresh starts afresh.
+// process, and so does a page of hundreds of megabytes: both are ended,
+// and the next refresh starts afresh.
 void LivePreview::OnStuck() {
   web_->Restart();
   if (server_ != nullptr) server_->Stop();
   Say(Caption("LivePreviewStuck",
-              "The page did not finish loading within 5 seconds; a script "
-              "that never ends was stopped."));
+              "The page did not finish loading within 5 seconds and was "
+              "stopped: a script that never ends, or a page too big to "
+              "show."));
 }
 
 void LivePreview::OnRefused(const QString& address) {
