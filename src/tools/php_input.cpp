@@ -15,13 +15,14 @@
 namespace quillory {
 namespace {
 
-// NOTE: the document's folder may be writable by others, who must not
-// guess the copy's name and plant something under it first.
 constexpr std::string_view kCopyStart = ".quillory-";
 constexpr std::string_view kCopyEnd = ".php";
 constexpr size_t kCopyDigits = 16;
+// A copy older than this belongs to no run still going.
 constexpr time_t kLeftFor = 24 * 60 * 60;
 
+// NOTE: the document's folder may be writable by others, who must not
+// guess the copy's name and plant something under it first.
 std::string HiddenCopyName() {
   std::random_device entropy;
   char digits[kCopyDigits + 1];

@@ -80,8 +80,9 @@ int Spawn(const std::vector<std::string>& words, const std::string& folder,
   sigfillset(&all);
   pthread_sigmask(SIG_SETMASK, &all, &old);
   const pid_t child = fork();
-  if (child == 0)
+  if (child == 0) {
     ExecChild(argv.data(), folder.c_str(), output, errors, report[1], parent);
+  }
   const int fork_error = errno;
   pthread_sigmask(SIG_SETMASK, &old, nullptr);
   close(report[1]);

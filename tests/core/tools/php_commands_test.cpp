@@ -62,13 +62,28 @@ TEST(RunPhpTest, InterpreterNotSetGivesErr) {
 }
 
 // PHP reads what the editor holds, beside the document's file when it has
-// one, so that includes and __DIR__ work; it names the document, and no
-// copy is left.
+// one and in its folder, so that includes, __DIR__ and relative paths work;
+// it names the document, and no copy is left. A copy a crash left there a
+// day ago goes; a newer one, and a link by that name, stay.
 TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
   testing::TestFolder folder;
   std::filesystem::create_directory(folder.Path("site"));
   folder.Write("site/x.php", "<?php echo 'x';");
   folder.Write("site/data.txt", "d");
+  const std::string left =
+      folder.Write("site/.quillory-0123456789abcdef.php", "");
+  folder.Write("site/.quillory-0123456789abcde0.php", "");
+  std::filesystem::create_symlink(
+      left, folder.Path("site/.quillory-0123456789abcde1.php"));
+  const timespec two_days_ago[2] = {{time(nullptr) - 2 * 24 * 3600, 0},
+                                    {time(nullptr) - 2 * 24 * 3600, 0}};
+  for (const char* name : {"abcdef", "abcde1"}) {
+    utimensat(
+        AT_FDCWD,
+        folder.Path(std::string("site/.quillory-0123456789") + name + ".php")
+            .c_str(),
+        two_days_ago, AT_SYMLINK_NOFOLLOW);
+  }
   const std::string page = folder.Path("site/a.php");
   folder.Write("site/a.php", "<?php echo 'on disk';");
   std::filesystem::create_directory(folder.Path("tmp"));
@@ -95,46 +110,9 @@ TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
       << never_saved;
   EXPECT_EQ(std::distance(
                 std::filesystem::directory_iterator(folder.Path("site")), {}),
-            3);
+            5);
+  EXPECT_FALSE(std::filesystem::exists(left));
   EXPECT_TRUE(std::filesystem::is_empty(temp));
-}
-
-// Only a copy that is surely ours and surely left over goes.
-TEST(SweepLeftCopiesTest, RemovesOnlyOldRegularFilesOfTheCopiesName) {
-  enum Kind { kFile, kLink, kFolder };
-  struct Row {
-    const char* name;
-    Kind kind;
-    bool old;
-    bool kept;
-  };
-  const Row rows[] = {
-      {".quillory-0123456789abcdef.php", kFile, true, false},
-      {".quillory-0123456789abcde0.php", kFile, false, true},
-      {".quillory-0123456789abcdeX.php", kFile, true, true},
-      {".quillory-0123456789abcd.php", kFile, true, true},
-      {".quillory-0123456789abcde1.php", kLink, true, true},
-      {".quillory-0123456789abcde2.php", kFolder, true, true},
-  };
-  testing::TestFolder folder;
-  folder.Write("target", "");
-  for (const Row& row : rows) {
-    const std::string path = folder.Path(row.name);
-    if (row.kind == kFile) folder.Write(row.name, "<?php");
-    if (row.kind == kLink) std::filesystem::create_symlink("target", path);
-    if (row.kind == kFolder) std::filesystem::create_directory(path);
-    const timespec two_days_ago[2] = {{time(nullptr) - 2 * 24 * 3600, 0},
-                                      {time(nullptr) - 2 * 24 * 3600, 0}};
-    if (row.old)
-      utimensat(AT_FDCWD, path.c_str(), two_days_ago, AT_SYMLINK_NOFOLLOW);
-  }
-  SweepLeftCopies(folder.Path(""));
-  for (const Row& row : rows) {
-    EXPECT_EQ(std::filesystem::symlink_status(folder.Path(row.name)).type() !=
-                  std::filesystem::file_type::not_found,
-              row.kept)
-        << row.name;
-  }
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {
