@@ -33,7 +33,10 @@ class PhpJob : public ToolJob {
  public:
   PhpJob(PhpCommand command, std::string_view php, const PhpDocument& document,
          const std::string& temp_folder)
-      : command_(command), input_(document, temp_folder) {
+      : command_(command),
+        input_(document, temp_folder),
+        folder_(
+            document.file_path.substr(0, document.file_path.rfind('/') + 1)) {
     if (input_.error().empty()) {
       command_line_ = PhpCommandLine(php, command, input_.path());
     }
@@ -41,6 +44,9 @@ class PhpJob : public ToolJob {
 
   const std::string& CommandLine() const override { return command_line_; }
   ErrorRoute Route() const override { return ErrorRoute::kWithOutput; }
+  // Relative paths in a script, as in fopen('data.txt'), start beside its
+  // document, as they would when it runs on a server.
+  std::string Folder() const override { return folder_; }
   ToolResult Result(const std::optional<Capture>& capture) const override {
     if (!input_.error().empty()) {
       return {ToolResultUse::kShowMessages, input_.error()};
@@ -55,6 +61,7 @@ class PhpJob : public ToolJob {
  private:
   PhpCommand command_;
   PhpInput input_;
+  std::string folder_;  // empty for a document never saved
   std::string command_line_;
 };
 

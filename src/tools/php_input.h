@@ -16,13 +16,19 @@ struct PhpDocument {
   std::string caption;  // the tab's caption
 };
 
+// Removes from `folder` the hidden copies that a run cut short (the editor
+// killed, the machine down) left there: files of exactly that name's
+// pattern, owned by this user, regular (no link is followed), and not
+// changed for a day, so no copy of a run still going is touched.
+void SweepLeftCopies(const std::string& folder);
+
 // The file PHP reads for a document, for as long as this object lives: its
 // own file when that holds what the editor holds; otherwise a hidden copy
-// of the text beside it, so that relative includes and __DIR__ behave as
-// for the file, or, for a document never saved or a folder that takes no
-// copy, a copy in a folder of its own inside the temporary folder. A copy
-// is made under a name nobody can guess, readable by the user alone, never
-// through a link, and removed at destruction.
+// of the text beside it (old ones left there are swept first), so that
+// relative includes and __DIR__ behave as for the file, or, for a document
+// never saved or a folder that takes no copy, a copy in a folder of its own
+// inside the temporary folder. A copy is made under a name nobody can guess,
+// readable by the user alone, never through a link, and removed at destruction.
 class PhpInput {
  public:
   // `temp_folder` ends in "/".

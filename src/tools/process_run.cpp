@@ -10,6 +10,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace quillory {
 namespace {
 
@@ -42,9 +44,10 @@ void DefaultSignals() {
 // standard output and error, and no other descriptor of ours but `report`,
 // which is closed by a successful exec and otherwise carries its errno. It
 // leads a new process group and starts with default signal handling and
-// nothing blocked, whatever this program has set for itself.
-[[noreturn]] void ExecChild(char* const argv[], int output, int errors,
-                            int report, pid_t parent) {
+// nothing blocked, whatever this program has set for itself. It runs in
+// `folder` unless that is empty.
+[[noreturn]] void ExecChild(char* const argv[], const char* folder, int output,
+                            int errors, int report, pid_t parent) {
   EndWithParent(parent);
   setpgid(0, 0);
   DefaultSignals();
@@ -55,15 +58,15 @@ void DefaultSignals() {
   constexpr int kReport = STDERR_FILENO + 1;
   if (report != kReport) dup3(report, kReport, O_CLOEXEC);
   closefrom(kReport + 1);
-  execvp(argv[0], argv);
+  if (*folder == '\0' || chdir(folder) == 0) execvp(argv[0], argv);
   const int error = errno;
   [[maybe_unused]] const ssize_t ignored = write(kReport, &error, sizeof error);
   _exit(127);
 }
 
 // Starts the child as ExecChild says; 0, or the errno of a failed start.
-int Spawn(const std::vector<std::string>& words, int output, int errors,
-          pid_t* pid) {
+int Spawn(const std::vector<std::string>& words, const std::string& folder,
+          int output, int errors, pid_t* pid) {
   std::vector<char*> argv;
   for (const std::string& word : words) {
     argv.push_back(const_cast<char*>(word.c_str()));
@@ -77,7 +80,9 @@ int Spawn(const std::vector<std::string>& words, int output, int errors,
   sigfillset(&all);
   pthread_sigmask(SIG_SETMASK, &all, &old);
   const pid_t child = fork();
-  if (child == 0) ExecChild(argv.data(), output, errors, report[1], parent);
+  if (child == 0) {
+    ExecChild(argv.data(), folder.c_str(), output, errors, report[1], parent);
+  }
   const int fork_error = errno;
   pthread_sigmask(SIG_SETMASK, &old, nullptr);
   close(report[1]);
@@ -107,8 +112,8 @@ void EndWithParent(pid_t parent) {
 
 ProcessRun::~ProcessRun() { Stop(); }
 
-bool ProcessRun::Start(const std::vector<std::string>& words,
-                       ErrorRoute route) {
+bool ProcessRun::Start(const std::vector<std::string>& words, ErrorRoute route,
+                       const std::string& folder) {
   if (words.empty() || pid_ >= 0 || output_fd_ >= 0) return false;
   int pipe_fds[2];
   if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;
@@ -121,7 +126,7 @@ bool ProcessRun::Start(const std::vector<std::string>& words,
     fcntl(pipe_fds[1], F_SETPIPE_SZ, kPipeSize);
     const int errors = errors_fd_ >= 0 ? errors_fd_ : pipe_fds[1];
     pid_t pid = -1;
-    if (Spawn(words, pipe_fds[1], errors, &pid) == 0) pid_ = pid;
+    if (Spawn(words, folder, pipe_fds[1], errors, &pid) == 0) pid_ = pid;
   }
   // NOTE: only the child may hold the write end, so that the pipe reports
   // the end of the output once the child and its children have closed it.
@@ -140,9 +145,20 @@ bool ProcessRun::Start(const std::vector<std::string>& words,
 
 bool ProcessRun::ReadAvailable() {
   for (int block = 0; output_fd_ >= 0 && block < kBlocksPerCall; ++block) {
-    const std::span<char> room = output_.Room(kBlockSize);
+    // At the limit, one byte more tells whether the output goes on.
+    const size_t left = kOutputLimit - output_.size();
+    char beyond;
+    const std::span<char> room = left > 0
+                                     ? output_.Room(std::min(kBlockSize, left))
+                                     : std::span<char>(&beyond, 1);
     const ssize_t got =
         room.empty() ? 0 : read(output_fd_, room.data(), room.size());
+    if (got > 0 && left == 0) {
+      cut_ = true;
+      killpg(pid_, SIGKILL);
+      CloseOutput();
+      break;
+    }
     if (got > 0) output_.Commit(got);
     if (got > 0 || (got < 0 && errno == EINTR)) continue;
     if (got < 0 && errno == EAGAIN) return true;

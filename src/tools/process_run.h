@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ namespace quillory {
 // program that started it, ends, however that ends; a child whose parent
 // has already ended exits at once.
 void EndWithParent(pid_t parent);
+
+// The most of a child's output that is kept: a script that prints without
+// end must not fill the editor's memory. A child that writes more is
+// stopped there, and its output is cut.
+inline constexpr size_t kOutputLimit = 64 * 1024 * 1024;
 
 // Where the child's standard error goes.
 enum class ErrorRoute {
@@ -35,17 +41,19 @@ class ProcessRun {
   ~ProcessRun();  // stops a child that is still running
 
   // Starts words[0], looked up on PATH unless it holds a "/", with the other
-  // words as its arguments, in this process's folder and environment.
-  // False when nothing could be run: no words, a missing or unrunnable
-  // program, no pipe. A run is started once.
-  bool Start(const std::vector<std::string>& words, ErrorRoute route);
+  // words as its arguments, in this process's environment and in `folder`,
+  // or this process's folder when that is empty. False when nothing could
+  // be run: no words, a missing or unrunnable program, a folder that cannot
+  // be entered, no pipe. A run is started once.
+  bool Start(const std::vector<std::string>& words, ErrorRoute route,
+             const std::string& folder);
 
   // The pipe to watch for reading; -1 once the output has ended.
   int OutputFd() const { return output_fd_; }
 
   // Takes in what the child has written so far, without waiting. False once the
   // output has ended: the child, and every process that inherited its output,
-  // closed it.
+  // closed it, or it reached kOutputLimit.
   bool ReadAvailable();
 
   // Readable once the child has exited (a moment after its output ended,
@@ -59,6 +67,8 @@ class ProcessRun {
 
   // Ends the child and its process group now. What was read stays.
   void Stop();
+  // Whether the child wrote more than kOutputLimit, and was stopped.
+  bool Cut() const { return cut_; }
 
   // The bytes taken in since the last call, exactly as the child wrote
   // them.
@@ -77,6 +87,7 @@ class ProcessRun {
   int errors_fd_ = -1;  // ErrorRoute::kApart: a memory file the child writes
   ByteChunks output_;
   std::string errors_;
+  bool cut_ = false;
 };
 
 }  // namespace quillory

@@ -27,21 +27,23 @@ void RunToEnd(ProcessRun& run, std::chrono::milliseconds limit) {
 }
 
 bool ProcessRunner::Start(ProcessRun& run, std::string_view command_line,
-                          ErrorRoute route) {
+                          ErrorRoute route, const std::string& folder) {
   if (!command_line.empty()) last_command_ = command_line;
-  return run.Start(SplitCommandLine(last_command_), route);
+  return run.Start(SplitCommandLine(last_command_), route, folder);
 }
 
 std::optional<Capture> ProcessRunner::Run(std::string_view command_line,
-                                          ErrorRoute route) {
+                                          ErrorRoute route,
+                                          const std::string& folder) {
   ProcessRun run;
-  if (!Start(run, command_line, route)) return std::nullopt;
+  if (!Start(run, command_line, route, folder)) return std::nullopt;
   RunToEnd(run, limit_);
-  return Capture{run.TakeOutput(), run.TakeErrors()};
+  return Capture{run.TakeOutput(), run.TakeErrors(), run.Cut()};
 }
 
 std::string ProcessRunner::RunAndCapture(std::string_view command_line) {
-  std::optional<Capture> capture = Run(command_line, ErrorRoute::kWithOutput);
+  std::optional<Capture> capture =
+      Run(command_line, ErrorRoute::kWithOutput, "");
   if (!capture) return std::string(kNotRunOutput);
   return std::move(capture->output);
 }

@@ -24,6 +24,7 @@ void RunToEnd(ProcessRun& run, std::chrono::milliseconds limit);
 struct Capture {
   std::string output;
   std::string errors;
+  bool cut = false;  // the output went on past kOutputLimit
 };
 
 // Runs the external tools' command lines, one at a time, and keeps the last
@@ -34,12 +35,14 @@ class ProcessRunner {
   explicit ProcessRunner(std::chrono::milliseconds limit = kRunLimit)
       : limit_(limit) {}
 
-  // Starts `run` on `command_line`, or on the last one when it is empty.
-  // False when nothing could be run.
-  bool Start(ProcessRun& run, std::string_view command_line, ErrorRoute route);
+  // Starts `run` on `command_line`, or on the last one when it is empty, in
+  // `folder` (empty: this program's). False when nothing could be run.
+  bool Start(ProcessRun& run, std::string_view command_line, ErrorRoute route,
+             const std::string& folder);
 
   // Start, then RunToEnd; empty when nothing could be run.
-  std::optional<Capture> Run(std::string_view command_line, ErrorRoute route);
+  std::optional<Capture> Run(std::string_view command_line, ErrorRoute route,
+                             const std::string& folder);
 
   // Everything the child wrote to its output and error, interleaved as
   // written, byte for byte; kNotRunOutput when nothing could be run.

@@ -20,6 +20,8 @@ class ToolJob {
   // Empty when there is nothing to run; Result(std::nullopt) then says why.
   virtual const std::string& CommandLine() const = 0;
   virtual ErrorRoute Route() const = 0;
+  // The folder the tool runs in; empty: this program's.
+  virtual std::string Folder() const { return ""; }
   // From what the tool wrote; empty when nothing could be run.
   virtual ToolResult Result(const std::optional<Capture>& capture) const = 0;
 };

@@ -44,6 +44,12 @@ xdotool type --delay 30 'x'
 xdotool key --clearmodifiers ctrl+s
 e2e_expect_file "$E2E_ROOT/site/page.html" \
   '<html><head><link rel="stylesheet" href="css/style.css"></head>\n<body>\n<div style="height:3000px;background:#0000ff"></div>x'
+# A change made without typing (undo) is followed too.
+xdotool key --clearmodifiers ctrl+a Delete
+e2e_wait_colour "$MIDDLE_X" "$MIDDLE_Y" FFFFFF
+xdotool key --clearmodifiers ctrl+z
+e2e_wait_colour "$MIDDLE_X" "$MIDDLE_Y" 0000FF
+xdotool key --clearmodifiers ctrl+s
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 
@@ -76,8 +82,26 @@ done
 grep -s "in $www/index.php on line 3" "$TMPDIR"/quillory-*/*.tmp >/dev/null ||
   { echo "e2e: the check did not name the document's line 3" >&2; exit 1; }
 ! ls -A "$www" | grep -q '^\.' || { echo "e2e: a copy was left in $www" >&2; exit 1; }
+xdotool windowfocus --sync "$(e2e_wait_window '^Tool output$')" key Escape
 E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php')
 xdotool windowfocus --sync "$E2E_WINDOW"
+
+# A script that prints 200 MB: the page is given up on, and the editor
+# still takes keys meanwhile and after.
+xdotool key --clearmodifiers --repeat 9 BackSpace
+xdotool type --delay 30 'echo str_repeat("<p>big</p>", 20000000);'
+sleep 2
+xdotool type --delay 30 '//typed'
+xdotool key --clearmodifiers ctrl+s
+for _ in $(seq 1 40); do
+  grep -qs '20000000);//typed$' "$www/index.php" && break
+  sleep 0.25
+done
+grep -qs '20000000);//typed$' "$www/index.php" ||
+  { echo "e2e: the keys typed after the big page were lost" >&2; exit 1; }
+sleep 6
+e2e_screenshot "$E2E_ROOT/shot.png"
+[ -n "$shots" ] && cp "$E2E_ROOT/shot.png" "$shots/live_preview_big.png"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 [ "$(ls -A "$www")" = index.php ] || { echo "e2e: preview pages were left in $www" >&2; exit 1; }

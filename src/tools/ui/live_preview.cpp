@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 
 #include "base/ui/named_caption_text.h"
@@ -109,6 +110,21 @@ void LivePreview::Refresh() {
                 "settings first."));
     return;
   }
+  std::error_code error;
+  if (served && !std::filesystem::is_directory(folder, error)) {
+    Say(Caption("LivePreviewNoServedFolder",
+                "The folder that the HTTP server publishes, %1, does not "
+                "exist; choose another in the settings.")
+            .arg(QString::fromStdString(folder)));
+    return;
+  }
+  // Shown with the page, which still loads.
+  note_ = source->file_path.empty()
+              ? Caption("LivePreviewUnsaved",
+                        "This document has no folder until it is saved: "
+                        "style sheets, images and pages named by relative "
+                        "paths are not found.")
+              : QString();
   const CreatedFile page =
       pages_.Make(*source, {host_.temp_folder, served ? folder : ""});
   if (page.path.empty()) {
@@ -154,20 +170,26 @@ void LivePreview::OnLoaded(bool ok) {
   stuck_.stop();
   if (page_refused_) return;
   if (ok) {
-    line_->hide();
+    if (note_.isEmpty()) {
+      line_->hide();
+    } else {
+      Say(note_);
+    }
     return;
   }
   Say(Caption("LivePreviewNotLoaded", "The page could not be loaded."));
 }
 
 // A stuck script of PHP holds its server, one of JavaScript the page's
-// process: both are ended, and the next refresh starts afresh.
+// process, and so does a page of hundreds of megabytes: both are ended,
+// and the next refresh starts afresh.
 void LivePreview::OnStuck() {
   web_->Restart();
   if (server_ != nullptr) server_->Stop();
   Say(Caption("LivePreviewStuck",
-              "The page did not finish loading within 5 seconds; a script "
-              "that never ends was stopped."));
+              "The page did not finish loading within 5 seconds and was "
+              "stopped: a script that never ends, or a page too big to "
+              "show."));
 }
 
 void LivePreview::OnRefused(const QString& address) {

@@ -65,6 +65,7 @@ class LivePreview : public QWidget {
   PreviewPageMaker pages_;
   QTimer pause_;
   QTimer stuck_;
+  QString note_;  // said once the page has loaded
   bool on_ = false;
   bool page_refused_ = false;  // since the last refresh
 };

@@ -27,7 +27,7 @@ void PhpVersionLabel::Check(const std::string& php) {
   auto* check = new ToolProcess(this, kCheckLimit);
   check_ = check;
   if (!check->Start(runner_, PhpVersionCommandLine(php),
-                    ErrorRoute::kWithOutput)) {
+                    ErrorRoute::kWithOutput, "")) {
     delete check;
     setText(QString::fromStdString(PhpVersionText(kNotRunOutput)));
     return;

@@ -64,7 +64,8 @@ void ToolCommands::Start(std::unique_ptr<ToolJob> job, Colouring colouring) {
   colouring_ = colouring;
   if (!job_->CommandLine().empty()) {
     process_ = new ToolProcess(this);
-    if (process_->Start(runner_, job_->CommandLine(), job_->Route())) {
+    if (process_->Start(runner_, job_->CommandLine(), job_->Route(),
+                        job_->Folder())) {
       connect(process_, &ToolProcess::Ended, this, &ToolCommands::OnEnded);
       host_.hold_documents(true);
       busy_delay_.start();
@@ -99,8 +100,9 @@ void ToolCommands::OnEnded() {
   process_->deleteLater();
   process_ = nullptr;
   EndBusy();
-  const ToolResult result = job_->Result(capture);
+  ToolResult result = job_->Result(capture);
   job_.reset();
+  if (capture.cut && !ApplyCut(result)) return;
   if (stopped) {
     host_.set_status(NamedCaption(host_.captions, "ToolStopped",
                                   "The external program was stopped.")
@@ -108,6 +110,31 @@ void ToolCommands::OnEnded() {
     if (result.use == ToolResultUse::kReplaceDocument) return;
   }
   Apply(result);
+}
+
+// A cut output never takes the document's place; one that is shown says
+// where it was cut.
+bool ToolCommands::ApplyCut(ToolResult& result) {
+  const QString limit = QString::number(kOutputLimit / (1024 * 1024));
+  if (result.use == ToolResultUse::kReplaceDocument) {
+    ShowOutput().ShowMessages(
+        NamedCaption(host_.captions, "ToolOutputTooLong",
+                     "The external program wrote more than %1 MB; the "
+                     "document was left as it was.")
+            .arg(limit)
+            .toStdString());
+    return false;
+  }
+  const std::string note =
+      NamedCaption(host_.captions, "ToolOutputCut",
+                   "The external program wrote more than %1 MB; the rest "
+                   "was cut.")
+          .arg(limit)
+          .toStdString();
+  result.text += result.use == ToolResultUse::kShowPage
+                     ? "<hr><p><b>" + note + "</b></p>"
+                     : "\n" + note;
+  return true;
 }
 
 void ToolCommands::Abandon() {

@@ -78,6 +78,8 @@ class ToolCommands : public QObject {
   void Start(std::unique_ptr<ToolJob> job, Colouring colouring);
   void ShowBusy();
   void OnEnded();
+  // False when the result is dropped, having said why.
+  bool ApplyCut(ToolResult& result);
   void EndBusy();
   void Apply(const ToolResult& result);
   void PutText(const std::string& text);

@@ -33,8 +33,8 @@ ToolProcess::~ToolProcess() {
 }
 
 bool ToolProcess::Start(ProcessRunner& runner, std::string_view command_line,
-                        ErrorRoute route) {
-  if (!runner.Start(run_, command_line, route)) return false;
+                        ErrorRoute route, const std::string& folder) {
+  if (!runner.Start(run_, command_line, route, folder)) return false;
   output_ = new QSocketNotifier(run_.OutputFd(), QSocketNotifier::Read, this);
   connect(output_, &QSocketNotifier::activated, this, &ToolProcess::OnOutput);
   limit_.start(limit_time_);
@@ -51,7 +51,7 @@ void ToolProcess::Stop() {
 }
 
 Capture ToolProcess::TakeCapture() {
-  return {run_.TakeOutput(), run_.TakeErrors()};
+  return {run_.TakeOutput(), run_.TakeErrors(), run_.Cut()};
 }
 
 void ToolProcess::OnOutput() {

@@ -27,7 +27,7 @@ class ToolProcess : public QObject {
 
   // False when nothing could be run; Ended() then never comes.
   bool Start(ProcessRunner& runner, std::string_view command_line,
-             ErrorRoute route);
+             ErrorRoute route, const std::string& folder);
   // Ends the tool and whatever it started; what was read so far stays.
   void Stop();
   bool Stopped() const { return stopped_; }

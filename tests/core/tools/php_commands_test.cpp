@@ -1,7 +1,10 @@
 #include "tools/php_commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "core/tools/tool_fixtures.h"
@@ -59,23 +62,40 @@ TEST(RunPhpTest, InterpreterNotSetGivesErr) {
 }
 
 // PHP reads what the editor holds, beside the document's file when it has
-// one, so that includes and __DIR__ work; it names the document, and no
-// copy is left.
+// one and in its folder, so that includes, __DIR__ and relative paths work;
+// it names the document, and no copy is left. A copy a crash left there a
+// day ago goes; a newer one, and a link by that name, stay.
 TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
   testing::TestFolder folder;
   std::filesystem::create_directory(folder.Path("site"));
   folder.Write("site/x.php", "<?php echo 'x';");
+  folder.Write("site/data.txt", "d");
+  const std::string left =
+      folder.Write("site/.quillory-0123456789abcdef.php", "");
+  folder.Write("site/.quillory-0123456789abcde0.php", "");
+  std::filesystem::create_symlink(
+      left, folder.Path("site/.quillory-0123456789abcde1.php"));
+  const timespec two_days_ago[2] = {{time(nullptr) - 2 * 24 * 3600, 0},
+                                    {time(nullptr) - 2 * 24 * 3600, 0}};
+  for (const char* name : {"abcdef", "abcde1"}) {
+    utimensat(
+        AT_FDCWD,
+        folder.Path(std::string("site/.quillory-0123456789") + name + ".php")
+            .c_str(),
+        two_days_ago, AT_SYMLINK_NOFOLLOW);
+  }
   const std::string page = folder.Path("site/a.php");
   folder.Write("site/a.php", "<?php echo 'on disk';");
   std::filesystem::create_directory(folder.Path("tmp"));
   const std::string temp = folder.Path("tmp/");
-  const std::string here = "<?php include 'x.php'; echo __DIR__ === '" +
-                           folder.Path("site") + "' ? ' beside' : ' away';";
+  const std::string here =
+      "<?php include 'x.php'; readfile('data.txt'); echo __DIR__ === '" +
+      folder.Path("site") + "' ? ' beside' : ' away';";
   ProcessRunner runner;
   EXPECT_EQ(RunPhp(runner, PhpCommand::kRun, "php",
                    {page, false, here, "a.php"}, temp)
                 .text,
-            "x beside");
+            "xd beside");
   const std::string broken = "<?php echo 'x'\r\n}";
   const std::string beside = RunPhp(runner, PhpCommand::kCheck, "php",
                                     {page, false, broken, "a.php"}, temp)
@@ -90,7 +110,8 @@ TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
       << never_saved;
   EXPECT_EQ(std::distance(
                 std::filesystem::directory_iterator(folder.Path("site")), {}),
-            2);
+            5);
+  EXPECT_FALSE(std::filesystem::exists(left));
   EXPECT_TRUE(std::filesystem::is_empty(temp));
 }
 

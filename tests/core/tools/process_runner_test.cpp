@@ -48,10 +48,20 @@ TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
   ProcessRunner runner;
   std::optional<Capture> capture = runner.Run(
       R"(sh -c "echo out; echo err >&2; exec >&-; sleep 0.1; echo late >&2")",
-      ErrorRoute::kApart);
+      ErrorRoute::kApart, "");
   ASSERT_TRUE(capture);
   EXPECT_EQ(capture->output, "out\n");
   EXPECT_EQ(capture->errors, "err\nlate\n");
+}
+
+TEST(ProcessRunnerTest, OutputWithoutEndIsCutAtTheLimitAndItsChildStopped) {
+  ProcessRunner runner(std::chrono::seconds(20));
+  const std::optional<Capture> capture =
+      runner.Run("yes", ErrorRoute::kWithOutput, "");
+  ASSERT_TRUE(capture);
+  EXPECT_TRUE(capture->cut);
+  EXPECT_EQ(capture->output.size(), kOutputLimit);
+  EXPECT_EQ(capture->output.substr(0, 4), "y\ny\n");
 }
 
 TEST(ProcessRunnerTest, EmptyCommandLineRunsTheLastOneAgain) {
@@ -96,7 +106,7 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
   ProcessRun run;
   ASSERT_TRUE(
       run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
-                ErrorRoute::kWithOutput));
+                ErrorRoute::kWithOutput, ""));
   const pid_t grandchild = FirstLineNumber(run);
   run.Stop();
   EXPECT_TRUE(run.Finished());
@@ -117,7 +127,8 @@ TEST(ProcessRunTest, TheChildEndsWithTheProgramThatStartedIt) {
   const pid_t parent = fork();
   if (parent == 0) {
     ProcessRun run;
-    run.Start({"sh", "-c", "echo $$; exec sleep 5"}, ErrorRoute::kWithOutput);
+    run.Start({"sh", "-c", "echo $$; exec sleep 5"}, ErrorRoute::kWithOutput,
+              "");
     const pid_t child = FirstLineNumber(run);
     [[maybe_unused]] auto ignored = write(pid_pipe[1], &child, sizeof child);
     _exit(0);

@@ -1,11 +1,14 @@
 #include "tools/ui/preview_pane.h"
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
+#include "tools/ui/live_preview.h"
 
 namespace quillory {
 namespace {
@@ -20,10 +23,15 @@ class FakePageView : public QWidget, public PageView {
   void Forward() override {}
   void Reload() override {}
   void Watch(std::function<void(const QString&)>,
-             std::function<void(const QString&, bool)>) override {}
+             std::function<void(const QString&, bool)> on_loaded) override {
+    on_loaded_ = std::move(on_loaded);
+  }
   void Confine(std::function<void(const QString&)>) override {}
-  void Refresh(const QString&) override {}
+  void Refresh(const QString& address) override { on_loaded_(address, true); }
   void Restart() override {}
+
+ private:
+  std::function<void(const QString&, bool)> on_loaded_;
 };
 
 PageView* MakeFakeView(QWidget* parent) { return new FakePageView(parent); }
@@ -82,6 +90,37 @@ TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
     ASSERT_EQ(dialogs.messages.size(), 1u) << row.rule;
     EXPECT_EQ(dialogs.messages[0].substr(0, 20), text.substr(0, 20))
         << row.rule;
+  }
+}
+
+// A page beside its source loads all the same, and its line says what
+// will not work; a served folder that is gone is said at once.
+TEST(LivePreviewTest, SaysOnItsLineWhatThePageLacks) {
+  const struct {
+    const char* file_path;
+    const char* served_folder;  // empty: shown from a file
+    const char* caption;        // empty: the line stays hidden
+  } rows[] = {{"/site/page.html", "", ""},
+              {"", "", "LivePreviewUnsaved"},
+              {"", "/no/such/www", "LivePreviewNoServedFolder"}};
+  const testing::TestFolder folder;
+  const AppEnvironment environment = folder.ProgramEnvironment();
+  NamedCaptions captions;
+  captions.LoadFromFile(environment.program_folder +
+                        "languages/russian/captions.lng");
+  for (const auto& row : rows) {
+    Settings settings;
+    settings.is_http_server = *row.served_folder == '\0' ? 0 : -1;
+    settings.path_to_httpd = row.served_folder;
+    const PreviewSource source{row.file_path, false, "<p>page"};
+    LivePreview live({[&] { return std::optional(source); }, settings,
+                      environment.temp_folder, &MakeFakeView, captions},
+                     nullptr);
+    live.SetOn(true);
+    const QLabel* line = live.findChild<QLabel*>("LivePreviewLine");
+    EXPECT_EQ(line->isHidden() ? "" : line->text().left(20),
+              QString::fromStdString(captions.FindOr(row.caption, "")).left(20))
+        << row.caption;
   }
 }
 
