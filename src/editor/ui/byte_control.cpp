@@ -75,8 +75,16 @@ int ByteControl::SelectionEnd() const {
   return static_cast<int>(Send(SCI_GETSELECTIONEND));
 }
 
+// NOTE: SCI_SETSEL first resets the selection to the text's start and so
+// repaints everything from there to the caret; placing the caret alone
+// repaints only what changed. Both bring the caret into view.
 void ByteControl::Select(int anchor, int caret) {
-  Send(SCI_SETSEL, anchor, caret);
+  if (anchor != caret) {
+    Send(SCI_SETSEL, anchor, caret);
+    return;
+  }
+  Send(SCI_SETEMPTYSELECTION, caret);
+  Send(SCI_SCROLLCARET);
 }
 
 int ByteControl::CaretLineStart() const {
