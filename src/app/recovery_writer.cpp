@@ -79,7 +79,9 @@ void RecoveryWriter::CarryOut(int slot, Request request) {
     return;
   }
   RecoveredText& text = *request.held;
-  text.bytes = BytesToStore(text.bytes, request.line_ends);
+  if (request.line_ends != LineEnds::kAsStored) {
+    text.bytes = BytesToStore(text.bytes, request.line_ends);
+  }
   const WriteResult result = store_.Write(slot, text);
   if (written_) written_(slot, result);
 }

@@ -55,6 +55,11 @@ std::string_view ByteControl::PeekRange(int start, int end) const {
   return {bytes, static_cast<size_t>(end - start)};
 }
 
+std::string_view ByteControl::PeekFrom(int start) const {
+  const int gap = static_cast<int>(Send(SCI_GETGAPPOSITION));
+  return PeekRange(start, start < gap ? gap : Length());
+}
+
 std::string ByteControl::SelectedBytes() const {
   return BytesInRange(SelectionStart(), SelectionEnd());
 }
