@@ -76,7 +76,8 @@ std::string RecoveryEntryText(const RecoveredText& text) {
                       std::to_string(text.file_path.size()) + "\n";
   entry.reserve(entry.size() + text.caption.size() + text.file_path.size() +
                 text.bytes.size());
-  return entry.append(text.caption).append(text.file_path).append(text.bytes);
+  entry.append(text.caption).append(text.file_path).append(text.bytes);
+  return entry;
 }
 
 std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text) {
