@@ -39,6 +39,11 @@ void RecoveryWriter::Wait() {
   changed_.wait(lock, [this] { return waiting_.empty() && !in_flight_; });
 }
 
+std::string RecoveryWriter::TakeSpare() {
+  std::lock_guard lock(mutex_);
+  return std::move(spare_);
+}
+
 StaleTexts RecoveryWriter::ClaimStale() {
   std::lock_guard lock(store_mutex_);
   return store_.ClaimStale();
@@ -76,6 +81,8 @@ void RecoveryWriter::CarryOut(int slot, Request request) {
   std::lock_guard lock(store_mutex_);
   if (!request.held) {
     store_.Remove(slot);
+    std::lock_guard spare_lock(mutex_);
+    spare_ = std::string();
     return;
   }
   RecoveredText& text = *request.held;
@@ -84,6 +91,9 @@ void RecoveryWriter::CarryOut(int slot, Request request) {
   }
   const WriteResult result = store_.Write(slot, text);
   if (written_) written_(slot, result);
+  text.bytes.clear();
+  std::lock_guard spare_lock(mutex_);
+  spare_ = std::move(text.bytes);
 }
 
 }  // namespace quillory

@@ -5,7 +5,10 @@
 
 namespace quillory {
 
-void SlicedCopy::Restart() { bytes_.clear(); }
+void SlicedCopy::Restart(std::string room) {
+  bytes_ = std::move(room);
+  bytes_.clear();
+}
 
 void SlicedCopy::Changed(size_t position) {
   if (position < bytes_.size()) bytes_.resize(position);

@@ -16,8 +16,8 @@ class SlicedCopy {
   // at least one while `start` is inside the text.
   using Peek = std::function<std::string_view(size_t start)>;
 
-  // Begins anew, keeping the memory of the last copy.
-  void Restart();
+  // Begins anew in the memory of `room`.
+  void Restart(std::string room = {});
   // The text changed from `position` on: what was copied from there is
   // copied again.
   void Changed(size_t position);

@@ -12,9 +12,9 @@
 namespace quillory {
 namespace {
 
-// About a tenth of a millisecond of copying: a keystroke waits for one
-// slice at most.
-constexpr size_t kSliceBytes = size_t{512} << 10;
+// A keystroke waits for one slice at most: well under a millisecond even
+// where each fresh page costs a fault.
+constexpr size_t kSliceBytes = size_t{256} << 10;
 
 }  // namespace
 
@@ -72,7 +72,7 @@ void RecoveryKeeper::StartCopy() {
     Forget(slot);
     return;
   }
-  copy_.Restart();
+  copy_.Restart(writer_.TakeSpare());
   copy_slot_ = slot;
   slicer_.start(0);
 }
