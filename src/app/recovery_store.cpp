@@ -70,10 +70,14 @@ void ReadEntries(const std::string& folder, std::vector<RecoveredText>& texts) {
 
 }  // namespace
 
+// The text can be large: it is copied once, into room made beforehand.
 std::string RecoveryEntryText(const RecoveredText& text) {
-  return std::to_string(text.caption.size()) + " " +
-         std::to_string(text.file_path.size()) + "\n" + text.caption +
-         text.file_path + text.bytes;
+  std::string entry = std::to_string(text.caption.size()) + " " +
+                      std::to_string(text.file_path.size()) + "\n";
+  entry.reserve(entry.size() + text.caption.size() + text.file_path.size() +
+                text.bytes.size());
+  entry.append(text.caption).append(text.file_path).append(text.bytes);
+  return entry;
 }
 
 std::optional<RecoveredText> ParseRecoveryEntry(std::string_view text) {

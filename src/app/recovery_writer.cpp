@@ -39,6 +39,11 @@ void RecoveryWriter::Wait() {
   changed_.wait(lock, [this] { return waiting_.empty() && !in_flight_; });
 }
 
+std::string RecoveryWriter::TakeSpare() {
+  std::lock_guard lock(mutex_);
+  return std::move(spare_);
+}
+
 StaleTexts RecoveryWriter::ClaimStale() {
   std::lock_guard lock(store_mutex_);
   return store_.ClaimStale();
@@ -76,12 +81,19 @@ void RecoveryWriter::CarryOut(int slot, Request request) {
   std::lock_guard lock(store_mutex_);
   if (!request.held) {
     store_.Remove(slot);
+    std::lock_guard spare_lock(mutex_);
+    spare_ = std::string();
     return;
   }
   RecoveredText& text = *request.held;
-  text.bytes = BytesToStore(text.bytes, request.line_ends);
+  if (request.line_ends != LineEnds::kAsStored) {
+    text.bytes = BytesToStore(text.bytes, request.line_ends);
+  }
   const WriteResult result = store_.Write(slot, text);
   if (written_) written_(slot, result);
+  text.bytes.clear();
+  std::lock_guard spare_lock(mutex_);
+  spare_ = std::move(text.bytes);
 }
 
 }  // namespace quillory

@@ -36,6 +36,9 @@ class RecoveryWriter {
   void Remove(int slot);
   // Returns once nothing waits and nothing is in flight.
   void Wait();
+  // The memory of the last text written, emptied, for the next copy: fresh
+  // memory costs a fault a page. Gone once an entry is removed.
+  std::string TakeSpare();
 
   // See RecoveryStore; MarkClosed waits for the writes first.
   StaleTexts ClaimStale();
@@ -57,6 +60,7 @@ class RecoveryWriter {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::map<int, Request> waiting_;
+  std::string spare_;
   bool in_flight_ = false;
   bool stopping_ = false;
   std::thread thread_;

@@ -1,5 +1,6 @@
 #include "app/ui/recovery_keeper.h"
 
+#include <limits>
 #include <utility>
 
 #include "app/ui/document_tabs.h"
@@ -9,6 +10,13 @@
 #include "platform/dialogs.h"
 
 namespace quillory {
+namespace {
+
+// A keystroke waits for one slice at most: well under a millisecond even
+// where each fresh page costs a fault.
+constexpr size_t kSliceBytes = size_t{256} << 10;
+
+}  // namespace
 
 RecoveryKeeper::RecoveryKeeper(RecoveryKeeperHost host, std::string root,
                                RecoveryTimes times, QObject* parent)
@@ -21,12 +29,26 @@ RecoveryKeeper::RecoveryKeeper(RecoveryKeeperHost host, std::string root,
       }) {
   for (QTimer* timer : {&pause_, &deadline_}) {
     timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &RecoveryKeeper::WriteNow);
+    connect(timer, &QTimer::timeout, this, &RecoveryKeeper::StartCopy);
   }
   pause_.setInterval(times.pause);
   deadline_.setInterval(times.deadline);
-  // Typing must stay cheap: a keystroke only restarts a timer.
+  connect(&slicer_, &QTimer::timeout, this, [this] { CopySlice(kSliceBytes); });
+  // Typing must stay cheap: a keystroke only restarts a timer and tells a
+  // copy under way where the text changed.
   connect(host_.editor, &Editor::TextEdited, this, &RecoveryKeeper::OnEdited);
+  connect(host_.editor,
+          qOverload<int, int, const char*, int, int, int, int, int, int, int>(
+              &QsciScintillaBase::SCN_MODIFIED),
+          this,
+          [this](int position, int type, const char*, int, int, int, int, int,
+                 int, int) {
+            if (type & (QsciScintillaBase::SC_MOD_BEFOREINSERT |
+                        QsciScintillaBase::SC_MOD_BEFOREDELETE)) {
+              copy_.Changed(static_cast<size_t>(position));
+            }
+          });
+  connect(host_.editor, &Editor::DocumentShown, this, &RecoveryKeeper::Abandon);
   connect(&host_.tabs, &DocumentTabs::Leaving, this, &RecoveryKeeper::WriteNow);
 }
 
@@ -36,23 +58,50 @@ void RecoveryKeeper::OnEdited() {
   pause_.start();
 }
 
-// NOTE: only the copy of the bytes is made here; the conversion and the
-// flushed write to disk take several times as long and go to the writer.
 void RecoveryKeeper::WriteNow() {
+  StartCopy();
+  if (copy_slot_ >= 0) CopySlice(std::numeric_limits<size_t>::max());
+}
+
+void RecoveryKeeper::StartCopy() {
   pause_.stop();
   deadline_.stop();
   const int slot = host_.tabs.ActiveSlot();
-  if (!changed_ || slot < 0) return;
-  changed_ = false;
-  const Document& document = host_.tabs.At(slot);
-  if (document.saved) {
+  if (copy_slot_ >= 0 || !changed_ || slot < 0) return;
+  if (host_.tabs.At(slot).saved) {
     Forget(slot);
     return;
   }
-  writer_.Write(
-      slot,
-      {host_.tabs.Caption(slot), document.file_path, host_.editor->Bytes()},
-      document.line_ends);
+  copy_.Restart(writer_.TakeSpare());
+  copy_slot_ = slot;
+  slicer_.start(0);
+}
+
+// NOTE: only the copy of the bytes is made here; the conversion and the
+// flushed write to disk take several times as long and go to the writer.
+// The finished copy holds every change made so far, so none is left to
+// write.
+void RecoveryKeeper::CopySlice(size_t most) {
+  const Editor& editor = *host_.editor;
+  const auto peek = [&editor](size_t start) {
+    return editor.PeekFrom(static_cast<int>(start));
+  };
+  if (!copy_.Step(static_cast<size_t>(editor.Length()), peek, most)) return;
+  const int slot = std::exchange(copy_slot_, -1);
+  slicer_.stop();
+  pause_.stop();
+  deadline_.stop();
+  changed_ = false;
+  const Document& document = host_.tabs.At(slot);
+  writer_.Write(slot,
+                {host_.tabs.Caption(slot), document.file_path, copy_.Take()},
+                document.line_ends);
+}
+
+// Another document is on show, or the copied one is saved or closed.
+void RecoveryKeeper::Abandon() {
+  slicer_.stop();
+  copy_slot_ = -1;
 }
 
 void RecoveryKeeper::KeepActive() {
@@ -71,6 +120,7 @@ void RecoveryKeeper::Finish() {
 }
 
 void RecoveryKeeper::Forget(int slot) {
+  if (slot == copy_slot_) Abandon();
   writer_.Remove(slot);
   if (slot == host_.tabs.ActiveSlot()) changed_ = false;
 }

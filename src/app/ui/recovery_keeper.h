@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/recovery_writer.h"
+#include "app/sliced_copy.h"
 
 namespace quillory {
 
@@ -39,8 +40,9 @@ struct RecoveryTimes {
 // old enough, before another tab is shown, before a plug-in or a tool
 // changes it and whenever the program ends in a way it sees. Only the
 // active document can change, so it alone is written, and only when it
-// changed since its last write. The text is copied here; the writing is
-// done away from the user-interface thread.
+// changed since its last write. The text is copied here, in slices between
+// the keystrokes when a timer asks for it; the writing is done away from
+// the user-interface thread.
 class RecoveryKeeper : public QObject {
   Q_OBJECT
 
@@ -49,7 +51,7 @@ class RecoveryKeeper : public QObject {
                  RecoveryTimes times = {}, QObject* parent = nullptr);
 
   // Hands the active document to the writer now if it changed since its
-  // last write.
+  // last write, or finishes the copy under way.
   void WriteNow();
   // Hands the active document to the writer now whether or not it changed.
   void KeepActive();
@@ -67,10 +69,18 @@ class RecoveryKeeper : public QObject {
  private:
   void OnEdited();
   void OnWritten(int slot, const WriteResult& result);
+  // Starts copying the active document if it changed since its last write.
+  void StartCopy();
+  // Copies at most `most` more bytes; hands the copy over once it is whole.
+  void CopySlice(size_t most);
+  void Abandon();
 
   RecoveryKeeperHost host_;
   QTimer pause_;
   QTimer deadline_;
+  QTimer slicer_;
+  SlicedCopy copy_;
+  int copy_slot_ = -1;  // none while no copy is under way
   bool changed_ = false;
   bool failure_told_ = false;
   // Last, so its thread ends before the rest goes.

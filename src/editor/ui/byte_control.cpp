@@ -55,6 +55,11 @@ std::string_view ByteControl::PeekRange(int start, int end) const {
   return {bytes, static_cast<size_t>(end - start)};
 }
 
+std::string_view ByteControl::PeekFrom(int start) const {
+  const int gap = static_cast<int>(Send(SCI_GETGAPPOSITION));
+  return PeekRange(start, start < gap ? gap : Length());
+}
+
 std::string ByteControl::SelectedBytes() const {
   return BytesInRange(SelectionStart(), SelectionEnd());
 }
@@ -75,8 +80,16 @@ int ByteControl::SelectionEnd() const {
   return static_cast<int>(Send(SCI_GETSELECTIONEND));
 }
 
+// NOTE: SCI_SETSEL first resets the selection to the text's start and so
+// repaints everything from there to the caret; placing the caret alone
+// repaints only what changed. Both bring the caret into view.
 void ByteControl::Select(int anchor, int caret) {
-  Send(SCI_SETSEL, anchor, caret);
+  if (anchor != caret) {
+    Send(SCI_SETSEL, anchor, caret);
+    return;
+  }
+  Send(SCI_SETEMPTYSELECTION, caret);
+  Send(SCI_SCROLLCARET);
 }
 
 int ByteControl::CaretLineStart() const {

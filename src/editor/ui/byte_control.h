@@ -27,6 +27,9 @@ class ByteControl : public QsciScintillaBase {
   // text changes or another range is asked for. Joining the two halves of
   // the control's buffer costs only when the range spans the last edit.
   std::string_view PeekRange(int start, int end) const;
+  // The bytes from `start` to the end of the half of the control's buffer
+  // they lie in, without moving the other half; valid as PeekRange's.
+  std::string_view PeekFrom(int start) const;
   std::string SelectedBytes() const;
   int Length() const;
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTest>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "support/window_test.h"
 
@@ -26,6 +30,32 @@ class RecoveryKeeperTest : public testing::WindowTest {
 
   std::string status_;
 };
+
+// The deadline starts a copy that goes on a slice per turn of the event
+// loop; an edit behind the part already copied is copied again.
+TEST_F(RecoveryKeeperTest, CopiesInSlicesWhatChangesMeanwhile) {
+  const std::string root = folder_.Path("store/");
+  const auto keeper = Keeper(root);
+  std::string page;
+  while (page.size() < (3 << 20)) page += "<p>Some words</p>\r\n";
+  OpenFile("a.html", page);
+  Rich().ReplaceRange(0, 0, "1");
+  std::this_thread::sleep_for(std::chrono::milliseconds(150));
+  for (int turn = 0; turn < 2; ++turn) QCoreApplication::processEvents();
+  Rich().ReplaceRange(5, 6, "2");
+  keeper->KeepBeforeRisk();
+  std::string entry;
+  for (const auto& file : std::filesystem::recursive_directory_iterator(root)) {
+    if (file.is_regular_file()) {
+      entry = folder_.Read("store/" +
+                           file.path().lexically_relative(root).string());
+    }
+  }
+  const std::optional<RecoveredText> kept = ParseRecoveryEntry(entry);
+  ASSERT_TRUE(kept);
+  // Not EXPECT_EQ: a failure would diff megabytes.
+  EXPECT_TRUE(kept->bytes == Rich().Bytes());
+}
 
 // Told on the status line at each failure, and in a message only once.
 TEST_F(RecoveryKeeperTest, SaysOnceThatTheStoreCannotBeWritten) {
