@@ -27,10 +27,15 @@ RecoveryKeeper::RecoveryKeeper(RecoveryKeeperHost host, std::string root,
             this, [this, slot, result] { OnWritten(slot, result); },
             Qt::QueuedConnection);
       }) {
-  for (QTimer* timer : {&pause_, &deadline_}) {
-    timer->setSingleShot(true);
-    connect(timer, &QTimer::timeout, this, &RecoveryKeeper::StartCopy);
-  }
+  for (QTimer* timer : {&pause_, &deadline_}) timer->setSingleShot(true);
+  connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::StartCopy);
+  // Edits behind a copy under way send it back; typing that keeps doing so
+  // until the deadline gets the copy finished at once, so what a kill loses
+  // stays bounded.
+  connect(&deadline_, &QTimer::timeout, this, [this] {
+    if (copy_slot_ < 0) return StartCopy();
+    CopySlice(std::numeric_limits<size_t>::max());
+  });
   pause_.setInterval(times.pause);
   deadline_.setInterval(times.deadline);
   connect(&slicer_, &QTimer::timeout, this, [this] { CopySlice(kSliceBytes); });
