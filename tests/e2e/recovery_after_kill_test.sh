@@ -7,6 +7,18 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$1" "$2"
 store=$XDG_STATE_HOME/quillory/recovery
 
+# The question comes over the main window, which has the same title until
+# a document opens; a key sent before it is up would go to the window.
+wait_question() {
+  for _ in $(seq 1 300); do
+    [ "$(xdotool search --onlyvisible --name '^Quillory$' | wc -l)" -ge 2 ] &&
+      return 0
+    sleep 0.1
+  done
+  echo "e2e: no question at the start" >&2
+  return 1
+}
+
 original='a\000b\r\n\377\n'
 e2e_open_page "$original"
 # Six seconds and more of typing without a pause, killed at once.
@@ -19,7 +31,7 @@ typing_ms=$((($(date +%s%N) - started) / 1000000))
 wait "$E2E_PID" 2>/dev/null || true
 
 e2e_start
-sleep 1
+wait_question
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/question.png"
 xdotool key --clearmodifiers Return
 # The window found at the start was the question.
@@ -45,7 +57,7 @@ xdotool type --delay 30 'q'
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit
 e2e_start
-sleep 1
+wait_question
 xdotool key --clearmodifiers n
 sleep 0.5
 E2E_WINDOW=$(e2e_wait_window "^Quillory$")
