@@ -1,5 +1,6 @@
 #include "tools/php_commands.h"
 
+#include "base/text_util.h"
 #include "editor/case_blind_search.h"
 #include "tools/command_table.h"
 #include "tools/command_words.h"
@@ -35,8 +36,7 @@ class PhpJob : public ToolJob {
          const std::string& temp_folder)
       : command_(command),
         input_(document, temp_folder),
-        folder_(
-            document.file_path.substr(0, document.file_path.rfind('/') + 1)) {
+        folder_(FolderOfPath(document.file_path)) {
     if (input_.error().empty()) {
       command_line_ = PhpCommandLine(php, command, input_.path());
     }

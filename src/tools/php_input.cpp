@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "base/private_temp_folder.h"
+#include "base/text_util.h"
 
 namespace quillory {
 namespace {
@@ -67,7 +68,7 @@ PhpInput::PhpInput(const PhpDocument& document,
     return;
   }
   if (!file.empty()) {
-    const std::string folder = file.substr(0, file.rfind('/') + 1);
+    const std::string folder(FolderOfPath(file));
     SweepLeftCopies(folder);
     const CreatedFile copy =
         CreateUnderFreeName(folder, &HiddenCopyName, document.text);

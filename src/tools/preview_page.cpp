@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "base/text_util.h"
 #include "editor/case_blind_search.h"
 #include "tools/preview_address.h"
 
@@ -24,10 +25,6 @@ size_t HeadContentStart(std::string_view text) {
     }
   }
   return std::string_view::npos;
-}
-
-std::string FolderOf(const std::string& path) {
-  return path.substr(0, path.rfind('/') + 1);
 }
 
 }  // namespace
@@ -71,9 +68,9 @@ CreatedFile PreviewPageMaker::Make(const PreviewSource& source,
   std::string folder = folders.temp_folder;
   std::string text = source.text;
   if (!served.empty()) {
-    folder = in_served ? FolderOf(source.file_path) : served;
+    folder = in_served ? std::string(FolderOfPath(source.file_path)) : served;
   } else if (has_file) {
-    text = WithBaseHref(text, FolderOf(source.file_path));
+    text = WithBaseHref(text, FolderOfPath(source.file_path));
   }
   const std::string_view extension =
       !served.empty() && source.kind == DocumentKind::kPhp ? ".php" : ".html";
