@@ -23,6 +23,7 @@ enum PageState : LineState {
   kOtherScript = 4,
   kFirstCss = 5,
   kFirstJs = kFirstCss + 32,
+  kComment = kFirstJs + 24,  // an HTML comment going on to the next line
   kInPhp = 64,
 };
 
@@ -100,12 +101,16 @@ class PageLine {
       if (at_ < line_.size()) state_ = kMarkup;
       return;
     }
+    if (element == kComment) return PastCommentEnd(at_);
     Contents(element);
   }
 
+  // NOTE: browsers read no tag inside a comment, so a commented-out script
+  // leaves the page after it markup.
   void Markup() {
     for (size_t at = line_.find('<', at_); at != std::string_view::npos;
          at = line_.find('<', at + 1)) {
+      if (line_.substr(at, 4) == "<!--") return PastCommentEnd(at + 2);
       if (TagNamedAt(line_, at + 1, "style")) {
         return Enter(at + 6, kStyleTag);
       }
@@ -114,6 +119,13 @@ class PageLine {
       }
     }
     at_ = line_.size();
+  }
+
+  // "<!-->" is a whole comment, as "<!---->" is.
+  void PastCommentEnd(size_t from) {
+    const size_t end = line_.find("-->", from);
+    if (end == std::string_view::npos) return Enter(line_.size(), kComment);
+    Enter(end + 3, kMarkup);
   }
 
   void Enter(size_t at, LineState state) {

@@ -23,17 +23,6 @@ long Bgr(const QColor& colour) {
   return colour.red() | colour.green() << 8 | colour.blue() << 16;
 }
 
-// A bare Scintilla control draws every selection in a fixed pale grey, which
-// a user reads as a selection in a window without focus; a match found from
-// the find window must look selected in the desktop's own colours.
-void UseDesktopSelectionColours(QsciScintillaBase& control) {
-  const QPalette colours = control.palette();
-  Send(control, Base::SCI_SETSELFORE, 1,
-       Bgr(colours.color(QPalette::Active, QPalette::HighlightedText)));
-  Send(control, Base::SCI_SETSELBACK, 1,
-       Bgr(colours.color(QPalette::Active, QPalette::Highlight)));
-}
-
 // Qt already paints into a buffer of its own, so Scintilla's buffer for a
 // line would only copy every line once more; and keeping the layout of the
 // lines in view spares measuring their glyphs again when the caret's line
@@ -44,6 +33,17 @@ void DrawForSpeed(QsciScintillaBase& control) {
 }
 
 }  // namespace
+
+// A bare Scintilla control draws every selection in a fixed pale grey, which
+// a user reads as a selection in a window without focus; a match found from
+// the find window must look selected in the desktop's own colours.
+void UseDesktopSelectionColours(QsciScintillaBase& control) {
+  const QPalette colours = control.palette();
+  Send(control, Base::SCI_SETSELFORE, 1,
+       Bgr(colours.color(QPalette::Active, QPalette::HighlightedText)));
+  Send(control, Base::SCI_SETSELBACK, 1,
+       Bgr(colours.color(QPalette::Active, QPalette::Highlight)));
+}
 
 void ConfigureEditorView(QsciScintillaBase& control) {
   control.SendScintilla(Base::SCI_STYLESETFONT, Base::STYLE_DEFAULT,

@@ -8,6 +8,7 @@
 #include "editor/run_styles.h"
 #include "editor/sliced_colouring.h"
 #include "editor/ui/editor.h"
+#include "editor/ui/editor_view.h"
 
 namespace quillory {
 namespace {
@@ -119,6 +120,7 @@ void HtmlParse::ShowPalette() {
   rich_->SendScintilla(Sci::SCI_SETCARETFORE, static_cast<long>(chrome.caret));
   rich_->SendScintilla(Sci::SCI_SETCARETLINEBACK,
                        static_cast<long>(chrome.current_line));
+  UseDesktopSelectionColours(*rich_);
 }
 
 void HtmlParse::ParseCodeFromRich(Editor& rich) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QImage>
 #include <QTest>
 
 #include <tuple>
@@ -65,8 +66,9 @@ TEST_F(HighlighterTest, StylesShowTheFixedColours) {
 }
 
 // A page's script shows its own kinds, not a tag at "<"; switched off, the
-// colouring pass alone colours it. A dark palette brings dark colours, a
-// light one the pass's own again, and the choice is kept for the next start.
+// colouring pass alone colours it. A dark palette brings dark colours and
+// its own selection colour, a light one the pass's own again, and the
+// choice is kept for the next start.
 TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
   const auto style_at = [this](int at) { return Rich().StyleAt(at); };
   Open("<script>if (a < b)</script>");
@@ -86,10 +88,17 @@ TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
   const QPalette light = Rich().palette();
   QPalette dark = light;
   dark.setColor(QPalette::Base, Qt::black);
+  const QColor selection(0x80, 0x10, 0x90);
+  dark.setColor(QPalette::Highlight, selection);
   Rich().setPalette(dark);
   EXPECT_EQ(fore(0),
             static_cast<long>(LookOfStyle(0, EditorPalette::kDark).colour));
   EXPECT_NE(fore(0), 0);
+  Rich().SendScintilla(QsciScintillaBase::SCI_SELECTALL);
+  const int text_left =
+      Rich().SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 0L);
+  EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(text_left + 1, 1),
+            selection);
   Rich().setPalette(light);
   EXPECT_EQ(fore(0), 0);
 }
