@@ -37,6 +37,13 @@ bool TopWindowWatcher::eventFilter(QObject* watched, QEvent* event) {
       main_window_.isEnabled()) {
     QTimer::singleShot(0, this, &TopWindowWatcher::ReturnFocus);
   }
+  // NOTE: the toolkit makes the main window anew when a page is first drawn
+  // in it, and the new window is not the active one: the keys the user goes
+  // on typing would reach no window.
+  if (type == QEvent::WinIdChange && watched == &main_window_ &&
+      main_window_.property(kPlaced).toBool()) {
+    QTimer::singleShot(0, this, &TopWindowWatcher::Reactivate);
+  }
   if ((type == QEvent::Show || type == QEvent::Hide) && IsOwnWindow(watched)) {
     auto* window = static_cast<QWidget*>(watched);
     if (type == QEvent::Show && !window->property(kPlaced).toBool()) {
@@ -67,16 +74,25 @@ void TopWindowWatcher::Place(QWidget& window) const {
 
 // Only when no other window of the program is left over the main one: a
 // message box closing over the find window gives the keys back to it.
-void TopWindowWatcher::ReturnFocus() {
+bool TopWindowWatcher::MainWindowOnTop() const {
   for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top != &main_window_ && top->isVisible() && IsOwnWindow(top)) return;
+    if (top != &main_window_ && top->isVisible() && IsOwnWindow(top)) {
+      return false;
+    }
   }
-  if (!main_window_.isVisible() || !main_window_.isEnabled() ||
-      !editor_.isVisible()) {
-    return;
-  }
+  return main_window_.isVisible() && main_window_.isEnabled();
+}
+
+void TopWindowWatcher::ReturnFocus() {
+  if (!MainWindowOnTop() || !editor_.isVisible()) return;
   main_window_.activateWindow();
   editor_.setFocus(Qt::OtherFocusReason);
+}
+
+// The part that had the keys keeps them: the editor, or the page shown in
+// its place.
+void TopWindowWatcher::Reactivate() {
+  if (MainWindowOnTop()) main_window_.activateWindow();
 }
 
 }  // namespace quillory
