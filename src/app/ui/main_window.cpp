@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -298,8 +299,14 @@ void MainWindow::CallRichChange() {
 
 void MainWindow::Wrap() { rich_->SetWrapped(Action("Wrap")->isChecked()); }
 
+// NOTE: a window shown a moment ago is drawn only once the display has
+// told it it is in view; nothing that reaches it through a socket, such as
+// files handed over by a second start, may open a document meanwhile.
 void MainWindow::ColourWholeText() {
-  highlighter_->SetForParsing(*rich_, 1, rich_->Length());
+  highlighter_->ColourWholeText(*rich_, [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                    QEventLoop::ExcludeSocketNotifiers);
+  });
 }
 
 void MainWindow::ColourScripts() {

@@ -15,6 +15,9 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
+// A first screen of longer lines than this is not worth colouring twice.
+constexpr int64_t kFirstScreenLimit = int64_t{1} << 16;
+
 // The editor's text piece by piece. Asking for it as one block would join
 // the halves of the control's gap buffer, which costs time in proportion
 // to the text on every keystroke. Colouring never changes the text, so its
@@ -131,6 +134,27 @@ void HtmlParse::ParseCodeFromRich(Editor& rich) {
 void HtmlParse::SetForParsing(Editor& rich, int64_t s_line, int64_t e_line) {
   const int caret = rich.SelectionStart();
   Request(rich, caret + 1, s_line, e_line, caret);
+}
+
+// NOTE: only a page: a style sheet or script coloured up to a line would
+// go on to its end, its later lines holding no state yet.
+void HtmlParse::ColourWholeText(Editor& rich,
+                                const std::function<void()>& show) {
+  const int64_t length = rich.Length();
+  const bool page = !script_language_ ||
+                    script_language_() == ScriptLanguage::kPage ||
+                    script_language_() == ScriptLanguage::kNone;
+  if (length > kColouringSlice && page && rich.isVisible() &&
+      rich.FirstVisibleLine() == 0) {
+    const long lines = rich.SendScintilla(Sci::SCI_LINESONSCREEN);
+    const int64_t screen_end =
+        rich.SendScintilla(Sci::SCI_GETLINEENDPOSITION, lines);
+    if (screen_end < kFirstScreenLimit) {
+      SetForParsing(rich, 1, screen_end);
+      show();
+    }
+  }
+  SetForParsing(rich, 1, rich.Length());
 }
 
 void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,

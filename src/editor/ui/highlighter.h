@@ -46,6 +46,10 @@ class HtmlParse : public QObject {
   // Colours 1-based positions s_line..e_line (positions, not lines); with 1
   // and the length, the whole text.
   void SetForParsing(Editor& rich, int64_t s_line, int64_t e_line);
+  // Colours the whole text. A long page shown from its start has its first
+  // screen coloured before the rest, and `show` called to let the toolkit
+  // draw it: the screen a user waits for on opening the page.
+  void ColourWholeText(Editor& rich, const std::function<void()>& show);
 
  private:
   struct Edit {

@@ -6,13 +6,17 @@
 #include <QImage>
 #include <QTest>
 
+#include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "app/ui/main_window.h"
 #include "base/file_bytes.h"
 #include "core/editor/format_runs.h"
 #include "editor/colour_table.h"
 #include "editor/html_parse.h"
+#include "editor/sliced_colouring.h"
 #include "editor/ui/editor.h"
 #include "support/window_test.h"
 
@@ -23,6 +27,24 @@ constexpr int kKeyword = 1;
 constexpr int kTag = 2;
 constexpr int kPhp = 4;
 constexpr int kString = 6;
+
+// Calls `seen` as `widget` is about to paint.
+class PaintWatch : public QObject {
+ public:
+  PaintWatch(QWidget* widget, std::function<void()> seen)
+      : seen_(std::move(seen)) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) seen_();
+    return false;
+  }
+
+ private:
+  std::function<void()> seen_;
+};
 
 class HighlighterTest : public testing::WindowTest {
  protected:
@@ -122,6 +144,24 @@ TEST_F(HighlighterTest, CaretComesBackWithoutSelectionAndViewStays) {
   EXPECT_EQ(Rich().Caret(), 7000);
   EXPECT_EQ(Rich().SelectionEnd(), 7000);
   EXPECT_EQ(Rich().FirstVisibleLine(), scrolled_back);
+}
+
+// A long page shows its first screen coloured while the rest is still
+// plain, then is coloured whole.
+TEST_F(HighlighterTest, ALongPageShowsItsFirstScreenColouredFirst) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  Open(NumberedLines(100000));
+  ASSERT_GT(Rich().Length(), kColouringSlice);
+  Rich().SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
+  std::vector<std::pair<int, int>> painted;  // first and last byte's styles
+  PaintWatch watch(Rich().viewport(), [&] {
+    painted.emplace_back(Rich().StyleAt(0),
+                         Rich().StyleAt(Rich().Length() - 3));
+  });
+  window_.ColourWholeText();
+  ASSERT_FALSE(painted.empty());
+  EXPECT_EQ(painted[0], std::pair(kTag, 0));
+  EXPECT_EQ(Rich().StyleAt(Rich().Length() - 3), kTag);
 }
 
 // After PHP marks are typed and deleted, colouring each line must give
