@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QTest>
 
-#include <functional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "editor/html_parse.h"
 #include "editor/sliced_colouring.h"
 #include "editor/ui/editor.h"
+#include "support/paint_watch.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -27,24 +27,6 @@ constexpr int kKeyword = 1;
 constexpr int kTag = 2;
 constexpr int kPhp = 4;
 constexpr int kString = 6;
-
-// Calls `seen` as `widget` is about to paint.
-class PaintWatch : public QObject {
- public:
-  PaintWatch(QWidget* widget, std::function<void()> seen)
-      : seen_(std::move(seen)) {
-    widget->installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) seen_();
-    return false;
-  }
-
- private:
-  std::function<void()> seen_;
-};
 
 class HighlighterTest : public testing::WindowTest {
  protected:
@@ -154,7 +136,7 @@ TEST_F(HighlighterTest, ALongPageShowsItsFirstScreenColouredFirst) {
   ASSERT_GT(Rich().Length(), kColouringSlice);
   Rich().SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
   std::vector<std::pair<int, int>> painted;  // first and last byte's styles
-  PaintWatch watch(Rich().viewport(), [&] {
+  testing::PaintWatch watch(Rich().viewport(), [&] {
     painted.emplace_back(Rich().StyleAt(0),
                          Rich().StyleAt(Rich().Length() - 3));
   });

@@ -12,6 +12,7 @@
 
 #include "editor/gutter_rules.h"
 #include "editor/ui/editor.h"
+#include "support/paint_watch.h"
 
 namespace quillory {
 namespace {
@@ -23,19 +24,6 @@ std::string Lines(int count) {
   for (int i = 0; i < count; ++i) text += "line\r\n";
   return text;
 }
-
-// Counts the paint events a widget gets from its creation on.
-class PaintCounter : public QObject {
- public:
-  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-  int count = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++count;
-    return false;
-  }
-};
 
 // Anti-aliased digits are drawn in shades of the (dark) text colour.
 bool IsInk(const QColor& colour) { return colour.lightness() < 96; }
@@ -167,9 +155,10 @@ TEST_F(LineGutterTest, RepaintsOnlyWhenWhatItShowsChanges) {
   LineGutter::Switch(rich_, true, 4);
   rich_->setFocus();
   QTest::qWait(100);
-  PaintCounter gutter(LineGutter::Of(rich_));
+  int paints = 0;
+  testing::PaintWatch gutter(LineGutter::Of(rich_), [&paints] { ++paints; });
   QTest::qWait(300);
-  EXPECT_EQ(gutter.count, 0) << "idle";
+  EXPECT_EQ(paints, 0) << "idle";
 
   const std::pair<const char*, std::function<void()>> changes[] = {
       {"caret", [&] { rich_->Select(130, 130); }},
@@ -180,10 +169,10 @@ TEST_F(LineGutterTest, RepaintsOnlyWhenWhatItShowsChanges) {
       {"wrap", [&] { rich_->SetWrapped(true); }},
   };
   for (const auto& [name, change] : changes) {
-    gutter.count = 0;
+    paints = 0;
     change();
     QTest::qWait(50);
-    EXPECT_GT(gutter.count, 0) << name;
+    EXPECT_GT(paints, 0) << name;
   }
 }
 
