@@ -58,13 +58,17 @@ std::optional<size_t> ParseCount(std::string_view& text, char end) {
 
 std::string EntryName(int slot) { return "slot" + std::to_string(slot); }
 
-void ReadEntries(const std::string& folder, std::vector<RecoveredText>& texts) {
+// Adds the folder's whole entries to `texts` and their files to `paths`.
+void ReadEntries(const std::string& folder, std::vector<RecoveredText>& texts,
+                 std::vector<std::string>& paths) {
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const std::optional<std::string> bytes =
-        ReadFileBytes(folder + EntryName(slot));
+    const std::string path = folder + EntryName(slot);
+    const std::optional<std::string> bytes = ReadFileBytes(path);
     if (!bytes) continue;
     std::optional<RecoveredText> text = ParseRecoveryEntry(*bytes);
-    if (text) texts.push_back(std::move(*text));
+    if (!text) continue;
+    texts.push_back(std::move(*text));
+    paths.push_back(path);
   }
 }
 
@@ -185,15 +189,27 @@ StaleTexts RecoveryStore::ClaimStale() {
   for (const std::string& folder : folders) {
     const int lock = LockFolder(folder, 0);
     if (lock < 0) continue;
-    claimed_.push_back({folder, lock});
     const size_t before = stale.texts.size();
-    ReadEntries(folder, stale.texts);
-    if (stale.texts.size() > before &&
-        !fs::exists(folder + std::string(kClosedName))) {
+    ReadEntries(folder, stale.texts, claimed_entries_);
+    // NOTE: a folder with nothing left to offer would never be discarded,
+    // as no answer is asked for it.
+    if (stale.texts.size() == before) {
+      std::error_code ignored;
+      fs::remove_all(folder, ignored);
+      ::close(lock);
+      continue;
+    }
+    claimed_.push_back({folder, lock});
+    if (!fs::exists(folder + std::string(kClosedName))) {
       stale.end = ProgramEnd::kCut;
     }
   }
   return stale;
+}
+
+void RecoveryStore::DiscardClaimedText(size_t index) {
+  if (index < claimed_entries_.size())
+    ::unlink(claimed_entries_[index].c_str());
 }
 
 void RecoveryStore::DiscardClaimed() {
@@ -203,6 +219,7 @@ void RecoveryStore::DiscardClaimed() {
     ::close(claimed.lock);
   }
   claimed_.clear();
+  claimed_entries_.clear();
 }
 
 }  // namespace quillory

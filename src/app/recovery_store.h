@@ -60,9 +60,12 @@ class RecoveryStore {
   // The entries of instances that are gone, oldest instance first and in
   // slot order within one. Their folders stay locked by this instance
   // until DiscardClaimed removes them; the store's end leaves them for the
-  // next start.
+  // next start. A folder without a whole entry is removed at once.
   StaleTexts ClaimStale();
   void DiscardClaimed();
+  // Removes the entry of the claimed text at `index` of ClaimStale's texts
+  // only: one now held again, whose claim stays for the others.
+  void DiscardClaimedText(size_t index);
 
  private:
   struct Claimed {
@@ -77,6 +80,7 @@ class RecoveryStore {
   std::string own_folder_;
   int own_lock_ = -1;
   std::vector<Claimed> claimed_;
+  std::vector<std::string> claimed_entries_;  // a file per claimed text
 };
 
 }  // namespace quillory

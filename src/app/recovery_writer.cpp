@@ -54,6 +54,11 @@ void RecoveryWriter::DiscardClaimed() {
   store_.DiscardClaimed();
 }
 
+void RecoveryWriter::DiscardClaimedText(size_t index) {
+  std::lock_guard lock(store_mutex_);
+  store_.DiscardClaimedText(index);
+}
+
 void RecoveryWriter::MarkClosed() {
   Wait();
   std::lock_guard lock(store_mutex_);

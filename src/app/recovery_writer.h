@@ -43,6 +43,7 @@ class RecoveryWriter {
   // See RecoveryStore; MarkClosed waits for the writes first.
   StaleTexts ClaimStale();
   void DiscardClaimed();
+  void DiscardClaimedText(size_t index);
   void MarkClosed();
 
  private:

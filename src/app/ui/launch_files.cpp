@@ -33,15 +33,21 @@ void LaunchFiles::Start(const std::vector<std::string>& arguments) {
   if (!handed_early_.empty()) Hand(std::exchange(handed_early_, {}));
 }
 
-// Entries that found no free slot stay for the next start.
+// Entries that found no free slot stay for the next start, and only they:
+// a reopened text is kept by this instance from now on, and offering its
+// older entry again could bring back what the user has since saved over.
 void LaunchFiles::OfferRecovery() {
   const StaleTexts stale = host_.recovery.ClaimStale();
   if (stale.texts.empty()) return;
   bool all_reopened = true;
   if (host_.dialogs.AskYesNo(RecoveryQuestion(stale, host_.captions),
                              MessageIcon::kWarning) == Answer::kYes) {
-    for (const RecoveredText& text : stale.texts) {
-      all_reopened = host_.files.Reopen(text) && all_reopened;
+    for (size_t index = 0; index < stale.texts.size(); ++index) {
+      if (host_.files.Reopen(stale.texts[index])) {
+        host_.recovery.DiscardClaimedText(index);
+      } else {
+        all_reopened = false;
+      }
     }
   }
   if (all_reopened) host_.recovery.DiscardClaimed();

@@ -65,6 +65,7 @@ class RecoveryKeeper : public QObject {
   // See RecoveryStore.
   StaleTexts ClaimStale() { return writer_.ClaimStale(); }
   void DiscardClaimed() { writer_.DiscardClaimed(); }
+  void DiscardClaimedText(size_t index) { writer_.DiscardClaimedText(index); }
 
  private:
   void OnEdited();

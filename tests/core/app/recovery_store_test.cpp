@@ -3,6 +3,8 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <filesystem>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 namespace quillory {
 namespace {
 
+namespace fs = std::filesystem;
 using namespace std::string_literals;
 
 TEST(RecoveryEntryTest, KeepsEveryByteOfCaptionPathAndText) {
@@ -71,6 +74,26 @@ TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   EXPECT_EQ(later.ClaimStale().texts, std::vector<RecoveredText>{kept});
   later.DiscardClaimed();
   EXPECT_TRUE(RecoveryStore(root).ClaimStale().texts.empty());
+}
+
+// Of a claim partly taken back, only the texts left are offered again; a
+// folder left without one goes.
+TEST(RecoveryStoreTest, TextsTakenBackAreNotOfferedAgain) {
+  testing::TestFolder folder;
+  const std::string root = folder.Path("recovery/");
+  for (const char* caption : {"a", "b"}) {
+    RecoveryStore gone(root);
+    ASSERT_TRUE(gone.Write(0, {caption, "", "1"}).Succeeded());
+    ASSERT_TRUE(gone.Write(1, {caption, "", "2"}).Succeeded());
+  }
+  {
+    RecoveryStore first(root);
+    ASSERT_EQ(first.ClaimStale().texts.size(), 4u);
+    for (const size_t taken : {0, 1, 3}) first.DiscardClaimedText(taken);
+  }
+  EXPECT_EQ(RecoveryStore(root).ClaimStale().texts,
+            (std::vector<RecoveredText>{{"b", "", "1"}}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(root), {}), 1);
 }
 
 // A quit marks its entries, so the next start does not call it a crash;
