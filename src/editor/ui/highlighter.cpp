@@ -69,6 +69,22 @@ TextRange ScriptRange(TextSource& text, ScriptLanguage language,
   return {at, at};
 }
 
+// The last position of the first screen of a long page shown from its
+// start, worth colouring on its own first; 0 for any other text. Not a
+// style sheet or script: coloured up to a line, it would go on to its end,
+// its later lines holding no state yet.
+int64_t FirstScreenEnd(Editor& rich, ScriptLanguage language) {
+  if (language == ScriptLanguage::kScript ||
+      language == ScriptLanguage::kStyleSheet ||
+      rich.Length() <= kColouringSlice || !rich.isVisible() ||
+      rich.FirstVisibleLine() != 0) {
+    return 0;
+  }
+  const long lines = rich.SendScintilla(Sci::SCI_LINESONSCREEN);
+  const int64_t end = rich.SendScintilla(Sci::SCI_GETLINEENDPOSITION, lines);
+  return end < kFirstScreenLimit ? end : 0;
+}
+
 }  // namespace
 
 HtmlParse::HtmlParse(EditingGuards& guards, QObject* parent)
@@ -136,23 +152,16 @@ void HtmlParse::SetForParsing(Editor& rich, int64_t s_line, int64_t e_line) {
   Request(rich, caret + 1, s_line, e_line, caret);
 }
 
-// NOTE: only a page: a style sheet or script coloured up to a line would
-// go on to its end, its later lines holding no state yet.
+ScriptLanguage HtmlParse::Language() const {
+  return script_language_ ? script_language_() : ScriptLanguage::kNone;
+}
+
 void HtmlParse::ColourWholeText(Editor& rich,
                                 const std::function<void()>& show) {
-  const int64_t length = rich.Length();
-  const bool page = !script_language_ ||
-                    script_language_() == ScriptLanguage::kPage ||
-                    script_language_() == ScriptLanguage::kNone;
-  if (length > kColouringSlice && page && rich.isVisible() &&
-      rich.FirstVisibleLine() == 0) {
-    const long lines = rich.SendScintilla(Sci::SCI_LINESONSCREEN);
-    const int64_t screen_end =
-        rich.SendScintilla(Sci::SCI_GETLINEENDPOSITION, lines);
-    if (screen_end < kFirstScreenLimit) {
-      SetForParsing(rich, 1, screen_end);
-      show();
-    }
+  if (const int64_t screen_end = FirstScreenEnd(rich, Language());
+      screen_end > 0) {
+    SetForParsing(rich, 1, screen_end);
+    show();
   }
   SetForParsing(rich, 1, rich.Length());
 }
@@ -191,8 +200,7 @@ void HtmlParse::Request(Editor& rich, int64_t sel_start, int64_t s_line,
 void HtmlParse::ColourBound(Editor& rich, TextSource& text, StyleStore& styles,
                             int64_t sel_start, int64_t s_line, int64_t e_line) {
   const PhpBlockIndex& index = IndexFor(rich, text);
-  const ScriptLanguage language =
-      script_language_ ? script_language_() : ScriptLanguage::kNone;
+  const ScriptLanguage language = Language();
   if (language != ScriptLanguage::kNone) {
     scripts_.Prepare(text, styles,
                      ScriptRange(text, language, sel_start, s_line, e_line));

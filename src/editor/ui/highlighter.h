@@ -59,6 +59,7 @@ class HtmlParse : public QObject {
     int64_t inserted = 0;
   };
 
+  ScriptLanguage Language() const;
   void Request(Editor& rich, int64_t sel_start, int64_t s_line, int64_t e_line,
                int caret);
   void ColourBound(Editor& rich, TextSource& text, StyleStore& styles,
