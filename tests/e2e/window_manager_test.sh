@@ -21,6 +21,17 @@ on_screen() {
   fi
 }
 
+# Waits until the active window's title matches $1: the window manager
+# hands the keys over a moment after a window shows or another closes.
+active() {
+  for _ in $(seq 1 50); do
+    xdotool getactivewindow getwindowname 2>/dev/null | grep -q "$1" && return 0
+    sleep 0.1
+  done
+  echo "e2e: $1 did not become the active window" >&2
+  return 1
+}
+
 # Waits until no shown window has the title $1.
 gone() {
   for _ in $(seq 1 50); do
@@ -42,8 +53,10 @@ if ((CENTRE_X - MAIN_X > 40 || MAIN_X - CENTRE_X > 40 ||
   echo "e2e: the designer is not centred on the main window" >&2
   exit 1
 fi
+active "^Visual Editor$"
 xdotool key --clearmodifiers Escape
 gone "^Visual Editor$"
+active "^Quillory - page.html$"
 sleep 0.5
 xdotool type --delay 50 'a'
 
@@ -51,9 +64,11 @@ e2e_menu t p r  # Tools, PHP, Run
 OUTPUT=$(e2e_wait_named "^$(sed -n 's/^CheckDocForErr=//p' \
   "$E2E_PROGRAM/languages/english/captions.lng" | tr -d '\r')$")
 xdotool windowactivate --sync "$OUTPUT" 2>/dev/null || true
+active "^Tool output$"
 sleep 1
 xdotool key --clearmodifiers Escape
 gone "^Tool output$"
+active "^Quillory - page.html$"
 sleep 0.5
 xdotool type --delay 50 'b'
 xdotool key --clearmodifiers ctrl+s
