@@ -140,7 +140,20 @@ e2e_use_tools() {
 
 # Waits for a shown window whose title matches; prints its id.
 e2e_wait_window() {
-  xdotool search --sync --onlyvisible --name "$1" | tail -n 1
+  local found
+  # A window destroyed while the search looks at it (the toolkit makes the
+  # main window anew for a browser's first drawing) fails the search, which
+  # is then made again.
+  for _ in $(seq 1 40); do
+    if found=$(xdotool search --sync --onlyvisible --name "$1" 2>/dev/null |
+      tail -n 1) && [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.25
+  done
+  echo "e2e: no window titled $1" >&2
+  return 1
 }
 
 # The place of the shown window whose title matches, as shell assignments
