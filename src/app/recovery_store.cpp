@@ -72,6 +72,14 @@ void ReadEntries(const std::string& folder, std::vector<RecoveredText>& texts,
   }
 }
 
+bool HoldsEntries(const std::string& folder) {
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    std::error_code ignored;
+    if (fs::exists(folder + EntryName(slot), ignored)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 // The text can be large: it is copied once, into room made beforehand.
@@ -192,8 +200,9 @@ StaleTexts RecoveryStore::ClaimStale() {
     const size_t before = stale.texts.size();
     ReadEntries(folder, stale.texts, claimed_entries_);
     // NOTE: a folder with nothing left to offer would never be discarded,
-    // as no answer is asked for it.
-    if (stale.texts.size() == before) {
+    // as no answer is asked for it. One whose entries could not be read
+    // stays: a read that failed is no proof that nothing is there.
+    if (stale.texts.size() == before && !HoldsEntries(folder)) {
       std::error_code ignored;
       fs::remove_all(folder, ignored);
       ::close(lock);

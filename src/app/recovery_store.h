@@ -60,7 +60,7 @@ class RecoveryStore {
   // The entries of instances that are gone, oldest instance first and in
   // slot order within one. Their folders stay locked by this instance
   // until DiscardClaimed removes them; the store's end leaves them for the
-  // next start. A folder without a whole entry is removed at once.
+  // next start. A folder without entries is removed at once.
   StaleTexts ClaimStale();
   void DiscardClaimed();
   // Removes the entry of the claimed text at `index` of ClaimStale's texts
