@@ -58,6 +58,19 @@ void ColourWhole(benchmark::State& state, const std::string* text,
                           static_cast<int64_t>(text->size()));
 }
 
+// The first colouring of a text just put in, as opening a file makes it.
+void ColourFresh(benchmark::State& state, const std::string* text) {
+  Host& host = HostFor("fresh");
+  for (auto _ : state) {
+    state.PauseTiming();
+    host.rich->SetBytes(*text);
+    state.ResumeTiming();
+    host.highlighter->SetForParsing(*host.rich, 1, host.rich->Length());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(text->size()));
+}
+
 // From the bytes in hand to a painted, coloured first screen.
 void OpenToFirstScreen(benchmark::State& state, const std::string* text) {
   Host& host = HostFor("open");
@@ -159,6 +172,13 @@ void RegisterEditorColouring() {
     benchmark::RegisterBenchmark(("EditorColour/whole" + at).c_str(),
                                  ColourWhole, &Corpus(size),
                                  ScriptLanguage::kPage)
+        ->Unit(benchmark::kMillisecond)
+        ->MinTime(1.0);
+  }
+  for (const char* size : {"100k", "20m"}) {
+    benchmark::RegisterBenchmark(
+        (std::string("EditorColour/fresh/") + size).c_str(), ColourFresh,
+        &Corpus(size))
         ->Unit(benchmark::kMillisecond)
         ->MinTime(1.0);
   }

@@ -6,12 +6,17 @@
 // (XDamage); the probe reads those pixels back and compares them with the
 // screen before the key, so a blinking caret does not count as the key.
 //
-// Usage: screen_latency TITLE GOTO_KEY KEYS FILE LINES -- COMMAND [ARGS...]
+// Usage: screen_latency TITLE GOTO_KEY KEYS FILE LINES [WRAP] -- COMMAND...
 // TITLE starts the main window's name; GOTO_KEY (like "ctrl+g") asks the
 // editor for a line number, or "-" for none; KEYS is the count per caret
 // place; LINES the file's line count. Prints one tab-separated line:
 // open ms, then median and 99th percentile ms at start, middle and end,
 // then the process's peak resident memory in MB.
+// With WRAP, the keys that turn word wrap on and off (like "alt+e,w"), the
+// caret goes to the middle and the line holds instead: open ms, then for
+// wrap on and for wrap off the ms from the command to its redrawn text and
+// the median and slowest of KEYS keys typed at once after it, while the
+// lines out of view are still being wrapped; then peak memory.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -37,6 +42,9 @@ using Clock = std::chrono::steady_clock;
 
 // Columns that a caret drawn or erased changes at most.
 constexpr int kCaretWidth = 2;
+// Columns that a scroll bar's thumb changes at most: wrapping the lines
+// out of view moves it, while the text stays as it is.
+constexpr int kThumbWidth = 24;
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start)
@@ -97,12 +105,12 @@ class ScreenCopy {
     return {};
   }
 
-  // Lets drawing end: returns once nothing but the blinking caret was
-  // drawn for `quiet_ms`.
-  void Settle(double quiet_ms) {
+  // Lets drawing end: returns once nothing wider than `ignored` columns
+  // (the blinking caret, say) was drawn for `quiet_ms`.
+  void Settle(double quiet_ms, int ignored = kCaretWidth) {
     Clock::time_point quiet_since = Clock::now();
     while (MsSince(quiet_since) < quiet_ms) {
-      if (Next(quiet_ms - MsSince(quiet_since)).columns > kCaretWidth) {
+      if (Next(quiet_ms - MsSince(quiet_since)).columns > ignored) {
         quiet_since = Clock::now();
       }
     }
@@ -205,6 +213,7 @@ void Press(Display* display, const char* keys) {
     std::string name = all.substr(start, end - start);
     if (name == "ctrl") name = "Control_L";
     if (name == "shift") name = "Shift_L";
+    if (name == "alt") name = "Alt_L";
     const KeyCode code =
         XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
     XTestFakeKeyEvent(display, code, True, CurrentTime);
@@ -217,20 +226,21 @@ void Press(Display* display, const char* keys) {
   XFlush(display);
 }
 
-// Milliseconds from each "x" pressed to the screen showing it: more than a
-// caret's width of pixels changed.
-std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys) {
+// Milliseconds from each "x" pressed to the screen showing it: more than
+// `ignored` columns of pixels changed.
+std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys,
+                             int ignored = kCaretWidth) {
   const KeyCode x = XKeysymToKeycode(display, XK_x);
   std::vector<double> times;
   for (int i = 0; i < keys; ++i) {
-    screen.Settle(40 + i % 7);
+    screen.Settle(40 + i % 7, ignored);
     const Clock::time_point pressed = Clock::now();
     XTestFakeKeyEvent(display, x, True, CurrentTime);
     XFlush(display);
     while (true) {
       const ScreenCopy::Change change = screen.Next(10000);
       if (!change.drawn) Fail("a key did not reach the screen in 10 s");
-      if (change.columns > kCaretWidth) break;
+      if (change.columns > ignored) break;
     }
     times.push_back(MsSince(pressed));
     XTestFakeKeyEvent(display, x, False, CurrentTime);
@@ -266,29 +276,10 @@ void GoToLine(Display* display, ScreenCopy& screen, const char* go_to,
   screen.Settle(300);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc < 8 || std::strcmp(argv[6], "--") != 0) {
-    Fail("usage: TITLE GOTO_KEY KEYS FILE LINES -- COMMAND [ARGS...]");
-  }
-  const std::string title = argv[1];
-  const char* go_to = argv[2];
-  const int keys = std::atoi(argv[3]);
-  const long lines = std::atol(argv[5]);
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) Fail("no X display");
-  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-  ScreenCopy screen(display);
-
-  const pid_t pid = Start(argv + 7);
-  editor_pid = pid;
-  Window window = 0;
-  const double open_ms = TimeOpen(display, screen, title, window);
-  XSetInputFocus(display, window, RevertToParent, CurrentTime);
-  screen.Settle(1000);
-
-  std::printf("%.0f", open_ms);
+// Median and 99th percentile of `keys` typed with the caret at the start,
+// the middle and the end; tab-separated.
+void TimeCaretPlaces(Display* display, ScreenCopy& screen, const char* go_to,
+                     long lines, int keys) {
   const char* places[] = {"ctrl+Home", nullptr, "ctrl+End"};
   for (const char* place : places) {
     if (place != nullptr) {
@@ -303,6 +294,66 @@ int main(int argc, char** argv) {
     const std::vector<double> times = TimeKeys(display, screen, keys);
     std::printf("\t%.2f\t%.2f", Percentile(times, 0.5),
                 Percentile(times, 0.99));
+  }
+}
+
+// Milliseconds from the last of the comma-separated `keys` (a menu and
+// its item, say) to the text drawn anew, then median and slowest of `keys`
+// typed at once after it; tab-separated.
+void TimeWrap(Display* display, ScreenCopy& screen, const std::string& command,
+              int keys) {
+  Clock::time_point pressed;
+  for (size_t start = 0; start <= command.size();) {
+    const size_t end = std::min(command.find(',', start), command.size());
+    if (start > 0) screen.Settle(300);
+    Press(display, command.substr(start, end - start).c_str());
+    pressed = Clock::now();
+    start = end + 1;
+  }
+  while (true) {
+    const ScreenCopy::Change change = screen.Next(10000);
+    if (!change.drawn) Fail("a command did not reach the screen in 10 s");
+    if (change.columns > kThumbWidth) break;
+  }
+  const double command_ms = MsSince(pressed);
+  const std::vector<double> times =
+      TimeKeys(display, screen, keys, kThumbWidth);
+  std::printf("\t%.0f\t%.2f\t%.2f", command_ms, Percentile(times, 0.5),
+              Percentile(times, 1));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int wrap_args = argc > 7 && std::strcmp(argv[6], "--") != 0 ? 1 : 0;
+  if (argc < 8 + wrap_args || std::strcmp(argv[6 + wrap_args], "--") != 0) {
+    Fail("usage: TITLE GOTO_KEY KEYS FILE LINES [WRAP] -- COMMAND [ARGS...]");
+  }
+  const std::string title = argv[1];
+  const char* go_to = argv[2];
+  const int keys = std::atoi(argv[3]);
+  const long lines = std::atol(argv[5]);
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) Fail("no X display");
+  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  ScreenCopy screen(display);
+
+  const pid_t pid = Start(argv + 7 + wrap_args);
+  editor_pid = pid;
+  Window window = 0;
+  const double open_ms = TimeOpen(display, screen, title, window);
+  XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  screen.Settle(1000);
+
+  std::printf("%.0f", open_ms);
+  if (wrap_args != 0) {
+    GoToLine(display, screen, go_to, lines / 2);
+    for (int toggle = 0; toggle < 2; ++toggle) {
+      TimeWrap(display, screen, argv[6], keys);
+      screen.Settle(5000, kThumbWidth);
+    }
+  } else {
+    TimeCaretPlaces(display, screen, go_to, lines, keys);
   }
   std::printf("\t%.0f\n", PeakMegabytes(pid));
   kill(pid, SIGKILL);
