@@ -14,6 +14,8 @@
 namespace quillory {
 namespace {
 
+using enum DocumentKind;
+
 using Filters = std::vector<FileFilter>;
 
 // Every entry names itself, so a filter shows which entry it took. The
@@ -43,14 +45,10 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
 // Tags are completed everywhere but where "<" is an operator or selector.
 TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
   const std::tuple<const char*, DocumentKind, bool> rows[] = {
-      {"app.js", DocumentKind::kJavaScript, false},
-      {"site.css", DocumentKind::kCss, false},
-      {"c.php3", DocumentKind::kPhp, true},
-      {"SHOUT.HTML", DocumentKind::kOther, true},
-      {"x.php4", DocumentKind::kOther, true},
-      {"archive.html.bak", DocumentKind::kOther, true},
-      {".html", DocumentKind::kHtml, true},
-      {"", DocumentKind::kOther, true},
+      {"app.js", kJavaScript, false}, {"site.css", kCss, false},
+      {"c.php3", kPhp, true},         {"SHOUT.HTML", kOther, true},
+      {"x.php4", kOther, true},       {"archive.html.bak", kOther, true},
+      {".html", kHtml, true},         {"", kOther, true},
   };
   for (const auto& [caption, kind, completes_tags] : rows) {
     SCOPED_TRACE(caption);
