@@ -120,14 +120,12 @@ TEST_F(FindWindowTest, FindAgainFromTheEditorKeepsTheLastSearch) {
 // number past the end; what is no line number is said and changes nothing.
 TEST_F(FindWindowTest, GoToLinePutsTheCaretAtTheLineStart) {
   OpenFile("a.html", "one\r\ntwo\r\nthree");
-  fakes_.dialogs.typed_texts = {"2", "1000000000000", "-3", "abc"};
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 5);
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 10);
-  Trigger("GoToLine");
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 10);
+  for (const auto& [typed, caret] :
+       {std::pair{"2", 5}, {"1000000000000", 10}, {"-3", 10}, {"abc", 10}}) {
+    fakes_.dialogs.typed_texts = {typed};
+    Trigger("GoToLine");
+    EXPECT_EQ(Rich().Caret(), caret) << typed;
+  }
   EXPECT_EQ(fakes_.dialogs.messages,
             std::vector<std::string>(2, "Type a line number from 1 to 3."));
   EXPECT_EQ(Text(), "one\r\ntwo\r\nthree");
