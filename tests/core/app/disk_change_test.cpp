@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "support/test_folder.h"
 

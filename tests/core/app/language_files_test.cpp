@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "app/help_page.h"
 #include "base/file_bytes.h"

@@ -6,6 +6,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <tuple>
 
 #include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"

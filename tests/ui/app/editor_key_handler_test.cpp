@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QTest>
 
+#include <tuple>
+
 #include "app/ui/document_tabs.h"
 #include "editor/ui/completion_popup.h"
 #include "support/window_test.h"

@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <tuple>
+
 #include "insert/ui/panel_tool_button.h"
 #include "insert/ui/tree_viewer.h"
 #include "insert_window_fixture.h"

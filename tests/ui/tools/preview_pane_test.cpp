@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
