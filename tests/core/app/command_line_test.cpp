@@ -35,8 +35,7 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
       {"the joined name wins", {"x", "y"}, {"x y"}},
   };
   for (const auto& [rule, arguments, opened] : rows) {
-    SCOPED_TRACE(rule);
-    EXPECT_EQ(CommandLineFiles(arguments, exists), opened);
+    EXPECT_EQ(CommandLineFiles(arguments, exists), opened) << rule;
   }
 }
 

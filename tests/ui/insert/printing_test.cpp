@@ -13,11 +13,10 @@ namespace {
 
 // Text of one page of a PDF, or of all pages with 0.
 std::string PdfText(const std::string& pdf, int page) {
-  QStringList arguments = {"-layout", QString::fromStdString(pdf), "-"};
-  if (page > 0)
-    arguments =
-        QStringList{"-f", QString::number(page), "-l", QString::number(page)} +
-        arguments;
+  const QString n = QString::number(page);
+  QStringList arguments =
+      page > 0 ? QStringList{"-f", n, "-l", n} : QStringList();
+  arguments << "-layout" << QString::fromStdString(pdf) << "-";
   QProcess process;
   process.start("pdftotext", arguments);
   process.waitForFinished();
