@@ -76,13 +76,12 @@ TEST(LoadingStatusTest, ComposesTheTwoEntries) {
 
 TEST(CloseQuestionTest,
      OnlyUnsavedDocumentsAskNamingThemEvenWithAShortLanguageFile) {
+  const LangTable table = TableWith(79, "Save?\r\n");
   Document document;
   document.saved = true;
-  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
-            std::nullopt);
+  EXPECT_EQ(CloseQuestion(document, "a.html", table), std::nullopt);
   document.saved = false;
-  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
-            "a.html\r\n\r\nSave?");
+  EXPECT_EQ(CloseQuestion(document, "a.html", table), "a.html\r\n\r\nSave?");
   EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(10, "x\r\n"))
                 .value_or("")
                 .find("a.html\r\n\r\nSave the"),
@@ -123,8 +122,7 @@ TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
     EXPECT_FALSE(question("a.js", text)) << text.size();
   }
   EXPECT_TRUE(question("a", "\r" + half + half + "\n"));
-  const std::optional<std::string> asked =
-      question("/site/min.js", "a\r\n" + at_limit + "y");
+  const auto asked = question("/site/min.js", "a\r\n" + at_limit + "y");
   ASSERT_TRUE(asked);
   EXPECT_EQ(asked->rfind("min.js has a line of 1.0 MB.", 0), 0u);
 }

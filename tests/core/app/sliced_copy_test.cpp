@@ -28,10 +28,7 @@ TEST(SlicedCopyTest, EndsEqualToTheTextAsItIsThen) {
       {"an edit behind the copied part is copied again", 3, 2, {1, 2, "XYZ"}},
       {"an edit ahead of the copied part is taken as it comes", 3, 1, {7, 3}},
       {"an edit where the copy stands goes on from there", 4, 1, {4, 0, "--"}},
-      {"a text cut below the copy unannounced is copied afresh",
-       4,
-       2,
-       {1, 9, "", false}},
+      {"an untold cut below the copy is copied anew", 4, 2, {1, 9, "", false}},
   };
   for (const auto& [rule, slice, after_steps, edit] : rows) {
     std::string text = "abcdefghij";

@@ -77,8 +77,7 @@ TEST_F(AtomicWriteTest, EveryByteValueRoundTripsExactly) {
   std::string all_bytes;
   for (int b = 0; b < 256; ++b) all_bytes += static_cast<char>(b);
   for (const std::string& bytes : {all_bytes, std::string()}) {
-    const std::string fresh =
-        folder_.Path("a\\b" + std::to_string(bytes.size()));
+    const auto fresh = folder_.Path("a\\b" + std::to_string(bytes.size()));
     ASSERT_TRUE(Replace(fresh, bytes));
     EXPECT_EQ(ReadTextFile(fresh), bytes);
     const std::string old =

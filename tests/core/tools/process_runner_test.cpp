@@ -28,10 +28,9 @@ std::string Numbers(int last) {
 
 TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
   const std::tuple<const char*, std::string, std::string> cases[] = {
+      // \x63 is "c".
       {"every byte passes unchanged", R"(printf "a\000b\377\200c")",
-       std::string("a\0b\xff\x80"
-                   "c",
-                   6)},
+       std::string("a\0b\xff\x80\x63", 6)},
       {"output and errors interleave as written",
        R"(sh -c "echo 1; echo 2 >&2; echo 3")", "1\n2\n3\n"},
       {"a large output comes whole and in order", "seq 60000", Numbers(60000)},
