@@ -89,8 +89,7 @@ TEST_F(FindWindowTest, EnterFindsNextUnderTheOptionsAndSaysNotFound) {
   EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(x, 2),
             Rich().palette().color(QPalette::Active, QPalette::Highlight));
   QTest::keyClick(find, Qt::Key_Return);
-  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
-            "The text was not found.");
+  EXPECT_EQ(Part<QLabel>("NotFound")->text(), "The text was not found.");
   EXPECT_EQ(fakes_.dialogs.messages, std::vector<std::string>{});
   Part<QCheckBox>("MatchCase")->setChecked(false);
   QTest::keyClick(find, Qt::Key_Return);
@@ -139,8 +138,7 @@ TEST_F(FindWindowTest, TextTheDocumentCannotHoldIsNotFound) {
   Fill("Text2", "→");
   Fill("Text3", "&rarr;");
   Click("Command2");
-  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
-            "The text was not found.");
+  EXPECT_EQ(Part<QLabel>("NotFound")->text(), "The text was not found.");
   Click("Command3");
   EXPECT_EQ(Text(), "<?php \xE9 ?>");
   Fill("Text2", "é");
