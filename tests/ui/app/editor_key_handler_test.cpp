@@ -106,7 +106,8 @@ TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlPageKeysGoToPresentTabsAndWrap) {
   }
   Tabs().FreeSlot(1);
   Tabs().Activate(0);
-  // Each key pressed as Ctrl+key, and the slot it leads to.
+  // Each key pressed with Ctrl (Backtab with Ctrl+Shift), and the slot it
+  // leads to.
   const std::pair<Qt::Key, int> steps[] = {
       {Qt::Key_Backtab, 3},  {Qt::Key_Tab, 0},    {Qt::Key_Tab, 2},
       {Qt::Key_PageDown, 3}, {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 0}};
