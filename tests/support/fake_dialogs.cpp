@@ -3,10 +3,11 @@
 namespace quillory::testing {
 namespace {
 
+// The next answer of `queue`, or `fallback` once it is empty.
 template <typename T>
-std::optional<T> Next(std::deque<std::optional<T>>& queue) {
-  if (queue.empty()) return std::nullopt;
-  std::optional<T> next = queue.front();
+T Next(std::deque<T>& queue, T fallback = {}) {
+  if (queue.empty()) return fallback;
+  T next = std::move(queue.front());
   queue.pop_front();
   return next;
 }
@@ -24,30 +25,21 @@ void FakeDialogs::ShowTitledMessage(const std::string& title,
 
 Answer FakeDialogs::AskYesNo(const std::string& text, MessageIcon) {
   questions.push_back(text);
-  if (answers.empty()) return Answer::kNo;
-  const Answer answer = answers.front();
-  answers.pop_front();
-  return answer;
+  return Next(answers, Answer::kNo);
 }
 
 ChangesAnswer FakeDialogs::AskAboutChanges(const std::string& text,
                                            const ChangesButtons&) {
   questions.push_back(text);
   if (while_asking) while_asking();
-  if (changes_answers.empty()) return ChangesAnswer::kDontSave;
-  const ChangesAnswer answer = changes_answers.front();
-  changes_answers.pop_front();
-  return answer;
+  return Next(changes_answers, ChangesAnswer::kDontSave);
 }
 
 std::vector<std::string> FakeDialogs::ChooseFilesToOpen(
     const std::vector<FileFilter>& filters, const std::string& start_folder) {
   offered_filters.push_back(filters);
   start_folders.push_back(start_folder);
-  if (chosen_file_lists.empty()) return {};
-  std::vector<std::string> chosen = chosen_file_lists.front();
-  chosen_file_lists.pop_front();
-  return chosen;
+  return Next(chosen_file_lists);
 }
 
 std::optional<std::string> FakeDialogs::ChooseFileToOpen(

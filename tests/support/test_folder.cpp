@@ -50,15 +50,13 @@ AppEnvironment TestFolder::ProgramEnvironment(bool with_data) const {
              fs::copy_options::recursive | fs::copy_options::skip_existing);
   }
   fs::create_directories(Path("home/config"));
-  AppEnvironment env;
-  env.program_folder = program;
-  env.plugin_folder = program + "plug-ins/";
-  env.user_folder = Path("home/config/");
-  env.state_folder = Path("home/state/");
-  env.temp_folder = Path("tmp/");
-  fs::create_directories(env.temp_folder);
-  env.settings_path = program + "settings.dat";
-  return env;
+  fs::create_directories(Path("tmp/"));
+  return {.program_folder = program,
+          .plugin_folder = program + "plug-ins/",
+          .user_folder = Path("home/config/"),
+          .state_folder = Path("home/state/"),
+          .temp_folder = Path("tmp/"),
+          .settings_path = program + "settings.dat"};
 }
 
 }  // namespace quillory::testing

@@ -27,16 +27,13 @@ TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
       {"a name split at its blank", {"my", "page.html"}, {"my page.html"}},
       {"the joined text trimmed", {" my", "page.html "}, {"my page.html"}},
       {"several files", {"a.html", "b.html"}, {"a.html", "b.html"}},
-      {"one missing keeps the whole text",
-       {"a.html", "c.html"},
-       {"a.html c.html"}},
+      {"a missing one keeps it whole", {"a.html", "c.html"}, {"a.html c.html"}},
       {"a missing name is still tried", {"c.html"}, {"c.html"}},
       {"only blanks", {"  "}, {""}},
       {"the joined name wins", {"x", "y"}, {"x y"}},
   };
   for (const auto& [rule, arguments, opened] : rows) {
-    SCOPED_TRACE(rule);
-    EXPECT_EQ(CommandLineFiles(arguments, exists), opened);
+    EXPECT_EQ(CommandLineFiles(arguments, exists), opened) << rule;
   }
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <string>
+#include <tuple>
 
 #include "support/test_folder.h"
 
@@ -20,12 +21,10 @@ TEST(ChangeBetweenTest, WhatAnotherProgramDidToTheFile) {
   testing::TestFolder folder;
   const std::string path = folder.Path("page.html");
   const std::string other = folder.Path("other");
-  struct Row {
-    const char* rule;
-    void (*act)(const std::string& path, const std::string& other);
-    DiskChange expected;
-  };
-  const Row rows[] = {
+  // The rule, what the other program does to the file (given `other` to
+  // rename over it) and the change seen.
+  using Act = void (*)(const std::string& path, const std::string& other);
+  const std::tuple<const char*, Act, DiskChange> rows[] = {
       {"untouched is no change", [](auto&, auto&) {}, DiskChange::kNone},
       {"new bytes are a change",
        [](auto& p, auto&) { ::truncate(p.c_str(), 1); }, DiskChange::kChanged},
@@ -47,13 +46,13 @@ TEST(ChangeBetweenTest, WhatAnotherProgramDidToTheFile) {
        },
        DiskChange::kNotAFile},
   };
-  for (const Row& row : rows) {
+  for (const auto& [rule, act, expected] : rows) {
     ::rmdir(path.c_str());
     folder.Write("page.html", "<p>a</p>");
     folder.Write("other", "<p>b</p>");
     const DiskStamp read = StampOf(path);
-    row.act(path, other);
-    EXPECT_EQ(ChangeBetween(read, StampOf(path)), row.expected) << row.rule;
+    act(path, other);
+    EXPECT_EQ(ChangeBetween(read, StampOf(path)), expected) << rule;
   }
   // A file that comes back, in its own place or in a folder's, is changed.
   EXPECT_EQ(ChangeBetween({}, StampOf(other)), DiskChange::kChanged);

@@ -14,6 +14,8 @@
 namespace quillory {
 namespace {
 
+using enum DocumentKind;
+
 using Filters = std::vector<FileFilter>;
 
 // Every entry names itself, so a filter shows which entry it took. The
@@ -43,14 +45,10 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
 // Tags are completed everywhere but where "<" is an operator or selector.
 TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
   const std::tuple<const char*, DocumentKind, bool> rows[] = {
-      {"app.js", DocumentKind::kJavaScript, false},
-      {"site.css", DocumentKind::kCss, false},
-      {"c.php3", DocumentKind::kPhp, true},
-      {"SHOUT.HTML", DocumentKind::kOther, true},
-      {"x.php4", DocumentKind::kOther, true},
-      {"archive.html.bak", DocumentKind::kOther, true},
-      {".html", DocumentKind::kHtml, true},
-      {"", DocumentKind::kOther, true},
+      {"app.js", kJavaScript, false}, {"site.css", kCss, false},
+      {"c.php3", kPhp, true},         {"SHOUT.HTML", kOther, true},
+      {"x.php4", kOther, true},       {"archive.html.bak", kOther, true},
+      {".html", kHtml, true},         {"", kOther, true},
   };
   for (const auto& [caption, kind, completes_tags] : rows) {
     SCOPED_TRACE(caption);
@@ -78,13 +76,12 @@ TEST(LoadingStatusTest, ComposesTheTwoEntries) {
 
 TEST(CloseQuestionTest,
      OnlyUnsavedDocumentsAskNamingThemEvenWithAShortLanguageFile) {
+  const LangTable table = TableWith(79, "Save?\r\n");
   Document document;
   document.saved = true;
-  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
-            std::nullopt);
+  EXPECT_EQ(CloseQuestion(document, "a.html", table), std::nullopt);
   document.saved = false;
-  EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(79, "Save?\r\n")),
-            "a.html\r\n\r\nSave?");
+  EXPECT_EQ(CloseQuestion(document, "a.html", table), "a.html\r\n\r\nSave?");
   EXPECT_EQ(CloseQuestion(document, "a.html", TableWith(10, "x\r\n"))
                 .value_or("")
                 .find("a.html\r\n\r\nSave the"),
@@ -125,8 +122,7 @@ TEST(LongLineQuestionTest, AsksOnlyAboutLinesLongerThanTheLimit) {
     EXPECT_FALSE(question("a.js", text)) << text.size();
   }
   EXPECT_TRUE(question("a", "\r" + half + half + "\n"));
-  const std::optional<std::string> asked =
-      question("/site/min.js", "a\r\n" + at_limit + "y");
+  const auto asked = question("/site/min.js", "a\r\n" + at_limit + "y");
   ASSERT_TRUE(asked);
   EXPECT_EQ(asked->rfind("min.js has a line of 1.0 MB.", 0), 0u);
 }

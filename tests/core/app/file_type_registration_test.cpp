@@ -9,6 +9,9 @@
 namespace quillory {
 namespace {
 
+using enum Association;
+using enum Registration;
+
 constexpr char kEntry[] = "[Desktop Entry]\nExec=quillory %f\n";
 constexpr char kPackage[] = "<mime-info/>\n";
 constexpr char kEntryFile[] = "data/applications/quillory.desktop";
@@ -26,27 +29,21 @@ TEST(FileTypeRegistrationTest, BuildFolderCopyWritesItsOwnEntryAndTypes) {
   const DesktopProgram copy = Program(Layout::kBuildFolder, "/b/quillory");
   const std::string others = "[Default Applications]\ntext/css=x.desktop;\n";
   EXPECT_FALSE(  // nothing written yet
-      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
+      IsFileTypeRegistered(folders, copy, kType, kDefault));
   folder.Write("config/mimeapps.list", others);
-  RegisterFileType(folders, copy, kType, Registration::kRegister,
-                   Association::kDefault);
-  EXPECT_TRUE(
-      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
-  EXPECT_FALSE(IsFileTypeRegistered(folders, copy, kType, Association::kAdded));
+  RegisterFileType(folders, copy, kType, kRegister, kDefault);
+  EXPECT_TRUE(IsFileTypeRegistered(folders, copy, kType, kDefault));
+  EXPECT_FALSE(IsFileTypeRegistered(folders, copy, kType, kAdded));
   EXPECT_FALSE(IsFileTypeRegistered(
       folders, Program(Layout::kBuildFolder, "/elsewhere/quillory"), kType,
-      Association::kDefault));
+      kDefault));
   EXPECT_EQ(folder.Read(kEntryFile), UserDesktopEntry(kEntry, "/b/quillory"));
   EXPECT_EQ(folder.Read(kPackageFile), kPackage);
 
-  RegisterFileType(folders, copy, "text/css", Registration::kRegister,
-                   Association::kAdded);
-  RegisterFileType(folders, copy, kType, Registration::kUnregister,
-                   Association::kDefault);
-  EXPECT_FALSE(
-      IsFileTypeRegistered(folders, copy, kType, Association::kDefault));
-  EXPECT_TRUE(
-      IsFileTypeRegistered(folders, copy, "text/css", Association::kAdded));
+  RegisterFileType(folders, copy, "text/css", kRegister, kAdded);
+  RegisterFileType(folders, copy, kType, kUnregister, kDefault);
+  EXPECT_FALSE(IsFileTypeRegistered(folders, copy, kType, kDefault));
+  EXPECT_TRUE(IsFileTypeRegistered(folders, copy, "text/css", kAdded));
   EXPECT_EQ(folder.Read("config/mimeapps.list"),
             others + "\n[Added Associations]\ntext/css=quillory.desktop;\n");
 
@@ -62,10 +59,10 @@ TEST(FileTypeRegistrationTest, InstalledProgramNamesThePackagesEntryOnly) {
   const FreedesktopFolders folders{folder.Path("data/"),
                                    folder.Path("config/")};
   const DesktopProgram installed = Program(Layout::kInstalled, "/usr/bin/q");
-  RegisterFileType(folders, installed, "application/x-php",
-                   Registration::kRegister, Association::kDefault);
-  EXPECT_TRUE(IsFileTypeRegistered(folders, installed, "application/x-php",
-                                   Association::kDefault));
+  RegisterFileType(folders, installed, "application/x-php", kRegister,
+                   kDefault);
+  EXPECT_TRUE(
+      IsFileTypeRegistered(folders, installed, "application/x-php", kDefault));
   EXPECT_FALSE(folder.Exists(kEntryFile));
   EXPECT_FALSE(folder.Exists(kPackageFile));
 

@@ -51,6 +51,8 @@ TEST(DesktopEntryTest, UserEntryStartsThisCopyAndKeepsTheShippedTypes) {
 }
 
 TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
+  using enum Association;
+  using enum Registration;
   // The rule, the file's text, the change and the text it becomes.
   using Row = std::tuple<const char*, std::string, Association, Registration,
                          std::string>;
@@ -58,38 +60,31 @@ TEST(EditMimeAppsTest, ChangesOnlyTheProgramsOwnEntry) {
       "# kept as it is\n[Added Associations]\ntext/css=gedit.desktop;\n\n"
       "[Default Applications]\ntext/plain = gedit.desktop\n";
   const Row rows[] = {
-      {"missing or empty file gets the group", "", Association::kDefault,
-       Registration::kRegister,
+      {"missing or empty file gets the group", "", kDefault, kRegister,
        "[Default Applications]\n" + std::string(kType) +
            "=quillory.desktop;\n"},
-      {"other groups, comments and entries kept", others, Association::kDefault,
-       Registration::kRegister,
+      {"other groups, comments and entries kept", others, kDefault, kRegister,
        others + std::string(kType) + "=quillory.desktop;\n"},
       {"a default goes before the others",
        "[Default Applications]\r\ntext/html=firefox.desktop;\r\n# c\r\n",
-       Association::kDefault, Registration::kRegister,
+       kDefault, kRegister,
        "[Default Applications]\r\ntext/html=quillory.desktop;firefox.desktop;"
        "\r\n# c\r\n"},
       {"an added program goes after the others",
-       "[Added Associations]\ntext/html=a.desktop\n[X]\n", Association::kAdded,
-       Registration::kRegister,
+       "[Added Associations]\ntext/html=a.desktop\n[X]\n", kAdded, kRegister,
        "[Added Associations]\ntext/html=a.desktop;quillory.desktop;\n[X]\n"},
-      {"last line without a line end", "[Other]\nk=v", Association::kAdded,
-       Registration::kRegister,
+      {"last line without a line end", "[Other]\nk=v", kAdded, kRegister,
        "[Other]\nk=v\n\n[Added Associations]\n" + std::string(kType) +
            "=quillory.desktop;\n"},
       {"unregistering keeps the others",
        "[Default Applications]\ntext/html=quillory.desktop;b.desktop;\n",
-       Association::kDefault, Registration::kUnregister,
-       "[Default Applications]\ntext/html=b.desktop;\n"},
+       kDefault, kUnregister, "[Default Applications]\ntext/html=b.desktop;\n"},
       {"unregistering the last drops the line",
        "[Default Applications]\n#c\ntext/html=quillory.desktop;\nx=y;\n",
-       Association::kDefault, Registration::kUnregister,
-       "[Default Applications]\n#c\nx=y;\n"},
+       kDefault, kUnregister, "[Default Applications]\n#c\nx=y;\n"},
       {"unregistering in the other group changes nothing",
-       "[Default Applications]\ntext/html = quillory.desktop\n",
-       Association::kAdded, Registration::kUnregister,
-       "[Default Applications]\ntext/html = quillory.desktop\n"},
+       "[Default Applications]\ntext/html = quillory.desktop\n", kAdded,
+       kUnregister, "[Default Applications]\ntext/html = quillory.desktop\n"},
   };
   for (const auto& [rule, text, association, registration, expected] : rows) {
     const std::string type =

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "app/help_page.h"
 #include "base/file_bytes.h"
@@ -76,12 +77,8 @@ TEST(HelpFileNameTest, IsUpperCaseHexOfTheScaledNumber) {
 }
 
 TEST(SettleLanguageTest, FirstStartFollowsTheDesktopThenTheSetting) {
-  struct Row {
-    const char* setting;
-    const char* lang;
-    const char* settled;
-  };
-  const Row rows[] = {
+  // The setting, LANG and the language settled on.
+  const std::tuple<const char*, const char*, const char*> rows[] = {
       {"", "ru_RU.UTF-8", "russian"},         // a Russian desktop
       {"", "ru", "russian"},                  // a bare code
       {"", "en_GB.UTF-8", "english"},         // English
@@ -91,11 +88,11 @@ TEST(SettleLanguageTest, FirstStartFollowsTheDesktopThenTheSetting) {
       {"", "rus_RU", "english"},              // not a code, however close
       {"english", "ru_RU.UTF-8", "english"},  // later starts: the setting
   };
-  for (const Row& row : rows) {
+  for (const auto& [setting, lang, settled] : rows) {
     Settings settings;
-    settings.language = row.setting;
-    SettleLanguage(settings, row.lang);
-    EXPECT_EQ(settings.language, row.settled) << row.lang;
+    settings.language = setting;
+    SettleLanguage(settings, lang);
+    EXPECT_EQ(settings.language, settled) << lang;
   }
 }
 

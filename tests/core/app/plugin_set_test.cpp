@@ -42,8 +42,11 @@ TEST(PluginSetTest, RunEndsInReplaceKeepOrAnError) {
   }
 }
 
-std::vector<std::optional<std::string>> Captions(const PluginSet& plugins) {
-  std::vector<std::optional<std::string>> captions;
+using Slots = std::vector<std::optional<std::string>>;
+constexpr std::nullopt_t kNone = std::nullopt;
+
+Slots Captions(const PluginSet& plugins) {
+  Slots captions;
   for (int k = 0; k < plugins.Count(); ++k) {
     captions.push_back(plugins.Caption(k));
   }
@@ -61,9 +64,7 @@ TEST(PluginSetTest, ALibraryOutsideTheFolderIsNotLoaded) {
        Entry("Upper", std::string(kFolder) + "test_plugin.so"),
        Entry("Upper", "..\\test_plugin.so"), Entry("Upper", "test_plugin.so")},
       marks);
-  const std::optional<std::string> none;
-  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
-                                   none, none, none, "Upper case"}));
+  EXPECT_EQ(Captions(plugins), (Slots{kNone, kNone, kNone, "Upper case"}));
 }
 
 // A mark left by a start that died while loading skips that entry, and
@@ -81,8 +82,7 @@ TEST(PluginSetTest, AMarkedEntryIsSkippedAndKeepsItsMark) {
                                   marks),
               std::vector<std::string>{"Upper"});
   }
-  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
-                                   std::nullopt, "Upper case"}));
+  EXPECT_EQ(Captions(plugins), (Slots{kNone, "Upper case"}));
   const PluginMarks next_start(path);
   EXPECT_TRUE(next_start.Marked(Entry("Upper", "test_plugin.so")));
   EXPECT_FALSE(next_start.Marked(Entry("Refuse", "test_plugin.so")));
@@ -101,10 +101,9 @@ TEST(PluginSetTest, AnUnusableLibraryKeepsAnEmptySlot) {
        Entry("Registered", "registering_plugin.so"),
        Entry("Upper", "test_plugin.so"), Entry("Upper", "test_plugin.so")},
       marks);
-  const std::optional<std::string> none;
-  EXPECT_EQ(Captions(plugins), (std::vector<std::optional<std::string>>{
-                                   none, none, none, none, none, none, none,
-                                   "Registered", "Upper case", "Upper case"}));
+  Slots captions(7, kNone);
+  captions.insert(captions.end(), {"Registered", "Upper case", "Upper case"});
+  EXPECT_EQ(Captions(plugins), captions);
   EXPECT_EQ(plugins.RunPlugin(0, "", 0, 0).text, "The plug-in is not loaded.");
 }
 

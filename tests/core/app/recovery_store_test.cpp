@@ -1,8 +1,5 @@
 #include "app/recovery_store.h"
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <filesystem>
 #include <iterator>
 #include <memory>
@@ -11,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/file_size_limit.h"
 #include "support/test_folder.h"
 
 namespace quillory {
@@ -34,22 +32,6 @@ TEST(RecoveryEntryTest, KeepsEveryByteOfCaptionPathAndText) {
   }
 }
 
-// A write the disk cannot hold fails the way a full disk makes it fail:
-// accepted in part, then refused.
-bool WriteOnFullDisk(RecoveryStore& store, int slot) {
-  rlimit old_limit{};
-  ::getrlimit(RLIMIT_FSIZE, &old_limit);
-  rlimit small = old_limit;
-  small.rlim_cur = 4096;
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool written =
-      store.Write(slot, {"big", "", std::string(10000, 'n')}).Succeeded();
-  ::setrlimit(RLIMIT_FSIZE, &old_limit);
-  ::signal(SIGXFSZ, old_handler);
-  return written;
-}
-
 // Entries are offered only once their instance is gone, and only once; an
 // entry outlives a later write of its slot that the disk could not hold.
 TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
@@ -59,7 +41,9 @@ TEST(RecoveryStoreTest, OffersTheEntriesOfGoneInstancesOnly) {
   auto gone = std::make_unique<RecoveryStore>(root);
   ASSERT_TRUE(gone->Write(2, {"x", "", "old"}).Succeeded());
   ASSERT_TRUE(gone->Write(2, kept).Succeeded());
-  EXPECT_FALSE(WriteOnFullDisk(*gone, 2));
+  EXPECT_FALSE(testing::WithFileSizeLimit(4096, [&] {
+    return gone->Write(2, {"big", "", std::string(10000, 'n')}).Succeeded();
+  }));
   ASSERT_TRUE(gone->Write(4, {"b", "", "removed"}).Succeeded());
   gone->Remove(4);
   RecoveryStore live(root);

@@ -13,14 +13,12 @@ namespace quillory {
 namespace {
 
 Settings Filled(int32_t is_http_server) {
-  Settings settings;
-  settings.language = "russian";
-  settings.is_http_server = is_http_server;
-  settings.path_to_httpd = "/srv/\xE9t\xE9/";
-  settings.php = "/usr/bin/php";
-  settings.open_last_session = true;
-  settings.external_browsers.push_back({"Firefox", "%1", "firefox", "/f", ""});
-  return settings;
+  return {.language = "russian",
+          .is_http_server = is_http_server,
+          .path_to_httpd = "/srv/\xE9t\xE9/",
+          .external_browsers = {{}, {"Firefox", "%1", "firefox", "/f", ""}},
+          .php = "/usr/bin/php",
+          .open_last_session = true};
 }
 
 // OK without changes writes the same file, save that the server mode

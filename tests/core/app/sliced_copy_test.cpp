@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace quillory {
@@ -17,41 +18,20 @@ struct Edit {
   bool told = true;
 };
 
-struct Row {
-  const char* rule;
-  std::string text;
-  size_t slice;
-  int after_steps;
-  Edit edit;
-};
+// The rule, `slice`, `after_steps` and the edit.
+using Row = std::tuple<const char*, size_t, int, Edit>;
 
 // The holder keeps the text in two blocks split at its last edit, as the
 // editor's gap buffer does, and hands out a block's part at a time.
 TEST(SlicedCopyTest, EndsEqualToTheTextAsItIsThen) {
   const std::vector<Row> rows = {
-      {"an edit behind the copied part is copied again",
-       "abcdefghij",
-       3,
-       2,
-       {1, 2, "XYZ"}},
-      {"an edit ahead of the copied part is taken as it comes",
-       "abcdefghij",
-       3,
-       1,
-       {7, 3, ""}},
-      {"an edit where the copy stands goes on from there",
-       "abcdefghij",
-       4,
-       1,
-       {4, 0, "--"}},
-      {"a text cut below the copy unannounced is copied afresh",
-       "abcdefghij",
-       4,
-       2,
-       {1, 9, "", false}},
+      {"an edit behind the copied part is copied again", 3, 2, {1, 2, "XYZ"}},
+      {"an edit ahead of the copied part is taken as it comes", 3, 1, {7, 3}},
+      {"an edit where the copy stands goes on from there", 4, 1, {4, 0, "--"}},
+      {"an untold cut below the copy is copied anew", 4, 2, {1, 9, "", false}},
   };
-  for (const Row& row : rows) {
-    std::string text = row.text;
+  for (const auto& [rule, slice, after_steps, edit] : rows) {
+    std::string text = "abcdefghij";
     size_t split = text.size() / 2;
     const SlicedCopy::Peek peek = [&](size_t start) {
       const size_t end = start < split ? split : text.size();
@@ -60,13 +40,13 @@ TEST(SlicedCopyTest, EndsEqualToTheTextAsItIsThen) {
     SlicedCopy copy;
     copy.Restart();
     int steps = 0;
-    while (!copy.Step(text.size(), peek, row.slice)) {
-      if (++steps != row.after_steps) continue;
-      text.replace(row.edit.position, row.edit.removed, row.edit.inserted);
-      split = row.edit.position;
-      if (row.edit.told) copy.Changed(row.edit.position);
+    while (!copy.Step(text.size(), peek, slice)) {
+      if (++steps != after_steps) continue;
+      text.replace(edit.position, edit.removed, edit.inserted);
+      split = edit.position;
+      if (edit.told) copy.Changed(edit.position);
     }
-    EXPECT_EQ(copy.Take(), text) << row.rule;
+    EXPECT_EQ(copy.Take(), text) << rule;
   }
 }
 

@@ -8,13 +8,11 @@ namespace quillory {
 namespace {
 
 LayoutInput Window(int width, int height) {
-  LayoutInput input;
-  input.width = width;
-  input.height = height;
-  input.tab_row_height = 390;
-  input.view_button_height = 300;
-  input.status_height = 330;
-  return input;
+  return {.width = width,
+          .height = height,
+          .tab_row_height = 390,
+          .view_button_height = 300,
+          .status_height = 330};
 }
 
 // Where each part sits is the layout's own arithmetic, seen on screen;

@@ -1,7 +1,6 @@
 #include "base/atomic_write.h"
 
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,10 +14,13 @@
 #include <gtest/gtest.h>
 
 #include "base/text_file.h"
+#include "support/file_size_limit.h"
 #include "support/test_folder.h"
 
 namespace quillory {
 namespace {
+
+using enum WriteMode;
 
 namespace fs = std::filesystem;
 
@@ -63,7 +65,7 @@ void GiveToNobody(const std::string& path, mode_t mode) {
 class AtomicWriteTest : public ::testing::Test {
  protected:
   static bool Replace(const std::string& path, std::string_view bytes) {
-    return WriteTextFile(path, bytes, WriteMode::kReplace).Succeeded();
+    return WriteTextFile(path, bytes, kReplace).Succeeded();
   }
   testing::TestFolder folder_;
 };
@@ -75,8 +77,7 @@ TEST_F(AtomicWriteTest, EveryByteValueRoundTripsExactly) {
   std::string all_bytes;
   for (int b = 0; b < 256; ++b) all_bytes += static_cast<char>(b);
   for (const std::string& bytes : {all_bytes, std::string()}) {
-    const std::string fresh =
-        folder_.Path("a\\b" + std::to_string(bytes.size()));
+    const auto fresh = folder_.Path("a\\b" + std::to_string(bytes.size()));
     ASSERT_TRUE(Replace(fresh, bytes));
     EXPECT_EQ(ReadTextFile(fresh), bytes);
     const std::string old =
@@ -84,12 +85,11 @@ TEST_F(AtomicWriteTest, EveryByteValueRoundTripsExactly) {
     ASSERT_TRUE(Replace(old, bytes));
     EXPECT_EQ(ReadTextFile(old), bytes);
     const std::string list = folder_.Write("list.qlp", "first\r\n");
-    ASSERT_TRUE(WriteTextFile(list, bytes, WriteMode::kAppend).Succeeded());
+    ASSERT_TRUE(WriteTextFile(list, bytes, kAppend).Succeeded());
     EXPECT_EQ(ReadTextFile(list), "first\r\n" + bytes);
   }
-  ASSERT_TRUE(
-      WriteTextFile(folder_.Path("new.qlp"), "\r\n/a.html", WriteMode::kAppend)
-          .Succeeded());
+  ASSERT_TRUE(WriteTextFile(folder_.Path("new.qlp"), "\r\n/a.html", kAppend)
+                  .Succeeded());
   EXPECT_EQ(folder_.Read("new.qlp"), "\r\n/a.html");
 }
 
@@ -160,8 +160,7 @@ TEST_F(AtomicWriteTest, TargetsThatCannotBeFilesAreRefusedAndLeftAlone) {
       {"loop", "Too many levels of symbolic links"}};
   for (const auto& [name, reason] : rows) {
     const std::string path = folder_.Path(name);
-    ExpectRefused(WriteTextFile(path, "new", WriteMode::kReplace).error, path,
-                  reason);
+    ExpectRefused(WriteTextFile(path, "new", kReplace).error, path, reason);
   }
   EXPECT_EQ(folder_.Read("plain"), "not a folder");
   EXPECT_TRUE(fs::is_empty(folder_.Path("site")));
@@ -179,13 +178,13 @@ TEST_F(AtomicWriteTest, MissingPermissionsKeepTheOldFiles) {
   GiveToNobody(folder_.Path("site"), 0555);
   GiveToNobody(locked, 0444);
   GiveToNobody(list, 0200);
-  ExpectRefused(WriteAsUnprivileged(page, "new", WriteMode::kReplace), page,
+  ExpectRefused(WriteAsUnprivileged(page, "new", kReplace), page,
                 "Permission denied");
-  ExpectRefused(WriteAsUnprivileged(locked, "new", WriteMode::kReplace), locked,
+  ExpectRefused(WriteAsUnprivileged(locked, "new", kReplace), locked,
                 "Permission denied");
   // Appending must not drop bytes it could not read.
-  ExpectRefused(WriteAsUnprivileged(list, "\r\n/b.html", WriteMode::kAppend),
-                list, "cannot be read");
+  ExpectRefused(WriteAsUnprivileged(list, "\r\n/b.html", kAppend), list,
+                "cannot be read");
   EXPECT_EQ(folder_.Read("site/page.html"), "old");
   EXPECT_EQ(folder_.Read("locked.html"), "old");
   EXPECT_EQ(folder_.Read("project.qlp"), "/a.html");
@@ -195,22 +194,13 @@ TEST_F(AtomicWriteTest, MissingPermissionsKeepTheOldFiles) {
             (std::vector<std::string>{"locked.html", "project.qlp", "site"}));
 }
 
+// A disk filling up midway. A read-only mount fails where a read-only
+// folder does, at making the temporary file.
 TEST_F(AtomicWriteTest, ShortWriteFailsAndKeepsTheOldFile) {
-  // A file-size limit makes the system accept only part of a write, then
-  // refuse the rest: the same shape, and the same path through the code, as
-  // a disk filling up midway. A read-only mount fails where a read-only
-  // folder does, at making the temporary file.
   const std::string path = folder_.Write("page.html", "old");
-  rlimit old_limit{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
-  rlimit small = old_limit;
-  small.rlim_cur = 4096;
-  const auto old_handler = ::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const WriteResult result =
-      WriteTextFile(path, std::string(10000, 'n'), WriteMode::kReplace);
-  ::setrlimit(RLIMIT_FSIZE, &old_limit);
-  ::signal(SIGXFSZ, old_handler);
+  const WriteResult result = testing::WithFileSizeLimit(4096, [&] {
+    return WriteTextFile(path, std::string(10000, 'n'), kReplace);
+  });
   ExpectRefused(result.error, path, "File too large");
   EXPECT_EQ(folder_.Read("page.html"), "old");
   EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
@@ -226,7 +216,7 @@ TEST_F(AtomicWriteTest, KilledSavesLeaveNoTemporaryFile) {
   for (int kill = 1; kill <= 20; ++kill) {
     const pid_t child = ::fork();
     if (child == 0) {
-      for (;;) (void)WriteTextFile(path, big, WriteMode::kReplace);
+      for (;;) (void)WriteTextFile(path, big, kReplace);
     }
     ::usleep(kill * 1500);
     ::kill(child, SIGKILL);

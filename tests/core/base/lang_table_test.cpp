@@ -25,9 +25,7 @@ TEST(LangTableTest, TakesTheCompleteLines) {
       {"every line ended by CR LF", "File\r\nTools\r\n", {"File", "Tools"}},
       {"last line without CR LF is lost", "File\r\nTools", {"File"}},
       {"entries are not trimmed", " Line: \r\n\t\r\n", {" Line: ", "\t"}},
-      {"empty lines keep later numbers",
-       "a\r\n\r\n\r\nd\r\n",
-       {"a", "", "", "d"}},
+      {"empty lines are entries too", "a\r\n\r\n\r\nd\r\n", {"a", "", "", "d"}},
   };
   for (const auto& [rule, bytes, entries] : rows) {
     LangTable table;

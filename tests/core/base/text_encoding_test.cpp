@@ -18,20 +18,19 @@ TEST(TextEncodingTest, EveryWindows1252ByteRoundTrips) {
   }
 }
 
-const std::tuple<const char*, std::string_view, std::string_view,
-                 std::optional<char32_t>>
-    kEncodingRows[] = {
-        {"ASCII as it is", "<p>", "<p>", std::nullopt},
-        {"euro sign", "\u20AC", "\x80", std::nullopt},
-        {"quotes and dashes", "\u201C\u2013\u201D", "\x93\x96\x94",
-         std::nullopt},
-        {"Latin-1 letter", "caf\u00E9", "caf\xE9", std::nullopt},
-        {"undefined byte's own control", "\u0081", "\x81", std::nullopt},
-        {"C1 control the code page replaced", "\u0080", "", U'\u0080'},
-        {"arrow", "a\u2192b", "", U'\u2192'},
-        {"first of several", "\u2192\u03B1", "", U'\u2192'},
-        {"outside the BMP", "\U0001F600", "", U'\U0001F600'},
-        {"malformed sequence", "a\xC3", "", U'\uFFFD'},
+using EncodingRow = std::tuple<const char*, std::string_view, std::string_view,
+                               std::optional<char32_t>>;
+const EncodingRow kEncodingRows[] = {
+    {"ASCII as it is", "<p>", "<p>", std::nullopt},
+    {"euro sign", "\u20AC", "\x80", std::nullopt},
+    {"quotes and dashes", "\u201C\u2013\u201D", "\x93\x96\x94", std::nullopt},
+    {"Latin-1 letter", "caf\u00E9", "caf\xE9", std::nullopt},
+    {"undefined byte's own control", "\u0081", "\x81", std::nullopt},
+    {"C1 control the code page replaced", "\u0080", "", U'\u0080'},
+    {"arrow", "a\u2192b", "", U'\u2192'},
+    {"first of several", "\u2192\u03B1", "", U'\u2192'},
+    {"outside the BMP", "\U0001F600", "", U'\U0001F600'},
+    {"malformed sequence", "a\xC3", "", U'\uFFFD'},
 };
 
 TEST(TextEncodingTest, Utf8ToWindows1252Rows) {

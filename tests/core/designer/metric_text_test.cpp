@@ -32,18 +32,11 @@ TEST(PanelMetricTextTest, ShowsTwipsOrWholePercent) {
 }
 
 TEST(MetricFieldTwipsTest, ReadsTwipsOrShareOfTheCanvas) {
+  constexpr std::nullopt_t kNo = std::nullopt;
   const std::pair<const char*, std::optional<float>> rows[] = {
-      {"600", 600.0f},
-      {"50%", 3150.0f},
-      {"10%", 630.0f},
-      {"-%", 0.0f},
-      {"%", 0.0f},
-      {"12abc%", 756.0f},
-      {"-2.5", -2.5f},
-      {"1e9", 1e9f},
-      {"12abc", std::nullopt},
-      {"", std::nullopt},
-      {"1e99", std::nullopt},
+      {"600", 600.0f}, {"50%", 3150.0f},   {"10%", 630.0f}, {"-%", 0.0f},
+      {"%", 0.0f},     {"12abc%", 756.0f}, {"-2.5", -2.5f}, {"1e9", 1e9f},
+      {"12abc", kNo},  {"", kNo},          {"1e99", kNo},
   };
   for (const auto& [text, twips] : rows) {
     EXPECT_EQ(MetricFieldTwips(text, 6300), twips) << text;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <tuple>
 
 namespace quillory {
 
@@ -15,27 +16,20 @@ namespace {
 
 // Bounds 0..400 x 0..300; the list is 160 x 180 and wanted under a line
 // that starts 16 pixels above it.
-struct PlacementCase {
-  const char* rule;
-  int left;
-  int top;
-  PixelRect placed;
-};
-
 TEST(CompletionPlacementTest, TheListStaysInsideTheBounds) {
   const PixelRect bounds{0, 0, 400, 300};
-  const PlacementCase cases[] = {
+  // The rule, where the list is wanted and where it goes.
+  const std::tuple<const char*, int, int, PixelRect> cases[] = {
       {"fits under the line", 20, 40, {20, 40, 160, 180}},
       {"goes above when only that fits", 20, 250, {20, 54, 160, 180}},
       {"past the right edge moves left", 300, 40, {240, 40, 160, 180}},
       {"roomier above is shortened", 20, 170, {20, 0, 160, 154}},
       {"roomier below is shortened", 20, 150, {20, 150, 160, 150}},
   };
-  for (const PlacementCase& c : cases) {
-    EXPECT_EQ(
-        PlaceCompletionList({c.left, c.top, 160, 180}, c.top - 16, bounds),
-        c.placed)
-        << c.rule;
+  for (const auto& [rule, left, top, placed] : cases) {
+    EXPECT_EQ(PlaceCompletionList({left, top, 160, 180}, top - 16, bounds),
+              placed)
+        << rule;
   }
   EXPECT_EQ(PlaceCompletionList({50, 10, 160, 180}, 0, {0, 0, 100, 300}),
             (PixelRect{0, 10, 100, 180}))

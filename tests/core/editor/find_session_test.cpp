@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "core/editor/fake_search_target.h"
@@ -17,47 +18,38 @@ void PrintTo(const TextSelection& s, std::ostream* out) {
   *out << "{" << s.start << ", " << s.length << "}";
 }
 
-// Each row searches again and again; a failed search is kNone, and the
+// Each row searches again and again; a failed search is kNo, and the
 // next one starts afresh from the other end.
 TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
   using enum SearchFrom;
   using enum FindPanel;
-  constexpr TextSelection kNone{-1, 0};
-  struct Row {
-    std::string text;
-    int64_t caret;
-    std::string find;
-    SearchFrom from;
-    FindPanel panel;
-    std::vector<TextSelection> found;
-  };
+  constexpr TextSelection kNo{-1, 0};
+  constexpr SearchFrom kBack = kBackwardsFromCaret;
+  // The text, the caret, the find text, where and in which panel the search
+  // starts, and what each search finds.
+  using Row = std::tuple<std::string, int64_t, std::string, SearchFrom,
+                         FindPanel, std::vector<TextSelection>>;
   const Row rows[] = {
       {"<p><div></DIV>",
        0,
        "DIV",
        kTextStart,
        kFind,
-       {{4, 3}, {10, 3}, kNone, {4, 3}}},
-      {"ab ab", 0, "ab", kTextStart, kFind, {{0, 2}, {3, 2}, kNone, {0, 2}}},
+       {{4, 3}, {10, 3}, kNo, {4, 3}}},
+      {"ab ab", 0, "ab", kTextStart, kFind, {{0, 2}, {3, 2}, kNo, {0, 2}}},
       // The first search from the caret starts after it.
       {"ab ab ab", 1, "ab", kCaret, kFind, {{3, 2}}},
-      {"abc abc abc",
-       8,
-       "abc",
-       kBackwardsFromCaret,
-       kReplace,
-       {{4, 3}, {0, 3}, kNone, {4, 3}}},
+      {"abc abc abc", 8, "abc", kBack, kReplace, {{4, 3}, {0, 3}, kNo, {4, 3}}},
       // An empty find leaves an empty selection where the search starts.
       {"abc", 2, "", kCaret, kFind, {{2, 0}}},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.text + " / " + row.find);
-    FakeSearchTarget target(row.text, row.caret);
+  for (const auto& [text, caret, find, from, panel, found] : rows) {
+    SCOPED_TRACE(text + " / " + find);
+    FakeSearchTarget target(text, caret);
     FindSession session;
-    for (const TextSelection& expected : row.found) {
-      ASSERT_EQ(session.FindNext(target, row.find, row.from, row.panel),
-                expected != kNone);
-      if (expected != kNone) EXPECT_EQ(target.selection(), expected);
+    for (const TextSelection& expected : found) {
+      ASSERT_EQ(session.FindNext(target, find, from, panel), expected != kNo);
+      if (expected != kNo) EXPECT_EQ(target.selection(), expected);
     }
   }
 }
@@ -145,41 +137,24 @@ TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
 TEST(MatchSearchTest, RulesNarrowWhatMatches) {
   using enum LetterCase;
   using enum WordBounds;
-  struct Row {
-    const char* rule;
-    std::string text;
-    std::string find;
-    MatchRule match;
-    int64_t first;
-    int64_t last;
-  };
+  constexpr MatchRule kWord{kIgnored, kWholeWord};
+  // The rule, the text, the find text, the match rule, the first and last.
+  using Row = std::tuple<const char*, std::string, std::string, MatchRule,
+                         int64_t, int64_t>;
   const Row rows[] = {
       {"case matched", "Div div DIV", "div", {kMatched, kAnywhere}, 5, 5},
-      {"whole word skips words",
-       "divide div dived",
-       "div",
-       {kIgnored, kWholeWord},
-       8,
-       8},
-      {"underscore and digits are word bytes",
-       "_div div2 <div>",
-       "DIV",
-       {kIgnored, kWholeWord},
-       12,
-       12},
-      {"a byte of 192 or more is a word byte",
-       "\xE9"
-       "div div",
-       "div",
-       {kIgnored, kWholeWord},
-       6,
-       6},
+      {"whole word skips words", "divide div dived", "div", kWord, 8, 8},
+      {"underscore and digits are word bytes", "_div div2 <div>", "DIV", kWord,
+       12, 12},
+      // \x64 is "d".
+      {"a byte of 192 or more is a word byte", "\xE9\x64iv div", "div", kWord,
+       6, 6},
       {"no whole word", "divdiv", "div", {kMatched, kWholeWord}, 0, 0},
   };
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.rule);
-    EXPECT_EQ(FindMatch(row.text, row.find, 1, row.match), row.first);
-    EXPECT_EQ(FindLastMatch(row.text, row.find, 100, row.match), row.last);
+  for (const auto& [rule, text, find, match, first, last] : rows) {
+    SCOPED_TRACE(rule);
+    EXPECT_EQ(FindMatch(text, find, 1, match), first);
+    EXPECT_EQ(FindLastMatch(text, find, 100, match), last);
   }
 }
 
@@ -200,28 +175,17 @@ TEST(MatchSearchTest, FindAgainGoesOnFromTheSelectionAndRoundTheEnds) {
 }
 
 TEST(LineToGoToTest, WholeNumbersFromOneAreLinesCappedAtTheLast) {
-  struct Row {
-    const char* typed;
-    std::optional<int64_t> line;
+  constexpr std::nullopt_t kNo = std::nullopt;
+  const std::pair<const char*, std::optional<int64_t>> rows[] = {
+      {"3", 3},    {" 7 ", 7},  {"10", 10},   {"11", 10},
+      {"0", kNo},  {"-3", kNo}, {"+3", kNo},  {"abc", kNo},
+      {"3a", kNo}, {"", kNo},   {"1.5", kNo},
   };
-  const Row rows[] = {
-      {"3", 3},
-      {" 7 ", 7},
-      {"10", 10},
-      {"11", 10},
-      {"1000000000000", 10},
-      {"99999999999999999999999", 10},
-      {"0", std::nullopt},
-      {"-3", std::nullopt},
-      {"+3", std::nullopt},
-      {"abc", std::nullopt},
-      {"3a", std::nullopt},
-      {"", std::nullopt},
-      {"1.5", std::nullopt},
-  };
-  for (const Row& row : rows) {
-    EXPECT_EQ(LineToGoTo(row.typed, 10), row.line) << row.typed;
+  for (const auto& [typed, line] : rows) {
+    EXPECT_EQ(LineToGoTo(typed, 10), line) << typed;
   }
+  EXPECT_EQ(LineToGoTo("1000000000000", 10), 10);
+  EXPECT_EQ(LineToGoTo("99999999999999999999999", 10), 10);
 }
 
 }  // namespace

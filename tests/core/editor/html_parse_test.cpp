@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,13 +33,8 @@ struct Request {
 };
 constexpr Request kWholeText{0, 1, 0};
 
-struct ParseCase {
-  const char* rule;
-  std::string text;
-  Request request;
-  Runs expected;
-  Words keywords;
-};
+// The rule, the text, the request, the runs it gives and the keywords.
+using ParseCase = std::tuple<const char*, std::string, Request, Runs, Words>;
 
 // A row, with the usual keywords unless it names its own.
 ParseCase Row(const char* rule, std::string text, Request request,
@@ -112,16 +108,16 @@ const ParseCase kCases[] = {
 
 // Each row with and without a block index.
 TEST(ParseHtmlTest, GivesExactlyTheRunsOfEachRule) {
-  for (const ParseCase& c : kCases) {
-    SCOPED_TRACE(c.rule);
-    const PhpKeywords keywords(c.keywords);
-    Request r = c.request;
-    if (r.last == 0) r.last = static_cast<int64_t>(c.text.size());
-    EXPECT_EQ(ParseHTML(c.text, r.sel_start, r.first, r.last, keywords),
-              c.expected);
-    const PhpBlockIndex index(c.text);
-    EXPECT_EQ(ParseHTML(c.text, r.sel_start, r.first, r.last, keywords, &index),
-              c.expected);
+  for (const auto& [rule, text, request, expected, words] : kCases) {
+    SCOPED_TRACE(rule);
+    const PhpKeywords keywords(words);
+    Request r = request;
+    if (r.last == 0) r.last = static_cast<int64_t>(text.size());
+    EXPECT_EQ(ParseHTML(text, r.sel_start, r.first, r.last, keywords),
+              expected);
+    const PhpBlockIndex index(text);
+    EXPECT_EQ(ParseHTML(text, r.sel_start, r.first, r.last, keywords, &index),
+              expected);
   }
 }
 

@@ -12,6 +12,8 @@
 namespace quillory {
 namespace {
 
+using enum RunKind;
+
 TEST(RunStylesTest, EachColourAndBoldPairHasItsOwnStyle) {
   for (int style = 0; style < kRunStyleCount; ++style) {
     for (int other = style + 1; other < kRunStyleCount; ++other) {
@@ -50,8 +52,7 @@ TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
   const auto between = [&](int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(engine);
   };
-  const RunKind kinds[] = {RunKind::kReset, RunKind::kTag, RunKind::kPhp,
-                           RunKind::kKeyword, RunKind::kString};
+  const RunKind kinds[] = {kReset, kTag, kPhp, kKeyword, kString};
   for (int round = 0; round < 5000; ++round) {
     Runs runs;
     if (round % 4 != 0) {
@@ -76,9 +77,8 @@ TEST(RunStylesTest, RandomRunListsApplyAsEachRunByteByByte) {
 TEST(FormatRunTest, RunTooLongForOneEntryIsSplitIntoLikeRuns) {
   std::vector<FormatRun> runs;
   const int64_t longest = 0xFFFFFFFF;
-  AddRun(runs, 5, 5 + longest, RunKind::kTag);
-  EXPECT_EQ(runs, (Runs{{5, 0xFFFFFFFF, RunKind::kTag},
-                        {5 + longest, 1, RunKind::kTag}}));
+  AddRun(runs, 5, 5 + longest, kTag);
+  EXPECT_EQ(runs, (Runs{{5, 0xFFFFFFFF, kTag}, {5 + longest, 1, kTag}}));
   EXPECT_EQ(sizeof(FormatRun), 16u);
 }
 

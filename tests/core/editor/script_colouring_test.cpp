@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/editor/script_recolouring.h"
 
@@ -15,17 +16,12 @@ std::string ColourAll(const std::string& text, ScriptLanguage language) {
   return document.Letters();
 }
 
-struct Row {
-  const char* rule;
-  ScriptLanguage language;
-  const char* text;
-  const char* expected;
-};
-
 constexpr auto kCss = ScriptLanguage::kStyleSheet;
 constexpr auto kJs = ScriptLanguage::kScript;
 constexpr auto kPage = ScriptLanguage::kPage;
 
+// The rule, the language, the text and its colours.
+using Row = std::tuple<const char*, ScriptLanguage, const char*, const char*>;
 const Row kRows[] = {
     {"selectors before a block, properties inside it", kCss,
      "a.b:hover{color:red}", "SSSSSSSSS.ppppp....."},
@@ -87,20 +83,15 @@ const Row kRows[] = {
 };
 
 TEST(ScriptColouringTest, ColoursEachKindByItsRule) {
-  for (const Row& row : kRows) {
-    EXPECT_EQ(ColourAll(row.text, row.language), row.expected) << row.rule;
+  for (const auto& [rule, language, text, expected] : kRows) {
+    EXPECT_EQ(ColourAll(text, language), expected) << rule;
   }
 }
 
-struct EditRow {
-  const char* rule;
-  ScriptLanguage language;
-  const char* before;
-  size_t at;
-  size_t removed;
-  const char* inserted;
-};
-
+// The rule, the language, the text, and where how many bytes are replaced
+// by what.
+using EditRow = std::tuple<const char*, ScriptLanguage, const char*, size_t,
+                           size_t, const char*>;
 const EditRow kEditRows[] = {
     {"opening a comment recolours the lines after it", kJs, "a\r\nb\r\nc", 0, 0,
      "/*"},
@@ -117,13 +108,14 @@ const EditRow kEditRows[] = {
 };
 
 TEST(ScriptColouringTest, RecolouringAnEditedLineGivesTheWholeTextsColours) {
-  for (const EditRow& row : kEditRows) {
-    ScriptDocument edited(row.before, row.language);
+  for (const auto& [rule, language, before, at, removed, inserted] :
+       kEditRows) {
+    ScriptDocument edited(before, language);
     edited.ColourAll();
-    edited.Edit(row.at, row.removed, row.inserted);
-    ScriptDocument whole(edited.text(), row.language);
+    edited.Edit(at, removed, inserted);
+    ScriptDocument whole(edited.text(), language);
     whole.ColourAll();
-    EXPECT_EQ(edited.Letters(), whole.Letters()) << row.rule;
+    EXPECT_EQ(edited.Letters(), whole.Letters()) << rule;
   }
 }
 

@@ -22,11 +22,9 @@ class Tab {
 
   // Typing: the text goes in with style 0, then its line is coloured.
   void Type(int64_t at, const std::string& text, char style) {
-    Change({ChangeKind::kText, at, {}, {text, std::string(text.size(), 0)}});
-    Change({ChangeKind::kStyles,
-            at,
-            {"", std::string(text.size(), 0)},
-            {"", std::string(text.size(), style)}});
+    const std::string plain(text.size(), 0), styled(text.size(), style);
+    Change({ChangeKind::kText, at, {}, {text, plain}});
+    Change({ChangeKind::kStyles, at, {"", plain}, {"", styled}});
     history_.Record();
   }
 
@@ -97,10 +95,8 @@ TEST(SnapshotHistoryTest, SequencesOfChangesUndosAndRedos) {
 // levels however long the session runs.
 TEST(SnapshotHistoryTest, LevelsHoldOnlyWhatChangedAndOnlyTheLastOnes) {
   Tab tab;
-  tab.Change({ChangeKind::kText,
-              0,
-              {},
-              {std::string(100000, 'x'), std::string(100000, 0)}});
+  const std::string big(100000, 'x');
+  tab.Change({ChangeKind::kText, 0, {}, {big, std::string(big.size(), 0)}});
   tab.history().TakeBase();  // a freshly loaded document
   for (int i = 0; i < 5000; ++i) tab.Type(50000 + i, "y", 1);
   EXPECT_LT(tab.history().HeldBytes(), 40000);

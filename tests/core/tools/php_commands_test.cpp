@@ -6,6 +6,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <tuple>
 
 #include "core/tools/tool_fixtures.h"
 #include "support/test_folder.h"
@@ -13,21 +14,17 @@
 namespace quillory {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::Expected;
 using testing::Shown;
 using testing::ToolFixture;
 
 // Each folder under tests/fixtures/tools/ holds a script, what PHP wrote
 // for it and the result the command must give. `live` cases give the same
-// output under any php.ini, so the installed PHP runs them too.
-struct PhpCase {
-  const char* name;
-  PhpCommand command;
-  ToolResultUse use;
-  bool live;
-};
-
-constexpr PhpCase kPhpCases[] = {
+// output under any php.ini, so the installed PHP runs them too. A case is
+// its folder's name, the command, the result's use and whether it is live.
+using PhpCase = std::tuple<const char*, PhpCommand, ToolResultUse, bool>;
+const PhpCase kPhpCases[] = {
     {"php-check", PhpCommand::kCheck, ToolResultUse::kShowPage, true},
     {"php-check-error", PhpCommand::kCheck, ToolResultUse::kShowPage, false},
     {"php-run", PhpCommand::kRun, ToolResultUse::kShowPage, true},
@@ -38,16 +35,16 @@ constexpr PhpCase kPhpCases[] = {
 
 TEST(PhpResultTest, CapturedAndLiveOutputGiveTheExpectedResults) {
   ProcessRunner runner;
-  for (const PhpCase& c : kPhpCases) {
-    SCOPED_TRACE(c.name);
-    const Capture captured{ToolFixture(c.name, "output"), ""};
-    EXPECT_EQ(Shown(PhpResult(c.command, captured)), Expected(c.name, c.use));
-    if (!c.live) continue;
+  for (const auto& [name, command, use, live] : kPhpCases) {
+    SCOPED_TRACE(name);
+    const Capture captured{ToolFixture(name, "output"), ""};
+    EXPECT_EQ(Shown(PhpResult(command, captured)), Expected(name, use));
+    if (!live) continue;
     const std::string script =
-        std::string(QUILLORY_TOOL_FIXTURES) + "/" + c.name + "/input";
-    EXPECT_EQ(Shown(RunPhp(runner, c.command, "php", {script, true, "", ""},
-                           "/tmp/")),
-              Expected(c.name, c.use));
+        std::string(QUILLORY_TOOL_FIXTURES) + "/" + name + "/input";
+    EXPECT_EQ(
+        Shown(RunPhp(runner, command, "php", {script, true, "", ""}, "/tmp/")),
+        Expected(name, use));
   }
 }
 
@@ -67,52 +64,42 @@ TEST(RunPhpTest, InterpreterNotSetGivesErr) {
 // day ago goes; a newer one, and a link by that name, stay.
 TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
   testing::TestFolder folder;
-  std::filesystem::create_directory(folder.Path("site"));
   folder.Write("site/x.php", "<?php echo 'x';");
   folder.Write("site/data.txt", "d");
-  const std::string left =
-      folder.Write("site/.quillory-0123456789abcdef.php", "");
-  folder.Write("site/.quillory-0123456789abcde0.php", "");
-  std::filesystem::create_symlink(
-      left, folder.Path("site/.quillory-0123456789abcde1.php"));
-  const timespec two_days_ago[2] = {{time(nullptr) - 2 * 24 * 3600, 0},
-                                    {time(nullptr) - 2 * 24 * 3600, 0}};
-  for (const char* name : {"abcdef", "abcde1"}) {
-    utimensat(
-        AT_FDCWD,
-        folder.Path(std::string("site/.quillory-0123456789") + name + ".php")
-            .c_str(),
-        two_days_ago, AT_SYMLINK_NOFOLLOW);
+  // Copies a crash left: the last letter tells them apart.
+  const std::string copy = "site/.quillory-0123456789abcde";
+  const std::string left = folder.Write(copy + "f.php", "");
+  folder.Write(copy + "0.php", "");
+  fs::create_symlink(left, folder.Path(copy + "1.php"));
+  const time_t two_days_ago = time(nullptr) - 2 * 24 * 3600;
+  const timespec times[2] = {{two_days_ago, 0}, {two_days_ago, 0}};
+  for (const char* last : {"f", "1"}) {
+    const std::string old = folder.Path(copy + last + ".php");
+    utimensat(AT_FDCWD, old.c_str(), times, AT_SYMLINK_NOFOLLOW);
   }
-  const std::string page = folder.Path("site/a.php");
-  folder.Write("site/a.php", "<?php echo 'on disk';");
-  std::filesystem::create_directory(folder.Path("tmp"));
+  const std::string page = folder.Write("site/a.php", "<?php echo 'on disk';");
+  fs::create_directory(folder.Path("tmp"));
   const std::string temp = folder.Path("tmp/");
   const std::string here =
       "<?php include 'x.php'; readfile('data.txt'); echo __DIR__ === '" +
       folder.Path("site") + "' ? ' beside' : ' away';";
   ProcessRunner runner;
-  EXPECT_EQ(RunPhp(runner, PhpCommand::kRun, "php",
-                   {page, false, here, "a.php"}, temp)
-                .text,
-            "xd beside");
+  const auto run = [&](PhpCommand command, const std::string& path,
+                       const std::string& text, const char* name) {
+    return RunPhp(runner, command, "php", {path, false, text, name}, temp).text;
+  };
+  EXPECT_EQ(run(PhpCommand::kRun, page, here, "a.php"), "xd beside");
   const std::string broken = "<?php echo 'x'\r\n}";
-  const std::string beside = RunPhp(runner, PhpCommand::kCheck, "php",
-                                    {page, false, broken, "a.php"}, temp)
-                                 .text;
+  const std::string beside = run(PhpCommand::kCheck, page, broken, "a.php");
   EXPECT_NE(beside.find(" in " + page + " on line 2"), std::string::npos)
       << beside;
   EXPECT_EQ(beside.find(".quillory-"), std::string::npos) << beside;
-  const std::string never_saved = RunPhp(runner, PhpCommand::kCheck, "php",
-                                         {"", false, broken, "new.php"}, temp)
-                                      .text;
-  EXPECT_NE(never_saved.find(" in new.php on line 2"), std::string::npos)
-      << never_saved;
-  EXPECT_EQ(std::distance(
-                std::filesystem::directory_iterator(folder.Path("site")), {}),
-            5);
-  EXPECT_FALSE(std::filesystem::exists(left));
-  EXPECT_TRUE(std::filesystem::is_empty(temp));
+  const std::string unsaved = run(PhpCommand::kCheck, "", broken, "new.php");
+  EXPECT_NE(unsaved.find(" in new.php on line 2"), std::string::npos)
+      << unsaved;
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path("site")), {}), 5);
+  EXPECT_FALSE(fs::exists(left));
+  EXPECT_TRUE(fs::is_empty(temp));
 }
 
 TEST(PhpCommandLineTest, QuotesTheFileAndAnInterpreterWithBlanks) {

@@ -18,6 +18,8 @@
 namespace quillory {
 namespace {
 
+using enum ErrorRoute;
+
 std::string Numbers(int last) {
   std::string lines;
   for (int n = 1; n <= last; ++n) lines += std::to_string(n) + "\n";
@@ -26,10 +28,9 @@ std::string Numbers(int last) {
 
 TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
   const std::tuple<const char*, std::string, std::string> cases[] = {
+      // \x63 is "c".
       {"every byte passes unchanged", R"(printf "a\000b\377\200c")",
-       std::string("a\0b\xff\x80"
-                   "c",
-                   6)},
+       std::string("a\0b\xff\x80\x63", 6)},
       {"output and errors interleave as written",
        R"(sh -c "echo 1; echo 2 >&2; echo 3")", "1\n2\n3\n"},
       {"a large output comes whole and in order", "seq 60000", Numbers(60000)},
@@ -48,7 +49,7 @@ TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
   ProcessRunner runner;
   std::optional<Capture> capture = runner.Run(
       R"(sh -c "echo out; echo err >&2; exec >&-; sleep 0.1; echo late >&2")",
-      ErrorRoute::kApart, "");
+      kApart, "");
   ASSERT_TRUE(capture);
   EXPECT_EQ(capture->output, "out\n");
   EXPECT_EQ(capture->errors, "err\nlate\n");
@@ -56,8 +57,7 @@ TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
 
 TEST(ProcessRunnerTest, OutputWithoutEndIsCutAtTheLimitAndItsChildStopped) {
   ProcessRunner runner(std::chrono::seconds(20));
-  const std::optional<Capture> capture =
-      runner.Run("yes", ErrorRoute::kWithOutput, "");
+  const std::optional<Capture> capture = runner.Run("yes", kWithOutput, "");
   ASSERT_TRUE(capture);
   EXPECT_TRUE(capture->cut);
   EXPECT_EQ(capture->output.size(), kOutputLimit);
@@ -106,7 +106,7 @@ TEST(ProcessRunTest, StopEndsTheChildAndWhatItStarted) {
   ProcessRun run;
   ASSERT_TRUE(
       run.Start({"sh", "-c", "sleep 1000 & echo $!; while :; do sleep 1; done"},
-                ErrorRoute::kWithOutput, ""));
+                kWithOutput, ""));
   const pid_t grandchild = FirstLineNumber(run);
   run.Stop();
   EXPECT_TRUE(run.Finished());
@@ -127,8 +127,7 @@ TEST(ProcessRunTest, TheChildEndsWithTheProgramThatStartedIt) {
   const pid_t parent = fork();
   if (parent == 0) {
     ProcessRun run;
-    run.Start({"sh", "-c", "echo $$; exec sleep 5"}, ErrorRoute::kWithOutput,
-              "");
+    run.Start({"sh", "-c", "echo $$; exec sleep 5"}, kWithOutput, "");
     const pid_t child = FirstLineNumber(run);
     [[maybe_unused]] auto ignored = write(pid_pipe[1], &child, sizeof child);
     _exit(0);

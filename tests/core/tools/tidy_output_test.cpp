@@ -104,14 +104,14 @@ class RunTidyTest : public ::testing::Test {
 };
 
 TEST_F(RunTidyTest, CapturedAndLiveOutputGiveTheExpectedResults) {
-  for (const testing::TidyCase& c : kTidyCases) {
-    SCOPED_TRACE(c.name);
-    const Capture captured{ToolFixture(c.name, "output"),
-                           ToolFixture(c.name, "errors")};
-    EXPECT_EQ(Shown(TidyResult(c.command, captured)), Expected(c.name, c.use));
-    EXPECT_EQ(Shown(RunTidy(runner_, c.command, ToolFixture(c.name, "input"),
+  for (const auto& [name, command, use] : kTidyCases) {
+    SCOPED_TRACE(name);
+    const Capture captured{ToolFixture(name, "output"),
+                           ToolFixture(name, "errors")};
+    EXPECT_EQ(Shown(TidyResult(command, captured)), Expected(name, use));
+    EXPECT_EQ(Shown(RunTidy(runner_, command, ToolFixture(name, "input"),
                             TextEncoding::kUtf8, env_)),
-              Expected(c.name, c.use));
+              Expected(name, use));
   }
   EXPECT_TRUE(fs::is_empty(env_.temp_folder));
 }
@@ -142,16 +142,16 @@ TEST_F(RunTidyTest, KeepsEveryCharacterInTheDocumentsEncoding) {
     const std::string page =
         "<!DOCTYPE html>\r\n<html><head><title>t</title></head><body><p>" +
         std::string(typed) + "</p></body></html>\r\n";
-    for (const testing::TidyCase& c : kTidyCases) {
-      const std::string p = c.command == TidyCommand::kUpperCase ? "P" : "p";
+    for (const auto& [name, command, use] : kTidyCases) {
+      const std::string p = command == TidyCommand::kUpperCase ? "P" : "p";
       const std::string expected =
-          c.command == TidyCommand::kCheck
+          command == TidyCommand::kCheck
               ? "0: Info: Document content looks like HTML5\r\n"
                 "No warnings or errors were found"
               : "<" + p + ">" + std::string(kept) + "</" + p + ">";
-      EXPECT_EQ(Compared(RunTidy(runner_, c.command, page, encoding, env_)),
+      EXPECT_EQ(Compared(RunTidy(runner_, command, page, encoding, env_)),
                 expected)
-          << c.name;
+          << name;
     }
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <tuple>
 
 #include "base/text_file.h"
 #include "tools/tidy_commands.h"
@@ -26,14 +27,10 @@ inline std::string Expected(const char* name, ToolResultUse use) {
 }
 
 // The Tidy cases: each folder holds the input, what the installed Tidy
-// wrote for it with its defaults and the result the command must give.
-struct TidyCase {
-  const char* name;
-  TidyCommand command;
-  ToolResultUse use;
-};
-
-inline constexpr TidyCase kTidyCases[] = {
+// wrote for it with its defaults and the result the command must give. A
+// case is its folder's name, the command and the result's use.
+using TidyCase = std::tuple<const char*, TidyCommand, ToolResultUse>;
+inline const TidyCase kTidyCases[] = {
     {"tidy-check", TidyCommand::kCheck, ToolResultUse::kShowMessages},
     {"tidy-clean", TidyCommand::kClean, ToolResultUse::kReplaceDocument},
     {"tidy-upper-case", TidyCommand::kUpperCase,

@@ -28,7 +28,6 @@ class DocumentFilesTest : public testing::WindowTest {
   void ChooseNext(const std::string& path) {
     fakes_.dialogs.chosen_files.push_back(path);
   }
-  void AnswerNext(Answer answer) { fakes_.dialogs.answers.push_back(answer); }
   void Open(const std::string& path, bool remember = false) {
     Files().OpenFile(path, remember);
   }

@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QTest>
 
+#include <tuple>
+
 #include "app/ui/document_tabs.h"
 #include "editor/ui/completion_popup.h"
 #include "support/window_test.h"
@@ -24,46 +26,39 @@ using EditorKeyHandlerTest = testing::WindowTest;
 // Each row of the key table that edits, pressed as a real key on a
 // selection from `from` to `to`.
 TEST_F(EditorKeyHandlerTest, KeysThatEditReplaceOrWrapTheSelection) {
-  struct Row {
-    std::string text;
-    int from, to;
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    std::string expected;
-    int caret = -1;  // -1: not checked
-  };
+  // The text, the selection, the key, the text it becomes and the caret
+  // after it (-1: not checked).
+  using Row = std::tuple<std::string, int, int, Qt::Key, Qt::KeyboardModifiers,
+                         std::string, int>;
   const Row rows[] = {
       {"ab", 1, 1, Qt::Key_Return, kShift, "a<P></P>b", 8},
-      {"a-b", 1, 2, Qt::Key_Return, kCtrl, "a<BR>b"},
-      {"a-b", 1, 2, Qt::Key_Space, kCtrl, "a&nbsp;b"},
-      {"", 0, 0, Qt::Key_6, kCtrl, "<H6></H6>"},
-      {"a title b", 2, 7, Qt::Key_2, kCtrl, "a <H2>title</H2> b"},
-      {"word", 0, 4, Qt::Key_B, kCtrl, "<B>word</B>"},
+      {"a-b", 1, 2, Qt::Key_Return, kCtrl, "a<BR>b", -1},
+      {"a-b", 1, 2, Qt::Key_Space, kCtrl, "a&nbsp;b", -1},
+      {"", 0, 0, Qt::Key_6, kCtrl, "<H6></H6>", -1},
+      {"a title b", 2, 7, Qt::Key_2, kCtrl, "a <H2>title</H2> b", -1},
+      {"word", 0, 4, Qt::Key_B, kCtrl, "<B>word</B>", -1},
       // Enter copies the indent, spaces before tabs.
       {"\t \tabc", 6, 6, Qt::Key_Return, {}, "\t \tabc\r\n \t\t", 11},
-      {"abcd", 1, 3, Qt::Key_Tab, {}, "abc\td"},
-      {"abcd", 0, 1, Qt::Key_Backtab, kShift, "a\tbcd"},
+      {"abcd", 1, 3, Qt::Key_Tab, {}, "abc\td", -1},
+      {"abcd", 0, 1, Qt::Key_Backtab, kShift, "a\tbcd", -1},
   };
   OpenFile("a.html", "");
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.expected);
-    Rich().SetBytes(row.text);
-    Rich().Select(row.from, row.to);
-    Key(row.key, row.modifiers);
-    EXPECT_EQ(Text(), row.expected);
-    if (row.caret >= 0) EXPECT_EQ(Rich().Caret(), row.caret);
+  for (const auto& [text, from, to, key, modifiers, expected, caret] : rows) {
+    SCOPED_TRACE(expected);
+    Rich().SetBytes(text);
+    Rich().Select(from, to);
+    Key(key, modifiers);
+    EXPECT_EQ(Text(), expected);
+    if (caret >= 0) EXPECT_EQ(Rich().Caret(), caret);
   }
   // Keys the table passes on reach the control.
   Rich().SetBytes("ab\r\n");
   Rich().Select(4, 4);
   Type("c d");
-  Key(Qt::Key_Left);
-  Key(Qt::Key_Backspace);
-  Key(Qt::Key_V);
-  Key(Qt::Key_2);
-  Key(Qt::Key_Up);
-  Key(Qt::Key_End, kCtrl);
-  Key(Qt::Key_Up);
+  for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Backspace, Qt::Key_V,
+                            Qt::Key_2, Qt::Key_Up, Qt::Key_End, Qt::Key_Up}) {
+    Key(key, key == Qt::Key_End ? kCtrl : Qt::NoModifier);
+  }
   Type("!");
   EXPECT_EQ(Text(), "ab!\r\ncv2d");
 }
@@ -111,17 +106,17 @@ TEST_F(EditorKeyHandlerTest, CtrlTabAndCtrlPageKeysGoToPresentTabsAndWrap) {
   }
   Tabs().FreeSlot(1);
   Tabs().Activate(0);
-  Key(Qt::Key_Backtab, kCtrl | kShift);
-  EXPECT_EQ(Tabs().ActiveSlot(), 3);
-  Key(Qt::Key_Tab, kCtrl);
-  Key(Qt::Key_Tab, kCtrl);
-  EXPECT_EQ(Tabs().ActiveSlot(), 2);
-  EXPECT_EQ(Text(), "c.html");
-  Key(Qt::Key_PageDown, kCtrl);
-  EXPECT_EQ(Tabs().ActiveSlot(), 3);
-  Key(Qt::Key_PageUp, kCtrl);
-  Key(Qt::Key_PageUp, kCtrl);
-  EXPECT_EQ(Tabs().ActiveSlot(), 0);
+  // Each key pressed with Ctrl (Backtab with Ctrl+Shift), and the slot it
+  // leads to.
+  const std::pair<Qt::Key, int> steps[] = {
+      {Qt::Key_Backtab, 3},  {Qt::Key_Tab, 0},    {Qt::Key_Tab, 2},
+      {Qt::Key_PageDown, 3}, {Qt::Key_PageUp, 2}, {Qt::Key_PageUp, 0}};
+  for (const auto& [key, slot] : steps) {
+    Key(key, key == Qt::Key_Backtab ? kCtrl | kShift : kCtrl);
+    EXPECT_EQ(Tabs().ActiveSlot(), slot)
+        << QKeySequence(key).toString().toStdString();
+    if (slot == 2) EXPECT_EQ(Text(), "c.html");
+  }
 }
 
 TEST_F(EditorKeyHandlerTest, CtrlVPastesOnlyThePlainTextColoured) {

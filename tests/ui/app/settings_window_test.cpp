@@ -72,8 +72,7 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   const QString russian = Action("ChangeLanguage")->text();
   EXPECT_EQ(russian, "Сменить язык...");
   const QString browsers = window_.findChild<QMenu*>("Browsers")->title();
-  EXPECT_FALSE(
-      window_.findChild<QAction*>(QString("ext_%1").arg(added))->isVisible());
+  EXPECT_FALSE(Action(("ext_" + std::to_string(added)).c_str())->isVisible());
 
   const std::string php =
       folder_.Write("php", "#!/bin/sh\necho 'PHP 9 (cli)'\necho Copyright\n");

@@ -15,10 +15,7 @@
 namespace quillory {
 namespace {
 
-class SnapshotCommandsTest : public testing::WindowTest {
- protected:
-  int Position() { return History().position(); }
-};
+using SnapshotCommandsTest = testing::WindowTest;
 
 // Ctrl+Z and Ctrl+Y are the end-to-end run; the commands are enabled
 // while there is a level to go to, for the active tab. Each tab has its
@@ -27,19 +24,17 @@ TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   OpenFile("a.html", "");
   EXPECT_FALSE(Action("Undo")->isEnabled());
   Type("abc");
-  for (const char* text : {"ab", "a", ""}) {
-    EXPECT_TRUE(Action("Undo")->isEnabled());
-    Trigger("Undo");
-    EXPECT_EQ(Text(), text);
+  for (const auto& [command, texts] :
+       {std::pair{"Undo", std::vector<std::string>{"ab", "a", ""}},
+        {"Redo", {"a", "ab", "abc"}}}) {
+    for (const std::string& text : texts) {
+      EXPECT_TRUE(Action(command)->isEnabled()) << text;
+      Trigger(command);
+      EXPECT_EQ(Text(), text);
+    }
+    EXPECT_FALSE(Action(command)->isEnabled()) << command;
   }
-  EXPECT_FALSE(Action("Undo")->isEnabled());
-  for (const char* text : {"a", "ab", "abc"}) {
-    EXPECT_TRUE(Action("Redo")->isEnabled());
-    Trigger("Redo");
-    EXPECT_EQ(Text(), text);
-  }
-  EXPECT_FALSE(Action("Redo")->isEnabled());
-  EXPECT_EQ(Position(), 2);
+  EXPECT_EQ(History().position(), 2);
   Trigger("Undo");
   OpenFile("b.html", "");
   EXPECT_FALSE(Action("Redo")->isEnabled());
@@ -49,7 +44,7 @@ TEST_F(SnapshotCommandsTest, UndoAndRedoWalkTheLevelsAndStop) {
   Trigger("Undo");
   EXPECT_EQ(Text(), "a");
   Tabs().Activate(1);
-  EXPECT_EQ(Position(), 3);
+  EXPECT_EQ(History().position(), 3);
   Tabs().Activate(0);
   Files().Close();
   EXPECT_FALSE(Tabs().History(0).LevelFilled(0));

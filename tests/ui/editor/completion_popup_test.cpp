@@ -48,13 +48,10 @@ TEST_F(CompletionPopupTest, LessThanOpensTheListUnderTheCaretWithNoChoice) {
   const QSize gutter = LineGutter::TextSize(&Rich());
   const QPoint wanted = Rich().geometry().topLeft() + caret +
                         QPoint(gutter.width(), gutter.height());
+  const QPoint text_start(margin + Rich().SendScintilla(Sci::SCI_GETMARGINLEFT),
+                          0);
   const int text_left =
-      Rich()
-          .viewport()
-          ->mapTo(
-              window_.centralWidget(),
-              QPoint(margin + Rich().SendScintilla(Sci::SCI_GETMARGINLEFT), 0))
-          .x();
+      Rich().viewport()->mapTo(window_.centralWidget(), text_start).x();
   EXPECT_EQ(List().pos(), QPoint(std::max(wanted.x(), text_left), wanted.y()))
       << "never over the gutter";
   QTest::keyClicks(&Rich(), "zq");
@@ -106,8 +103,7 @@ TEST_F(CompletionPopupTest, ArrowsAndTypedLettersSelectAndEnterInserts) {
 // Esc goes no further than the list: the editor would drop its second
 // selection on it.
 TEST_F(CompletionPopupTest, EscClosesWithoutChoosingAndIsConsumed) {
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClick(&Rich(), 'b');
+  Type("<b");
   Rich().SendScintilla(Sci::SCI_SETSELECTION, 1UL, 1L);
   Rich().SendScintilla(Sci::SCI_ADDSELECTION, 7UL, 7L);
   QTest::keyClick(&Rich(), Qt::Key_Escape);
@@ -120,8 +116,7 @@ TEST_F(CompletionPopupTest, EscClosesWithoutChoosingAndIsConsumed) {
 // Moving the caret before the start, or deleting the less-than, closes the
 // list; which edits break the word is the core table.
 TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClick(&Rich(), 'b');
+  Type("<b");
   EXPECT_TRUE(List().isVisible());
   Rich().Select(2, 2);
   QApplication::processEvents();
@@ -139,8 +134,7 @@ TEST_F(CompletionPopupTest, BreakingTheWordCloses) {
 // opened or a tab shown since must not replace that document's bytes. A
 // script document opens no list.
 TEST_F(CompletionPopupTest, ShowingAnotherDocumentCloses) {
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClick(&Rich(), 'b');
+  Type("<b");
   OpenFile("b.html", "hello world");
   EXPECT_FALSE(List().isVisible());
   QTest::keyClick(&Rich(), Qt::Key_Return);
@@ -160,8 +154,7 @@ TEST_F(CompletionPopupTest, ShowingAnotherDocumentCloses) {
 }
 
 TEST_F(CompletionPopupTest, DoubleClickInsertsTheEntry) {
-  QTest::keyClick(&Rich(), '<');
-  QTest::keyClicks(&Rich(), "b");
+  Type("<b");
   QListWidgetItem* entry = List().findItems("br>", Qt::MatchExactly).front();
   List().scrollToItem(entry);
   const QPoint middle = List().visualItemRect(entry).center();

@@ -89,8 +89,7 @@ TEST_F(FindWindowTest, EnterFindsNextUnderTheOptionsAndSaysNotFound) {
   EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(x, 2),
             Rich().palette().color(QPalette::Active, QPalette::Highlight));
   QTest::keyClick(find, Qt::Key_Return);
-  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
-            "The text was not found.");
+  EXPECT_EQ(Part<QLabel>("NotFound")->text(), "The text was not found.");
   EXPECT_EQ(fakes_.dialogs.messages, std::vector<std::string>{});
   Part<QCheckBox>("MatchCase")->setChecked(false);
   QTest::keyClick(find, Qt::Key_Return);
@@ -120,14 +119,12 @@ TEST_F(FindWindowTest, FindAgainFromTheEditorKeepsTheLastSearch) {
 // number past the end; what is no line number is said and changes nothing.
 TEST_F(FindWindowTest, GoToLinePutsTheCaretAtTheLineStart) {
   OpenFile("a.html", "one\r\ntwo\r\nthree");
-  fakes_.dialogs.typed_texts = {"2", "1000000000000", "-3", "abc"};
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 5);
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 10);
-  Trigger("GoToLine");
-  Trigger("GoToLine");
-  EXPECT_EQ(Rich().Caret(), 10);
+  for (const auto& [typed, caret] :
+       {std::pair{"2", 5}, {"1000000000000", 10}, {"-3", 10}, {"abc", 10}}) {
+    fakes_.dialogs.typed_texts = {typed};
+    Trigger("GoToLine");
+    EXPECT_EQ(Rich().Caret(), caret) << typed;
+  }
   EXPECT_EQ(fakes_.dialogs.messages,
             std::vector<std::string>(2, "Type a line number from 1 to 3."));
   EXPECT_EQ(Text(), "one\r\ntwo\r\nthree");
@@ -141,8 +138,7 @@ TEST_F(FindWindowTest, TextTheDocumentCannotHoldIsNotFound) {
   Fill("Text2", "→");
   Fill("Text3", "&rarr;");
   Click("Command2");
-  EXPECT_EQ(Part<QLabel>("NotFound")->text().toStdString(),
-            "The text was not found.");
+  EXPECT_EQ(Part<QLabel>("NotFound")->text(), "The text was not found.");
   Click("Command3");
   EXPECT_EQ(Text(), "<?php \xE9 ?>");
   Fill("Text2", "é");

@@ -23,6 +23,8 @@
 namespace quillory {
 namespace {
 
+using Sci = QsciScintillaBase;
+
 constexpr int kKeyword = 1;
 constexpr int kTag = 2;
 constexpr int kPhp = 4;
@@ -62,10 +64,8 @@ TEST_F(HighlighterTest, StylesShowTheFixedColours) {
                                                {kPhp, 0x808000, false},
                                                {kString, 0x777777, false}};
   for (const auto& [style, colour, bold] : looks) {
-    EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style),
-              colour);
-    EXPECT_EQ(Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETBOLD, style),
-              bold);
+    EXPECT_EQ(Rich().SendScintilla(Sci::SCI_STYLEGETFORE, style), colour);
+    EXPECT_EQ(Rich().SendScintilla(Sci::SCI_STYLEGETBOLD, style), bold);
   }
 }
 
@@ -87,7 +87,7 @@ TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
   EXPECT_EQ(style_at(14), ScriptStyle(ScriptKind::kPlain));
 
   const auto fore = [this](int style) {
-    return Rich().SendScintilla(QsciScintillaBase::SCI_STYLEGETFORE, style);
+    return Rich().SendScintilla(Sci::SCI_STYLEGETFORE, style);
   };
   const QPalette light = Rich().palette();
   QPalette dark = light;
@@ -98,9 +98,9 @@ TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
   EXPECT_EQ(fore(0),
             static_cast<long>(LookOfStyle(0, EditorPalette::kDark).colour));
   EXPECT_NE(fore(0), 0);
-  Rich().SendScintilla(QsciScintillaBase::SCI_SELECTALL);
+  Rich().SendScintilla(Sci::SCI_SELECTALL);
   const int text_left =
-      Rich().SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0, 0L);
+      Rich().SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, 0L);
   EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(text_left + 1, 1),
             selection);
   Rich().setPalette(light);
@@ -134,7 +134,7 @@ TEST_F(HighlighterTest, ALongPageShowsItsFirstScreenColouredFirst) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
   Open(NumberedLines(100000));
   ASSERT_GT(Rich().Length(), kColouringSlice);
-  Rich().SendScintilla(QsciScintillaBase::SCI_CLEARDOCUMENTSTYLE);
+  Rich().SendScintilla(Sci::SCI_CLEARDOCUMENTSTYLE);
   std::vector<std::pair<int, int>> painted;  // first and last byte's styles
   testing::PaintWatch watch(Rich().viewport(), [&] {
     painted.emplace_back(Rich().StyleAt(0),
@@ -164,10 +164,10 @@ TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
   std::vector<int> line_starts;
   for (int line = 0; line < 6; ++line) {
     line_starts.push_back(static_cast<int>(
-        Rich().SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE, line)));
+        Rich().SendScintilla(Sci::SCI_POSITIONFROMLINE, line)));
   }
-  Rich().SendScintilla(QsciScintillaBase::SCI_STARTSTYLING, 0UL);
-  Rich().SendScintilla(QsciScintillaBase::SCI_SETSTYLING,
+  Rich().SendScintilla(Sci::SCI_STARTSTYLING, 0UL);
+  Rich().SendScintilla(Sci::SCI_SETSTYLING,
                        static_cast<unsigned long>(text.size()), 0L);
   for (int start : line_starts) {
     Rich().Select(start, start);

@@ -97,20 +97,17 @@ TEST_F(LineGutterTest, SwitchingOnTwiceAttachesOnceAndOffDetaches) {
 TEST_F(LineGutterTest, SelectedLinesAreHighlightedByFocus) {
   rich_->SetBytes(Lines(30));
   LineGutter::Switch(rich_, true, 4);
-  rich_->setFocus();
   rich_->Select(12, 26);  // lines 3 to 5, 1-based
-  QImage image = Grab();
-  const QColor focused = Blend(QPalette::Highlight, kFocusedBlend);
   const QColor face = window_.palette().color(QPalette::Button);
-  EXPECT_EQ(CellColour(image, 1), face);
-  for (int line : {2, 3, 4}) EXPECT_EQ(CellColour(image, line), focused);
-  EXPECT_EQ(CellColour(image, 5), face);
-
-  other_->setFocus();
-  image = Grab();
-  const QColor unfocused = Blend(QPalette::Button, kUnfocusedBlend);
-  for (int line : {2, 3, 4}) EXPECT_EQ(CellColour(image, line), unfocused);
-  EXPECT_EQ(CellColour(image, 5), face);
+  for (const auto& [focus, selected] :
+       {std::pair<QWidget*, QColor>{rich_,
+                                    Blend(QPalette::Highlight, kFocusedBlend)},
+        {other_, Blend(QPalette::Button, kUnfocusedBlend)}}) {
+    focus->setFocus();
+    const QImage image = Grab();
+    for (int line : {1, 5}) EXPECT_EQ(CellColour(image, line), face) << line;
+    for (int line : {2, 3, 4}) EXPECT_EQ(CellColour(image, line), selected);
+  }
 }
 
 // Rows of the gutter's picture with some ink in them.

@@ -46,8 +46,7 @@ TEST_F(AddTagTest, ChooserWrapsTheSelectionAndCloses) {
   categories.setCurrentRow(2);  // CSS has no entries
   EXPECT_EQ(entries.count(), 0);
   categories.setCurrentRow(0);
-  const QList<QListWidgetItem*> found =
-      entries.findItems("<p>", Qt::MatchExactly);
+  const auto found = entries.findItems("<p>", Qt::MatchExactly);
   ASSERT_EQ(found.size(), 1);
   DoubleClick(entries, entries.row(found[0]));
   EXPECT_EQ(Text(), "a <p>text</p> b");

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -28,13 +29,7 @@ class InsertWindowTest : public testing::WindowTest {
 
   // The value cells of a dialog, text boxes and lists, in row order.
   static QList<QWidget*> ValueCells(QWidget& dialog) {
-    QList<QWidget*> cells;
-    for (QWidget* child : dialog.findChildren<QWidget*>()) {
-      if (child->objectName() == "PropValue" ||
-          child->objectName() == "PropValueC")
-        cells.push_back(child);
-    }
-    return cells;
+    return dialog.findChildren<QWidget*>(QRegularExpression("^PropValueC?$"));
   }
 
   static void PressOk(QWidget& dialog) {

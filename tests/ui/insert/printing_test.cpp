@@ -13,11 +13,10 @@ namespace {
 
 // Text of one page of a PDF, or of all pages with 0.
 std::string PdfText(const std::string& pdf, int page) {
-  QStringList arguments = {"-layout", QString::fromStdString(pdf), "-"};
-  if (page > 0)
-    arguments =
-        QStringList{"-f", QString::number(page), "-l", QString::number(page)} +
-        arguments;
+  const QString n = QString::number(page);
+  QStringList arguments =
+      page > 0 ? QStringList{"-f", n, "-l", n} : QStringList();
+  arguments << "-layout" << QString::fromStdString(pdf) << "-";
   QProcess process;
   process.start("pdftotext", arguments);
   process.waitForFinished();
@@ -52,11 +51,8 @@ TEST_F(PrintingTest, PrintsEveryPageWithItsHeader) {
   const int pages = PdfPages(pdf);
   ASSERT_GE(pages, 3);
   std::vector<std::string> announced;
-  for (int page = 2; page <= pages; ++page) {
-    announced.push_back(std::to_string(page));
-  }
-  EXPECT_EQ(fakes_.dialogs.messages, announced);
   for (int page = 1; page <= pages; ++page) {
+    if (page > 1) announced.push_back(std::to_string(page));
     const std::string shown = PdfText(pdf, page);
     EXPECT_NE(shown.find("Quillory " + folder_.Path("long.html")),
               std::string::npos)
@@ -64,6 +60,7 @@ TEST_F(PrintingTest, PrintsEveryPageWithItsHeader) {
     EXPECT_NE(shown.find("Page " + std::to_string(page)), std::string::npos)
         << shown;
   }
+  EXPECT_EQ(fakes_.dialogs.messages, announced);
   EXPECT_NE(PdfText(pdf, pages).find("line 149"), std::string::npos);
 }
 

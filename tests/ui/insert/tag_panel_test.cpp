@@ -4,6 +4,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <tuple>
+
 #include "insert/ui/panel_tool_button.h"
 #include "insert/ui/tree_viewer.h"
 #include "insert_window_fixture.h"
@@ -38,28 +40,25 @@ class TagPanelTest : public InsertWindowTest {
 // selected in "xabcy"; the caret ends after what went in. What the other
 // buttons of a kind put in is their row of the button table.
 TEST_F(TagPanelTest, EachKindOfButtonReplacesOrWrapsTheSelection) {
-  struct Row {
-    const char* button;
-    std::string with_nothing, with_abc;
-    bool dialog = false;
-  };
-  const Row rows[] = {
-      {"LImg_18", "<br>", "x<br>y"},
-      {"Label2_5", "<?php?>", "x<?phpabc?>y"},
-      {"LImg_22", "<p></p>", "x<p>abc</p>y"},
-      {"Label2_7", "<B></B>", "x<B>abc</B>y"},
+  // The button, what it gives with nothing and with "abc" selected, and
+  // whether it asks in a dialog.
+  const std::tuple<const char*, std::string, std::string, bool> rows[] = {
+      {"LImg_18", "<br>", "x<br>y", false},
+      {"Label2_5", "<?php?>", "x<?phpabc?>y", false},
+      {"LImg_22", "<p></p>", "x<p>abc</p>y", false},
+      {"Label2_7", "<B></B>", "x<B>abc</B>y", false},
       {"TImg_1", "<Input Type=\"Submit\">", "x<Input Type=\"Submit\">y", true},
-      {"TImg_14", "", "xabcy"},  // no templates yet
+      {"TImg_14", "", "xabcy", false},  // no templates yet
   };
-  for (const Row& row : rows) {
+  for (const auto& [button, with_nothing, with_abc, dialog] : rows) {
     for (const bool abc : {false, true}) {
-      SCOPED_TRACE(std::string(row.button) + (abc ? " on abc" : ""));
+      SCOPED_TRACE(std::string(button) + (abc ? " on abc" : ""));
       const std::string before = abc ? "xabcy" : "";
-      const std::string& expected = abc ? row.with_abc : row.with_nothing;
+      const std::string& expected = abc ? with_abc : with_nothing;
       Rich().SetBytes(before);
       Rich().Select(abc, abc ? 4 : 0);
-      if (row.dialog) AnswerNextDialog(PressOk);
-      Click(row.button);
+      if (dialog) AnswerNextDialog(PressOk);
+      Click(button);
       EXPECT_EQ(Rich().Bytes(), expected);
       if (expected != before) {
         EXPECT_EQ(Rich().Caret(), static_cast<int>(expected.size()) - abc);
@@ -127,10 +126,7 @@ TEST_F(TagPanelTest, CancelledDialogsInsertNothing) {
   Click("TImg_9");
   EXPECT_EQ(Rich().Bytes(), "");
 
-  FontChoice verdana;
-  verdana.face = "Verdana";
-  verdana.size = 12;
-  verdana.bold = true;
+  const FontChoice verdana{.face = "Verdana", .size = 12, .bold = true};
   fakes_.dialogs.chosen_fonts.push_back(verdana);
   for (const char* expected :
        {"<font name=\"Verdana\" size=\"12\" color=\"#000000\"><b>x</b></font>",

@@ -25,12 +25,9 @@ class TreeViewerTest : public InsertWindowTest {
     viewer_->show();
   }
 
-  QTreeWidget& Folders() {
-    return *viewer_->findChild<QTreeWidget*>("Folders");
-  }
-  QTreeWidget& Elements() {
-    return *viewer_->findChild<QTreeWidget*>("Elements");
-  }
+  using Tree = QTreeWidget;
+  Tree& Folders() { return *viewer_->findChild<Tree*>("Folders"); }
+  Tree& Elements() { return *viewer_->findChild<Tree*>("Elements"); }
   void ClickGroup(int g) {
     QTreeWidgetItem* node = Folders().topLevelItem(0)->child(g);
     emit Folders().itemClicked(node, 0);

@@ -58,24 +58,20 @@ TEST(QtDialogsTest, TheSaveChooserAsksBeforeReplacingAFile) {
   EXPECT_EQ(suffix, "qlp");
 }
 
-FontChoice RedBoldDejaVu() {
-  FontChoice start;
-  start.face = "DejaVu Sans";
-  start.size = 12;
-  start.colour = 0x0000FF;
-  start.bold = true;
-  start.underline = true;
-  start.charset = 7;
-  return start;
-}
+const FontChoice kRedBoldDejaVu{.face = "DejaVu Sans",
+                                .size = 12,
+                                .colour = 0x0000FF,
+                                .bold = true,
+                                .underline = true,
+                                .charset = 7};
 
 TEST(QtFontChooserTest, UnchangedChoiceComesBackAsItWent) {
   const auto fields = [](const FontChoice& f) {
     return std::tuple(f.face, f.size, f.colour, f.bold, f.italic, f.underline,
                       f.strikethrough, f.charset);
   };
-  QtFontChooser chooser(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
-  EXPECT_EQ(fields(chooser.Chosen()), fields(RedBoldDejaVu()));
+  QtFontChooser chooser(kRedBoldDejaVu, FontChooserExtras::kColourAndEffects);
+  EXPECT_EQ(fields(chooser.Chosen()), fields(kRedBoldDejaVu));
 }
 
 // Neither the colour button nor its label shows without the extras.
@@ -90,8 +86,8 @@ TEST(QtFontChooserTest, ColourIsOfferedOnlyWithTheExtras) {
                     label->isVisible();
            });
   };
-  QtFontChooser with(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
-  QtFontChooser without(RedBoldDejaVu(), FontChooserExtras::kNone);
+  QtFontChooser with(kRedBoldDejaVu, FontChooserExtras::kColourAndEffects);
+  QtFontChooser without(kRedBoldDejaVu, FontChooserExtras::kNone);
   with.show();
   without.show();
   EXPECT_TRUE(shows_colour(with));
@@ -101,7 +97,7 @@ TEST(QtFontChooserTest, ColourIsOfferedOnlyWithTheExtras) {
 // Esc in a field goes to the font dialog inside, which used to hide only
 // itself and leave an empty chooser open.
 TEST(QtFontChooserTest, EscClosesItAndEveryControlIsNamed) {
-  QtFontChooser chooser(RedBoldDejaVu(), FontChooserExtras::kColourAndEffects);
+  QtFontChooser chooser(kRedBoldDejaVu, FontChooserExtras::kColourAndEffects);
   chooser.show();
   EXPECT_EQ(testing::UnnamedControls(chooser), std::vector<std::string>{});
   QTest::keyClick(chooser.findChild<QLineEdit*>(), Qt::Key_Escape);

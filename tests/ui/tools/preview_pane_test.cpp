@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "support/fake_dialogs.h"
 #include "support/test_folder.h"
@@ -37,15 +38,11 @@ class FakePageView : public QWidget, public PageView {
 PageView* MakeFakeView(QWidget* parent) { return new FakePageView(parent); }
 PageView* MakeNoView(QWidget*) { return nullptr; }
 
-struct FailureRow {
-  const char* rule;
-  PageViewFactory factory;
-  int is_http_server;
-  const char* served_folder;  // "-" for the test's own folder
-  const char* temp_folder;    // "-" for the test's own folder
-  const char* php;
-  const char* caption;  // the message's name in captions.lng
-};
+// The rule, the browser module, the server mode, the served and temporary
+// folders ("-" for the test's own), PHP, and the message's name in
+// captions.lng.
+using FailureRow = std::tuple<const char*, PageViewFactory, int, const char*,
+                              const char*, const char*, const char*>;
 
 // Each way a preview can fail says why in the language's words, keeps the
 // editor and leaves no temporary page behind.
@@ -66,12 +63,11 @@ TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
   captions.LoadFromFile(environment.program_folder +
                         "languages/russian/captions.lng");
   const std::string own = environment.temp_folder;
-  for (const FailureRow& row : rows) {
+  for (const auto& [rule, factory, server, served, temp, php, caption] : rows) {
     Settings settings;
-    settings.is_http_server = row.is_http_server;
-    settings.path_to_httpd =
-        row.served_folder == std::string("-") ? own : row.served_folder;
-    settings.php = row.php;
+    settings.is_http_server = server;
+    settings.path_to_httpd = served == std::string("-") ? own : served;
+    settings.php = php;
     testing::FakeDialogs dialogs;
     bool editor_shown = true;
     QWidget parent;
@@ -80,47 +76,45 @@ TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
            return PreviewSource{"", false, "<p>unsaved"};
          },
          [](std::string_view) {}, [&](bool shown) { editor_shown = shown; },
-         settings, row.temp_folder == std::string("-") ? own : row.temp_folder,
-         row.factory, captions, dialogs},
+         settings, temp == std::string("-") ? own : temp, factory, captions,
+         dialogs},
         &parent);
-    EXPECT_FALSE(pane.ShowPreview()) << row.rule;
-    EXPECT_TRUE(editor_shown) << row.rule;
-    EXPECT_TRUE(std::filesystem::is_empty(own)) << row.rule;
-    const std::string text = *captions.Find(row.caption);
-    ASSERT_EQ(dialogs.messages.size(), 1u) << row.rule;
-    EXPECT_EQ(dialogs.messages[0].substr(0, 20), text.substr(0, 20))
-        << row.rule;
+    EXPECT_FALSE(pane.ShowPreview()) << rule;
+    EXPECT_TRUE(editor_shown) << rule;
+    EXPECT_TRUE(std::filesystem::is_empty(own)) << rule;
+    const std::string text = *captions.Find(caption);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << rule;
+    EXPECT_EQ(dialogs.messages[0].substr(0, 20), text.substr(0, 20)) << rule;
   }
 }
 
 // A page beside its source loads all the same, and its line says what
 // will not work; a served folder that is gone is said at once.
 TEST(LivePreviewTest, SaysOnItsLineWhatThePageLacks) {
-  const struct {
-    const char* file_path;
-    const char* served_folder;  // empty: shown from a file
-    const char* caption;        // empty: the line stays hidden
-  } rows[] = {{"/site/page.html", "", ""},
-              {"", "", "LivePreviewUnsaved"},
-              {"", "/no/such/www", "LivePreviewNoServedFolder"}};
+  // The document's file, the served folder (empty: shown from a file) and
+  // the line's caption (empty: the line stays hidden).
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      {"/site/page.html", "", ""},
+      {"", "", "LivePreviewUnsaved"},
+      {"", "/no/such/www", "LivePreviewNoServedFolder"}};
   const testing::TestFolder folder;
   const AppEnvironment environment = folder.ProgramEnvironment();
   NamedCaptions captions;
   captions.LoadFromFile(environment.program_folder +
                         "languages/russian/captions.lng");
-  for (const auto& row : rows) {
+  for (const auto& [file_path, served_folder, caption] : rows) {
     Settings settings;
-    settings.is_http_server = *row.served_folder == '\0' ? 0 : -1;
-    settings.path_to_httpd = row.served_folder;
-    const PreviewSource source{row.file_path, false, "<p>page"};
+    settings.is_http_server = *served_folder == '\0' ? 0 : -1;
+    settings.path_to_httpd = served_folder;
+    const PreviewSource source{file_path, false, "<p>page"};
     LivePreview live({[&] { return std::optional(source); }, settings,
                       environment.temp_folder, &MakeFakeView, captions},
                      nullptr);
     live.SetOn(true);
     const QLabel* line = live.findChild<QLabel*>("LivePreviewLine");
     EXPECT_EQ(line->isHidden() ? "" : line->text().left(20),
-              QString::fromStdString(captions.FindOr(row.caption, "")).left(20))
-        << row.caption;
+              QString::fromStdString(captions.FindOr(caption, "")).left(20))
+        << caption;
   }
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -85,8 +84,7 @@ TEST_F(ToolCommandsTest, ALoopingScriptIsStoppedFromTheBusyWindow) {
   EXPECT_FALSE(Tools().Running());
   EXPECT_TRUE(Rich().isEnabled());
   EXPECT_TRUE(Action("SaveHtml")->isEnabled());
-  EXPECT_EQ(window_.findChild<QLabel*>("Status")->text(),
-            "The external program was stopped.");
+  EXPECT_EQ(Status(), "The external program was stopped.");
   EXPECT_EQ(ShownView()->objectName(), "Web");
   EXPECT_EQ(ReadTextFile(ShownPage()), "<html>so far\r\n");
   Run("phpCheck");
