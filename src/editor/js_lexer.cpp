@@ -68,7 +68,9 @@ static_assert(EachKeywordHasASlotOfItsOwn());
 class JsLexer {
  public:
   JsLexer(std::string_view line, JsState state, uint8_t* styles)
-      : line_(line), state_(state), styles_(styles) {}
+      : line_(line), state_(state), styles_(styles) {
+    braces_[state_.nesting] = state_.braces;
+  }
 
   JsState Run() {
     Resume();
@@ -79,6 +81,10 @@ class JsLexer {
         Step();
       }
     }
+    state_.braces = state_.nesting == 0
+                        ? 0
+                        : static_cast<uint8_t>(std::min<int>(
+                              braces_[state_.nesting], JsState::kMaxBraces));
     return state_;
   }
 

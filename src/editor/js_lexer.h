@@ -18,10 +18,15 @@ struct JsState {
 
   Mode mode = Mode::kCode;
   // Open "${" substitutions of template literals around the position, at
-  // most kMaxNesting; braces inside them are not carried over line ends.
+  // most kMaxNesting.
   uint8_t nesting = 0;
+  // Braces open inside the innermost substitution, at most kMaxBraces: a
+  // "}" beyond them ends the substitution. Those inside outer ones are not
+  // carried over line ends.
+  uint8_t braces = 0;
 
   static constexpr uint8_t kMaxNesting = 3;
+  static constexpr uint8_t kMaxBraces = 2;
   friend bool operator==(const JsState&, const JsState&) = default;
 };
 

@@ -12,9 +12,16 @@
 namespace quillory {
 namespace {
 
+constexpr int kJsModes = 6;
+// A script's states: its mode alone outside substitutions; inside one, the
+// mode for each depth and count of braces open in the innermost.
+constexpr int kJsStates =
+    kJsModes * (1 + JsState::kMaxNesting * (JsState::kMaxBraces + 1));
+
 // A page's states: markup, inside a start tag, inside an element; the
-// elements' contents add the lexers' own states. kInPhp marks a PHP block
-// inside an element that goes on to the next line.
+// elements' contents add the lexers' own states. Each state from kInPhp on
+// is the one kInPhp below it with a PHP block inside the element that goes
+// on to the next line.
 enum PageState : LineState {
   kMarkup = 0,
   kStyleTag = 1,
@@ -23,9 +30,11 @@ enum PageState : LineState {
   kOtherScript = 4,
   kFirstCss = 5,
   kFirstJs = kFirstCss + 32,
-  kComment = kFirstJs + 24,  // an HTML comment going on to the next line
-  kInPhp = 64,
+  kComment = kFirstJs + kJsStates,  // an HTML comment going on to the next line
+  kInPhp = kComment + 1,
 };
+
+static_assert(2 * kInPhp <= kStateStyleCount);
 
 LineState PackCss(CssState css) {
   return static_cast<LineState>(static_cast<int>(css.mode) * 8 + css.depth * 2 +
@@ -38,13 +47,24 @@ CssState UnpackCss(LineState state) {
 }
 
 LineState PackJs(JsState js) {
-  return static_cast<LineState>(static_cast<int>(js.mode) * 4 + js.nesting);
+  const int mode = static_cast<int>(js.mode);
+  if (js.nesting == 0) return static_cast<LineState>(mode);
+  const int inner = (js.nesting - 1) * (JsState::kMaxBraces + 1) + js.braces;
+  return static_cast<LineState>(kJsModes * (1 + inner) + mode);
 }
 
+// A state no script line ended in (another language's, say) starts afresh.
 JsState UnpackJs(LineState state) {
-  const int mode = state >> 2;
-  return {static_cast<JsState::Mode>(mode <= 5 ? mode : 0),
-          static_cast<uint8_t>(state & 3)};
+  if (state >= kJsStates) return {};
+  const auto mode = static_cast<JsState::Mode>(state % kJsModes);
+  const int inner = state / kJsModes - 1;
+  if (inner < 0) return {mode, 0, 0};
+  return {mode, static_cast<uint8_t>(inner / (JsState::kMaxBraces + 1) + 1),
+          static_cast<uint8_t>(inner % (JsState::kMaxBraces + 1))};
+}
+
+LineState ElementOf(LineState state) {
+  return state >= kInPhp ? static_cast<LineState>(state - kInPhp) : state;
 }
 
 bool IsScriptType(std::string_view type) {
@@ -90,7 +110,7 @@ class PageLine {
 
  private:
   void Step() {
-    const LineState element = state_ & ~kInPhp;
+    const LineState element = ElementOf(state_);
     if (element == kMarkup) return Markup();
     if (element == kStyleTag || element == kScriptTag ||
         element == kOtherScriptTag) {
@@ -193,12 +213,12 @@ class PageLine {
                                       styles_ + at_));
     const bool in_php = UnstylePhp(at_, end);
     at_ = end;
-    state_ = end < line_.size() ? kMarkup : lexed | (in_php ? kInPhp : 0);
+    state_ = end < line_.size() ? kMarkup : lexed + (in_php ? kInPhp : 0);
   }
 
   // Returns whether a block is still open at `end`.
   bool UnstylePhp(size_t from, size_t end) {
-    bool open = (state_ & kInPhp) != 0;
+    bool open = state_ >= kInPhp;
     for (size_t at = from; at < end;) {
       const size_t mark = line_.find(open ? "?>" : "<?", at);
       if (!open) {

@@ -32,8 +32,9 @@ constexpr uint8_t ScriptStyle(ScriptKind kind) {
 // the lexer's state at the start of the next line as its style number.
 // A line end shows nothing, and undo, tab switches and edits keep its
 // style with the text, so recolouring can start at any line and needs no
-// index of its own. Styles below this are the colours of the text.
-inline constexpr int kFirstStateStyle = 64;
-inline constexpr int kStateStyleCount = 192;
+// index of its own. Styles below this are the colours of the text and,
+// from 32, the control's own.
+inline constexpr int kFirstStateStyle = 40;
+inline constexpr int kStateStyleCount = 256 - kFirstStateStyle;
 
 }  // namespace quillory

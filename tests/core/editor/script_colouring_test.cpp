@@ -57,6 +57,8 @@ const Row kRows[] = {
     {"template literals, their substitutions script again", kJs,
      "`a${b + `c`}d`", "tttt....tttttt"},
     {"a template goes on over line ends", kJs, "`a\r\nb` if", "tt||tt.kk"},
+    {"braces open in a substitution go on over line ends", kJs,
+     "`${f(x => {\r\n}).y}a` if", "ttt........||....ttt.kk"},
     {"a block comment closes on a later line", kJs, "/* a\r\nb */ if",
      "cccc||cccc.kk"},
     {"a style element's contents as CSS, the tags as markup", kPage,
