@@ -102,6 +102,22 @@ int Spawn(const std::vector<std::string>& words, const std::string& folder,
   return error;
 }
 
+// A file, unlike a second pipe, never fills up, so the child cannot stall
+// on its errors while only its output is watched. It may not grow past
+// kOutputLimit: writes beyond fail, as on a full disk, and what went in
+// takes memory only where it was written. -1 when there is none.
+int ErrorsFile() {
+  const int fd =
+      memfd_create("quillory-errors", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+  if (fd < 0) return -1;
+  if (ftruncate(fd, static_cast<off_t>(kOutputLimit)) != 0 ||
+      fcntl(fd, F_ADD_SEALS, F_SEAL_GROW) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 void EndWithParent(pid_t parent) {
@@ -117,11 +133,7 @@ bool ProcessRun::Start(const std::vector<std::string>& words, ErrorRoute route,
   if (words.empty() || pid_ >= 0 || output_fd_ >= 0) return false;
   int pipe_fds[2];
   if (pipe2(pipe_fds, O_CLOEXEC) != 0) return false;
-  if (route == ErrorRoute::kApart) {
-    // A file, unlike a second pipe, never fills up, so the child cannot
-    // stall on its errors while only its output is watched.
-    errors_fd_ = memfd_create("quillory-errors", MFD_CLOEXEC);
-  }
+  if (route == ErrorRoute::kApart) errors_fd_ = ErrorsFile();
   if (route == ErrorRoute::kWithOutput || errors_fd_ >= 0) {
     fcntl(pipe_fds[1], F_SETPIPE_SZ, kPipeSize);
     const int errors = errors_fd_ >= 0 ? errors_fd_ : pipe_fds[1];
@@ -200,13 +212,20 @@ void ProcessRun::Reap(int wait_flags) {
   CollectErrors();
 }
 
+// NOTE: the child writes through the same open file, so the file's offset
+// is where its errors end; the file's size is the limit's.
 void ProcessRun::CollectErrors() {
   if (errors_fd_ < 0) return;
+  const off_t length = std::clamp<off_t>(lseek(errors_fd_, 0, SEEK_CUR), 0,
+                                         static_cast<off_t>(kOutputLimit));
   char block[kBlockSize];
-  off_t offset = 0;
-  for (ssize_t got; (got = pread(errors_fd_, block, sizeof block, offset)) > 0;
-       offset += got) {
+  for (off_t offset = 0; offset < length;) {
+    const ssize_t got =
+        pread(errors_fd_, block, std::min<off_t>(sizeof block, length - offset),
+              offset);
+    if (got <= 0) break;
     errors_.append(block, got);
+    offset += got;
   }
   CloseFd(errors_fd_);
 }

@@ -73,7 +73,8 @@ class ProcessRun {
   // The bytes taken in since the last call, exactly as the child wrote
   // them.
   std::string TakeOutput() { return output_.Take(); }
-  // ErrorRoute::kApart: what the child wrote to its standard error.
+  // ErrorRoute::kApart: what the child wrote to its standard error, up to
+  // kOutputLimit; writes beyond it failed.
   std::string TakeErrors() { return std::move(errors_); }
 
  private:

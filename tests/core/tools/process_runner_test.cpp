@@ -55,13 +55,20 @@ TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
   EXPECT_EQ(capture->errors, "err\nlate\n");
 }
 
-TEST(ProcessRunnerTest, OutputWithoutEndIsCutAtTheLimitAndItsChildStopped) {
+TEST(ProcessRunnerTest, OutputOrErrorsWithoutEndStopAtTheLimit) {
   ProcessRunner runner(std::chrono::seconds(20));
   const std::optional<Capture> capture = runner.Run("yes", kWithOutput, "");
   ASSERT_TRUE(capture);
   EXPECT_TRUE(capture->cut);
   EXPECT_EQ(capture->output.size(), kOutputLimit);
   EXPECT_EQ(capture->output.substr(0, 4), "y\ny\n");
+  // Errors kept apart are not read while the child runs: its writes past
+  // the limit fail instead, and it ends.
+  const std::optional<Capture> apart =
+      runner.Run(R"(sh -c "yes >&2")", kApart, "");
+  ASSERT_TRUE(apart);
+  EXPECT_EQ(apart->errors.size(), kOutputLimit);
+  EXPECT_EQ(apart->errors.substr(0, 4), "y\ny\n");
 }
 
 TEST(ProcessRunnerTest, EmptyCommandLineRunsTheLastOneAgain) {
