@@ -226,6 +226,16 @@ void Press(Display* display, const char* keys) {
   XFlush(display);
 }
 
+// Waits for drawing that changes more than `ignored` columns; fails when
+// none comes in 10 s.
+void AwaitChange(ScreenCopy& screen, int ignored, const char* what) {
+  while (true) {
+    const ScreenCopy::Change change = screen.Next(10000);
+    if (!change.drawn) Fail(what);
+    if (change.columns > ignored) return;
+  }
+}
+
 // Milliseconds from each "x" pressed to the screen showing it: more than
 // `ignored` columns of pixels changed.
 std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys,
@@ -237,11 +247,7 @@ std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys,
     const Clock::time_point pressed = Clock::now();
     XTestFakeKeyEvent(display, x, True, CurrentTime);
     XFlush(display);
-    while (true) {
-      const ScreenCopy::Change change = screen.Next(10000);
-      if (!change.drawn) Fail("a key did not reach the screen in 10 s");
-      if (change.columns > ignored) break;
-    }
+    AwaitChange(screen, ignored, "a key did not reach the screen in 10 s");
     times.push_back(MsSince(pressed));
     XTestFakeKeyEvent(display, x, False, CurrentTime);
     XFlush(display);
@@ -310,11 +316,8 @@ void TimeWrap(Display* display, ScreenCopy& screen, const std::string& command,
     pressed = Clock::now();
     start = end + 1;
   }
-  while (true) {
-    const ScreenCopy::Change change = screen.Next(10000);
-    if (!change.drawn) Fail("a command did not reach the screen in 10 s");
-    if (change.columns > kThumbWidth) break;
-  }
+  AwaitChange(screen, kThumbWidth,
+              "a command did not reach the screen in 10 s");
   const double command_ms = MsSince(pressed);
   const std::vector<double> times =
       TimeKeys(display, screen, keys, kThumbWidth);

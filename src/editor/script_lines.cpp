@@ -12,7 +12,7 @@
 namespace quillory {
 namespace {
 
-constexpr int kJsModes = 6;
+constexpr int kJsModes = static_cast<int>(JsState::Mode::kTemplate) + 1;
 // A script's states: its mode alone outside substitutions; inside one, the
 // mode for each depth and count of braces open in the innermost.
 constexpr int kJsStates =

@@ -218,15 +218,15 @@ void ProcessRun::CollectErrors() {
   if (errors_fd_ < 0) return;
   const off_t length = std::clamp<off_t>(lseek(errors_fd_, 0, SEEK_CUR), 0,
                                          static_cast<off_t>(kOutputLimit));
-  char block[kBlockSize];
-  for (off_t offset = 0; offset < length;) {
-    const ssize_t got =
-        pread(errors_fd_, block, std::min<off_t>(sizeof block, length - offset),
-              offset);
-    if (got <= 0) break;
-    errors_.append(block, got);
-    offset += got;
+  errors_.resize(static_cast<size_t>(length));
+  size_t read_in = 0;
+  for (ssize_t got; read_in < errors_.size() &&
+                    (got = pread(errors_fd_, errors_.data() + read_in,
+                                 errors_.size() - read_in,
+                                 static_cast<off_t>(read_in))) > 0;) {
+    read_in += static_cast<size_t>(got);
   }
+  errors_.resize(read_in);
   CloseFd(errors_fd_);
 }
 
