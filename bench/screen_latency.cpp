@@ -79,11 +79,11 @@ class ScreenCopy {
   }
 
   // Waits up to `timeout_ms` for drawing; reads back what was drawn and
-  // returns what changed in it: its distinct columns, and its pixels of
-  // the highlighter's tag blue.
+  // returns what changed in it: its distinct columns, and its pixels in a
+  // colour of marked-up text.
   struct Change {
     int columns = 0;
-    int blue = 0;
+    int coloured = 0;
     bool drawn = false;
   };
   Change Next(double timeout_ms) {
@@ -106,10 +106,13 @@ class ScreenCopy {
   }
 
   // Lets drawing end: returns once nothing wider than `ignored` columns
-  // (the blinking caret, say) was drawn for `quiet_ms`.
+  // (the blinking caret, say) was drawn for `quiet_ms`; fails when the
+  // screen keeps changing for 30 s (something that blinks for attention).
   void Settle(double quiet_ms, int ignored = kCaretWidth) {
-    Clock::time_point quiet_since = Clock::now();
+    const Clock::time_point start = Clock::now();
+    Clock::time_point quiet_since = start;
     while (MsSince(quiet_since) < quiet_ms) {
+      if (MsSince(start) > 30000) Fail("the screen did not settle in 30 s");
       if (Next(quiet_ms - MsSince(quiet_since)).columns > ignored) {
         quiet_since = Clock::now();
       }
@@ -119,15 +122,21 @@ class ScreenCopy {
   // Told of every event that is not drawing.
   std::function<void(const XEvent&)> on_other_event;
 
-  int BluePixels() const {
+  int ColouredPixels() const {
     return static_cast<int>(
-        std::count_if(pixels_.begin(), pixels_.end(), IsTagBlue));
+        std::count_if(pixels_.begin(), pixels_.end(), IsMarkupColour));
   }
 
  private:
-  static bool IsTagBlue(unsigned long pixel) {
-    return (pixel & 0xFF) > 200 && ((pixel >> 8) & 0xFF) < 60 &&
-           ((pixel >> 16) & 0xFF) < 60;
+  // The tag blue of Quillory and Geany, or the dark red that Kate gives
+  // attribute values (its tags are black).
+  static bool IsMarkupColour(unsigned long pixel) {
+    const unsigned long red = (pixel >> 16) & 0xFF;
+    const unsigned long green = (pixel >> 8) & 0xFF;
+    const unsigned long blue = pixel & 0xFF;
+    const bool tag_blue = blue > 200 && green < 60 && red < 60;
+    const bool value_red = red > 150 && green < 40 && blue < 40;
+    return tag_blue || value_red;
   }
 
   Change Read(int x, int y, int w, int h) {
@@ -145,7 +154,7 @@ class ScreenCopy {
         unsigned long& kept = pixels_[(y + row) * width_ + x + column];
         if (pixel == kept) continue;
         column_changed[column] = true;
-        if (IsTagBlue(pixel)) ++change.blue;
+        if (IsMarkupColour(pixel)) ++change.coloured;
         kept = pixel;
       }
     }
@@ -181,7 +190,7 @@ pid_t Start(char** command) {
 }
 
 // Milliseconds from the map of the window whose name starts with `title`
-// to the first screen with a few lines' worth of tag blue.
+// to the first screen with a few lines' worth of coloured markup.
 double TimeOpen(Display* display, ScreenCopy& screen, const std::string& title,
                 Window& main_window) {
   Clock::time_point mapped;
@@ -195,8 +204,8 @@ double TimeOpen(Display* display, ScreenCopy& screen, const std::string& title,
   };
   const Clock::time_point start = Clock::now();
   while (MsSince(start) < 60000) {
-    if (screen.Next(5).blue > 0 && main_window != 0 &&
-        screen.BluePixels() > 300) {
+    if (screen.Next(5).coloured > 0 && main_window != 0 &&
+        screen.ColouredPixels() > 300) {
       screen.on_other_event = nullptr;
       return MsSince(mapped);
     }
@@ -227,13 +236,13 @@ void Press(Display* display, const char* keys) {
 }
 
 // Waits for drawing that changes more than `ignored` columns; fails when
-// none comes in 10 s.
+// none comes in 10 s (a blinking caret goes on drawing meanwhile).
 void AwaitChange(ScreenCopy& screen, int ignored, const char* what) {
-  while (true) {
-    const ScreenCopy::Change change = screen.Next(10000);
-    if (!change.drawn) Fail(what);
-    if (change.columns > ignored) return;
+  const Clock::time_point start = Clock::now();
+  while (MsSince(start) < 10000) {
+    if (screen.Next(10000 - MsSince(start)).columns > ignored) return;
   }
+  Fail(what);
 }
 
 // Milliseconds from each "x" pressed to the screen showing it: more than
