@@ -57,13 +57,21 @@ e2e_start_openbox() {
   return 1
 }
 
-# Starts quillory with the given arguments and waits for its window.
+# Starts quillory with the given arguments and waits for its window. A
+# live preview shown at start makes the toolkit make the window anew for
+# the browser's first drawing, which may take the found one away before it
+# takes the focus: it is then found again.
 e2e_start() {
   (cd "$E2E_ROOT/home" && exec "$E2E_PROGRAM/quillory" "$@") \
     >"$E2E_ROOT/quillory.log" 2>&1 &
   E2E_PID=$!
-  E2E_WINDOW=$(xdotool search --sync --onlyvisible --name "^Quillory" | tail -n 1)
-  xdotool windowfocus --sync "$E2E_WINDOW"
+  for _ in $(seq 1 100); do
+    E2E_WINDOW=$(e2e_wait_window '^Quillory')
+    xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "e2e: the main window did not take the focus" >&2
+  return 1
 }
 
 # Writes page.html in the test folder with the bytes of a printf format,
