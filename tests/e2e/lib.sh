@@ -65,13 +65,8 @@ e2e_start() {
   (cd "$E2E_ROOT/home" && exec "$E2E_PROGRAM/quillory" "$@") \
     >"$E2E_ROOT/quillory.log" 2>&1 &
   E2E_PID=$!
-  for _ in $(seq 1 100); do
-    E2E_WINDOW=$(e2e_wait_window '^Quillory')
-    xdotool windowfocus --sync "$E2E_WINDOW" 2>/dev/null && return 0
-    sleep 0.1
-  done
-  echo "e2e: the main window did not take the focus" >&2
-  return 1
+  e2e_focus_named '^Quillory'
+  E2E_WINDOW=$E2E_FOCUSED
 }
 
 # Writes page.html in the test folder with the bytes of a printf format,
@@ -111,12 +106,13 @@ e2e_wait_named() {
   return 1
 }
 
-# Gives the keyboard to that window; one of the same title that is closing
-# may still be listed and refuse the focus, so it is tried again.
+# Gives the keyboard to that window, kept in E2E_FOCUSED; one of the same
+# title that is closing may still be listed and refuse the focus, so it is
+# tried again.
 e2e_focus_named() {
   for _ in $(seq 1 100); do
-    xdotool windowfocus --sync "$(e2e_wait_named "$1")" 2>/dev/null &&
-      return 0
+    E2E_FOCUSED=$(e2e_wait_named "$1")
+    xdotool windowfocus --sync "$E2E_FOCUSED" 2>/dev/null && return 0
     sleep 0.1
   done
   echo "e2e: no window named $1 took the focus" >&2
