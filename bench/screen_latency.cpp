@@ -54,6 +54,13 @@ double MsSince(Clock::time_point start) {
 // The editor under test, ended on a failure too.
 pid_t editor_pid = 0;
 
+// A probe stopped from outside (a timeout, Ctrl+C) takes the editor with
+// it; an editor left running would hold the caller's output open.
+void OnStop(int) {
+  if (editor_pid > 0) kill(editor_pid, SIGKILL);
+  _exit(1);
+}
+
 [[noreturn]] void Fail(const char* what) {
   std::fprintf(stderr, "screen_latency: %s\n", what);
   if (editor_pid > 0) kill(editor_pid, SIGKILL);
@@ -350,6 +357,8 @@ int main(int argc, char** argv) {
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
   ScreenCopy screen(display);
 
+  signal(SIGTERM, OnStop);
+  signal(SIGINT, OnStop);
   const pid_t pid = Start(argv + 7 + wrap_args);
   editor_pid = pid;
   Window window = 0;
