@@ -124,7 +124,7 @@ struct Preview {
 };
 
 // NOTE: refreshes follow pauses in typing, so two start at least a pause
-// (300 ms) apart, as here; back to back, each would also pay for the
+// apart, as here; back to back, each would also pay for the
 // drawing that the page before it still had under way.
 void PauseToPage(benchmark::State& state, bool php) {
   Preview preview(php);
@@ -132,7 +132,9 @@ void PauseToPage(benchmark::State& state, bool php) {
   since_refresh.start();
   for (auto _ : state) {
     state.PauseTiming();
-    Spin(static_cast<int>(std::max<qint64>(0, 300 - since_refresh.elapsed())));
+    const qint64 pause = LivePreview::kTypingPause.count();
+    Spin(
+        static_cast<int>(std::max<qint64>(0, pause - since_refresh.elapsed())));
     since_refresh.restart();
     state.ResumeTiming();
     preview.RefreshAndWait();

@@ -17,8 +17,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Typing that pauses this long is taken as done for now.
-constexpr milliseconds kTypingPause(300);
 // A page that has not loaded by then is taken as stuck in a script.
 constexpr milliseconds kLoadLimit(5000);
 

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,6 +36,9 @@ struct LivePreviewHost {
 // script stuck here holds up nothing else.
 class LivePreview : public QWidget {
  public:
+  // Typing that pauses this long is taken as done for now.
+  static constexpr std::chrono::milliseconds kTypingPause{300};
+
   LivePreview(LivePreviewHost host, QWidget* parent);
   ~LivePreview() override;
 
