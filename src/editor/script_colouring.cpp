@@ -38,8 +38,7 @@ int64_t LineStartOf(TextSource& source, int64_t position) {
 
 // The start of the first line of first..last that may hold a style or
 // script start tag or open a comment: the position after the last LF
-// before the first "<s", "<S" or "<!" (a "<" at the end of a piece read
-// counts as one), or `first`.
+// before the first "<" that may, or `first`.
 int64_t PastPlainMarkup(TextSource& source, int64_t first, int64_t last) {
   while (first <= last) {
     const std::string_view bytes =
@@ -47,8 +46,7 @@ int64_t PastPlainMarkup(TextSource& source, int64_t first, int64_t last) {
     size_t tag = bytes.size();
     for (size_t at = bytes.find('<'); at != std::string_view::npos;
          at = bytes.find('<', at + 1)) {
-      if (at + 1 == bytes.size() || (bytes[at + 1] | 0x20) == 's' ||
-          bytes[at + 1] == '!') {
+      if (MayLeaveMarkup(bytes, at)) {
         tag = at;
         break;
       }

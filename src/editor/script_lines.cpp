@@ -97,6 +97,13 @@ size_t FindEndTag(std::string_view line, size_t from, std::string_view name) {
   return line.size();
 }
 
+// Whether `rest` is too short to tell whether `name` and a tag end start it,
+// while what it has agrees.
+bool CutShortOf(std::string_view rest, std::string_view name) {
+  return rest.size() <= name.size() &&
+         EqualsIgnoringCase(rest, name.substr(0, rest.size()));
+}
+
 class PageLine {
  public:
   PageLine(std::string_view line, LineState state, uint8_t* styles)
@@ -266,6 +273,20 @@ LineState StateOfLineEndStyle(uint8_t style) {
 
 uint8_t LineEndStyle(LineState state) {
   return static_cast<uint8_t>(kFirstStateStyle + state);
+}
+
+bool MayLeaveMarkup(std::string_view bytes, size_t at) {
+  using std::string_view_literals::operator""sv;
+  const std::string_view rest = bytes.substr(at + 1);
+  // Most tags are told apart by their first byte.
+  if (rest.empty()) return true;
+  if (rest[0] == '!')
+    return rest.starts_with("!--"sv) || CutShortOf(rest, "!--"sv);
+  if ((rest[0] | 0x20) != 's') return false;
+  for (const std::string_view name : {"style"sv, "script"sv}) {
+    if (TagNamedAt(bytes, at + 1, name) || CutShortOf(rest, name)) return true;
+  }
+  return false;
 }
 
 LineState LexLine(std::string_view line, LineState state,

@@ -37,4 +37,10 @@ inline constexpr uint8_t kUnstyled = 0xFF;
 LineState LexLine(std::string_view line, LineState state,
                   ScriptLanguage language, uint8_t* styles);
 
+// Whether the "<" at `at` of `bytes`, a piece of a page's markup, may open
+// a comment or a style or script element, the only marks that take a line
+// of markup out of the markup state: it does, or the piece ends before
+// it can tell.
+bool MayLeaveMarkup(std::string_view bytes, size_t at);
+
 }  // namespace quillory

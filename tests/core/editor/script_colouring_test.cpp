@@ -82,6 +82,9 @@ const Row kRows[] = {
     {"a script after lines of markup is found; the markup around it stays",
      kPage, "<p>if\r\n<span>\r\n<script>\r\nif</script>\r\n<b>if\r\n",
      "-----------------------||kk------------------"},
+    {"tags that only start like style or script leave the markup as it is",
+     kPage, "<!DOCTYPE><s>\r\n<styles><!---->\r\n<Style>a{}</style>",
+     "---------------------------------------S..--------"},
 };
 
 TEST(ScriptColouringTest, ColoursEachKindByItsRule) {
