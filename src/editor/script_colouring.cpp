@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "editor/script_styles.h"
+#include "editor/style_stretches.h"
 
 namespace quillory {
 namespace {
@@ -46,7 +47,9 @@ int64_t PastPlainMarkup(TextSource& source, int64_t first, int64_t last) {
     size_t tag = bytes.size();
     for (size_t at = bytes.find('<'); at != std::string_view::npos;
          at = bytes.find('<', at + 1)) {
-      if (MayLeaveMarkup(bytes, at)) {
+      // Most tags are told apart by the byte after the "<".
+      const char next = at + 1 < bytes.size() ? bytes[at + 1] : 's';
+      if ((next == '!' || (next | 0x20) == 's') && MayLeaveMarkup(bytes, at)) {
         tag = at;
         break;
       }
@@ -222,8 +225,9 @@ bool ScriptColourer::StaleOutsideRange(const Line& line) const {
 }
 
 void ScriptColourer::Keep(int64_t first, const uint8_t* styles, size_t count) {
+  const std::string_view bytes(reinterpret_cast<const char*>(styles), count);
   for (size_t at = 0; at < count;) {
-    while (at < count && styles[at] == kUnstyled) ++at;
+    if (styles[at] == kUnstyled) at = StretchEnd(bytes, at);
     if (at == count) return;
     const auto* gap = static_cast<const uint8_t*>(
         std::memchr(styles + at, kUnstyled, count - at));

@@ -278,7 +278,6 @@ uint8_t LineEndStyle(LineState state) {
 bool MayLeaveMarkup(std::string_view bytes, size_t at) {
   using std::string_view_literals::operator""sv;
   const std::string_view rest = bytes.substr(at + 1);
-  // Most tags are told apart by their first byte.
   if (rest.empty()) return true;
   if (rest[0] == '!')
     return rest.starts_with("!--"sv) || CutShortOf(rest, "!--"sv);
