@@ -22,19 +22,42 @@ constexpr int64_t kFirstScreenLimit = int64_t{1} << 16;
 // the halves of the control's gap buffer, which costs time in proportion
 // to the text on every keystroke. Colouring never changes the text, so its
 // length is asked for once, not once a line.
+// NOTE: the colourers read a line at a time, and asking the control for
+// each costs more than lexing a short line; so a read holds all the bytes
+// up to the gap or the text's end, which cost no more to point at, and
+// answers later reads inside them. A read across the gap moves it, as it
+// would have anyway, which leaves the rest of the text in one piece.
 class EditorText final : public TextSource {
  public:
   explicit EditorText(Editor& rich) : rich_(rich), length_(rich.Length()) {}
 
   int64_t Length() const override { return length_; }
   std::string_view Bytes(TextRange range) override {
-    return rich_.PeekRange(static_cast<int>(range.first - 1),
-                           static_cast<int>(range.last));
+    if (range.empty()) return {};
+    if (range.first < held_first_ || range.last > HeldLast()) Hold(range);
+    return held_.substr(static_cast<size_t>(range.first - held_first_),
+                        static_cast<size_t>(range.last - range.first + 1));
   }
 
  private:
+  int64_t HeldLast() const {
+    return held_first_ + static_cast<int64_t>(held_.size()) - 1;
+  }
+
+  void Hold(TextRange range) {
+    const int start = static_cast<int>(range.first - 1);
+    held_first_ = range.first;
+    held_ = rich_.PeekFrom(start);
+    if (range.last > HeldLast()) {
+      rich_.PeekRange(start, static_cast<int>(range.last));
+      held_ = rich_.PeekFrom(start);
+    }
+  }
+
   Editor& rich_;
   const int64_t length_;
+  int64_t held_first_ = 1;
+  std::string_view held_;
 };
 
 class EditorStyles final : public StyleStore {
