@@ -8,6 +8,7 @@
 #include <set>
 #include <utility>
 
+#include "base/document_line_ends.h"
 #include "base/file_bytes.h"
 
 namespace quillory::bench {
@@ -86,21 +87,24 @@ const std::vector<std::filesystem::path>* BenchPages() {
 }
 
 // Whole pages are read only until the size is reached, so a small corpus
-// from a large folder reads a few files. A text that runs out of line ends
+// from a large folder reads a few files. Each page is taken as the editor
+// holds it once opened: a page with LF line ends gets CR LF, which is what
+// the colouring meets in the program. A text that runs out of line ends
 // after the size ends with its last page instead.
 std::string PageCorpus(const std::vector<std::filesystem::path>& pages,
                        size_t size) {
   std::string text;
   for (const std::filesystem::path& page : pages) {
     if (text.size() >= size) break;
-    if (std::optional<std::string> bytes = ReadFileBytes(page.string())) {
-      text += *bytes;
+    if (std::optional<std::string> read = ReadFileBytes(page.string())) {
+      const std::string bytes = HoldForEditing(std::move(*read)).text;
+      text += bytes;
       // A PHP file may end inside its block; alone it would colour only
       // itself as PHP, joined it would colour every page after it.
-      const size_t open = bytes->rfind("<?");
+      const size_t open = bytes.rfind("<?");
       if (open != std::string::npos &&
-          bytes->find("?>", open) == std::string::npos) {
-        text += "?>\n";
+          bytes.find("?>", open) == std::string::npos) {
+        text += "?>\r\n";
       }
     }
   }
