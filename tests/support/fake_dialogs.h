@@ -18,32 +18,66 @@ namespace quillory::testing {
 // An empty queue answers No, or cancels a chooser.
 class FakeDialogs : public Dialogs {
  public:
-  void ShowMessage(const std::string& text, MessageIcon icon) override;
+  void ShowMessage(const std::string& text, MessageIcon) override {
+    messages.push_back(text);
+  }
   // Recorded in `messages` as "title: text".
   void ShowTitledMessage(const std::string& title, const std::string& text,
-                         MessageIcon icon) override;
-  Answer AskYesNo(const std::string& text, MessageIcon icon) override;
+                         MessageIcon) override {
+    messages.push_back(title + ": " + text);
+  }
+  Answer AskYesNo(const std::string& text, MessageIcon) override {
+    questions.push_back(text);
+    return Next(answers, Answer::kNo);
+  }
   // Recorded in `questions` with the questions asked Yes or No.
   ChangesAnswer AskAboutChanges(const std::string& text,
-                                const ChangesButtons& buttons) override;
+                                const ChangesButtons&) override {
+    questions.push_back(text);
+    if (while_asking) while_asking();
+    return Next(changes_answers, ChangesAnswer::kDontSave);
+  }
   std::optional<std::string> ChooseFileToOpen(
-      const std::vector<FileFilter>& filters) override;
+      const std::vector<FileFilter>& filters) override {
+    return ChooseFileToSave(filters, "");
+  }
   // Answered from `chosen_file_lists`.
   std::vector<std::string> ChooseFilesToOpen(
       const std::vector<FileFilter>& filters,
-      const std::string& start_folder) override;
+      const std::string& start_folder) override {
+    offered_filters.push_back(filters);
+    start_folders.push_back(start_folder);
+    return Next(chosen_file_lists);
+  }
   std::optional<std::string> ChooseFileToSave(
-      const std::vector<FileFilter>& filters,
-      const std::string& default_suffix) override;
-  std::optional<std::string> ChooseFolder(const std::string& title) override;
+      const std::vector<FileFilter>& filters, const std::string&) override {
+    offered_filters.push_back(filters);
+    if (while_asking) while_asking();
+    return Next(chosen_files);
+  }
+  std::optional<std::string> ChooseFolder(const std::string&) override {
+    return Next(chosen_folders);
+  }
   std::optional<std::string> AskText(const std::string& title,
                                      const std::string& prompt,
-                                     const std::string& default_text) override;
+                                     const std::string& default_text) override {
+    prompts.push_back({title, prompt, default_text});
+    return Next(typed_texts);
+  }
   std::optional<FontChoice> ChooseFont(const FontChoice& start,
-                                       FontChooserExtras extras) override;
-  std::optional<uint32_t> ChooseColour(uint32_t start) override;
+                                       FontChooserExtras extras) override {
+    offered_fonts.push_back(start);
+    offered_extras.push_back(extras);
+    return Next(chosen_fonts);
+  }
+  std::optional<uint32_t> ChooseColour(uint32_t) override {
+    return Next(chosen_colours);
+  }
   std::optional<PrintTarget> ChoosePrintTarget(
-      const std::string& no_printer) override;
+      const std::string& no_printer) override {
+    no_printer_text = no_printer;
+    return Next(print_targets);
+  }
 
   std::deque<Answer> answers;
   // An empty queue answers Don't save.
@@ -69,6 +103,16 @@ class FakeDialogs : public Dialogs {
   std::vector<std::vector<std::string>> prompts;
   std::vector<FontChoice> offered_fonts;
   std::vector<FontChooserExtras> offered_extras;
+
+ private:
+  // The next answer of `queue`, or `fallback` once it is empty.
+  template <typename T>
+  static T Next(std::deque<T>& queue, T fallback = {}) {
+    if (queue.empty()) return fallback;
+    T next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+  }
 };
 
 // Records what would have been opened with the desktop.
