@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -26,29 +27,21 @@ namespace fs = std::filesystem;
 
 constexpr uid_t kNobody = 65534;
 
-mode_t ModeOf(const std::string& path) {
+struct stat StatOf(const std::string& path) {
   struct stat info {};
   ::stat(path.c_str(), &info);
-  return info.st_mode & 07777;
+  return info;
 }
 
-std::vector<std::string> NamesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using Names = std::vector<std::string>;
 
 // Root writes whatever the permission bits say, so permission failures are
 // tried as an ordinary user. Returns the error text.
 std::string WriteAsUnprivileged(const std::string& path, std::string bytes,
                                 WriteMode mode) {
   const bool root = ::geteuid() == 0;
-  if (root && (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0)) {
+  if (root && (::setegid(kNobody) != 0 || ::seteuid(kNobody) != 0))
     return "<could not leave root>";
-  }
   const std::string error = WriteTextFile(path, bytes, mode).error;
   if (root && (::seteuid(0) != 0 || ::setegid(0) != 0)) std::abort();
   return error;
@@ -56,16 +49,23 @@ std::string WriteAsUnprivileged(const std::string& path, std::string bytes,
 
 // As an ordinary user the test's own files stand in for nobody's.
 void GiveToNobody(const std::string& path, mode_t mode) {
-  if (::geteuid() == 0) {
-    ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
-  }
+  if (::geteuid() == 0) ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
   ASSERT_EQ(::chmod(path.c_str(), mode), 0);
 }
 
 class AtomicWriteTest : public ::testing::Test {
  protected:
-  static bool Replace(const std::string& path, std::string_view bytes) {
-    return WriteTextFile(path, bytes, kReplace).Succeeded();
+  static bool Written(const std::string& path, std::string_view bytes,
+                      WriteMode mode = kReplace) {
+    return WriteTextFile(path, bytes, mode).Succeeded();
+  }
+  // The names in `folder` of the test's folder, sorted.
+  Names NamesIn(const std::string& folder) {
+    Names names;
+    for (const auto& entry : fs::directory_iterator(folder_.Path(folder)))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
   }
   testing::TestFolder folder_;
 };
@@ -78,18 +78,17 @@ TEST_F(AtomicWriteTest, EveryByteValueRoundTripsExactly) {
   for (int b = 0; b < 256; ++b) all_bytes += static_cast<char>(b);
   for (const std::string& bytes : {all_bytes, std::string()}) {
     const auto fresh = folder_.Path("a\\b" + std::to_string(bytes.size()));
-    ASSERT_TRUE(Replace(fresh, bytes));
+    ASSERT_TRUE(Written(fresh, bytes));
     EXPECT_EQ(ReadTextFile(fresh), bytes);
     const std::string old =
         folder_.Write("old.html", std::string(5000, 'x') + "\r\nold tail");
-    ASSERT_TRUE(Replace(old, bytes));
+    ASSERT_TRUE(Written(old, bytes));
     EXPECT_EQ(ReadTextFile(old), bytes);
     const std::string list = folder_.Write("list.qlp", "first\r\n");
-    ASSERT_TRUE(WriteTextFile(list, bytes, kAppend).Succeeded());
+    ASSERT_TRUE(Written(list, bytes, kAppend));
     EXPECT_EQ(ReadTextFile(list), "first\r\n" + bytes);
   }
-  ASSERT_TRUE(WriteTextFile(folder_.Path("new.qlp"), "\r\n/a.html", kAppend)
-                  .Succeeded());
+  ASSERT_TRUE(Written(folder_.Path("new.qlp"), "\r\n/a.html", kAppend));
   EXPECT_EQ(folder_.Read("new.qlp"), "\r\n/a.html");
 }
 
@@ -100,19 +99,18 @@ TEST_F(AtomicWriteTest, KeepsModeAndOwnerAndLeavesNoTemporaryFile) {
     const std::string path = folder_.Write("page.html", "old");
     ASSERT_EQ(::chmod(path.c_str(), mode), 0);
     if (root) ASSERT_EQ(::chown(path.c_str(), 4321, 4322), 0);
-    ASSERT_TRUE(Replace(path, "new"));
-    struct stat info {};
-    ::stat(path.c_str(), &info);
+    ASSERT_TRUE(Written(path, "new"));
+    const struct stat info = StatOf(path);
     EXPECT_EQ(info.st_mode & 07777, mode) << std::oct << mode;
-    if (root) EXPECT_EQ(info.st_uid, 4321u);
-    if (root) EXPECT_EQ(info.st_gid, 4322u);
+    if (root)
+      EXPECT_EQ(std::pair(info.st_uid, info.st_gid), std::pair(4321u, 4322u));
   }
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
+  EXPECT_EQ(NamesIn(""), Names{"page.html"});
   const mode_t old_mask = ::umask(027);
-  const bool written = Replace(folder_.Path("new.html"), "x");
+  const bool written = Written(folder_.Path("new.html"), "x");
   ::umask(old_mask);
   ASSERT_TRUE(written);
-  EXPECT_EQ(ModeOf(folder_.Path("new.html")), 0640u);
+  EXPECT_EQ(StatOf(folder_.Path("new.html")).st_mode & 07777, 0640u);
 }
 
 // A link, a chain of links into another folder and a dangling link: each
@@ -127,16 +125,15 @@ TEST_F(AtomicWriteTest, LinksAreWrittenThroughToTheirLastTarget) {
   fs::create_symlink("missing.html", folder_.Path("dangling.html"));
   fs::create_hard_link(folder_.Path("real.html"), folder_.Path("hard.html"));
   for (const char* name : {"link.html", "first", "dangling.html"}) {
-    ASSERT_TRUE(Replace(folder_.Path(name), "new")) << name;
+    ASSERT_TRUE(Written(folder_.Path(name), "new")) << name;
     EXPECT_TRUE(fs::is_symlink(folder_.Path(name))) << name;
   }
-  EXPECT_EQ(folder_.Read("real.html"), "new");
+  for (const char* target : {"real.html", "site/deep.html", "missing.html"}) {
+    EXPECT_EQ(folder_.Read(target), "new") << target;
+  }
   EXPECT_EQ(folder_.Read("hard.html"), "old");
-  EXPECT_EQ(folder_.Read("site/deep.html"), "new");
-  EXPECT_EQ(folder_.Read("missing.html"), "new");
   EXPECT_TRUE(fs::is_symlink(folder_.Path("middle")));
-  EXPECT_EQ(NamesIn(folder_.Path("site")),
-            std::vector<std::string>{"deep.html"});
+  EXPECT_EQ(NamesIn("site"), Names{"deep.html"});
 }
 
 // Each failure must name the file, say why, keep the old bytes and leave
@@ -165,33 +162,28 @@ TEST_F(AtomicWriteTest, TargetsThatCannotBeFilesAreRefusedAndLeftAlone) {
   EXPECT_EQ(folder_.Read("plain"), "not a folder");
   EXPECT_TRUE(fs::is_empty(folder_.Path("site")));
   EXPECT_TRUE(fs::is_fifo(folder_.Path("pipe")));
-  EXPECT_EQ(NamesIn(folder_.Path("")),
-            (std::vector<std::string>{"loop", "pipe", "plain", "site"}));
+  EXPECT_EQ(NamesIn(""), (Names{"loop", "pipe", "plain", "site"}));
 }
 
 TEST_F(AtomicWriteTest, MissingPermissionsKeepTheOldFiles) {
-  const std::string page = folder_.Write("site/page.html", "old");
-  const std::string locked = folder_.Write("locked.html", "old");
-  const std::string list = folder_.Write("project.qlp", "/a.html");
-  GiveToNobody(folder_.Path(""), 0755);
-  GiveToNobody(page, 0644);
-  GiveToNobody(folder_.Path("site"), 0555);
-  GiveToNobody(locked, 0444);
-  GiveToNobody(list, 0200);
-  ExpectRefused(WriteAsUnprivileged(page, "new", kReplace), page,
-                "Permission denied");
-  ExpectRefused(WriteAsUnprivileged(locked, "new", kReplace), locked,
-                "Permission denied");
+  // The file, its bytes and mode, how it is written and why that fails.
   // Appending must not drop bytes it could not read.
-  ExpectRefused(WriteAsUnprivileged(list, "\r\n/b.html", kAppend), list,
-                "cannot be read");
-  EXPECT_EQ(folder_.Read("site/page.html"), "old");
-  EXPECT_EQ(folder_.Read("locked.html"), "old");
-  EXPECT_EQ(folder_.Read("project.qlp"), "/a.html");
-  EXPECT_EQ(NamesIn(folder_.Path("site")),
-            std::vector<std::string>{"page.html"});
-  EXPECT_EQ(NamesIn(folder_.Path("")),
-            (std::vector<std::string>{"locked.html", "project.qlp", "site"}));
+  const std::tuple<const char*, const char*, mode_t, WriteMode, const char*>
+      rows[] = {{"site/page.html", "old", 0644, kReplace, "Permission denied"},
+                {"locked.html", "old", 0444, kReplace, "Permission denied"},
+                {"project.qlp", "/a.html", 0200, kAppend, "cannot be read"}};
+  for (const auto& [name, bytes, mode, how, reason] : rows) {
+    GiveToNobody(folder_.Write(name, bytes), mode);
+  }
+  GiveToNobody(folder_.Path(""), 0755);
+  GiveToNobody(folder_.Path("site"), 0555);
+  for (const auto& [name, bytes, mode, how, reason] : rows) {
+    const std::string path = folder_.Path(name);
+    ExpectRefused(WriteAsUnprivileged(path, "\r\nnew", how), path, reason);
+    EXPECT_EQ(folder_.Read(name), bytes);
+  }
+  EXPECT_EQ(NamesIn("site"), Names{"page.html"});
+  EXPECT_EQ(NamesIn(""), (Names{"locked.html", "project.qlp", "site"}));
 }
 
 // A disk filling up midway. A read-only mount fails where a read-only
@@ -203,7 +195,7 @@ TEST_F(AtomicWriteTest, ShortWriteFailsAndKeepsTheOldFile) {
   });
   ExpectRefused(result.error, path, "File too large");
   EXPECT_EQ(folder_.Read("page.html"), "old");
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
+  EXPECT_EQ(NamesIn(""), Names{"page.html"});
 }
 
 // Saves killed at random moments leave at most the instant's named file
@@ -222,8 +214,8 @@ TEST_F(AtomicWriteTest, KilledSavesLeaveNoTemporaryFile) {
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
   }
-  ASSERT_TRUE(Replace(path, "new"));
-  EXPECT_EQ(NamesIn(folder_.Path("")), std::vector<std::string>{"page.html"});
+  ASSERT_TRUE(Written(path, "new"));
+  EXPECT_EQ(NamesIn(""), Names{"page.html"});
 }
 
 }  // namespace

@@ -39,8 +39,7 @@ TEST(PrivateTempFolderTest, IsMadeAfreshForTheUserAloneAndRemovedWithItsPages) {
 
 TEST(CreateExclusiveFileTest, WritesANewFileReadableByTheUserAlone) {
   testing::TestFolder folder;
-  const CreateResult created = CreateExclusiveFile(folder.Path("a"), "bytes");
-  EXPECT_TRUE(created.Succeeded());
+  EXPECT_TRUE(CreateExclusiveFile(folder.Path("a"), "bytes").Succeeded());
   EXPECT_EQ(folder.Read("a"), "bytes");
   EXPECT_EQ(ModeOf(folder.Path("a")), 0600u);
 }
