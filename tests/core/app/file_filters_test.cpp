@@ -18,16 +18,17 @@ using enum DocumentKind;
 
 using Filters = std::vector<FileFilter>;
 
-// Every entry names itself, so a filter shows which entry it took. The
-// open command's list is the filter table itself.
-LangTable NumberedTable() {
+// A table of empty entries up to `index`, then `entries`.
+LangTable TableWith(int index, std::string_view entries) {
   std::string bytes;
-  for (int i = 0; i < 135; ++i) bytes += "T" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < index; ++i) bytes += "\r\n";
   LangTable table;
-  table.LoadFromBytes(bytes);
+  table.LoadFromBytes(bytes + std::string(entries));
   return table;
 }
 
+// Each entry names itself, so a filter shows which entry it took. The open
+// command's list is the filter table itself.
 TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
   const std::pair<const char*, FileFilter> rows[] = {
       {"index.html", {"T54", "*.html"}}, {"a.php3", {"T57", "*.php3"}},
@@ -35,8 +36,10 @@ TEST(SaveAsFileFiltersTest, OffersTheExtensionsFilterThenAllFiles) {
       {"a.min.js", {"T55", "*.js"}},  // the last dot counts
       {"README", {"T58", "*"}},
   };
+  const LangTable numbered =
+      TableWith(54, "T54\r\nT55\r\nT56\r\nT57\r\nT58\r\n");
   for (const auto& [caption, first] : rows) {
-    EXPECT_EQ(SaveAsFileFilters(caption, NumberedTable()),
+    EXPECT_EQ(SaveAsFileFilters(caption, numbered),
               (Filters{first, {"T58", "*.*"}}))
         << caption;
   }
@@ -55,15 +58,6 @@ TEST(KindOfCaptionTest, ExtensionsAreExactAndCaseSensitive) {
     EXPECT_EQ(KindOfCaption(caption), kind);
     EXPECT_EQ(OffersTagCompletion(kind), completes_tags);
   }
-}
-
-// A table of empty entries up to `index`, then `entries`.
-LangTable TableWith(int index, std::string_view entries) {
-  std::string bytes;
-  for (int i = 0; i < index; ++i) bytes += "\r\n";
-  LangTable table;
-  table.LoadFromBytes(bytes + std::string(entries));
-  return table;
 }
 
 TEST(LoadingStatusTest, ComposesTheTwoEntries) {

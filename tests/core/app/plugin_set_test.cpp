@@ -109,18 +109,16 @@ TEST(PluginSetTest, AnUnusableLibraryKeepsAnEmptySlot) {
 
 // An entry point past the limit is left running and never called again.
 TEST(PluginRegistrarTest, AHangCostsTheLimitOnce) {
+  using enum RegistrationStep;
+  using enum RegistrationOutcome;
   PluginRegistrar registrar(kShortLimit, {});
   const std::string hanging = std::string(kFolder) + "hanging_plugin.so";
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(registrar.RegisterServer(hanging, RegistrationStep::kRegister),
-            RegistrationOutcome::kOverran);
-  EXPECT_EQ(registrar.RegisterServer(hanging, RegistrationStep::kUnregister),
-            RegistrationOutcome::kSkipped);
+  EXPECT_EQ(registrar.RegisterServer(hanging, kRegister), kOverran);
+  EXPECT_EQ(registrar.RegisterServer(hanging, kUnregister), kSkipped);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-  EXPECT_EQ(
-      registrar.RegisterServer(std::string(kFolder) + "no_entry_plugin.so",
-                               RegistrationStep::kRegister),
-      RegistrationOutcome::kNoEntryPoint);
+  const std::string no_entry = std::string(kFolder) + "no_entry_plugin.so";
+  EXPECT_EQ(registrar.RegisterServer(no_entry, kRegister), kNoEntryPoint);
 }
 
 }  // namespace

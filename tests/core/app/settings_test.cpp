@@ -92,12 +92,9 @@ TEST(SettingsReadTest, BrowserAndPluginLinesAccumulateBounded) {
       Read("extern=B///%1\r\nextern=B///%1//////\r\n").external_browsers.size(),
       2u);
   ASSERT_EQ(settings.external_browsers.size(), kMaxExternalBrowsers + 1);
-  std::vector<std::string> first_captions;
-  for (int i = 1; i <= 5; ++i) {
-    first_captions.push_back(settings.external_browsers[i][0]);
+  for (int i = 1; const char* caption : {"B0", "C0", "B1", "C1", "C2"}) {
+    EXPECT_EQ(settings.external_browsers[i++][0], caption);
   }
-  EXPECT_EQ(first_captions,
-            (std::vector<std::string>{"B0", "C0", "B1", "C1", "C2"}));
 }
 
 // Empty parts keep their slots; parts beyond the sixth are ignored.
@@ -157,15 +154,6 @@ TEST(SettingsWriteTest, NoValueBreaksItsLine) {
             "\r\n");
 }
 
-using Slots = std::array<std::string, kRecentCount>;
-
-Settings AfterAdding(Slots before, const std::vector<std::string>& paths) {
-  Settings settings;
-  settings.last_opened = before;
-  for (const std::string& path : paths) AddRecent(path, settings);
-  return settings;
-}
-
 // Slots and added paths written joined by "|".
 TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
   const std::tuple<const char*, const char*, const char*> rows[] = {
@@ -179,10 +167,11 @@ TEST(AddRecentTest, NewestFirstPushingTheOthersDown) {
       {"", "| /with blanks/\"q\".html ", " /with blanks/\"q\".html |||||"},
   };
   for (const auto& [before, added, after] : rows) {
-    Slots slots;
+    Settings settings;
     const std::vector<std::string> parts = Split(before, "|");
-    std::copy(parts.begin(), parts.end(), slots.begin());
-    const Slots last = AfterAdding(slots, Split(added, "|")).last_opened;
+    std::copy(parts.begin(), parts.end(), settings.last_opened.begin());
+    for (const std::string& path : Split(added, "|")) AddRecent(path, settings);
+    const auto& last = settings.last_opened;
     EXPECT_EQ(Join({last.begin(), last.end()}, "|"), after) << added;
   }
 }
