@@ -15,8 +15,7 @@ namespace {
 using Entries = std::vector<std::string>;
 
 const std::tuple<const char*, std::string, Entries> kLoadCases[] = {
-    {"KindOneGivesStartTagOnly", "br|1\r\n", {"br>"}},
-    {"KindTwoAddsEndTagRightAfter",
+    {"KindTwoAddsEndTagRightAfterKindOneGivesStartTagOnly",
      "table|2\r\nbr|1\r\n",
      {"table>", "/table>", "br>"}},
     {"PhpOpenerGetsNoGreaterThan", "?php|1\r\n", {"?php"}},

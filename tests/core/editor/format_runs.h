@@ -11,21 +11,17 @@
 namespace quillory {
 
 // Runs written as the colouring rules speak of them: first and last
-// position, 1-based and inclusive.
-inline FormatRun Reset(int64_t first, int64_t last) {
-  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kReset};
+// position, 1-based and inclusive; a keyword by its first and length.
+template <RunKind kKind>
+FormatRun RunOf(int64_t first, int64_t last) {
+  return {first, static_cast<uint32_t>(last - first + 1), kKind};
 }
-inline FormatRun Tag(int64_t first, int64_t last) {
-  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kTag};
-}
-inline FormatRun Php(int64_t first, int64_t last) {
-  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kPhp};
-}
+inline constexpr auto Reset = &RunOf<RunKind::kReset>;
+inline constexpr auto Tag = &RunOf<RunKind::kTag>;
+inline constexpr auto Php = &RunOf<RunKind::kPhp>;
+inline constexpr auto String = &RunOf<RunKind::kString>;
 inline FormatRun Keyword(int64_t first, int64_t length) {
   return {first, static_cast<uint32_t>(length), RunKind::kKeyword};
-}
-inline FormatRun String(int64_t first, int64_t last) {
-  return {first, static_cast<uint32_t>(last - first + 1), RunKind::kString};
 }
 
 using Runs = std::vector<FormatRun>;
