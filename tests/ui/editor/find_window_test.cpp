@@ -107,12 +107,11 @@ TEST_F(FindWindowTest, FindAgainFromTheEditorKeepsTheLastSearch) {
   Click("Command1");
   Window()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  Trigger("FindAgain");
-  EXPECT_EQ(Rich().SelectionStart(), 7);
-  Trigger("FindAgain");
-  EXPECT_EQ(Rich().SelectionStart(), 0);
-  Trigger("FindBack");
-  EXPECT_EQ(Rich().SelectionStart(), 7);
+  for (const auto& [command, start] :
+       {std::pair{"FindAgain", 7}, {"FindAgain", 0}, {"FindBack", 7}}) {
+    Trigger(command);
+    EXPECT_EQ(Rich().SelectionStart(), start) << command;
+  }
 }
 
 // The caret goes to the start of the line asked for, the last line for a

@@ -74,17 +74,16 @@ TEST_F(HighlighterTest, StylesShowTheFixedColours) {
 // its own selection colour, a light one the pass's own again, and the
 // choice is kept for the next start.
 TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
-  const auto style_at = [this](int at) { return Rich().StyleAt(at); };
   Open("<script>if (a < b)</script>");
-  EXPECT_EQ(style_at(8), ScriptStyle(ScriptKind::kKeyword));
-  EXPECT_EQ(style_at(14), ScriptStyle(ScriptKind::kPlain));
+  EXPECT_EQ(Rich().StyleAt(8), ScriptStyle(ScriptKind::kKeyword));
+  EXPECT_EQ(Rich().StyleAt(14), ScriptStyle(ScriptKind::kPlain));
   QAction* colour_scripts = window_.findChild<QAction*>("ColourScripts");
   colour_scripts->trigger();
-  EXPECT_EQ(style_at(14), kTag);
+  EXPECT_EQ(Rich().StyleAt(14), kTag);
   EXPECT_EQ(ReadFileBytes(Environment().user_folder + "quillory.conf"),
             "ColourScripts=0\n");
   colour_scripts->trigger();
-  EXPECT_EQ(style_at(14), ScriptStyle(ScriptKind::kPlain));
+  EXPECT_EQ(Rich().StyleAt(14), ScriptStyle(ScriptKind::kPlain));
 
   const auto fore = [this](int style) {
     return Rich().SendScintilla(Sci::SCI_STYLEGETFORE, style);
@@ -151,24 +150,20 @@ TEST_F(HighlighterTest, ALongPageShowsItsFirstScreenColouredFirst) {
 // spares reading has followed every edit.
 TEST_F(HighlighterTest, LinesAfterTypingMarksMatchAColouringThatRereads) {
   Open("<p>\r\n\r\n\r\n\r\n</p>\r\n");
-  Rich().Select(5, 5);
-  QTest::keyClicks(&Rich(), "<?php if 'a' ?>");
-  Rich().Select(24, 24);
-  QTest::keyClicks(&Rich(), "<? echo");
-  Rich().Select(12, 12);
-  QTest::keyClick(&Rich(), Qt::Key_Backspace);
-  QTest::keyClick(&Rich(), Qt::Key_Backspace);
-  Rich().Select(33, 33);
-  QTest::keyClicks(&Rich(), "\"q\" else");
+  for (const auto& [at, keys] : {std::pair{5, "<?php if 'a' ?>"},
+                                 {24, "<? echo"},
+                                 {12, "\b\b"},
+                                 {33, "\"q\" else"}}) {
+    Rich().Select(at, at);
+    QTest::keyClicks(&Rich(), keys);
+  }
   const std::string text = Rich().Bytes();
   std::vector<int> line_starts;
   for (int line = 0; line < 6; ++line) {
     line_starts.push_back(static_cast<int>(
         Rich().SendScintilla(Sci::SCI_POSITIONFROMLINE, line)));
   }
-  Rich().SendScintilla(Sci::SCI_STARTSTYLING, 0UL);
-  Rich().SendScintilla(Sci::SCI_SETSTYLING,
-                       static_cast<unsigned long>(text.size()), 0L);
+  Rich().SetStyles(0, std::string(text.size(), '\0'));
   for (int start : line_starts) {
     Rich().Select(start, start);
     Highlighter().ParseCodeFromRich(Rich());

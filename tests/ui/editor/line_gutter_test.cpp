@@ -25,9 +25,6 @@ std::string Lines(int count) {
   return text;
 }
 
-// Anti-aliased digits are drawn in shades of the (dark) text colour.
-bool IsInk(const QColor& colour) { return colour.lightness() < 96; }
-
 class LineGutterTest : public ::testing::Test {
  protected:
   LineGutterTest() {
@@ -110,12 +107,13 @@ TEST_F(LineGutterTest, SelectedLinesAreHighlightedByFocus) {
   }
 }
 
-// Rows of the gutter's picture with some ink in them.
+// Rows of the gutter's picture with some ink in them: anti-aliased digits
+// are drawn in shades of the (dark) text colour.
 std::vector<bool> InkedRows(const QImage& image) {
   std::vector<bool> inked(image.height(), false);
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width() - 1; ++x) {
-      if (IsInk(image.pixelColor(x, y))) inked[y] = true;
+      if (image.pixelColor(x, y).lightness() < 96) inked[y] = true;
     }
   }
   return inked;
