@@ -1,15 +1,10 @@
 #include "support/window_test.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-
-#include "app/ui/document_files.h"
-#include "app/ui/document_tabs.h"
 
 namespace quillory::testing {
 
@@ -19,40 +14,12 @@ WindowTest::WindowTest()
   window_.show();
 }
 
-int WindowTest::OpenFile(const std::string& name, const std::string& bytes) {
-  Files().OpenFile(folder_.Write(name, bytes), false);
-  Rich().setFocus();
-  return Tabs().ActiveSlot();
-}
-
-SnapshotHistory& WindowTest::History() {
-  return Tabs().History(Tabs().ActiveSlot());
-}
-
-QString WindowTest::Status() {
-  return window_.findChild<QLabel*>("Status")->text();
-}
-
-void WindowTest::Type(const std::string& keys) {
-  QTest::keyClicks(&Rich(), QString::fromStdString(keys));
-}
-
-void WindowTest::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-  QTest::keyClick(&Rich(), key, modifiers);
-}
-
-void WindowTest::Trigger(const char* command) { Action(command)->trigger(); }
-
 std::string WindowTest::NumberedLines(int count) {
   std::string text;
   for (int i = 0; i < count; ++i) {
     text += "<p class=\"c\">line " + std::to_string(i) + "</p>\r\n";
   }
   return text;
-}
-
-QAction* FindAction(QWidget& window, const char* object_name) {
-  return window.findChild<QAction*>(object_name);
 }
 
 namespace {
@@ -70,8 +37,8 @@ bool IsControl(QAccessibleInterface& node) {
                             QAccessibleActionInterface::pressAction());
 }
 
-std::string Described(QAccessibleInterface& node) {
-  QObject* object = node.object();
+// An object by its name and class, as the lists below give it.
+std::string Described(const QObject* object) {
   return (object ? object->objectName().toStdString() : std::string()) + " (" +
          (object ? object->metaObject()->className() : "item") + ")";
 }
@@ -79,7 +46,7 @@ std::string Described(QAccessibleInterface& node) {
 void CollectUnnamed(QAccessibleInterface& node,
                     std::vector<std::string>& unnamed) {
   if (IsControl(node) && node.text(QAccessible::Name).trimmed().isEmpty()) {
-    unnamed.push_back(Described(node));
+    unnamed.push_back(Described(node.object()));
   }
   for (int i = 0; i < node.childCount(); ++i) {
     if (QAccessibleInterface* child = node.child(i)) {
@@ -114,10 +81,7 @@ bool IsCut(const QWidget& widget) {
 std::vector<std::string> CutCaptions(QWidget& root) {
   std::vector<std::string> cut;
   for (QWidget* widget : root.findChildren<QWidget*>()) {
-    if (widget->isVisible() && IsCut(*widget)) {
-      cut.push_back(widget->objectName().toStdString() + " (" +
-                    widget->metaObject()->className() + ")");
-    }
+    if (widget->isVisible() && IsCut(*widget)) cut.push_back(Described(widget));
   }
   return cut;
 }
@@ -127,7 +91,7 @@ std::vector<std::string> UnnamedControls(QWidget& root) {
   QAccessibleInterface* top = QAccessible::queryAccessibleInterface(&root);
   if (root.isWindow() && top->role() != QAccessible::Window &&
       top->role() != QAccessible::Dialog) {
-    unnamed.push_back(Described(*top) + " is no window");
+    unnamed.push_back(Described(top->object()) + " is no window");
   }
   CollectUnnamed(*top, unnamed);
   return unnamed;

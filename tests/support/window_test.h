@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QTabBar>
+#include <QTest>
 
 #include <string>
 #include <vector>
 
+#include "app/ui/document_files.h"
+#include "app/ui/document_tabs.h"
 #include "app/ui/main_window.h"
 #include "editor/snapshot_history.h"
 #include "editor/ui/editor.h"
@@ -17,7 +21,9 @@
 namespace quillory::testing {
 
 // The command `object_name` of `window`'s menus.
-QAction* FindAction(QWidget& window, const char* object_name);
+inline QAction* FindAction(QWidget& window, const char* object_name) {
+  return window.findChild<QAction*>(object_name);
+}
 
 // A shown main window on a fresh program folder with the shipped data, its
 // dialogs answered by doubles, and helpers to edit documents through the
@@ -43,15 +49,24 @@ class WindowTest : public ::testing::Test {
   QTabBar& Bar() { return *window_.findChild<QTabBar*>("MTab"); }
   // The active document's bytes.
   std::string Text() { return Rich().Bytes(); }
-  SnapshotHistory& History();  // the active document's
-  QString Status();            // the status line's text
+  // The active document's.
+  SnapshotHistory& History() { return Tabs().History(Tabs().ActiveSlot()); }
+  QString Status() { return window_.findChild<QLabel*>("Status")->text(); }
   // Opens a file holding `bytes` in a new tab, as the open command does;
   // the editor has the focus. Returns the slot.
-  int OpenFile(const std::string& name, const std::string& bytes);
+  int OpenFile(const std::string& name, const std::string& bytes) {
+    Files().OpenFile(folder_.Write(name, bytes), false);
+    Rich().setFocus();
+    return Tabs().ActiveSlot();
+  }
   // Types `keys` into the editor, one key event each.
-  void Type(const std::string& keys);
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-  void Trigger(const char* command);
+  void Type(const std::string& keys) {
+    QTest::keyClicks(&Rich(), QString::fromStdString(keys));
+  }
+  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(&Rich(), key, modifiers);
+  }
+  void Trigger(const char* command) { Action(command)->trigger(); }
   // `count` lines of tagged text, each different.
   static std::string NumberedLines(int count);
 
