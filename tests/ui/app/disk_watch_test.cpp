@@ -21,10 +21,6 @@ namespace {
 // place, replaced by renaming, removed, turned into a folder.
 class DiskWatchTest : public testing::WindowTest {
  protected:
-  int Open(const std::string& name, const std::string& bytes) {
-    Files().OpenFile(folder_.Write(name, bytes), false);
-    return Tabs().ActiveSlot();
-  }
   void Replace(const std::string& name, const std::string& bytes) {
     std::rename(folder_.Write(name + ".new", bytes).c_str(),
                 folder_.Path(name).c_str());
@@ -46,9 +42,9 @@ class DiskWatchTest : public testing::WindowTest {
 // the watch goes on after them. A changed document is never replaced or
 // written over unasked.
 TEST_F(DiskWatchTest, ChangesAreToldWhenTheirTabShowsAndNothingIsLostUnasked) {
-  const int a = Open("a.html", "one\r\ntwo\r\nthree\r\n");
+  const int a = OpenFile("a.html", "one\r\ntwo\r\nthree\r\n");
   Rich().Select(6, 6);
-  Open("b.html", "B");
+  OpenFile("b.html", "B");
   folder_.Write("a.html", "ONE\r\nTWO\r\nTHREE\r\nFOUR\r\n");
   ASSERT_TRUE(Told(0, 0));
   fakes_.dialogs.answers.push_back(Answer::kYes);
@@ -76,8 +72,8 @@ TEST_F(DiskWatchTest, ChangesAreToldWhenTheirTabShowsAndNothingIsLostUnasked) {
 // other one when its tab shows. A removed file or a folder in its place is
 // told, and the document keeps its text, unsaved.
 TEST_F(DiskWatchTest, FloodsRemovalsAndFoldersGiveOneWordEach) {
-  const int a = Open("a.html", "A");
-  const int b = Open("b.html", "B");
+  const int a = OpenFile("a.html", "A");
+  const int b = OpenFile("b.html", "B");
   for (int round = 0; round < 20; ++round) {
     for (const char* name : {"a.html", "b.html", "c.html"}) Replace(name, "r");
   }

@@ -25,9 +25,6 @@ class DocumentFilesTest : public testing::WindowTest {
  protected:
   Document& Active() { return Tabs().At(Tabs().ActiveSlot()); }
   std::vector<std::string>& Messages() { return fakes_.dialogs.messages; }
-  void ChooseNext(const std::string& path) {
-    fakes_.dialogs.chosen_files.push_back(path);
-  }
   void Open(const std::string& path, bool remember = false) {
     Files().OpenFile(path, remember);
   }
@@ -151,7 +148,7 @@ TEST_F(DocumentFilesTest, FailedSaveIsReportedAndLeavesTheDocumentUnsaved) {
   Edit("new");
   folder_.Write("blocker", "a file, not a folder");
   const std::string impossible = folder_.Path("blocker/page.html");
-  ChooseNext(impossible);
+  fakes_.dialogs.chosen_files = {impossible};
   Trigger("SaveHtmlAs");
   EXPECT_EQ(fakes_.dialogs.offered_filters.at(0),
             SaveAsFileFilters("page.html", Lang()));
@@ -179,7 +176,7 @@ TEST_F(DocumentFilesTest, SaveAllSavesEveryTabAndReturnsToTheActiveOne) {
   Open(folder_.Write("c.js", "C"));
   Tabs().Activate(1);
   const std::string path = folder_.Path("u.html");
-  ChooseNext(path);
+  fakes_.dialogs.chosen_files = {path};
   Trigger("Save_All");
   EXPECT_EQ(folder_.Read("a.html"), "A2");
   EXPECT_EQ(folder_.Read("u.html"), "U");
@@ -225,18 +222,16 @@ TEST_F(DocumentFilesTest, SaveFromTheCloseQuestionClosesOnlyWhenSaved) {
   const std::string a = folder_.Write("a.html", "A");
   Open(a);
   Edit("A2");
-  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
+  fakes_.dialogs.changes_answers.assign(3, ChangesAnswer::kSave);
   fakes_.dialogs.while_asking = [&a] { std::filesystem::remove(a); };
   Trigger("ClsW");
   EXPECT_EQ(folder_.Read("a.html"), "A2");
   EXPECT_EQ(OpenedCount(), 0);
   window_.NewTab("Untitled.html");
-  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
   Trigger("ClsW");  // the name is not given
   EXPECT_EQ(OpenedCount(), 1);
   folder_.Write("blocker", "");
-  ChooseNext(folder_.Path("blocker/x.html"));
-  fakes_.dialogs.changes_answers = {ChangesAnswer::kSave};
+  fakes_.dialogs.chosen_files = {folder_.Path("blocker/x.html")};
   Trigger("ClsW");
   EXPECT_EQ(OpenedCount(), 1);
   EXPECT_EQ(Messages().size(), 1u);
@@ -263,7 +258,7 @@ TEST_F(DocumentFilesTest, SessionListsTheNamedDocumentsInSlotOrder) {
   Open(a);
   window_.NewTab("new.html");
   Open(b);
-  ChooseNext(folder_.Path("work"));
+  fakes_.dialogs.chosen_files = {folder_.Path("work")};
   Trigger("save_session");
   EXPECT_EQ(fakes_.dialogs.offered_filters.back(), ListFileFilters(Lang()));
   EXPECT_EQ(folder_.Read("work.qlp"), a + "\r\n" + b);
