@@ -17,6 +17,7 @@ class HeldStyles final : public StyleStore {
     std::copy(styles.begin(), styles.end(), styles_.begin() + (first - 1));
   }
   const std::string& styles() const { return styles_; }
+  std::string& styles() { return styles_; }
 
  private:
   std::string styles_;

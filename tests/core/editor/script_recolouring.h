@@ -51,9 +51,7 @@ class ScriptDocument {
   // the editor then asks for: the caret's line, or a pasted piece.
   void Edit(size_t at, size_t removed, std::string_view inserted) {
     text_.replace(at, removed, inserted);
-    std::string styles = styles_.styles();
-    styles.replace(at, removed, std::string(inserted.size(), '\0'));
-    styles_ = HeldStyles(styles);
+    styles_.styles().replace(at, removed, std::string(inserted.size(), '\0'));
     const auto caret = static_cast<int64_t>(at + inserted.size());
     const bool pasted = inserted.find_first_of("\r\n") != std::string::npos;
     Colour(pasted
@@ -67,10 +65,9 @@ class ScriptDocument {
  private:
   void Reset(TextRange range) {
     if (range.empty()) return;
-    std::string styles = styles_.styles();
+    std::string& styles = styles_.styles();
     std::fill(styles.begin() + (range.first - 1), styles.begin() + range.last,
               '\0');
-    styles_ = HeldStyles(styles);
   }
 
   std::string text_;

@@ -83,9 +83,7 @@ TEST(TidyCommandsTest, PrefersTheShippedTidyAndQuotesBothPaths) {
   testing::TestFolder folder;
   const std::string program = folder.Path("my program/");
   EXPECT_EQ(TidyProgram(program), "tidy");
-  const std::string shipped = program + "plug-ins/tidy/tidy";
-  fs::create_directories(program + "plug-ins/tidy");
-  folder.Write("my program/plug-ins/tidy/tidy", "");
+  const std::string shipped = folder.Write("my program/plug-ins/tidy/tidy", "");
   fs::permissions(shipped, fs::perms::owner_exec, fs::perm_options::add);
   EXPECT_EQ(TidyCommandLine(TidyProgram(program), TidyCommand::kClean,
                             TextEncoding::kUtf8, "/t m p/tmp.html"),
