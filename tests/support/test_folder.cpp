@@ -1,46 +1,10 @@
 #include "support/test_folder.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace quillory::testing {
 
 namespace fs = std::filesystem;
-
-TestFolder::TestFolder() {
-  std::string pattern =
-      (fs::temp_directory_path() / "quillory-test-XXXXXX").string();
-  root_ = std::string(mkdtemp(pattern.data())) + "/";
-}
-
-TestFolder::~TestFolder() {
-  std::error_code ignored;
-  fs::remove_all(root_, ignored);
-}
-
-std::string TestFolder::Path(const std::string& name) const {
-  return root_ + name;
-}
-
-std::string TestFolder::Write(const std::string& name,
-                              const std::string& bytes) const {
-  const std::string path = Path(name);
-  fs::create_directories(fs::path(path).parent_path());
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path;
-}
-
-std::string TestFolder::Read(const std::string& name) const {
-  std::ifstream file(Path(name), std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
-
-bool TestFolder::Exists(const std::string& name) const {
-  return fs::exists(Path(name));
-}
 
 AppEnvironment TestFolder::ProgramEnvironment(bool with_data) const {
   const std::string program = Path("program/");
