@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace quillory {
 namespace {
 
@@ -40,11 +42,9 @@ TEST(DesignModelTest, ResizeKeepsPercentElementsInProportion) {
   }
   model.Create(ElementKind::kButton, 100, 100, "");
   model.Resize(2000, 3000);
-  const DesignElement& button = model.At(ElementKind::kButton, 0);
-  EXPECT_EQ(button.left, 200);
-  EXPECT_EQ(button.top, 300);
-  EXPECT_EQ(button.width, 1950);
-  EXPECT_EQ(button.height, 1125);
+  const DesignElement& b = model.At(ElementKind::kButton, 0);
+  EXPECT_EQ(std::tuple(b.left, b.top, b.width, b.height),
+            std::tuple(200, 300, 1950, 1125));
   EXPECT_EQ(model.At(ElementKind::kText, 0).height, 360);
   EXPECT_EQ(model.At(ElementKind::kButton, 1).left, 100);
 }

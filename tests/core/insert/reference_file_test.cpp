@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 
 #include "insert/template_markers.h"
@@ -99,13 +100,11 @@ TEST(TemplateMarkersTest, NumbersTheMarkersLeftToRight) {
 // `text` with its markers' rows answered in order, by their names.
 std::string Filled(const char* text, const std::vector<std::string>& answers) {
   const auto numbered = NumberMarkers(text);
-  std::vector<std::string> names;  // the answers refer to them
+  std::deque<std::string> names;  // the answers refer to them
   std::vector<ParameterAnswer> named;
   for (size_t n = 0; n < answers.size(); ++n) {
     names.push_back(ParameterRowName(numbered->parameters[n]));
-  }
-  for (size_t n = 0; n < answers.size(); ++n) {
-    named.push_back({names[n], answers[n]});
+    named.push_back({names.back(), answers[n]});
   }
   return FillMarkers(numbered->text, numbered->parameters, named);
 }
