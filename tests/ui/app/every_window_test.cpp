@@ -34,19 +34,6 @@ class EveryWindowTest : public testing::WindowTest,
     OpenFile("a.html", "<p>x</p>");
   }
 
-  // Windows open besides the main one.
-  static std::vector<QWidget*> OtherWindows(QWidget& main) {
-    std::vector<QWidget*> windows;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      const Qt::WindowType type = top->windowType();
-      if (top != &main && top->isVisible() &&
-          (type == Qt::Window || type == Qt::Dialog || type == Qt::Tool)) {
-        windows.push_back(top);
-      }
-    }
-    return windows;
-  }
-
   // Looks at every window `open` brings up, then closes them all; a window
   // that runs its own loop is looked at from inside it.
   void Visit(const std::string& how, const std::function<void()>& open) {
@@ -55,15 +42,19 @@ class EveryWindowTest : public testing::WindowTest,
       if (std::exchange(visited, true)) return;
       // A tool's output window shows once the tool has run.
       QTRY_VERIFY_WITH_TIMEOUT(!Tools().Running(), 20000);
-      for (QWidget* window : OtherWindows(window_)) {
-        Check(how + " " + window->objectName().toStdString(), *window);
-        window->close();
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = top->windowType();
+        if (top == &window_ || !top->isVisible() ||
+            (type != Qt::Window && type != Qt::Dialog && type != Qt::Tool)) {
+          continue;
+        }
+        Check(how + " " + top->objectName().toStdString(), *top);
+        top->close();
       }
     };
-    QTimer inside;
-    inside.setSingleShot(true);
-    QObject::connect(&inside, &QTimer::timeout, visit);
-    inside.start(0);
+    // Gone with this call, so a visit never comes after it.
+    QObject inside;
+    QTimer::singleShot(0, &inside, visit);
     open();
     visit();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

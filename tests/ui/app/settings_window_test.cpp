@@ -20,6 +20,8 @@
 namespace quillory {
 namespace {
 
+namespace fs = std::filesystem;
+
 class SettingsWindowTest : public testing::WindowTest {
  protected:
   // Opens the window by `command` once the last one has gone.
@@ -46,7 +48,7 @@ class SettingsWindowTest : public testing::WindowTest {
 TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   Settings& settings = CurrentSettings();
   const std::string program = Environment().program_folder;
-  std::filesystem::create_directory(program + "languages/bare");
+  fs::create_directory(program + "languages/bare");
   settings.php = program;  // a folder runs as no interpreter
   Open("ChangeLanguage");
   QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP not available");
@@ -74,11 +76,9 @@ TEST_F(SettingsWindowTest, AppliesOnOkAndActsAtOnceElsewhere) {
   const QString browsers = window_.findChild<QMenu*>("Browsers")->title();
   EXPECT_FALSE(Action(("ext_" + std::to_string(added)).c_str())->isVisible());
 
-  const std::string php =
+  settings.php =
       folder_.Write("php", "#!/bin/sh\necho 'PHP 9 (cli)'\necho Copyright\n");
-  std::filesystem::permissions(php, std::filesystem::perms::owner_exec,
-                               std::filesystem::perm_options::add);
-  settings.php = php;
+  fs::permissions(settings.php, fs::perms::owner_exec, fs::perm_options::add);
   Open("extensions");
   EXPECT_EQ(Part<QTabWidget>("Pages")->currentIndex(), 4);
   QTRY_COMPARE(Part<QLabel>("PhpVersion")->text(), "PHP 9 (cli)\n");

@@ -31,12 +31,8 @@ int PdfPages(const std::string& pdf) {
 class PrintingTest : public testing::WindowTest {
  protected:
   void PrintTo(const std::string& pdf) {
-    ChoosePdf(pdf);
+    fakes_.dialogs.print_targets = {PrintTarget{PrintOutput::kPdfFile, pdf}};
     Trigger("Prnt");
-  }
-  void ChoosePdf(const std::string& pdf) {
-    fakes_.dialogs.print_targets.push_back(
-        PrintTarget{PrintOutput::kPdfFile, pdf});
   }
 };
 
@@ -83,7 +79,8 @@ TEST_F(PrintingTest, AnEmptyDocumentIsOnePageAndAFailedPrintIsTold) {
   EXPECT_EQ(PdfPages(folder_.Path("empty.pdf")), 1);
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
 
-  ChoosePdf(folder_.Path("no/such/folder.pdf"));
+  fakes_.dialogs.print_targets = {
+      PrintTarget{PrintOutput::kPdfFile, folder_.Path("no/such/folder.pdf")}};
   window_.findChild<QAbstractButton*>("TImg_17")->click();  // print icon
   EXPECT_EQ(fakes_.dialogs.messages,
             std::vector<std::string>{"The document could not be printed to " +

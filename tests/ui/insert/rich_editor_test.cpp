@@ -36,8 +36,7 @@ TEST_F(RichEditorTest, InsertsTheFormattedTextAsHtml) {
   QTest::keyClick(&Surface(), Qt::Key_Left, Qt::ShiftModifier);
   Click("Command2");
   fakes_.dialogs.chosen_colours.push_back(0x0000FF);
-  QTest::keyClick(&Surface(), Qt::Key_O, Qt::ControlModifier);
-  QTest::keyClick(&Surface(), Qt::Key_I, Qt::ControlModifier);
+  QTest::keyClicks(&Surface(), "oi", Qt::ControlModifier);
   EXPECT_TRUE(Green("Command2") && Green("Command3") && !Green("Command4"));
   QTest::keyClick(&Surface(), Qt::Key_Home);
   EXPECT_FALSE(Green("Command2"));
