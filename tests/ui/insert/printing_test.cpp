@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QProcess>
 
 #include <algorithm>
@@ -50,11 +49,9 @@ TEST_F(PrintingTest, PrintsEveryPageWithItsHeader) {
   for (int page = 1; page <= pages; ++page) {
     if (page > 1) announced.push_back(std::to_string(page));
     const std::string shown = PdfText(pdf, page);
-    EXPECT_NE(shown.find("Quillory " + folder_.Path("long.html")),
-              std::string::npos)
+    EXPECT_NE(shown.find("Quillory " + folder_.Path("long.html")), shown.npos)
         << page;
-    EXPECT_NE(shown.find("Page " + std::to_string(page)), std::string::npos)
-        << shown;
+    EXPECT_NE(shown.find("Page " + std::to_string(page)), shown.npos) << shown;
   }
   EXPECT_EQ(fakes_.dialogs.messages, announced);
   EXPECT_NE(PdfText(pdf, pages).find("line 149"), std::string::npos);
@@ -79,9 +76,7 @@ TEST_F(PrintingTest, AnEmptyDocumentIsOnePageAndAFailedPrintIsTold) {
   EXPECT_EQ(PdfPages(folder_.Path("empty.pdf")), 1);
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
 
-  fakes_.dialogs.print_targets = {
-      PrintTarget{PrintOutput::kPdfFile, folder_.Path("no/such/folder.pdf")}};
-  window_.findChild<QAbstractButton*>("TImg_17")->click();  // print icon
+  PrintTo(folder_.Path("no/such/folder.pdf"));
   EXPECT_EQ(fakes_.dialogs.messages,
             std::vector<std::string>{"The document could not be printed to " +
                                      folder_.Path("no/such/folder.pdf") + "."});
