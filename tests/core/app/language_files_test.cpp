@@ -21,6 +21,8 @@
 namespace quillory {
 namespace {
 
+using enum LanguageFile;
+
 // Every shipped file is UTF-8 with CR LF line ends and reads as the program
 // takes it: the numbered tables whole, a caption name one language lacks
 // would show in English, and the lists are not empty.
@@ -35,16 +37,14 @@ TEST(ShippedDataTest, EveryFileIsUtf8CrLfAndParses) {
     EXPECT_TRUE(IsValidUtf8(bytes)) << entry.path();
   }
   NamedCaptions english;
-  english.LoadFromFile(
-      LanguageFilePath(data, "english", LanguageFile::kCaptions));
+  english.LoadFromFile(LanguageFilePath(data, "english", kCaptions));
   ASSERT_FALSE(english.All().empty());
   for (const char* language : {"english", "russian"}) {
     LangTable table;
-    table.LoadFromFile(LanguageFilePath(data, language, LanguageFile::kMain));
+    table.LoadFromFile(LanguageFilePath(data, language, kMain));
     EXPECT_EQ(table.Size(), 135) << language;
     NamedCaptions captions;
-    captions.LoadFromFile(
-        LanguageFilePath(data, language, LanguageFile::kCaptions));
+    captions.LoadFromFile(LanguageFilePath(data, language, kCaptions));
     EXPECT_EQ(captions.All().size(), english.All().size()) << language;
     for (const auto& [name, text] : english.All()) {
       EXPECT_TRUE(captions.Find(name)) << language << " " << name;

@@ -35,8 +35,7 @@ TEST(PluginSetTest, RunEndsInReplaceKeepOrAnError) {
   };
   for (const auto& [name, outcome, text] : rows) {
     plugins.LoadPlugin(std::string(kFolder) + "test_plugin.so", name);
-    const PluginRun run =
-        plugins.RunPlugin(plugins.Count() - 1, "ab\r\nc", 1, 3);
+    const auto run = plugins.RunPlugin(plugins.Count() - 1, "ab\r\nc", 1, 3);
     EXPECT_EQ(run.outcome, outcome) << name;
     EXPECT_EQ(run.text, text) << name;
   }

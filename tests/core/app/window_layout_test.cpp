@@ -42,9 +42,8 @@ TEST(MiddleEllipsisCutTest, DropsTheMiddleByTheWidthRatio) {
   EXPECT_EQ(MiddleEllipsisCut(20, 200, 200), std::nullopt);
   EXPECT_EQ(MiddleEllipsisCut(20, 300, 200), std::nullopt);
   const auto cut = [](int length, int label_width, int text_width) {
-    const auto cut = MiddleEllipsisCut(length, label_width, text_width);
-    return cut ? std::pair(cut->head_length, cut->tail_start)
-               : std::pair(-1, -1);
+    const auto c = MiddleEllipsisCut(length, label_width, text_width);
+    return c ? std::pair(c->head_length, c->tail_start) : std::pair(-1, -1);
   };
   EXPECT_EQ(cut(40, 100, 200), std::pair(9, 31));  // R = 23, H = 11
   EXPECT_EQ(cut(31, 200, 300), std::pair(8, 21));  // Int(20.67) = 20: R = 14

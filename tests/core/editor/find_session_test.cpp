@@ -14,6 +14,9 @@
 namespace quillory {
 namespace {
 
+using enum SearchFrom;
+using enum FindPanel;
+
 void PrintTo(const TextSelection& s, std::ostream* out) {
   *out << "{" << s.start << ", " << s.length << "}";
 }
@@ -21,8 +24,6 @@ void PrintTo(const TextSelection& s, std::ostream* out) {
 // Each row searches again and again; a failed search is kNo, and the
 // next one starts afresh from the other end.
 TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
-  using enum SearchFrom;
-  using enum FindPanel;
   constexpr TextSelection kNo{-1, 0};
   constexpr SearchFrom kBack = kBackwardsFromCaret;
   // The text, the caret, the find text, where and in which panel the search
@@ -57,10 +58,9 @@ TEST(FindSessionTest, RepeatedSearchesSelectEachOccurrenceThenWrap) {
 TEST(FindSessionTest, OptionsCountOnlyAtTheFirstSearch) {
   FakeSearchTarget target("ab ab ab", 1);
   FindSession session;
-  session.FindNext(target, "ab", SearchFrom::kCaret, FindPanel::kFind);
+  session.FindNext(target, "ab", kCaret, kFind);
   target.Select({0, 0});
-  ASSERT_TRUE(
-      session.FindNext(target, "ab", SearchFrom::kCaret, FindPanel::kFind));
+  ASSERT_TRUE(session.FindNext(target, "ab", kCaret, kFind));
   EXPECT_EQ(target.selection(), (TextSelection{6, 2}));  // not from caret 0
 }
 
@@ -68,14 +68,12 @@ TEST(FindSessionTest, OptionsCountOnlyAtTheFirstSearch) {
 // holds "ab" at 3, the replace panel's limit 3 does not.
 TEST(FindSessionTest, BackwardLimitsDifferBetweenPanels) {
   for (const auto& [panel, expected] :
-       {std::pair{FindPanel::kFind, int64_t{3}},
-        std::pair{FindPanel::kReplace, int64_t{1}}}) {
+       {std::pair{kFind, int64_t{3}}, {kReplace, int64_t{1}}}) {
     FakeSearchTarget target("abab", 4);
     FindSession session;
-    session.FindNext(target, "ab", SearchFrom::kBackwardsFromCaret, panel);
+    session.FindNext(target, "ab", kBackwardsFromCaret, panel);
     ASSERT_EQ(session.last(), 3);
-    ASSERT_TRUE(
-        session.FindNext(target, "ab", SearchFrom::kBackwardsFromCaret, panel));
+    ASSERT_TRUE(session.FindNext(target, "ab", kBackwardsFromCaret, panel));
     EXPECT_EQ(session.last(), expected);
   }
 }
@@ -84,7 +82,7 @@ TEST(FindSessionTest, ReplaceFirstSelectsThenReplaces) {
   FakeSearchTarget target("one two one");
   FindSession session;
   const auto replace = [&] {
-    return session.Replace(target, "ONE", "1", SearchFrom::kTextStart);
+    return session.Replace(target, "ONE", "1", kTextStart);
   };
   ASSERT_TRUE(replace());
   EXPECT_EQ(target.text(), "one two one");
@@ -99,8 +97,8 @@ TEST(FindSessionTest, ReplaceFirstSelectsThenReplaces) {
 TEST(FindSessionTest, ReplaceWithTextContainingFindCanFindItsOwnInsert) {
   FakeSearchTarget target("a-");
   FindSession session;
-  session.Replace(target, "a", "ba", SearchFrom::kTextStart);
-  ASSERT_TRUE(session.Replace(target, "a", "ba", SearchFrom::kTextStart));
+  session.Replace(target, "a", "ba", kTextStart);
+  ASSERT_TRUE(session.Replace(target, "a", "ba", kTextStart));
   EXPECT_EQ(target.text(), "ba-");
   EXPECT_EQ(target.selection(), (TextSelection{1, 1}));  // the inserted "a"
 }
@@ -120,15 +118,14 @@ TEST(CaseBlindSearchTest, FindsIgnoringOnlyAsciiLetterCase) {
 }
 
 TEST(ReplaceAllTest, StartsPointAtEachReplacement) {
-  auto result =
-      ReplaceAll("<B>x</b>", "b", "strong", SearchFrom::kTextStart, 5);
+  auto result = ReplaceAll("<B>x</b>", "b", "strong", kTextStart, 5);
   EXPECT_EQ(result.text, "<strong>x</strong>");
   EXPECT_EQ(result.starts, (std::vector<int64_t>{1, 11}));
-  result = ReplaceAll("x-X-x", "x", "yy", SearchFrom::kCaret, 1);
+  result = ReplaceAll("x-X-x", "x", "yy", kCaret, 1);
   EXPECT_EQ(result.text, "x-yy-yy");
   EXPECT_EQ(result.starts, (std::vector<int64_t>{2, 5}));
   // Each occurrence once, even inside a replacement holding the find text.
-  result = ReplaceAll("<b><B>", "<b>", "[<b>]", SearchFrom::kTextStart, 1);
+  result = ReplaceAll("<b><B>", "<b>", "[<b>]", kTextStart, 1);
   EXPECT_EQ(result.text, "[<b>][<b>]");
 }
 

@@ -91,12 +91,10 @@ TEST(RunPhpTest, RunsTheEditorsTextAndNamesTheDocument) {
   EXPECT_EQ(run(PhpCommand::kRun, page, here, "a.php"), "xd beside");
   const std::string broken = "<?php echo 'x'\r\n}";
   const std::string beside = run(PhpCommand::kCheck, page, broken, "a.php");
-  EXPECT_NE(beside.find(" in " + page + " on line 2"), std::string::npos)
-      << beside;
-  EXPECT_EQ(beside.find(".quillory-"), std::string::npos) << beside;
+  EXPECT_NE(beside.find(" in " + page + " on line 2"), beside.npos) << beside;
+  EXPECT_EQ(beside.find(".quillory-"), beside.npos) << beside;
   const std::string unsaved = run(PhpCommand::kCheck, "", broken, "new.php");
-  EXPECT_NE(unsaved.find(" in new.php on line 2"), std::string::npos)
-      << unsaved;
+  EXPECT_NE(unsaved.find(" in new.php on line 2"), unsaved.npos) << unsaved;
   EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path("site")), {}), 5);
   EXPECT_FALSE(fs::exists(left));
   EXPECT_TRUE(fs::is_empty(temp));

@@ -39,10 +39,8 @@ TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
       {"a missing program is not run", "quillory-no-such-program", "ERR"},
       {"a line of blanks names no program", "  ", "ERR"},
   };
-  for (const auto& [rule, command_line, output] : cases) {
-    ProcessRunner runner;
-    EXPECT_EQ(runner.RunAndCapture(command_line), output) << rule;
-  }
+  for (const auto& [rule, command_line, output] : cases)
+    EXPECT_EQ(ProcessRunner().RunAndCapture(command_line), output) << rule;
 }
 
 TEST(ProcessRunnerTest, KeepsErrorsApartUntilTheChildHasEnded) {
@@ -64,8 +62,7 @@ TEST(ProcessRunnerTest, OutputOrErrorsWithoutEndStopAtTheLimit) {
   EXPECT_EQ(capture->output.substr(0, 4), "y\ny\n");
   // Errors kept apart are not read while the child runs: its writes past
   // the limit fail instead, and it ends.
-  const std::optional<Capture> apart =
-      runner.Run(R"(sh -c "yes >&2")", kApart, "");
+  const auto apart = runner.Run(R"(sh -c "yes >&2")", kApart, "");
   ASSERT_TRUE(apart);
   EXPECT_EQ(apart->errors.size(), kOutputLimit);
   EXPECT_EQ(apart->errors.substr(0, 4), "y\ny\n");

@@ -12,8 +12,7 @@ namespace quillory::testing {
 // A file of a case under tests/fixtures/tools/ (scripts/make-tool-fixtures).
 inline std::string ToolFixture(const std::string& name,
                                const std::string& file) {
-  return ReadTextFile(std::string(QUILLORY_TOOL_FIXTURES) + "/" + name + "/" +
-                      file);
+  return ReadTextFile(QUILLORY_TOOL_FIXTURES "/" + name + "/" + file);
 }
 
 // A result as "use: text", so that one comparison shows both.

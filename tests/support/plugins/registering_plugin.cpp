@@ -31,9 +31,7 @@ extern "C" int DllRegisterServer() {
   return 0;
 }
 
-extern "C" const QuilloryPluginObject* QuilloryCreateObject(
-    const char* class_name) {
-  return registered && std::strcmp(class_name, "Registered.Data") == 0
-             ? &kObject
-             : nullptr;
+extern "C" const QuilloryPluginObject* QuilloryCreateObject(const char* name) {
+  return registered && std::strcmp(name, "Registered.Data") == 0 ? &kObject
+                                                                 : nullptr;
 }

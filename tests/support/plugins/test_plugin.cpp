@@ -58,10 +58,9 @@ const Class kClasses[] = {
 
 }  // namespace
 
-extern "C" const QuilloryPluginObject* QuilloryCreateObject(
-    const char* class_name) {
+extern "C" const QuilloryPluginObject* QuilloryCreateObject(const char* name) {
   for (const Class& c : kClasses) {
-    if (std::strcmp(c.name, class_name) == 0) return &c.object;
+    if (std::strcmp(c.name, name) == 0) return &c.object;
   }
   return nullptr;
 }

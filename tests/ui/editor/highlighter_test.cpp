@@ -98,9 +98,8 @@ TEST_F(HighlighterTest, ScriptsTakeTheirOwnColoursAndFollowThePalette) {
             static_cast<long>(LookOfStyle(0, EditorPalette::kDark).colour));
   EXPECT_NE(fore(0), 0);
   Rich().SendScintilla(Sci::SCI_SELECTALL);
-  const int text_left =
-      Rich().SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, 0L);
-  EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(text_left + 1, 1),
+  const int left = Rich().SendScintilla(Sci::SCI_POINTXFROMPOSITION, 0, 0L);
+  EXPECT_EQ(Rich().viewport()->grab().toImage().pixelColor(left + 1, 1),
             selection);
   Rich().setPalette(light);
   EXPECT_EQ(fore(0), 0);
