@@ -18,9 +18,7 @@ using Names = std::vector<std::string>;
 TEST(CommandLineFilesTest, TheJoinedTextComesFirstThenEachArgument) {
   const std::set<std::string> files = {"a.html", "b.html", "my page.html",
                                        "x",      "y",      "x y"};
-  const auto exists = [&files](const std::string& path) {
-    return files.count(path) > 0;
-  };
+  const auto exists = [&](const std::string& p) { return files.contains(p); };
   const std::tuple<const char*, Names, Names> rows[] = {
       {"nothing given", {}, {}},
       {"one name", {"a.html"}, {"a.html"}},

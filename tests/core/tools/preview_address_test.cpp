@@ -65,15 +65,15 @@ TEST(BrowserDetectionTest, ReadsTheDefaultBrowserAndItsArguments) {
   EXPECT_EQ(DefaultBrowserProgram("firefox-esr.desktop\n"), "firefox-esr");
   EXPECT_EQ(DefaultBrowserProgram(""), "");
   EXPECT_EQ(DefaultBrowserProgram("../x.desktop"), "");
-  using Words = std::vector<std::string>;
-  EXPECT_EQ(BrowserArguments("%1", "/tmp/a b.html"), Words{"/tmp/a b.html"});
-  EXPECT_EQ(BrowserArguments("", "-new.html"), Words{"./-new.html"});
-  EXPECT_EQ(BrowserArguments("--new-window \"%1\"", "/a b.html"),
-            (Words{"--new-window", "/a b.html"}));
-  EXPECT_EQ(BrowserArguments("--private", "/a.html"),
-            (Words{"--private", "/a.html"}));
-  EXPECT_EQ(BrowserArguments("--url=%1", "/a%1.html"),
-            Words{"--url=/a%1.html"});
+  // The arguments, the page and the words the browser is given.
+  const std::tuple<const char*, const char*, std::vector<std::string>> rows[] =
+      {{"%1", "/tmp/a b.html", {"/tmp/a b.html"}},
+       {"", "-new.html", {"./-new.html"}},
+       {"--new-window \"%1\"", "/a b.html", {"--new-window", "/a b.html"}},
+       {"--private", "/a.html", {"--private", "/a.html"}},
+       {"--url=%1", "/a%1.html", {"--url=/a%1.html"}}};
+  for (const auto& [arguments, page, words] : rows)
+    EXPECT_EQ(BrowserArguments(arguments, page), words) << arguments;
   EXPECT_EQ(FindOnPath("sh", "/nonexistent::/bin"), "/bin/sh");
   EXPECT_EQ(FindOnPath("no-such-program-q", "/bin"), std::nullopt);
 }

@@ -30,9 +30,7 @@ class DocumentTabsTest : public testing::WindowTest {
 // Which slot a tab takes is the free slot table. Screen readers hear of the
 // open documents only.
 TEST_F(DocumentTabsTest, NewTabsBecomeActiveWithTheIconOfTheirKind) {
-  Open("a.html", "A");
-  Open("B.HTML", "B");
-  Open("c.txt", "C");
+  for (const char* caption : {"a.html", "B.HTML", "c.txt"}) Open(caption, "");
   EXPECT_EQ(Bar().currentIndex(), 2);
   EXPECT_FALSE(Bar().isTabVisible(3));
   EXPECT_EQ(window_.windowTitle(), "Quillory - c.txt");
@@ -98,9 +96,8 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(&Bar(), &event);
   };
-  Open("a.html", "a");
-  Open("b.html", "b");
-  Open("c.html", "c");
+  for (const char* caption : {"a.html", "b.html", "c.html"})
+    Open(caption, caption);
   Tabs().FreeSlot(1);
   Tabs().Activate(0);
   wheel_down();
@@ -110,7 +107,7 @@ TEST_F(DocumentTabsTest, TheWheelPassesOverHiddenTabs) {
   EXPECT_EQ(Bar().currentIndex(), 2);
   Tabs().FreeSlot(2);
   EXPECT_EQ(Tabs().ActiveSlot(), 0);
-  EXPECT_EQ(Text(), "a");
+  EXPECT_EQ(Text(), "a.html");
 }
 
 // A 500-pixel window has five tabs to a row; a full row shrinks its tabs to

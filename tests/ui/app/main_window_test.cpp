@@ -61,9 +61,8 @@ class MainWindowTest : public testing::WindowTest {
 TEST_F(MainWindowTest, HiddenPartsUntilADocumentOpens) {
   EXPECT_EQ(window_.windowTitle(), "Quillory");
   EXPECT_FALSE(Rich().isVisible());
-  EXPECT_FALSE(window_.findChild<QWidget*>("CLoseB")->isVisible());
-  EXPECT_FALSE(window_.findChild<QWidget*>("TTab")->isVisible());
-  EXPECT_FALSE(window_.findChild<QWidget*>("Option1_0")->isVisible());
+  for (const char* part : {"CLoseB", "TTab", "Option1_0"})
+    EXPECT_FALSE(window_.findChild<QWidget*>(part)->isVisible()) << part;
   window_.NewTab("a.html");
   EXPECT_TRUE(Rich().isVisible());
   EXPECT_TRUE(window_.findChild<QWidget*>("CLoseB")->isVisible());
