@@ -82,8 +82,7 @@ TEST(SettleLanguageTest, FirstStartFollowsTheDesktopThenTheSetting) {
       {"", "ru", "russian"},                  // a bare code
       {"", "en_GB.UTF-8", "english"},         // English
       {"", "de_DE.UTF-8", "english"},         // not shipped: the default
-      {"", "C", "english"},                   // no language at all
-      {"", "", "english"},                    // LANG unset
+      {"", "", "english"},                    // LANG unset, as "C"
       {"", "rus_RU", "english"},              // not a code, however close
       {"english", "ru_RU.UTF-8", "english"},  // later starts: the setting
   };
