@@ -23,8 +23,7 @@ TEST(FreeTabsTest, HandsOutTheOldestFreeSlotFirst) {
     for (int slot : {-1, kSlotCount}) free.Release(slot);
     for (char slot : released) free.Release(slot - '0');
     std::string handed_out;
-    while (auto slot = free.Take())
-      handed_out += static_cast<char>('0' + *slot);
+    while (auto slot = free.Take()) handed_out += std::to_string(*slot);
     EXPECT_EQ(handed_out, expected) << rule;
     EXPECT_TRUE(free.Empty());
   }

@@ -14,6 +14,8 @@
 namespace quillory {
 namespace {
 
+using enum LineEnds;
+
 // A device or FIFO could hand out bytes for ever or wait for a writer
 // that never comes: neither is surveyed nor read.
 TEST(SurveyFileTest, NothingForWhatIsNotARegularFile) {
@@ -23,8 +25,7 @@ TEST(SurveyFileTest, NothingForWhatIsNotARegularFile) {
   for (const std::string& path : {folder.Path("missing"), folder.Path(""), fifo,
                                   std::string("/dev/zero")}) {
     EXPECT_FALSE(SurveyFile(path)) << path;
-    EXPECT_FALSE(
-        ReadForEditing(path, LineEnds::kAsStored, [](std::string_view) {}))
+    EXPECT_FALSE(ReadForEditing(path, kAsStored, [](std::string_view) {}))
         << path;
   }
 }
@@ -36,17 +37,17 @@ TEST(HoldForEditingTest, EveryKindOfTextComesBackUnchanged) {
   testing::TestFolder folder;
   const std::string piece((1 << 20) - 1, 'x');  // files are read by the MB
   const std::tuple<const char*, std::string, std::string, LineEnds> rows[] = {
-      {"LF only", "a\nb\n", "a\r\nb\r\n", LineEnds::kLfOnly},
-      {"CR LF", "a\r\nb", "a\r\nb", LineEnds::kAsStored},
-      {"mixed", "a\r\nb\nc\rd", "a\r\nb\nc\rd", LineEnds::kAsStored},
-      {"CR only", "a\rb\r", "a\rb\r", LineEnds::kAsStored},
-      {"empty", "", "", LineEnds::kAsStored},
+      {"LF only", "a\nb\n", "a\r\nb\r\n", kLfOnly},
+      {"CR LF", "a\r\nb", "a\r\nb", kAsStored},
+      {"mixed", "a\r\nb\nc\rd", "a\r\nb\nc\rd", kAsStored},
+      {"CR only", "a\rb\r", "a\rb\r", kAsStored},
+      {"empty", "", "", kAsStored},
       {"NUL and byte 26 with LF", std::string("\0\n\x1A\n", 4),
-       std::string("\0\r\n\x1A\r\n", 6), LineEnds::kLfOnly},
+       std::string("\0\r\n\x1A\r\n", 6), kLfOnly},
       {"LF after the first piece", piece + "\xC3\xA9\n", piece + "\xC3\xA9\r\n",
-       LineEnds::kLfOnly},
+       kLfOnly},
       {"cut UTF-8 after the first piece", piece + "\xC3x\r\n",
-       piece + "\xC3x\r\n", LineEnds::kAsStored},
+       piece + "\xC3x\r\n", kAsStored},
   };
   for (const auto& [rule, stored, text, line_ends] : rows) {
     SCOPED_TRACE(rule);

@@ -5,13 +5,6 @@
 namespace quillory {
 namespace {
 
-// A white canvas of 6300 x 6975 twips.
-DesignModel Model() {
-  DesignModel model;
-  model.Resize(6300, 6975);
-  return model;
-}
-
 DesignElement& Add(DesignModel& model, ElementKind kind, std::string value) {
   const int index = *model.Create(kind, 1200, 600, "x");
   DesignElement& e = model.At(kind, index);
@@ -21,8 +14,10 @@ DesignElement& Add(DesignModel& model, ElementKind kind, std::string value) {
 
 const std::string kBody = "<body bgcolor=#FFFFFF>\r\n";
 
+// On a white canvas of 6300 x 6975 twips.
 TEST(InsertToCodeTextTest, WritesTheButtonInPixelsAndInPercent) {
-  DesignModel model = Model();
+  DesignModel model;
+  model.Resize(6300, 6975);
   DesignElement& button = Add(model, ElementKind::kButton, "OK");
   EXPECT_EQ(InsertToCodeText(model),
             kBody +
@@ -36,7 +31,8 @@ TEST(InsertToCodeTextTest, WritesTheButtonInPixelsAndInPercent) {
 }
 
 TEST(InsertToCodeTextTest, OrdersByIndexThenKindAndKeepsBytesAsTyped) {
-  DesignModel model = Model();
+  DesignModel model;
+  model.Resize(6300, 6975);
   for (int i = 0; i < 2; ++i) Add(model, ElementKind::kLabel, "");
   Add(model, ElementKind::kLabel, "a'b\"<&\r\n");
   model.At(ElementKind::kLabel, 1).present = false;

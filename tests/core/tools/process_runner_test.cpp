@@ -20,20 +20,16 @@ namespace {
 
 using enum ErrorRoute;
 
-std::string Numbers(int last) {
-  std::string lines;
-  for (int n = 1; n <= last; ++n) lines += std::to_string(n) + "\n";
-  return lines;
-}
-
 TEST(ProcessRunnerTest, CapturesWhatTheChildWrote) {
+  std::string numbers;
+  for (int n = 1; n <= 60000; ++n) numbers += std::to_string(n) + "\n";
   const std::tuple<const char*, std::string, std::string> cases[] = {
       // \x63 is "c".
       {"every byte passes unchanged", R"(printf "a\000b\377\200c")",
        std::string("a\0b\xff\x80\x63", 6)},
       {"output and errors interleave as written",
        R"(sh -c "echo 1; echo 2 >&2; echo 3")", "1\n2\n3\n"},
-      {"a large output comes whole and in order", "seq 60000", Numbers(60000)},
+      {"a large output comes whole and in order", "seq 60000", numbers},
       {"no output is the empty text", "true", ""},
       {"standard input is empty", "readlink /proc/self/fd/0", "/dev/null\n"},
       {"a missing program is not run", "quillory-no-such-program", "ERR"},
