@@ -19,12 +19,6 @@ namespace {
 
 using Sci = QsciScintillaBase;
 
-std::string Lines(int count) {
-  std::string text;
-  for (int i = 0; i < count; ++i) text += "line\r\n";
-  return text;
-}
-
 class LineGutterTest : public ::testing::Test {
  protected:
   LineGutterTest() {
@@ -92,7 +86,7 @@ TEST_F(LineGutterTest, SwitchingOnTwiceAttachesOnceAndOffDetaches) {
 }
 
 TEST_F(LineGutterTest, SelectedLinesAreHighlightedByFocus) {
-  rich_->SetBytes(Lines(30));
+  rich_->SetBytes(QByteArray("line\r\n").repeated(30).toStdString());
   LineGutter::Switch(rich_, true, 4);
   rich_->Select(12, 26);  // lines 3 to 5, 1-based
   const QColor face = window_.palette().color(QPalette::Button);
@@ -128,7 +122,7 @@ TEST_F(LineGutterTest, NumbersAreDrawnInEveryVisibleCellAndNoFurther) {
   EXPECT_GT(inked_rows, 0);
   EXPECT_LE(inked_rows, height);
 
-  rich_->SetBytes(Lines(200));
+  rich_->SetBytes(QByteArray("line\r\n").repeated(200).toStdString());
   rich_->ScrollLines(100);
   const std::vector<bool> inked = InkedRows(Grab());
   const int rows = static_cast<int>(rich_->viewport()->height() / height);
@@ -144,9 +138,8 @@ TEST_F(LineGutterTest, NumbersAreDrawnInEveryVisibleCellAndNoFurther) {
 // A paint that asks for another paint keeps a core busy while nothing
 // happens; each change of what the gutter shows still repaints it.
 TEST_F(LineGutterTest, RepaintsOnlyWhenWhatItShowsChanges) {
-  std::string long_lines;
-  for (int i = 0; i < 200; ++i) long_lines += std::string(60, 'x') + "\r\n";
-  rich_->SetBytes(long_lines);
+  rich_->SetBytes(
+      QByteArray(60, 'x').append("\r\n").repeated(200).toStdString());
   LineGutter::Switch(rich_, true, 4);
   rich_->setFocus();
   QTest::qWait(100);
