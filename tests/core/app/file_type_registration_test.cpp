@@ -28,8 +28,8 @@ TEST(FileTypeRegistrationTest, BuildFolderCopyWritesItsOwnEntryAndTypes) {
                                    folder.Path("config/")};
   const DesktopProgram copy = Program(Layout::kBuildFolder, "/b/quillory");
   const std::string others = "[Default Applications]\ntext/css=x.desktop;\n";
-  EXPECT_FALSE(  // nothing written yet
-      IsFileTypeRegistered(folders, copy, kType, kDefault));
+  // Nothing is written yet.
+  EXPECT_FALSE(IsFileTypeRegistered(folders, copy, kType, kDefault));
   folder.Write("config/mimeapps.list", others);
   RegisterFileType(folders, copy, kType, kRegister, kDefault);
   EXPECT_TRUE(IsFileTypeRegistered(folders, copy, kType, kDefault));

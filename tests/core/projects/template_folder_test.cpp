@@ -11,12 +11,6 @@
 namespace quillory {
 namespace {
 
-std::vector<std::string> Paths(const std::vector<TemplateFile>& files) {
-  std::vector<std::string> paths;
-  for (const TemplateFile& file : files) paths.push_back(file.path);
-  return paths;
-}
-
 TEST(TemplateFolderTest, ListsFilesOfBothFoldersByName) {
   testing::TestFolder folder;
   const TemplateFolders folders =
@@ -32,7 +26,10 @@ TEST(TemplateFolderTest, ListsFilesOfBothFoldersByName) {
   std::filesystem::create_symlink(folder.Path("missing"),
                                   folder.Path("program/templates/broken.html"));
 
-  EXPECT_EQ(Paths(ListTemplates(folders)),
+  std::vector<std::string> paths;
+  for (const TemplateFile& file : ListTemplates(folders))
+    paths.push_back(file.path);
+  EXPECT_EQ(paths,
             (std::vector<std::string>{folder.Path("program/templates/README"),
                                       folder.Path("user/templates/a.js"),
                                       folder.Path("program/templates/b.html"),

@@ -47,9 +47,8 @@ TEST_F(EightBitDocumentTest, TextComesInAsWindows1252OrIsRefused) {
   EXPECT_EQ(Text(), std::string(kCafe) + "\x80\x82\x99");
   EXPECT_EQ(Rich().Encoding(), TextEncoding::kWindows1252);
   ASSERT_EQ(fakes_.dialogs.questions.size(), 3u);
-  EXPECT_NE(fakes_.dialogs.questions[0].find("\"\u2192\" (U+2192)"),
-            std::string::npos)
-      << fakes_.dialogs.questions[0];
+  const std::string& question = fakes_.dialogs.questions[0];
+  EXPECT_NE(question.find("\"\u2192\" (U+2192)"), question.npos) << question;
   Rich().Select(3, 6);
   Rich().SendScintilla(QsciScintillaBase::SCI_COPY);
   EXPECT_EQ(QApplication::clipboard()->text(), "\u00E9 \u20AC");

@@ -43,8 +43,7 @@ class VisualEditorTest : public testing::WindowTest {
   // NOTE: the offscreen platform has no drag and drop, so the drop the
   // toolbox's drag would end in is sent to the canvas directly.
   void DropItem(ElementKind kind, QPoint grabbed, QPoint at) {
-    const std::unique_ptr<QMimeData> data =
-        ToolboxMimeData({kind, QPointF(grabbed) * 15});
+    const auto data = ToolboxMimeData({kind, QPointF(grabbed) * 15});
     QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
     QApplication::sendEvent(Part("Canvas"), &enter);
     QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});

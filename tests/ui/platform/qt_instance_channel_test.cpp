@@ -37,8 +37,7 @@ TEST(QtInstanceChannelTest, UnfinishedRequestsAreBounded) {
   });
 
   std::unique_ptr<QLocalSocket> huge = Connect(path);
-  const std::string too_long = "1\n" + std::string(64 * 1024, 'a');
-  huge->write(too_long.data(), static_cast<qint64>(too_long.size()));
+  huge->write("1\n" + QByteArray(64 * 1024, 'a'));
   std::vector<std::unique_ptr<QLocalSocket>> silent;
   for (int i = 0; i < 40; ++i) silent.push_back(Connect(path));
   ASSERT_TRUE(QTest::qWaitFor(
@@ -47,8 +46,7 @@ TEST(QtInstanceChannelTest, UnfinishedRequestsAreBounded) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return channel.HeldRequests() == 0; }));
 
   std::unique_ptr<QLocalSocket> launch = Connect(path);
-  const std::string request = OpenRequestBytes({"/a.html"});
-  launch->write(request.data(), static_cast<qint64>(request.size()));
+  launch->write(QByteArray::fromStdString(OpenRequestBytes({"/a.html"})));
   ASSERT_TRUE(QTest::qWaitFor([&] { return launch->bytesAvailable() > 0; }));
   EXPECT_EQ(launch->read(1), "K");
   launch->putChar('C');

@@ -64,10 +64,10 @@ TEST(PreviewPaneTest, EachFailureSaysWhyAndLeavesNoPage) {
                         "languages/russian/captions.lng");
   const std::string own = environment.temp_folder;
   for (const auto& [rule, factory, server, served, temp, php, caption] : rows) {
-    Settings settings;
-    settings.is_http_server = server;
-    settings.path_to_httpd = served == std::string("-") ? own : served;
-    settings.php = php;
+    const Settings settings{
+        .is_http_server = server,
+        .path_to_httpd = served == std::string("-") ? own : served,
+        .php = php};
     testing::FakeDialogs dialogs;
     bool editor_shown = true;
     QWidget parent;
@@ -103,9 +103,8 @@ TEST(LivePreviewTest, SaysOnItsLineWhatThePageLacks) {
   captions.LoadFromFile(environment.program_folder +
                         "languages/russian/captions.lng");
   for (const auto& [file_path, served_folder, caption] : rows) {
-    Settings settings;
-    settings.is_http_server = *served_folder == '\0' ? 0 : -1;
-    settings.path_to_httpd = served_folder;
+    const Settings settings{.is_http_server = *served_folder ? -1 : 0,
+                            .path_to_httpd = served_folder};
     const PreviewSource source{file_path, false, "<p>page"};
     LivePreview live({[&] { return std::optional(source); }, settings,
                       environment.temp_folder, &MakeFakeView, captions},
