@@ -67,6 +67,11 @@ class WindowTest : public ::testing::Test {
     QTest::keyClick(&Rich(), key, modifiers);
   }
   void Trigger(const char* command) { Action(command)->trigger(); }
+  // Switches the window to `language`, as the settings window does.
+  void ChooseLanguage(const std::string& language) {
+    CurrentSettings().language = language;
+    window_.SetLanguage();
+  }
   // `count` lines of tagged text, each different.
   static std::string NumberedLines(int count);
 

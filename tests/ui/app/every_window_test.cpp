@@ -29,8 +29,7 @@ class EveryWindowTest : public testing::WindowTest,
                         public ::testing::WithParamInterface<const char*> {
  protected:
   EveryWindowTest() {
-    CurrentSettings().language = GetParam();
-    window_.SetLanguage();
+    ChooseLanguage(GetParam());
     OpenFile("a.html", "<p>x</p>");
   }
 

@@ -50,10 +50,6 @@ class MainWindowTest : public testing::WindowTest {
     return window_.findChild<QMenu*>(name)->title().remove('&');
   }
   QString Caption(const char* action) { return Action(action)->text(); }
-  void Choose(const char* language) {
-    CurrentSettings().language = language;
-    window_.SetLanguage();
-  }
 };
 
 // They hide again when the last document closes; its slot comes back
@@ -158,7 +154,7 @@ TEST_F(MainWindowTest, CaptionsComeFromTheLanguagesTable) {
   QString status;
   fakes_.dialogs.while_asking = [this, &status] { status = Status(); };
   for (const char* language : {"russian", "english"}) {
-    Choose(language);
+    ChooseLanguage(language);
     EXPECT_EQ(Caption("OpenOld"), Entry(language, 5));
     EXPECT_EQ(Caption("Chk"), Entry(language, 9) + " HTML-Tidy");
     EXPECT_EQ(window_.findChild<QAbstractButton*>("Option1_1")->text(),
@@ -199,7 +195,7 @@ TEST_F(MainWindowTest, EmptyLanguageMeansEnglishMissingTablesChangeNothing) {
   EXPECT_EQ(quit, Entry("english", 7));
   folder_.Write("program/languages/short/main.lng",
                 "Fichier\r\nOutils\r\nlast line lost");
-  Choose("short");
+  ChooseLanguage("short");
   EXPECT_EQ(MenuTitle("Menu1"), "Fichier");
   EXPECT_EQ(MenuTitle("SettingsMnu"), Entry("english", 2));
   EXPECT_EQ(Caption("Quit"), quit);
@@ -223,7 +219,7 @@ TEST_F(MainWindowTest, HelpShowsAFreshPageInAWindowOfItsOwn) {
 // Its text is the language's own; that every control is named is the
 // every window test.
 TEST_F(MainWindowTest, AboutDisablesTheWindowUntilClosed) {
-  Choose("russian");
+  ChooseLanguage("russian");
   Trigger("About");
   QWidget* about = nullptr;
   for (QWidget* top : QApplication::topLevelWidgets()) {

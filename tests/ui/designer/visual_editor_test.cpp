@@ -99,8 +99,7 @@ int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 TEST_F(VisualEditorTest, CanvasAndPanelKeepTheirMarginsWithRussianCaptions) {
   designer_->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  CurrentSettings().language = "russian";
-  window_.SetLanguage();
+  ChooseLanguage("russian");
   OpenDesigner();
   EXPECT_EQ(Part<QLabel>("Img")->text(), "Рисунок");
   auto* list = Part<QListWidget>("Cmb");
