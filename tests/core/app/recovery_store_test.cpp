@@ -26,8 +26,7 @@ TEST(RecoveryEntryTest, KeepsEveryByteOfCaptionPathAndText) {
   for (const RecoveredText& text : texts) {
     EXPECT_EQ(ParseRecoveryEntry(RecoveryEntryText(text)), text);
   }
-  for (const std::string damaged :
-       {"", "12 3\nabc", "x 0\n", "1 2", "-1 0\n"}) {
+  for (const char* damaged : {"", "12 3\nabc", "x 0\n", "1 2", "-1 0\n"}) {
     EXPECT_FALSE(ParseRecoveryEntry(damaged)) << damaged;
   }
 }

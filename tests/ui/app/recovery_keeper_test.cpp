@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "base/text_file.h"
 #include "support/window_test.h"
 
 namespace quillory {
@@ -46,10 +47,7 @@ TEST_F(RecoveryKeeperTest, CopiesInSlicesWhatChangesMeanwhile) {
   keeper->KeepBeforeRisk();
   std::string entry;
   for (const auto& file : std::filesystem::recursive_directory_iterator(root)) {
-    if (file.is_regular_file()) {
-      entry = folder_.Read("store/" +
-                           file.path().lexically_relative(root).string());
-    }
+    if (file.is_regular_file()) entry = ReadTextFile(file.path());
   }
   const std::optional<RecoveredText> kept = ParseRecoveryEntry(entry);
   ASSERT_TRUE(kept);
