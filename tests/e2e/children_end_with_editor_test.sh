@@ -16,7 +16,7 @@ echo "<body style=\\"background:#ff00ff\\">served";\n' >"$www/index.php"
 printf 'secret\n' >"$www/data.txt"
 
 e2e_start "$www/index.php"
-e2e_wait_window '^Quillory - index.php$' >/dev/null
+e2e_wait_named '^Quillory - index.php$' >/dev/null
 eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
 e2e_menu t Up Return
 e2e_wait_colour $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) FF00FF
@@ -33,7 +33,7 @@ curl -s "http://$port/index.php?quillory_key=$key" -c "$E2E_ROOT/jar" -L |
 [ "$(curl -s -b "$E2E_ROOT/jar" "http://$port/data.txt")" = secret ]
 
 touch "$www/loop"
-E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php$')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - index.php$')
 e2e_menu t p Down Return
 for _ in $(seq 1 50); do
   pgrep -f "^php -q $www/index.php" >/dev/null && break

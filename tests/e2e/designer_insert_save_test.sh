@@ -9,7 +9,7 @@ e2e_open_page 'hello\r\n'
 xdotool mousemove --window "$E2E_WINDOW" --sync 97 8 click 1   # Tools
 sleep 0.3
 xdotool mousemove --window "$E2E_WINDOW" --sync 168 95 click 1 # designer
-DESIGNER=$(xdotool search --sync --onlyvisible --name "^Visual Editor$" | tail -n 1)
+DESIGNER=$(e2e_wait_named "^Visual Editor$")
 sleep 0.5
 
 at() { xdotool mousemove --window "$DESIGNER" --sync "$1" "$2"; }

@@ -26,7 +26,7 @@ printf '<p>x</p>\r\n' >"$E2E_ROOT/page.html"
 (cd "$HOME" && PATH=$prefix/bin:$PATH exec ${command/\%f/$E2E_ROOT/page.html}) \
   >"$E2E_ROOT/quillory.log" 2>&1 &
 E2E_PID=$!
-E2E_WINDOW=$(e2e_wait_window "^Quillory - page.html$")
+E2E_WINDOW=$(e2e_wait_named "^Quillory - page.html$")
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool type --delay 20 'hi '
 xdotool key --clearmodifiers ctrl+s

@@ -75,7 +75,7 @@ e2e_open_page() {
   E2E_PAGE="$E2E_ROOT/page.html"
   printf "$1" >"$E2E_PAGE"
   e2e_start "$E2E_PAGE"
-  xdotool search --sync --onlyvisible --name "^Quillory - page.html$" >/dev/null
+  e2e_wait_named "^Quillory - page.html$" >/dev/null
 }
 
 # Waits up to 60 seconds (or the seconds given) for the program to end;
@@ -142,31 +142,13 @@ e2e_use_tools() {
   export HTML_TIDY=$sources/tests/fixtures/tools/tidy-defaults.conf
 }
 
-# Waits for a shown window whose title matches; prints its id.
-e2e_wait_window() {
-  local found
-  # A window destroyed while the search looks at it (the toolkit makes the
-  # main window anew for a browser's first drawing) fails the search, which
-  # is then made again.
-  for _ in $(seq 1 40); do
-    if found=$(xdotool search --sync --onlyvisible --name "$1" 2>/dev/null |
-      tail -n 1) && [ -n "$found" ]; then
-      echo "$found"
-      return 0
-    fi
-    sleep 0.25
-  done
-  echo "e2e: no window titled $1" >&2
-  return 1
-}
-
 # The place of the shown window whose title matches, as shell assignments
 # of WINDOW, X, Y, WIDTH and HEIGHT. A window the toolkit makes anew, as
 # it does for a browser's first drawing, is looked up again.
 e2e_window_geometry() {
   local window
   for _ in $(seq 1 20); do
-    window=$(e2e_wait_window "$1")
+    window=$(e2e_wait_named "$1")
     xdotool getwindowgeometry --shell "$window" 2>/dev/null && return 0
     sleep 0.25
   done

@@ -21,7 +21,7 @@ live_points() {
 # The toolkit makes the window anew for the browser's first drawing; the
 # keys must still reach the editor, so only its id is taken again.
 window_again() {
-  E2E_WINDOW=$(e2e_wait_window '^Quillory - ')
+  E2E_WINDOW=$(e2e_wait_named '^Quillory - ')
 }
 
 mkdir -p "$E2E_ROOT/site/css"
@@ -29,7 +29,7 @@ printf 'body { background: #00ff00; margin: 40px }\n' >"$E2E_ROOT/site/css/style
 printf '<html><head><link rel="stylesheet" href="css/style.css"></head>\n<body>\n' \
   >"$E2E_ROOT/site/page.html"
 e2e_start "$E2E_ROOT/site/page.html"
-e2e_wait_window '^Quillory - page.html$' >/dev/null
+e2e_wait_named '^Quillory - page.html$' >/dev/null
 xdotool key --clearmodifiers F12
 live_points
 e2e_wait_colour "$MIDDLE_X" "$MIDDLE_Y" 00FF00
@@ -60,7 +60,7 @@ printf 'IsHTTPServer=-1\r\nPathToHTTPD=%s\r\nphp=php\r\n' "$www" \
 printf '<?php echo "<body style=\\"margin:40px;background:#" . "ff00ff" . "\\">";\n' \
   >"$www/index.php"
 e2e_start "$www/index.php"
-e2e_wait_window '^Quillory - index.php$' >/dev/null
+e2e_wait_named '^Quillory - index.php$' >/dev/null
 live_points
 e2e_wait_colour "$MIDDLE_X" "$MIDDLE_Y" FF00FF
 window_again
@@ -74,7 +74,7 @@ e2e_wait_colour "$MARGIN_X" "$MIDDLE_Y" FF00FF
 xdotool key --clearmodifiers Return
 xdotool type --delay 30 'echo 1 +;'
 e2e_menu t p Return
-e2e_wait_window '^Tool output$' >/dev/null
+e2e_wait_named '^Tool output$' >/dev/null
 for _ in $(seq 1 40); do
   grep -qs 'on line 3' "$TMPDIR"/quillory-*/*.tmp && break
   sleep 0.25
@@ -82,8 +82,8 @@ done
 grep -s "in $www/index.php on line 3" "$TMPDIR"/quillory-*/*.tmp >/dev/null ||
   { echo "e2e: the check did not name the document's line 3" >&2; exit 1; }
 ! ls -A "$www" | grep -q '^\.' || { echo "e2e: a copy was left in $www" >&2; exit 1; }
-xdotool windowfocus --sync "$(e2e_wait_window '^Tool output$')" key Escape
-E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php')
+xdotool windowfocus --sync "$(e2e_wait_named '^Tool output$')" key Escape
+E2E_WINDOW=$(e2e_wait_named '^Quillory - index.php')
 xdotool windowfocus --sync "$E2E_WINDOW"
 
 # A script that prints 200 MB: the page is given up on, and the editor

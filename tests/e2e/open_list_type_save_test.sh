@@ -12,7 +12,7 @@ printf '<?php\necho 1;\n' >"$site/b.php"
 printf '%s\r\n%s' "$site/a.html" "$site/b.php" >"$site/work.qlp"
 
 e2e_start "$site/work.qlp"
-xdotool search --sync --onlyvisible --name "^Quillory - b.php$" >/dev/null
+e2e_wait_named "^Quillory - b.php$" >/dev/null
 xdotool type --delay 20 'hi '
 xdotool key --clearmodifiers Return
 xdotool key --clearmodifiers ctrl+s

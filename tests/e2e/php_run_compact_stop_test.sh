@@ -19,7 +19,7 @@ geometry=$(e2e_window_geometry '^Tool output$')
 eval "$geometry"
 e2e_wait_colour $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) 00C000
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/php_run.png"
-output=$(e2e_wait_window '^Tool output$')
+output=$(e2e_wait_named '^Tool output$')
 xdotool windowfocus --sync "$output"
 xdotool key --clearmodifiers Escape
 
@@ -38,7 +38,7 @@ e2e_wait_exit
 printf '<?php\r\nwhile (true) { usleep(10000); }\r\n' >"$E2E_ROOT/loop.php"
 e2e_start "$E2E_ROOT/loop.php"
 e2e_menu t p Down Return
-busy=$(e2e_wait_window '^Quillory$')
+busy=$(e2e_wait_named '^Quillory$')
 pgrep -f "^php -q $E2E_ROOT/loop.php" >/dev/null
 e2e_screenshot "$E2E_ROOT/before_menu.png"
 xdotool windowfocus --sync "$E2E_WINDOW"

@@ -23,7 +23,7 @@ for _ in $(seq 1 100); do
 done
 xdotool windowfocus --sync "$(e2e_wait_named '^Quillory$')"
 xdotool key --clearmodifiers Return
-E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html$')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - page.html$')
 e2e_menu p s                 # "Sort lines, drop repeats"
 xdotool key --clearmodifiers ctrl+s ctrl+q
 e2e_wait_exit

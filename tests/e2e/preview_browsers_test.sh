@@ -34,7 +34,7 @@ e2e_menu t Up Return
 e2e_wait_colour "$middle_x" "$middle_y" 0000FF
 page_titles | grep -qx 'typed here'
 # The web engine's surface makes the toolkit create the window anew.
-E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - page.html')
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/shot.png" "$QUILLORY_SHOT_DIR/preview.png"
 [ "$(ls "$TEMP"/quillory-*/*.html | wc -l)" -eq 1 ]
 e2e_menu t Up Return

@@ -38,7 +38,7 @@ if setpriv --reuid=65534 --regid=65534 --clear-groups \
   exit 1
 fi
 
-E2E_WINDOW=$(e2e_wait_window '^Quillory - page.html')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - page.html')
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit

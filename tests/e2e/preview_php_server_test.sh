@@ -18,11 +18,11 @@ printf("<body style=\\"background:#%%s\\">", "ff"."00"."ff");\n' \
 touch "$www/slow"
 
 e2e_start "$www/index.php"
-e2e_wait_window '^Quillory - index.php$' >/dev/null
+e2e_wait_named '^Quillory - index.php$' >/dev/null
 eval "$(xdotool getwindowgeometry --shell "$E2E_WINDOW")"
 e2e_menu t Up Return
 sleep 2
-E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php$')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - index.php$')
 e2e_menu t Up Return
 rm "$www/slow"
 e2e_menu t Up Return
@@ -35,7 +35,7 @@ done
 [ "$colour" = FF00FF ] || { echo "e2e: the script's output is not shown ($colour)" >&2; exit 1; }
 pgrep -f -- "-t $www" >/dev/null
 
-E2E_WINDOW=$(e2e_wait_window '^Quillory - index.php$')
+E2E_WINDOW=$(e2e_wait_named '^Quillory - index.php$')
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit

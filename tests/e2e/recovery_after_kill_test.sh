@@ -8,11 +8,12 @@ e2e_setup "$1" "$2"
 store=$XDG_STATE_HOME/quillory/recovery
 
 # The question comes over the main window, which has the same title until
-# a document opens; a key sent before it is up would go to the window.
+# a document opens; a key sent before it has the keyboard would go to the
+# window.
 wait_question() {
   for _ in $(seq 1 300); do
     [ "$(xdotool search --onlyvisible --name '^Quillory$' | wc -l)" -ge 2 ] &&
-      return 0
+      { e2e_focus_named '^Quillory$'; return; }
     sleep 0.1
   done
   echo "e2e: no question at the start" >&2
@@ -35,7 +36,7 @@ wait_question
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/question.png"
 xdotool key --clearmodifiers Return
 # The window found at the start was the question.
-E2E_WINDOW=$(e2e_wait_window "^Quillory - page.html$")
+E2E_WINDOW=$(e2e_wait_named "^Quillory - page.html$")
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && e2e_screenshot "$QUILLORY_SHOT_DIR/restored.png"
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+s
@@ -60,7 +61,7 @@ e2e_start
 wait_question
 xdotool key --clearmodifiers n
 sleep 0.5
-E2E_WINDOW=$(e2e_wait_window "^Quillory$")
+E2E_WINDOW=$(e2e_wait_named "^Quillory$")
 xdotool windowfocus --sync "$E2E_WINDOW"
 xdotool key --clearmodifiers ctrl+q
 e2e_wait_exit

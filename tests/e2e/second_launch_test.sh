@@ -12,8 +12,7 @@ for name in a.html other/b.css c.js; do printf 'x' >"$E2E_ROOT/$name"; done
 # window there is.
 hand_over() {
   (cd "$2" && timeout 5 "$E2E_PROGRAM/quillory" "$1")
-  xdotool search --sync --onlyvisible --name "^Quillory - $(basename "$1")$" \
-    >/dev/null
+  e2e_wait_named "^Quillory - $(basename "$1")$" >/dev/null
   [ "$(xdotool search --onlyvisible --name '^Quillory' | wc -l)" = 1 ] || {
     echo "e2e: more than one window" >&2
     exit 1

@@ -12,7 +12,7 @@ session=$XDG_CONFIG_HOME/quillory/last_session.qlp
 
 for run in first second; do
   if [ $run = first ]; then e2e_start "$E2E_ROOT/work.qlp"; else e2e_start; fi
-  xdotool search --sync --onlyvisible --name "^Quillory - b b.css$" >/dev/null
+  e2e_wait_named "^Quillory - b b.css$" >/dev/null
   xdotool key --clearmodifiers ctrl+q
   e2e_wait_exit
   e2e_expect_file "$session" "$E2E_ROOT/a.html\r\n$E2E_ROOT/b b.css"

@@ -18,7 +18,7 @@ grep -q '<p>two <b>bold</b></p>' "$E2E_ROOT/expected.html"
 
 # Check with HTML-Tidy, from the Tools menu.
 e2e_menu t c
-e2e_wait_window '^Tool output$' >/dev/null
+e2e_wait_named '^Tool output$' >/dev/null
 sleep 0.5
 e2e_screenshot "$E2E_ROOT/check.png"
 [ -n "${QUILLORY_SHOT_DIR:-}" ] && cp "$E2E_ROOT/check.png" "$QUILLORY_SHOT_DIR/tidy_check.png"

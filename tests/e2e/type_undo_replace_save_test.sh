@@ -15,7 +15,7 @@ xdotool key --clearmodifiers ctrl+y
 xdotool type --delay 30 'cat'
 
 xdotool key --clearmodifiers ctrl+h
-find_window=$(xdotool search --sync --onlyvisible --name "^Find and replace$" | tail -n 1)
+find_window=$(e2e_wait_named "^Find and replace$")
 xdotool windowfocus --sync "$find_window"
 xdotool type --delay 30 'CAT'
 xdotool key --clearmodifiers Tab
