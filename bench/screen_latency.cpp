@@ -19,238 +19,24 @@
 // lines out of view are still being wrapped; then peak memory.
 
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
-#include <X11/extensions/Xdamage.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <X11/keysym.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "screen_probe.h"
+
+namespace quillory::bench {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Columns that a caret drawn or erased changes at most.
-constexpr int kCaretWidth = 2;
 // Columns that a scroll bar's thumb changes at most: wrapping the lines
 // out of view moves it, while the text stays as it is.
 constexpr int kThumbWidth = 24;
-
-double MsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start)
-      .count();
-}
-
-// The editor under test, ended on a failure too.
-pid_t editor_pid = 0;
-
-// A probe stopped from outside (a timeout, Ctrl+C) takes the editor with
-// it; an editor left running would hold the caller's output open.
-void OnStop(int) {
-  if (editor_pid > 0) kill(editor_pid, SIGKILL);
-  _exit(1);
-}
-
-[[noreturn]] void Fail(const char* what) {
-  std::fprintf(stderr, "screen_latency: %s\n", what);
-  if (editor_pid > 0) kill(editor_pid, SIGKILL);
-  std::exit(1);
-}
-
-// The screen as last read back, kept up to date rectangle by rectangle.
-class ScreenCopy {
- public:
-  explicit ScreenCopy(Display* display) : display_(display) {
-    root_ = DefaultRootWindow(display);
-    XWindowAttributes attributes;
-    XGetWindowAttributes(display, root_, &attributes);
-    width_ = attributes.width;
-    height_ = attributes.height;
-    pixels_.assign(static_cast<size_t>(width_) * height_, 0);
-    int error = 0;
-    if (!XDamageQueryExtension(display, &damage_event_, &error)) {
-      Fail("the X server has no DAMAGE extension");
-    }
-    XDamageCreate(display, root_, XDamageReportRawRectangles);
-    Read(0, 0, width_, height_);
-  }
-
-  // Waits up to `timeout_ms` for drawing; reads back what was drawn and
-  // returns what changed in it: its distinct columns, and its pixels in a
-  // colour of marked-up text.
-  struct Change {
-    int columns = 0;
-    int coloured = 0;
-    bool drawn = false;
-  };
-  Change Next(double timeout_ms) {
-    const Clock::time_point start = Clock::now();
-    while (MsSince(start) < timeout_ms) {
-      if (!XPending(display_)) {
-        usleep(100);
-        continue;
-      }
-      XEvent event;
-      XNextEvent(display_, &event);
-      if (event.type != damage_event_ + XDamageNotify) {
-        if (on_other_event) on_other_event(event);
-        continue;
-      }
-      const auto& area = reinterpret_cast<XDamageNotifyEvent&>(event).area;
-      return Read(area.x, area.y, area.width, area.height);
-    }
-    return {};
-  }
-
-  // Lets drawing end: returns once nothing wider than `ignored` columns
-  // (the blinking caret, say) was drawn for `quiet_ms`; fails when the
-  // screen keeps changing for 30 s (something that blinks for attention).
-  void Settle(double quiet_ms, int ignored = kCaretWidth) {
-    const Clock::time_point start = Clock::now();
-    Clock::time_point quiet_since = start;
-    while (MsSince(quiet_since) < quiet_ms) {
-      if (MsSince(start) > 30000) Fail("the screen did not settle in 30 s");
-      if (Next(quiet_ms - MsSince(quiet_since)).columns > ignored) {
-        quiet_since = Clock::now();
-      }
-    }
-  }
-
-  // Told of every event that is not drawing.
-  std::function<void(const XEvent&)> on_other_event;
-
-  int ColouredPixels() const {
-    return static_cast<int>(
-        std::count_if(pixels_.begin(), pixels_.end(), IsMarkupColour));
-  }
-
- private:
-  // The tag blue of Quillory and Geany, or the dark red that Kate gives
-  // attribute values (its tags are black).
-  static bool IsMarkupColour(unsigned long pixel) {
-    const unsigned long red = (pixel >> 16) & 0xFF;
-    const unsigned long green = (pixel >> 8) & 0xFF;
-    const unsigned long blue = pixel & 0xFF;
-    const bool tag_blue = blue > 200 && green < 60 && red < 60;
-    const bool value_red = red > 150 && green < 40 && blue < 40;
-    return tag_blue || value_red;
-  }
-
-  Change Read(int x, int y, int w, int h) {
-    Change change;
-    change.drawn = true;
-    w = std::min(w, width_ - x);
-    h = std::min(h, height_ - y);
-    if (w <= 0 || h <= 0) return change;
-    XImage* image = XGetImage(display_, root_, x, y, w, h, AllPlanes, ZPixmap);
-    if (image == nullptr) return change;
-    std::vector<bool> column_changed(w, false);
-    for (int row = 0; row < h; ++row) {
-      for (int column = 0; column < w; ++column) {
-        const unsigned long pixel = XGetPixel(image, column, row) & 0xFFFFFF;
-        unsigned long& kept = pixels_[(y + row) * width_ + x + column];
-        if (pixel == kept) continue;
-        column_changed[column] = true;
-        if (IsMarkupColour(pixel)) ++change.coloured;
-        kept = pixel;
-      }
-    }
-    XDestroyImage(image);
-    change.columns = static_cast<int>(
-        std::count(column_changed.begin(), column_changed.end(), true));
-    return change;
-  }
-
-  Display* display_;
-  Window root_;
-  int width_ = 0;
-  int height_ = 0;
-  int damage_event_ = 0;
-  std::vector<unsigned long> pixels_;
-};
-
-std::string WindowName(Display* display, Window window) {
-  char* name = nullptr;
-  if (!XFetchName(display, window, &name) || name == nullptr) return "";
-  std::string result = name;
-  XFree(name);
-  return result;
-}
-
-pid_t Start(char** command) {
-  const pid_t pid = fork();
-  if (pid == 0) {
-    execvp(command[0], command);
-    _exit(127);
-  }
-  return pid;
-}
-
-// Milliseconds from the map of the window whose name starts with `title`
-// to the first screen with a few lines' worth of coloured markup.
-double TimeOpen(Display* display, ScreenCopy& screen, const std::string& title,
-                Window& main_window) {
-  Clock::time_point mapped;
-  main_window = 0;
-  screen.on_other_event = [&](const XEvent& event) {
-    if (main_window == 0 && event.type == MapNotify &&
-        WindowName(display, event.xmap.window).rfind(title, 0) == 0) {
-      main_window = event.xmap.window;
-      mapped = Clock::now();
-    }
-  };
-  const Clock::time_point start = Clock::now();
-  while (MsSince(start) < 60000) {
-    if (screen.Next(5).coloured > 0 && main_window != 0 &&
-        screen.ColouredPixels() > 300) {
-      screen.on_other_event = nullptr;
-      return MsSince(mapped);
-    }
-  }
-  Fail("no coloured main window within a minute");
-}
-
-void Press(Display* display, const char* keys) {
-  std::vector<KeyCode> held;
-  std::string all = keys;
-  for (size_t start = 0; start <= all.size();) {
-    size_t end = all.find('+', start);
-    if (end == std::string::npos) end = all.size();
-    std::string name = all.substr(start, end - start);
-    if (name == "ctrl") name = "Control_L";
-    if (name == "shift") name = "Shift_L";
-    if (name == "alt") name = "Alt_L";
-    const KeyCode code =
-        XKeysymToKeycode(display, XStringToKeysym(name.c_str()));
-    XTestFakeKeyEvent(display, code, True, CurrentTime);
-    held.push_back(code);
-    start = end + 1;
-  }
-  for (auto code = held.rbegin(); code != held.rend(); ++code) {
-    XTestFakeKeyEvent(display, *code, False, CurrentTime);
-  }
-  XFlush(display);
-}
-
-// Waits for drawing that changes more than `ignored` columns; fails when
-// none comes in 10 s (a blinking caret goes on drawing meanwhile).
-void AwaitChange(ScreenCopy& screen, int ignored, const char* what) {
-  const Clock::time_point start = Clock::now();
-  while (MsSince(start) < 10000) {
-    if (screen.Next(10000 - MsSince(start)).columns > ignored) return;
-  }
-  Fail(what);
-}
 
 // Milliseconds from each "x" pressed to the screen showing it: more than
 // `ignored` columns of pixels changed.
@@ -269,13 +55,6 @@ std::vector<double> TimeKeys(Display* display, ScreenCopy& screen, int keys,
     XFlush(display);
   }
   return times;
-}
-
-double Percentile(std::vector<double> times, double fraction) {
-  std::sort(times.begin(), times.end());
-  const size_t index =
-      std::min(times.size() - 1, static_cast<size_t>(fraction * times.size()));
-  return times[index];
 }
 
 double PeakMegabytes(pid_t pid) {
@@ -341,30 +120,18 @@ void TimeWrap(Display* display, ScreenCopy& screen, const std::string& command,
               Percentile(times, 1));
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   const int wrap_args = argc > 7 && std::strcmp(argv[6], "--") != 0 ? 1 : 0;
   if (argc < 8 + wrap_args || std::strcmp(argv[6 + wrap_args], "--") != 0) {
     Fail("usage: TITLE GOTO_KEY KEYS FILE LINES [WRAP] -- COMMAND [ARGS...]");
   }
-  const std::string title = argv[1];
   const char* go_to = argv[2];
   const int keys = std::atoi(argv[3]);
   const long lines = std::atol(argv[5]);
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) Fail("no X display");
-  XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+  Display* display = OpenDisplay();
   ScreenCopy screen(display);
-
-  signal(SIGTERM, OnStop);
-  signal(SIGINT, OnStop);
-  const pid_t pid = Start(argv + 7 + wrap_args);
-  editor_pid = pid;
-  Window window = 0;
-  const double open_ms = TimeOpen(display, screen, title, window);
-  XSetInputFocus(display, window, RevertToParent, CurrentTime);
-  screen.Settle(1000);
+  const double open_ms =
+      StartEditor(display, screen, argv[1], argv + 7 + wrap_args);
 
   std::printf("%.0f", open_ms);
   if (wrap_args != 0) {
@@ -376,9 +143,12 @@ int main(int argc, char** argv) {
   } else {
     TimeCaretPlaces(display, screen, go_to, lines, keys);
   }
-  std::printf("\t%.0f\n", PeakMegabytes(pid));
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-  XCloseDisplay(display);
+  std::printf("\t%.0f\n", PeakMegabytes(EditorPid()));
+  EndEditor(display);
   return 0;
 }
+
+}  // namespace
+}  // namespace quillory::bench
+
+int main(int argc, char** argv) { return quillory::bench::Main(argc, argv); }
