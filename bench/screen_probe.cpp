@@ -44,6 +44,10 @@ std::string WindowName(Display* display, Window window) {
   return result;
 }
 
+// A window may go away between being listed and being asked about; what
+// the probe then waits for times out with its own message.
+int IgnoreError(Display*, XErrorEvent*) { return 0; }
+
 pid_t Start(char** command) {
   const pid_t pid = fork();
   if (pid == 0) {
@@ -129,7 +133,8 @@ void ScreenCopy::Settle(double quiet_ms, int ignored) {
   Clock::time_point quiet_since = start;
   while (MsSince(quiet_since) < quiet_ms) {
     if (MsSince(start) > 30000) Fail("the screen did not settle in 30 s");
-    if (Next(quiet_ms - MsSince(quiet_since)).columns > ignored) {
+    const Change change = Next(quiet_ms - MsSince(quiet_since));
+    if (std::max(change.columns, change.watched_columns) > ignored) {
       quiet_since = Clock::now();
     }
   }
@@ -138,6 +143,20 @@ void ScreenCopy::Settle(double quiet_ms, int ignored) {
 int ScreenCopy::ColouredPixels() const {
   return static_cast<int>(
       std::count_if(pixels_.begin(), pixels_.end(), IsMarkupColour));
+}
+
+Area ScreenCopy::AreaOf(unsigned long colour, int* count) const {
+  Area area{width_, height_, 0, 0};
+  *count = 0;
+  for (int y = 0; y < height_; ++y) {
+    for (int x = 0; x < width_; ++x) {
+      if (pixels_[y * width_ + x] != colour) continue;
+      ++*count;
+      area = {std::min(area.left, x), std::min(area.top, y),
+              std::max(area.right, x + 1), std::max(area.bottom, y + 1)};
+    }
+  }
+  return *count > 0 ? area : Area{};
 }
 
 ScreenCopy::Change ScreenCopy::Read(int x, int y, int w, int h) {
@@ -149,12 +168,14 @@ ScreenCopy::Change ScreenCopy::Read(int x, int y, int w, int h) {
   XImage* image = XGetImage(display_, root_, x, y, w, h, AllPlanes, ZPixmap);
   if (image == nullptr) return change;
   std::vector<bool> column_changed(w, false);
+  std::vector<bool> watched_column_changed(w, false);
   for (int row = 0; row < h; ++row) {
     for (int column = 0; column < w; ++column) {
       const unsigned long pixel = XGetPixel(image, column, row) & 0xFFFFFF;
       unsigned long& kept = pixels_[(y + row) * width_ + x + column];
       if (pixel == kept) continue;
-      column_changed[column] = true;
+      (watched_.Holds(x + column, y + row) ? watched_column_changed
+                                           : column_changed)[column] = true;
       if (IsMarkupColour(pixel)) ++change.coloured;
       kept = pixel;
     }
@@ -162,7 +183,31 @@ ScreenCopy::Change ScreenCopy::Read(int x, int y, int w, int h) {
   XDestroyImage(image);
   change.columns = static_cast<int>(
       std::count(column_changed.begin(), column_changed.end(), true));
+  change.watched_columns = static_cast<int>(std::count(
+      watched_column_changed.begin(), watched_column_changed.end(), true));
   return change;
+}
+
+Window FindNamed(Display* display, const std::string& title) {
+  Window root = 0;
+  Window parent = 0;
+  Window* children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent,
+                  &children, &count)) {
+    return 0;
+  }
+  Window found = 0;
+  for (unsigned int i = 0; i < count; ++i) {
+    XWindowAttributes attributes;
+    if (XGetWindowAttributes(display, children[i], &attributes) &&
+        attributes.map_state == IsViewable &&
+        WindowName(display, children[i]).rfind(title, 0) == 0) {
+      found = children[i];
+    }
+  }
+  XFree(children);
+  return found;
 }
 
 void Press(Display* display, const char* keys) {
@@ -205,6 +250,7 @@ double Percentile(std::vector<double> times, double fraction) {
 Display* OpenDisplay() {
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) Fail("no X display");
+  XSetErrorHandler(IgnoreError);
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
   return display;
 }

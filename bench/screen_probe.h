@@ -24,6 +24,17 @@ inline constexpr int kCaretWidth = 2;
 // Says what went wrong on stderr and ends the editor and the probe.
 [[noreturn]] void Fail(const char* what);
 
+// Pixels from (left, top) up to, not including, (right, bottom).
+struct Area {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool Holds(int x, int y) const {
+    return x >= left && x < right && y >= top && y < bottom;
+  }
+};
+
 // The screen as last read back, kept up to date rectangle by rectangle.
 // The X server reports every drawn rectangle; its pixels are read back and
 // compared with the copy, so drawing that changes nothing does not count.
@@ -32,10 +43,11 @@ class ScreenCopy {
   explicit ScreenCopy(Display* display);
 
   // Waits up to `timeout_ms` for drawing; reads back what was drawn and
-  // returns what changed in it: its distinct columns, and its pixels in a
-  // colour of marked-up text.
+  // returns what changed in it: its distinct columns outside the watched
+  // area and inside it, and its pixels in a colour of marked-up text.
   struct Change {
     int columns = 0;
+    int watched_columns = 0;
     int coloured = 0;
     bool drawn = false;
   };
@@ -51,6 +63,13 @@ class ScreenCopy {
 
   int ColouredPixels() const;
 
+  // The smallest area that holds every pixel of `colour` (0xRRGGBB), with
+  // their count; empty when there is none.
+  Area AreaOf(unsigned long colour, int* count) const;
+
+  // Changes in `area` are counted apart from those elsewhere.
+  void Watch(Area area) { watched_ = area; }
+
  private:
   Change Read(int x, int y, int w, int h);
 
@@ -60,7 +79,11 @@ class ScreenCopy {
   int height_ = 0;
   int damage_event_ = 0;
   std::vector<unsigned long> pixels_;
+  Area watched_;
 };
+
+// The last shown top-level window whose name starts with `title`, or 0.
+Window FindNamed(Display* display, const std::string& title);
 
 // Presses and releases `keys`, like "ctrl+Home" or "x".
 void Press(Display* display, const char* keys);
