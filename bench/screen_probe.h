@@ -82,7 +82,8 @@ class ScreenCopy {
   Area watched_;
 };
 
-// The last shown top-level window whose name starts with `title`, or 0.
+// The last shown top-level window whose name starts with `title`, or 0;
+// with no window manager, which would put it in a frame of its own.
 Window FindNamed(Display* display, const std::string& title);
 
 // Presses and releases `keys`, like "ctrl+Home" or "x".
