@@ -47,9 +47,7 @@ int64_t PastPlainMarkup(TextSource& source, int64_t first, int64_t last) {
     size_t tag = bytes.size();
     for (size_t at = bytes.find('<'); at != std::string_view::npos;
          at = bytes.find('<', at + 1)) {
-      // Most tags are told apart by the byte after the "<".
-      const char next = at + 1 < bytes.size() ? bytes[at + 1] : 's';
-      if ((next == '!' || (next | 0x20) == 's') && MayLeaveMarkup(bytes, at)) {
+      if (MayLeaveMarkup(bytes, at)) {
         tag = at;
         break;
       }

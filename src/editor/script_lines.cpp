@@ -275,15 +275,13 @@ uint8_t LineEndStyle(LineState state) {
   return static_cast<uint8_t>(kFirstStateStyle + state);
 }
 
-bool MayLeaveMarkup(std::string_view bytes, size_t at) {
+bool MayOpenElementOrComment(std::string_view rest) {
   using std::string_view_literals::operator""sv;
-  const std::string_view rest = bytes.substr(at + 1);
-  if (rest.empty()) return true;
-  if (rest[0] == '!')
+  if (rest[0] == '!') {
     return rest.starts_with("!--"sv) || CutShortOf(rest, "!--"sv);
-  if ((rest[0] | 0x20) != 's') return false;
+  }
   for (const std::string_view name : {"style"sv, "script"sv}) {
-    if (TagNamedAt(bytes, at + 1, name) || CutShortOf(rest, name)) return true;
+    if (TagNamedAt(rest, 0, name) || CutShortOf(rest, name)) return true;
   }
   return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -37,10 +38,20 @@ inline constexpr uint8_t kUnstyled = 0xFF;
 LineState LexLine(std::string_view line, LineState state,
                   ScriptLanguage language, uint8_t* styles);
 
+// Whether `rest`, the bytes after a "<" that starts with "!", "s" or "S",
+// opens a comment or a style or script element, or ends before it can tell.
+bool MayOpenElementOrComment(std::string_view rest);
+
 // Whether the "<" at `at` of `bytes`, a piece of a page's markup, may open
 // a comment or a style or script element, the only marks that take a line
 // of markup out of the markup state: it does, or the piece ends before
-// it can tell.
-bool MayLeaveMarkup(std::string_view bytes, size_t at);
+// it can tell. Inline, as it is asked of every tag of a page: most are
+// told apart by the byte after the "<".
+inline bool MayLeaveMarkup(std::string_view bytes, size_t at) {
+  if (at + 1 == bytes.size()) return true;
+  const char next = bytes[at + 1];
+  return (next == '!' || (next | 0x20) == 's') &&
+         MayOpenElementOrComment(bytes.substr(at + 1));
+}
 
 }  // namespace quillory
